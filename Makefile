@@ -1,0 +1,39 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+BUILD ?= build
+CMAKE_BUILD_TYPE ?= RelWithDebInfo
+
+.PHONY: all run test bench setup configure build clean fuzz
+
+all: build
+
+setup:
+	@scripts/setup
+
+configure: setup
+	@if [ ! -f $(BUILD)/build.ninja ]; then \
+	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(CMAKE_BUILD_TYPE); \
+	fi
+
+build: configure
+	@cmake --build $(BUILD)
+
+run: build
+	$(BUILD)/src/tintora
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -LE x11
+	cd $(BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -L x11
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do \
+	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2 --benchmark_repetitions=5 \
+	    --benchmark_report_aggregates_only=true; \
+	done
+
+fuzz:
+	@scripts/setup --dev
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTINTORA_FUZZ=ON -DTINTORA_BUILD_UI=OFF
+	cmake --build build-fuzz
+
+clean:
+	rm -rf $(BUILD)

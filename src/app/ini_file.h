@@ -1,0 +1,44 @@
+// Private-profile INI access: one key at a time, no caching, every write on disk at once.
+//
+// Section and key names match case-insensitively and are written exactly as given (names such
+// as "RGB Values" and "Hex/Decimal" stay byte-exact). A write keeps every other line of the file
+// as it was and replaces the file atomically.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tintora {
+
+class IniFile {
+ public:
+  explicit IniFile(std::filesystem::path path);
+
+  const std::filesystem::path& Path() const { return path_; }
+
+  // A missing file, section or key gives the default. Values are trimmed and lose one pair of
+  // surrounding quotes, as the platform's INI reader does.
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+  // A value that is not an integer gives the default.
+  int ReadInteger(std::string_view section, std::string_view key, int def) const;
+  // True for any non-zero integer.
+  bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+
+  // Returns false when the file could not be written (the old file is then untouched).
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+  bool WriteInteger(std::string_view section, std::string_view key, int value);
+  bool WriteBool(std::string_view section, std::string_view key, bool value);
+
+  // The system's reason for the last failed write.
+  const std::string& LastError() const { return lastError_; }
+
+ private:
+  std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
+
+  std::filesystem::path path_;
+  std::string lastError_;
+};
+
+}  // namespace tintora

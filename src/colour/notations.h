@@ -1,0 +1,52 @@
+// How a colour is held and written as text.
+//
+// A colour value is a 32-bit integer in the window system's byte order: red in bits 0-7,
+// green in 8-15, blue in 16-23, the top byte zero. RGB hex text is RRGGBB, BGR hex text is the
+// colour value written with six digits (BBGGRR). Hex texts are written upper case and read by
+// prefixing "$" (ParseDollarHex), which accepts either case.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tintora {
+
+using ColourValue = int;
+
+constexpr ColourValue kMaxColourValue = 0xFFFFFF;
+
+// RGB hex text; each component rounded half to even and written as two hex digits.
+std::string RGBDecToHex(long double red, long double green, long double blue);
+
+// Exchanges the first and third digit pairs: RRGGBB <-> BBGGRR.
+std::string SwapRedBlueHex(std::string_view hex);
+
+// The integer value of pair 1, 2 or 3 of a six-digit hex text; -1 for any other pair number.
+// Throws ConversionError when the pair is not hex.
+int ExtractColour(std::string_view hex, int pair);
+
+// Low and high bytes exchanged (0..16777215).
+int SwapRedBlueInt(int value);
+
+// RGB hex text of a colour value.
+std::string BGRIntToRGBHEX(ColourValue value);
+
+// Colour value of an RGB hex text. Throws ConversionError for non-hex text.
+ColourValue RGBHEXToBGRInt(std::string_view rgbHex);
+
+// Colour value from components 0..255.
+constexpr ColourValue ColourFromRgb(int red, int green, int blue) { return red | (green << 8) | (blue << 16); }
+constexpr int RedOf(ColourValue c) { return c & 0xFF; }
+constexpr int GreenOf(ColourValue c) { return (c >> 8) & 0xFF; }
+constexpr int BlueOf(ColourValue c) { return (c >> 16) & 0xFF; }
+
+// A 16-bit swatch channel, scaled by a 16-bit scale value, as an 8-bit component.
+int Col16ToCol8(int channel, int scale);
+
+// Percentage text with at most `decimals` decimals, e.g. (3, 127, 255) -> "49.804%".
+std::string CalculatePercentString(int decimals, long double value, long double fullScale);
+
+// Truncated integer percentage, for progress displays.
+int CalculatePercentInteger(long double value, long double fullScale);
+
+}  // namespace tintora

@@ -1,0 +1,27 @@
+// Text encodings of the files Tintora reads and writes. Core text is UTF-8; files of this kind
+// have always been Windows-1252, so that is what we write whenever every character fits, and
+// UTF-8 otherwise. Reading takes valid UTF-8 as UTF-8 and anything else as Windows-1252.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tintora {
+
+// Every byte has a meaning: the five bytes Windows-1252 leaves undefined map to the C1
+// controls of the same number, so decoding and encoding again gives back the same bytes.
+std::string Cp1252ToUtf8(std::string_view bytes);
+
+// nullopt when some character has no Windows-1252 byte.
+std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
+
+bool IsValidUtf8(std::string_view bytes);
+
+// File bytes to UTF-8 text (a UTF-8 byte order mark is dropped).
+std::string DecodeFileText(std::string_view bytes);
+
+// UTF-8 text to file bytes: Windows-1252 when everything fits, else UTF-8.
+std::string EncodeFileText(std::string_view utf8);
+
+}  // namespace tintora
