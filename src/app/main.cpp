@@ -1,11 +1,17 @@
-#include <QApplication>
-
+#include "app/application.h"
+#include "app/services.h"
 #include "app/tform1.h"
+#include "app/tintora_style.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Tintora v2.0");
-  tintora::TForm1 form;
+  tintora::TintoraApplication app(argc, argv);
+  tintora::ApplyTintoraLook();
+  tintora::QtServices services;
+  tintora::TForm1 form(services);
+  QObject::connect(&form, &tintora::TForm1::Closed, &app, &QCoreApplication::quit);
+  QStringList arguments = QCoreApplication::arguments();
+  arguments.removeFirst();
+  form.StartUp(arguments);
   form.show();
   return app.exec();
 }

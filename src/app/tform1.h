@@ -1,14 +1,333 @@
-// The main window: it holds the one active colour and every control around it.
+// TForm1, the main window: it holds the one active colour and every control around it.
+//
+// The class is declared here in sections, one per subsystem; each subsystem folder holds its
+// part of the implementation (src/mixer/tform1_rgb_mixer.cpp, src/capture/tform1_timer.cpp, ...).
+// Controls carry the names users and testers know them by, as members and as object names.
 #pragma once
 
+#include <memory>
+
+#include <QCursor>
+#include <QPixmap>
 #include <QWidget>
+
+class QAction;
+class QActionGroup;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTabWidget;
+class QTimer;
+class QToolButton;
 
 namespace tintora {
 
+class ColourPanel;
+class FloatingMixerWindow;
+class ImageBox;
+class Services;
+class ShapeBox;
+class TAboutBox;
+class TChangeColourNameDialogue;
+class TForm10;
+class TForm2;
+class TForm6;
+class TForm8;
+class TForm9;
+class TPopupExt;
+class TSaveAsOptions;
+class TSplashScreen;
+struct TForm1Probe;
+
 class TForm1 : public QWidget {
   Q_OBJECT
+  friend struct TForm1Probe;
+
  public:
-  explicit TForm1(QWidget* parent = nullptr);
+  explicit TForm1(Services& services, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Steps 3 to 6 of the start-up sequence; `arguments` are the command-line arguments
+  // without the program's own name.
+  void StartUp(const QStringList& arguments);
+
+  Services& services() { return services_; }
+
+  // ---------------------------------------------------------------- frame (start-up, panes)
+ public:
+  void FormInitialize();
+  void FormActivate();
+  void OnTopToggler();
+  void SuspendOnTop();
+  void RestoreOnTop();
+  void BasicAdvancedShowHide();
+  void Delay(int milliseconds);
+  // The address of the maker's web page, shown on the about box.
+  static constexpr const char* kWebPageAddress = "https://tintora.org";
+  QString GetAppPath() const;
+  QString GetMyDocDir() const;
+
+  // The secondary windows, created once, in this order, right after the main window.
+  TForm2* Form2() const { return form2_.get(); }
+  TChangeColourNameDialogue* ChangeColourNameDialogue() const { return changeColourNameDialogue_.get(); }
+  TAboutBox* AboutBox() const { return aboutBox_.get(); }
+  TSplashScreen* SplashScreen() const { return splashScreen_.get(); }
+  TForm6* Form6() const { return form6_.get(); }
+  TForm8* Form8() const { return form8_.get(); }
+  TForm9* Form9() const { return form9_.get(); }
+  TForm10* Form10() const { return form10_.get(); }
+  TSaveAsOptions* SaveAsOptions() const { return saveAsOptions_.get(); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void BuildFrame();
+  void ConnectFrame();
+  void FormCreate();
+  bool FormCloseQuery();
+  void FormClose();
+  void OnTopImageClick();
+  void BeforePopUp(TPopupExt* sender);
+  void AfterPopUp(TPopupExt* sender);
+  void ExpandImageClick();
+  void HelpImageClick();
+  void FitToVisiblePanes();
+  void ApplyStayOnTop(QWidget* window, bool on);
+  TPopupExt* MakePopup(const QString& name);
+  void DebugButtonClick();
+
+ signals:
+  // The main window has closed; the program ends.
+  void Closed();
+
+ private:
+  // Custom cursors 1 "EYEDROPPERTOLIST", 2 "EYEDROPPER", 3 "PAINTBUCKET", 4 "RIGHTCLICK".
+  QCursor CustomCursor(int number) const;
+
+  Services& services_;
+  std::unique_ptr<TForm2> form2_;
+  std::unique_ptr<TChangeColourNameDialogue> changeColourNameDialogue_;
+  std::unique_ptr<TAboutBox> aboutBox_;
+  std::unique_ptr<TSplashScreen> splashScreen_;
+  std::unique_ptr<TForm6> form6_;
+  std::unique_ptr<TForm8> form8_;
+  std::unique_ptr<TForm9> form9_;
+  std::unique_ptr<TForm10> form10_;
+  std::unique_ptr<TSaveAsOptions> saveAsOptions_;
+
+  QGroupBox* ColourSelectGroupBox = nullptr;
+  QGroupBox* RGBValuesGroupBox = nullptr;
+  QWidget* ExternalColourSourcePanel = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  QWidget* RGBTabSheet = nullptr;
+  QWidget* TabSheet2 = nullptr;
+  QWidget* TabSheet1 = nullptr;
+  QWidget* TextColourizerTabSheet = nullptr;
+  QWidget* LinksTabSheet = nullptr;
+  QGroupBox* ColourViewerGroupBox = nullptr;
+  QGroupBox* ColourListGroupBox = nullptr;
+  QWidget* DonatePanel = nullptr;
+  QGroupBox* DebugPanel = nullptr;
+  QPushButton* DebugButton = nullptr;
+  ImageBox* ExpandImage = nullptr;
+  ImageBox* ToolImage = nullptr;
+  ImageBox* HelpImage = nullptr;
+  ImageBox* OnTopImage = nullptr;
+  QLabel* Label10 = nullptr;
+
+  // Glyphs swapped at run time.
+  QPixmap InsertBelowImage, InsertAboveImage, UntackedImage, TackedImage, UnlockedImage, LockedImage,
+      CameraImage, EyeDropperImage;
+  QCursor cursors_[4];
+
+  QString WebPageAddress;
+  QString CommandLineText;
+  QStringList commandLineArguments_;
+  bool ProgramStarting = false;
+  bool OnTopState = false;
+  bool OnTopAtStart = false;
+  bool OnTopSuspended = false;
+  bool PixelCaptureActive = false;
+  bool ListChanged = false;
+  bool DerivativesLocked = true;
+
+  // ---------------------------------------------------------------- hints (help, about)
+ private:
+  void MultiLineHintInit();
+  void RunHelp();
+  void WebPageLink(const QString& address);
+
+  // ---------------------------------------------------------------- value output
+ public:
+  void CombinedColourValueUpdate();
+  void HexHTMLUpdate();
+  void ColourPercentDisplayUpdate();
+  void HexColourSet(int component);
+  void CopyValueToClip();
+
+ private:
+  void BuildValueOutput();
+  void ConnectValueOutput();
+  void HTMLCheckBoxClick();
+  void HexOrDecimalRadioButton2Click();
+  void BGRCheckBoxClick();
+  void AutoCopyCheckBoxClick();
+  void CopyValueButtonClick();
+  void EditCopy1Execute();
+  void HexHTMLEditChange();
+  void CopyEditText();
+
+  QLineEdit* HexHTMLEdit = nullptr;
+  QRadioButton* HexOrDecimalRadioButton1 = nullptr;
+  QRadioButton* HexOrDecimalRadioButton2 = nullptr;
+  QCheckBox* HTMLCheckBox = nullptr;
+  QCheckBox* IENSCheckBox = nullptr;
+  QCheckBox* BGRCheckBox = nullptr;
+  QCheckBox* AutoCopyCheckBox = nullptr;
+  QPushButton* CopyValueButton = nullptr;
+  QAction* EditCopy1 = nullptr;
+  ColourPanel* ColourViewPanel = nullptr;
+  ColourPanel* ColourViewNegPanel = nullptr;
+  ColourPanel* RedPreviewPanel = nullptr;
+  ColourPanel* GreenPreviewPanel = nullptr;
+  ColourPanel* BluePreviewPanel = nullptr;
+  ColourPanel* IntensityPreviewPanel = nullptr;
+  QLabel* RedPercent = nullptr;
+  QLabel* GreenPercent = nullptr;
+  QLabel* BluePercent = nullptr;
+  QLabel* CyanPercent = nullptr;
+  QLabel* MagentaPercent = nullptr;
+  QLabel* YellowPercent = nullptr;
+
+  QString HexRGBText;
+  QString DecimalRGBText;
+  QString HexBGRText;
+  int propagationCount_ = 0;  // how many propagations ran; read by tests and benchmarks
+
+  // ---------------------------------------------------------------- RGB and CMY mixers
+ public:
+  void ColourTrackBarChanged(int component);
+  void AdjustTrackBar(int component, Qt::MouseButton button);
+  void TextFieldFilter(int edit);
+  void TextFieldToHexFilter(int edit);
+  void HexEntryEditPrep(QLineEdit* edit);
+  void WebSafeGridToggle();
+
+ private:
+  void BuildMixers();
+  void ConnectMixers();
+  void BuildComponentRow(QWidget* page, int component, int y);
+  void BuildIntensityRow(QWidget* page, bool cmy, int y);
+  void BuildWebSafeGrid(QWidget* page, int firstShape);
+  void CmyTrackBarChange(int component);
+  void IntensityTrackBarChange();
+  void IntensityTrackBar2Change();
+  void RGBIntensitySpeedButtonClick(QToolButton* sender);
+  void ComponentPanelMouseDown(int component, Qt::MouseButton button);
+  void WebSafeIndicatorGridONOFF1Click();
+  void SetEditText(QLineEdit* edit, const QString& text);
+
+  // Rows are numbered 1 red, 2 green, 3 blue, 4 cyan, 5 magenta, 6 yellow (index 0 unused).
+  ColourPanel* componentPanel_[7] = {};
+  QSlider* componentTrackBar_[7] = {};
+  QLineEdit* hexEdit_[7] = {};
+  QLineEdit* decimalEdit_[7] = {};
+  QLabel* percentLabel_[7] = {};
+  QSlider*& RedTrackBar = componentTrackBar_[1];
+  QSlider*& GreenTrackBar = componentTrackBar_[2];
+  QSlider*& BlueTrackBar = componentTrackBar_[3];
+  QSlider*& CyanTrackBar = componentTrackBar_[4];
+  QSlider*& MagentaTrackBar = componentTrackBar_[5];
+  QSlider*& YellowTrackBar = componentTrackBar_[6];
+  QSlider* IntensityTrackBar = nullptr;
+  QSlider* IntensityTrackBar2 = nullptr;
+  QLineEdit* IntensityEdit = nullptr;
+  QLineEdit* CMYIntensityEdit = nullptr;
+  QToolButton* RGBIntensitySpeedButton = nullptr;
+  QToolButton* CMYIntensitySpeedButton = nullptr;
+  QWidget* websafeGridShape_[13] = {};
+  TPopupExt* RGBandCMYPopupExt = nullptr;
+  QAction* WebSafeIndicatorGridONOFF1 = nullptr;
+
+  int PreviousRed = 0, PreviousGreen = 0, PreviousBlue = 0;
+  bool UpdatingMixer = false;
+  bool UpdatingHS = false;
+
+  // ---------------------------------------------------------------- hue/saturation mixer
+ public:
+  void RGBtoHSIHSV();
+  void HSIHSVtoRGB();
+  void ChangeSpectrumImage(int mode);
+  void HSIAdjustTrackBar(int row, Qt::MouseButton button);
+  // Floats the mixer as its own tool window, or docks it back into its page.
+  void UndockMixer(const QPoint& globalPos);
+  void HSIDockPanelDockDrop();
+  bool MixerFloating() const;
+
+ private:
+  void BuildHsMixer();
+  void ConnectHsMixer();
+  void RGBtoHSV();
+  void HSVtoRGB();
+  void HSICalculate();
+  void HSI_to_RGB_Calc();
+  void HsSliderChange(int row);
+  void ActiveSpecCheckBoxClick();
+  void HsModeClick(bool hsi);
+  void CalculatePanelClick();
+  void SetDistortion(bool distorted);
+  void ToggleCalculateControls();
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  QWidget* HSIDockPanel = nullptr;
+  QWidget* HSIMixerPanel = nullptr;
+  FloatingMixerWindow* floatingMixer_ = nullptr;
+  ColourPanel* HuePanel = nullptr;
+  ColourPanel* SaturationPanel = nullptr;
+  ColourPanel* HSIIntensityPanel = nullptr;
+  ImageBox* ColourSpectrumImage = nullptr;
+  ImageBox* SaturationSpectrum = nullptr;
+  ImageBox* VibranceIntensityImage = nullptr;
+  QSlider* HueTrackBar = nullptr;
+  QSlider* SaturationTrackBar = nullptr;
+  QSlider* IntensityTrackBar3 = nullptr;
+  QLineEdit* HueEdit = nullptr;
+  QLineEdit* SaturationEdit = nullptr;
+  QLineEdit* Intensity3Edit = nullptr;
+  QCheckBox* ActiveSpecCheckBox = nullptr;
+  QWidget* HSSwitchPanel = nullptr;
+  QRadioButton* HSVRadioButton = nullptr;
+  QRadioButton* HSIRadioButton = nullptr;
+  ColourPanel* CalculatePanel = nullptr;
+  QLabel* UndockInstructLabel1 = nullptr;
+  QLabel* UndockInstructLabel2 = nullptr;
+  QLabel* UndockInstructLabel3 = nullptr;
+  ShapeBox* Shape4 = nullptr;
+  ShapeBox* Shape5 = nullptr;
+  ShapeBox* Shape6 = nullptr;
+  QPoint mixerDragStart_;
+  bool mixerDragArmed_ = false;
+
+  long double CurrentHue = 0;
+  long double CurrentSaturation = 0;
+  long double CurrentVibrance = 0;
+  bool SpectrumRedrawPending = false;
+
+  // ---------------------------------------------------------------- heartbeat and capture
+ public:
+  void Timer1Timer();
+
+ private:
+  void BuildCapture();
+  QTimer* Timer1 = nullptr;
+
 };
 
 }  // namespace tintora

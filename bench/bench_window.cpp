@@ -1,0 +1,69 @@
+// What a user feels in the main window: one slider step's whole propagation, one strip
+// redraw, and the time from constructing the window to its first showing.
+#include <memory>
+
+#include <QCheckBox>
+#include <QSlider>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+#include "app/application.h"
+#include "app/tform1.h"
+#include "app/tintora_style.h"
+#include "null_services.h"
+
+namespace {
+
+tintora::NullServices services;
+
+std::unique_ptr<tintora::TForm1> MakeWindow() {
+  auto form = std::make_unique<tintora::TForm1>(services);
+  form->StartUp({});
+  form->show();
+  return form;
+}
+
+// Red track bar steps back and forth: edits, CMY mirror, hue/saturation mixer, previews,
+// percentages and the value field, with the active spectrum on (the worst case).
+void BM_SliderStepPropagation(benchmark::State& state) {
+  auto form = MakeWindow();
+  form->findChild<QCheckBox*>("ActiveSpecCheckBox")->setChecked(true);
+  form->findChild<QSlider*>("GreenTrackBar")->setValue(90);
+  QSlider* red = form->findChild<QSlider*>("RedTrackBar");
+  int v = 0;
+  for (auto _ : state) {
+    v = (v + 1) % 256;
+    red->setValue(v);
+  }
+}
+BENCHMARK(BM_SliderStepPropagation)->Unit(benchmark::kMicrosecond);
+
+void BM_ActiveStripRedraw(benchmark::State& state) {
+  auto form = MakeWindow();
+  form->findChild<QSlider*>("RedTrackBar")->setValue(200);
+  for (auto _ : state) form->ChangeSpectrumImage(1);
+}
+BENCHMARK(BM_ActiveStripRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_StartUpToFirstShownWindow(benchmark::State& state) {
+  for (auto _ : state) {
+    auto form = MakeWindow();
+    if (!QTest::qWaitForWindowExposed(form.get())) state.SkipWithError("window never shown");
+    state.PauseTiming();
+    form.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartUpToFirstShownWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  tintora::TintoraApplication app(argc, argv);
+  tintora::ApplyTintoraLook();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

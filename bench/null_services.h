@@ -1,0 +1,21 @@
+// Services that do nothing, for benchmarks: no boxes, no clipboard traffic.
+#pragma once
+
+#include "app/services.h"
+
+namespace tintora {
+
+class NullServices : public Services {
+ public:
+  MessageAnswer ShowMessage(QWidget*, const QString&, MessageIcon, MessageButtons) override {
+    return MessageAnswer::Ok;
+  }
+  void Beep(BeepKind) override {}
+  void SetClipboardText(const QString&) override {}
+  void SetClipboardImage(const QImage&) override {}
+  std::optional<QImage> ClipboardImage() override { return std::nullopt; }
+  bool OpenWithShell(const QString&) override { return false; }
+  void KeepOnTop(QWidget*) override {}
+};
+
+}  // namespace tintora

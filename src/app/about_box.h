@@ -1,0 +1,35 @@
+// TAboutBox: the program's name, version, notices and the maker's web page.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tintora {
+
+class TAboutBox : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TAboutBox(QWidget* parent = nullptr);
+
+  void VersionStatus();
+  void SetWebPageAddress(const QString& address);
+
+  QLabel* ProductName = nullptr;
+  QLabel* VersionLabel = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
+  QLabel* WebPageLabel = nullptr;
+  QPushButton* OKButton = nullptr;
+  QPushButton* Button1 = nullptr;
+
+ signals:
+  void HelpRequested();
+  void WebPageRequested(const QString& address);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};
+
+}  // namespace tintora

@@ -1,0 +1,78 @@
+#include "app/controls/colour_panel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tintora {
+
+QColor ToQColor(int c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+int FromQColor(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
+
+ColourPanel::ColourPanel(const QString& name, QWidget* parent) : QFrame(parent) {
+  setObjectName(name);
+  setMouseTracking(true);
+  SetBevel(true);
+}
+
+void ColourPanel::SetColour(int c) {
+  if (c == colour_ && !systemColours_) return;
+  colour_ = c;
+  systemColours_ = false;
+  update();
+}
+
+void ColourPanel::SetFontColour(int c) {
+  if (c == fontColour_) return;
+  fontColour_ = c;
+  update();
+}
+
+void ColourPanel::UseSystemColours(bool on) {
+  if (systemColours_ == on) return;
+  systemColours_ = on;
+  update();
+}
+
+void ColourPanel::SetCaption(const QString& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  update();
+}
+
+void ColourPanel::SetBevel(bool raised) {
+  setFrameStyle(raised ? (QFrame::Panel | QFrame::Raised) : (QFrame::Panel | QFrame::Sunken));
+  setLineWidth(1);
+}
+
+void ColourPanel::paintEvent(QPaintEvent* event) {
+  {
+    QPainter p(this);
+    p.fillRect(rect(), systemColours_ ? palette().color(QPalette::Button) : ToQColor(colour_));
+    if (!caption_.isEmpty()) {
+      p.setPen(systemColours_ ? palette().color(QPalette::ButtonText) : ToQColor(fontColour_));
+      p.drawText(rect(), Qt::AlignCenter, caption_);
+    }
+  }
+  QFrame::paintEvent(event);
+}
+
+void ColourPanel::mousePressEvent(QMouseEvent* event) {
+  pressedInside_ = true;
+  emit MousePressed(event->button(), event->position().toPoint());
+}
+
+void ColourPanel::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  pressedInside_ = false;
+  emit MouseReleased(event->button(), event->position().toPoint());
+  if (click) emit Clicked();
+}
+
+void ColourPanel::mouseMoveEvent(QMouseEvent* event) { emit MouseMoved(event->position().toPoint()); }
+
+void ColourPanel::mouseDoubleClickEvent(QMouseEvent* event) {
+  pressedInside_ = true;
+  if (event->button() == Qt::LeftButton) emit DoubleClicked();
+}
+
+}  // namespace tintora

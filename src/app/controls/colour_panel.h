@@ -1,0 +1,50 @@
+// A coloured panel with an optional centred caption: the swatches, caption panels, previews
+// and sample-page panels of the main window. Colours are colour values (red in the low byte).
+#pragma once
+
+#include <QFrame>
+
+namespace tintora {
+
+class ColourPanel : public QFrame {
+  Q_OBJECT
+ public:
+  explicit ColourPanel(const QString& name, QWidget* parent = nullptr);
+
+  int Colour() const { return colour_; }
+  void SetColour(int colourValue);
+  int FontColour() const { return fontColour_; }
+  void SetFontColour(int colourValue);
+  // Follow the palette (system colours) instead of fixed colours.
+  void UseSystemColours(bool on);
+  QString Caption() const { return caption_; }
+  void SetCaption(const QString& caption);
+  void SetBevel(bool raised);
+
+ signals:
+  void MousePressed(Qt::MouseButton button, QPoint pos);
+  void MouseReleased(Qt::MouseButton button, QPoint pos);
+  void MouseMoved(QPoint pos);
+  void Clicked();
+  void DoubleClicked();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  int colour_ = 0xC0C0C0;
+  int fontColour_ = 0;
+  bool systemColours_ = false;
+  QString caption_;
+  bool pressedInside_ = false;
+};
+
+// QColor of a colour value.
+QColor ToQColor(int colourValue);
+int FromQColor(const QColor& colour);
+
+}  // namespace tintora

@@ -1,0 +1,37 @@
+// A filled rectangle or circle with an optional outline: harmony swatches, hue markers, the
+// wheel's centre disc and the web-safe grid lines.
+#pragma once
+
+#include <QWidget>
+
+namespace tintora {
+
+class ShapeBox : public QWidget {
+  Q_OBJECT
+ public:
+  enum class Kind { Rectangle, Circle };
+  ShapeBox(const QString& name, Kind kind, QWidget* parent = nullptr);
+
+  int BrushColour() const { return brush_; }
+  void SetBrushColour(int colourValue);
+  void SetPen(bool visible, int colourValue);
+  bool PenVisible() const { return penVisible_; }
+  int PenColour() const { return pen_; }
+
+ signals:
+  void MousePressed(Qt::MouseButton button, QPoint pos);
+  void MouseMoved(QPoint pos);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  Kind kind_;
+  int brush_ = 0xFFFFFF;
+  int pen_ = 0;
+  bool penVisible_ = true;
+};
+
+}  // namespace tintora

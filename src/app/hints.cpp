@@ -1,0 +1,70 @@
+// The multi-line hints of the main window's controls, help and the maker's web page.
+#include <QFile>
+#include <QWidget>
+
+#include "app/services.h"
+#include "app/tform1.h"
+
+namespace tintora {
+
+void TForm1::MultiLineHintInit() {
+  const QString click = "Click to ";
+  const QString leftClick = "Left Click to ";
+  const QString rightClick = "Right Click to ";
+  const QString doubleClick = "Duble Click to ";
+  const QString second = "\r\n(";
+  auto set = [this](const char* name, const QString& hint) {
+    QString shown = hint;
+    shown.replace("\r\n", "\n");
+    if (QWidget* w = findChild<QWidget*>(name)) w->setToolTip(shown);
+  };
+
+  set("CaptureDesktopSpeedButton", "Snap photo of desktop.\r\nRight click for active\r\npixel capture.");
+  set("LockColourSpeedButton", "Lock/Unlock Colour Derivatives." + second + "Right click resets and\r\nlocks derivative values.)");
+  const QString palette = second + leftClick + "select colour.\r\n" + rightClick + "change palette.)";
+  set("RedBasedPaletteImage", "Red Based Colour" + palette);
+  set("GreenBasedPaletteImage", "Green Based Colour" + palette);
+  set("BlueBasedPaletteImage", "Blue Based Colour" + palette);
+  const QString swatch = click + "set this colour as active.\r\n" + rightClick + "index.";
+  for (const char* name : {"Shape1", "Shape2", "Shape3", "WheelImage"}) set(name, swatch);
+  const QString rgbSnap = second + leftClick + "snap to next lower preset value.\r\n" + rightClick +
+                          "snap to next higher preset value.";
+  set("RedPanel", "Red" + rgbSnap);
+  set("GreenPanel", "Green" + rgbSnap);
+  set("BluePanel", "Blue" + rgbSnap);
+  const QString cmySnap = second + leftClick + "snap to next higher preset value.\r\n" + rightClick +
+                          "snap to next lower preset value.";
+  set("CyanPanel", "Cyan" + cmySnap);
+  set("MagentaPanel", "Magenta" + cmySnap);
+  set("YellowPanel", "Yellow" + cmySnap);
+  for (const char* name :
+       {"RedTrackBar", "GreenTrackBar", "BlueTrackBar", "CyanTrackBar", "MagentaTrackBar", "YellowTrackBar"})
+    set(name, "Slide to increase or decrease this primary colour value." + second + rightClick +
+                  "activate Websafe grid.)");
+  set("HuePanel", QString::fromUtf8("Hue\r\nRight Click to add 30\u00B0.\r\nLeft Click to subtract 30\u00B0."));
+  const QString intensity = "Intensity Adjustment" + second + "Click here to reset to 0.)";
+  set("RGBIntensitySpeedButton", intensity);
+  set("CMYIntensitySpeedButton", intensity);
+  set("ColourViewPanel", rightClick + "Show/Hide WebPage Colour Co-ordinator.\r\n" + doubleClick +
+                             "Reset WebPage Colour Co-ordinator.");
+  set("Panel6", "Sample web page layout:\r\n" + click + "set colour.\r\n" + rightClick + "pick colour.");
+  set("CustomColourListBox", click + "preview colour.\r\n" + doubleClick + "select colour.\r\n" + rightClick +
+                                 "sort.\r\nDrag to move *or* to copy\r\nto Text Colourizer");
+  set("ResultRichEdit", rightClick + "set text options, background\r\ncolour, or to copy HTML to clipboard.");
+
+  // A hint stays three seconds.
+  for (QWidget* w : findChildren<QWidget*>())
+    if (!w->toolTip().isEmpty()) w->setToolTipDuration(3000);
+}
+
+void TForm1::RunHelp() {
+  // The help page ships beside the program; a missing one is the shell's business to report.
+  QString help = GetAppPath() + "Tintora v2-0 Help.CHM";
+  if (!QFile::exists(help) && QFile::exists(GetAppPath() + "Tintora v2-0 Help.html"))
+    help = GetAppPath() + "Tintora v2-0 Help.html";
+  services_.OpenWithShell(help);
+}
+
+void TForm1::WebPageLink(const QString& address) { services_.OpenWithShell(address); }
+
+}  // namespace tintora

@@ -1,0 +1,55 @@
+// Everything the main window reaches that a test cannot click: message boxes and beeps,
+// dialogs, the clipboard, the shell's "open", and keeping a window on top. Tests hand in a fake
+// that answers from a script; the program uses the Qt implementation.
+#pragma once
+
+#include <optional>
+
+#include <QImage>
+#include <QString>
+
+class QWidget;
+
+namespace tintora {
+
+enum class MessageIcon { None, Information, Warning, Question, Error };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+enum class BeepKind { Default, Information, Exclamation, Question };
+
+class Services {
+ public:
+  virtual ~Services() = default;
+
+  // Shows a modal message box titled with the program's name; answers the button pressed
+  // (closing the box answers Cancel, or No when there is no Cancel, or Ok).
+  virtual MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                                    MessageButtons buttons) = 0;
+  virtual void Beep(BeepKind kind) = 0;
+
+  virtual void SetClipboardText(const QString& text) = 0;
+  virtual void SetClipboardImage(const QImage& image) = 0;
+  // nullopt when the clipboard holds no picture.
+  virtual std::optional<QImage> ClipboardImage() = 0;
+
+  // Opens a file or web address with its associated program; false when the system refused.
+  virtual bool OpenWithShell(const QString& target) = 0;
+
+  // Puts a stay-on-top window back above the others without moving, sizing or activating it.
+  virtual void KeepOnTop(QWidget* window) = 0;
+};
+
+// The real thing, on Qt.
+class QtServices : public Services {
+ public:
+  MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                            MessageButtons buttons) override;
+  void Beep(BeepKind kind) override;
+  void SetClipboardText(const QString& text) override;
+  void SetClipboardImage(const QImage& image) override;
+  std::optional<QImage> ClipboardImage() override;
+  bool OpenWithShell(const QString& target) override;
+  void KeepOnTop(QWidget* window) override;
+};
+
+}  // namespace tintora

@@ -1,0 +1,23 @@
+// TSplashScreen: the borderless window that greets the user at start and closes by itself.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+
+namespace tintora {
+
+class TSplashScreen : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TSplashScreen(QWidget* parent = nullptr);
+
+  QTimer* Timer1 = nullptr;
+  void Timer1Timer();
+
+ private:
+  void FormCreate();
+};
+
+}  // namespace tintora

@@ -1,0 +1,57 @@
+// The 50 ms heartbeat. Besides the pixel capture it keeps the floating mixer uncloseable,
+// keeps the main window on top, keeps the focus inside open dialogs, and redraws the
+// hue/saturation strips that slider drags marked.
+#include <QApplication>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/about_box.h"
+#include "app/guarded.h"
+#include "app/services.h"
+#include "app/tform1.h"
+#include "colourlist/change_colour_name_dialogue.h"
+#include "mixer/floating_mixer_window.h"
+
+namespace tintora {
+
+void TForm1::BuildCapture() {
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setInterval(50);
+  connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
+  Timer1->start();
+}
+
+void TForm1::Timer1Timer() {
+  // 1. The floating mixer can only be docked back, never closed.
+  if (MixerFloating()) floatingMixer_->RemoveCloseCommand();
+
+  // 2. Keep on top, unless paused or one of our own windows is in front by right.
+  QWidget* active = QApplication::activeWindow();
+  if (OnTopState && active != aboutBox_.get() && active != changeColourNameDialogue_.get() && !OnTopSuspended &&
+      active != this)
+    services_.KeepOnTop(this);
+
+  // 3. Drop on top once the mode is off.
+  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) && !OnTopState) ApplyStayOnTop(this, false);
+
+  // 4. Keep the keyboard focus inside the about box while it is open.
+  if (aboutBox_->isVisible() && !changeColourNameDialogue_->isVisible()) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != aboutBox_->Memo1 && focus != aboutBox_->Button1 && focus != aboutBox_->OKButton) {
+      aboutBox_->activateWindow();
+      aboutBox_->Memo1->setFocus();
+    }
+  }
+
+  // 7. Strips marked by slider drags are redrawn at most once a tick.
+  if (SpectrumRedrawPending && ActiveSpecCheckBox->isChecked()) {
+    ChangeSpectrumImage(1);
+    ChangeSpectrumImage(2);
+    SpectrumRedrawPending = false;
+  }
+}
+
+}  // namespace tintora

@@ -1,0 +1,171 @@
+// The frame: start-up, the ten windows, stay-on-top and its suspension, basic/advanced,
+// closing, the about box and the hints.
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTabWidget>
+
+#include "app/about_box.h"
+#include "app/controls/image_box.h"
+#include "app/popup_ext.h"
+#include "app/splash_screen.h"
+#include "app/tform9.h"
+#include "capture/tform2.h"
+#include "colourizer/tform8.h"
+#include "colourlist/change_colour_name_dialogue.h"
+#include "colourlist/tform6.h"
+#include "formats/save_as_options.h"
+#include "harmony/tform10.h"
+#include "window_fixture.h"
+
+namespace tintora::testing {
+namespace {
+
+class FrameTest : public WindowTest {
+ protected:
+  void ClickImage(const char* name) { QTest::mouseClick(Find<ImageBox>(name), Qt::LeftButton); }
+  bool Suspended() { return TForm1Probe::OnTopSuspended(*form); }
+};
+
+TEST_F(FrameTest, StartsInBasicModeWithEveryWindowCreatedOnce) {
+  EXPECT_EQ(form->windowTitle(), "Tintora v2.0");
+  const std::pair<QWidget*, const char*> windows[] = {
+      {static_cast<QWidget*>(form->Form2()), "Screen Shot"},
+      {static_cast<QWidget*>(form->ChangeColourNameDialogue()), "Colour Name"},
+      {static_cast<QWidget*>(form->AboutBox()), "About"},
+      {static_cast<QWidget*>(form->SplashScreen()), "Splash"},
+      {static_cast<QWidget*>(form->Form6()), "Adjust Selected Colours"},
+      {static_cast<QWidget*>(form->Form8()), "Text Colourizer Preview"},
+      {static_cast<QWidget*>(form->Form9()), "Change Default Directory"},
+      {static_cast<QWidget*>(form->Form10()), "Customize Colour Wheel"},
+      {static_cast<QWidget*>(form->SaveAsOptions()), "Save As Options"},
+  };
+  for (const auto& [window, caption] : windows) EXPECT_EQ(window->windowTitle(), caption);
+  EXPECT_TRUE(Find<QTabWidget>("PageControl1")->isHidden());
+  EXPECT_EQ(Value(), "000000");
+}
+
+TEST_F(FrameTest, BasicAdvancedTwiceRestoresTheLayoutAndTheWindowFollowsThePanes) {
+  const QSize basic = form->size();
+  ClickImage("ExpandImage");
+  EXPECT_FALSE(Find<QTabWidget>("PageControl1")->isHidden());
+  EXPECT_FALSE(Find<QGroupBox>("ColourViewerGroupBox")->isHidden());
+  EXPECT_FALSE(Find<QGroupBox>("ColourListGroupBox")->isHidden());
+  const QSize advanced = form->size();
+  EXPECT_GT(advanced.width(), basic.width());
+  EXPECT_GT(advanced.height(), basic.height());
+  EXPECT_EQ(form->minimumSize(), form->maximumSize());  // no resizing by hand
+  ClickImage("ExpandImage");
+  EXPECT_TRUE(Find<QTabWidget>("PageControl1")->isHidden());
+  EXPECT_EQ(form->size(), basic);
+}
+
+TEST_F(FrameTest, StayOnTopTogglesTheWindowsAndItsGlyph) {
+  const QImage untacked = Find<ImageBox>("OnTopImage")->Picture();
+  ClickImage("OnTopImage");
+  EXPECT_TRUE(TForm1Probe::OnTopState(*form));
+  EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_TRUE(static_cast<QWidget*>(form->AboutBox())->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_NE(Find<ImageBox>("OnTopImage")->Picture(), untacked);
+  EXPECT_TRUE(form->isVisible());
+  ClickImage("OnTopImage");
+  EXPECT_FALSE(TForm1Probe::OnTopState(*form));
+  EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_EQ(Find<ImageBox>("OnTopImage")->Picture(), untacked);
+}
+
+TEST_F(FrameTest, APopupSuspendsStayOnTopWhileItIsUp) {
+  ClickImage("OnTopImage");
+  bool suspendedDuringMenu = false;
+  TPopupExt::SetExecHook([&](TPopupExt*, const QPoint&) -> QAction* {
+    suspendedDuringMenu = Suspended();
+    return nullptr;
+  });
+  emit Slider("RedTrackBar")->customContextMenuRequested(QPoint(1, 1));
+  EXPECT_TRUE(suspendedDuringMenu);
+  EXPECT_FALSE(Suspended());
+
+  // With stay-on-top off there is nothing to suspend.
+  ClickImage("OnTopImage");
+  emit Slider("RedTrackBar")->customContextMenuRequested(QPoint(1, 1));
+  EXPECT_FALSE(suspendedDuringMenu);
+}
+
+TEST_F(FrameTest, TheTickKeepsTheWindowOnTopOnlyWhenNotSuspended) {
+  ClickImage("OnTopImage");
+  const int before = services.keepOnTopCalls;
+  form->SuspendOnTop();
+  form->Timer1Timer();
+  EXPECT_EQ(services.keepOnTopCalls, before);
+  form->RestoreOnTop();
+  form->Timer1Timer();
+  const bool mainActive = QApplication::activeWindow() == form.get();
+  EXPECT_EQ(services.keepOnTopCalls, before + (mainActive ? 0 : 1));
+}
+
+TEST_F(FrameTest, AnsweringNoToTheExitQuestionKeepsTheProgramRunning) {
+  ClickImage("OnTopImage");
+  bool suspendedDuringQuestion = false;
+  services.whileShowing = [&](const ShownMessage&) { suspendedDuringQuestion = Suspended(); };
+  services.answers = {MessageAnswer::No};
+  EXPECT_FALSE(form->close());
+  EXPECT_TRUE(form->isVisible());
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_EQ(services.messages[0].text, "Are you sure you want to exit?");
+  EXPECT_EQ(services.messages[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_TRUE(suspendedDuringQuestion);
+  EXPECT_FALSE(Suspended());
+  EXPECT_TRUE(TForm1Probe::OnTopState(*form));  // stay-on-top as before
+
+  services.answers = {MessageAnswer::Yes};
+  EXPECT_TRUE(form->close());
+}
+
+TEST_F(FrameTest, TheAboutBoxOpensOnceCentredOverTheWindowAndHoldsTheFocus) {
+  ClickImage("HelpImage");
+  ClickImage("HelpImage");
+  auto* about = form->AboutBox();
+  ASSERT_TRUE(about->isVisible());
+  EXPECT_EQ(about->VersionLabel->text(), "Version 2.0.2.2");
+  EXPECT_EQ(about->ProductName->text(), "Tintora v2.0");
+  const QRect main = form->frameGeometry();
+  EXPECT_LE(std::abs(about->geometry().center().x() - main.center().x()), 2);
+  form->activateWindow();  // the user clicks back into the main window...
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  form->Timer1Timer();  // ...and the next tick takes the focus back into the about box
+  ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+  EXPECT_TRUE(about->Memo1->hasFocus());
+  QTest::mouseClick(about->Button1, Qt::LeftButton);  // "Help!"
+  ASSERT_EQ(services.opened.size(), 1u);
+  EXPECT_TRUE(services.opened[0].endsWith("Tintora v2-0 Help.CHM") || services.opened[0].endsWith(".html"));
+  EXPECT_TRUE(services.messages.empty());
+  about->close();
+}
+
+TEST_F(FrameTest, MultiLineHintsAreInPlace) {
+  EXPECT_EQ(Find<QWidget>("RedPanel")->toolTip(),
+            "Red\n(Left Click to snap to next lower preset value.\nRight Click to snap to next higher preset value.");
+  EXPECT_EQ(Find<QWidget>("CyanPanel")->toolTip(),
+            "Cyan\n(Left Click to snap to next higher preset value.\nRight Click to snap to next lower preset value.");
+  EXPECT_EQ(Find<QWidget>("HuePanel")->toolTip(),
+            QString::fromUtf8("Hue\nRight Click to add 30\u00B0.\nLeft Click to subtract 30\u00B0."));
+  EXPECT_EQ(Find<QWidget>("RGBIntensitySpeedButton")->toolTip(), "Intensity Adjustment\n(Click here to reset to 0.)");
+  EXPECT_EQ(Find<QWidget>("RedTrackBar")->toolTipDuration(), 3000);
+}
+
+TEST_F(FrameTest, TheSplashClosesByItselfAndReturnsAtTheFirstActivation) {
+  TSplashScreen* splash = form->SplashScreen();
+  EXPECT_EQ(splash->Timer1->interval(), 3000);
+  EXPECT_TRUE(splash->Timer1->isActive());
+  EXPECT_TRUE(splash->isVisible());  // shown again by the first activation
+  splash->Timer1Timer();
+  EXPECT_FALSE(splash->isVisible());
+  form->FormActivate();  // only the first activation does anything
+  EXPECT_FALSE(splash->isVisible());
+}
+
+}  // namespace
+}  // namespace tintora::testing

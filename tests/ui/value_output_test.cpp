@@ -1,0 +1,137 @@
+// The value field in every notation, the switches' interplay and the clipboard.
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/controls/colour_panel.h"
+#include "window_fixture.h"
+
+namespace tintora::testing {
+namespace {
+
+class ValueOutputTest : public WindowTest {
+ protected:
+  QCheckBox* Check(const char* name) { return Find<QCheckBox>(name); }
+  QRadioButton* Radio(const char* name) { return Find<QRadioButton>(name); }
+  void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+};
+
+TEST_F(ValueOutputTest, OrangeInEveryNotation) {
+  SetRgb(255, 128, 0);
+  struct {
+    bool html, decimal, bgr;
+    const char* shown;
+  } cases[] = {
+      {false, false, false, "FF8000"},       {false, false, true, "0080FF"},
+      {false, true, false, "16744448"},      {false, true, true, "33023"},
+      {true, false, false, "COLOR=\"#FF8000\""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown);
+    Check("HTMLCheckBox")->setChecked(c.html);
+    (c.decimal ? Radio("HexOrDecimalRadioButton2") : Radio("HexOrDecimalRadioButton1"))->setChecked(true);
+    Check("BGRCheckBox")->setChecked(c.bgr);
+    EXPECT_EQ(Value(), c.shown);
+  }
+  EXPECT_EQ(TForm1Probe::HexRGBText(*form), "FF8000");
+  EXPECT_EQ(Find<ColourPanel>("ColourViewPanel")->Colour(), 33023);
+}
+
+TEST_F(ValueOutputTest, HtmlNamesFollowTheIeNsSwitch) {
+  Click(Check("HTMLCheckBox"));
+  EXPECT_TRUE(Check("IENSCheckBox")->isEnabled());
+  SetRgb(255, 0, 255);
+  EXPECT_EQ(Value(), "COLOR=\"Fuchia\"");
+  Click(Check("IENSCheckBox"));
+  EXPECT_EQ(Value(), "COLOR=\"Magenta\"");
+  SetRgb(0xD1, 0x92, 0x75);
+  EXPECT_EQ(Value(), "COLOR=\"Feldspar\"");
+  Click(Check("HTMLCheckBox"));
+  EXPECT_FALSE(Check("IENSCheckBox")->isEnabled());
+  EXPECT_TRUE(Check("IENSCheckBox")->isChecked());  // keeps its mark while disabled
+  EXPECT_EQ(Value(), "D19275");
+}
+
+TEST_F(ValueOutputTest, HtmlExcludesDecimalAndBgrWhichCombineFreely) {
+  SetRgb(255, 128, 0);
+  Click(Radio("HexOrDecimalRadioButton2"));
+  Click(Check("BGRCheckBox"));
+  EXPECT_EQ(Value(), "33023");
+  Click(Check("HTMLCheckBox"));
+  EXPECT_TRUE(Radio("HexOrDecimalRadioButton1")->isChecked());
+  EXPECT_FALSE(Check("BGRCheckBox")->isChecked());
+  EXPECT_EQ(Value(), "COLOR=\"#FF8000\"");
+  Click(Radio("HexOrDecimalRadioButton2"));
+  EXPECT_FALSE(Check("HTMLCheckBox")->isChecked());
+  EXPECT_EQ(Value(), "16744448");
+  Click(Check("HTMLCheckBox"));
+  Click(Check("BGRCheckBox"));
+  EXPECT_FALSE(Check("HTMLCheckBox")->isChecked());
+  EXPECT_EQ(Value(), "0080FF");
+}
+
+TEST_F(ValueOutputTest, IntensityOffsetRoundsHalfToEvenAndShowsItsGrey) {
+  QSlider* intensity = Slider("IntensityTrackBar");
+  const struct {
+    int r, g, b, i;
+    const char* value;
+    int grey;
+  } cases[] = {{0, 0, 0, 50, "808080", 191},   {0, 0, 0, 0, "000000", 128},   {10, 200, 90, -100, "000000", 0},
+               {10, 200, 90, 100, "FFFFFF", 255}, {200, 100, 0, -50, "643200", 64}, {255, 128, 0, 20, "FF9933", 153}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    SetRgb(c.r, c.g, c.b);
+    intensity->setValue(c.i);
+    EXPECT_EQ(Value(), c.value);
+    EXPECT_EQ(Find<ColourPanel>("IntensityPreviewPanel")->Colour(), c.grey * 65793);
+  }
+}
+
+TEST_F(ValueOutputTest, PreviewsInverseAndPercentagesIgnoreTheOffset) {
+  SetRgb(255, 128, 0);
+  Slider("IntensityTrackBar")->setValue(-50);
+  EXPECT_EQ(Find<ColourPanel>("RedPreviewPanel")->Colour(), 0x0000FF);
+  EXPECT_EQ(Find<ColourPanel>("GreenPreviewPanel")->Colour(), 0x008000);
+  EXPECT_EQ(Find<ColourPanel>("BluePreviewPanel")->Colour(), 0x000000);
+  EXPECT_EQ(Label("RedPercent"), "100%");
+  EXPECT_EQ(Label("GreenPercent"), "50.196%");
+  EXPECT_EQ(Label("BluePercent"), "0%");
+  EXPECT_EQ(Label("CyanPercent"), "0%");
+  EXPECT_EQ(Label("MagentaPercent"), "49.804%");
+  EXPECT_EQ(Label("YellowPercent"), "100%");
+  auto* inv = Find<ColourPanel>("ColourViewNegPanel");
+  EXPECT_EQ(Value(), "804000");
+  EXPECT_EQ(inv->FontColour(), 0x004080);
+  EXPECT_EQ(inv->Colour(), 0xFFFFFF - 0x004080);
+}
+
+TEST_F(ValueOutputTest, AutoCopyPutsEveryNewValueOnTheClipboard) {
+  Slider("RedTrackBar")->setValue(10);
+  EXPECT_EQ(services.clipboardTextWrites, 0);  // off: sliders leave the clipboard alone
+  Click(Check("AutoCopyCheckBox"));
+  EXPECT_EQ(services.clipboardText, "0A0000");  // switching it on copies at once
+  const int before = services.clipboardTextWrites;
+  Slider("RedTrackBar")->setValue(11);
+  Slider("GreenTrackBar")->setValue(255);
+  EXPECT_EQ(services.clipboardText, "0BFF00");
+  EXPECT_EQ(services.clipboardTextWrites, before + 2);
+  Click(Radio("HexOrDecimalRadioButton2"));  // a notation switch changes the text too
+  EXPECT_EQ(services.clipboardText, "786176");
+  Click(Check("AutoCopyCheckBox"));
+  Slider("RedTrackBar")->setValue(12);
+  EXPECT_EQ(services.clipboardText, "786176");
+  Click(Find<QPushButton>("CopyValueButton"));
+  EXPECT_EQ(services.clipboardText, "851712");
+  EXPECT_TRUE(Edit("HexHTMLEdit")->selectedText().isEmpty());
+}
+
+TEST_F(ValueOutputTest, CtrlCCopiesTheShownValue) {
+  SetRgb(1, 2, 3);
+  Find<QCheckBox>("HTMLCheckBox")->setChecked(true);
+  Slider("RedTrackBar")->setFocus();
+  QTest::keyClick(Slider("RedTrackBar"), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(services.clipboardText, "COLOR=\"#010203\"");
+}
+
+}  // namespace
+}  // namespace tintora::testing

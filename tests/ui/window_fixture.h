@@ -1,0 +1,73 @@
+// A main window built as the program builds it, with fake services, for window tests.
+#pragma once
+
+#include <memory>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/tform1.h"
+#include "fake_services.h"
+#include "probe.h"
+
+QT_BEGIN_NAMESPACE
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace tintora::testing {
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TForm1>(services);
+    form->StartUp({});
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  }
+  void TearDown() override {
+    TPopupExtHookReset();
+    form.reset();
+  }
+
+  template <typename T>
+  T* Find(const char* name) {
+    T* w = form->findChild<T*>(name);
+    if (!w) ADD_FAILURE() << "no control named " << name;
+    return w;
+  }
+  QSlider* Slider(const char* name) { return Find<QSlider>(name); }
+  QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
+  QString Text(const char* name) { return Find<QLineEdit>(name)->text(); }
+  QString Label(const char* name) { return Find<QLabel>(name)->text(); }
+  QString Value() { return Text("HexHTMLEdit"); }
+
+  // Sets the three RGB track bars as a user dragging them would.
+  void SetRgb(int r, int g, int b) {
+    Slider("RedTrackBar")->setValue(r);
+    Slider("GreenTrackBar")->setValue(g);
+    Slider("BlueTrackBar")->setValue(b);
+  }
+  // Types text into an edit at its caret, one keystroke at a time.
+  void Type(const char* edit, const QString& text) {
+    QLineEdit* e = Edit(edit);
+    e->setFocus();
+    QTest::keyClicks(e, text);
+  }
+  void Clear(const char* edit) {
+    QLineEdit* e = Edit(edit);
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+  }
+  void TPopupExtHookReset();
+
+  FakeServices services;
+  std::unique_ptr<TForm1> form;
+};
+
+}  // namespace tintora::testing
