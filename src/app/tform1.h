@@ -30,6 +30,7 @@ namespace tintora {
 class ColourPanel;
 class FloatingMixerWindow;
 class ImageBox;
+struct RgbReal;
 class Services;
 class ShapeBox;
 class TAboutBox;
@@ -278,6 +279,7 @@ class TForm1 : public QWidget {
   void HSVtoRGB();
   void HSICalculate();
   void HSI_to_RGB_Calc();
+  void MoveRgbTrackBars(const RgbReal& rgb);
   void HsSliderChange(int row);
   void ActiveSpecCheckBoxClick();
   void HsModeClick(bool hsi);

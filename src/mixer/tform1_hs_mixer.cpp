@@ -1,5 +1,7 @@
 // The hue/saturation mixer page: hue, saturation and vibrance (or intensity) sliders with
 // their colour strips, the HSV/HSI switch, the nudges on the caption panels, and docking.
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -227,22 +229,26 @@ void TForm1::HSICalculate() {
   SetDistortion(false);
 }
 
+void TForm1::MoveRgbTrackBars(const RgbReal& rgb) {
+  UpdatingMixer = false;
+  if (UpdatingHS) return;
+  // The user's exact hue, saturation and vibrance stay; the RGB side must not convert back.
+  // Components above 255 (colour distortion) stop at the track bars' end.
+  UpdatingHS = true;
+  RedTrackBar->setValue(static_cast<int>(std::clamp<long long>(Round(rgb.red), 0, 255)));
+  GreenTrackBar->setValue(static_cast<int>(std::clamp<long long>(Round(rgb.green), 0, 255)));
+  BlueTrackBar->setValue(static_cast<int>(std::clamp<long long>(Round(rgb.blue), 0, 255)));
+  UpdatingHS = false;
+  UpdatingMixer = true;
+}
+
 void TForm1::HSVtoRGB() {
   const HsToRgbResult r = tintora::HSVtoRGB(CurrentHue, CurrentSaturation, CurrentVibrance);
   SetDistortion(r.distortion);
   HueEdit->setText(QString::fromStdString(r.hueText));
   SaturationEdit->setText(QString::fromStdString(r.saturationText));
   Intensity3Edit->setText(QString::fromStdString(r.intensityText));
-  UpdatingMixer = false;
-  if (!UpdatingHS) {
-    // The user's exact hue, saturation and vibrance stay; the RGB side must not convert back.
-    UpdatingHS = true;
-    RedTrackBar->setValue(static_cast<int>(Round(r.rgb.red)));
-    GreenTrackBar->setValue(static_cast<int>(Round(r.rgb.green)));
-    BlueTrackBar->setValue(static_cast<int>(Round(r.rgb.blue)));
-    UpdatingHS = false;
-    UpdatingMixer = true;
-  }
+  MoveRgbTrackBars(r.rgb);
 }
 
 void TForm1::HSI_to_RGB_Calc() {
@@ -252,16 +258,7 @@ void TForm1::HSI_to_RGB_Calc() {
   HueEdit->setText(QString::fromStdString(r.hueText));
   SaturationEdit->setText(QString::fromStdString(r.saturationText));
   Intensity3Edit->setText(QString::fromStdString(r.intensityText));
-  UpdatingMixer = false;
-  if (!UpdatingHS) {
-    UpdatingHS = true;
-    // Components above 255 (colour distortion) stop at the track bars' end.
-    RedTrackBar->setValue(static_cast<int>(std::min<long long>(Round(r.rgb.red), 255)));
-    GreenTrackBar->setValue(static_cast<int>(std::min<long long>(Round(r.rgb.green), 255)));
-    BlueTrackBar->setValue(static_cast<int>(std::min<long long>(Round(r.rgb.blue), 255)));
-    UpdatingHS = false;
-    UpdatingMixer = true;
-  }
+  MoveRgbTrackBars(r.rgb);
 }
 
 // ---------------------------------------------------------------- slider handlers

@@ -1,6 +1,5 @@
 #include "app/controls/colour_panel.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace tintora {
@@ -8,9 +7,7 @@ namespace tintora {
 QColor ToQColor(int c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 int FromQColor(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 
-ColourPanel::ColourPanel(const QString& name, QWidget* parent) : QFrame(parent) {
-  setObjectName(name);
-  setMouseTracking(true);
+ColourPanel::ColourPanel(const QString& name, QWidget* parent) : ClickArea(name, parent) {
   SetBevel(true);
 }
 
@@ -54,25 +51,6 @@ void ColourPanel::paintEvent(QPaintEvent* event) {
     }
   }
   QFrame::paintEvent(event);
-}
-
-void ColourPanel::mousePressEvent(QMouseEvent* event) {
-  pressedInside_ = true;
-  emit MousePressed(event->button(), event->position().toPoint());
-}
-
-void ColourPanel::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-  pressedInside_ = false;
-  emit MouseReleased(event->button(), event->position().toPoint());
-  if (click) emit Clicked();
-}
-
-void ColourPanel::mouseMoveEvent(QMouseEvent* event) { emit MouseMoved(event->position().toPoint()); }
-
-void ColourPanel::mouseDoubleClickEvent(QMouseEvent* event) {
-  pressedInside_ = true;
-  if (event->button() == Qt::LeftButton) emit DoubleClicked();
 }
 
 }  // namespace tintora

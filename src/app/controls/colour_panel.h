@@ -2,11 +2,11 @@
 // and sample-page panels of the main window. Colours are colour values (red in the low byte).
 #pragma once
 
-#include <QFrame>
+#include "app/controls/click_area.h"
 
 namespace tintora {
 
-class ColourPanel : public QFrame {
+class ColourPanel : public ClickArea {
   Q_OBJECT
  public:
   explicit ColourPanel(const QString& name, QWidget* parent = nullptr);
@@ -21,26 +21,14 @@ class ColourPanel : public QFrame {
   void SetCaption(const QString& caption);
   void SetBevel(bool raised);
 
- signals:
-  void MousePressed(Qt::MouseButton button, QPoint pos);
-  void MouseReleased(Qt::MouseButton button, QPoint pos);
-  void MouseMoved(QPoint pos);
-  void Clicked();
-  void DoubleClicked();
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   int colour_ = 0xC0C0C0;
   int fontColour_ = 0;
   bool systemColours_ = false;
   QString caption_;
-  bool pressedInside_ = false;
 };
 
 // QColor of a colour value.

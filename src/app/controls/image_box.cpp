@@ -1,14 +1,10 @@
 #include "app/controls/image_box.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace tintora {
 
-ImageBox::ImageBox(const QString& name, QWidget* parent) : QWidget(parent) {
-  setObjectName(name);
-  setMouseTracking(true);
-}
+ImageBox::ImageBox(const QString& name, QWidget* parent) : ClickArea(name, parent) {}
 
 void ImageBox::SetPicture(const QImage& image) {
   picture_ = image;
@@ -34,25 +30,6 @@ void ImageBox::paintEvent(QPaintEvent*) {
   } else {
     p.drawImage(0, 0, picture_);
   }
-}
-
-void ImageBox::mousePressEvent(QMouseEvent* event) {
-  pressedInside_ = true;
-  emit MousePressed(event->button(), event->position().toPoint());
-}
-
-void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-  pressedInside_ = false;
-  emit MouseReleased(event->button(), event->position().toPoint());
-  if (click) emit Clicked();
-}
-
-void ImageBox::mouseMoveEvent(QMouseEvent* event) { emit MouseMoved(event->position().toPoint()); }
-
-void ImageBox::mouseDoubleClickEvent(QMouseEvent* event) {
-  pressedInside_ = true;
-  if (event->button() == Qt::LeftButton) emit DoubleClicked();
 }
 
 }  // namespace tintora

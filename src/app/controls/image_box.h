@@ -3,11 +3,11 @@
 #pragma once
 
 #include <QImage>
-#include <QWidget>
+#include "app/controls/click_area.h"
 
 namespace tintora {
 
-class ImageBox : public QWidget {
+class ImageBox : public ClickArea {
   Q_OBJECT
  public:
   explicit ImageBox(const QString& name, QWidget* parent = nullptr);
@@ -21,24 +21,12 @@ class ImageBox : public QWidget {
   // The colour value of a pixel of the picture; -1 outside it.
   int PixelColour(int x, int y) const;
 
- signals:
-  void MousePressed(Qt::MouseButton button, QPoint pos);
-  void MouseReleased(Qt::MouseButton button, QPoint pos);
-  void MouseMoved(QPoint pos);
-  void Clicked();
-  void DoubleClicked();
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   QImage picture_;
   bool stretch_ = false;
-  bool pressedInside_ = false;
 };
 
 }  // namespace tintora

@@ -1,16 +1,12 @@
 #include "app/controls/shape_box.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "app/controls/colour_panel.h"
 
 namespace tintora {
 
-ShapeBox::ShapeBox(const QString& name, Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
-  setObjectName(name);
-  setMouseTracking(true);
-}
+ShapeBox::ShapeBox(const QString& name, Kind kind, QWidget* parent) : ClickArea(name, parent), kind_(kind) {}
 
 void ShapeBox::SetBrushColour(int c) {
   if (c == brush_) return;
@@ -40,8 +36,5 @@ void ShapeBox::paintEvent(QPaintEvent*) {
     p.drawRect(r);
   }
 }
-
-void ShapeBox::mousePressEvent(QMouseEvent* event) { emit MousePressed(event->button(), event->position().toPoint()); }
-void ShapeBox::mouseMoveEvent(QMouseEvent* event) { emit MouseMoved(event->position().toPoint()); }
 
 }  // namespace tintora

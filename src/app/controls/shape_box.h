@@ -2,11 +2,11 @@
 // wheel's centre disc and the web-safe grid lines.
 #pragma once
 
-#include <QWidget>
+#include "app/controls/click_area.h"
 
 namespace tintora {
 
-class ShapeBox : public QWidget {
+class ShapeBox : public ClickArea {
   Q_OBJECT
  public:
   enum class Kind { Rectangle, Circle };
@@ -18,14 +18,8 @@ class ShapeBox : public QWidget {
   bool PenVisible() const { return penVisible_; }
   int PenColour() const { return pen_; }
 
- signals:
-  void MousePressed(Qt::MouseButton button, QPoint pos);
-  void MouseMoved(QPoint pos);
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   Kind kind_;
