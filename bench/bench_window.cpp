@@ -2,7 +2,9 @@
 // redraw, and the time from constructing the window to its first showing.
 #include <memory>
 
+#include <QAction>
 #include <QCheckBox>
+#include <QSpinBox>
 #include <QSlider>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -10,6 +12,7 @@
 #include "app/application.h"
 #include "app/tform1.h"
 #include "app/tintora_style.h"
+#include "harmony/tform10.h"
 #include "null_services.h"
 
 namespace {
@@ -44,6 +47,26 @@ void BM_ActiveStripRedraw(benchmark::State& state) {
   for (auto _ : state) form->ChangeSpectrumImage(1);
 }
 BENCHMARK(BM_ActiveStripRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_BasePaletteRedraw(benchmark::State& state) {
+  auto form = MakeWindow();
+  if (state.range(0)) form->findChild<QAction*>("SetWebsafePaletteOn1")->trigger();
+  form->findChild<QSlider*>("RedTrackBar")->setValue(130);
+  for (auto _ : state) form->PalettePanelUpdate(1);
+}
+BENCHMARK(BM_BasePaletteRedraw)->Arg(0)->Arg(1)->ArgName("websafe")->Unit(benchmark::kMicrosecond);
+
+// The large (64 x 64) wheel with 360 divisions, outline and borders on.
+void BM_WheelRedraw360(benchmark::State& state) {
+  auto form = MakeWindow();
+  form->findChild<QAction*>("ShowComplimentaryColours1")->trigger();
+  form->findChild<QAction*>("ColourWheel1")->trigger();
+  form->ColourSelectorPanelReScale();
+  form->Form10()->DivisionsUpDown->setValue(360);
+  form->findChild<QSlider*>("RedTrackBar")->setValue(230);
+  for (auto _ : state) form->DrawWheel();
+}
+BENCHMARK(BM_WheelRedraw360)->Unit(benchmark::kMicrosecond);
 
 void BM_StartUpToFirstShownWindow(benchmark::State& state) {
   for (auto _ : state) {

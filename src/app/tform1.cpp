@@ -12,6 +12,7 @@
 #include "app/layout.h"
 #include "app/popup_ext.h"
 #include "app/services.h"
+#include "app/settings_file.h"
 #include "app/splash_screen.h"
 #include "app/tform9.h"
 #include "capture/tform2.h"
@@ -34,15 +35,16 @@ TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_
     services_.ShowMessage(this, message, MessageIcon::Error, MessageButtons::Ok);
   });
 
+  settingsFile_ = DefaultSettingsFilePath();
   BuildFrame();
   BuildValueOutput();
   BuildMixers();
   BuildHsMixer();
+  BuildSelector();
+  BuildViewer();
+  BuildColourList();
+  BuildHarmony();
   BuildCapture();
-  ConnectFrame();
-  ConnectValueOutput();
-  ConnectMixers();
-  ConnectHsMixer();
 
   // The secondary windows, in their fixed order; the splash shows itself at once.
   form2_ = std::make_unique<TForm2>();
@@ -56,6 +58,14 @@ TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_
   form10_ = std::make_unique<TForm10>();
   saveAsOptions_ = std::make_unique<TSaveAsOptions>();
 
+  ConnectFrame();
+  ConnectValueOutput();
+  ConnectMixers();
+  ConnectHsMixer();
+  ConnectSelector();
+  ConnectViewer();
+  ConnectColourList();
+  ConnectHarmony();
   Link(aboutBox_.get(), &TAboutBox::HelpRequested, this, [this] { RunHelp(); });
   Link(aboutBox_.get(), &TAboutBox::WebPageRequested, this, [this](const QString& a) { WebPageLink(a); });
 }

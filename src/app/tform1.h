@@ -33,6 +33,7 @@ class ImageBox;
 struct RgbReal;
 class Services;
 class ShapeBox;
+class SpeedButton;
 class TAboutBox;
 class TChangeColourNameDialogue;
 class TForm10;
@@ -62,6 +63,7 @@ class TForm1 : public QWidget {
   // ---------------------------------------------------------------- frame (start-up, panes)
  public:
   void FormInitialize();
+  void LoadSettings();
   void FormActivate();
   void OnTopToggler();
   void SuspendOnTop();
@@ -330,6 +332,121 @@ class TForm1 : public QWidget {
   void BuildCapture();
   QTimer* Timer1 = nullptr;
 
+
+  // ---------------------------------------------------------------- colour selector, palettes,
+  // tray and viewer
+ public:
+  void ColourSelectorUpdate(long long colourValue);
+  void SetColourSelection();
+  void MultiPanelColMouseOverAndSelect(ColourPanel* panel, bool select);
+  void PalettePanelUpdate(int palette);
+  void BMPPixelColourRetreive(int source, int x, int y, bool select);
+  void WebSafePaletteToggle();
+  void BaseColourLockToggle();
+  void BaseColourLockReset();
+  void ColourSelectorPanelReScale();
+
+ private:
+  void BuildSelector();
+  void ConnectSelector();
+  void BuildViewer();
+  void ConnectViewer();
+  ImageBox* PictureOfSource(int source) const;
+  void PaletteImagesMouseDown(int palette, Qt::MouseButton button, QPoint pos);
+  void LockColourSpeedButtonMouseDown(Qt::MouseButton button);
+  void RetreiveAllAsWebsafe1Click();
+  void SetWebsafePaletteOn1Click();
+  void ColourViewNegPanelClick();
+  void SamplePanelMouseDown(ColourPanel* panel, Qt::MouseButton button);
+  void Panel15MouseDown(Qt::MouseButton button);
+  void ColourViewPanelDblClick();
+  int SourceCursor() const;  // 1 with auto-index on, else 2
+  bool SampleLayoutShown() const;
+
+  ColourPanel* ColourSelectorPanel = nullptr;
+  QLineEdit* ColourSelectorEdit = nullptr;
+  ImageBox* ZoomImage = nullptr;
+  ImageBox* WebSafeImage = nullptr;
+  QWidget* ColourTrayPanel = nullptr;
+  ColourPanel* trayPanels_[16] = {};
+  ColourPanel* RedBasePanel = nullptr;
+  ColourPanel* GreenBasePanel = nullptr;
+  ColourPanel* BlueBasePanel = nullptr;
+  ImageBox* basePalette_[4] = {};  // 1 red, 2 green, 3 blue
+  ImageBox*& RedBasedPaletteImage = basePalette_[1];
+  ImageBox*& GreenBasedPaletteImage = basePalette_[2];
+  ImageBox*& BlueBasedPaletteImage = basePalette_[3];
+  SpeedButton* LockColourSpeedButton = nullptr;
+  TPopupExt* ColourSelectorPopupExt = nullptr;
+  QAction* RetreiveAllAsWebsafe1 = nullptr;
+  TPopupExt* PalettePopupExt = nullptr;
+  QAction* SetWebsafePaletteOn1 = nullptr;
+  ColourPanel* Panel14 = nullptr;
+  ColourPanel* Panel15 = nullptr;
+  ColourPanel* samplePanels_[12] = {};  // Panel6 .. Panel11
+  QCheckBox* AutoIndexCheckBox = nullptr;
+
+  // ---------------------------------------------------------------- harmony schemes and wheel
+ public:
+  void ComplimentaryColActivate();
+  void ComplimentaryColDisplay();
+  void ComplimentaryColSize();
+  void ComplimentaryColUpdate();
+  int HSVtoRGBforComplCol(int offset) const;
+  void IndexComplimentary(int colourValue);
+  void DrawWheel();
+  void WheelCustSave();
+  // The settings file; tests point it elsewhere.
+  QString SettingsFile() const { return settingsFile_; }
+  void SetSettingsFile(const QString& path) { settingsFile_ = path; }
+
+ private:
+  void BuildHarmony();
+  void ConnectHarmony();
+  void ShapeMouseDown(ShapeBox* shape, Qt::MouseButton button);
+  void ShapeMouseMove(ShapeBox* shape);
+  void SchemeClick(QAction* item);
+  void WebsafeComplimentsOnly1Click();
+  void WheelImageMouseMove(QPoint pos);
+  void WheelImageMouseDown(Qt::MouseButton button, QPoint pos);
+  void WheelCenterShapeMouseDown(Qt::MouseButton button);
+  void CustomizeColourWheel1Click();
+  int CheckedScheme() const;  // 1..6
+  int ComplementWebSafe(int colourValue) const;
+  void ApplyColourWheelSettings();
+
+  QLabel* CompColLabel = nullptr;
+  TPopupExt* ComplimentaryColPopupExt = nullptr;
+  QAction* ShowComplimentaryColours1 = nullptr;
+  QAction* WebsafeComplimentsOnly1 = nullptr;
+  QAction* Complimentary1 = nullptr;
+  QAction* SplitComplimentary1 = nullptr;
+  QAction* Analogous1 = nullptr;
+  QAction* Triadic1 = nullptr;
+  QAction* Tetradic1 = nullptr;
+  QAction* ColourWheel1 = nullptr;
+  QAction* CustomizeColourWheel1 = nullptr;
+  QActionGroup* schemeGroup_ = nullptr;
+  ShapeBox* Shape1 = nullptr;
+  ShapeBox* Shape2 = nullptr;
+  ShapeBox* Shape3 = nullptr;
+  ImageBox* WheelImage = nullptr;
+  ShapeBox* WheelCenterShape = nullptr;
+  ImageBox* WebSafeImage2 = nullptr;
+  QCheckBox* IncludeComplimentaryCheckBox = nullptr;
+  QString settingsFile_;
+
+  // ---------------------------------------------------------------- colour list
+ public:
+  void IndexColour();
+  void StoreUndo();
+
+ private:
+  void BuildColourList();
+  void ConnectColourList();
+
+  bool ManualIndexing = false;
+  bool IndexingComplements = false;
 };
 
 }  // namespace tintora

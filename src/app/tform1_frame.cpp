@@ -50,7 +50,7 @@ void TForm1::FormInitialize() {
          s.top() + static_cast<int>(Round(s.height() / 2.0 - height() / 2.0)));
   }
   ListChanged = false;
-
+  for (int n = 1; n <= 3; ++n) PalettePanelUpdate(n);
   ChangeSpectrumImage(0);
   ChangeSpectrumImage(ActiveSpecCheckBox->isChecked() ? 1 : 3);
   ChangeSpectrumImage(ActiveSpecCheckBox->isChecked() ? 2 : 4);
@@ -61,6 +61,12 @@ void TForm1::FormInitialize() {
   MultiLineHintInit();
   UpdatingMixer = false;
   UpdatingHS = false;
+  LoadSettings();
+}
+
+void TForm1::LoadSettings() {
+  // Of the settings file only the colour wheel's own section is read so far.
+  ApplyColourWheelSettings();
 }
 
 bool TForm1::event(QEvent* e) {

@@ -12,6 +12,7 @@
 #include "app/services.h"
 #include "app/tform1.h"
 #include "colourlist/change_colour_name_dialogue.h"
+#include "harmony/tform10.h"
 #include "mixer/floating_mixer_window.h"
 
 namespace tintora {
@@ -31,8 +32,11 @@ void TForm1::Timer1Timer() {
   // 2. Keep on top, unless paused or one of our own windows is in front by right.
   QWidget* active = QApplication::activeWindow();
   if (OnTopState && active != aboutBox_.get() && active != changeColourNameDialogue_.get() && !OnTopSuspended &&
-      active != this)
+      active != this) {
+    // An option window may have taken the style away while it was open; topmost again.
+    ApplyStayOnTop(this, true);
     services_.KeepOnTop(this);
+  }
 
   // 3. Drop on top once the mode is off.
   if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) && !OnTopState) ApplyStayOnTop(this, false);
@@ -43,6 +47,17 @@ void TForm1::Timer1Timer() {
     if (focus != aboutBox_->Memo1 && focus != aboutBox_->Button1 && focus != aboutBox_->OKButton) {
       aboutBox_->activateWindow();
       aboutBox_->Memo1->setFocus();
+    }
+  }
+
+  // The wheel's option window keeps the focus while it is open; the main window stays below it.
+  if (form10_->isVisible()) {
+    QWidget* focus = QApplication::focusWidget();
+    const bool inside = focus && (focus == form10_.get() || form10_->isAncestorOf(focus));
+    if (!inside) {
+      ApplyStayOnTop(this, false);
+      form10_->activateWindow();
+      form10_->Button1->setFocus();
     }
   }
 

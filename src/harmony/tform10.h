@@ -1,7 +1,14 @@
-// TForm10: the colour wheel's divisions and drawing options.
+// TForm10: the colour wheel's divisions and drawing options ("Customize Colour Wheel").
 #pragma once
 
 #include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
 
 namespace tintora {
 
@@ -9,6 +16,41 @@ class TForm10 : public QWidget {
   Q_OBJECT
  public:
   explicit TForm10(QWidget* parent = nullptr);
+
+  QCheckBox* WheelOutlineCheckBox = nullptr;
+  QCheckBox* ColourBordersCheckBox = nullptr;
+  QLabel* DivisionsLabel = nullptr;
+  QSpinBox* DivisionsUpDown = nullptr;  // with its edit, DivisionsEdit
+  QLineEdit* DivisionsEdit = nullptr;
+  QPushButton* Button1 = nullptr;  // OK
+  QPushButton* Button2 = nullptr;  // Cancel
+  QPushButton* Button3 = nullptr;  // Default
+  QToolButton* WheelCustSaveSpeedButton = nullptr;
+
+  int Divisions() const;
+
+ signals:
+  // The options changed; the main window redraws the wheel.
+  void SettingsChanged();
+  void SaveRequested();
+  void Shown();
+  void Closed();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void OptionChanged();
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void WheelCustSaveSpeedButtonClick();
+
+  bool SavedWheelOutline = true;
+  bool SavedColourBorders = true;
+  int SavedDivisions = 12;
 };
 
 }  // namespace tintora

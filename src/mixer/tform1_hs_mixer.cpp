@@ -2,6 +2,7 @@
 // their colour strips, the HSV/HSI switch, the nudges on the caption panels, and docking.
 #include <algorithm>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -275,6 +276,7 @@ void TForm1::HsSliderChange(int row) {
     SpectrumRedrawPending = true;
     UpdatingMixer = false;
   }
+  if (row == 1 && ShowComplimentaryColours1->isChecked()) ComplimentaryColUpdate();
 }
 
 void TForm1::HSIAdjustTrackBar(int row, Qt::MouseButton button) {

@@ -234,6 +234,7 @@ void TForm1::ColourTrackBarChanged(int n) {
     SetEditText(hexEdit_[n + 3], QString::fromStdString(IntToHex(mirror->value(), 2)));
     if (!UpdatingHS) RGBtoHSIHSV();
     CombinedColourValueUpdate();
+    if (!DerivativesLocked) PalettePanelUpdate(n);
     *previous = p;
   }
   UpdatingMixer = false;

@@ -120,6 +120,7 @@ void TForm1::CombinedColourValueUpdate() {
   ColourViewPanel->SetColour(c.value);
   ColourViewNegPanel->SetFontColour(c.value);
   ColourViewNegPanel->SetColour(0xFFFFFF - c.value);
+  ComplimentaryColDisplay();
   ColourPercentDisplayUpdate();
 }
 

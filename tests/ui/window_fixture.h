@@ -12,6 +12,7 @@
 #include "app/tform1.h"
 #include "fake_services.h"
 #include "probe.h"
+#include "support/temp_dir.h"
 
 QT_BEGIN_NAMESPACE
 // Readable QStrings in failure messages.
@@ -23,7 +24,11 @@ namespace tintora::testing {
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    scratch = std::make_unique<TempDir>();
+    settingsPath = QString::fromStdString((scratch->Path() / "tintora.ini").string());
     form = std::make_unique<TForm1>(services);
+    form->SetSettingsFile(settingsPath);
+    BeforeStartUp();
     form->StartUp({});
     form->show();
     form->activateWindow();
@@ -65,7 +70,11 @@ class WindowTest : public ::testing::Test {
     QTest::keyClick(e, Qt::Key_Delete);
   }
   void TPopupExtHookReset();
+  // Runs between constructing the window and its start-up (settings files, command lines).
+  virtual void BeforeStartUp() {}
 
+  std::unique_ptr<TempDir> scratch;
+  QString settingsPath;
   FakeServices services;
   std::unique_ptr<TForm1> form;
 };

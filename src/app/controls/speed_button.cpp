@@ -1,0 +1,26 @@
+#include "app/controls/speed_button.h"
+
+#include <QMouseEvent>
+
+namespace tintora {
+
+SpeedButton::SpeedButton(const QString& name, QWidget* parent) : QToolButton(parent) {
+  setObjectName(name);
+  setAutoRaise(true);
+  setCursor(Qt::PointingHandCursor);
+  setIconSize(QSize(16, 16));
+}
+
+void SpeedButton::SetGlyph(const QPixmap& glyph) { setIcon(QIcon(glyph)); }
+
+void SpeedButton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) QToolButton::mousePressEvent(event);
+  emit MouseDown(event->button());
+}
+
+void SpeedButton::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) QToolButton::mouseReleaseEvent(event);
+  emit MouseUp(event->button());
+}
+
+}  // namespace tintora

@@ -1,0 +1,48 @@
+// Harmony schemes around the active colour: which hue offsets each scheme shows, where the
+// markers on the hue strip go, how the swatches are laid out in the viewer, and the colour of
+// a turned hue.
+#pragma once
+
+#include <array>
+#include <vector>
+
+namespace tintora {
+
+enum class HarmonyScheme { Complimentary = 1, SplitComplimentary, Analogous, Triadic, Tetradic, ColourWheel };
+
+// The hue offsets of the swatches (Shape1..Shape3); empty for the wheel.
+std::vector<int> SchemeOffsets(HarmonyScheme scheme);
+
+// The left position of a marker on the 254-pixel hue strip for a hue slider position and a
+// swatch offset (the marker stands one degree short of it).
+int MarkerLeft(int huePosition, int swatchOffset);
+
+// The colour value (red in the low byte) of the active colour's saturation and vibrance at
+// its hue turned by `offset` degrees. A hue of exactly 360 counts as 0.
+int HSVtoRGBforComplCol(int offset, long double currentHue, long double currentSaturation,
+                        long double currentVibrance);
+
+// Swatch geometry inside the colour viewer for one scheme and viewer size.
+struct SwatchLayout {
+  int visibleSwatches = 1;         // Shape1, Shape2, Shape3 in that order
+  std::array<int, 3> top{};        // per swatch
+  std::array<int, 3> height{};
+  int visibleMarkers = 1;
+};
+inline constexpr int kSwatchLeft = 4;
+inline constexpr int kSwatchWidth = 20;
+
+SwatchLayout ComplimentarySwatchLayout(HarmonyScheme scheme, bool largeViewer);
+
+// The wheel's place in the viewer: picture square and centre disc.
+struct WheelLayout {
+  int imageLeft, imageTop, imageSize;
+  int discLeft, discTop, discSize;
+};
+WheelLayout ColourWheelLayout(bool largeViewer);
+
+// The hue steps "Inc. Cmpl." indexes for a wheel of n divisions: step, 2 step, ... while at
+// most 360 - step, each rounded half to even (12 divisions: 30, 60, ..., 330).
+std::vector<int> WheelIndexOffsets(int divisions);
+
+}  // namespace tintora

@@ -1,0 +1,235 @@
+// Harmony swatches, markers and the colour wheel in the viewer, with its options window.
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "app/controls/colour_panel.h"
+#include "app/controls/image_box.h"
+#include "app/controls/shape_box.h"
+#include "app/ini_file.h"
+#include "app/popup_ext.h"
+#include "colour/notations.h"
+#include "harmony/harmony.h"
+#include "harmony/tform10.h"
+#include "window_fixture.h"
+
+namespace tintora::testing {
+namespace {
+
+class HarmonyTest : public WindowTest {
+ protected:
+  void Menu(const char* item) {
+    TPopupExt::SetExecHook([item](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>(item); });
+    emit Find<QLabel>("CompColLabel")->customContextMenuRequested(QPoint(2, 2));
+    TPopupExt::SetExecHook(nullptr);
+  }
+  QString Swatch(const char* name) {
+    return QString::fromStdString(BGRIntToRGBHEX(Find<ShapeBox>(name)->BrushColour()));
+  }
+  int WheelPixel(double degrees, double fraction) {
+    ImageBox* wheel = Find<ImageBox>("WheelImage");
+    const double a = degrees * 3.14159265358979 / 180;
+    const int c = wheel->width() / 2;
+    const double d = fraction * c;
+    return wheel->PixelColour(static_cast<int>(std::floor(c + std::sin(a) * d)),
+                              static_cast<int>(std::floor(c - std::cos(a) * d)));
+  }
+  TForm10* Options() { return form->Form10(); }
+};
+
+TEST_F(HarmonyTest, NothingShowsUntilTheMasterSwitchIsOn) {
+  for (const char* s : {"Shape1", "Shape2", "Shape3", "Shape4", "WheelImage"}) EXPECT_TRUE(Find<QWidget>(s)->isHidden());
+  EXPECT_FALSE(Find<QCheckBox>("IncludeComplimentaryCheckBox")->isEnabled());
+  EXPECT_FALSE(form->findChild<QAction*>("Tetradic1")->isEnabled());
+  Menu("ShowComplimentaryColours1");
+  EXPECT_TRUE(Find<QCheckBox>("IncludeComplimentaryCheckBox")->isEnabled());
+  EXPECT_TRUE(form->findChild<QAction*>("Tetradic1")->isEnabled());
+  EXPECT_FALSE(Find<QWidget>("Shape1")->isHidden());
+  EXPECT_TRUE(Find<QWidget>("Shape2")->isHidden());
+  Menu("ShowComplimentaryColours1");
+  EXPECT_TRUE(Find<QWidget>("Shape1")->isHidden());
+}
+
+TEST_F(HarmonyTest, SchemesOnPureRedWithTheirMarkers) {
+  Menu("ShowComplimentaryColours1");
+  SetRgb(255, 0, 0);
+  EXPECT_EQ(Swatch("Shape1"), "00FFFF");
+  QWidget* strip = Find<QWidget>("ColourSpectrumImage");
+  EXPECT_EQ(Find<QWidget>("Shape4")->x() - strip->x(), 126);
+  EXPECT_EQ(Find<QWidget>("Shape1")->height(), 18);
+  Menu("Tetradic1");
+  EXPECT_EQ(Swatch("Shape1"), "80FF00");
+  EXPECT_EQ(Swatch("Shape2"), "00FFFF");
+  EXPECT_EQ(Swatch("Shape3"), "8000FF");
+  EXPECT_EQ(Find<QWidget>("Shape3")->geometry(), QRect(4, 31, 20, 6));
+  EXPECT_FALSE(Find<QWidget>("Shape6")->isHidden());
+  Menu("Triadic1");
+  Menu("WebsafeComplimentsOnly1");
+  EXPECT_FALSE(Find<QWidget>("WebSafeImage2")->isHidden());
+  EXPECT_EQ(Swatch("Shape1"), "00FF00");
+  EXPECT_EQ(Swatch("Shape2"), "0000FF");
+  EXPECT_TRUE(Find<QWidget>("Shape3")->isHidden());
+  SetRgb(255, 128, 0);
+  Menu("Complimentary1");
+  EXPECT_EQ(Swatch("Shape1"), "0066FF");
+  Menu("WebsafeComplimentsOnly1");
+  EXPECT_EQ(Swatch("Shape1"), "007FFF");
+}
+
+TEST_F(HarmonyTest, GreyStaysGreyAndHue360ActsAsZero) {
+  Menu("ShowComplimentaryColours1");
+  Menu("Tetradic1");
+  SetRgb(90, 90, 90);
+  for (const char* s : {"Shape1", "Shape2", "Shape3"}) EXPECT_EQ(Swatch(s), "5A5A5A") << s;
+  Menu("Complimentary1");
+  Slider("IntensityTrackBar3")->setValue(255);
+  Slider("SaturationTrackBar")->setValue(255);
+  Slider("HueTrackBar")->setValue(360);
+  EXPECT_EQ(Swatch("Shape1"), "00FFFF");
+  EXPECT_EQ(Find<QWidget>("Shape4")->x() - Find<QWidget>("ColourSpectrumImage")->x(), 126);
+}
+
+TEST_F(HarmonyTest, TheLargeViewerStretchesTheSwatches) {
+  Menu("ShowComplimentaryColours1");
+  Menu("Analogous1");
+  QTest::mousePress(Find<ColourPanel>("ColourViewPanel"), Qt::RightButton);
+  EXPECT_EQ(Find<QWidget>("Shape1")->geometry(), QRect(4, 19, 20, 42));
+  EXPECT_EQ(Find<QWidget>("Shape2")->geometry(), QRect(4, 61, 20, 42));
+}
+
+TEST_F(HarmonyTest, ALeftClickOnASwatchMakesItActive) {
+  Menu("ShowComplimentaryColours1");
+  SetRgb(255, 0, 0);
+  QTest::mousePress(Find<ShapeBox>("Shape1"), Qt::LeftButton);
+  EXPECT_EQ(Value(), "00FFFF");
+}
+
+TEST_F(HarmonyTest, TwelveDivisionsOnRedReadBackFromTheWheel) {
+  Menu("ShowComplimentaryColours1");
+  SetRgb(255, 0, 0);
+  QTest::mousePress(Find<ColourPanel>("ColourViewPanel"), Qt::RightButton);  // the large 64 x 64 wheel
+  Menu("ColourWheel1");
+  ImageBox* wheel = Find<ImageBox>("WheelImage");
+  ASSERT_FALSE(wheel->isHidden());
+  EXPECT_EQ(wheel->geometry(), QRect(20, 4, 64, 64));
+  EXPECT_TRUE(Find<QWidget>("Shape1")->isHidden());
+  EXPECT_TRUE(Find<QWidget>("Shape4")->isHidden());
+  EXPECT_EQ(WheelPixel(15, 0.6), ColourFromRgb(255, 128, 0));   // the 30 degree section: hue 30
+  EXPECT_EQ(WheelPixel(345, 0.6), ColourFromRgb(255, 0, 0));    // the last section: the active red
+  EXPECT_EQ(WheelPixel(195, 0.6), ColourFromRgb(0, 128, 255));  // 180..210: hue 210
+  EXPECT_EQ(Find<ShapeBox>("WheelCenterShape")->BrushColour(), ColourFromRgb(255, 0, 0));
+}
+
+TEST_F(HarmonyTest, TwoDivisionsSplitTheWheel) {
+  Menu("ShowComplimentaryColours1");
+  SetRgb(255, 0, 0);
+  Menu("ColourWheel1");
+  Options()->DivisionsUpDown->setValue(2);
+  EXPECT_EQ(WheelPixel(90, 0.6), ColourFromRgb(0, 255, 255));
+  EXPECT_EQ(WheelPixel(270, 0.6), ColourFromRgb(255, 0, 0));
+}
+
+TEST_F(HarmonyTest, ThreeHundredSixtyDivisionsOnTheSmallWheel) {
+  Menu("ShowComplimentaryColours1");
+  SetRgb(255, 0, 0);
+  Menu("ColourWheel1");
+  Options()->ColourBordersCheckBox->setChecked(false);
+  Options()->DivisionsUpDown->setValue(360);
+  ImageBox* wheel = Find<ImageBox>("WheelImage");
+  EXPECT_EQ(wheel->size(), QSize(32, 32));
+  EXPECT_EQ(wheel->PixelColour(16, 1), HSVtoRGBforComplCol(2, 0, 1, 255));
+  for (int y = 4; y < 28; ++y)
+    for (int x = 4; x < 28; ++x)
+      if ((x - 16) * (x - 16) + (y - 16) * (y - 16) < 12 * 12) {
+        EXPECT_NE(wheel->PixelColour(x, y), ColourFromRgb(255, 0, 0)) << x << "," << y;
+      }
+}
+
+TEST_F(HarmonyTest, PickingFromTheWheel) {
+  Menu("ShowComplimentaryColours1");
+  SetRgb(255, 0, 0);
+  QTest::mousePress(Find<ColourPanel>("ColourViewPanel"), Qt::RightButton);
+  Menu("ColourWheel1");
+  ImageBox* wheel = Find<ImageBox>("WheelImage");
+  const QPoint activeSection(28, 8);    // about 345 degrees: the active colour
+  const QPoint complement(37, 51);      // about 164 degrees: the 150..180 section
+  ASSERT_EQ(wheel->PixelColour(activeSection.x(), activeSection.y()), ColourFromRgb(255, 0, 0));
+  QTest::mousePress(wheel, Qt::LeftButton, {}, activeSection);
+  EXPECT_EQ(Value(), "FF0000");  // nothing happens on the active colour
+  const int target = wheel->PixelColour(complement.x(), complement.y());
+  ASSERT_EQ(target, ColourFromRgb(0, 255, 255));
+  QTest::mouseMove(wheel, complement);
+  EXPECT_EQ(Find<ColourPanel>("ColourSelectorPanel")->Colour(), target);
+  QTest::mousePress(wheel, Qt::LeftButton, {}, complement);
+  EXPECT_EQ(Find<ColourPanel>("ColourViewPanel")->Colour(), target);
+  // A right click on the active colour's section toggles the viewer size.
+  QTest::mousePress(wheel, Qt::RightButton, {}, QPoint(1, 1));
+  EXPECT_EQ(Find<QWidget>("ColourViewPanel")->height(), 41);
+}
+
+TEST_F(HarmonyTest, CancelRestoresTheDivisionsAndTheWheel) {
+  Menu("ShowComplimentaryColours1");
+  SetRgb(255, 0, 0);
+  Menu("ColourWheel1");
+  Menu("CustomizeColourWheel1");
+  ASSERT_TRUE(Options()->isVisible());
+  EXPECT_FALSE(form->isEnabled());
+  Options()->DivisionsUpDown->setValue(2);
+  EXPECT_FALSE(Options()->WheelCustSaveSpeedButton->isHidden());
+  EXPECT_EQ(WheelPixel(90, 0.6), ColourFromRgb(0, 255, 255));
+  QTest::mouseClick(Options()->Button2, Qt::LeftButton);
+  EXPECT_FALSE(Options()->isVisible());
+  EXPECT_TRUE(form->isEnabled());
+  EXPECT_EQ(Options()->DivisionsUpDown->value(), 12);
+  EXPECT_EQ(WheelPixel(15, 0.6), ColourFromRgb(255, 128, 0));
+}
+
+TEST_F(HarmonyTest, DefaultRestoresTwelveWithOutlineAndBorders) {
+  Options()->DivisionsUpDown->setValue(40);
+  Options()->WheelOutlineCheckBox->setChecked(false);
+  QTest::mouseClick(Options()->Button3, Qt::LeftButton);
+  EXPECT_EQ(Options()->DivisionsUpDown->value(), 12);
+  EXPECT_TRUE(Options()->WheelOutlineCheckBox->isChecked());
+  EXPECT_TRUE(Options()->ColourBordersCheckBox->isChecked());
+}
+
+class WheelSettingsTest : public HarmonyTest {
+ protected:
+  void BeforeStartUp() override {
+    IniFile ini(settingsPath.toStdString());
+    ASSERT_TRUE(ini.WriteInteger("Colour Wheel", "Divisions", 7));
+  }
+};
+
+TEST_F(WheelSettingsTest, ASavedWheelStartsWithItsDivisionsAndNoOutlineOrBorders) {
+  EXPECT_EQ(Options()->DivisionsUpDown->value(), 7);
+  EXPECT_FALSE(Options()->WheelOutlineCheckBox->isChecked());
+  EXPECT_FALSE(Options()->ColourBordersCheckBox->isChecked());
+  EXPECT_TRUE(Options()->WheelCustSaveSpeedButton->isHidden());
+}
+
+TEST_F(HarmonyTest, TheWheelSectionRoundTripsThroughTheSettingsFile) {
+  // Without the section the window keeps its own defaults.
+  EXPECT_EQ(Options()->DivisionsUpDown->value(), 12);
+  EXPECT_TRUE(Options()->WheelOutlineCheckBox->isChecked());
+  Options()->DivisionsUpDown->setValue(24);
+  Options()->ColourBordersCheckBox->setChecked(false);
+  QTest::mouseClick(Options()->WheelCustSaveSpeedButton, Qt::LeftButton);
+  EXPECT_TRUE(Options()->WheelCustSaveSpeedButton->isHidden());
+  const IniFile ini(settingsPath.toStdString());
+  EXPECT_EQ(ini.ReadInteger("Colour Wheel", "Divisions", 0), 24);
+  EXPECT_TRUE(ini.ReadBool("Colour Wheel", "WheelOutline", false));
+  EXPECT_FALSE(ini.ReadBool("Colour Wheel", "ColourBorders", true));
+
+  TForm1 second(services);
+  second.SetSettingsFile(settingsPath);
+  second.StartUp({});
+  EXPECT_EQ(second.Form10()->DivisionsUpDown->value(), 24);
+  EXPECT_TRUE(second.Form10()->WheelOutlineCheckBox->isChecked());
+  EXPECT_FALSE(second.Form10()->ColourBordersCheckBox->isChecked());
+}
+
+}  // namespace
+}  // namespace tintora::testing

@@ -1,0 +1,152 @@
+// The colour selector and its sources: tray, base palettes and lock, viewer, inverse.
+#include <QAction>
+#include <QCheckBox>
+
+#include "app/controls/colour_panel.h"
+#include "app/controls/image_box.h"
+#include "app/controls/speed_button.h"
+#include "app/popup_ext.h"
+#include "colour/notations.h"
+#include "window_fixture.h"
+
+namespace tintora::testing {
+namespace {
+
+class SelectorTest : public WindowTest {
+ protected:
+  ColourPanel* Panel(const char* name) { return Find<ColourPanel>(name); }
+  QString Rgb(const char* imageName, int x, int y) {
+    return QString::fromStdString(BGRIntToRGBHEX(Find<ImageBox>(imageName)->PixelColour(x, y)));
+  }
+  void Lock(Qt::MouseButton button) {
+    SpeedButton* lock = Find<SpeedButton>("LockColourSpeedButton");
+    QTest::mousePress(lock, button);
+    QTest::mouseRelease(lock, button);
+  }
+  void PickMenuItem(const char* name) {
+    TPopupExt::SetExecHook([name](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>(name); });
+  }
+};
+
+TEST_F(SelectorTest, TrayPanelsPreviewOnHoverAndCommitOnClick) {
+  ColourPanel* darkYellow = Panel("SysColDYellowPanel");
+  EXPECT_EQ(darkYellow->toolTip(), "Dark Yellow (Kaki/Brown)");
+  QTest::mouseMove(darkYellow, QPoint(5, 5));
+  EXPECT_EQ(Text("ColourSelectorEdit"), "808000");
+  EXPECT_EQ(Value(), "000000");  // hovering changes nothing yet
+  QTest::mouseClick(darkYellow, Qt::LeftButton);
+  EXPECT_EQ(Slider("RedTrackBar")->value(), 128);
+  EXPECT_EQ(Slider("GreenTrackBar")->value(), 128);
+  EXPECT_EQ(Slider("BlueTrackBar")->value(), 0);
+  EXPECT_EQ(Value(), "808000");
+  QTest::mouseClick(Panel("SysColLGreyPanel"), Qt::LeftButton);
+  EXPECT_EQ(Value(), "C0C0C0");
+}
+
+TEST_F(SelectorTest, InvalidColoursNeverReachTheSelector) {
+  form->ColourSelectorUpdate(0x123456);
+  for (long long bad : {-1LL, 0x1000000LL, 0xFFFFFFFFLL}) form->ColourSelectorUpdate(bad);
+  EXPECT_EQ(Panel("ColourSelectorPanel")->Colour(), 0x123456);
+  EXPECT_EQ(Text("ColourSelectorEdit"), "563412");
+}
+
+TEST_F(SelectorTest, RetrieveAllAsWebsafeSnapsWhatTheSelectorShows) {
+  PickMenuItem("RetreiveAllAsWebsafe1");
+  QTest::mousePress(Panel("ColourSelectorPanel"), Qt::RightButton, {}, QPoint(3, 3));
+  EXPECT_FALSE(Find<ImageBox>("WebSafeImage")->isHidden());
+  form->ColourSelectorUpdate(ColourFromRgb(0x12, 0x34, 0x56));
+  EXPECT_EQ(Text("ColourSelectorEdit"), "003366");
+  QTest::mouseClick(Panel("ColourSelectorPanel"), Qt::LeftButton);
+  EXPECT_EQ(Value(), "003366");
+}
+
+TEST_F(SelectorTest, UnlockedPalettesFollowOnlyTheComponentThatMoved) {
+  const QString greenBefore = Rgb("GreenBasedPaletteImage", 10, 10);
+  Lock(Qt::LeftButton);  // unlock
+  EXPECT_FALSE(TForm1Probe::DerivativesLocked(*form));
+  Slider("RedTrackBar")->setValue(100);
+  EXPECT_EQ(Rgb("RedBasedPaletteImage", 0, 0), "640000");
+  EXPECT_EQ(Rgb("RedBasedPaletteImage", 63, 63), "64FCFC");
+  EXPECT_EQ(Rgb("GreenBasedPaletteImage", 10, 10), greenBefore);
+  Lock(Qt::LeftButton);  // lock again: palettes stay
+  Slider("RedTrackBar")->setValue(200);
+  EXPECT_EQ(Rgb("RedBasedPaletteImage", 0, 0), "640000");
+}
+
+TEST_F(SelectorTest, ClickingAPalettePixelCommitsAndCopiesIt) {
+  Find<QCheckBox>("AutoCopyCheckBox")->setChecked(false);
+  QTest::mouseClick(Find<ImageBox>("BlueBasedPaletteImage"), Qt::LeftButton, {}, QPoint(3, 5));
+  EXPECT_EQ(Value(), "0C1400");  // red 3 * 4, green 5 * 4, blue 0
+  EXPECT_EQ(services.clipboardTextWrites, 0);  // copying follows the auto copy switch
+  Find<QCheckBox>("AutoCopyCheckBox")->setChecked(true);
+  QTest::mouseClick(Find<ImageBox>("BlueBasedPaletteImage"), Qt::LeftButton, {}, QPoint(1, 1));
+  EXPECT_EQ(services.clipboardText, "040400");
+}
+
+TEST_F(SelectorTest, RightClickOnTheLockRedrawsFromBlackAndLocksWithoutTouchingTheColour) {
+  Lock(Qt::LeftButton);
+  SetRgb(200, 100, 50);
+  EXPECT_EQ(Rgb("GreenBasedPaletteImage", 0, 0), "006400");
+  Lock(Qt::RightButton);
+  EXPECT_TRUE(TForm1Probe::DerivativesLocked(*form));
+  EXPECT_EQ(Value(), "C86432");
+  for (const char* image : {"RedBasedPaletteImage", "GreenBasedPaletteImage", "BlueBasedPaletteImage"})
+    EXPECT_EQ(Rgb(image, 0, 0), "000000") << image;
+  Slider("GreenTrackBar")->setValue(10);
+  EXPECT_EQ(Rgb("GreenBasedPaletteImage", 0, 0), "000000");
+}
+
+TEST_F(SelectorTest, TheWebSafePaletteModeRedrawsAroundTheBases) {
+  SetRgb(100, 0, 0);
+  Lock(Qt::LeftButton);
+  Slider("RedTrackBar")->setValue(101);
+  PickMenuItem("SetWebsafePaletteOn1");
+  QTest::mousePress(Find<ImageBox>("RedBasedPaletteImage"), Qt::RightButton, {}, QPoint(3, 3));
+  EXPECT_EQ(Rgb("RedBasedPaletteImage", 0, 0), "660000");
+  EXPECT_EQ(Rgb("RedBasedPaletteImage", 63, 63), "66FFFF");
+  EXPECT_EQ(Rgb("GreenBasedPaletteImage", 63, 0), "0000FF");  // across the green palette runs blue
+  EXPECT_EQ(Value(), "650000");  // the active colour came back
+}
+
+TEST_F(SelectorTest, InvOnOrangeWithIntensityGivesTheExactInverse) {
+  SetRgb(255, 128, 0);
+  Slider("IntensityTrackBar")->setValue(20);
+  const int shownBefore = Panel("ColourViewPanel")->Colour();
+  QTest::mouseClick(Panel("ColourViewNegPanel"), Qt::LeftButton);
+  EXPECT_EQ(Slider("RedTrackBar")->value(), 0);
+  EXPECT_EQ(Slider("GreenTrackBar")->value(), 127);
+  EXPECT_EQ(Slider("BlueTrackBar")->value(), 255);
+  EXPECT_EQ(Slider("IntensityTrackBar")->value(), -20);
+  EXPECT_EQ(Panel("ColourViewPanel")->Colour(), 0xFFFFFF - shownBefore);
+}
+
+TEST_F(SelectorTest, TheViewerTogglesItsSampleLayout) {
+  ColourPanel* viewer = Panel("ColourViewPanel");
+  SetRgb(10, 20, 30);
+  QTest::mousePress(Panel("Panel10"), Qt::LeftButton);  // paint a sample panel
+  EXPECT_EQ(Panel("Panel10")->Colour(), ColourFromRgb(10, 20, 30));
+  SetRgb(0, 0, 0);
+  QTest::mousePress(Panel("Panel10"), Qt::RightButton);  // pick it back
+  EXPECT_EQ(Value(), "0A141E");
+  QTest::mouseDClick(viewer, Qt::LeftButton);
+  for (int n = 6; n <= 11; ++n)
+    EXPECT_EQ(Panel(qPrintable(QString("Panel%1").arg(n)))->Colour(), 0xC0C0C0) << n;
+  QTest::mousePress(viewer, Qt::RightButton);
+  EXPECT_TRUE(Panel("Panel6")->isHidden());
+  EXPECT_EQ(viewer->height(), 107);
+  EXPECT_EQ(Panel("ColourViewNegPanel")->y(), 86);
+  QTest::mousePress(viewer, Qt::RightButton);
+  EXPECT_FALSE(Panel("Panel6")->isHidden());
+  EXPECT_EQ(viewer->height(), 41);
+}
+
+TEST_F(SelectorTest, TheComparisonSwatchKeepsAColourToGoBackTo) {
+  SetRgb(1, 2, 3);
+  QTest::mousePress(Panel("Panel15"), Qt::LeftButton);
+  SetRgb(200, 200, 200);
+  QTest::mousePress(Panel("Panel15"), Qt::RightButton);
+  EXPECT_EQ(Value(), "010203");
+}
+
+}  // namespace
+}  // namespace tintora::testing
