@@ -14,6 +14,7 @@
 #include "app/tintora_style.h"
 #include "harmony/tform10.h"
 #include "null_services.h"
+#include "qt_bench_main.h"
 
 namespace {
 
@@ -81,12 +82,4 @@ BENCHMARK(BM_StartUpToFirstShownWindow)->Unit(benchmark::kMillisecond)->Iteratio
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  tintora::TintoraApplication app(argc, argv);
-  tintora::ApplyTintoraLook();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+TINTORA_QT_BENCHMARK_MAIN()

@@ -16,6 +16,8 @@ class NullServices : public Services {
   std::optional<QImage> ClipboardImage() override { return std::nullopt; }
   bool OpenWithShell(const QString&) override { return false; }
   void KeepOnTop(QWidget*) override {}
+  std::optional<FileDialogAnswer> OpenFileDialog(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<FileDialogAnswer> SaveFileDialog(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
 };
 
 }  // namespace tintora

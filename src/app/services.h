@@ -3,10 +3,12 @@
 // that answers from a script; the program uses the Qt implementation.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -16,6 +18,23 @@ enum class MessageIcon { None, Information, Warning, Question, Error };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 enum class BeepKind { Default, Information, Exclamation, Question };
+
+// What an open or save dialog shows.
+struct FileDialogRequest {
+  QString title;
+  QString folder;       // where it opens
+  QString fileName;     // the name proposed in the file-name box
+  QStringList filters;  // "Description (*.EXT)"; filter index 1 is the first
+  int filterIndex = 1;
+  QString defaultSuffix;  // added to a typed name without one ("cdt"), or empty
+  // The file-name box's new text when the user picks filter `index` while `path` is in it.
+  std::function<QString(const QString& path, int index)> typeChange;
+};
+
+struct FileDialogAnswer {
+  QString fileName;  // full path; the first one when several were chosen
+  int filterIndex = 1;
+};
 
 class Services {
  public:
@@ -37,6 +56,10 @@ class Services {
 
   // Puts a stay-on-top window back above the others without moving, sizing or activating it.
   virtual void KeepOnTop(QWidget* window) = 0;
+
+  // nullopt when the user cancels.
+  virtual std::optional<FileDialogAnswer> OpenFileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual std::optional<FileDialogAnswer> SaveFileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
 };
 
 // The real thing, on Qt.
@@ -50,6 +73,8 @@ class QtServices : public Services {
   std::optional<QImage> ClipboardImage() override;
   bool OpenWithShell(const QString& target) override;
   void KeepOnTop(QWidget* window) override;
+  std::optional<FileDialogAnswer> OpenFileDialog(QWidget* parent, const FileDialogRequest& request) override;
+  std::optional<FileDialogAnswer> SaveFileDialog(QWidget* parent, const FileDialogRequest& request) override;
 };
 
 }  // namespace tintora

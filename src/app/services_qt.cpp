@@ -1,6 +1,9 @@
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
@@ -68,6 +71,42 @@ bool QtServices::OpenWithShell(const QString& target) {
 
 void QtServices::KeepOnTop(QWidget* window) {
   if (window && window->isVisible()) window->raise();
+}
+
+namespace {
+
+std::optional<FileDialogAnswer> RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
+  QFileDialog dialog(parent, request.title, request.folder);
+  // Qt's own dialog, so that picking another file type can rewrite the name as ours always did.
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFiles);
+  dialog.setNameFilters(request.filters);
+  const int index = std::clamp(request.filterIndex, 1, static_cast<int>(std::max<qsizetype>(1, request.filters.size())));
+  if (!request.filters.isEmpty()) dialog.selectNameFilter(request.filters[index - 1]);
+  if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+  if (request.typeChange) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString& filter) {
+      const int k = static_cast<int>(request.filters.indexOf(filter)) + 1;
+      const QStringList chosen = dialog.selectedFiles();
+      const QString path = chosen.isEmpty() ? QString() : chosen.first();
+      if (k >= 1) dialog.selectFile(request.typeChange(path, k));
+    });
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return FileDialogAnswer{dialog.selectedFiles().first(),
+                          static_cast<int>(request.filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+}  // namespace
+
+std::optional<FileDialogAnswer> QtServices::OpenFileDialog(QWidget* parent, const FileDialogRequest& request) {
+  return RunFileDialog(parent, request, false);
+}
+
+std::optional<FileDialogAnswer> QtServices::SaveFileDialog(QWidget* parent, const FileDialogRequest& request) {
+  return RunFileDialog(parent, request, true);
 }
 
 }  // namespace tintora

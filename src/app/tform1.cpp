@@ -43,6 +43,7 @@ TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_
   BuildSelector();
   BuildViewer();
   BuildColourList();
+  BuildFiles();
   BuildHarmony();
   BuildCapture();
 
@@ -65,6 +66,7 @@ TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_
   ConnectSelector();
   ConnectViewer();
   ConnectColourList();
+  ConnectFiles();
   ConnectHarmony();
   Link(aboutBox_.get(), &TAboutBox::HelpRequested, this, [this] { RunHelp(); });
   Link(aboutBox_.get(), &TAboutBox::WebPageRequested, this, [this](const QString& a) { WebPageLink(a); });

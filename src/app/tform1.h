@@ -11,6 +11,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "colourlist/colour_list.h"
+
 class QAction;
 class QActionGroup;
 class QButtonGroup;
@@ -18,15 +20,21 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSlider;
 class QTabWidget;
+class QKeyEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QTimer;
 class QToolButton;
 
 namespace tintora {
 
+class ColourListModel;
+class ColourListView;
 class ColourPanel;
 class FloatingMixerWindow;
 class ImageBox;
@@ -95,7 +103,8 @@ class TForm1 : public QWidget {
   void ConnectFrame();
   void FormCreate();
   bool FormCloseQuery();
-  void FormClose();
+  // False when the list the user wanted saved could not be saved: the window stays open.
+  bool FormClose();
   void OnTopImageClick();
   void BeforePopUp(TPopupExt* sender);
   void AfterPopUp(TPopupExt* sender);
@@ -440,13 +449,121 @@ class TForm1 : public QWidget {
  public:
   void IndexColour();
   void StoreUndo();
+  void DisplayListColour();
+  void DeleteSelectedColours();
+  void SortList(int code);
+  void CustomColourListBoxMoveItems(int x, int y);
+  // Entries dropped on the list: from the list itself (a move) or from elsewhere.
+  void CustomColourListBoxDragDrop(QObject* source, QPoint viewportPos, const QByteArray& cdtLines);
+  void MakeColourSafe();
+  void RGBHexListToWebSafe();
+  const ColourList& List() const { return list_; }
 
  private:
   void BuildColourList();
   void ConnectColourList();
+  void InsertSpeedButtonClick();
+  void InsertModeSpeedButtonClick();
+  void CustomColourListBoxClick();
+  void CustomColourListBoxDblClick();
+  void CustomColourListBoxKeyDown(QKeyEvent* event, bool* consumed);
+  void NameEditSpeedButtonClick();
+  void ChangeColourNameOK();
+  void DeleteSpeedButtonClick();
+  void ClearAllSpeedButtonClick();
+  void UndoLastChange1Click();
+  void PopupMenu1Popup();
+  void SortCommand(int code);
+  void ConvertListtoWebSafe1Click();
+  void GenerateColourSafeList1Click();
+  void CopyListasHTMLComment1Click();
+  void UpdateCountLabel();
+  void SetFileNameHint(const QString& path);
+  // The entry with the keyboard focus; -1 when there is none.
+  int CurrentItem() const;
+  void SelectItem(int row, bool clearOthers);
+  bool ListHoldsData() const;
+  // Makes the selector's colour active without adding it to the list again.
+  void SetColourSelectionWithoutIndexing();
+  void RestoreActiveColour(int red, int green, int blue);
 
+  ColourList list_;
+  ColourListModel* listModel_ = nullptr;
+  ColourListView* CustomColourListBox = nullptr;
+  QLabel* ColourListTotalLabel = nullptr;
+  QLabel* FileNameLabel = nullptr;
+  QWidget* ListControlPanel = nullptr;
+  SpeedButton* InsertSpeedButton = nullptr;
+  SpeedButton* InsertModeSpeedButton = nullptr;
+  SpeedButton* NameEditSpeedButton = nullptr;
+  SpeedButton* SaveSpeedButton = nullptr;
+  SpeedButton* DeleteSpeedButton = nullptr;
+  SpeedButton* ClearAllSpeedButton = nullptr;
+  QRadioButton* AddmodeRadioButton = nullptr;
+  QRadioButton* InsertModeRadioButton = nullptr;
+  TPopupExt* ColourListPopupExt = nullptr;
+  QAction* DeleteSelectedColours1 = nullptr;
+  QAction* UndoLastChange1 = nullptr;
+  QAction* AlphabeticalSort1 = nullptr;
+  QAction* SortByIntensity1 = nullptr;
+  QAction* SortBySaturation1 = nullptr;
+  QAction* SortByHue = nullptr;
+  QAction* SortByHexValue1 = nullptr;
+  QAction* ConvertListtoWebSafe1 = nullptr;
+  QAction* GenerateWebSafeList1 = nullptr;
+  QAction* CopyListasHTMLComment1 = nullptr;
   bool ManualIndexing = false;
   bool IndexingComplements = false;
+  bool InsertBelow = false;
+  int UndoCount = 0;
+  // The text of the last list file read or written, and the one-level undo snapshot.
+  std::string Memo1;
+
+  // ---------------------------------------------------------------- colour list files
+ public:
+  enum class SaveOutcome { Saved, Exported, Cancelled, Failed, NothingToSave };
+  // Loads the file named in the open dialog, by its filter index (1 CDT, 2 LST, 3 ACO).
+  void CustomColourFileOpenAccept();
+  void CDTFileParser();
+  void ParseDataForCDTFile();
+  // The save command: the save dialog, then the save dispatch.
+  SaveOutcome FileSaveAs1Execute();
+  SaveOutcome FileSaveAs1Accept(const QString& fileName, int filterIndex);
+  // Files dropped on the main window, in the order given.
+  void WMDropFiles(const QStringList& files);
+  // The open dialog's file name and filter index, as a direct caller sets them.
+  void SetOpenDialog(const QString& fileName, int filterIndex);
+  QString SaveDialogFileName() const { return saveDialogFileName_; }
+  int SaveDialogFilterIndex() const { return saveDialogFilterIndex_; }
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void BuildFiles();
+  void ConnectFiles();
+  void LoadSpeedButtonMouseUp(Qt::MouseButton button);
+  void CustomColourFileOpenExecute();
+  void SaveSpeedButtonClick();
+  void OpenCommandLineFile();
+  bool SaveQuestion(const QString& operation);  // false: the user cancelled
+  // A failed read or write, with the system's reason.
+  void ReportFileError(const QString& fileName, const QString& reason);
+  class Progress;
+
+  SpeedButton* LoadSpeedButton = nullptr;
+  QAction* CustomColourFileOpen = nullptr;
+  QAction* FileSaveAs1 = nullptr;
+  QWidget* ProgressPanel = nullptr;
+  QProgressBar* ProgressBar2 = nullptr;
+  QString openDialogFileName_;
+  int openDialogFilterIndex_ = 1;
+  QString openDialogFolder_;
+  QString saveDialogFileName_;
+  int saveDialogFilterIndex_ = 1;
+  QString saveDialogFolder_;
+  QString saveDialogTitle_ = "Tintora: Save Custom Colour List";
 };
 
 }  // namespace tintora

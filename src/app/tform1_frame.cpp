@@ -15,6 +15,7 @@
 
 #include "app/about_box.h"
 #include "app/controls/image_box.h"
+#include "app/controls/speed_button.h"
 #include "app/guarded.h"
 #include "app/layout.h"
 #include "app/popup_ext.h"
@@ -24,8 +25,10 @@
 #include "app/tform9.h"
 #include "capture/tform2.h"
 #include "colour/rounding.h"
+#include "colourlist/colour_list_model.h"
 #include "colourlist/change_colour_name_dialogue.h"
 #include "harmony/tform10.h"
+#include <QToolButton>
 
 namespace tintora {
 
@@ -50,6 +53,8 @@ void TForm1::FormInitialize() {
          s.top() + static_cast<int>(Round(s.height() / 2.0 - height() / 2.0)));
   }
   ListChanged = false;
+  UndoCount = 0;
+  InsertBelow = false;
   for (int n = 1; n <= 3; ++n) PalettePanelUpdate(n);
   ChangeSpectrumImage(0);
   ChangeSpectrumImage(ActiveSpecCheckBox->isChecked() ? 1 : 3);
@@ -58,9 +63,14 @@ void TForm1::FormInitialize() {
   HexHTMLUpdate();
   DerivativesLocked = true;
   OnTopImage->SetPicture(UntackedImage.toImage());
+  LockColourSpeedButton->SetGlyph(LockedImage);
+  InsertModeSpeedButton->SetGlyph(InsertAboveImage);
+  form10_->WheelCustSaveSpeedButton->setIcon(SaveSpeedButton->icon());
   MultiLineHintInit();
+  CDTFileParser();
   UpdatingMixer = false;
   UpdatingHS = false;
+  UpdateCountLabel();
   LoadSettings();
 }
 
@@ -81,6 +91,7 @@ void TForm1::FormActivate() {
   splashScreen_->raise();
   CommandLineText.clear();
   for (const QString& argument : commandLineArguments_) CommandLineText += argument + " ";
+  OpenCommandLineFile();
   CommandLineText.clear();
 }
 
@@ -91,7 +102,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  Guarded([this] { FormClose(); });
+  bool closes = true;
+  Guarded([&] { closes = FormClose(); });
+  if (!closes) {
+    RestoreOnTop();
+    event->ignore();
+    return;
+  }
   event->accept();
   emit Closed();
 }
@@ -107,7 +124,25 @@ bool TForm1::FormCloseQuery() {
   return true;  // stay-on-top stays suspended while the program ends
 }
 
-void TForm1::FormClose() { ListChanged = false; }
+bool TForm1::FormClose() {
+  if (ListChanged) {
+    services_.Beep(BeepKind::Exclamation);
+    const MessageAnswer answer = services_.ShowMessage(this, "Colour List Has Changed!  Do you want to save it?",
+                                                       MessageIcon::Warning, MessageButtons::YesNo);
+    if (answer == MessageAnswer::Yes) {
+      saveDialogTitle_ = "Tintora v1.0: List Has Changed!";
+      const SaveOutcome outcome = FileSaveAs1Execute();
+      saveDialogTitle_ = "Tintora: Save Custom Colour List";
+      // Closing would lose a list the user wanted kept; it stays until it is saved.
+      return outcome == SaveOutcome::Saved;
+    }
+  }
+  Memo1.clear();
+  listModel_->Reset([](ColourList& l) { l.Clear(); });
+  saveDialogFileName_.clear();
+  ListChanged = false;
+  return true;
+}
 
 // ---------------------------------------------------------------- stay on top
 

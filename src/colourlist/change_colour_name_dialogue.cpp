@@ -1,10 +1,87 @@
 #include "colourlist/change_colour_name_dialogue.h"
 
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/guarded.h"
+#include "colourlist/name_filter.h"
+
 namespace tintora {
 
-TChangeColourNameDialogue::TChangeColourNameDialogue(QWidget* parent) : QWidget(parent, Qt::Window) {
+TChangeColourNameDialogue::TChangeColourNameDialogue(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
   setObjectName("ChangeColourNameDialogue");
   setWindowTitle("Colour Name");
+  Label1 = new QLabel("Old Name:", this);
+  Label1->setObjectName("Label1");
+  Label1->setGeometry(12, 12, 70, 18);
+  Label2 = new QLabel(this);
+  Label2->setObjectName("Label2");
+  Label2->setGeometry(84, 12, 200, 18);
+  ChangeColourNameEdit = new QLineEdit(this);
+  ChangeColourNameEdit->setObjectName("ChangeColourNameEdit");
+  ChangeColourNameEdit->setGeometry(12, 36, 272, 24);
+  OKBtn = new QPushButton("OK", this);
+  OKBtn->setObjectName("OKBtn");
+  OKBtn->setDefault(true);
+  OKBtn->setAutoDefault(true);
+  OKBtn->setGeometry(124, 70, 76, 26);
+  CancelBtn = new QPushButton("Cancel", this);
+  CancelBtn->setObjectName("CancelBtn");
+  CancelBtn->setGeometry(208, 70, 76, 26);
+  setFixedSize(296, 106);
+
+  Link(ChangeColourNameEdit, &QLineEdit::textChanged, this, [this](const QString&) { ChangeColourNameEditChange(); });
+  Link(ChangeColourNameEdit, &QLineEdit::returnPressed, this, [this] { OKBtn->click(); });
+  Link(OKBtn, &QPushButton::clicked, this, [this](bool) {
+    emit Accepted();
+    close();
+  });
+  Link(CancelBtn, &QPushButton::clicked, this, [this](bool) { close(); });
+}
+
+void TChangeColourNameDialogue::SetOldName(const QString& name) {
+  Label2->setText(name);
+  ChangeColourNameEdit->setText(name);
+  ChangeColourNameEdit->selectAll();
+}
+
+void TChangeColourNameDialogue::ChangeColourNameEditChange() {
+  const QString text = ChangeColourNameEdit->text();
+  if (text.isEmpty()) return;
+  const int chars = static_cast<int>(text.left(ChangeColourNameEdit->cursorPosition()).toStdU32String().size());
+  const EditFilterResult r = ColourNameFilter(text.toStdString(), chars);
+  if (!r.changed) return;
+  const QString filtered = QString::fromStdString(r.text);
+  const QSignalBlocker block(ChangeColourNameEdit);
+  ChangeColourNameEdit->setText(filtered);
+  ChangeColourNameEdit->setCursorPosition(
+      static_cast<int>(QString::fromStdU32String(filtered.toStdU32String().substr(0, static_cast<std::size_t>(r.caret))).size()));
+}
+
+void TChangeColourNameDialogue::showEvent(QShowEvent* event) {
+  emit Shown();
+  QWidget::showEvent(event);
+}
+
+void TChangeColourNameDialogue::closeEvent(QCloseEvent* event) {
+  emit Closed();
+  QWidget::closeEvent(event);
+}
+
+bool TChangeColourNameDialogue::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) emit Activated();
+  return QWidget::event(e);
+}
+
+void TChangeColourNameDialogue::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace tintora

@@ -1,7 +1,11 @@
-// TChangeColourNameDialogue: renames one entry of the colour list.
+// TChangeColourNameDialogue: renames one entry of the colour list ("Colour Name").
 #pragma once
 
 #include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace tintora {
 
@@ -9,6 +13,30 @@ class TChangeColourNameDialogue : public QWidget {
   Q_OBJECT
  public:
   explicit TChangeColourNameDialogue(QWidget* parent = nullptr);
+
+  // Shows the old name and puts it, selected, into the edit.
+  void SetOldName(const QString& name);
+
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLineEdit* ChangeColourNameEdit = nullptr;
+  QPushButton* OKBtn = nullptr;
+  QPushButton* CancelBtn = nullptr;
+
+ signals:
+  void Shown();
+  void Activated();
+  void Accepted();  // OK: the main window takes the new name
+  void Closed();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void ChangeColourNameEditChange();
 };
 
 }  // namespace tintora

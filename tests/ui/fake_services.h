@@ -30,6 +30,9 @@ class FakeServices : public Services {
   std::optional<QImage> clipboardImage;
   std::vector<QString> opened;
   int keepOnTopCalls = 0;
+  // Answers for the next file dialogs (nullopt: cancelled) and what they were asked.
+  std::deque<std::optional<FileDialogAnswer>> fileAnswers;
+  std::vector<FileDialogRequest> fileRequests;
 
   MessageAnswer ShowMessage(QWidget*, const QString& text, MessageIcon icon, MessageButtons buttons) override {
     messages.push_back({text, icon, buttons});
@@ -53,6 +56,21 @@ class FakeServices : public Services {
     return true;
   }
   void KeepOnTop(QWidget*) override { ++keepOnTopCalls; }
+  std::optional<FileDialogAnswer> OpenFileDialog(QWidget*, const FileDialogRequest& request) override {
+    return NextFileAnswer(request);
+  }
+  std::optional<FileDialogAnswer> SaveFileDialog(QWidget*, const FileDialogRequest& request) override {
+    return NextFileAnswer(request);
+  }
+
+ private:
+  std::optional<FileDialogAnswer> NextFileAnswer(const FileDialogRequest& request) {
+    fileRequests.push_back(request);
+    if (fileAnswers.empty()) return std::nullopt;
+    auto a = fileAnswers.front();
+    fileAnswers.pop_front();
+    return a;
+  }
 };
 
 }  // namespace tintora::testing

@@ -11,6 +11,7 @@
 
 #include "app/tform1.h"
 #include "fake_services.h"
+#include "formats/file_io.h"
 #include "probe.h"
 #include "support/temp_dir.h"
 
@@ -29,7 +30,7 @@ class WindowTest : public ::testing::Test {
     form = std::make_unique<TForm1>(services);
     form->SetSettingsFile(settingsPath);
     BeforeStartUp();
-    form->StartUp({});
+    form->StartUp(arguments);
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -73,6 +74,18 @@ class WindowTest : public ::testing::Test {
   // Runs between constructing the window and its start-up (settings files, command lines).
   virtual void BeforeStartUp() {}
 
+  // Writes a file into the test's scratch folder and answers its path.
+  QString WriteFile(const std::string& name, const std::string& bytes) {
+    const auto path = scratch->Path() / name;
+    EXPECT_FALSE(WriteFileAtomically(path, bytes).has_value());
+    return QString::fromStdString(path.string());
+  }
+  std::string ReadFile(const QString& path) {
+    std::string error;
+    return ReadWholeFile(path.toStdString(), &error).value_or("<missing>");
+  }
+
+  QStringList arguments;
   std::unique_ptr<TempDir> scratch;
   QString settingsPath;
   FakeServices services;

@@ -1,0 +1,110 @@
+// A colour list of 100,000 entries: loading a CDT file with the view, saving it, each sort and
+// deleting every other entry.
+#include <filesystem>
+#include <memory>
+#include <random>
+
+#include <QItemSelectionModel>
+#include <QListView>
+#include <benchmark/benchmark.h>
+
+#include "app/application.h"
+#include "app/tform1.h"
+#include "app/tintora_style.h"
+#include "colour/number_text.h"
+#include "formats/colour_list_files.h"
+#include "formats/file_io.h"
+#include "null_services.h"
+#include "qt_bench_main.h"
+
+namespace {
+
+constexpr int kEntries = 100000;
+tintora::NullServices services;
+
+std::filesystem::path Folder() {
+  static const std::filesystem::path folder = [] {
+    auto f = std::filesystem::temp_directory_path() / "tintora-bench";
+    std::filesystem::create_directories(f);
+    return f;
+  }();
+  return folder;
+}
+
+// 100,000 named colours, shuffled, as a CDT file.
+QString BigListFile() {
+  static const QString path = [] {
+    std::mt19937 random(42);
+    tintora::ColourList list;
+    for (int i = 0; i < kEntries; ++i) {
+      const int c = static_cast<int>(random() & 0xFFFFFF);
+      list.Append({"Colour " + std::to_string(i) + " " + tintora::IntToHex(c, 6), tintora::IntToHex(c, 6)});
+    }
+    const auto file = Folder() / "big.cdt";
+    if (tintora::WriteFileAtomically(file, tintora::ParseDataForCDTFile(list))) std::abort();
+    return QString::fromStdString(file.string());
+  }();
+  return path;
+}
+
+std::unique_ptr<tintora::TForm1> MakeWindow() {
+  auto form = std::make_unique<tintora::TForm1>(services);
+  form->SetSettingsFile(QString::fromStdString((Folder() / "bench.ini").string()));
+  form->StartUp({});
+  form->show();
+  return form;
+}
+
+void Load(tintora::TForm1& form) {
+  form.SetOpenDialog(BigListFile(), 1);
+  form.CustomColourFileOpenAccept();  // a list already there is replaced (the question answers no)
+}
+
+void BM_LoadCdtWithView(benchmark::State& state) {
+  auto form = MakeWindow();
+  for (auto _ : state) {
+    Load(*form);
+    if (form->List().Count() != kEntries) state.SkipWithError("list not loaded");
+  }
+}
+BENCHMARK(BM_LoadCdtWithView)->Unit(benchmark::kMillisecond);
+
+void BM_SaveCdt(benchmark::State& state) {
+  auto form = MakeWindow();
+  Load(*form);
+  const QString out = QString::fromStdString((Folder() / "saved.cdt").string());
+  for (auto _ : state)
+    if (form->FileSaveAs1Accept(out, 1) != tintora::TForm1::SaveOutcome::Saved) state.SkipWithError("not saved");
+}
+BENCHMARK(BM_SaveCdt)->Unit(benchmark::kMillisecond);
+
+void BM_Sort(benchmark::State& state) {
+  auto form = MakeWindow();
+  for (auto _ : state) {
+    state.PauseTiming();
+    Load(*form);  // shuffled again
+    state.ResumeTiming();
+    form->SortList(static_cast<int>(state.range(0)));
+  }
+}
+BENCHMARK(BM_Sort)->DenseRange(0, 4)->ArgName("code")->Unit(benchmark::kMillisecond);
+
+void BM_DeleteEveryOtherEntry(benchmark::State& state) {
+  auto form = MakeWindow();
+  auto* view = form->findChild<QListView*>("CustomColourListBox");
+  for (auto _ : state) {
+    state.PauseTiming();
+    Load(*form);
+    QItemSelection every;
+    for (int row = 0; row < kEntries; row += 2)
+      every.select(view->model()->index(row, 0), view->model()->index(row, 0));
+    view->selectionModel()->select(every, QItemSelectionModel::ClearAndSelect);
+    state.ResumeTiming();
+    form->DeleteSelectedColours();
+  }
+}
+BENCHMARK(BM_DeleteEveryOtherEntry)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+TINTORA_QT_BENCHMARK_MAIN()

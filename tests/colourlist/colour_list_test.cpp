@@ -1,0 +1,116 @@
+#include "colourlist/colour_list.h"
+
+#include <gtest/gtest.h>
+
+#include "colourlist/name_filter.h"
+
+namespace tintora {
+namespace {
+
+ColourList Make(std::initializer_list<ColourEntry> entries) {
+  ColourList l;
+  for (const auto& e : entries) l.Append(e);
+  return l;
+}
+
+std::vector<std::string> Names(const ColourList& l) {
+  std::vector<std::string> out;
+  for (const auto& e : l.Entries()) out.push_back(e.name);
+  return out;
+}
+
+using V = std::vector<std::string>;
+
+TEST(ColourList, RemovingSelectionsKeepsTheRestInOrder) {
+  ColourList l = Make({{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}, {"e", "5"}});
+  l.Remove({3, 1, 3});
+  EXPECT_EQ(Names(l), V({"a", "c", "e"}));
+  EXPECT_EQ(l.At(1).value, "3");
+  l.Remove({0, 99});
+  EXPECT_EQ(Names(l), V({"c", "e"}));
+}
+
+TEST(ColourList, MovingTakesTheEntryOutAndPutsItBack) {
+  ColourList l = Make({{"a", ""}, {"b", ""}, {"c", ""}, {"d", ""}});
+  l.Move(0, 2);
+  EXPECT_EQ(Names(l), V({"b", "c", "a", "d"}));
+  l.Move(3, 0);
+  EXPECT_EQ(Names(l), V({"d", "b", "c", "a"}));
+  l.Move(1, 10);  // beyond the end: to the end
+  EXPECT_EQ(Names(l), V({"d", "c", "a", "b"}));
+}
+
+TEST(ColourList, SortsAscendByEachKey) {
+  ColourList l = Make({{"b", "0000FF"}, {"A", "FF0000"}, {"c", "00FF00"}});
+  l.Sort(SortKey::Alphabetical);
+  EXPECT_EQ(Names(l), V({"A", "b", "c"}));
+  l.Sort(SortKey::HexValue);
+  EXPECT_EQ(Names(l), V({"b", "c", "A"}));  // 0000FF, 00FF00, FF0000
+  l.Sort(SortKey::Hue);
+  EXPECT_EQ(Names(l), V({"A", "c", "b"}));  // red 0, green 120, blue 240
+}
+
+TEST(ColourList, EqualKeysFallBackToTheNextKey) {
+  // Same hue (0): saturation decides, then vibrance.
+  ColourList l = Make({{"dark", "800000"}, {"pale", "FF8080"}, {"full", "FF0000"}, {"grey", "808080"}});
+  l.Sort(SortKey::Hue);
+  EXPECT_EQ(Names(l), V({"grey", "pale", "dark", "full"}));
+  l.Sort(SortKey::Intensity);  // vibrance, then hue, then saturation
+  EXPECT_EQ(Names(l), V({"grey", "dark", "pale", "full"}));
+  l.Sort(SortKey::Saturation);  // saturation, then hue, then vibrance
+  EXPECT_EQ(Names(l), V({"grey", "pale", "dark", "full"}));
+}
+
+TEST(ColourList, HexSortIgnoresLetterCaseAndNonColoursGoLast) {
+  ColourList l = Make({{"x", "ff0000"}, {"bad", "zz"}, {"y", "0A0000"}, {"z", "EE0000"}});
+  l.Sort(SortKey::HexValue);
+  EXPECT_EQ(Names(l), V({"y", "z", "x", "bad"}));
+  l.Sort(SortKey::Hue);
+  EXPECT_EQ(l.At(3).name, "bad");  // cannot be placed by colour: last, names and values together
+  EXPECT_EQ(l.At(3).value, "zz");
+}
+
+TEST(ColourList, WebSafeConversionKeepsNamesAndSkipsNonColours) {
+  ColourList l = Make({{"123456", "123456"}, {"o", "FF8000"}, {"w", "3366CC"}, {"odd", "nope"}});
+  l.ConvertToWebSafe();
+  EXPECT_EQ(l.At(0).value, "003366");
+  EXPECT_EQ(l.At(0).name, "123456");
+  EXPECT_EQ(l.At(1).value, "FF9900");
+  EXPECT_EQ(l.At(2).value, "3366CC");
+  EXPECT_EQ(l.At(3).value, "nope");
+}
+
+TEST(ColourList, CdtTextAndHtmlComment) {
+  ColourList l = Make({{"Red", "FF0000"}, {"Sky", "87CEEB"}});
+  EXPECT_EQ(ParseDataForCDTFile(l), "{Red}[FF0000]\r\n{Sky}[87CEEB]\r\n");
+  EXPECT_EQ(HtmlCommentLines(l), V({"<!--", "\"FF0000\" = Red", "\"87CEEB\" = Sky", "//-->"}));
+  EXPECT_EQ(ParseDataForCDTFile(ColourList()), "");
+}
+
+TEST(ColourList, EntryColoursAndValuesThatAreNone) {
+  EXPECT_EQ(EntryColourValue({"", "FF0000"}), 255);
+  EXPECT_EQ(EntryColourValue({"", "87ceeb"}), 0xEBCE87);
+  for (const char* bad : {"", "FF00", "FF00001", "GG0000", " F0000"}) EXPECT_EQ(EntryColourValue({"", bad}), -1) << bad;
+}
+
+TEST(ColourNameFilter, ReplacesTheTypedCharacter) {
+  const struct {
+    const char* text;
+    int caret;
+    const char* out;
+  } cases[] = {
+      {"a[", 2, "a("}, {"a{", 2, "a("}, {"a]", 2, "a)"}, {"a}", 2, "a)"}, {"a,", 2, "a "},
+      {"a'", 2, "a "}, {"a<", 2, "a "}, {"a>", 2, "a "}, {"a\xC3\xA9", 2, "a "}, {"a\t", 2, "a "},
+      {"a\r", 2, "a\r"}, {"ab", 2, "ab"}, {"[b", 2, "[b"},  // only the character left of the caret
+      {"", 0, ""}, {"x(", 2, "x("},
+  };
+  for (const auto& c : cases) {
+    const EditFilterResult r = ColourNameFilter(c.text, c.caret);
+    EXPECT_EQ(r.text, c.out) << c.text;
+    EXPECT_EQ(r.caret, c.caret);
+    EXPECT_EQ(r.changed, std::string(c.text) != c.out);
+  }
+}
+
+}  // namespace
+}  // namespace tintora

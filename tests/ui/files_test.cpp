@@ -1,0 +1,260 @@
+// Opening and saving colour lists: the dialogs, the append question, CDT and LST files from
+// elsewhere, command lines, dropped files and the save question at close.
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTabWidget>
+
+#include "app/controls/speed_button.h"
+#include "colourlist/colour_list_view.h"
+#include "support/printers.h"
+#include "window_fixture.h"
+
+namespace tintora::testing {
+namespace {
+
+const std::string kRedSky = "{Red}[FF0000]\r\n{Sky}[87CEEB]\r\n";
+
+class FilesTest : public WindowTest {
+ protected:
+  void Load(const QString& path, int type = 1) {
+    services.fileAnswers.push_back(FileDialogAnswer{path, type});
+    QTest::mouseClick(Find<SpeedButton>("LoadSpeedButton"), Qt::LeftButton);
+  }
+  TForm1::SaveOutcome Save(const QString& path, int type = 1) {
+    services.fileAnswers.push_back(FileDialogAnswer{path, type});
+    return form->FileSaveAs1Execute();
+  }
+  std::vector<ColourEntry> Entries() { return form->List().Entries(); }
+  void MakeRedSky() {
+    SetRgb(255, 0, 0);
+    form->IndexColour();
+    SetRgb(0x87, 0xCE, 0xEB);
+    form->IndexColour();
+    form->ChangeColourNameDialogue();
+  }
+  using E = std::vector<ColourEntry>;
+};
+
+TEST_F(FilesTest, SavingWritesTheExactCdtBytes) {
+  MakeRedSky();
+  // Rename through the list's own model by loading a file is covered below; here the names are
+  // the values, so write the file the user would get and check every byte.
+  const QString path = QString::fromStdString((scratch->Path() / "list.cdt").string());
+  EXPECT_EQ(Save(path), TForm1::SaveOutcome::Saved);
+  EXPECT_EQ(ReadFile(path), "{FF0000}[FF0000]\r\n{87CEEB}[87CEEB]\r\n");
+  EXPECT_EQ(Find<QLabel>("FileNameLabel")->toolTip(), path);
+  const FileDialogRequest& request = services.fileRequests.back();
+  EXPECT_EQ(request.title, "Tintora: Save Custom Colour List");
+  EXPECT_EQ(request.filters.size(), 5);
+  EXPECT_EQ(request.filters[0], "Colour Data - (Tintora) (*.CDT)");
+  EXPECT_EQ(request.filters[3], "Adobe RGB Colour Swatch v1 & v2 - (*.ACO)");
+}
+
+TEST_F(FilesTest, LoadingIntoAnEmptyListAsksNothing) {
+  const QString path = WriteFile("redsky.cdt", kRedSky);
+  Load(path);
+  EXPECT_EQ(Entries(), E({{"Red", "FF0000"}, {"Sky", "87CEEB"}}));
+  EXPECT_TRUE(services.messages.empty());
+  EXPECT_EQ(Label("ColourListTotalLabel"), "Total:2");
+  auto* list = Find<ColourListView>("CustomColourListBox");
+  EXPECT_EQ(list->currentIndex().row(), 0);
+  EXPECT_FALSE(Find<QTabWidget>("PageControl1")->isHidden());  // the list is shown
+  const FileDialogRequest& request = services.fileRequests.back();
+  EXPECT_EQ(request.title, "Tintora: Open Custom Colour List");
+  EXPECT_EQ(request.defaultSuffix, "cdt");
+  EXPECT_EQ(request.filters,
+            QStringList({"Colour Data - (Tintora) (*.CDT)", "Colour List - (Match head) (*.LST)",
+                         "Adobe Colour Swatch v0 - v2  (*.ACO)"}));
+  // Saved again, the file is byte for byte the same.
+  EXPECT_EQ(form->SaveDialogFileName(), path);
+  const QString copy = QString::fromStdString((scratch->Path() / "copy.cdt").string());
+  Save(copy);
+  EXPECT_EQ(ReadFile(copy), kRedSky);
+}
+
+TEST_F(FilesTest, LoadingAgainAppendsOrReplaces) {
+  const QString path = WriteFile("redsky.cdt", kRedSky);
+  Load(path);
+  services.answers = {MessageAnswer::Yes};
+  Load(path);
+  EXPECT_EQ(services.messages.back().text, "Load:\r\n\r\nWould you like to append to your current list?");
+  EXPECT_EQ(form->List().Count(), 4u);
+  // The appended list has changes: loading again asks to save first; No, then replace.
+  services.answers = {MessageAnswer::No, MessageAnswer::No};
+  Load(path);
+  EXPECT_EQ(form->List().Count(), 2u);
+  EXPECT_EQ(form->SaveDialogFileName(), path);
+}
+
+TEST_F(FilesTest, TheLstExampleAndTheNameItProposesForSaving) {
+  const QString path = WriteFile("colours.lst", "Name=Black\r\nColor=0\r\nName=White\r\nColor=16777215\r\n");
+  Load(path, 2);
+  EXPECT_EQ(Entries(), E({{"Black", "000000"}, {"White", "FFFFFF"}}));
+  EXPECT_EQ(form->SaveDialogFileName(), "colours.CDT");
+  EXPECT_EQ(form->SaveDialogFilterIndex(), 1);
+  EXPECT_EQ(Find<QLabel>("FileNameLabel")->toolTip(), path);
+}
+
+TEST_F(FilesTest, AnLstColourThatIsNotANumberLeavesTheListAsItWas) {
+  Load(WriteFile("redsky.cdt", kRedSky));
+  const QString bad = WriteFile("bad.lst", "Name=A\r\nColor=12\r\nName=B\r\nColor=oops\r\n");
+  services.answers = {MessageAnswer::No};  // replace, had it loaded
+  Load(bad, 2);
+  EXPECT_EQ(services.messages.back().text, "'oops' is not a valid integer value");
+  EXPECT_EQ(Entries(), E({{"Red", "FF0000"}, {"Sky", "87CEEB"}}));
+}
+
+TEST_F(FilesTest, CdtFilesFromElsewhere) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    E entries;
+  } cases[] = {
+      {"lf.cdt", "{Red}[FF0000]\n{Sky}[87CEEB]\n", {{"Red", "FF0000"}, {"Sky", "87CEEB"}}},
+      {"cr.cdt", "{Red}[FF0000]\r{Sky}[87CEEB]", {{"Red", "FF0000"}, {"Sky", "87CEEB"}}},
+      {"cp1252.cdt", "{Caf\xE9}[6F4E37]\r\n", {{"Caf\xC3\xA9", "6F4E37"}}},
+      {"utf8.cdt", "{\xC5\x81\xC3\xB3" "d\xC5\xBA}[123456]\r\n", {{"\xC5\x81\xC3\xB3" "d\xC5\xBA", "123456"}}},
+      {"empty.cdt", "", {}},
+      {"binary.cdt", std::string("\x00\x01{\xFF\xFE}[\x80\x00]\x1A\r\n\x7F", 16), {{"\xC3\xBF\xC3\xBE", std::string("\xE2\x82\xAC\0", 4)}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    services.answers = {MessageAnswer::No, MessageAnswer::No};
+    Load(WriteFile(c.name, c.bytes));
+    EXPECT_EQ(Entries(), c.entries);
+    EXPECT_TRUE(Find<QWidget>("ProgressPanel")->isHidden());
+  }
+  // A name outside Windows-1252 is written as UTF-8, one inside it as Windows-1252.
+  services.answers = {MessageAnswer::No};
+  Load(WriteFile("utf8.cdt", "{\xC5\x81\xC3\xB3" "d\xC5\xBA}[123456]\r\n"));
+  const QString out = QString::fromStdString((scratch->Path() / "out.cdt").string());
+  Save(out);
+  EXPECT_EQ(ReadFile(out), "{\xC5\x81\xC3\xB3" "d\xC5\xBA}[123456]\r\n");
+  services.answers = {MessageAnswer::No};
+  Load(WriteFile("cp1252.cdt", "{Caf\xE9}[6F4E37]\r\n"));
+  Save(out);
+  EXPECT_EQ(ReadFile(out), "{Caf\xE9}[6F4E37]\r\n");
+}
+
+TEST_F(FilesTest, AFileThatDoesNotExist) {
+  Load(QString::fromStdString((scratch->Path() / "gone.cdt").string()));
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_EQ(services.messages[0].text, "File does not exist!");
+  EXPECT_TRUE(form->List().Empty());
+}
+
+TEST_F(FilesTest, TheTypeChangeRuleRewritesTheFileNameBox) {
+  MakeRedSky();
+  services.fileAnswers.push_back(std::nullopt);
+  form->FileSaveAs1Execute();
+  const FileDialogRequest request = services.fileRequests.back();
+  ASSERT_TRUE(request.typeChange);
+  EXPECT_EQ(request.typeChange("/home/me/mylist.cdt", 2), "mylist.htm");
+  EXPECT_EQ(request.typeChange("/home/me/mylist", 2), ".htm");
+  EXPECT_EQ(request.typeChange("/home/me/mylist.htm", 5), "mylist.ACT");
+  EXPECT_EQ(request.typeChange("/home/me/mylist.htm", 1), "mylist.CDT");
+}
+
+TEST_F(FilesTest, ANameWithoutExtensionIsSavedAsTyped) {
+  MakeRedSky();
+  const QString path = QString::fromStdString((scratch->Path() / "mylist").string());
+  EXPECT_EQ(Save(path), TForm1::SaveOutcome::Saved);
+  EXPECT_NE(ReadFile(path), "<missing>");
+}
+
+TEST_F(FilesTest, AFailedSaveSaysWhyAndKeepsEverything) {
+  MakeRedSky();
+  const QString path = QString::fromStdString((scratch->Path() / "keep.cdt").string());
+  ASSERT_EQ(Save(path), TForm1::SaveOutcome::Saved);
+  SetRgb(1, 1, 1);
+  form->IndexColour();
+  // A folder standing where the file should go makes the write fail.
+  const QString blocked = QString::fromStdString((scratch->Path() / "folder.cdt").string());
+  std::filesystem::create_directory(blocked.toStdString());
+  EXPECT_EQ(Save(blocked), TForm1::SaveOutcome::Failed);
+  ASSERT_FALSE(services.messages.empty());
+  EXPECT_TRUE(services.messages.back().text.contains("Is a directory")) << services.messages.back().text.toStdString();
+  EXPECT_EQ(ReadFile(path), "{FF0000}[FF0000]\r\n{87CEEB}[87CEEB]\r\n");
+  EXPECT_TRUE(Find<QWidget>("ProgressPanel")->isHidden());
+  services.answers = {MessageAnswer::Yes, MessageAnswer::No};  // exit? yes; save? no
+  EXPECT_TRUE(form->close());
+  EXPECT_EQ(services.messages.back().text, "Colour List Has Changed!  Do you want to save it?");  // still changed
+}
+
+TEST_F(FilesTest, SavingAnEmptyListWritesNoFile) {
+  const QString path = QString::fromStdString((scratch->Path() / "empty.cdt").string());
+  EXPECT_EQ(form->FileSaveAs1Accept(path, 1), TForm1::SaveOutcome::NothingToSave);
+  EXPECT_EQ(ReadFile(path), "<missing>");
+  EXPECT_TRUE(Find<QWidget>("ProgressPanel")->isHidden());
+  QTest::mouseClick(Find<SpeedButton>("SaveSpeedButton"), Qt::LeftButton);
+  EXPECT_TRUE(services.fileRequests.empty());  // the button offers nothing to save
+}
+
+TEST_F(FilesTest, CtrlOOpensWithoutTheSaveQuestion) {
+  MakeRedSky();
+  services.fileAnswers.push_back(std::nullopt);
+  QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(services.fileRequests.size(), 1u);
+  EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(FilesTest, DroppedFilesOpenInTurnAndAcoIsDispatched) {
+  const QString a = WriteFile("a.cdt", "{A}[AAAAAA]\r\n");
+  const QString b = WriteFile("b.CDT", "{B}[BBBBBB]\r\n");
+  const QString txt = WriteFile("notes.txt", "{T}[000000]\r\n");
+  services.answers = {MessageAnswer::Yes};  // append b to a
+  form->WMDropFiles({a, txt, b});
+  EXPECT_EQ(Entries(), E({{"A", "AAAAAA"}, {"B", "BBBBBB"}}));
+  const QString aco = WriteFile("swatches.aco", std::string("\x00\x01\x00\x00", 4));
+  services.answers = {MessageAnswer::Yes};
+  form->WMDropFiles({aco});
+  EXPECT_EQ(services.messages.back().text, "Load:\r\n\r\nWould you like to append to your current list?");
+}
+
+class CommandLineTest : public FilesTest {
+ protected:
+  void BeforeStartUp() override {
+    WriteFile("start.cdt", "{S}[010203]\r\n");
+    WriteFile("start.aco", std::string("\x00\x01\x00\x00", 4));
+    arguments = {QString::fromStdString((scratch->Path() / fileName).string())};
+  }
+  std::string fileName = "start.cdt";
+};
+
+TEST_F(CommandLineTest, ACdtOnTheCommandLineOpensAtTheFirstActivation) {
+  EXPECT_EQ(Entries(), E({{"S", "010203"}}));
+}
+
+class AcoCommandLineTest : public CommandLineTest {
+ protected:
+  void BeforeStartUp() override {
+    fileName = "start.aco";
+    CommandLineTest::BeforeStartUp();
+  }
+};
+
+TEST_F(AcoCommandLineTest, AnAcoOnTheCommandLineOpensNothing) {
+  EXPECT_TRUE(form->List().Empty());
+  EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(FilesTest, ACancelledSaveAtCloseKeepsTheWindowOpen) {
+  MakeRedSky();
+  services.answers = {MessageAnswer::Yes, MessageAnswer::Yes};  // exit, then save
+  services.fileAnswers = {std::nullopt};
+  EXPECT_FALSE(form->close());
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(services.fileRequests.back().title, "Tintora v1.0: List Has Changed!");
+  EXPECT_EQ(form->List().Count(), 2u);
+  EXPECT_EQ(services.beeps.back(), BeepKind::Exclamation);
+  // Saved this time, it closes.
+  const QString path = QString::fromStdString((scratch->Path() / "closing.cdt").string());
+  services.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+  services.fileAnswers = {FileDialogAnswer{path, 1}};
+  EXPECT_TRUE(form->close());
+  EXPECT_EQ(ReadFile(path), "{FF0000}[FF0000]\r\n{87CEEB}[87CEEB]\r\n");
+}
+
+}  // namespace
+}  // namespace tintora::testing
