@@ -24,11 +24,14 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -LE x11
 	cd $(BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -L x11
 
+BENCH_FLAGS = --benchmark_min_time=0.2 --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do \
-	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2 --benchmark_repetitions=5 \
-	    --benchmark_report_aggregates_only=true; \
+	@for b in colour window list; do \
+	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_$$b $(BENCH_FLAGS); \
 	done
+	@echo "== capture (X11, under xvfb-run)"
+	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench/bench_capture $(BENCH_FLAGS)
 
 fuzz:
 	@scripts/setup --dev

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "app/controls/colour_panel.h"
 #include "app/services.h"
 
 namespace tintora {
@@ -108,5 +110,23 @@ std::optional<FileDialogAnswer> QtServices::OpenFileDialog(QWidget* parent, cons
 std::optional<FileDialogAnswer> QtServices::SaveFileDialog(QWidget* parent, const FileDialogRequest& request) {
   return RunFileDialog(parent, request, true);
 }
+
+std::optional<int> QtServices::ColourDialog(QWidget* parent, int initialColour, CustomColourSlots& customSlots) {
+  // Qt's dialog has no "unset" slot; unset customSlots show white, and a slot still white afterwards
+  // counts as unset again.
+  for (int i = 0; i < 16; ++i)
+    QColorDialog::setCustomColor(i, customSlots[static_cast<std::size_t>(i)] ? ToQColor(*customSlots[static_cast<std::size_t>(i)])
+                                                                        : QColor(Qt::white));
+  const QColor chosen = QColorDialog::getColor(ToQColor(initialColour), parent, QString(),
+                                               QColorDialog::DontUseNativeDialog);
+  for (int i = 0; i < 16; ++i) {
+    const int c = FromQColor(QColorDialog::customColor(i));
+    auto& slot = customSlots[static_cast<std::size_t>(i)];
+    if (slot || c != 0xFFFFFF) slot = c;
+  }
+  if (!chosen.isValid()) return std::nullopt;
+  return FromQColor(chosen);
+}
+
 
 }  // namespace tintora

@@ -46,6 +46,7 @@ TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_
   BuildFiles();
   BuildHarmony();
   BuildCapture();
+  BuildSnapshot();
 
   // The secondary windows, in their fixed order; the splash shows itself at once.
   form2_ = std::make_unique<TForm2>();
@@ -68,11 +69,18 @@ TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_
   ConnectColourList();
   ConnectFiles();
   ConnectHarmony();
+  ConnectCapture();
+  ConnectSnapshot();
   Link(aboutBox_.get(), &TAboutBox::HelpRequested, this, [this] { RunHelp(); });
   Link(aboutBox_.get(), &TAboutBox::WebPageRequested, this, [this](const QString& a) { WebPageLink(a); });
 }
 
-TForm1::~TForm1() { SetHandlerErrorReporter(nullptr); }
+TForm1::~TForm1() {
+  // Every key we held is given back when the program ends.
+  services_.HotKey().SetHandler(nullptr);
+  services_.HotKey().Unregister();
+  SetHandlerErrorReporter(nullptr);
+}
 
 void TForm1::FormCreate() {
   struct CursorPicture {

@@ -8,9 +8,11 @@
 #include <memory>
 
 #include <QCursor>
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
+#include "capture/capture_maths.h"
 #include "colourlist/colour_list.h"
 
 class QAction;
@@ -333,14 +335,63 @@ class TForm1 : public QWidget {
   long double CurrentVibrance = 0;
   bool SpectrumRedrawPending = false;
 
-  // ---------------------------------------------------------------- heartbeat and capture
+  // ---------------------------------------------------------------- heartbeat, pixel capture
+  // and hot keys
  public:
   void Timer1Timer();
+  void DeskTopPixelCaptInit();
+  void SetupHotkeys();
+  void PixelCaptureToggler();
+  void PixelCaptureHintDisplay();
+  // The capture hot key was pressed: what the window procedure did with the hot-key message.
+  void HotKeyPressed();
+  // Checks the key item a stored settings index names; 0 and values above 19 change nothing.
+  void CheckHotKeyItem(int settingsIndex);
+  bool CaptureActive() const { return PixelCaptureActive; }
 
  private:
   void BuildCapture();
+  void ConnectCapture();
+  void CaptureTick();
+  void PlainRead(QPoint cursor);
+  void ZoomRead(QPoint cursor);
+  void CaptureDesktopSpeedButtonMouseUp(Qt::MouseButton button);
   QTimer* Timer1 = nullptr;
+  SpeedButton* CaptureDesktopSpeedButton = nullptr;
+  TPopupExt* ActivePixHotKeyPopupExt = nullptr;
+  QAction* Shift1 = nullptr;
+  QAction* Ctrl1 = nullptr;
+  QAction* Alt1 = nullptr;
+  QAction* hotKeyItems_[19] = {};
+  QActionGroup* hotKeyGroup_ = nullptr;
+  QAction* ZoomViewOnOff1 = nullptr;
+  QAction* ZoomX21 = nullptr;
+  QAction* ZoomX41 = nullptr;
+  QLabel* MouseXLabel = nullptr;
+  QLabel* MouseYLabel = nullptr;
+  unsigned HotKeyModifiers = 0;
+  unsigned HotKeyVirtualKey = 0;
+  QImage ZoomBitmap;
 
+  // ---------------------------------------------------------------- snapshot, clipboard image,
+  // colour dialog
+ public:
+  void CaptureDesktop();
+  QImage CaptureScreen();
+  void CopyFromClipSpeedButtonClick();
+  void WinPaletteSpeedButtonClick();
+  void RetreiveColourPalette();
+  const CustomColourSlots& CustomColours() const { return customColours_; }
+
+ private:
+  void BuildSnapshot();
+  void ConnectSnapshot();
+  SpeedButton* CopyFromClipSpeedButton = nullptr;
+  SpeedButton* WinPaletteSpeedButton = nullptr;
+  TPopupExt* DesktopCapturePopupExt = nullptr;
+  QAction* CopyToClipboard1 = nullptr;
+  CustomColourSlots customColours_{};
+  int lastDialogColour_ = 0;
 
   // ---------------------------------------------------------------- colour selector, palettes,
   // tray and viewer

@@ -46,6 +46,7 @@ void TForm1::FormInitialize() {
     WebPageAddress = kWebPageAddress;
     aboutBox_->SetWebPageAddress(WebPageAddress);
   }
+  DeskTopPixelCaptInit();
   FitToVisiblePanes();
   if (const QScreen* screen = this->screen()) {
     const QRect s = screen->availableGeometry();
@@ -63,6 +64,7 @@ void TForm1::FormInitialize() {
   HexHTMLUpdate();
   DerivativesLocked = true;
   OnTopImage->SetPicture(UntackedImage.toImage());
+  CaptureDesktopSpeedButton->SetGlyph(CameraImage);
   LockColourSpeedButton->SetGlyph(LockedImage);
   InsertModeSpeedButton->SetGlyph(InsertAboveImage);
   form10_->WheelCustSaveSpeedButton->setIcon(SaveSpeedButton->icon());

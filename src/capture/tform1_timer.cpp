@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include "app/about_box.h"
 #include "app/guarded.h"
@@ -16,14 +15,6 @@
 #include "mixer/floating_mixer_window.h"
 
 namespace tintora {
-
-void TForm1::BuildCapture() {
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName("Timer1");
-  Timer1->setInterval(50);
-  connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
-  Timer1->start();
-}
 
 void TForm1::Timer1Timer() {
   // 1. The floating mixer can only be docked back, never closed.
@@ -60,6 +51,13 @@ void TForm1::Timer1Timer() {
       form10_->Button1->setFocus();
     }
   }
+
+  // 5. The capture hot key: held whatever the capture state, acting only while capturing.
+  // Asking again for the combination already held costs nothing.
+  services_.HotKey().Register(HotKeyModifiers, HotKeyVirtualKey);
+
+  // 6. The pixel under the mouse.
+  if (PixelCaptureActive) CaptureTick();
 
   // 7. Strips marked by slider drags are redrawn at most once a tick.
   if (SpectrumRedrawPending && ActiveSpecCheckBox->isChecked()) {

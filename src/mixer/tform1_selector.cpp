@@ -16,6 +16,7 @@
 #include "app/popup_ext.h"
 #include "app/services.h"
 #include "app/tform1.h"
+#include "capture/tform2.h"
 #include "colour/notations.h"
 #include "colour/number_text.h"
 #include "colour/websafe.h"
@@ -248,7 +249,8 @@ void TForm1::PalettePanelUpdate(int n) {
 ImageBox* TForm1::PictureOfSource(int source) const {
   if (source >= 1 && source <= 3) return basePalette_[source];
   if (source == 4) return WheelImage;
-  return nullptr;  // the snapshot window's picture comes with screen capture
+  if (source == 5) return form2_->Image1;
+  return nullptr;
 }
 
 void TForm1::BMPPixelColourRetreive(int source, int x, int y, bool select) {

@@ -10,6 +10,59 @@
 
 namespace tintora::testing {
 
+// A desktop made of one picture, with a cursor the test moves.
+class FakeScreen : public ScreenAccess {
+ public:
+  QImage desktop = QImage(800, 600, QImage::Format_RGB32);
+  QPoint cursor{0, 0};
+  bool readable = true;
+  int pixelReads = 0;
+
+  bool CanReadScreen() const override { return readable; }
+  QPoint CursorPos() const override { return cursor; }
+  int PixelAt(QPoint p) override {
+    ++pixelReads;
+    if (!readable || !desktop.valid(p)) return -1;
+    const QRgb c = desktop.pixel(p);
+    return qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16);
+  }
+  QImage GrabRect(QRect rect) override {
+    if (!readable) return {};
+    QImage block(rect.size(), QImage::Format_RGB32);
+    block.fill(Qt::black);
+    for (int y = 0; y < rect.height(); ++y)
+      for (int x = 0; x < rect.width(); ++x)
+        if (desktop.valid(rect.x() + x, rect.y() + y)) block.setPixel(x, y, desktop.pixel(rect.x() + x, rect.y() + y));
+    return block;
+  }
+  QImage GrabPrimaryScreen() override { return readable ? desktop : QImage(); }
+};
+
+// A hot key that records what is held; the test presses it.
+class FakeHotKey : public GlobalHotKey {
+ public:
+  bool supported = true;
+  bool held = false;
+  unsigned modifiers = 0, virtualKey = 0;
+  int registrations = 0;  // registrations that changed what is held
+
+  bool CanGrabHotKey() const override { return supported; }
+  bool Register(unsigned m, unsigned vk) override {
+    if (!supported) return false;
+    if (held && m == modifiers && vk == virtualKey) return true;
+    ++registrations;
+    modifiers = m;
+    virtualKey = vk;
+    held = vk != 0;
+    return held;
+  }
+  void Unregister() override { held = false; }
+  // The user presses this combination.
+  void Press(unsigned m, unsigned vk) {
+    if (held && m == modifiers && vk == virtualKey) Pressed();
+  }
+};
+
 struct ShownMessage {
   QString text;
   MessageIcon icon;
@@ -33,6 +86,13 @@ class FakeServices : public Services {
   // Answers for the next file dialogs (nullopt: cancelled) and what they were asked.
   std::deque<std::optional<FileDialogAnswer>> fileAnswers;
   std::vector<FileDialogRequest> fileRequests;
+  // The colour dialog: what the user picks (nullopt: cancel) and how the custom slots look
+  // when it closes (nullopt: as they came in).
+  std::optional<int> colourDialogAnswer;
+  std::optional<CustomColourSlots> colourDialogSlots;
+  std::vector<CustomColourSlots> colourDialogOpenedWith;
+  FakeScreen screen;
+  FakeHotKey hotKey;
 
   MessageAnswer ShowMessage(QWidget*, const QString& text, MessageIcon icon, MessageButtons buttons) override {
     messages.push_back({text, icon, buttons});
@@ -62,6 +122,13 @@ class FakeServices : public Services {
   std::optional<FileDialogAnswer> SaveFileDialog(QWidget*, const FileDialogRequest& request) override {
     return NextFileAnswer(request);
   }
+  std::optional<int> ColourDialog(QWidget*, int, CustomColourSlots& customSlots) override {
+    colourDialogOpenedWith.push_back(customSlots);
+    if (colourDialogSlots) customSlots = *colourDialogSlots;
+    return colourDialogAnswer;
+  }
+  ScreenAccess& Screen() override { return screen; }
+  GlobalHotKey& HotKey() override { return hotKey; }
 
  private:
   std::optional<FileDialogAnswer> NextFileAnswer(const FileDialogRequest& request) {

@@ -1,0 +1,87 @@
+#include "capture/capture_maths.h"
+
+#include <gtest/gtest.h>
+
+#include "capture/hot_key.h"
+#include "support/printers.h"
+
+namespace tintora {
+namespace {
+
+TEST(HotKey, TheNineteenKeysAndTheirCodes) {
+  const auto& items = HotKeyItems();
+  EXPECT_STREQ(items[0].caption, "F2");
+  EXPECT_EQ(items[0].virtualKey, 0x71u);
+  EXPECT_EQ(items[5].virtualKey, 0x77u);  // F8
+  EXPECT_STREQ(items[8].hintName, "F12");
+  EXPECT_STREQ(items[9].caption, "Num Pad 0");
+  EXPECT_EQ(items[9].virtualKey, 0x60u);
+  EXPECT_EQ(items[14].virtualKey, 0x65u);  // Num Pad 5
+  for (std::size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i].settingsIndex, static_cast<int>(i) + 1);
+}
+
+TEST(HotKey, ModifierFlags) {
+  EXPECT_EQ(HotKeyModifiers(false, false, false), 0u);
+  EXPECT_EQ(HotKeyModifiers(true, false, false), 4u);
+  EXPECT_EQ(HotKeyModifiers(false, true, false), 2u);
+  EXPECT_EQ(HotKeyModifiers(false, false, true), 1u);
+  EXPECT_EQ(HotKeyModifiers(true, true, true), 7u);
+}
+
+TEST(HotKey, HintTexts) {
+  std::array<bool, 19> f8{};
+  f8[5] = true;
+  EXPECT_EQ(PixelCaptureHint(false, false, false, f8),
+            "Pixel colour extractor.(F8)\r\nRight click for desktop\r\nphoto capture.");
+  EXPECT_EQ(PixelCaptureHint(false, false, true, f8),
+            "Pixel colour extractor.(ALT+F8)\r\nRight click for desktop\r\nphoto capture.");
+  std::array<bool, 19> pad5{};
+  pad5[14] = true;
+  EXPECT_EQ(PixelCaptureHint(true, true, true, pad5).substr(0, 47), "Pixel colour extractor.(SHIFT+CTRL+ALT+NumPad5)");
+}
+
+TEST(HotKey, StoredIndicesOutsideOneToNineteenNameNoItem) {
+  EXPECT_EQ(HotKeyItemForSettingsIndex(1), 0);
+  EXPECT_EQ(HotKeyItemForSettingsIndex(19), 18);
+  for (int bad : {0, 20, 25, -1}) EXPECT_EQ(HotKeyItemForSettingsIndex(bad), -1) << bad;
+}
+
+TEST(Capture, BothEdgesOfTheWindowCountAsInside) {
+  const struct {
+    int x, y;
+    bool inside;
+  } cases[] = {{100, 50, true},  {400, 50, true},  {401, 50, false}, {99, 50, false},
+               {200, 20, true},  {200, 320, true}, {200, 321, false}, {200, 19, false}};
+  for (const auto& c : cases) EXPECT_EQ(InsideBounds(c.x, c.y, 100, 20, 300, 300), c.inside) << c.x << "," << c.y;
+}
+
+TEST(Capture, ZoomMarkersSurroundTheCursorPixel) {
+  std::vector<std::uint32_t> block(144, 0xFF123456u);
+  MarkZoomCentre(block);
+  auto at = [&](int x, int y) { return block[static_cast<std::size_t>(y) * 12 + x]; };
+  EXPECT_EQ(at(6, 6), 0xFF123456u);
+  for (auto [x, y] : {std::pair{5, 5}, {7, 5}, {5, 7}, {7, 7}}) EXPECT_EQ(at(x, y), 0xFFFFFFFFu);
+  for (auto [x, y] : {std::pair{6, 5}, {5, 6}, {7, 6}, {6, 7}}) EXPECT_EQ(at(x, y), 0xFF000000u);
+  int untouched = 0;
+  for (std::uint32_t p : block) untouched += p == 0xFF123456u;
+  EXPECT_EQ(untouched, 144 - 8);
+}
+
+TEST(CustomColours, SlotsAreAppendedInOrderUnderTheirKeys) {
+  CustomColourSlots slots{};
+  EXPECT_FALSE(AnyCustomColour(slots));
+  EXPECT_EQ(CustomSlotText(slots[0]), "FFFFFFFF");
+  slots[0] = 0xFFFFFF;  // white counts as a colour
+  EXPECT_TRUE(AnyCustomColour(slots));
+  EXPECT_EQ(CustomColourEntries(slots), std::vector<ColourEntry>({{"ColorA", "FFFFFF"}}));
+  slots[0].reset();
+  slots[0] = 0x0000FF;   // red, as a colour value
+  slots[2] = 0x563412;   // RRGGBB 123456
+  slots[3] = 0xFF0000;   // blue
+  EXPECT_EQ(CustomSlotKey(15), "ColorP");
+  EXPECT_EQ(CustomColourEntries(slots),
+            std::vector<ColourEntry>({{"ColorA", "FF0000"}, {"ColorC", "123456"}, {"ColorD", "0000FF"}}));
+}
+
+}  // namespace
+}  // namespace tintora

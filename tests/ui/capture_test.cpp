@@ -1,0 +1,277 @@
+// Active pixel capture with a synthetic screen and hot key, the snapshot window, the clipboard
+// picture and the colour dialog's custom colours.
+#include <QAction>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QTabWidget>
+
+#include "app/controls/colour_panel.h"
+#include "app/controls/image_box.h"
+#include "app/controls/speed_button.h"
+#include "app/popup_ext.h"
+#include "capture/hot_key.h"
+#include "capture/tform2.h"
+#include "colour/notations.h"
+#include "colourlist/colour_list_view.h"
+#include "support/printers.h"
+#include "window_fixture.h"
+
+namespace tintora::testing {
+namespace {
+
+class CaptureTest : public WindowTest {
+ protected:
+  void BeforeStartUp() override {
+    // A desktop of four coloured quarters, with the main window well away from the probes.
+    QImage& d = services.screen.desktop;
+    d.fill(QColor(0x33, 0x66, 0xCC));
+    for (int y = 0; y < 300; ++y)
+      for (int x = 0; x < 400; ++x) d.setPixel(x, y, qRgb(0xFF, 0x80, 0x00));
+    for (int y = 100; y < 112; ++y)
+      for (int x = 100; x < 112; ++x) d.setPixel(x, y, qRgb(x, y, 7));  // a pattern to zoom into
+  }
+  SpeedButton* Button() { return Find<SpeedButton>("CaptureDesktopSpeedButton"); }
+  void Release(Qt::MouseButton b) {
+    QTest::mousePress(Button(), b);
+    QTest::mouseRelease(Button(), b);
+  }
+  void CaptureOn() {
+    if (!form->CaptureActive()) Release(Qt::RightButton);
+  }
+  void PointAt(int x, int y) {
+    services.screen.cursor = QPoint(x, y);
+    form->Timer1Timer();
+  }
+  QString Hint() { return Button()->toolTip(); }
+  QAction* Item(const char* name) { return form->findChild<QAction*>(name); }
+  QString Selector() { return Text("ColourSelectorEdit"); }
+  void ClickImageOnTop() { QTest::mouseClick(Find<ImageBox>("OnTopImage"), Qt::LeftButton); }
+};
+
+TEST_F(CaptureTest, TheRightButtonSwitchesCaptureAndTheHintFollows) {
+  EXPECT_EQ(Hint(), "Snap photo of desktop.\nRight click for active\npixel capture.");
+  EXPECT_FALSE(Item("ZoomViewOnOff1")->isEnabled());
+  Release(Qt::RightButton);
+  EXPECT_TRUE(form->CaptureActive());
+  EXPECT_TRUE(Item("ZoomViewOnOff1")->isEnabled());
+  EXPECT_EQ(Hint(), "Pixel colour extractor.(ALT+F8)\nRight click for desktop\nphoto capture.");
+  Item("ZoomViewOnOff1")->setChecked(true);
+  Release(Qt::RightButton);
+  EXPECT_FALSE(form->CaptureActive());
+  EXPECT_TRUE(Item("ZoomViewOnOff1")->isChecked());  // the check mark stays
+  EXPECT_EQ(Hint(), "Snap photo of desktop.\nRight click for active\npixel capture.");
+}
+
+TEST_F(CaptureTest, HotKeyChoicesGiveModifiersKeysAndHints) {
+  CaptureOn();
+  Item("Alt1")->trigger();  // off: F8 alone
+  EXPECT_EQ(Hint(), "Pixel colour extractor.(F8)\nRight click for desktop\nphoto capture.");
+  form->Timer1Timer();
+  EXPECT_EQ(services.hotKey.modifiers, 0u);
+  EXPECT_EQ(services.hotKey.virtualKey, 0x77u);
+  Item("Shift1")->trigger();
+  Item("Ctrl1")->trigger();
+  Item("Alt1")->trigger();
+  Item("NumPad51")->trigger();
+  EXPECT_TRUE(Hint().startsWith("Pixel colour extractor.(SHIFT+CTRL+ALT+NumPad5)"));
+  form->Timer1Timer();
+  EXPECT_EQ(services.hotKey.modifiers, 7u);
+  EXPECT_EQ(services.hotKey.virtualKey, 0x65u);
+  Item("NumPad51")->trigger();  // clicking the checked key keeps it
+  EXPECT_TRUE(Item("NumPad51")->isChecked());
+  EXPECT_FALSE(Item("F81")->isChecked());
+}
+
+TEST_F(CaptureTest, TheKeyIsHeldOnceAndReleasedWhenTheChoiceChanges) {
+  form->Timer1Timer();
+  const int before = services.hotKey.registrations;
+  for (int i = 0; i < 5; ++i) form->Timer1Timer();
+  EXPECT_EQ(services.hotKey.registrations, before);  // asking again for the same costs nothing
+  Item("F91")->trigger();
+  EXPECT_EQ(services.hotKey.virtualKey, 0x77u);  // held until the next tick
+  form->Timer1Timer();
+  EXPECT_EQ(services.hotKey.registrations, before + 1);
+  EXPECT_EQ(services.hotKey.virtualKey, 0x78u);
+  form.reset();  // at exit every key is given back
+  EXPECT_FALSE(services.hotKey.held);
+}
+
+TEST_F(CaptureTest, ChangingTheKeyWhileCaptureIsOffKeepsTheSnapshotHint) {
+  Item("F21")->trigger();
+  EXPECT_EQ(Hint(), "Snap photo of desktop.\nRight click for active\npixel capture.");
+  CaptureOn();
+  EXPECT_EQ(Hint(), "Pixel colour extractor.(ALT+F2)\nRight click for desktop\nphoto capture.");
+}
+
+TEST_F(CaptureTest, StoredKeyIndicesOutsideTheMenuChangeNothing) {
+  for (int bad : {0, 25}) {
+    form->CheckHotKeyItem(bad);
+    EXPECT_TRUE(Item("F81")->isChecked()) << bad;
+  }
+  form->CheckHotKeyItem(15);
+  EXPECT_TRUE(Item("NumPad51")->isChecked());
+  EXPECT_FALSE(Item("F81")->isChecked());
+}
+
+TEST_F(CaptureTest, EachTickShowsThePixelUnderTheMouseAndTheHotKeyCommitsIt) {
+  PointAt(10, 10);
+  EXPECT_EQ(Selector(), "000000");  // capture is off: nothing read
+  CaptureOn();
+  PointAt(10, 10);
+  EXPECT_EQ(Selector(), "FF8000");
+  PointAt(500, 500);
+  EXPECT_EQ(Selector(), "3366CC");
+  EXPECT_EQ(Value(), "000000");
+  form->Timer1Timer();
+  services.hotKey.Press(kModAlt, 0x77);
+  EXPECT_EQ(Value(), "3366CC");
+  PointAt(10, 10);
+  Release(Qt::RightButton);  // capture off: the key does nothing
+  services.hotKey.Press(kModAlt, 0x77);
+  EXPECT_EQ(Value(), "3366CC");
+}
+
+TEST_F(CaptureTest, AFailedReadLeavesTheSelectorAlone) {
+  CaptureOn();
+  PointAt(10, 10);
+  PointAt(5000, 5000);  // beyond the desktop: the invalid colour
+  EXPECT_EQ(Selector(), "FF8000");
+  services.screen.readable = false;
+  PointAt(500, 500);
+  EXPECT_EQ(Selector(), "FF8000");
+}
+
+TEST_F(CaptureTest, TheActiveMainWindowIsSkippedRightEdgeIncluded) {
+  CaptureOn();
+  PointAt(10, 10);
+  ASSERT_TRUE(form->isActiveWindow());
+  const QRect f = form->frameGeometry();
+  const int reads = services.screen.pixelReads;
+  PointAt(f.left() + f.width(), f.top() + 5);
+  EXPECT_EQ(services.screen.pixelReads, reads);
+  EXPECT_EQ(Selector(), "FF8000");
+  PointAt(f.left() + f.width() + 1, f.top() + 5);
+  EXPECT_EQ(services.screen.pixelReads, reads + 1);
+}
+
+TEST_F(CaptureTest, TheZoomViewMagnifiesTheBlockWithMarkers) {
+  CaptureOn();
+  Item("ZoomViewOnOff1")->setChecked(true);
+  PointAt(106, 106);
+  ImageBox* zoom = Find<ImageBox>("ZoomImage");
+  EXPECT_FALSE(zoom->isHidden());
+  EXPECT_EQ(Selector(), QString::fromStdString(RGBDecToHex(106, 106, 7)));  // the centre keeps its colour
+  const QImage& shown = zoom->Picture();
+  ASSERT_EQ(shown.size(), QSize(50, 50));
+  auto at = [&](int bx, int by) { return shown.pixel((bx * 50 + 25) / 12, (by * 50 + 25) / 12); };
+  EXPECT_EQ(at(6, 6), qRgb(106, 106, 7));
+  EXPECT_EQ(at(5, 5), qRgb(255, 255, 255));
+  EXPECT_EQ(at(7, 7), qRgb(255, 255, 255));
+  EXPECT_EQ(at(6, 5), qRgb(0, 0, 0));
+  EXPECT_EQ(at(5, 6), qRgb(0, 0, 0));
+  EXPECT_EQ(at(0, 0), qRgb(100, 100, 7));
+  // Over the active main window the zoom hides and the selector keeps its colour.
+  PointAt(form->frameGeometry().center().x(), form->frameGeometry().center().y());
+  EXPECT_TRUE(zoom->isHidden());
+}
+
+TEST_F(CaptureTest, ALeftClickWhileCapturingOpensTheHotKeyMenu) {
+  CaptureOn();
+  QString opened;
+  TPopupExt::SetExecHook([&](TPopupExt* menu, const QPoint&) -> QAction* {
+    opened = menu->objectName();
+    return nullptr;
+  });
+  Release(Qt::LeftButton);
+  EXPECT_EQ(opened, "ActivePixHotKeyPopupExt");
+}
+
+TEST_F(CaptureTest, ASnapshotWaitsThenShowsTheDesktopToPickFrom) {
+  ClickImageOnTop();
+  QElapsedTimer clock;
+  clock.start();
+  Release(Qt::LeftButton);
+  EXPECT_GE(clock.elapsed(), 1500);
+  TForm2* shot = form->Form2();
+  ASSERT_TRUE(shot->isVisible());
+  EXPECT_EQ(shot->windowTitle(), "Screen Shot");
+  EXPECT_EQ(shot->Picture().size(), QSize(800, 600));
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));  // on top again
+  // Placement from the main window's bounds.
+  const QRect m = form->frameGeometry();
+  EXPECT_EQ(shot->width(), m.width() - qRound(m.width() / 4.0));
+  // Picking: hover previews, a left click commits and copies.
+  Find<QCheckBox>("AutoCopyCheckBox")->setChecked(true);
+  QTest::mouseMove(shot->Image1, QPoint(10, 10));
+  EXPECT_EQ(Selector(), "FF8000");
+  QTest::mouseClick(shot->Image1, Qt::LeftButton, {}, QPoint(500, 500));
+  EXPECT_EQ(Value(), "3366CC");
+  EXPECT_EQ(services.clipboardText, "3366CC");
+  TPopupExt::SetExecHook([](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>("CopyToClipboard1"); });
+  QTest::mousePress(shot->Image1, Qt::RightButton, {}, QPoint(3, 3));
+  ASSERT_TRUE(services.clipboardImage.has_value());
+  EXPECT_EQ(services.clipboardImage->size(), QSize(800, 600));
+}
+
+TEST_F(CaptureTest, TheClipboardPictureOrASayingThatThereIsNone) {
+  QTest::mouseClick(Find<SpeedButton>("CopyFromClipSpeedButton"), Qt::LeftButton);
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_EQ(services.messages[0].text, "Retreive From Clipboard:\r\n\r\nThere is no bitmap image on the clipboard.");
+  EXPECT_EQ(services.messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(services.beeps.back(), BeepKind::Information);
+  QImage picture(20, 10, QImage::Format_ARGB32);
+  picture.fill(QColor(1, 2, 3));
+  services.clipboardImage = picture;
+  QTest::mouseClick(Find<SpeedButton>("CopyFromClipSpeedButton"), Qt::LeftButton);
+  EXPECT_TRUE(form->Form2()->isVisible());
+  EXPECT_EQ(form->Form2()->windowTitle(), "Clipboard Image");
+  EXPECT_EQ(form->Form2()->Picture().format(), QImage::Format_RGB32);
+}
+
+TEST_F(CaptureTest, TheColourDialogSetsTheColourAndOffersItsCustomColours) {
+  CustomColourSlots after{};
+  after[0] = ColourFromRgb(255, 0, 0);
+  after[2] = ColourFromRgb(0x12, 0x34, 0x56);
+  after[3] = ColourFromRgb(0, 0, 255);
+  services.colourDialogAnswer = ColourFromRgb(10, 20, 30);
+  services.colourDialogSlots = after;
+  services.answers = {MessageAnswer::No};
+  QTest::mouseClick(Find<SpeedButton>("WinPaletteSpeedButton"), Qt::LeftButton);
+  EXPECT_EQ(Value(), "0A141E");
+  EXPECT_EQ(services.messages.back().text,
+            "Common Palette Custom Colour Copy:\r\n\r\nWould you like to append the\r\ncustom colours to your list?");
+  EXPECT_EQ(services.beeps.back(), BeepKind::Question);
+  EXPECT_TRUE(form->List().Empty());
+  // No keeps the slots for the next opening; Yes appends and empties them.
+  services.colourDialogSlots.reset();
+  services.answers = {MessageAnswer::Yes};
+  QTest::mouseClick(Find<SpeedButton>("WinPaletteSpeedButton"), Qt::LeftButton);
+  EXPECT_EQ(services.colourDialogOpenedWith.back(), after);
+  EXPECT_EQ(form->List().Entries(),
+            std::vector<ColourEntry>({{"ColorA", "FF0000"}, {"ColorC", "123456"}, {"ColorD", "0000FF"}}));
+  EXPECT_EQ(Find<ColourListView>("CustomColourListBox")->currentIndex().row(), 2);
+  EXPECT_FALSE(Find<QTabWidget>("PageControl1")->isHidden());
+  EXPECT_EQ(form->CustomColours(), CustomColourSlots{});
+  EXPECT_EQ(Label("ColourListTotalLabel"), "Total:3");
+}
+
+TEST_F(CaptureTest, OneWhiteSlotIsStillAColour) {
+  CustomColourSlots after{};
+  after[0] = 0xFFFFFF;
+  services.colourDialogAnswer = 0;
+  services.colourDialogSlots = after;
+  services.answers = {MessageAnswer::Yes};
+  QTest::mouseClick(Find<SpeedButton>("WinPaletteSpeedButton"), Qt::LeftButton);
+  EXPECT_EQ(form->List().Entries(), std::vector<ColourEntry>({{"ColorA", "FFFFFF"}}));
+}
+
+TEST_F(CaptureTest, CancellingTheColourDialogAsksNothing) {
+  services.colourDialogAnswer.reset();
+  QTest::mouseClick(Find<SpeedButton>("WinPaletteSpeedButton"), Qt::LeftButton);
+  EXPECT_TRUE(services.messages.empty());
+  EXPECT_EQ(Value(), "000000");
+}
+
+}  // namespace
+}  // namespace tintora::testing

@@ -1,0 +1,135 @@
+// Capture against a real X server (Xvfb): a window of a known colour, the pointer moved over it
+// and keys pressed with xdotool, the hot key grabbed on the root window.
+#include <QAction>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSlider>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
+
+#include "app/application.h"
+#include "app/tform1.h"
+#include "app/tintora_style.h"
+#include "support/temp_dir.h"
+#include "ui/fake_services.h"
+
+namespace tintora::testing {
+namespace {
+
+// Dialogs from a script, but the real screen and the real global hot key.
+class X11Services : public FakeServices {
+ public:
+  ScreenAccess& Screen() override { return desktop_.Screen(); }
+  GlobalHotKey& HotKey() override { return desktop_.HotKey(); }
+
+ private:
+  Desktop desktop_;
+};
+
+void Xdotool(const QStringList& args) {
+  QProcess p;
+  p.start("xdotool", args);
+  ASSERT_TRUE(p.waitForFinished(5000)) << args.join(' ').toStdString();
+  ASSERT_EQ(p.exitCode(), 0) << args.join(' ').toStdString();
+}
+
+// Whether another program could grab this key on the root window now (then nobody holds it).
+bool Grabbable(const char* keysymName, std::uint16_t mods) {
+  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+  xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(c);
+  const unsigned keysym = std::string(keysymName) == "F8" ? 0xFFC5 : 0xFFC6;  // F8, F9
+  xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols, keysym);
+  const xcb_keycode_t code = codes ? codes[0] : 0;
+  free(codes);
+  xcb_generic_error_t* error = xcb_request_check(
+      c, xcb_grab_key_checked(c, 1, root, mods, code, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+  const bool ok = error == nullptr;
+  free(error);
+  xcb_ungrab_key(c, code, root, mods);
+  xcb_key_symbols_free(symbols);
+  xcb_disconnect(c);
+  return ok;
+}
+
+class X11CaptureTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server";
+    swatch = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    swatch->setAutoFillBackground(true);
+    QPalette pal = swatch->palette();
+    pal.setColor(QPalette::Window, QColor(0x33, 0x66, 0xCC));
+    swatch->setPalette(pal);
+    swatch->setGeometry(900, 600, 200, 200);
+    swatch->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(swatch.get()));
+
+    form = std::make_unique<TForm1>(services);
+    form->SetSettingsFile(QString::fromStdString((scratch.Path() / "tintora.ini").string()));
+    form->StartUp({});
+    form->show();
+    form->move(0, 0);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QTest::qWait(100);
+  }
+  void MovePointer(int x, int y) {
+    Xdotool({"mousemove", QString::number(x), QString::number(y)});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QCursor::pos() == QPoint(x, y); }, 3000));
+  }
+  QString Selector() { return form->findChild<QLineEdit*>("ColourSelectorEdit")->text(); }
+  QString Value() { return form->findChild<QLineEdit*>("HexHTMLEdit")->text(); }
+
+  TempDir scratch;
+  X11Services services;
+  std::unique_ptr<QWidget> swatch;
+  std::unique_ptr<TForm1> form;
+};
+
+TEST_F(X11CaptureTest, TheHotKeyTakesThePixelUnderThePointer) {
+  ASSERT_TRUE(services.HotKey().CanGrabHotKey());
+  form->PixelCaptureToggler();
+  MovePointer(1000, 700);
+  form->Timer1Timer();  // reads the pixel, and grabs Alt+F8
+  EXPECT_EQ(Selector(), "3366CC");
+  EXPECT_EQ(Value(), "000000");
+  EXPECT_FALSE(Grabbable("F8", XCB_MOD_MASK_1));  // we hold it
+
+  Xdotool({"key", "alt+F8"});
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Value() == "3366CC"; }, 3000)) << Value().toStdString();
+
+  // Capture off: the same key does nothing.
+  form->PixelCaptureToggler();
+  form->findChild<QSlider*>("RedTrackBar")->setValue(1);
+  Xdotool({"key", "alt+F8"});
+  QTest::qWait(300);
+  EXPECT_EQ(Value(), "0166CC");
+}
+
+TEST_F(X11CaptureTest, AChangedKeyReleasesTheOldOne) {
+  form->Timer1Timer();
+  ASSERT_FALSE(Grabbable("F8", XCB_MOD_MASK_1));
+  form->findChild<QAction*>("F91")->trigger();
+  form->Timer1Timer();
+  EXPECT_TRUE(Grabbable("F8", XCB_MOD_MASK_1));   // given back
+  EXPECT_FALSE(Grabbable("F9", XCB_MOD_MASK_1));  // the new one held
+  form.reset();
+  EXPECT_TRUE(Grabbable("F9", XCB_MOD_MASK_1));  // and given back at exit
+}
+
+}  // namespace
+}  // namespace tintora::testing
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+    std::puts("no DISPLAY: the X11 tests run under xvfb-run (make test)");
+    return 0;
+  }
+  qputenv("QT_QPA_PLATFORM", "xcb");
+  tintora::TintoraApplication app(argc, argv);
+  tintora::ApplyTintoraLook();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
