@@ -49,10 +49,6 @@ void ColourList::Rename(std::size_t i, std::string name) {
   if (i < entries_.size()) entries_[i].name = std::move(name);
 }
 
-void ColourList::SetValue(std::size_t i, std::string value) {
-  if (i < entries_.size()) entries_[i].value = std::move(value);
-}
-
 void ColourList::Clear() { entries_.clear(); }
 
 void ColourList::Replace(std::vector<ColourEntry> entries) { entries_ = std::move(entries); }

@@ -34,7 +34,6 @@ class ColourList {
   // Takes the entry at `from` out and puts it back at `to`.
   void Move(std::size_t from, std::size_t to);
   void Rename(std::size_t i, std::string name);
-  void SetValue(std::size_t i, std::string value);
   void Clear();
   void Replace(std::vector<ColourEntry> entries);
 

@@ -13,6 +13,7 @@
 #include "colour/notations.h"
 #include "harmony/harmony.h"
 #include "harmony/tform10.h"
+#include "harmony/wheel.h"
 #include "window_fixture.h"
 
 namespace tintora::testing {
@@ -184,6 +185,28 @@ TEST_F(HarmonyTest, CancelRestoresTheDivisionsAndTheWheel) {
   EXPECT_TRUE(form->isEnabled());
   EXPECT_EQ(Options()->DivisionsUpDown->value(), 12);
   EXPECT_EQ(WheelPixel(15, 0.6), ColourFromRgb(255, 128, 0));
+}
+
+TEST_F(HarmonyTest, UncheckingBordersAndOutlineTakesTheLinesAway) {
+  Menu("ShowComplimentaryColours1");
+  SetRgb(255, 0, 0);
+  QTest::mousePress(Find<ColourPanel>("ColourViewPanel"), Qt::RightButton);
+  Menu("ColourWheel1");
+  auto count = [&](int colour) {
+    ImageBox* wheel = Find<ImageBox>("WheelImage");
+    int n = 0;
+    for (int y = 0; y < wheel->height(); ++y)
+      for (int x = 0; x < wheel->width(); ++x) n += wheel->PixelColour(x, y) == colour;
+    return n;
+  };
+  EXPECT_GT(count(kWheelBorderColour), 50);
+  EXPECT_GT(count(kWheelOutlineColour), 50);
+  EXPECT_TRUE(Find<ShapeBox>("WheelCenterShape")->PenVisible());
+  Options()->ColourBordersCheckBox->setChecked(false);
+  EXPECT_EQ(count(kWheelBorderColour), 0);
+  EXPECT_FALSE(Find<ShapeBox>("WheelCenterShape")->PenVisible());
+  Options()->WheelOutlineCheckBox->setChecked(false);
+  EXPECT_EQ(count(kWheelOutlineColour), 0);
 }
 
 TEST_F(HarmonyTest, DefaultRestoresTwelveWithOutlineAndBorders) {
