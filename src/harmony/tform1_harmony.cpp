@@ -184,8 +184,7 @@ void TForm1::ComplimentaryColSize() {
     return;
   }
   const WheelLayout w = ColourWheelLayout(large);
-  WheelImage->setGeometry(w.imageLeft, w.imageTop, w.imageSize, w.imageSize);
-  WheelImage->Picture() = QImage();  // recreated at the new size by the next drawing
+  WheelImage->setGeometry(w.imageLeft, w.imageTop, w.imageSize, w.imageSize);  // drawn anew at this size
   WheelCenterShape->setGeometry(w.discLeft, w.discTop, w.discSize, w.discSize);
 }
 

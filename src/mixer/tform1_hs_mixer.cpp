@@ -115,7 +115,7 @@ void TForm1::BuildHsMixer() {
   ActiveSpecCheckBox = new QCheckBox("Act. Spec.", TabSheet1);
   ActiveSpecCheckBox->setObjectName("ActiveSpecCheckBox");
   ActiveSpecCheckBox->setToolTip("Active Spectrum");
-  ActiveSpecCheckBox->setGeometry(side, 6, 80, 20);
+  ActiveSpecCheckBox->setGeometry(side, 6, 86, 20);
 
   HSSwitchPanel = new QWidget(TabSheet1);
   HSSwitchPanel->setObjectName("HSSwitchPanel");
