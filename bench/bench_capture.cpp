@@ -2,10 +2,10 @@
 // read of the pixel under the pointer, and the magnified read.
 #include <memory>
 
+#include <benchmark/benchmark.h>
 #include <QAction>
 #include <QCursor>
 #include <QTest>
-#include <benchmark/benchmark.h>
 
 #include "app/application.h"
 #include "app/tform1.h"

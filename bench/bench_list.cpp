@@ -4,9 +4,9 @@
 #include <memory>
 #include <random>
 
+#include <benchmark/benchmark.h>
 #include <QItemSelectionModel>
 #include <QListView>
-#include <benchmark/benchmark.h>
 
 #include "app/application.h"
 #include "app/tform1.h"
@@ -74,7 +74,8 @@ void BM_SaveCdt(benchmark::State& state) {
   Load(*form);
   const QString out = QString::fromStdString((Folder() / "saved.cdt").string());
   for (auto _ : state)
-    if (form->FileSaveAs1Accept(out, 1) != tintora::TForm1::SaveOutcome::Saved) state.SkipWithError("not saved");
+    if (form->FileSaveAs1Accept(out, 1) != tintora::TForm1::SaveOutcome::Saved)
+      state.SkipWithError("not saved");
 }
 BENCHMARK(BM_SaveCdt)->Unit(benchmark::kMillisecond);
 

@@ -2,12 +2,12 @@
 // redraw, and the time from constructing the window to its first showing.
 #include <memory>
 
+#include <benchmark/benchmark.h>
 #include <QAction>
 #include <QCheckBox>
-#include <QSpinBox>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
-#include <benchmark/benchmark.h>
 
 #include "app/application.h"
 #include "app/tform1.h"

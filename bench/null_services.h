@@ -16,8 +16,12 @@ class NullServices : public Services {
   std::optional<QImage> ClipboardImage() override { return std::nullopt; }
   bool OpenWithShell(const QString&) override { return false; }
   void KeepOnTop(QWidget*) override {}
-  std::optional<FileDialogAnswer> OpenFileDialog(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
-  std::optional<FileDialogAnswer> SaveFileDialog(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<FileDialogAnswer> OpenFileDialog(QWidget*, const FileDialogRequest&) override {
+    return std::nullopt;
+  }
+  std::optional<FileDialogAnswer> SaveFileDialog(QWidget*, const FileDialogRequest&) override {
+    return std::nullopt;
+  }
   std::optional<int> ColourDialog(QWidget*, int, CustomColourSlots&) override { return std::nullopt; }
   ScreenAccess& Screen() override { return desktop_.Screen(); }
   GlobalHotKey& HotKey() override { return desktop_.HotKey(); }

@@ -7,7 +7,8 @@
 #include "formats/text_codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string text = tintora::DecodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string text =
+      tintora::DecodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
   try {
     (void)tintora::ParseLstText(text);
   } catch (const tintora::ConversionError&) {

@@ -37,7 +37,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   WebPageLabel->setGeometry(16, 184, 308, 18);
   WebPageLabel->setCursor(Qt::PointingHandCursor);
   WebPageLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-  connect(WebPageLabel, &QLabel::linkActivated, this, [this](const QString& link) { emit WebPageRequested(link); });
+  connect(WebPageLabel, &QLabel::linkActivated, this,
+          [this](const QString& link) { emit WebPageRequested(link); });
 
   OKButton = new QPushButton("OK", this);
   OKButton->setObjectName("OKButton");

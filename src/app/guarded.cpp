@@ -11,7 +11,9 @@ std::function<void(const QString&)>& Reporter() {
 }
 }  // namespace
 
-void SetHandlerErrorReporter(std::function<void(const QString&)> reporter) { Reporter() = std::move(reporter); }
+void SetHandlerErrorReporter(std::function<void(const QString&)> reporter) {
+  Reporter() = std::move(reporter);
+}
 
 void ReportHandlerError(const QString& message) {
   if (Reporter()) {

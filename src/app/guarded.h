@@ -29,8 +29,9 @@ void Guarded(Fn&& fn) {
 // connect() whose handler runs guarded. The handler takes the signal's arguments.
 template <typename Sender, typename Signal, typename Handler>
 QMetaObject::Connection Link(Sender* sender, Signal signal, const QObject* context, Handler handler) {
-  return QObject::connect(sender, signal, context,
-                          [handler = std::move(handler)](auto... args) { Guarded([&] { handler(args...); }); });
+  return QObject::connect(sender, signal, context, [handler = std::move(handler)](auto... args) {
+    Guarded([&] { handler(args...); });
+  });
 }
 
 }  // namespace tintora

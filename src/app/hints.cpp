@@ -20,7 +20,8 @@ void TForm1::MultiLineHintInit() {
   };
 
   set("CaptureDesktopSpeedButton", "Snap photo of desktop.\r\nRight click for active\r\npixel capture.");
-  set("LockColourSpeedButton", "Lock/Unlock Colour Derivatives." + second + "Right click resets and\r\nlocks derivative values.)");
+  set("LockColourSpeedButton",
+      "Lock/Unlock Colour Derivatives." + second + "Right click resets and\r\nlocks derivative values.)");
   const QString palette = second + leftClick + "select colour.\r\n" + rightClick + "change palette.)";
   set("RedBasedPaletteImage", "Red Based Colour" + palette);
   set("GreenBasedPaletteImage", "Green Based Colour" + palette);
@@ -41,7 +42,8 @@ void TForm1::MultiLineHintInit() {
        {"RedTrackBar", "GreenTrackBar", "BlueTrackBar", "CyanTrackBar", "MagentaTrackBar", "YellowTrackBar"})
     set(name, "Slide to increase or decrease this primary colour value." + second + rightClick +
                   "activate Websafe grid.)");
-  set("HuePanel", QString::fromUtf8("Hue\r\nRight Click to add 30\u00B0.\r\nLeft Click to subtract 30\u00B0."));
+  set("HuePanel",
+      QString::fromUtf8("Hue\r\nRight Click to add 30\u00B0.\r\nLeft Click to subtract 30\u00B0."));
   const QString intensity = "Intensity Adjustment" + second + "Click here to reset to 0.)";
   set("RGBIntensitySpeedButton", intensity);
   set("CMYIntensitySpeedButton", intensity);

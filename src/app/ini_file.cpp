@@ -140,7 +140,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
   const std::string newLine = std::string(key) + "=" + OneLine(value);
 
   std::optional<std::size_t> sectionStart;  // index of the header line
-  std::size_t lastContent = 0;               // last non-blank line of the section
+  std::size_t lastContent = 0;              // last non-blank line of the section
   bool done = false;
   for (std::size_t i = 0; i < f.lines.size() && !done; ++i) {
     if (auto name = SectionName(f.lines[i])) {

@@ -8,10 +8,10 @@
 
 #include <QImage>
 
-#include "capture/capture_maths.h"
-#include "capture/platform/desktop.h"
 #include <QString>
 #include <QStringList>
+#include "capture/capture_maths.h"
+#include "capture/platform/desktop.h"
 
 class QWidget;
 
@@ -61,12 +61,15 @@ class Services {
   virtual void KeepOnTop(QWidget* window) = 0;
 
   // nullopt when the user cancels.
-  virtual std::optional<FileDialogAnswer> OpenFileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
-  virtual std::optional<FileDialogAnswer> SaveFileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual std::optional<FileDialogAnswer> OpenFileDialog(QWidget* parent,
+                                                         const FileDialogRequest& request) = 0;
+  virtual std::optional<FileDialogAnswer> SaveFileDialog(QWidget* parent,
+                                                         const FileDialogRequest& request) = 0;
 
   // The system colour dialog, opened fully, starting at `initialColour` with the sixteen custom
   // colour slots, which it updates. The chosen colour value, or nullopt when cancelled.
-  virtual std::optional<int> ColourDialog(QWidget* parent, int initialColour, CustomColourSlots& customSlots) = 0;
+  virtual std::optional<int> ColourDialog(QWidget* parent, int initialColour,
+                                          CustomColourSlots& customSlots) = 0;
 
   virtual ScreenAccess& Screen() = 0;
   virtual GlobalHotKey& HotKey() = 0;
@@ -85,7 +88,8 @@ class QtServices : public Services {
   void KeepOnTop(QWidget* window) override;
   std::optional<FileDialogAnswer> OpenFileDialog(QWidget* parent, const FileDialogRequest& request) override;
   std::optional<FileDialogAnswer> SaveFileDialog(QWidget* parent, const FileDialogRequest& request) override;
-  std::optional<int> ColourDialog(QWidget* parent, int initialColour, CustomColourSlots& customSlots) override;
+  std::optional<int> ColourDialog(QWidget* parent, int initialColour,
+                                  CustomColourSlots& customSlots) override;
   ScreenAccess& Screen() override { return desktop_.Screen(); }
   GlobalHotKey& HotKey() override { return desktop_.HotKey(); }
 

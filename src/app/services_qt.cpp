@@ -25,15 +25,28 @@ MessageAnswer QtServices::ShowMessage(QWidget* parent, const QString& text, Mess
   shown.replace("\r\n", "\n");
   box.setText(shown);
   switch (icon) {
-    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
-    case MessageIcon::None: break;
+    case MessageIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MessageIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MessageIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case MessageIcon::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case MessageIcon::None:
+      break;
   }
   switch (buttons) {
-    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageButtons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case MessageButtons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
     case MessageButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
@@ -41,10 +54,14 @@ MessageAnswer QtServices::ShowMessage(QWidget* parent, const QString& text, Mess
   if (parent && (parent->windowFlags() & Qt::WindowStaysOnTopHint))
     box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
   switch (box.exec()) {
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    case QMessageBox::Ok: return MessageAnswer::Ok;
-    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    case QMessageBox::Yes:
+      return MessageAnswer::Yes;
+    case QMessageBox::No:
+      return MessageAnswer::No;
+    case QMessageBox::Ok:
+      return MessageAnswer::Ok;
+    case QMessageBox::Cancel:
+      return MessageAnswer::Cancel;
     default:
       return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
              : buttons == MessageButtons::YesNo     ? MessageAnswer::No
@@ -67,7 +84,8 @@ std::optional<QImage> QtServices::ClipboardImage() {
 }
 
 bool QtServices::OpenWithShell(const QString& target) {
-  const QUrl url = target.contains("://") ? QUrl(target) : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
+  const QUrl url =
+      target.contains("://") ? QUrl(target) : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
   return QDesktopServices::openUrl(url);
 }
 
@@ -84,17 +102,19 @@ std::optional<FileDialogAnswer> RunFileDialog(QWidget* parent, const FileDialogR
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFiles);
   dialog.setNameFilters(request.filters);
-  const int index = std::clamp(request.filterIndex, 1, static_cast<int>(std::max<qsizetype>(1, request.filters.size())));
+  const int index =
+      std::clamp(request.filterIndex, 1, static_cast<int>(std::max<qsizetype>(1, request.filters.size())));
   if (!request.filters.isEmpty()) dialog.selectNameFilter(request.filters[index - 1]);
   if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
   if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
   if (request.typeChange) {
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString& filter) {
-      const int k = static_cast<int>(request.filters.indexOf(filter)) + 1;
-      const QStringList chosen = dialog.selectedFiles();
-      const QString path = chosen.isEmpty() ? QString() : chosen.first();
-      if (k >= 1) dialog.selectFile(request.typeChange(path, k));
-    });
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &request](const QString& filter) {
+                       const int k = static_cast<int>(request.filters.indexOf(filter)) + 1;
+                       const QStringList chosen = dialog.selectedFiles();
+                       const QString path = chosen.isEmpty() ? QString() : chosen.first();
+                       if (k >= 1) dialog.selectFile(request.typeChange(path, k));
+                     });
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return FileDialogAnswer{dialog.selectedFiles().first(),
@@ -103,22 +123,26 @@ std::optional<FileDialogAnswer> RunFileDialog(QWidget* parent, const FileDialogR
 
 }  // namespace
 
-std::optional<FileDialogAnswer> QtServices::OpenFileDialog(QWidget* parent, const FileDialogRequest& request) {
+std::optional<FileDialogAnswer> QtServices::OpenFileDialog(QWidget* parent,
+                                                           const FileDialogRequest& request) {
   return RunFileDialog(parent, request, false);
 }
 
-std::optional<FileDialogAnswer> QtServices::SaveFileDialog(QWidget* parent, const FileDialogRequest& request) {
+std::optional<FileDialogAnswer> QtServices::SaveFileDialog(QWidget* parent,
+                                                           const FileDialogRequest& request) {
   return RunFileDialog(parent, request, true);
 }
 
-std::optional<int> QtServices::ColourDialog(QWidget* parent, int initialColour, CustomColourSlots& customSlots) {
+std::optional<int> QtServices::ColourDialog(QWidget* parent, int initialColour,
+                                            CustomColourSlots& customSlots) {
   // Qt's dialog has no "unset" slot; unset customSlots show white, and a slot still white afterwards
   // counts as unset again.
   for (int i = 0; i < 16; ++i)
-    QColorDialog::setCustomColor(i, customSlots[static_cast<std::size_t>(i)] ? ToQColor(*customSlots[static_cast<std::size_t>(i)])
-                                                                        : QColor(Qt::white));
-  const QColor chosen = QColorDialog::getColor(ToQColor(initialColour), parent, QString(),
-                                               QColorDialog::DontUseNativeDialog);
+    QColorDialog::setCustomColor(i, customSlots[static_cast<std::size_t>(i)]
+                                        ? ToQColor(*customSlots[static_cast<std::size_t>(i)])
+                                        : QColor(Qt::white));
+  const QColor chosen =
+      QColorDialog::getColor(ToQColor(initialColour), parent, QString(), QColorDialog::DontUseNativeDialog);
   for (int i = 0; i < 16; ++i) {
     const int c = FromQColor(QColorDialog::customColor(i));
     auto& slot = customSlots[static_cast<std::size_t>(i)];
@@ -127,6 +151,5 @@ std::optional<int> QtServices::ColourDialog(QWidget* parent, int initialColour, 
   if (!chosen.isValid()) return std::nullopt;
   return FromQColor(chosen);
 }
-
 
 }  // namespace tintora

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <QToolButton>
 #include "app/about_box.h"
 #include "app/controls/image_box.h"
 #include "app/controls/speed_button.h"
@@ -25,10 +26,9 @@
 #include "app/tform9.h"
 #include "capture/tform2.h"
 #include "colour/rounding.h"
-#include "colourlist/colour_list_model.h"
 #include "colourlist/change_colour_name_dialogue.h"
+#include "colourlist/colour_list_model.h"
 #include "harmony/tform10.h"
-#include <QToolButton>
 
 namespace tintora {
 
@@ -117,8 +117,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 bool TForm1::FormCloseQuery() {
   SuspendOnTop();
-  const MessageAnswer answer =
-      services_.ShowMessage(this, "Are you sure you want to exit?", MessageIcon::Warning, MessageButtons::YesNo);
+  const MessageAnswer answer = services_.ShowMessage(this, "Are you sure you want to exit?",
+                                                     MessageIcon::Warning, MessageButtons::YesNo);
   if (answer != MessageAnswer::Yes) {
     RestoreOnTop();
     return false;
@@ -129,8 +129,9 @@ bool TForm1::FormCloseQuery() {
 bool TForm1::FormClose() {
   if (ListChanged) {
     services_.Beep(BeepKind::Exclamation);
-    const MessageAnswer answer = services_.ShowMessage(this, "Colour List Has Changed!  Do you want to save it?",
-                                                       MessageIcon::Warning, MessageButtons::YesNo);
+    const MessageAnswer answer =
+        services_.ShowMessage(this, "Colour List Has Changed!  Do you want to save it?", MessageIcon::Warning,
+                              MessageButtons::YesNo);
     if (answer == MessageAnswer::Yes) {
       saveDialogTitle_ = "Tintora v1.0: List Has Changed!";
       const SaveOutcome outcome = FileSaveAs1Execute();
@@ -162,8 +163,9 @@ void TForm1::ApplyStayOnTop(QWidget* window, bool on) {
 void TForm1::OnTopToggler() {
   const bool on = !windowFlags().testFlag(Qt::WindowStaysOnTopHint);
   OnTopState = on;
-  for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(form2_.get()),
-                     static_cast<QWidget*>(aboutBox_.get()), static_cast<QWidget*>(changeColourNameDialogue_.get())})
+  for (QWidget* w :
+       {static_cast<QWidget*>(this), static_cast<QWidget*>(form2_.get()),
+        static_cast<QWidget*>(aboutBox_.get()), static_cast<QWidget*>(changeColourNameDialogue_.get())})
     ApplyStayOnTop(w, on);
   OnTopImage->SetPicture((on ? TackedImage : UntackedImage).toImage());
 }
@@ -200,10 +202,10 @@ void TForm1::ExpandImageClick() { BasicAdvancedShowHide(); }
 
 void TForm1::FitToVisiblePanes() {
   QRect bounds;
-  for (QWidget* pane : {static_cast<QWidget*>(ColourSelectGroupBox), static_cast<QWidget*>(RGBValuesGroupBox),
-                        ExternalColourSourcePanel, static_cast<QWidget*>(PageControl1),
-                        static_cast<QWidget*>(ColourViewerGroupBox), static_cast<QWidget*>(ColourListGroupBox),
-                        DonatePanel})
+  for (QWidget* pane :
+       {static_cast<QWidget*>(ColourSelectGroupBox), static_cast<QWidget*>(RGBValuesGroupBox),
+        ExternalColourSourcePanel, static_cast<QWidget*>(PageControl1),
+        static_cast<QWidget*>(ColourViewerGroupBox), static_cast<QWidget*>(ColourListGroupBox), DonatePanel})
     if (!pane->isHidden()) bounds = bounds.united(pane->geometry());
   setFixedSize(bounds.right() + 1 + layout::kMargin, bounds.bottom() + 1 + layout::kMargin);
 }
@@ -218,7 +220,9 @@ void TForm1::Delay(int milliseconds) {
   loop.exec();
 }
 
-QString TForm1::GetAppPath() const { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/"); }
+QString TForm1::GetAppPath() const {
+  return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/");
+}
 
 QString TForm1::GetMyDocDir() const {
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -228,8 +232,10 @@ void TForm1::HelpImageClick() {
   TAboutBox* about = aboutBox_.get();
   about->adjustSize();
   const QRect main = frameGeometry();
-  about->move(main.left() + static_cast<int>(Round(main.width() / 2.0)) - static_cast<int>(Round(about->width() / 2.0)),
-              main.top() + static_cast<int>(Round(main.height() / 2.0)) - static_cast<int>(Round(about->height() / 2.0)));
+  about->move(main.left() + static_cast<int>(Round(main.width() / 2.0)) -
+                  static_cast<int>(Round(about->width() / 2.0)),
+              main.top() + static_cast<int>(Round(main.height() / 2.0)) -
+                  static_cast<int>(Round(about->height() / 2.0)));
   about->show();
   about->raise();
 }

@@ -16,8 +16,8 @@ namespace tintora {
 // edge, x == left + width, counts as inside).
 bool InsideBounds(int x, int y, int left, int top, int width, int height);
 
-inline constexpr int kZoomBlock = 12;   // pixels read around the cursor ("Zoom x4")
-inline constexpr int kZoomShown = 50;   // the block stretched to this size
+inline constexpr int kZoomBlock = 12;  // pixels read around the cursor ("Zoom x4")
+inline constexpr int kZoomShown = 50;  // the block stretched to this size
 
 // Where the cursor pixel lands in a block of `size` pixels square: 6 in the usual 12.
 constexpr int ZoomCentre(int size) { return size / 2; }

@@ -30,6 +30,7 @@ int HotKeyItemForSettingsIndex(int settingsIndex);
 std::string PixelCaptureHint(bool shift, bool ctrl, bool alt, const std::array<bool, 19>& checkedKeys);
 
 // The hint while capture is off.
-inline constexpr const char* kSnapshotHint = "Snap photo of desktop.\r\nRight click for active\r\npixel capture.";
+inline constexpr const char* kSnapshotHint =
+    "Snap photo of desktop.\r\nRight click for active\r\npixel capture.";
 
 }  // namespace tintora

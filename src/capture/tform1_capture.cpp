@@ -96,7 +96,8 @@ void TForm1::BuildCapture() {
 void TForm1::ConnectCapture() {
   Link(CaptureDesktopSpeedButton, &SpeedButton::MouseUp, this,
        [this](Qt::MouseButton b) { CaptureDesktopSpeedButtonMouseUp(b); });
-  for (QAction* a : {Shift1, Ctrl1, Alt1}) Link(a, &QAction::triggered, this, [this](bool) { SetupHotkeys(); });
+  for (QAction* a : {Shift1, Ctrl1, Alt1})
+    Link(a, &QAction::triggered, this, [this](bool) { SetupHotkeys(); });
   for (QAction* a : hotKeyItems_)
     Link(a, &QAction::triggered, this, [this, a](bool) {
       a->setChecked(true);
@@ -129,7 +130,8 @@ void TForm1::PixelCaptureHintDisplay() {
   if (!PixelCaptureActive) return;
   std::array<bool, 19> checked{};
   for (std::size_t i = 0; i < checked.size(); ++i) checked[i] = hotKeyItems_[i]->isChecked();
-  QString hint = WindowsText(PixelCaptureHint(Shift1->isChecked(), Ctrl1->isChecked(), Alt1->isChecked(), checked));
+  QString hint =
+      WindowsText(PixelCaptureHint(Shift1->isChecked(), Ctrl1->isChecked(), Alt1->isChecked(), checked));
   // Say so plainly where the desktop will not play along, rather than failing in silence.
   if (!services_.Screen().CanReadScreen()) hint += WindowsText(kNoScreenAccess);
   if (!services_.HotKey().CanGrabHotKey()) hint += WindowsText(kNoHotKey);
@@ -211,7 +213,8 @@ void TForm1::ZoomRead(QPoint p) {
                  size);
   const QRgb centre = ZoomBitmap.pixel(c, c);
   ColourSelectorUpdate(qRed(centre) | (qGreen(centre) << 8) | (qBlue(centre) << 16));
-  ZoomImage->SetPicture(ZoomBitmap.scaled(kZoomShown, kZoomShown, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+  ZoomImage->SetPicture(
+      ZoomBitmap.scaled(kZoomShown, kZoomShown, Qt::IgnoreAspectRatio, Qt::FastTransformation));
   ZoomImage->repaint();
   ColourSelectorEdit->repaint();
 }

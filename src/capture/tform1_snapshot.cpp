@@ -36,13 +36,15 @@ void TForm1::BuildSnapshot() {
 }
 
 void TForm1::ConnectSnapshot() {
-  Link(CopyFromClipSpeedButton, &SpeedButton::clicked, this, [this](bool) { CopyFromClipSpeedButtonClick(); });
+  Link(CopyFromClipSpeedButton, &SpeedButton::clicked, this,
+       [this](bool) { CopyFromClipSpeedButtonClick(); });
   Link(WinPaletteSpeedButton, &SpeedButton::clicked, this, [this](bool) { WinPaletteSpeedButtonClick(); });
   Link(CopyToClipboard1, &QAction::triggered, this,
        [this](bool) { services_.SetClipboardImage(form2_->Picture()); });
   TForm2* shot = form2_.get();
   shot->SetMainBounds([this] { return frameGeometry(); });
-  Link(shot, &TForm2::PointedAt, this, [this](QPoint p, bool click) { BMPPixelColourRetreive(5, p.x(), p.y(), click); });
+  Link(shot, &TForm2::PointedAt, this,
+       [this](QPoint p, bool click) { BMPPixelColourRetreive(5, p.x(), p.y(), click); });
   Link(shot, &TForm2::MenuRequested, this, [this](QPoint global) { DesktopCapturePopupExt->Popup(global); });
 }
 
@@ -113,9 +115,10 @@ void TForm1::WinPaletteSpeedButtonClick() {
 void TForm1::RetreiveColourPalette() {
   if (!AnyCustomColour(customColours_)) return;
   services_.Beep(BeepKind::Question);
-  const MessageAnswer answer = services_.ShowMessage(
-      this, "Common Palette Custom Colour Copy:\r\n\r\nWould you like to append the\r\ncustom colours to your list?",
-      MessageIcon::Question, MessageButtons::YesNo);
+  const MessageAnswer answer = services_.ShowMessage(this,
+                                                     "Common Palette Custom Colour Copy:\r\n\r\nWould you "
+                                                     "like to append the\r\ncustom colours to your list?",
+                                                     MessageIcon::Question, MessageButtons::YesNo);
   if (answer != MessageAnswer::Yes) return;  // the slots stay for the next opening
   StoreUndo();
   ListChanged = true;

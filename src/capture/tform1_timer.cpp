@@ -22,8 +22,8 @@ void TForm1::Timer1Timer() {
 
   // 2. Keep on top, unless paused or one of our own windows is in front by right.
   QWidget* active = QApplication::activeWindow();
-  if (OnTopState && active != aboutBox_.get() && active != changeColourNameDialogue_.get() && !OnTopSuspended &&
-      active != this) {
+  if (OnTopState && active != aboutBox_.get() && active != changeColourNameDialogue_.get() &&
+      !OnTopSuspended && active != this) {
     // An option window may have taken the style away while it was open; topmost again.
     ApplyStayOnTop(this, true);
     services_.KeepOnTop(this);

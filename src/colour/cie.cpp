@@ -12,8 +12,9 @@ namespace {
 constexpr long double kWhite[3] = {95.047L, 100.0L, 108.883L};
 constexpr long double kRgbToXyz[3][3] = {
     {0.412453L, 0.35758L, 0.180423L}, {0.212671L, 0.71516L, 0.072169L}, {0.019334L, 0.119193L, 0.950227L}};
-constexpr long double kXyzToRgb[3][3] = {
-    {3.240479L, -1.53715L, -0.498535L}, {-0.969256L, 1.875992L, 0.041556L}, {0.055648L, -0.204043L, 1.057311L}};
+constexpr long double kXyzToRgb[3][3] = {{3.240479L, -1.53715L, -0.498535L},
+                                         {-0.969256L, 1.875992L, 0.041556L},
+                                         {0.055648L, -0.204043L, 1.057311L}};
 constexpr long double kLabEpsilon = 0.008856L;
 constexpr long double kLabSlope = 7.787L;
 constexpr long double kLabOffset = 16.0L / 116.0L;
@@ -30,7 +31,9 @@ long double DecodeSrgb(long double c) {
   return c * 100;
 }
 
-long double LabF(long double t) { return t > kLabEpsilon ? Power(t, 1.0L / 3.0L) : kLabSlope * t + kLabOffset; }
+long double LabF(long double t) {
+  return t > kLabEpsilon ? Power(t, 1.0L / 3.0L) : kLabSlope * t + kLabOffset;
+}
 
 }  // namespace
 
@@ -47,9 +50,12 @@ std::optional<long double> XYZToCIELAB(int k, long double x, long double y, long
   const long double fy = LabF(y / kWhite[1]);
   const long double fz = LabF(z / kWhite[2]);
   switch (k) {
-    case 1: return 116 * fy - 16;
-    case 2: return 500 * (fx - fy);
-    default: return 200 * (fy - fz);
+    case 1:
+      return 116 * fy - 16;
+    case 2:
+      return 500 * (fx - fy);
+    default:
+      return 200 * (fy - fz);
   }
 }
 
@@ -59,9 +65,15 @@ std::optional<long double> CIELABtoXYZ(int k, long double l, long double a, long
   if (fy != 0) fy /= 116;
   long double v;
   switch (k) {
-    case 1: v = (a == 0 ? 0 : a / 500) + fy; break;
-    case 2: v = fy; break;
-    default: v = b == 0 ? fy : fy - b / 200; break;
+    case 1:
+      v = (a == 0 ? 0 : a / 500) + fy;
+      break;
+    case 2:
+      v = fy;
+      break;
+    default:
+      v = b == 0 ? fy : fy - b / 200;
+      break;
   }
   if (v * v * v > kLabEpsilon) {
     v = v * v * v;

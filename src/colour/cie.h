@@ -18,7 +18,8 @@ std::optional<long double> XYZtoRGB(int component, long double x, long double y,
 
 // The message the window shows for an invalid component number.
 inline constexpr const char* kCIELABErrorText =
-    "CIE-LAB Conversion Coding Error\r\n\r\nYou have specified an invalid\r\nparameter return value.  Valid\r\n"
+    "CIE-LAB Conversion Coding Error\r\n\r\nYou have specified an invalid\r\nparameter return value.  "
+    "Valid\r\n"
     "values are from 1-3.";
 
 }  // namespace tintora

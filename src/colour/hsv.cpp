@@ -99,12 +99,18 @@ RgbReal HsvSectorComponents(long double h, long double s, long double v) {
   const long double q = (1 - s * f) * v;
   const long double t = (1 - (1 - f) * s) * v;
   switch (i) {
-    case 0: return {v, t, p};
-    case 1: return {q, v, p};
-    case 2: return {p, v, t};
-    case 3: return {p, q, v};
-    case 4: return {t, p, v};
-    default: return {v, p, q};
+    case 0:
+      return {v, t, p};
+    case 1:
+      return {q, v, p};
+    case 2:
+      return {p, v, t};
+    case 3:
+      return {p, q, v};
+    case 4:
+      return {t, p, v};
+    default:
+      return {v, p, q};
   }
 }
 

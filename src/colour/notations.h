@@ -35,7 +35,9 @@ std::string BGRIntToRGBHEX(ColourValue value);
 ColourValue RGBHEXToBGRInt(std::string_view rgbHex);
 
 // Colour value from components 0..255.
-constexpr ColourValue ColourFromRgb(int red, int green, int blue) { return red | (green << 8) | (blue << 16); }
+constexpr ColourValue ColourFromRgb(int red, int green, int blue) {
+  return red | (green << 8) | (blue << 16);
+}
 constexpr int RedOf(ColourValue c) { return c & 0xFF; }
 constexpr int GreenOf(ColourValue c) { return (c >> 8) & 0xFF; }
 constexpr int BlueOf(ColourValue c) { return (c >> 16) & 0xFF; }

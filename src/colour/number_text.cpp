@@ -47,14 +47,16 @@ std::string GeneralNumberText(long double value) {
 }
 
 std::string IntToHex(long long value, int digits) {
-  unsigned long long v = value < 0 ? static_cast<std::uint32_t>(value) : static_cast<unsigned long long>(value);
+  unsigned long long v =
+      value < 0 ? static_cast<std::uint32_t>(value) : static_cast<unsigned long long>(value);
   static const char kDigits[] = "0123456789ABCDEF";
   std::string out;
   do {
     out.insert(out.begin(), kDigits[v & 15]);
     v >>= 4;
   } while (v != 0);
-  if (static_cast<int>(out.size()) < digits) out.insert(0, static_cast<std::size_t>(digits) - out.size(), '0');
+  if (static_cast<int>(out.size()) < digits)
+    out.insert(0, static_cast<std::size_t>(digits) - out.size(), '0');
   return out;
 }
 

@@ -13,8 +13,8 @@
 namespace tintora {
 
 struct EditFilterResult {
-  std::string text;     // UTF-8
-  int caret = 0;        // in characters (code points)
+  std::string text;  // UTF-8
+  int caret = 0;     // in characters (code points)
   bool selectAll = false;
   bool changed = false;  // text differs from the input and must be written back
   // Decimal edits only: the track bar position, already limited to the track bar's range.

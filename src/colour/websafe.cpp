@@ -27,7 +27,8 @@ namespace {
 struct WebSafeBytes {
   unsigned char value[256];
   WebSafeBytes() {
-    for (int v = 0; v < 256; ++v) value[v] = static_cast<unsigned char>(ParseDollarHex(ConvValueToWebSafe(IntToHex(v, 2))));
+    for (int v = 0; v < 256; ++v)
+      value[v] = static_cast<unsigned char>(ParseDollarHex(ConvValueToWebSafe(IntToHex(v, 2))));
   }
 };
 const WebSafeBytes& Bytes() {

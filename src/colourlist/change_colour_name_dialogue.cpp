@@ -33,7 +33,8 @@ TChangeColourNameDialogue::TChangeColourNameDialogue(QWidget* parent)
   CancelBtn->setGeometry(208, 70, 76, 26);
   setFixedSize(296, 106);
 
-  Link(ChangeColourNameEdit, &QLineEdit::textChanged, this, [this](const QString&) { ChangeColourNameEditChange(); });
+  Link(ChangeColourNameEdit, &QLineEdit::textChanged, this,
+       [this](const QString&) { ChangeColourNameEditChange(); });
   Link(ChangeColourNameEdit, &QLineEdit::returnPressed, this, [this] { OKBtn->click(); });
   Link(OKBtn, &QPushButton::clicked, this, [this](bool) {
     emit Accepted();
@@ -51,14 +52,16 @@ void TChangeColourNameDialogue::SetOldName(const QString& name) {
 void TChangeColourNameDialogue::ChangeColourNameEditChange() {
   const QString text = ChangeColourNameEdit->text();
   if (text.isEmpty()) return;
-  const int chars = static_cast<int>(text.left(ChangeColourNameEdit->cursorPosition()).toStdU32String().size());
+  const int chars =
+      static_cast<int>(text.left(ChangeColourNameEdit->cursorPosition()).toStdU32String().size());
   const EditFilterResult r = ColourNameFilter(text.toStdString(), chars);
   if (!r.changed) return;
   const QString filtered = QString::fromStdString(r.text);
   const QSignalBlocker block(ChangeColourNameEdit);
   ChangeColourNameEdit->setText(filtered);
-  ChangeColourNameEdit->setCursorPosition(
-      static_cast<int>(QString::fromStdU32String(filtered.toStdU32String().substr(0, static_cast<std::size_t>(r.caret))).size()));
+  ChangeColourNameEdit->setCursorPosition(static_cast<int>(
+      QString::fromStdU32String(filtered.toStdU32String().substr(0, static_cast<std::size_t>(r.caret)))
+          .size()));
 }
 
 void TChangeColourNameDialogue::showEvent(QShowEvent* event) {

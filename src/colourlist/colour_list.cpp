@@ -15,7 +15,8 @@ namespace tintora {
 void ColourList::Append(ColourEntry entry) { entries_.push_back(std::move(entry)); }
 
 void ColourList::Append(std::vector<ColourEntry> entries) {
-  entries_.insert(entries_.end(), std::make_move_iterator(entries.begin()), std::make_move_iterator(entries.end()));
+  entries_.insert(entries_.end(), std::make_move_iterator(entries.begin()),
+                  std::make_move_iterator(entries.end()));
 }
 
 void ColourList::Insert(std::size_t position, ColourEntry entry) {
@@ -84,15 +85,19 @@ void ColourList::Sort(SortKey key) {
     std::vector<std::string> keys(n);
     for (std::size_t i = 0; i < n; ++i)
       keys[i] = UpperAscii(key == SortKey::Alphabetical ? entries_[i].name : entries_[i].value);
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
   } else {
     std::vector<std::optional<ColourKeys>> keys(n);
     for (std::size_t i = 0; i < n; ++i) keys[i] = KeysOf(entries_[i].value);
     auto tupleOf = [key](const ColourKeys& k) {
       switch (key) {
-        case SortKey::Intensity: return std::tuple(k.vibrance, k.hue, k.saturation);
-        case SortKey::Saturation: return std::tuple(k.saturation, k.hue, k.vibrance);
-        default: return std::tuple(k.hue, k.saturation, k.vibrance);
+        case SortKey::Intensity:
+          return std::tuple(k.vibrance, k.hue, k.saturation);
+        case SortKey::Saturation:
+          return std::tuple(k.saturation, k.hue, k.vibrance);
+        default:
+          return std::tuple(k.hue, k.saturation, k.vibrance);
       }
     };
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {

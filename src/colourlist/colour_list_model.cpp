@@ -6,19 +6,24 @@
 
 namespace tintora {
 
-ColourListModel::ColourListModel(ColourList& list, QObject* parent) : QAbstractListModel(parent), list_(list) {}
+ColourListModel::ColourListModel(ColourList& list, QObject* parent)
+    : QAbstractListModel(parent), list_(list) {}
 
 int ColourListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(list_.Count());
 }
 
 QVariant ColourListModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() < 0 || static_cast<std::size_t>(index.row()) >= list_.Count()) return {};
+  if (!index.isValid() || index.row() < 0 || static_cast<std::size_t>(index.row()) >= list_.Count())
+    return {};
   const ColourEntry& e = list_.At(static_cast<std::size_t>(index.row()));
   switch (role) {
-    case Qt::DisplayRole: return QString::fromStdString(e.name);
-    case kColourRole: return EntryColourValue(e);
-    default: return {};
+    case Qt::DisplayRole:
+      return QString::fromStdString(e.name);
+    case kColourRole:
+      return EntryColourValue(e);
+    default:
+      return {};
   }
 }
 

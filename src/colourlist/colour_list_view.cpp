@@ -9,7 +9,8 @@
 
 namespace tintora {
 
-void ColourListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void ColourListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
   const QRect r = option.rect;
   const bool selected = option.state.testFlag(QStyle::State_Selected);
   const QPalette& pal = option.palette;
@@ -17,8 +18,8 @@ void ColourListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   painter->fillRect(r, selected ? pal.color(QPalette::Highlight) : pal.color(QPalette::Base));
   painter->setPen(selected ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Text));
   painter->setFont(option.font);
-  painter->drawText(QRect(r.left() + 15, r.top(), r.width() - 15, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                    index.data(Qt::DisplayRole).toString());
+  painter->drawText(QRect(r.left() + 15, r.top(), r.width() - 15, r.height()),
+                    Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
 
   const QRect swatch(r.left() + 2, r.top() + 1, 11, r.height() - 2);
   const int colour = index.data(ColourListModel::kColourRole).toInt();
@@ -93,7 +94,8 @@ void ColourListView::dropEvent(QDropEvent* event) {
   // The drop handler moves or copies itself; the view must not also remove the dragged rows.
   event->setDropAction(Qt::CopyAction);
   event->accept();
-  emit EntriesDropped(event->source(), event->position().toPoint(), event->mimeData()->data(ColourListModel::kMimeType));
+  emit EntriesDropped(event->source(), event->position().toPoint(),
+                      event->mimeData()->data(ColourListModel::kMimeType));
 }
 
 void ColourListView::keyPressEvent(QKeyEvent* event) {

@@ -15,8 +15,8 @@ EditFilterResult ColourNameFilter(std::string_view input, int caret) {
       replacement = U'(';
     } else if (c == U'}' || c == U']') {
       replacement = U')';
-    } else if ((c >= 1 && c <= 12) || (c >= 14 && c <= 31) || c == U'\'' || c == U',' || c == U'<' || c == U'>' ||
-               c >= 128) {
+    } else if ((c >= 1 && c <= 12) || (c >= 14 && c <= 31) || c == U'\'' || c == U',' || c == U'<' ||
+               c == U'>' || c >= 128) {
       replacement = U' ';
     }
     if (replacement != c) {

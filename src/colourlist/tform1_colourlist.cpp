@@ -6,9 +6,9 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 
@@ -54,8 +54,10 @@ void TForm1::BuildColourList() {
     return b;
   };
   InsertSpeedButton = button("InsertSpeedButton", ":/glyphs/index.png", "Index current colour", 0);
-  InsertModeSpeedButton = button("InsertModeSpeedButton", ":/glyphs/insertabove.png", "Insert mode: Above/Below", 26);
-  NameEditSpeedButton = button("NameEditSpeedButton", ":/glyphs/rename.png", "Change Selected Colour's Name", 52);
+  InsertModeSpeedButton =
+      button("InsertModeSpeedButton", ":/glyphs/insertabove.png", "Insert mode: Above/Below", 26);
+  NameEditSpeedButton =
+      button("NameEditSpeedButton", ":/glyphs/rename.png", "Change Selected Colour's Name", 52);
   SaveSpeedButton = button("SaveSpeedButton", ":/glyphs/save.png", "Save Colour List", 84);
   DeleteSpeedButton = button("DeleteSpeedButton", ":/glyphs/delete.png", "Delete highlighted colour(s)", 156);
   ClearAllSpeedButton = button("ClearAllSpeedButton", ":/glyphs/clear.png", "Clear List", 182);
@@ -113,13 +115,16 @@ void TForm1::ConnectColourList() {
   Link(NameEditSpeedButton, &SpeedButton::clicked, this, [this](bool) { NameEditSpeedButtonClick(); });
   Link(DeleteSpeedButton, &SpeedButton::clicked, this, [this](bool) { DeleteSpeedButtonClick(); });
   Link(ClearAllSpeedButton, &SpeedButton::clicked, this, [this](bool) { ClearAllSpeedButtonClick(); });
-  Link(CustomColourListBox, &QListView::clicked, this, [this](const QModelIndex&) { CustomColourListBoxClick(); });
+  Link(CustomColourListBox, &QListView::clicked, this,
+       [this](const QModelIndex&) { CustomColourListBoxClick(); });
   Link(CustomColourListBox, &QListView::doubleClicked, this,
        [this](const QModelIndex&) { CustomColourListBoxDblClick(); });
   Link(CustomColourListBox, &ColourListView::KeyPressed, this,
        [this](QKeyEvent* e, bool* consumed) { CustomColourListBoxKeyDown(e, consumed); });
   Link(CustomColourListBox, &ColourListView::EntriesDropped, this,
-       [this](QObject* source, QPoint pos, const QByteArray& lines) { CustomColourListBoxDragDrop(source, pos, lines); });
+       [this](QObject* source, QPoint pos, const QByteArray& lines) {
+         CustomColourListBoxDragDrop(source, pos, lines);
+       });
   Link(CustomColourListBox, &QListView::customContextMenuRequested, this, [this](const QPoint& p) {
     ColourListPopupExt->Popup(CustomColourListBox->viewport()->mapToGlobal(p));
   });
@@ -129,9 +134,13 @@ void TForm1::ConnectColourList() {
     DeleteSelectedColours();
   });
   Link(UndoLastChange1, &QAction::triggered, this, [this](bool) { UndoLastChange1Click(); });
-  const std::pair<QAction*, int> sorts[] = {
-      {AlphabeticalSort1, 0}, {SortByIntensity1, 1}, {SortBySaturation1, 2}, {SortByHue, 3}, {SortByHexValue1, 4}};
-  for (auto [action, code] : sorts) Link(action, &QAction::triggered, this, [this, code](bool) { SortCommand(code); });
+  const std::pair<QAction*, int> sorts[] = {{AlphabeticalSort1, 0},
+                                            {SortByIntensity1, 1},
+                                            {SortBySaturation1, 2},
+                                            {SortByHue, 3},
+                                            {SortByHexValue1, 4}};
+  for (auto [action, code] : sorts)
+    Link(action, &QAction::triggered, this, [this, code](bool) { SortCommand(code); });
   Link(ConvertListtoWebSafe1, &QAction::triggered, this, [this](bool) { ConvertListtoWebSafe1Click(); });
   Link(GenerateWebSafeList1, &QAction::triggered, this, [this](bool) { GenerateColourSafeList1Click(); });
   Link(CopyListasHTMLComment1, &QAction::triggered, this, [this](bool) { CopyListasHTMLComment1Click(); });
@@ -178,7 +187,8 @@ void TForm1::UpdateCountLabel() { ColourListTotalLabel->setText("Total:" + QStri
 
 void TForm1::SetFileNameHint(const QString& path) {
   FileNameLabel->setToolTip(path);
-  FileNameLabel->setText(path == "Untitled" ? path : QString::fromStdString(ExtractFileName(path.toStdString())));
+  FileNameLabel->setText(path == "Untitled" ? path
+                                            : QString::fromStdString(ExtractFileName(path.toStdString())));
 }
 
 void TForm1::SetColourSelectionWithoutIndexing() {
@@ -214,7 +224,8 @@ void TForm1::IndexColour() {
   UpdateCountLabel();
   ListChanged = true;
 
-  if (IndexingComplements || !ShowComplimentaryColours1->isChecked() || !IncludeComplimentaryCheckBox->isChecked())
+  if (IndexingComplements || !ShowComplimentaryColours1->isChecked() ||
+      !IncludeComplimentaryCheckBox->isChecked())
     return;
   IndexingComplements = true;
   Guarded([this] {
@@ -300,8 +311,10 @@ void TForm1::NameEditSpeedButtonClick() {
   TChangeColourNameDialogue* dialog = changeColourNameDialogue_.get();
   dialog->SetOldName(QString::fromStdString(list_.At(static_cast<std::size_t>(i)).name));
   const QRect main = frameGeometry();
-  dialog->move(main.left() + static_cast<int>(Round(main.width() / 2.0)) - static_cast<int>(Round(dialog->width() / 2.0)),
-               main.top() + static_cast<int>(Round(main.height() / 2.0)) - static_cast<int>(Round(dialog->height() / 2.0)));
+  dialog->move(main.left() + static_cast<int>(Round(main.width() / 2.0)) -
+                   static_cast<int>(Round(dialog->width() / 2.0)),
+               main.top() + static_cast<int>(Round(main.height() / 2.0)) -
+                   static_cast<int>(Round(dialog->height() / 2.0)));
   dialog->show();
   dialog->activateWindow();
   dialog->ChangeColourNameEdit->setFocus();
@@ -321,7 +334,8 @@ void TForm1::ChangeColourNameOK() {
 
 void TForm1::DeleteSelectedColours() {
   std::vector<std::size_t> rows;
-  for (const QModelIndex& i : CustomColourListBox->selectionModel()->selectedIndexes()) rows.push_back(static_cast<std::size_t>(i.row()));
+  for (const QModelIndex& i : CustomColourListBox->selectionModel()->selectedIndexes())
+    rows.push_back(static_cast<std::size_t>(i.row()));
   if (rows.empty()) return;
   const std::size_t smallest = *std::min_element(rows.begin(), rows.end());
   listModel_->Reset([&](ColourList& l) { l.Remove(rows); });
@@ -344,9 +358,9 @@ void TForm1::ClearAllSpeedButtonClick() {
   if (ListChanged) {
     SuspendOnTop();
     services_.Beep(BeepKind::Exclamation);
-    const MessageAnswer answer = services_.ShowMessage(
-        this, "Save:\r\n\r\nColour List Has Changed!  Do you want to save it?", MessageIcon::Warning,
-        MessageButtons::YesNoCancel);
+    const MessageAnswer answer =
+        services_.ShowMessage(this, "Save:\r\n\r\nColour List Has Changed!  Do you want to save it?",
+                              MessageIcon::Warning, MessageButtons::YesNoCancel);
     RestoreOnTop();
     if (answer == MessageAnswer::Cancel) return;
     // A list the user wanted saved is only cleared once it is saved.
@@ -393,15 +407,16 @@ void TForm1::CustomColourListBoxMoveItems(int x, int y) {
   to = std::clamp(to, 0, count - 1);
   if (to == from) return;
   listModel_->MoveEntry(from, to);
-  CustomColourListBox->selectionModel()->setCurrentIndex(listModel_->index(to), QItemSelectionModel::NoUpdate);
+  CustomColourListBox->selectionModel()->setCurrentIndex(listModel_->index(to),
+                                                         QItemSelectionModel::NoUpdate);
 }
 
 // ---------------------------------------------------------------- popup, sorting, conversions
 
 void TForm1::PopupMenu1Popup() {
   const bool any = !list_.Empty();
-  for (QAction* a : {DeleteSelectedColours1, AlphabeticalSort1, SortByIntensity1, SortBySaturation1, SortByHue,
-                     SortByHexValue1, ConvertListtoWebSafe1, CopyListasHTMLComment1})
+  for (QAction* a : {DeleteSelectedColours1, AlphabeticalSort1, SortByIntensity1, SortBySaturation1,
+                     SortByHue, SortByHexValue1, ConvertListtoWebSafe1, CopyListasHTMLComment1})
     a->setEnabled(any);
 }
 

@@ -28,7 +28,7 @@ std::string Between(std::string_view s, char open, char close) {
   const std::size_t a = s.find(open);
   const std::size_t b = s.find(close);
   const long long from = a == std::string_view::npos ? 0 : static_cast<long long>(a) + 1;  // 0-based start
-  const long long to = b == std::string_view::npos ? -1 : static_cast<long long>(b);        // 0-based end
+  const long long to = b == std::string_view::npos ? -1 : static_cast<long long>(b);       // 0-based end
   if (to - from < 1) return {};
   return std::string(s.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)));
 }
@@ -96,7 +96,8 @@ std::string NormalisedExt(std::string_view path) {
 }
 
 std::string TypeChangeFileName(std::string_view pathInDialog, std::string_view newExtension) {
-  const std::string name = ExtractFileExt(pathInDialog).empty() ? std::string() : ExtractFileName(pathInDialog);
+  const std::string name =
+      ExtractFileExt(pathInDialog).empty() ? std::string() : ExtractFileName(pathInDialog);
   return ChangeFileExt(name, newExtension);
 }
 

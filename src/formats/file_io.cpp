@@ -64,7 +64,8 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
 
 }  // namespace
 
-std::optional<std::string> WriteFileAtomically(const std::filesystem::path& requested, std::string_view bytes) {
+std::optional<std::string> WriteFileAtomically(const std::filesystem::path& requested,
+                                               std::string_view bytes) {
   std::error_code ec;
   // Saving over a link replaces what it points to, not the link itself.
   std::filesystem::path target = requested;

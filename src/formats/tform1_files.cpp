@@ -29,15 +29,16 @@ namespace {
 const QStringList kOpenFilters = {"Colour Data - (Tintora) (*.CDT)", "Colour List - (Match head) (*.LST)",
                                   "Adobe Colour Swatch v0 - v2  (*.ACO)"};
 const QStringList kOpenExtensions = {".CDT", ".LST", ".ACO"};
-const QStringList kSaveFilters = {"Colour Data - (Tintora) (*.CDT)", "HTML Table - (HTML) (*.HTM)",
-                                  "Adobe RGB Colour Swatch v0 - (*.ACO)", "Adobe RGB Colour Swatch v1 & v2 - (*.ACO)",
-                                  "Adobe RGB Colour Table - (*.ACT)"};
+const QStringList kSaveFilters = {
+    "Colour Data - (Tintora) (*.CDT)", "HTML Table - (HTML) (*.HTM)", "Adobe RGB Colour Swatch v0 - (*.ACO)",
+    "Adobe RGB Colour Swatch v1 & v2 - (*.ACO)", "Adobe RGB Colour Table - (*.ACT)"};
 const QStringList kSaveExtensions = {".CDT", ".htm", ".ACO", ".ACO", ".ACT"};
 
 std::function<QString(const QString&, int)> TypeChange(const QStringList& extensions) {
   return [extensions](const QString& path, int index) {
     if (index < 1 || index > extensions.size()) return path;
-    return QString::fromStdString(TypeChangeFileName(path.toStdString(), extensions[index - 1].toStdString()));
+    return QString::fromStdString(
+        TypeChangeFileName(path.toStdString(), extensions[index - 1].toStdString()));
   };
 }
 
@@ -87,7 +88,8 @@ void TForm1::BuildFiles() {
 }
 
 void TForm1::ConnectFiles() {
-  Link(LoadSpeedButton, &SpeedButton::MouseUp, this, [this](Qt::MouseButton b) { LoadSpeedButtonMouseUp(b); });
+  Link(LoadSpeedButton, &SpeedButton::MouseUp, this,
+       [this](Qt::MouseButton b) { LoadSpeedButtonMouseUp(b); });
   Link(CustomColourFileOpen, &QAction::triggered, this, [this](bool) { CustomColourFileOpenExecute(); });
   Link(FileSaveAs1, &QAction::triggered, this, [this](bool) { FileSaveAs1Execute(); });
   Link(SaveSpeedButton, &SpeedButton::clicked, this, [this](bool) { SaveSpeedButtonClick(); });
@@ -136,8 +138,8 @@ void TForm1::CustomColourFileOpenExecute() {
 
 void TForm1::ReportFileError(const QString& fileName, const QString& reason) {
   SuspendOnTop();
-  services_.ShowMessage(this, QString("Cannot open or write \"%1\".\r\n\r\n%2").arg(fileName, reason), MessageIcon::Error,
-                        MessageButtons::Ok);
+  services_.ShowMessage(this, QString("Cannot open or write \"%1\".\r\n\r\n%2").arg(fileName, reason),
+                        MessageIcon::Error, MessageButtons::Ok);
   RestoreOnTop();
 }
 
@@ -151,8 +153,9 @@ void TForm1::CustomColourFileOpenAccept() {
   }
   bool replace = false;
   if (!list_.Empty()) {
-    const MessageAnswer answer = services_.ShowMessage(
-        this, "Load:\r\n\r\nWould you like to append to your current list?", MessageIcon::Question, MessageButtons::YesNo);
+    const MessageAnswer answer =
+        services_.ShowMessage(this, "Load:\r\n\r\nWould you like to append to your current list?",
+                              MessageIcon::Question, MessageButtons::YesNo);
     replace = answer != MessageAnswer::Yes;
   }
 

@@ -7,12 +7,18 @@ namespace tintora {
 
 std::vector<int> SchemeOffsets(HarmonyScheme scheme) {
   switch (scheme) {
-    case HarmonyScheme::Complimentary: return {180};
-    case HarmonyScheme::SplitComplimentary: return {165, 195};
-    case HarmonyScheme::Analogous: return {60, 300};
-    case HarmonyScheme::Triadic: return {120, 240};
-    case HarmonyScheme::Tetradic: return {90, 180, 270};
-    case HarmonyScheme::ColourWheel: return {};
+    case HarmonyScheme::Complimentary:
+      return {180};
+    case HarmonyScheme::SplitComplimentary:
+      return {165, 195};
+    case HarmonyScheme::Analogous:
+      return {60, 300};
+    case HarmonyScheme::Triadic:
+      return {120, 240};
+    case HarmonyScheme::Tetradic:
+      return {90, 180, 270};
+    case HarmonyScheme::ColourWheel:
+      return {};
   }
   return {};
 }

@@ -24,8 +24,8 @@ int HSVtoRGBforComplCol(int offset, long double currentHue, long double currentS
 
 // Swatch geometry inside the colour viewer for one scheme and viewer size.
 struct SwatchLayout {
-  int visibleSwatches = 1;         // Shape1, Shape2, Shape3 in that order
-  std::array<int, 3> top{};        // per swatch
+  int visibleSwatches = 1;   // Shape1, Shape2, Shape3 in that order
+  std::array<int, 3> top{};  // per swatch
   std::array<int, 3> height{};
   int visibleMarkers = 1;
 };

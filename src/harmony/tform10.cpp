@@ -62,7 +62,8 @@ TForm10::TForm10(QWidget* parent)
   Link(Button1, &QPushButton::clicked, this, [this](bool) { Button1Click(); });
   Link(Button2, &QPushButton::clicked, this, [this](bool) { Button2Click(); });
   Link(Button3, &QPushButton::clicked, this, [this](bool) { Button3Click(); });
-  Link(WheelCustSaveSpeedButton, &QToolButton::clicked, this, [this](bool) { WheelCustSaveSpeedButtonClick(); });
+  Link(WheelCustSaveSpeedButton, &QToolButton::clicked, this,
+       [this](bool) { WheelCustSaveSpeedButtonClick(); });
 }
 
 int TForm10::Divisions() const { return DivisionsUpDown->value(); }

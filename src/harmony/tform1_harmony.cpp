@@ -55,13 +55,12 @@ void TForm1::BuildHarmony() {
   ComplimentaryColPopupExt->addSeparator();
   schemeGroup_ = new QActionGroup(this);
   schemeGroup_->setExclusive(true);
-  for (QAction** a : {&Complimentary1, &SplitComplimentary1, &Analogous1, &Triadic1, &Tetradic1, &ColourWheel1}) {
-    static const char* const kNames[6][2] = {{"Complimentary1", "Complimentary"},
-                                             {"SplitComplimentary1", "Split Complimentary"},
-                                             {"Analogous1", "Analogous"},
-                                             {"Triadic1", "Triadic"},
-                                             {"Tetradic1", "Tetradic"},
-                                             {"ColourWheel1", "Colour Wheel"}};
+  for (QAction** a :
+       {&Complimentary1, &SplitComplimentary1, &Analogous1, &Triadic1, &Tetradic1, &ColourWheel1}) {
+    static const char* const kNames[6][2] = {
+        {"Complimentary1", "Complimentary"}, {"SplitComplimentary1", "Split Complimentary"},
+        {"Analogous1", "Analogous"},         {"Triadic1", "Triadic"},
+        {"Tetradic1", "Tetradic"},           {"ColourWheel1", "Colour Wheel"}};
     const int i = static_cast<int>(schemeGroup_->actions().size());
     *a = item(kNames[i][0], kNames[i][1], true);
     schemeGroup_->addAction(*a);
@@ -69,8 +68,8 @@ void TForm1::BuildHarmony() {
   Complimentary1->setChecked(true);
   ComplimentaryColPopupExt->addSeparator();
   CustomizeColourWheel1 = item("CustomizeColourWheel1", "Customize Colour Wheel", false);
-  for (QAction* a : {WebsafeComplimentsOnly1, Complimentary1, SplitComplimentary1, Analogous1, Triadic1, Tetradic1,
-                     ColourWheel1, CustomizeColourWheel1})
+  for (QAction* a : {WebsafeComplimentsOnly1, Complimentary1, SplitComplimentary1, Analogous1, Triadic1,
+                     Tetradic1, ColourWheel1, CustomizeColourWheel1})
     a->setEnabled(false);
   CustomizeColourWheel1->setVisible(false);
 
@@ -93,14 +92,16 @@ void TForm1::ConnectHarmony() {
        [this](const QPoint& p) { ComplimentaryColPopupExt->Popup(CompColLabel->mapToGlobal(p)); });
   Link(ShowComplimentaryColours1, &QAction::triggered, this, [this](bool) { ComplimentaryColActivate(); });
   Link(WebsafeComplimentsOnly1, &QAction::triggered, this, [this](bool) { WebsafeComplimentsOnly1Click(); });
-  for (QAction* a : schemeGroup_->actions()) Link(a, &QAction::triggered, this, [this, a](bool) { SchemeClick(a); });
+  for (QAction* a : schemeGroup_->actions())
+    Link(a, &QAction::triggered, this, [this, a](bool) { SchemeClick(a); });
   Link(CustomizeColourWheel1, &QAction::triggered, this, [this](bool) { CustomizeColourWheel1Click(); });
   for (ShapeBox* s : {Shape1, Shape2, Shape3}) {
     Link(s, &ShapeBox::MousePressed, this, [this, s](Qt::MouseButton b, QPoint) { ShapeMouseDown(s, b); });
     Link(s, &ShapeBox::MouseMoved, this, [this, s](QPoint) { ShapeMouseMove(s); });
   }
   Link(WheelImage, &ImageBox::MouseMoved, this, [this](QPoint p) { WheelImageMouseMove(p); });
-  Link(WheelImage, &ImageBox::MousePressed, this, [this](Qt::MouseButton b, QPoint p) { WheelImageMouseDown(b, p); });
+  Link(WheelImage, &ImageBox::MousePressed, this,
+       [this](Qt::MouseButton b, QPoint p) { WheelImageMouseDown(b, p); });
   Link(WheelImage, &ImageBox::DoubleClicked, this, [this] { ColourViewPanelDblClick(); });
   Link(WheelCenterShape, &ShapeBox::MouseMoved, this, [this](QPoint) {
     WheelCenterShape->setCursor(CustomCursor(SourceCursor()));
@@ -133,7 +134,8 @@ int TForm1::HSVtoRGBforComplCol(int offset) const {
 }
 
 int TForm1::CheckedScheme() const {
-  const QAction* items[6] = {Complimentary1, SplitComplimentary1, Analogous1, Triadic1, Tetradic1, ColourWheel1};
+  const QAction* items[6] = {Complimentary1, SplitComplimentary1, Analogous1,
+                             Triadic1,       Tetradic1,           ColourWheel1};
   int scheme = 1;
   for (int i = 0; i < 6; ++i)
     if (items[i]->isChecked()) scheme = i + 1;
@@ -142,8 +144,8 @@ int TForm1::CheckedScheme() const {
 
 void TForm1::ComplimentaryColActivate() {
   const bool on = ShowComplimentaryColours1->isChecked();
-  for (QAction* a : {WebsafeComplimentsOnly1, Complimentary1, SplitComplimentary1, Analogous1, Triadic1, Tetradic1,
-                     ColourWheel1, CustomizeColourWheel1})
+  for (QAction* a : {WebsafeComplimentsOnly1, Complimentary1, SplitComplimentary1, Analogous1, Triadic1,
+                     Tetradic1, ColourWheel1, CustomizeColourWheel1})
     a->setEnabled(on);
   IncludeComplimentaryCheckBox->setEnabled(on);
   ComplimentaryColDisplay();
@@ -151,9 +153,10 @@ void TForm1::ComplimentaryColActivate() {
 
 void TForm1::ComplimentaryColDisplay() {
   if (!ShowComplimentaryColours1->isChecked()) {
-    for (QWidget* w : {static_cast<QWidget*>(Shape1), static_cast<QWidget*>(Shape2), static_cast<QWidget*>(Shape3),
-                       static_cast<QWidget*>(Shape4), static_cast<QWidget*>(Shape5), static_cast<QWidget*>(Shape6),
-                       static_cast<QWidget*>(WheelImage), static_cast<QWidget*>(WheelCenterShape)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(Shape1), static_cast<QWidget*>(Shape2), static_cast<QWidget*>(Shape3),
+          static_cast<QWidget*>(Shape4), static_cast<QWidget*>(Shape5), static_cast<QWidget*>(Shape6),
+          static_cast<QWidget*>(WheelImage), static_cast<QWidget*>(WheelCenterShape)})
       w->hide();
     return;
   }
@@ -215,8 +218,9 @@ void TForm1::DrawWheel() {
                                               static_cast<std::size_t>(picture.width()) * picture.height()),
                      picture.width(), picture.height()};
   const bool borders = form10_->ColourBordersCheckBox->isChecked();
-  DrawColourWheel(canvas, form10_->Divisions(), ColourViewPanel->Colour(), form10_->WheelOutlineCheckBox->isChecked(),
-                  borders, [this](int offset) { return ComplementWebSafe(HSVtoRGBforComplCol(offset)); });
+  DrawColourWheel(canvas, form10_->Divisions(), ColourViewPanel->Colour(),
+                  form10_->WheelOutlineCheckBox->isChecked(), borders,
+                  [this](int offset) { return ComplementWebSafe(HSVtoRGBforComplCol(offset)); });
   WheelCenterShape->SetPen(borders, kWheelBorderColour);
   WheelCenterShape->SetBrushColour(ComplementWebSafe(HSVtoRGBforComplCol(0)));
   WheelImage->update();
@@ -327,10 +331,12 @@ void TForm1::ApplyColourWheelSettings() {
   const IniFile ini(PathFromUtf8(settingsFile_.toStdString()));
   const int divisions = ini.ReadInteger("Colour Wheel", "Divisions", 0);
   if (divisions <= 0) return;  // no saved wheel: the window keeps its own defaults
-  const QSignalBlocker a(form10_->DivisionsUpDown), b(form10_->WheelOutlineCheckBox), c(form10_->ColourBordersCheckBox);
+  const QSignalBlocker a(form10_->DivisionsUpDown), b(form10_->WheelOutlineCheckBox),
+      c(form10_->ColourBordersCheckBox);
   form10_->DivisionsUpDown->setValue(divisions);
   if (!ini.ReadBool("Colour Wheel", "WheelOutline", false)) form10_->WheelOutlineCheckBox->setChecked(false);
-  if (!ini.ReadBool("Colour Wheel", "ColourBorders", false)) form10_->ColourBordersCheckBox->setChecked(false);
+  if (!ini.ReadBool("Colour Wheel", "ColourBorders", false))
+    form10_->ColourBordersCheckBox->setChecked(false);
   form10_->WheelCustSaveSpeedButton->hide();
 }
 

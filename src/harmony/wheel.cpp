@@ -36,7 +36,8 @@ long double ClockAngle(long double dx, long double dy) {
 
 PieShape PieSectionShape(int r, float a1, float a2) {
   const auto rayEnd = [r](float a) {
-    return std::pair{Round(std::sin(static_cast<long double>(a)) * r), Round(std::cos(static_cast<long double>(a)) * r)};
+    return std::pair{Round(std::sin(static_cast<long double>(a)) * r),
+                     Round(std::cos(static_cast<long double>(a)) * r)};
   };
   const long double span = static_cast<long double>(a2) - a1;
   if (rayEnd(a1) == rayEnd(a2)) return std::fabs(span) > 3.14L ? PieShape::Disc : PieShape::Nothing;
@@ -94,16 +95,19 @@ struct Section {
 
 std::optional<bool> SectionKind(int r, float a2) {
   switch (PieSectionShape(r, 0.0f, a2)) {
-    case PieShape::Nothing: return std::nullopt;
-    case PieShape::Disc: return true;
-    default: return false;
+    case PieShape::Nothing:
+      return std::nullopt;
+    case PieShape::Disc:
+      return true;
+    default:
+      return false;
   }
 }
 
 }  // namespace
 
-void DrawColourWheel(PixelCanvas& canvas, int divisions, int activeColour, bool wheelOutline, bool colourBorders,
-                     const HueOffsetColour& colourAt) {
+void DrawColourWheel(PixelCanvas& canvas, int divisions, int activeColour, bool wheelOutline,
+                     bool colourBorders, const HueOffsetColour& colourAt) {
   if (divisions == 0) divisions = 2;
   const float step = 360.0f / static_cast<float>(divisions);
   float angle = 360.0f - step;
@@ -124,7 +128,9 @@ void DrawColourWheel(PixelCanvas& canvas, int divisions, int activeColour, bool 
   std::vector<Section> sections;
   while (angle > 0) {
     const float a2 = static_cast<float>(angle * kDegree);
-    if (auto full = SectionKind(r - 1, a2)) sections.push_back({static_cast<long double>(a2), *full, colourAt(static_cast<int>(std::trunc(angle)))});
+    if (auto full = SectionKind(r - 1, a2))
+      sections.push_back(
+          {static_cast<long double>(a2), *full, colourAt(static_cast<int>(std::trunc(angle)))});
     angle -= step;
   }
   if (sections.empty()) return;
@@ -173,7 +179,8 @@ void DrawColourWheel(PixelCanvas& canvas, int divisions, int activeColour, bool 
       if (i < 0) continue;
       const bool edge = !covers(i, px - 1, py) || !covers(i, px + 1, py) || !covers(i, px, py - 1) ||
                         !covers(i, px, py + 1);
-      canvas.Set(px, py, edge && colourBorders ? kWheelBorderColour : sections[static_cast<std::size_t>(i)].brush);
+      canvas.Set(px, py,
+                 edge && colourBorders ? kWheelBorderColour : sections[static_cast<std::size_t>(i)].brush);
     }
   }
 }

@@ -44,7 +44,7 @@ inline constexpr int kWheelBorderColour = 0x010101;   // a black that is not pur
 
 // The whole wheel: the active colour as background, the silver rim, then one pie per
 // division from the largest down.
-void DrawColourWheel(PixelCanvas& canvas, int divisions, int activeColour, bool wheelOutline, bool colourBorders,
-                     const HueOffsetColour& colourAt);
+void DrawColourWheel(PixelCanvas& canvas, int divisions, int activeColour, bool wheelOutline,
+                     bool colourBorders, const HueOffsetColour& colourAt);
 
 }  // namespace tintora

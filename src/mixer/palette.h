@@ -12,7 +12,8 @@ inline constexpr int kPaletteSize = 64;
 // Palette 1 keeps red, 2 green, 3 blue at the given track bar positions. Writes 64 x 64 pixels
 // (0xFFRRGGBB, rows top to bottom). With `websafe` every pixel is snapped to the web-safe
 // palette, the top-left one (the base itself) included.
-void DrawBasePalette(int palette, int red, int green, int blue, bool websafe, std::span<std::uint32_t> pixels);
+void DrawBasePalette(int palette, int red, int green, int blue, bool websafe,
+                     std::span<std::uint32_t> pixels);
 
 // The colour value of palette pixel (x, y) before any web-safe snapping.
 int BasePaletteColour(int palette, int red, int green, int blue, int x, int y);

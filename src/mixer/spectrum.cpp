@@ -10,11 +10,17 @@ void DrawSpectrum(SpectrumMode mode, std::span<std::uint32_t> pixels, int width,
   const long double w = width;
   long double step = 0;
   switch (mode) {
-    case SpectrumMode::Hue: step = 360 / w; break;
+    case SpectrumMode::Hue:
+      step = 360 / w;
+      break;
     case SpectrumMode::ActiveSaturation:
-    case SpectrumMode::StaticSaturation: step = (100 / w) / 100; break;
+    case SpectrumMode::StaticSaturation:
+      step = (100 / w) / 100;
+      break;
     case SpectrumMode::ActiveVibrance:
-    case SpectrumMode::StaticVibrance: step = w / 255; break;
+    case SpectrumMode::StaticVibrance:
+      step = w / 255;
+      break;
   }
   const bool banded = mode == SpectrumMode::StaticSaturation || mode == SpectrumMode::StaticVibrance;
   long double t = 0;
@@ -22,9 +28,15 @@ void DrawSpectrum(SpectrumMode mode, std::span<std::uint32_t> pixels, int width,
     if (!banded) {
       int c = 0;
       switch (mode) {
-        case SpectrumMode::Hue: c = HSVtoColourValue(t, 1, 255); break;
-        case SpectrumMode::ActiveSaturation: c = HSVtoColourValue(hue, t, vibrance); break;
-        default: c = HSVtoColourValue(hue, saturation, t); break;
+        case SpectrumMode::Hue:
+          c = HSVtoColourValue(t, 1, 255);
+          break;
+        case SpectrumMode::ActiveSaturation:
+          c = HSVtoColourValue(hue, t, vibrance);
+          break;
+        default:
+          c = HSVtoColourValue(hue, saturation, t);
+          break;
       }
       const std::uint32_t p = PixelOf(c);
       for (int y = 0; y < height; ++y) pixels[static_cast<std::size_t>(y) * width + x] = p;
@@ -34,7 +46,8 @@ void DrawSpectrum(SpectrumMode mode, std::span<std::uint32_t> pixels, int width,
     const long double bandHue[5] = {0, 0, 120, 240, 240};
     for (int y = 0; y < height; ++y) {
       const long double h = bandHue[y % 5];
-      const int c = mode == SpectrumMode::StaticSaturation ? HSVtoColourValue(h, t, 255) : HSVtoColourValue(h, 1, t);
+      const int c =
+          mode == SpectrumMode::StaticSaturation ? HSVtoColourValue(h, t, 255) : HSVtoColourValue(h, 1, t);
       pixels[static_cast<std::size_t>(y) * width + x] = PixelOf(c);
     }
   }

@@ -24,7 +24,8 @@ void DrawSpectrum(SpectrumMode mode, std::span<std::uint32_t> pixels, int width,
 // 0xFFRRGGBB of a colour value (red in the low byte).
 constexpr std::uint32_t PixelOf(int colourValue) {
   return 0xFF000000u | (static_cast<std::uint32_t>(colourValue & 0xFF) << 16) |
-         (static_cast<std::uint32_t>(colourValue & 0xFF00)) | (static_cast<std::uint32_t>(colourValue >> 16) & 0xFF);
+         (static_cast<std::uint32_t>(colourValue & 0xFF00)) |
+         (static_cast<std::uint32_t>(colourValue >> 16) & 0xFF);
 }
 
 }  // namespace tintora

@@ -66,13 +66,14 @@ void TForm1::BuildHsMixer() {
   };
   const Row rows[3] = {
       {&HuePanel, "HuePanel", "H", nullptr, &ColourSpectrumImage, "ColourSpectrumImage", 254, &HueTrackBar,
-       "HueTrackBar", 360, 10, "Slide to change the colour hue.", &HueEdit, "HueEdit", QString::fromUtf8("0\u00B0")},
+       "HueTrackBar", 360, 10, "Slide to change the colour hue.", &HueEdit, "HueEdit",
+       QString::fromUtf8("0\u00B0")},
       {&SaturationPanel, "SaturationPanel", "S", "Saturation", &SaturationSpectrum, "SaturationSpectrum", 255,
        &SaturationTrackBar, "SaturationTrackBar", 255, 5, "Slide to increase or decrease saturation value.",
        &SaturationEdit, "SaturationEdit", "0%"},
-      {&HSIIntensityPanel, "HSIIntensityPanel", "V", "Vibrance", &VibranceIntensityImage, "VibranceIntensityImage",
-       254, &IntensityTrackBar3, "IntensityTrackBar3", 255, 5, "Slide to increase or decrease intensity value.",
-       &Intensity3Edit, "Intensity3Edit", "0%"},
+      {&HSIIntensityPanel, "HSIIntensityPanel", "V", "Vibrance", &VibranceIntensityImage,
+       "VibranceIntensityImage", 254, &IntensityTrackBar3, "IntensityTrackBar3", 255, 5,
+       "Slide to increase or decrease intensity value.", &Intensity3Edit, "Intensity3Edit", "0%"},
   };
   for (int r = 0; r < 3; ++r) {
     const Row& row = rows[r];
@@ -157,7 +158,8 @@ void TForm1::ConnectHsMixer() {
   Link(HueTrackBar, &QSlider::valueChanged, this, [this](int) { HsSliderChange(1); });
   Link(SaturationTrackBar, &QSlider::valueChanged, this, [this](int) { HsSliderChange(2); });
   Link(IntensityTrackBar3, &QSlider::valueChanged, this, [this](int) { HsSliderChange(3); });
-  Link(HuePanel, &ColourPanel::MousePressed, this, [this](Qt::MouseButton b, QPoint) { HSIAdjustTrackBar(1, b); });
+  Link(HuePanel, &ColourPanel::MousePressed, this,
+       [this](Qt::MouseButton b, QPoint) { HSIAdjustTrackBar(1, b); });
   Link(SaturationPanel, &ColourPanel::MousePressed, this,
        [this](Qt::MouseButton b, QPoint) { HSIAdjustTrackBar(2, b); });
   Link(HSIIntensityPanel, &ColourPanel::MousePressed, this,
@@ -212,21 +214,25 @@ void ShowReadout(const HsMixerReadout& r, QSlider* hue, QSlider* sat, QSlider* i
 }  // namespace
 
 void TForm1::RGBtoHSV() {
-  const HsMixerReadout r = tintora::RGBtoHSV(RedTrackBar->value(), GreenTrackBar->value(), BlueTrackBar->value());
+  const HsMixerReadout r =
+      tintora::RGBtoHSV(RedTrackBar->value(), GreenTrackBar->value(), BlueTrackBar->value());
   CurrentHue = r.hue;
   CurrentSaturation = r.saturation;
   CurrentVibrance = r.vibrance;
-  ShowReadout(r, HueTrackBar, SaturationTrackBar, IntensityTrackBar3, HueEdit, SaturationEdit, Intensity3Edit);
+  ShowReadout(r, HueTrackBar, SaturationTrackBar, IntensityTrackBar3, HueEdit, SaturationEdit,
+              Intensity3Edit);
   SetDistortion(r.distortion);
 }
 
 void TForm1::HSICalculate() {
-  const HsMixerReadout r = tintora::HSICalculate(RedTrackBar->value(), GreenTrackBar->value(), BlueTrackBar->value());
+  const HsMixerReadout r =
+      tintora::HSICalculate(RedTrackBar->value(), GreenTrackBar->value(), BlueTrackBar->value());
   CurrentHue = r.hue;
   CurrentSaturation = r.saturation;
   CurrentVibrance = r.vibrance;
   if (r.intensityHint) Intensity3Edit->setToolTip(QString::fromStdString(*r.intensityHint));
-  ShowReadout(r, HueTrackBar, SaturationTrackBar, IntensityTrackBar3, HueEdit, SaturationEdit, Intensity3Edit);
+  ShowReadout(r, HueTrackBar, SaturationTrackBar, IntensityTrackBar3, HueEdit, SaturationEdit,
+              Intensity3Edit);
   SetDistortion(false);
 }
 
@@ -268,9 +274,15 @@ void TForm1::HsSliderChange(int row) {
   if (!UpdatingMixer) {
     UpdatingMixer = true;
     switch (row) {
-      case 1: CurrentHue = HueTrackBar->value(); break;
-      case 2: CurrentSaturation = static_cast<long double>(SaturationTrackBar->value()) / 255; break;
-      default: CurrentVibrance = IntensityTrackBar3->value(); break;
+      case 1:
+        CurrentHue = HueTrackBar->value();
+        break;
+      case 2:
+        CurrentSaturation = static_cast<long double>(SaturationTrackBar->value()) / 255;
+        break;
+      default:
+        CurrentVibrance = IntensityTrackBar3->value();
+        break;
     }
     HSIHSVtoRGB();
     SpectrumRedrawPending = true;
@@ -288,7 +300,9 @@ void TForm1::HSIAdjustTrackBar(int row, Qt::MouseButton button) {
 }
 
 void TForm1::ChangeSpectrumImage(int mode) {
-  ImageBox* image = mode == 0 ? ColourSpectrumImage : (mode == 1 || mode == 3) ? SaturationSpectrum : VibranceIntensityImage;
+  ImageBox* image = mode == 0                  ? ColourSpectrumImage
+                    : (mode == 1 || mode == 3) ? SaturationSpectrum
+                                               : VibranceIntensityImage;
   QImage& picture = image->Picture();
   if (picture.format() != QImage::Format_RGB32) picture = picture.convertToFormat(QImage::Format_RGB32);
   auto* bits = reinterpret_cast<std::uint32_t*>(picture.bits());
@@ -331,7 +345,9 @@ void TForm1::ToggleCalculateControls() {
 
 // ---------------------------------------------------------------- docking
 
-bool TForm1::MixerFloating() const { return floatingMixer_ != nullptr && HSIMixerPanel->parentWidget() != HSIDockPanel; }
+bool TForm1::MixerFloating() const {
+  return floatingMixer_ != nullptr && HSIMixerPanel->parentWidget() != HSIDockPanel;
+}
 
 void TForm1::UndockMixer(const QPoint& globalPos) {
   if (MixerFloating()) return;
@@ -393,7 +409,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         }
         mixerDragArmed_ = false;
         break;
-      default: break;
+      default:
+        break;
     }
     return false;
   }

@@ -51,9 +51,12 @@ int TrackBarWidth(QSlider* slider, int levels) {
 QString Name(int component, const char* suffix) { return QString(kRows[component].name) + suffix; }
 
 // Caret position in characters of a text whose caret Qt counts in UTF-16 units.
-int CharCaret(const QString& text, int utf16Caret) { return static_cast<int>(text.left(utf16Caret).toStdU32String().size()); }
+int CharCaret(const QString& text, int utf16Caret) {
+  return static_cast<int>(text.left(utf16Caret).toStdU32String().size());
+}
 int Utf16Caret(const QString& text, int charCaret) {
-  return QString::fromStdU32String(text.toStdU32String().substr(0, static_cast<std::size_t>(charCaret))).size();
+  return QString::fromStdU32String(text.toStdU32String().substr(0, static_cast<std::size_t>(charCaret)))
+      .size();
 }
 
 void ApplyFilterResult(QLineEdit* edit, const EditFilterResult& r) {
@@ -183,8 +186,10 @@ void TForm1::BuildMixers() {
   };
   const int px = percentLabel_[1]->geometry().right() + 4;
   RedPreviewPanel = preview(RGBTabSheet, "RedPreviewPanel", "Red Intensity Display", {px, 8, 16, 22});
-  GreenPreviewPanel = preview(RGBTabSheet, "GreenPreviewPanel", "Green Intensity Display", {px, 8 + kRowHeight, 16, 22});
-  BluePreviewPanel = preview(RGBTabSheet, "BluePreviewPanel", "Blue Intensity Display", {px, 8 + 2 * kRowHeight, 16, 22});
+  GreenPreviewPanel =
+      preview(RGBTabSheet, "GreenPreviewPanel", "Green Intensity Display", {px, 8 + kRowHeight, 16, 22});
+  BluePreviewPanel =
+      preview(RGBTabSheet, "BluePreviewPanel", "Blue Intensity Display", {px, 8 + 2 * kRowHeight, 16, 22});
   IntensityPreviewPanel = preview(RGBTabSheet, "IntensityPreviewPanel", "Colour Intensity Offset",
                                   {IntensityEdit->geometry().right() + 4, IntensityEdit->y(), 22, 22});
 
@@ -207,9 +212,8 @@ void TForm1::ConnectMixers() {
     hexEdit_[i]->installEventFilter(this);
     Link(componentPanel_[i], &ColourPanel::MousePressed, this,
          [this, i](Qt::MouseButton b, QPoint) { ComponentPanelMouseDown(i, b); });
-    Link(componentTrackBar_[i], &QSlider::customContextMenuRequested, this, [this, i](const QPoint& p) {
-      RGBandCMYPopupExt->Popup(componentTrackBar_[i]->mapToGlobal(p));
-    });
+    Link(componentTrackBar_[i], &QSlider::customContextMenuRequested, this,
+         [this, i](const QPoint& p) { RGBandCMYPopupExt->Popup(componentTrackBar_[i]->mapToGlobal(p)); });
   }
   Link(IntensityTrackBar, &QSlider::valueChanged, this, [this](int) { IntensityTrackBarChange(); });
   Link(IntensityTrackBar2, &QSlider::valueChanged, this, [this](int) { IntensityTrackBar2Change(); });
@@ -217,7 +221,8 @@ void TForm1::ConnectMixers() {
        [this](bool) { RGBIntensitySpeedButtonClick(RGBIntensitySpeedButton); });
   Link(CMYIntensitySpeedButton, &QToolButton::clicked, this,
        [this](bool) { RGBIntensitySpeedButtonClick(CMYIntensitySpeedButton); });
-  Link(WebSafeIndicatorGridONOFF1, &QAction::triggered, this, [this](bool) { WebSafeIndicatorGridONOFF1Click(); });
+  Link(WebSafeIndicatorGridONOFF1, &QAction::triggered, this,
+       [this](bool) { WebSafeIndicatorGridONOFF1Click(); });
 }
 
 void TForm1::ColourTrackBarChanged(int n) {
@@ -240,13 +245,16 @@ void TForm1::ColourTrackBarChanged(int n) {
   UpdatingMixer = false;
 }
 
-void TForm1::CmyTrackBarChange(int n) { componentTrackBar_[n - 3]->setValue(255 - componentTrackBar_[n]->value()); }
+void TForm1::CmyTrackBarChange(int n) {
+  componentTrackBar_[n - 3]->setValue(255 - componentTrackBar_[n]->value());
+}
 
 void TForm1::TextFieldFilter(int i) {
   QLineEdit* edit = decimalEdit_[i];
   const QString text = edit->text();
-  const EditFilterResult r = tintora::TextFieldFilter(text.toStdString(), CharCaret(text, edit->cursorPosition()),
-                                                      componentTrackBar_[i]->minimum(), componentTrackBar_[i]->maximum());
+  const EditFilterResult r =
+      tintora::TextFieldFilter(text.toStdString(), CharCaret(text, edit->cursorPosition()),
+                               componentTrackBar_[i]->minimum(), componentTrackBar_[i]->maximum());
   ApplyFilterResult(edit, r);
   if (r.conversionError) throw ConversionError(r.text);
   componentTrackBar_[i]->setValue(*r.trackBarPosition);
@@ -255,7 +263,8 @@ void TForm1::TextFieldFilter(int i) {
 void TForm1::TextFieldToHexFilter(int i) {
   QLineEdit* edit = hexEdit_[i];
   const QString text = edit->text();
-  ApplyFilterResult(edit, tintora::TextFieldToHexFilter(text.toStdString(), CharCaret(text, edit->cursorPosition())));
+  ApplyFilterResult(
+      edit, tintora::TextFieldToHexFilter(text.toStdString(), CharCaret(text, edit->cursorPosition())));
 }
 
 void TForm1::HexEntryEditPrep(QLineEdit* edit) {

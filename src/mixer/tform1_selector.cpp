@@ -147,8 +147,8 @@ void TForm1::BuildViewer() {
     int parent;  // 0: the viewer pane
     QRect geometry;
   };
-  const Sample samples[6] = {{6, 0, {8, 65, 104, 62}},  {7, 6, {0, 0, 104, 12}},  {8, 6, {0, 12, 20, 50}},
-                             {9, 6, {20, 12, 84, 50}}, {10, 9, {4, 4, 76, 20}},  {11, 9, {4, 28, 76, 18}}};
+  const Sample samples[6] = {{6, 0, {8, 65, 104, 62}}, {7, 6, {0, 0, 104, 12}}, {8, 6, {0, 12, 20, 50}},
+                             {9, 6, {20, 12, 84, 50}}, {10, 9, {4, 4, 76, 20}}, {11, 9, {4, 28, 76, 18}}};
   for (const Sample& s : samples) {
     QWidget* parent = s.parent == 0 ? pane : samplePanels_[s.parent];
     auto* p = new ColourPanel(QString("Panel%1").arg(s.number), parent);
@@ -183,7 +183,8 @@ void TForm1::ConnectSelector() {
 }
 
 void TForm1::ConnectViewer() {
-  Link(ColourViewPanel, &ColourPanel::MouseMoved, this, [this](QPoint) { ColourSelectorUpdate(ColourViewPanel->Colour()); });
+  Link(ColourViewPanel, &ColourPanel::MouseMoved, this,
+       [this](QPoint) { ColourSelectorUpdate(ColourViewPanel->Colour()); });
   Link(ColourViewPanel, &ColourPanel::MousePressed, this, [this](Qt::MouseButton b, QPoint) {
     if (b == Qt::RightButton) ColourSelectorPanelReScale();
   });
@@ -195,7 +196,8 @@ void TForm1::ConnectViewer() {
     ColourPanel* p = samplePanels_[n];
     p->setCursor(CustomCursor(3));
     Link(p, &ColourPanel::MouseMoved, this, [this, p](QPoint) { ColourSelectorUpdate(p->Colour()); });
-    Link(p, &ColourPanel::MousePressed, this, [this, p](Qt::MouseButton b, QPoint) { SamplePanelMouseDown(p, b); });
+    Link(p, &ColourPanel::MousePressed, this,
+         [this, p](Qt::MouseButton b, QPoint) { SamplePanelMouseDown(p, b); });
   }
   Panel15->setCursor(CustomCursor(3));
   Link(Panel15, &ColourPanel::MousePressed, this, [this](Qt::MouseButton b, QPoint) { Panel15MouseDown(b); });
@@ -220,8 +222,9 @@ void TForm1::SetColourSelection() {
 }
 
 void TForm1::MultiPanelColMouseOverAndSelect(ColourPanel* panel, bool select) {
-  const bool sample = panel != ColourViewPanel && std::find(std::begin(samplePanels_), std::end(samplePanels_), panel) !=
-                                                      std::end(samplePanels_);
+  const bool sample =
+      panel != ColourViewPanel &&
+      std::find(std::begin(samplePanels_), std::end(samplePanels_), panel) != std::end(samplePanels_);
   if (sample) {
     panel->setCursor(CustomCursor(3));
   } else if (panel != ColourViewPanel) {

@@ -53,19 +53,20 @@ void TForm1::BuildValueOutput() {
   HexHTMLEdit->setFont(fixed);
   HexHTMLEdit->setGeometry(8, 18, 170, 26);
 
-  HexOrDecimalRadioButton1 =
-      MakeRadio(pane, "HexOrDecimalRadioButton1", "Hexadecimal", "Displays Hexadecimal Value.", {8, 50, 100, 20});
+  HexOrDecimalRadioButton1 = MakeRadio(pane, "HexOrDecimalRadioButton1", "Hexadecimal",
+                                       "Displays Hexadecimal Value.", {8, 50, 100, 20});
   HexOrDecimalRadioButton2 =
       MakeRadio(pane, "HexOrDecimalRadioButton2", "Decimal", "Displays decimal value.", {112, 50, 80, 20});
   HexOrDecimalRadioButton1->setChecked(true);
-  HTMLCheckBox = MakeCheckBox(pane, "HTMLCheckBox", "HTML", "Displays HTML 3.2 colour names.", {8, 74, 64, 20});
-  IENSCheckBox = MakeCheckBox(pane, "IENSCheckBox", "IE/NS", "Displays Internet Explorer 5/Netscape colour names.",
-                              {76, 74, 64, 20});
+  HTMLCheckBox =
+      MakeCheckBox(pane, "HTMLCheckBox", "HTML", "Displays HTML 3.2 colour names.", {8, 74, 64, 20});
+  IENSCheckBox = MakeCheckBox(pane, "IENSCheckBox", "IE/NS",
+                              "Displays Internet Explorer 5/Netscape colour names.", {76, 74, 64, 20});
   IENSCheckBox->setEnabled(false);
-  BGRCheckBox = MakeCheckBox(pane, "BGRCheckBox", "BGR", "This option is for programmers.", {146, 74, 56, 20});
-  AutoCopyCheckBox =
-      MakeCheckBox(pane, "AutoCopyCheckBox", "Auto Copy", "Automatically copy selected colour to clipboard.",
-                   {8, 98, 100, 20});
+  BGRCheckBox =
+      MakeCheckBox(pane, "BGRCheckBox", "BGR", "This option is for programmers.", {146, 74, 56, 20});
+  AutoCopyCheckBox = MakeCheckBox(pane, "AutoCopyCheckBox", "Auto Copy",
+                                  "Automatically copy selected colour to clipboard.", {8, 98, 100, 20});
   CopyValueButton = new QPushButton("Copy Value", pane);
   CopyValueButton->setObjectName("CopyValueButton");
   CopyValueButton->setToolTip("Copies value to the Windows clipboard.");
@@ -105,8 +106,8 @@ void TForm1::ConnectValueOutput() {
 
 void TForm1::CombinedColourValueUpdate() {
   ++propagationCount_;
-  const ActiveColour c =
-      ComputeActiveColour(RedTrackBar->value(), GreenTrackBar->value(), BlueTrackBar->value(), IntensityTrackBar->value());
+  const ActiveColour c = ComputeActiveColour(RedTrackBar->value(), GreenTrackBar->value(),
+                                             BlueTrackBar->value(), IntensityTrackBar->value());
   HexRGBText = QString::fromStdString(c.hexRGBText);
   DecimalRGBText = QString::fromStdString(c.decimalRGBText);
   HexBGRText = QString::fromStdString(c.hexBGRText);
@@ -139,7 +140,8 @@ void TForm1::HexHTMLUpdate() {
 
 void TForm1::ColourPercentDisplayUpdate() {
   for (int i = 1; i <= 6; ++i)
-    percentLabel_[i]->setText(QString::fromStdString(CalculatePercentString(3, componentTrackBar_[i]->value(), 255)));
+    percentLabel_[i]->setText(
+        QString::fromStdString(CalculatePercentString(3, componentTrackBar_[i]->value(), 255)));
 }
 
 void TForm1::HTMLCheckBoxClick() {

@@ -15,7 +15,9 @@ std::string Slurp(const std::filesystem::path& p) {
   return ReadWholeFile(p, &error).value_or("<missing>");
 }
 
-void Put(const std::filesystem::path& p, const std::string& bytes) { ASSERT_FALSE(WriteFileAtomically(p, bytes)); }
+void Put(const std::filesystem::path& p, const std::string& bytes) {
+  ASSERT_FALSE(WriteFileAtomically(p, bytes));
+}
 
 TEST(IniFile, AMissingFileGivesEveryDefault) {
   TempDir dir;
@@ -52,9 +54,9 @@ TEST(IniFile, ReadsValuesCaseInsensitivelyWithTheUsualConventions) {
     const char *section, *key;
     int def, expected;
   } ints[] = {
-      {"Main", "Left", 0, 120},        {"Main", "Top", 5, 5},  // not a number: the default
-      {"Main", "Hex", 0, 16},          {"Colour Wheel", "Divisions", 0, 7},
-      {"Main", "Missing", -3, -3},     {"Nowhere", "Left", 9, 9},
+      {"Main", "Left", 0, 120},    {"Main", "Top", 5, 5},  // not a number: the default
+      {"Main", "Hex", 0, 16},      {"Colour Wheel", "Divisions", 0, 7},
+      {"Main", "Missing", -3, -3}, {"Nowhere", "Left", 9, 9},
   };
   for (const auto& c : ints) EXPECT_EQ(ini.ReadInteger(c.section, c.key, c.def), c.expected) << c.key;
   EXPECT_TRUE(ini.ReadBool("RGB Values", "Hex/Decimal", false));
@@ -82,7 +84,8 @@ TEST(IniFile, WritingOneKeyKeepsEveryOtherLineAsItWas) {
 
   ASSERT_TRUE(ini.WriteInteger("main", "top", 99));
   EXPECT_EQ(Slurp(dir / "t.ini"),
-            "; keep me\r\n[Main]\r\nLeft=10\r\ntop=99\r\n\r\n[RGB Values]\r\nHTML=1\r\n  Odd line without equals\r\n");
+            "; keep me\r\n[Main]\r\nLeft=10\r\ntop=99\r\n\r\n[RGB Values]\r\nHTML=1\r\n  Odd line without "
+            "equals\r\n");
 
   ASSERT_TRUE(ini.WriteBool("Main", "Extra", true));  // a new key goes after the section's last line
   EXPECT_EQ(Slurp(dir / "t.ini"),
@@ -92,8 +95,9 @@ TEST(IniFile, WritingOneKeyKeepsEveryOtherLineAsItWas) {
   ASSERT_TRUE(ini.WriteString("RGB Values", "Hex/Decimal", "0"));
   ASSERT_TRUE(ini.WriteString("Colour Wheel", "Divisions", "12"));  // a new section at the end
   const std::string after = Slurp(dir / "t.ini");
-  EXPECT_NE(after.find("  Odd line without equals\r\nHex/Decimal=0\r\n\r\n[Colour Wheel]\r\nDivisions=12\r\n"),
-            std::string::npos)
+  EXPECT_NE(
+      after.find("  Odd line without equals\r\nHex/Decimal=0\r\n\r\n[Colour Wheel]\r\nDivisions=12\r\n"),
+      std::string::npos)
       << after;
   EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 99);
   EXPECT_EQ(ini.ReadInteger("Colour Wheel", "Divisions", 0), 12);
@@ -115,7 +119,8 @@ TEST(IniFile, TextValuesSurviveInTheirEncoding) {
   TempDir dir;
   IniFile ini(dir / "t.ini");
   ASSERT_TRUE(ini.WriteString("Start", "AutoOpen", "/home/ren\xC3\xA9/Farben.cdt"));
-  EXPECT_EQ(Slurp(dir / "t.ini"), "[Start]\r\nAutoOpen=/home/ren\xE9/Farben.cdt\r\n");  // Windows-1252 on disk
+  EXPECT_EQ(Slurp(dir / "t.ini"),
+            "[Start]\r\nAutoOpen=/home/ren\xE9/Farben.cdt\r\n");  // Windows-1252 on disk
   EXPECT_EQ(ini.ReadString("Start", "AutoOpen", ""), "/home/ren\xC3\xA9/Farben.cdt");
 
   ASSERT_TRUE(ini.WriteString("Start", "DefaultDir", "/home/\xC5\x82ucja"));  // needs UTF-8

@@ -37,7 +37,8 @@ TEST(HotKey, HintTexts) {
             "Pixel colour extractor.(ALT+F8)\r\nRight click for desktop\r\nphoto capture.");
   std::array<bool, 19> pad5{};
   pad5[14] = true;
-  EXPECT_EQ(PixelCaptureHint(true, true, true, pad5).substr(0, 47), "Pixel colour extractor.(SHIFT+CTRL+ALT+NumPad5)");
+  EXPECT_EQ(PixelCaptureHint(true, true, true, pad5).substr(0, 47),
+            "Pixel colour extractor.(SHIFT+CTRL+ALT+NumPad5)");
 }
 
 TEST(HotKey, StoredIndicesOutsideOneToNineteenNameNoItem) {
@@ -50,9 +51,10 @@ TEST(Capture, BothEdgesOfTheWindowCountAsInside) {
   const struct {
     int x, y;
     bool inside;
-  } cases[] = {{100, 50, true},  {400, 50, true},  {401, 50, false}, {99, 50, false},
-               {200, 20, true},  {200, 320, true}, {200, 321, false}, {200, 19, false}};
-  for (const auto& c : cases) EXPECT_EQ(InsideBounds(c.x, c.y, 100, 20, 300, 300), c.inside) << c.x << "," << c.y;
+  } cases[] = {{100, 50, true}, {400, 50, true},  {401, 50, false},  {99, 50, false},
+               {200, 20, true}, {200, 320, true}, {200, 321, false}, {200, 19, false}};
+  for (const auto& c : cases)
+    EXPECT_EQ(InsideBounds(c.x, c.y, 100, 20, 300, 300), c.inside) << c.x << "," << c.y;
 }
 
 TEST(Capture, ZoomMarkersSurroundTheCursorPixel) {
@@ -75,9 +77,9 @@ TEST(CustomColours, SlotsAreAppendedInOrderUnderTheirKeys) {
   EXPECT_TRUE(AnyCustomColour(slots));
   EXPECT_EQ(CustomColourEntries(slots), std::vector<ColourEntry>({{"ColorA", "FFFFFF"}}));
   slots[0].reset();
-  slots[0] = 0x0000FF;   // red, as a colour value
-  slots[2] = 0x563412;   // RRGGBB 123456
-  slots[3] = 0xFF0000;   // blue
+  slots[0] = 0x0000FF;  // red, as a colour value
+  slots[2] = 0x563412;  // RRGGBB 123456
+  slots[3] = 0xFF0000;  // blue
   EXPECT_EQ(CustomSlotKey(15), "ColorP");
   EXPECT_EQ(CustomColourEntries(slots),
             std::vector<ColourEntry>({{"ColorA", "FF0000"}, {"ColorC", "123456"}, {"ColorD", "0000FF"}}));

@@ -38,9 +38,8 @@ struct LabRgb {
 
 TEST(Cie, LabToRgbIncludingOutOfGamutClipping) {
   const LabRgb cases[] = {
-      {100, 0, 0, 255, 255, 255}, {50, 0, 0, 119, 119, 119}, {0, 0, 0, 0, 0, 0},
-      {50, 20, -30, 127, 109, 170},
-      {50, 127, -128, 183, 0, 255},  // far outside sRGB: limited, no message
+      {100, 0, 0, 255, 255, 255},   {50, 0, 0, 119, 119, 119},    {0, 0, 0, 0, 0, 0},
+      {50, 20, -30, 127, 109, 170}, {50, 127, -128, 183, 0, 255},  // far outside sRGB: limited, no message
       {100, -128, 127, 0, 255, 0},
   };
   for (const auto& c : cases) {

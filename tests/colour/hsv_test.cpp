@@ -13,12 +13,19 @@ TEST(Hsv, HueOfPrimariesMixesAndGreys) {
   const struct {
     int r, g, b;
     double hue;
-  } cases[] = {{255, 0, 0, 0},       {0, 255, 0, 120},      {0, 0, 255, 240},
-               {255, 128, 0, 30.1176470588235}, {255, 0, 128, 329.882352941176},
-               {128, 128, 128, 0},   {0, 0, 0, 0},          {255, 255, 0, 60},
-               {255, 0, 255, 300},   {0, 255, 255, 180}};
+  } cases[] = {{255, 0, 0, 0},
+               {0, 255, 0, 120},
+               {0, 0, 255, 240},
+               {255, 128, 0, 30.1176470588235},
+               {255, 0, 128, 329.882352941176},
+               {128, 128, 128, 0},
+               {0, 0, 0, 0},
+               {255, 255, 0, 60},
+               {255, 0, 255, 300},
+               {0, 255, 255, 180}};
   for (const auto& c : cases)
-    EXPECT_NEAR(static_cast<double>(RGBDecToHue(c.r, c.g, c.b)), c.hue, 1e-9) << c.r << "," << c.g << "," << c.b;
+    EXPECT_NEAR(static_cast<double>(RGBDecToHue(c.r, c.g, c.b)), c.hue, 1e-9)
+        << c.r << "," << c.g << "," << c.b;
 }
 
 TEST(Hsv, SaturationAndVibrance) {
@@ -120,7 +127,7 @@ TEST(HsiMixer, HighIntensityWithFullSaturationIsDistorted) {
 }
 
 TEST(HsiMixer, HueMatchesTheHsvHueAndComponentsKeepTheirSum) {
-  const int colours[][3] = {{255, 128, 0}, {10, 200, 90},  {30, 60, 240}, {200, 10, 150},
+  const int colours[][3] = {{255, 128, 0}, {10, 200, 90},   {30, 60, 240}, {200, 10, 150},
                             {90, 90, 200}, {128, 255, 128}, {77, 77, 77},  {250, 5, 6}};
   for (const auto& c : colours) {
     SCOPED_TRACE(std::to_string(c[0]) + "," + std::to_string(c[1]) + "," + std::to_string(c[2]));

@@ -20,11 +20,11 @@ TEST(NamedColours, LookupByTable) {
     const char* html32;
     const char* browser;
   } cases[] = {
-      {"FF00FF", "Fuchia", "Magenta"},   {"00FFFF", "Aqua", "Cyan"},
-      {"D19275", "#D19275", "Feldspar"}, {"9370DB", "#9370DB", "#9370DB"},
-      {"9370D8", "#9370D8", "MediumPurple"}, {"D87093", "#D87093", "PaleVioletRed"},
-      {"123456", "#123456", "#123456"},  {"000000", "Black", "Black"},
-      {"d3d3d3", "#d3d3d3", "LightGrey"}, {"A9A9A9", "#A9A9A9", "DarkGray"},
+      {"FF00FF", "Fuchia", "Magenta"},         {"00FFFF", "Aqua", "Cyan"},
+      {"D19275", "#D19275", "Feldspar"},       {"9370DB", "#9370DB", "#9370DB"},
+      {"9370D8", "#9370D8", "MediumPurple"},   {"D87093", "#D87093", "PaleVioletRed"},
+      {"123456", "#123456", "#123456"},        {"000000", "Black", "Black"},
+      {"d3d3d3", "#d3d3d3", "LightGrey"},      {"A9A9A9", "#A9A9A9", "DarkGray"},
       {"8470FF", "#8470FF", "LightSlateBlue"}, {"C0C0C0", "Silver", "Silver"},
   };
   for (const auto& c : cases) {

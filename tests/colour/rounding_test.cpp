@@ -11,10 +11,10 @@ struct RoundCase {
 };
 
 TEST(Rounding, ExactHalvesGoToTheEvenNeighbourAndTruncGoesTowardZero) {
-  const RoundCase cases[] = {
-      {0.5L, 0, 0},   {1.5L, 2, 1},   {2.5L, 2, 2},    {3.5L, 4, 3},   {-0.5L, 0, 0},
-      {-1.5L, -2, -1}, {-2.5L, -2, -2}, {127.5L, 128, 127}, {126.5L, 126, 126}, {2.4999L, 2, 2},
-      {2.5001L, 3, 2}, {-2.7L, -3, -2}, {0, 0, 0},     {254.5L, 254, 254}};
+  const RoundCase cases[] = {{0.5L, 0, 0},       {1.5L, 2, 1},      {2.5L, 2, 2},    {3.5L, 4, 3},
+                             {-0.5L, 0, 0},      {-1.5L, -2, -1},   {-2.5L, -2, -2}, {127.5L, 128, 127},
+                             {126.5L, 126, 126}, {2.4999L, 2, 2},   {2.5001L, 3, 2}, {-2.7L, -3, -2},
+                             {0, 0, 0},          {254.5L, 254, 254}};
   for (const auto& c : cases) {
     EXPECT_EQ(Round(c.x), c.round) << static_cast<double>(c.x);
     EXPECT_EQ(Trunc(c.x), c.trunc) << static_cast<double>(c.x);

@@ -90,7 +90,8 @@ TEST(ColourList, CdtTextAndHtmlComment) {
 TEST(ColourList, EntryColoursAndValuesThatAreNone) {
   EXPECT_EQ(EntryColourValue({"", "FF0000"}), 255);
   EXPECT_EQ(EntryColourValue({"", "87ceeb"}), 0xEBCE87);
-  for (const char* bad : {"", "FF00", "FF00001", "GG0000", " F0000"}) EXPECT_EQ(EntryColourValue({"", bad}), -1) << bad;
+  for (const char* bad : {"", "FF00", "FF00001", "GG0000", " F0000"})
+    EXPECT_EQ(EntryColourValue({"", bad}), -1) << bad;
 }
 
 TEST(ColourNameFilter, ReplacesTheTypedCharacter) {
@@ -99,10 +100,10 @@ TEST(ColourNameFilter, ReplacesTheTypedCharacter) {
     int caret;
     const char* out;
   } cases[] = {
-      {"a[", 2, "a("}, {"a{", 2, "a("}, {"a]", 2, "a)"}, {"a}", 2, "a)"}, {"a,", 2, "a "},
-      {"a'", 2, "a "}, {"a<", 2, "a "}, {"a>", 2, "a "}, {"a\xC3\xA9", 2, "a "}, {"a\t", 2, "a "},
+      {"a[", 2, "a("},   {"a{", 2, "a("}, {"a]", 2, "a)"}, {"a}", 2, "a)"},        {"a,", 2, "a "},
+      {"a'", 2, "a "},   {"a<", 2, "a "}, {"a>", 2, "a "}, {"a\xC3\xA9", 2, "a "}, {"a\t", 2, "a "},
       {"a\r", 2, "a\r"}, {"ab", 2, "ab"}, {"[b", 2, "[b"},  // only the character left of the caret
-      {"", 0, ""}, {"x(", 2, "x("},
+      {"", 0, ""},       {"x(", 2, "x("},
   };
   for (const auto& c : cases) {
     const EditFilterResult r = ColourNameFilter(c.text, c.caret);

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "colour/conversion_error.h"
-#include "support/printers.h"
 #include "formats/text_codec.h"
+#include "support/printers.h"
 
 namespace tintora {
 namespace {
@@ -27,13 +27,13 @@ TEST(Cdt, ReadsNamesAndValuesBetweenTheirDelimiters) {
     E entries;
   } cases[] = {
       {"{Red}[FF0000]\r\n{Sky}[87CEEB]\r\n", {{"Red", "FF0000"}, {"Sky", "87CEEB"}}},
-      {"{Red}[FF0000]\n{Sky}[87CEEB]", {{"Red", "FF0000"}, {"Sky", "87CEEB"}}},  // LF only
+      {"{Red}[FF0000]\n{Sky}[87CEEB]", {{"Red", "FF0000"}, {"Sky", "87CEEB"}}},    // LF only
       {"{Red}[FF0000]\r{Sky}[87CEEB]\r", {{"Red", "FF0000"}, {"Sky", "87CEEB"}}},  // CR only
       {"{a]b[c}[123456]", {{"a]b[c", "123456"}}},  // brackets inside a name spoil nothing
-      {"{a}b}[1]", {{"a", "1"}}},                   // a "}" in a name cuts it
-      {"Red}[FF0000]", {{"Red", "FF0000"}}},        // no "{": the text before "}"
-      {"{Red[FF0000]", {{"", "FF0000"}}},           // no "}": empty name
-      {"}x{[1]", {{"", "1"}}},                      // "}" before "{": empty name
+      {"{a}b}[1]", {{"a", "1"}}},                  // a "}" in a name cuts it
+      {"Red}[FF0000]", {{"Red", "FF0000"}}},       // no "{": the text before "}"
+      {"{Red[FF0000]", {{"", "FF0000"}}},          // no "}": empty name
+      {"}x{[1]", {{"", "1"}}},                     // "}" before "{": empty name
       {"{}[]", {{"", ""}}},
       {"\r\n{A}[1]\r\n   \r\nstray text\r\n", {{"A", "1"}}},  // lines without delimiters carry nothing
       {"", {}},

@@ -14,20 +14,20 @@ TEST(TextCodec, Windows1252DecodesEveryByteAndEncodesBack) {
 }
 
 TEST(TextCodec, KnownCharacters) {
-  EXPECT_EQ(Cp1252ToUtf8("\xE9"), "\xC3\xA9");          // é
-  EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");      // €
-  EXPECT_EQ(Cp1252ToUtf8("\xB0"), "\xC2\xB0");          // °
-  EXPECT_EQ(Utf8ToCp1252("\xE2\x80\x9C"), "\x93");      // left double quote
+  EXPECT_EQ(Cp1252ToUtf8("\xE9"), "\xC3\xA9");         // é
+  EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");     // €
+  EXPECT_EQ(Cp1252ToUtf8("\xB0"), "\xC2\xB0");         // °
+  EXPECT_EQ(Utf8ToCp1252("\xE2\x80\x9C"), "\x93");     // left double quote
   EXPECT_FALSE(Utf8ToCp1252("\xC5\x82").has_value());  // ł has no Windows-1252 byte
 }
 
 TEST(TextCodec, ReadRuleTakesValidUtf8AsUtf8AndAnythingElseAsWindows1252) {
   const std::pair<std::string, std::string> cases[] = {
       {"plain", "plain"},
-      {"caf\xC3\xA9", "caf\xC3\xA9"},          // UTF-8 stays
-      {"caf\xE9", "caf\xC3\xA9"},              // Windows-1252 é
-      {"\xEF\xBB\xBFhi", "hi"},                // byte order mark dropped
-      {"\xC0\xAF", "\xC3\x80\xC2\xAF"},        // overlong form is not UTF-8
+      {"caf\xC3\xA9", "caf\xC3\xA9"},                    // UTF-8 stays
+      {"caf\xE9", "caf\xC3\xA9"},                        // Windows-1252 é
+      {"\xEF\xBB\xBFhi", "hi"},                          // byte order mark dropped
+      {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                  // overlong form is not UTF-8
       {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},  // a surrogate is not UTF-8
       {std::string("a\0b", 3), std::string("a\0b", 3)},
   };

@@ -39,10 +39,10 @@ TEST(Harmony, Hue360CountsAsZero) {
 
 TEST(Harmony, MarkersStandOneDegreeShort) {
   EXPECT_EQ(MarkerLeft(0, 180), 126);
-  EXPECT_EQ(MarkerLeft(360, 180), 126);   // 360 + 179 - 360
-  EXPECT_EQ(MarkerLeft(200, 180), 13);    // 379 - 360 = 19 -> 13.4
-  EXPECT_EQ(MarkerLeft(0, 90), 63);       // 89 -> 62.8
-  EXPECT_EQ(MarkerLeft(181, 180), 0);     // 360 wraps to 0
+  EXPECT_EQ(MarkerLeft(360, 180), 126);  // 360 + 179 - 360
+  EXPECT_EQ(MarkerLeft(200, 180), 13);   // 379 - 360 = 19 -> 13.4
+  EXPECT_EQ(MarkerLeft(0, 90), 63);      // 89 -> 62.8
+  EXPECT_EQ(MarkerLeft(181, 180), 0);    // 360 wraps to 0
 }
 
 TEST(Harmony, SwatchLayoutsForBothViewerSizes) {

@@ -32,7 +32,8 @@ int At(const Picture& p, double degrees, double distance) {
 }
 
 // The same wheel painted pie by pie, the slow way the fast drawing must agree with.
-void NaiveWheel(PixelCanvas& canvas, int n, int active, bool outline, bool borders, const HueOffsetColour& colour) {
+void NaiveWheel(PixelCanvas& canvas, int n, int active, bool outline, bool borders,
+                const HueOffsetColour& colour) {
   const float step = 360.0f / static_cast<float>(n);
   float angle = 360.0f - step;
   constexpr long double kDegree = 0.0174532925L;
@@ -57,7 +58,7 @@ TEST(ColourWheel, TwelveDivisionsOnRedShowTheHuesClockwiseAndRedLast) {
     const double middle = (m - 0.5) * 30;
     EXPECT_EQ(At(p, middle, 20), HSVtoRGBforComplCol(30 * m, 0, 1, 255)) << "section " << m;
   }
-  EXPECT_EQ(At(p, 345, 20), ColourFromRgb(255, 0, 0));  // 330..360: the active colour itself
+  EXPECT_EQ(At(p, 345, 20), ColourFromRgb(255, 0, 0));   // 330..360: the active colour itself
   EXPECT_EQ(At(p, 15, 20), ColourFromRgb(255, 128, 0));  // the 30 degree section: hue 30
   EXPECT_EQ(At(p, 90, 31.2), kWheelOutlineColour);       // silver rim
   int borderPixels = 0;  // along the boundary ray between the first two sections

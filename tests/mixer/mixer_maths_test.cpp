@@ -32,8 +32,10 @@ TEST(MixerMaths, NudgesWrapAroundTheirRanges) {
     int p;
     bool up;
     int after;
-  } hue[] = {{350, true, 20}, {330, true, 0}, {0, false, 330}, {30, false, 0}, {360, true, 30}, {10, false, 340}},
-    level[] = {{255, true, 0}, {240, true, 36}, {204, true, 255}, {0, false, 255}, {30, false, 234}, {51, false, 0}};
+  } hue[] = {{350, true, 20}, {330, true, 0},  {0, false, 330},
+             {30, false, 0},  {360, true, 30}, {10, false, 340}},
+    level[] = {{255, true, 0},  {240, true, 36},  {204, true, 255},
+               {0, false, 255}, {30, false, 234}, {51, false, 0}};
   for (const auto& c : hue) EXPECT_EQ(NudgeHue(c.p, c.up), c.after) << c.p;
   for (const auto& c : level) EXPECT_EQ(NudgeLevel(c.p, c.up), c.after) << c.p;
 }
@@ -58,18 +60,18 @@ TEST(MixerMaths, ActiveColourTextsAndGrey) {
 TEST(BasePalette, PixelsRunTheOtherTwoComponentsInStepsOfFour) {
   std::vector<std::uint32_t> pixels(64 * 64);
   DrawBasePalette(1, 100, 7, 9, false, pixels);
-  EXPECT_EQ(pixels[0], 0xFF640000u);            // red 100, green 0, blue 0
+  EXPECT_EQ(pixels[0], 0xFF640000u);             // red 100, green 0, blue 0
   EXPECT_EQ(pixels[63 * 64 + 63], 0xFF64FCFCu);  // red 100, green 252, blue 252
-  EXPECT_EQ(pixels[1], 0xFF640400u);            // across: green
-  EXPECT_EQ(pixels[64], 0xFF640004u);           // down: blue
+  EXPECT_EQ(pixels[1], 0xFF640400u);             // across: green
+  EXPECT_EQ(pixels[64], 0xFF640004u);            // down: blue
   DrawBasePalette(2, 0, 50, 0, false, pixels);
-  EXPECT_EQ(pixels[1], 0xFF003204u);  // across: blue
+  EXPECT_EQ(pixels[1], 0xFF003204u);   // across: blue
   EXPECT_EQ(pixels[64], 0xFF043200u);  // down: red
   DrawBasePalette(3, 0, 0, 200, false, pixels);
-  EXPECT_EQ(pixels[1], 0xFF0400C8u);  // across: red
+  EXPECT_EQ(pixels[1], 0xFF0400C8u);   // across: red
   EXPECT_EQ(pixels[64], 0xFF0004C8u);  // down: green
   DrawBasePalette(1, 100, 0, 0, true, pixels);
-  EXPECT_EQ(pixels[0], 0xFF660000u);            // the base itself is snapped too
+  EXPECT_EQ(pixels[0], 0xFF660000u);  // the base itself is snapped too
   EXPECT_EQ(pixels[63 * 64 + 63], 0xFF66FFFFu);
 }
 

@@ -7,6 +7,8 @@
 
 namespace tintora {
 
-inline void PrintTo(const ColourEntry& e, std::ostream* os) { *os << "{" << e.name << "}[" << e.value << "]"; }
+inline void PrintTo(const ColourEntry& e, std::ostream* os) {
+  *os << "{" << e.name << "}[" << e.value << "]";
+}
 
 }  // namespace tintora

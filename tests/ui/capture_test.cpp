@@ -208,7 +208,8 @@ TEST_F(CaptureTest, ASnapshotWaitsThenShowsTheDesktopToPickFrom) {
   QTest::mouseClick(shot->Image1, Qt::LeftButton, {}, QPoint(500, 500));
   EXPECT_EQ(Value(), "3366CC");
   EXPECT_EQ(services.clipboardText, "3366CC");
-  TPopupExt::SetExecHook([](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>("CopyToClipboard1"); });
+  TPopupExt::SetExecHook(
+      [](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>("CopyToClipboard1"); });
   QTest::mousePress(shot->Image1, Qt::RightButton, {}, QPoint(3, 3));
   ASSERT_TRUE(services.clipboardImage.has_value());
   EXPECT_EQ(services.clipboardImage->size(), QSize(800, 600));
@@ -217,7 +218,8 @@ TEST_F(CaptureTest, ASnapshotWaitsThenShowsTheDesktopToPickFrom) {
 TEST_F(CaptureTest, TheClipboardPictureOrASayingThatThereIsNone) {
   QTest::mouseClick(Find<SpeedButton>("CopyFromClipSpeedButton"), Qt::LeftButton);
   ASSERT_EQ(services.messages.size(), 1u);
-  EXPECT_EQ(services.messages[0].text, "Retreive From Clipboard:\r\n\r\nThere is no bitmap image on the clipboard.");
+  EXPECT_EQ(services.messages[0].text,
+            "Retreive From Clipboard:\r\n\r\nThere is no bitmap image on the clipboard.");
   EXPECT_EQ(services.messages[0].icon, MessageIcon::Information);
   EXPECT_EQ(services.beeps.back(), BeepKind::Information);
   QImage picture(20, 10, QImage::Format_ARGB32);
@@ -240,7 +242,8 @@ TEST_F(CaptureTest, TheColourDialogSetsTheColourAndOffersItsCustomColours) {
   QTest::mouseClick(Find<SpeedButton>("WinPaletteSpeedButton"), Qt::LeftButton);
   EXPECT_EQ(Value(), "0A141E");
   EXPECT_EQ(services.messages.back().text,
-            "Common Palette Custom Colour Copy:\r\n\r\nWould you like to append the\r\ncustom colours to your list?");
+            "Common Palette Custom Colour Copy:\r\n\r\nWould you like to append the\r\ncustom colours to "
+            "your list?");
   EXPECT_EQ(services.beeps.back(), BeepKind::Question);
   EXPECT_TRUE(form->List().Empty());
   // No keeps the slots for the next opening; Yes appends and empties them.

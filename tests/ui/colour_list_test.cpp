@@ -54,7 +54,8 @@ class ColourListTest : public WindowTest {
     QTest::keyClick(ListBox(), static_cast<Qt::Key>(key), mods);
   }
   void Menu(const char* item) {
-    TPopupExt::SetExecHook([item](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>(item); });
+    TPopupExt::SetExecHook(
+        [item](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>(item); });
     emit ListBox()->customContextMenuRequested(QPoint(2, 2));
     TPopupExt::SetExecHook(nullptr);
   }
@@ -92,7 +93,7 @@ TEST_F(ColourListTest, InsertModeAboveAndBelowTheCurrentEntry) {
   IndexRgb(1, 1, 1);
   EXPECT_EQ(Values(), V({"010101", "AA0000", "BB0000"}));
   EXPECT_EQ(Selected(), std::vector<int>({1}));  // A is still the one selected
-  Click("InsertModeSpeedButton");  // below from now on
+  Click("InsertModeSpeedButton");                // below from now on
   SelectOnly({1});
   IndexRgb(2, 2, 2);
   EXPECT_EQ(Values(), V({"010101", "AA0000", "020202", "BB0000"}));
@@ -262,7 +263,8 @@ TEST_F(ColourListTest, KeyCommandsRevealTheDeveloperControls) {
 
 TEST_F(ColourListTest, IncludingComplementsIndexesTheSchemeToo) {
   QLabel* label = Find<QLabel>("CompColLabel");
-  TPopupExt::SetExecHook([](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>("ShowComplimentaryColours1"); });
+  TPopupExt::SetExecHook(
+      [](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>("ShowComplimentaryColours1"); });
   emit label->customContextMenuRequested(QPoint(1, 1));
   TPopupExt::SetExecHook(nullptr);
   Find<QCheckBox>("IncludeComplimentaryCheckBox")->setChecked(true);

@@ -32,7 +32,8 @@ class FakeScreen : public ScreenAccess {
     block.fill(Qt::black);
     for (int y = 0; y < rect.height(); ++y)
       for (int x = 0; x < rect.width(); ++x)
-        if (desktop.valid(rect.x() + x, rect.y() + y)) block.setPixel(x, y, desktop.pixel(rect.x() + x, rect.y() + y));
+        if (desktop.valid(rect.x() + x, rect.y() + y))
+          block.setPixel(x, y, desktop.pixel(rect.x() + x, rect.y() + y));
     return block;
   }
   QImage GrabPrimaryScreen() override { return readable ? desktop : QImage(); }
@@ -94,7 +95,8 @@ class FakeServices : public Services {
   FakeScreen screen;
   FakeHotKey hotKey;
 
-  MessageAnswer ShowMessage(QWidget*, const QString& text, MessageIcon icon, MessageButtons buttons) override {
+  MessageAnswer ShowMessage(QWidget*, const QString& text, MessageIcon icon,
+                            MessageButtons buttons) override {
     messages.push_back({text, icon, buttons});
     if (whileShowing) whileShowing(messages.back());
     if (!answers.empty()) {

@@ -114,9 +114,16 @@ TEST_F(FilesTest, CdtFilesFromElsewhere) {
       {"lf.cdt", "{Red}[FF0000]\n{Sky}[87CEEB]\n", {{"Red", "FF0000"}, {"Sky", "87CEEB"}}},
       {"cr.cdt", "{Red}[FF0000]\r{Sky}[87CEEB]", {{"Red", "FF0000"}, {"Sky", "87CEEB"}}},
       {"cp1252.cdt", "{Caf\xE9}[6F4E37]\r\n", {{"Caf\xC3\xA9", "6F4E37"}}},
-      {"utf8.cdt", "{\xC5\x81\xC3\xB3" "d\xC5\xBA}[123456]\r\n", {{"\xC5\x81\xC3\xB3" "d\xC5\xBA", "123456"}}},
+      {"utf8.cdt",
+       "{\xC5\x81\xC3\xB3"
+       "d\xC5\xBA}[123456]\r\n",
+       {{"\xC5\x81\xC3\xB3"
+         "d\xC5\xBA",
+         "123456"}}},
       {"empty.cdt", "", {}},
-      {"binary.cdt", std::string("\x00\x01{\xFF\xFE}[\x80\x00]\x1A\r\n\x7F", 16), {{"\xC3\xBF\xC3\xBE", std::string("\xE2\x82\xAC\0", 4)}}},
+      {"binary.cdt",
+       std::string("\x00\x01{\xFF\xFE}[\x80\x00]\x1A\r\n\x7F", 16),
+       {{"\xC3\xBF\xC3\xBE", std::string("\xE2\x82\xAC\0", 4)}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -127,10 +134,14 @@ TEST_F(FilesTest, CdtFilesFromElsewhere) {
   }
   // A name outside Windows-1252 is written as UTF-8, one inside it as Windows-1252.
   services.answers = {MessageAnswer::No};
-  Load(WriteFile("utf8.cdt", "{\xC5\x81\xC3\xB3" "d\xC5\xBA}[123456]\r\n"));
+  Load(WriteFile("utf8.cdt",
+                 "{\xC5\x81\xC3\xB3"
+                 "d\xC5\xBA}[123456]\r\n"));
   const QString out = QString::fromStdString((scratch->Path() / "out.cdt").string());
   Save(out);
-  EXPECT_EQ(ReadFile(out), "{\xC5\x81\xC3\xB3" "d\xC5\xBA}[123456]\r\n");
+  EXPECT_EQ(ReadFile(out),
+            "{\xC5\x81\xC3\xB3"
+            "d\xC5\xBA}[123456]\r\n");
   services.answers = {MessageAnswer::No};
   Load(WriteFile("cp1252.cdt", "{Caf\xE9}[6F4E37]\r\n"));
   Save(out);
@@ -174,12 +185,14 @@ TEST_F(FilesTest, AFailedSaveSaysWhyAndKeepsEverything) {
   std::filesystem::create_directory(blocked.toStdString());
   EXPECT_EQ(Save(blocked), TForm1::SaveOutcome::Failed);
   ASSERT_FALSE(services.messages.empty());
-  EXPECT_TRUE(services.messages.back().text.contains("Is a directory")) << services.messages.back().text.toStdString();
+  EXPECT_TRUE(services.messages.back().text.contains("Is a directory"))
+      << services.messages.back().text.toStdString();
   EXPECT_EQ(ReadFile(path), "{FF0000}[FF0000]\r\n{87CEEB}[87CEEB]\r\n");
   EXPECT_TRUE(Find<QWidget>("ProgressPanel")->isHidden());
   services.answers = {MessageAnswer::Yes, MessageAnswer::No};  // exit? yes; save? no
   EXPECT_TRUE(form->close());
-  EXPECT_EQ(services.messages.back().text, "Colour List Has Changed!  Do you want to save it?");  // still changed
+  EXPECT_EQ(services.messages.back().text,
+            "Colour List Has Changed!  Do you want to save it?");  // still changed
 }
 
 TEST_F(FilesTest, SavingAnEmptyListWritesNoFile) {

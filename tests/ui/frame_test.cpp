@@ -4,8 +4,8 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "app/about_box.h"
 #include "app/controls/image_box.h"
@@ -147,12 +147,15 @@ TEST_F(FrameTest, TheAboutBoxOpensOnceCentredOverTheWindowAndHoldsTheFocus) {
 
 TEST_F(FrameTest, MultiLineHintsAreInPlace) {
   EXPECT_EQ(Find<QWidget>("RedPanel")->toolTip(),
-            "Red\n(Left Click to snap to next lower preset value.\nRight Click to snap to next higher preset value.");
+            "Red\n(Left Click to snap to next lower preset value.\nRight Click to snap to next higher preset "
+            "value.");
   EXPECT_EQ(Find<QWidget>("CyanPanel")->toolTip(),
-            "Cyan\n(Left Click to snap to next higher preset value.\nRight Click to snap to next lower preset value.");
+            "Cyan\n(Left Click to snap to next higher preset value.\nRight Click to snap to next lower "
+            "preset value.");
   EXPECT_EQ(Find<QWidget>("HuePanel")->toolTip(),
             QString::fromUtf8("Hue\nRight Click to add 30\u00B0.\nLeft Click to subtract 30\u00B0."));
-  EXPECT_EQ(Find<QWidget>("RGBIntensitySpeedButton")->toolTip(), "Intensity Adjustment\n(Click here to reset to 0.)");
+  EXPECT_EQ(Find<QWidget>("RGBIntensitySpeedButton")->toolTip(),
+            "Intensity Adjustment\n(Click here to reset to 0.)");
   EXPECT_EQ(Find<QWidget>("RedTrackBar")->toolTipDuration(), 3000);
 }
 

@@ -22,7 +22,8 @@ namespace {
 class HarmonyTest : public WindowTest {
  protected:
   void Menu(const char* item) {
-    TPopupExt::SetExecHook([item](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>(item); });
+    TPopupExt::SetExecHook(
+        [item](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>(item); });
     emit Find<QLabel>("CompColLabel")->customContextMenuRequested(QPoint(2, 2));
     TPopupExt::SetExecHook(nullptr);
   }
@@ -41,7 +42,8 @@ class HarmonyTest : public WindowTest {
 };
 
 TEST_F(HarmonyTest, NothingShowsUntilTheMasterSwitchIsOn) {
-  for (const char* s : {"Shape1", "Shape2", "Shape3", "Shape4", "WheelImage"}) EXPECT_TRUE(Find<QWidget>(s)->isHidden());
+  for (const char* s : {"Shape1", "Shape2", "Shape3", "Shape4", "WheelImage"})
+    EXPECT_TRUE(Find<QWidget>(s)->isHidden());
   EXPECT_FALSE(Find<QCheckBox>("IncludeComplimentaryCheckBox")->isEnabled());
   EXPECT_FALSE(form->findChild<QAction*>("Tetradic1")->isEnabled());
   Menu("ShowComplimentaryColours1");
@@ -154,8 +156,8 @@ TEST_F(HarmonyTest, PickingFromTheWheel) {
   QTest::mousePress(Find<ColourPanel>("ColourViewPanel"), Qt::RightButton);
   Menu("ColourWheel1");
   ImageBox* wheel = Find<ImageBox>("WheelImage");
-  const QPoint activeSection(28, 8);    // about 345 degrees: the active colour
-  const QPoint complement(37, 51);      // about 164 degrees: the 150..180 section
+  const QPoint activeSection(28, 8);  // about 345 degrees: the active colour
+  const QPoint complement(37, 51);    // about 164 degrees: the 150..180 section
   ASSERT_EQ(wheel->PixelColour(activeSection.x(), activeSection.y()), ColourFromRgb(255, 0, 0));
   QTest::mousePress(wheel, Qt::LeftButton, {}, activeSection);
   EXPECT_EQ(Value(), "FF0000");  // nothing happens on the active colour

@@ -15,7 +15,9 @@ const QString kDeg = QString::fromUtf8("\u00B0");
 
 class HsMixerTest : public WindowTest {
  protected:
-  void Press(const char* panel, Qt::MouseButton button) { QTest::mousePress(Find<ColourPanel>(panel), button); }
+  void Press(const char* panel, Qt::MouseButton button) {
+    QTest::mousePress(Find<ColourPanel>(panel), button);
+  }
   QRgb StripPixel(const char* strip, int x, int y) { return Find<ImageBox>(strip)->Picture().pixel(x, y); }
   void Tick() { form->Timer1Timer(); }
   void RevealModeSwitch() { TForm1Probe::ToggleCalculateControls(*form); }

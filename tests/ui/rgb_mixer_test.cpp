@@ -104,13 +104,18 @@ TEST_F(RgbMixerTest, PanelsSnapToTheNextPresetAndWrap) {
     Qt::MouseButton button;
     int before, after;  // red track bar
   } cases[] = {
-      {"RedPanel", Qt::LeftButton, 51, 0},    {"RedPanel", Qt::LeftButton, 0, 255},
-      {"RedPanel", Qt::LeftButton, 52, 51},   {"RedPanel", Qt::RightButton, 255, 0},
-      {"RedPanel", Qt::RightButton, 200, 204}, {"RedPanel", Qt::RightButton, 0, 51},
+      {"RedPanel", Qt::LeftButton, 51, 0},
+      {"RedPanel", Qt::LeftButton, 0, 255},
+      {"RedPanel", Qt::LeftButton, 52, 51},
+      {"RedPanel", Qt::RightButton, 255, 0},
+      {"RedPanel", Qt::RightButton, 200, 204},
+      {"RedPanel", Qt::RightButton, 0, 51},
       {"RedPanel", Qt::MiddleButton, 77, 77},
       // Cyan mirrors red: a left click gives the next higher cyan preset, as its hint says.
-      {"CyanPanel", Qt::LeftButton, 51, 0},   {"CyanPanel", Qt::LeftButton, 0, 255},
-      {"CyanPanel", Qt::RightButton, 200, 204}, {"CyanPanel", Qt::RightButton, 255, 0},
+      {"CyanPanel", Qt::LeftButton, 51, 0},
+      {"CyanPanel", Qt::LeftButton, 0, 255},
+      {"CyanPanel", Qt::RightButton, 200, 204},
+      {"CyanPanel", Qt::RightButton, 255, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.panel) + " from " + std::to_string(c.before));
@@ -158,12 +163,12 @@ TEST_F(RgbMixerTest, OneSliderStepIsOnePropagation) {
 }
 
 TEST_F(RgbMixerTest, TheGridMenuShowsAndHidesTwelveLines) {
-  TPopupExt::SetExecHook([](TPopupExt* menu, const QPoint&) {
-    return menu->findChild<QAction*>("WebSafeIndicatorGridONOFF1");
-  });
+  TPopupExt::SetExecHook(
+      [](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>("WebSafeIndicatorGridONOFF1"); });
   QSlider* bar = Slider("GreenTrackBar");
   emit bar->customContextMenuRequested(QPoint(5, 5));
-  for (int k = 1; k <= 12; ++k) EXPECT_FALSE(Find<QWidget>(qPrintable(QString("WebsafeGridShape%1").arg(k)))->isHidden());
+  for (int k = 1; k <= 12; ++k)
+    EXPECT_FALSE(Find<QWidget>(qPrintable(QString("WebsafeGridShape%1").arg(k)))->isHidden());
   // Each line stands over the thumb of its level.
   QSlider* red = Slider("RedTrackBar");
   red->setValue(153);
@@ -176,7 +181,8 @@ TEST_F(RgbMixerTest, TheGridMenuShowsAndHidesTwelveLines) {
   const QRect handle = red->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, red);
   EXPECT_EQ(line->x(), red->x() + handle.center().x());
   emit bar->customContextMenuRequested(QPoint(5, 5));
-  for (int k = 1; k <= 12; ++k) EXPECT_TRUE(Find<QWidget>(qPrintable(QString("WebsafeGridShape%1").arg(k)))->isHidden());
+  for (int k = 1; k <= 12; ++k)
+    EXPECT_TRUE(Find<QWidget>(qPrintable(QString("WebsafeGridShape%1").arg(k)))->isHidden());
 }
 
 }  // namespace

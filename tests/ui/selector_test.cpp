@@ -24,7 +24,8 @@ class SelectorTest : public WindowTest {
     QTest::mouseRelease(lock, button);
   }
   void PickMenuItem(const char* name) {
-    TPopupExt::SetExecHook([name](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>(name); });
+    TPopupExt::SetExecHook(
+        [name](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>(name); });
   }
 };
 
@@ -76,7 +77,7 @@ TEST_F(SelectorTest, UnlockedPalettesFollowOnlyTheComponentThatMoved) {
 TEST_F(SelectorTest, ClickingAPalettePixelCommitsAndCopiesIt) {
   Find<QCheckBox>("AutoCopyCheckBox")->setChecked(false);
   QTest::mouseClick(Find<ImageBox>("BlueBasedPaletteImage"), Qt::LeftButton, {}, QPoint(3, 5));
-  EXPECT_EQ(Value(), "0C1400");  // red 3 * 4, green 5 * 4, blue 0
+  EXPECT_EQ(Value(), "0C1400");                // red 3 * 4, green 5 * 4, blue 0
   EXPECT_EQ(services.clipboardTextWrites, 0);  // copying follows the auto copy switch
   Find<QCheckBox>("AutoCopyCheckBox")->setChecked(true);
   QTest::mouseClick(Find<ImageBox>("BlueBasedPaletteImage"), Qt::LeftButton, {}, QPoint(1, 1));
@@ -105,7 +106,7 @@ TEST_F(SelectorTest, TheWebSafePaletteModeRedrawsAroundTheBases) {
   EXPECT_EQ(Rgb("RedBasedPaletteImage", 0, 0), "660000");
   EXPECT_EQ(Rgb("RedBasedPaletteImage", 63, 63), "66FFFF");
   EXPECT_EQ(Rgb("GreenBasedPaletteImage", 63, 0), "0000FF");  // across the green palette runs blue
-  EXPECT_EQ(Value(), "650000");  // the active colour came back
+  EXPECT_EQ(Value(), "650000");                               // the active colour came back
 }
 
 TEST_F(SelectorTest, InvOnOrangeWithIntensityGivesTheExactInverse) {

@@ -22,8 +22,8 @@ TEST_F(ValueOutputTest, OrangeInEveryNotation) {
     bool html, decimal, bgr;
     const char* shown;
   } cases[] = {
-      {false, false, false, "FF8000"},       {false, false, true, "0080FF"},
-      {false, true, false, "16744448"},      {false, true, true, "33023"},
+      {false, false, false, "FF8000"},           {false, false, true, "0080FF"},
+      {false, true, false, "16744448"},          {false, true, true, "33023"},
       {true, false, false, "COLOR=\"#FF8000\""},
   };
   for (const auto& c : cases) {
@@ -76,8 +76,9 @@ TEST_F(ValueOutputTest, IntensityOffsetRoundsHalfToEvenAndShowsItsGrey) {
     int r, g, b, i;
     const char* value;
     int grey;
-  } cases[] = {{0, 0, 0, 50, "808080", 191},   {0, 0, 0, 0, "000000", 128},   {10, 200, 90, -100, "000000", 0},
-               {10, 200, 90, 100, "FFFFFF", 255}, {200, 100, 0, -50, "643200", 64}, {255, 128, 0, 20, "FF9933", 153}};
+  } cases[] = {{0, 0, 0, 50, "808080", 191},     {0, 0, 0, 0, "000000", 128},
+               {10, 200, 90, -100, "000000", 0}, {10, 200, 90, 100, "FFFFFF", 255},
+               {200, 100, 0, -50, "643200", 64}, {255, 128, 0, 20, "FF9933", 153}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.value);
     SetRgb(c.r, c.g, c.b);

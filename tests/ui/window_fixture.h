@@ -3,11 +3,11 @@
 
 #include <memory>
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/tform1.h"
 #include "fake_services.h"

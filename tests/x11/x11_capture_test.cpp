@@ -1,13 +1,13 @@
 // Capture against a real X server (Xvfb): a window of a known colour, the pointer moved over it
 // and keys pressed with xdotool, the hot key grabbed on the root window.
+#include <gtest/gtest.h>
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
 #include <QAction>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSlider>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <xcb/xcb.h>
-#include <xcb/xcb_keysyms.h>
 
 #include "app/application.h"
 #include "app/tform1.h"

@@ -15,7 +15,8 @@ void ClickArea::mousePressEvent(QMouseEvent* event) {
 }
 
 void ClickArea::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  const bool click =
+      pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressedInside_ = false;
   emit MouseReleased(event->button(), event->position().toPoint());
   if (click) emit Clicked();

@@ -7,9 +7,7 @@ namespace tintora {
 QColor ToQColor(int c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 int FromQColor(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 
-ColourPanel::ColourPanel(const QString& name, QWidget* parent) : ClickArea(name, parent) {
-  SetBevel(true);
-}
+ColourPanel::ColourPanel(const QString& name, QWidget* parent) : ClickArea(name, parent) { SetBevel(true); }
 
 void ColourPanel::SetColour(int c) {
   if (c == colour_ && !systemColours_) return;

@@ -35,7 +35,8 @@ QImage QtScreenAccess::GrabRect(QRect rect) {
   const QRect g = screen->geometry();
   const QRect part = rect.intersected(g);
   if (part.isEmpty()) return block;
-  const QPixmap grabbed = screen->grabWindow(0, part.x() - g.x(), part.y() - g.y(), part.width(), part.height());
+  const QPixmap grabbed =
+      screen->grabWindow(0, part.x() - g.x(), part.y() - g.y(), part.width(), part.height());
   // Back to one pixel per logical pixel, whatever the scale factor.
   const QImage logical = grabbed.toImage().scaled(part.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
   QPainter painter(&block);

@@ -1,8 +1,8 @@
 // The hot key on Windows: RegisterHotKey on a message-only window; WM_HOTKEY reaches the
 // native event filter. Identifier -1, as the program always used.
+#include <windows.h>
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
-#include <windows.h>
 
 #include "capture/platform/global_hot_key.h"
 
@@ -15,7 +15,8 @@ constexpr int kHotKeyId = -1;
 class WinGlobalHotKey final : public GlobalHotKey, public QAbstractNativeEventFilter {
  public:
   WinGlobalHotKey() {
-    window_ = CreateWindowExW(0, L"STATIC", L"TintoraHotKey", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    window_ = CreateWindowExW(0, L"STATIC", L"TintoraHotKey", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                              nullptr);
     QCoreApplication::instance()->installNativeEventFilter(this);
   }
   ~WinGlobalHotKey() override {
@@ -41,7 +42,8 @@ class WinGlobalHotKey final : public GlobalHotKey, public QAbstractNativeEventFi
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
     if (type != "windows_generic_MSG") return false;
     auto* msg = static_cast<MSG*>(message);
-    if (msg->hwnd != window_ || msg->message != WM_HOTKEY || static_cast<int>(msg->wParam) != kHotKeyId) return false;
+    if (msg->hwnd != window_ || msg->message != WM_HOTKEY || static_cast<int>(msg->wParam) != kHotKeyId)
+      return false;
     Pressed();
     return true;
   }

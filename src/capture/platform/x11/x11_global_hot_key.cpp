@@ -1,11 +1,11 @@
 // The hot key on X11: the key is grabbed on the root window for the chosen modifiers, four
 // times (plain, with NumLock, with CapsLock, with both) so the lock keys do not get in the way;
 // a native event filter hears the press.
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <xcb/xcb.h>
-#include <xcb/xcb_keysyms.h>
 
 #include "capture/hot_key.h"
 #include "capture/platform/global_hot_key.h"
@@ -60,8 +60,9 @@ class X11GlobalHotKey final : public GlobalHotKey, public QAbstractNativeEventFi
     mask_ = XMask(modifiers);
     bool ok = true;
     for (std::uint16_t lock : kLockMasks) {
-      xcb_void_cookie_t cookie = xcb_grab_key_checked(connection_, 1, root_, static_cast<std::uint16_t>(mask_ | lock),
-                                                      keycode_, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+      xcb_void_cookie_t cookie =
+          xcb_grab_key_checked(connection_, 1, root_, static_cast<std::uint16_t>(mask_ | lock), keycode_,
+                               XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
       // BadAccess: another program holds this combination.
       if (xcb_generic_error_t* error = xcb_request_check(connection_, cookie)) {
         free(error);
