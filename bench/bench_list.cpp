@@ -7,6 +7,8 @@
 #include <benchmark/benchmark.h>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QScrollBar>
+#include <QTest>
 
 #include "app/application.h"
 #include "app/tform1.h"
@@ -89,6 +91,21 @@ void BM_Sort(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Sort)->DenseRange(0, 4)->ArgName("code")->Unit(benchmark::kMillisecond);
+
+// Scrolling the view of 100,000 entries by a page and painting it at once.
+void BM_ScrollAPage(benchmark::State& state) {
+  auto form = MakeWindow();
+  Load(*form);
+  auto* view = form->findChild<QListView*>("CustomColourListBox");
+  if (!view->isVisible() || !QTest::qWaitForWindowExposed(form.get())) state.SkipWithError("list not shown");
+  auto* bar = view->verticalScrollBar();
+  if (bar->maximum() == 0) state.SkipWithError("nothing to scroll");
+  for (auto _ : state) {
+    bar->setValue(bar->value() + bar->pageStep() > bar->maximum() ? 0 : bar->value() + bar->pageStep());
+    view->viewport()->repaint();
+  }
+}
+BENCHMARK(BM_ScrollAPage)->Unit(benchmark::kMicrosecond);
 
 void BM_DeleteEveryOtherEntry(benchmark::State& state) {
   auto form = MakeWindow();
