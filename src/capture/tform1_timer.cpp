@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QPlainTextEdit>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "app/about_box.h"
@@ -32,8 +33,17 @@ void TForm1::Timer1Timer() {
   // 3. Drop on top once the mode is off.
   if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) && !OnTopState) ApplyStayOnTop(this, false);
 
-  // 4. Keep the keyboard focus inside the about box while it is open.
-  if (aboutBox_->isVisible() && !changeColourNameDialogue_->isVisible()) {
+  // 4. Keep the keyboard focus inside an open dialog: the colour name dialog first, else the
+  // about box.
+  if (TChangeColourNameDialogue* names = changeColourNameDialogue_.get(); names->isVisible()) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != names->ChangeColourNameEdit && focus != names->CancelBtn && focus != names->OKBtn &&
+        focus != names) {
+      if (OnTopState) ApplyStayOnTop(names, true);
+      names->activateWindow();
+      names->ChangeColourNameEdit->setFocus();
+    }
+  } else if (aboutBox_->isVisible()) {
     QWidget* focus = QApplication::focusWidget();
     if (focus != aboutBox_->Memo1 && focus != aboutBox_->Button1 && focus != aboutBox_->OKButton) {
       aboutBox_->activateWindow();

@@ -283,7 +283,7 @@ void TForm1::OpenCommandLineFile() {
 
 void TForm1::WMDropFiles(const QStringList& files) {
   for (const QString& file : files) {
-    const int type = ListFileType(file.left(254), true);
+    const int type = ListFileType(file, true);
     if (type == 0) continue;
     SetOpenDialog(file, type);
     Guarded([this] { CustomColourFileOpenAccept(); });

@@ -232,6 +232,12 @@ TEST_F(ColourListTest, RenamingFiltersTheNameAndCanBeUndone) {
   QTest::keyClicks(dialog->ChangeColourNameEdit, "Red [hot], caf");
   dialog->ChangeColourNameEdit->insert(QString::fromUtf8("\u00E9"));  // as typed: at the caret
   EXPECT_EQ(dialog->ChangeColourNameEdit->text(), "Red (hot)  caf ");
+  // The user clicks elsewhere; the next tick brings the focus back to the name.
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  form->Timer1Timer();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  EXPECT_TRUE(dialog->ChangeColourNameEdit->hasFocus());
   QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_TRUE(form->isEnabled());
