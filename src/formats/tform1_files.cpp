@@ -91,7 +91,8 @@ void TForm1::ConnectFiles() {
   Link(LoadSpeedButton, &SpeedButton::MouseUp, this,
        [this](Qt::MouseButton b) { LoadSpeedButtonMouseUp(b); });
   Link(CustomColourFileOpen, &QAction::triggered, this, [this](bool) { CustomColourFileOpenExecute(); });
-  Link(FileSaveAs1, &QAction::triggered, this, [this](bool) { FileSaveAs1Execute(); });
+  // Ctrl+S saves like the Save button: only a list with something in it.
+  Link(FileSaveAs1, &QAction::triggered, this, [this](bool) { SaveSpeedButtonClick(); });
   Link(SaveSpeedButton, &SpeedButton::clicked, this, [this](bool) { SaveSpeedButtonClick(); });
 }
 
