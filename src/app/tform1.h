@@ -576,6 +576,8 @@ class TForm1 : public QWidget {
   // Loads the file named in the open dialog, by its filter index (1 CDT, 2 LST, 3 ACO).
   void CustomColourFileOpenAccept();
   void CDTFileParser();
+  // Appends entries read from elsewhere (a file, the colour dialog) to the list and its view.
+  void AppendToList(std::vector<ColourEntry> entries);
   void ParseDataForCDTFile();
   // The save command: the save dialog, then the save dispatch.
   SaveOutcome FileSaveAs1Execute();

@@ -122,16 +122,10 @@ void TForm1::RetreiveColourPalette() {
   if (answer != MessageAnswer::Yes) return;  // the slots stay for the next opening
   StoreUndo();
   ListChanged = true;
-  if (PageControl1->isHidden()) {
-    PageControl1->show();
-    ColourViewerGroupBox->show();
-    ColourListGroupBox->show();
-    FitToVisiblePanes();
-  }
+  if (PageControl1->isHidden()) BasicAdvancedShowHide();  // the list must be in view
   CustomColourListBox->setFocus();
-  std::vector<ColourEntry> entries = CustomColourEntries(customColours_);
-  listModel_->Reset([&](ColourList& l) { l.Append(std::move(entries)); });
-  if (!list_.Empty()) SelectItem(static_cast<int>(list_.Count()) - 1, true);
+  AppendToList(CustomColourEntries(customColours_));
+  SelectItem(static_cast<int>(list_.Count()) - 1, true);
   customColours_.fill(std::nullopt);
   CustomColourListBox->viewport()->update();
 }

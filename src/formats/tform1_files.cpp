@@ -200,27 +200,25 @@ void TForm1::CustomColourFileOpenAccept() {
   } else if (type == 2) {
     // The LST text was read into entries above, so a bad colour could stop the load before
     // anything changed.
-    listModel_->Reset([&](ColourList& l) { l.Append(std::move(entries)); });
-    if (!list_.Empty()) SelectItem(0, true);
+    AppendToList(std::move(entries));
+    SelectItem(0, true);
     SetFileNameHint(f);
     saveDialogFilterIndex_ = 1;
     saveDialogFileName_ = QString::fromStdString(ChangeFileExt(ExtractFileName(f.toStdString()), ".CDT"));
   }
-  if (PageControl1->isHidden()) {
-    PageControl1->show();
-    ColourViewerGroupBox->show();
-    ColourListGroupBox->show();
-    FitToVisiblePanes();
-  }
+  if (PageControl1->isHidden()) BasicAdvancedShowHide();  // the list must be in view
   if (CustomColourListBox->isVisible()) CustomColourListBox->setFocus();
   UpdateCountLabel();
 }
 
 void TForm1::CDTFileParser() {
   Progress progress(*this);
-  std::vector<ColourEntry> entries = ParseCdtText(Memo1);
+  AppendToList(ParseCdtText(Memo1));
+  SelectItem(0, true);
+}
+
+void TForm1::AppendToList(std::vector<ColourEntry> entries) {
   listModel_->Reset([&](ColourList& l) { l.Append(std::move(entries)); });
-  if (!list_.Empty()) SelectItem(0, true);
 }
 
 void TForm1::ParseDataForCDTFile() {

@@ -272,10 +272,7 @@ void TForm1::IndexComplimentary(int colour) {
   ColourSelectorUpdate(colour);
   SetColourSelection();
   AutoIndexCheckBox->setChecked(false);
-  BlueTrackBar->setValue(b);
-  GreenTrackBar->setValue(g);
-  RedTrackBar->setValue(r);
-  ColourSelectorUpdate(ColourViewPanel->Colour());
+  RestoreActiveColour(r, g, b);
   AutoIndexCheckBox->setChecked(autoIndex);
 }
 

@@ -22,20 +22,13 @@ namespace tintora {
 
 namespace {
 
-QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* caption, const char* hint, QRect r) {
-  auto* box = new QCheckBox(caption, parent);
-  box->setObjectName(name);
-  box->setToolTip(hint);
-  box->setGeometry(r);
-  return box;
-}
-
-QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* caption, const char* hint, QRect r) {
-  auto* radio = new QRadioButton(caption, parent);
-  radio->setObjectName(name);
-  radio->setToolTip(hint);
-  radio->setGeometry(r);
-  return radio;
+template <typename Button>
+Button* MakeButton(QWidget* parent, const char* name, const char* caption, const char* hint, QRect r) {
+  auto* button = new Button(caption, parent);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setGeometry(r);
+  return button;
 }
 
 }  // namespace
@@ -53,20 +46,21 @@ void TForm1::BuildValueOutput() {
   HexHTMLEdit->setFont(fixed);
   HexHTMLEdit->setGeometry(8, 18, 170, 26);
 
-  HexOrDecimalRadioButton1 = MakeRadio(pane, "HexOrDecimalRadioButton1", "Hexadecimal",
-                                       "Displays Hexadecimal Value.", {8, 50, 100, 20});
-  HexOrDecimalRadioButton2 =
-      MakeRadio(pane, "HexOrDecimalRadioButton2", "Decimal", "Displays decimal value.", {112, 50, 80, 20});
+  HexOrDecimalRadioButton1 = MakeButton<QRadioButton>(pane, "HexOrDecimalRadioButton1", "Hexadecimal",
+                                                      "Displays Hexadecimal Value.", {8, 50, 100, 20});
+  HexOrDecimalRadioButton2 = MakeButton<QRadioButton>(pane, "HexOrDecimalRadioButton2", "Decimal",
+                                                      "Displays decimal value.", {112, 50, 80, 20});
   HexOrDecimalRadioButton1->setChecked(true);
   HTMLCheckBox =
-      MakeCheckBox(pane, "HTMLCheckBox", "HTML", "Displays HTML 3.2 colour names.", {8, 74, 64, 20});
-  IENSCheckBox = MakeCheckBox(pane, "IENSCheckBox", "IE/NS",
-                              "Displays Internet Explorer 5/Netscape colour names.", {76, 74, 64, 20});
+      MakeButton<QCheckBox>(pane, "HTMLCheckBox", "HTML", "Displays HTML 3.2 colour names.", {8, 74, 64, 20});
+  IENSCheckBox = MakeButton<QCheckBox>(
+      pane, "IENSCheckBox", "IE/NS", "Displays Internet Explorer 5/Netscape colour names.", {76, 74, 64, 20});
   IENSCheckBox->setEnabled(false);
   BGRCheckBox =
-      MakeCheckBox(pane, "BGRCheckBox", "BGR", "This option is for programmers.", {146, 74, 56, 20});
-  AutoCopyCheckBox = MakeCheckBox(pane, "AutoCopyCheckBox", "Auto Copy",
-                                  "Automatically copy selected colour to clipboard.", {8, 98, 100, 20});
+      MakeButton<QCheckBox>(pane, "BGRCheckBox", "BGR", "This option is for programmers.", {146, 74, 56, 20});
+  AutoCopyCheckBox =
+      MakeButton<QCheckBox>(pane, "AutoCopyCheckBox", "Auto Copy",
+                            "Automatically copy selected colour to clipboard.", {8, 98, 100, 20});
   CopyValueButton = new QPushButton("Copy Value", pane);
   CopyValueButton->setObjectName("CopyValueButton");
   CopyValueButton->setToolTip("Copies value to the Windows clipboard.");

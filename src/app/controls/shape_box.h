@@ -16,7 +16,6 @@ class ShapeBox : public ClickArea {
   void SetBrushColour(int colourValue);
   void SetPen(bool visible, int colourValue);
   bool PenVisible() const { return penVisible_; }
-  int PenColour() const { return pen_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
