@@ -10,6 +10,7 @@
 #include "app/application.h"
 #include "app/tform1.h"
 #include "app/tintora_style.h"
+#include "capture/pixel_capture.h"
 #include "null_services.h"
 
 namespace {
@@ -27,7 +28,7 @@ void Tick(benchmark::State& state, bool zoom) {
   form.move(0, 0);
   (void)QTest::qWaitForWindowExposed(&form);
   QCursor::setPos(900, 700);  // well away from the window
-  form.PixelCaptureToggler();
+  form.Capture().PixelCaptureToggler();
   if (zoom) form.findChild<QAction*>("ZoomViewOnOff1")->setChecked(true);
   for (auto _ : state) form.Timer1Timer();
 }

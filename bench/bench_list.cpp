@@ -13,6 +13,8 @@
 #include "app/application.h"
 #include "app/tform1.h"
 #include "app/tintora_style.h"
+#include "colourlist/colour_list_pane.h"
+#include "formats/list_files.h"
 #include "colour/number_text.h"
 #include "formats/colour_list_files.h"
 #include "formats/file_io.h"
@@ -58,8 +60,8 @@ std::unique_ptr<tintora::TForm1> MakeWindow() {
 }
 
 void Load(tintora::TForm1& form) {
-  form.SetOpenDialog(BigListFile(), 1);
-  form.CustomColourFileOpenAccept();  // a list already there is replaced (the question answers no)
+  form.Files().SetOpenDialog(BigListFile(), 1);
+  form.Files().CustomColourFileOpenAccept();  // a list already there is replaced (the question answers no)
 }
 
 void BM_LoadCdtWithView(benchmark::State& state) {
@@ -76,7 +78,7 @@ void BM_SaveCdt(benchmark::State& state) {
   Load(*form);
   const QString out = QString::fromStdString((Folder() / "saved.cdt").string());
   for (auto _ : state)
-    if (form->FileSaveAs1Accept(out, 1) != tintora::TForm1::SaveOutcome::Saved)
+    if (form->Files().FileSaveAs1Accept(out, 1) != tintora::TForm1::SaveOutcome::Saved)
       state.SkipWithError("not saved");
 }
 BENCHMARK(BM_SaveCdt)->Unit(benchmark::kMillisecond);
@@ -87,7 +89,7 @@ void BM_Sort(benchmark::State& state) {
     state.PauseTiming();
     Load(*form);  // shuffled again
     state.ResumeTiming();
-    form->SortList(static_cast<int>(state.range(0)));
+    form->ListPane().SortList(static_cast<int>(state.range(0)));
   }
 }
 BENCHMARK(BM_Sort)->DenseRange(0, 4)->ArgName("code")->Unit(benchmark::kMillisecond);
@@ -118,7 +120,7 @@ void BM_DeleteEveryOtherEntry(benchmark::State& state) {
       every.select(view->model()->index(row, 0), view->model()->index(row, 0));
     view->selectionModel()->select(every, QItemSelectionModel::ClearAndSelect);
     state.ResumeTiming();
-    form->DeleteSelectedColours();
+    form->ListPane().DeleteSelectedColours();
   }
 }
 BENCHMARK(BM_DeleteEveryOtherEntry)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -12,7 +12,11 @@
 #include "app/application.h"
 #include "app/tform1.h"
 #include "app/tintora_style.h"
+#include "harmony/harmony_colours.h"
 #include "harmony/tform10.h"
+#include "mixer/colour_selector.h"
+#include "mixer/colour_viewer.h"
+#include "mixer/hs_mixer.h"
 #include "null_services.h"
 #include "qt_bench_main.h"
 
@@ -45,7 +49,7 @@ BENCHMARK(BM_SliderStepPropagation)->Unit(benchmark::kMicrosecond);
 void BM_ActiveStripRedraw(benchmark::State& state) {
   auto form = MakeWindow();
   form->findChild<QSlider*>("RedTrackBar")->setValue(200);
-  for (auto _ : state) form->ChangeSpectrumImage(1);
+  for (auto _ : state) form->HsMixer().ChangeSpectrumImage(1);
 }
 BENCHMARK(BM_ActiveStripRedraw)->Unit(benchmark::kMicrosecond);
 
@@ -53,7 +57,7 @@ void BM_BasePaletteRedraw(benchmark::State& state) {
   auto form = MakeWindow();
   if (state.range(0)) form->findChild<QAction*>("SetWebsafePaletteOn1")->trigger();
   form->findChild<QSlider*>("RedTrackBar")->setValue(130);
-  for (auto _ : state) form->PalettePanelUpdate(1);
+  for (auto _ : state) form->Selector().PalettePanelUpdate(1);
 }
 BENCHMARK(BM_BasePaletteRedraw)->Arg(0)->Arg(1)->ArgName("websafe")->Unit(benchmark::kMicrosecond);
 
@@ -62,10 +66,10 @@ void BM_WheelRedraw360(benchmark::State& state) {
   auto form = MakeWindow();
   form->findChild<QAction*>("ShowComplimentaryColours1")->trigger();
   form->findChild<QAction*>("ColourWheel1")->trigger();
-  form->ColourSelectorPanelReScale();
+  form->Viewer().ColourSelectorPanelReScale();
   form->Form10()->DivisionsUpDown->setValue(360);
   form->findChild<QSlider*>("RedTrackBar")->setValue(230);
-  for (auto _ : state) form->DrawWheel();
+  for (auto _ : state) form->Harmony().DrawWheel();
 }
 BENCHMARK(BM_WheelRedraw360)->Unit(benchmark::kMicrosecond);
 

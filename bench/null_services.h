@@ -1,7 +1,8 @@
 // Services that do nothing, for benchmarks: no boxes, no clipboard traffic.
 #pragma once
 
-#include "app/services.h"
+#include "capture/platform/desktop.h"
+#include "widgets/services.h"
 
 namespace tintora {
 

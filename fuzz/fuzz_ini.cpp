@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "app/ini_file.h"
+#include "settings/ini_file.h"
 #include "formats/file_io.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -16,6 +16,8 @@ class TAboutBox : public QWidget {
 
   void VersionStatus();
   void SetWebPageAddress(const QString& address);
+  // While open it keeps the keyboard focus; false when it is closed.
+  bool KeepFocus();
 
   QLabel* ProductName = nullptr;
   QLabel* VersionLabel = nullptr;

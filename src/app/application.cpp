@@ -1,6 +1,6 @@
 #include "app/application.h"
 
-#include "app/guarded.h"
+#include "widgets/guarded.h"
 
 namespace tintora {
 

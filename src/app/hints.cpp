@@ -1,13 +1,15 @@
-// The multi-line hints of the main window's controls, help and the maker's web page.
+// The multi-line hints of the main window's controls, set by name over the whole window, and
+// the help page.
 #include <QFile>
 #include <QWidget>
 
-#include "app/services.h"
-#include "app/tform1.h"
+#include "app/frame.h"
+#include "settings/settings_file.h"
+#include "widgets/services.h"
 
 namespace tintora {
 
-void TForm1::MultiLineHintInit() {
+void Frame::MultiLineHintInit() {
   const QString click = "Click to ";
   const QString leftClick = "Left Click to ";
   const QString rightClick = "Right Click to ";
@@ -16,7 +18,7 @@ void TForm1::MultiLineHintInit() {
   auto set = [this](const char* name, const QString& hint) {
     QString shown = hint;
     shown.replace("\r\n", "\n");
-    if (QWidget* w = findChild<QWidget*>(name)) w->setToolTip(shown);
+    if (QWidget* w = window_->findChild<QWidget*>(name)) w->setToolTip(shown);
   };
 
   set("CaptureDesktopSpeedButton", "Snap photo of desktop.\r\nRight click for active\r\npixel capture.");
@@ -55,18 +57,16 @@ void TForm1::MultiLineHintInit() {
   set("ResultRichEdit", rightClick + "set text options, background\r\ncolour, or to copy HTML to clipboard.");
 
   // A hint stays three seconds.
-  for (QWidget* w : findChildren<QWidget*>())
+  for (QWidget* w : window_->findChildren<QWidget*>())
     if (!w->toolTip().isEmpty()) w->setToolTipDuration(3000);
 }
 
-void TForm1::RunHelp() {
+void Frame::RunHelp() {
   // The help page ships beside the program; a missing one is the shell's business to report.
   QString help = GetAppPath() + "Tintora v2-0 Help.CHM";
   if (!QFile::exists(help) && QFile::exists(GetAppPath() + "Tintora v2-0 Help.html"))
     help = GetAppPath() + "Tintora v2-0 Help.html";
   services_.OpenWithShell(help);
 }
-
-void TForm1::WebPageLink(const QString& address) { services_.OpenWithShell(address); }
 
 }  // namespace tintora

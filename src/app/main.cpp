@@ -1,5 +1,5 @@
 #include "app/application.h"
-#include "app/services.h"
+#include "app/qt_services.h"
 #include "app/tform1.h"
 #include "app/tintora_style.h"
 

@@ -6,7 +6,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "colour/rounding.h"
+#include "widgets/centre.h"
+#include "widgets/make.h"
 
 namespace tintora {
 
@@ -34,29 +35,19 @@ TSplashScreen::TSplashScreen(QWidget* parent)
   pal.setColor(QPalette::Window, Qt::white);
   setPalette(pal);
 
-  auto* picture = new QLabel(this);
-  picture->setObjectName("Image1");
+  auto* picture = Make<QLabel>(this, "Image1", {0, 0, 320, 24});
   picture->setPixmap(SplashPicture(320, 24));
-  picture->setGeometry(0, 0, 320, 24);
-
-  auto* title = new QLabel("Tintora v2.0", this);
-  title->setObjectName("Label1");
+  auto* title = Make<QLabel>(this, "Label1", {0, 40, 320, 40}, {}, "Tintora v2.0");
   QFont f = title->font();
   f.setPointSize(f.pointSize() + 8);
   f.setBold(true);
   title->setFont(f);
   title->setAlignment(Qt::AlignCenter);
-  title->setGeometry(0, 40, 320, 40);
-
-  auto* subtitle = new QLabel("A colour picker for web pages and graphics", this);
-  subtitle->setObjectName("Label2");
+  auto* subtitle =
+      Make<QLabel>(this, "Label2", {0, 84, 320, 20}, {}, "A colour picker for web pages and graphics");
   subtitle->setAlignment(Qt::AlignCenter);
-  subtitle->setGeometry(0, 84, 320, 20);
-
-  auto* version = new QLabel("Version 2.0.2.2", this);
-  version->setObjectName("Label3");
+  auto* version = Make<QLabel>(this, "Label3", {0, 112, 320, 20}, {}, "Version 2.0.2.2");
   version->setAlignment(Qt::AlignCenter);
-  version->setGeometry(0, 112, 320, 20);
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");
@@ -69,9 +60,7 @@ TSplashScreen::TSplashScreen(QWidget* parent)
 void TSplashScreen::FormCreate() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
-  const QRect s = screen->geometry();
-  move(s.left() + static_cast<int>(Round(s.width() / 2.0 - width() / 2.0)),
-       s.top() + static_cast<int>(Round(s.height() / 2.0 - height() / 2.0)));
+  move(CentreOnScreen(screen->geometry(), size()));
 }
 
 // The timer keeps running: a later showing closes again at the next tick.

@@ -1,26 +1,38 @@
 #include "app/tform1.h"
 
-#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
 #include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTabWidget>
+#include <QMimeData>
+#include <QTimer>
 
 #include "app/about_box.h"
-#include "app/controls/image_box.h"
-#include "app/guarded.h"
-#include "app/layout.h"
-#include "app/popup_ext.h"
-#include "app/services.h"
-#include "app/settings_file.h"
+#include "app/frame.h"
 #include "app/splash_screen.h"
-#include "app/tform9.h"
+#include "capture/pixel_capture.h"
+#include "capture/snapshots.h"
 #include "capture/tform2.h"
 #include "colourizer/tform8.h"
 #include "colourlist/change_colour_name_dialogue.h"
+#include "colourlist/colour_list_pane.h"
 #include "colourlist/tform6.h"
+#include "formats/list_files.h"
 #include "formats/save_as_options.h"
+#include "harmony/harmony_colours.h"
 #include "harmony/tform10.h"
+#include "mixer/colour_selector.h"
+#include "mixer/colour_viewer.h"
+#include "mixer/hs_mixer.h"
+#include "mixer/rgb_mixer.h"
+#include "mixer/value_output.h"
+#include "settings/ini_file.h"
+#include "settings/settings_file.h"
+#include "settings/tform9.h"
+#include "formats/file_io.h"
+#include "widgets/guarded.h"
+#include "widgets/popup_ext.h"
+#include "widgets/progress_display.h"
+#include "widgets/services.h"
 
 namespace tintora {
 
@@ -30,159 +42,203 @@ TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_
   // Single border: system menu and minimise box, no maximise, no resizing.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  FormCreate();
+  setAcceptDrops(true);
   SetHandlerErrorReporter([this](const QString& message) {
     services_.ShowMessage(this, message, MessageIcon::Error, MessageButtons::Ok);
   });
-
   settingsFile_ = DefaultSettingsFilePath();
-  BuildFrame();
-  BuildValueOutput();
-  BuildMixers();
-  BuildHsMixer();
-  BuildSelector();
-  BuildViewer();
-  BuildColourList();
-  BuildFiles();
-  BuildHarmony();
-  BuildCapture();
-  BuildSnapshot();
 
   // The secondary windows, in their fixed order; the splash shows itself at once.
-  form2_ = std::make_unique<TForm2>();
-  changeColourNameDialogue_ = std::make_unique<TChangeColourNameDialogue>();
-  aboutBox_ = std::make_unique<TAboutBox>();
-  splashScreen_ = std::make_unique<TSplashScreen>();
-  splashScreen_->show();
-  form6_ = std::make_unique<TForm6>();
+  auto form2 = std::make_unique<TForm2>();
+  auto nameDialogue = std::make_unique<TChangeColourNameDialogue>();
+  auto about = std::make_unique<TAboutBox>();
+  auto splash = std::make_unique<TSplashScreen>();
+  splash->show();
+  auto form6 = std::make_unique<TForm6>();
   form8_ = std::make_unique<TForm8>();
-  form9_ = std::make_unique<TForm9>();
-  form10_ = std::make_unique<TForm10>();
-  saveAsOptions_ = std::make_unique<TSaveAsOptions>();
+  auto form9 = std::make_unique<TForm9>();
+  auto form10 = std::make_unique<TForm10>();
+  auto saveAsOptions = std::make_unique<TSaveAsOptions>();
 
-  ConnectFrame();
-  ConnectValueOutput();
-  ConnectMixers();
-  ConnectHsMixer();
-  ConnectSelector();
-  ConnectViewer();
-  ConnectColourList();
-  ConnectFiles();
-  ConnectHarmony();
-  ConnectCapture();
-  ConnectSnapshot();
-  Link(aboutBox_.get(), &TAboutBox::HelpRequested, this, [this] { RunHelp(); });
-  Link(aboutBox_.get(), &TAboutBox::WebPageRequested, this, [this](const QString& a) { WebPageLink(a); });
+  const FramePanes panes = BuildFramePanes(this);
+  auto* progress = new ProgressDisplay(panes.ColourListGroupBox);
+  progress->setGeometry(16, 160, 198, 26);
+  files_ = std::make_unique<ListFiles>(panes.ExternalColourSourcePanel, this, std::move(saveAsOptions), list_,
+                                       *progress, onTop_, services_, GetMyDocDir() + "/Tintora Colours");
+  frame_ = std::make_unique<tintora::Frame>(this, panes, std::move(about), std::move(splash), std::move(form9),
+                                            list_, *files_, onTop_, services_);
+  values_ = std::make_unique<ValueOutput>(panes.RGBValuesGroupBox, active_, notation_, services_);
+  rgbMixer_ = std::make_unique<tintora::RgbMixer>(panes.RGBTabSheet, panes.TabSheet2, active_, onTop_);
+  hsMixer_ = std::make_unique<tintora::HsMixer>(panes.TabSheet1, active_);
+  selector_ = std::make_unique<ColourSelectorPane>(panes.ColourSelectGroupBox, active_, selection_, onTop_);
+  viewer_ = std::make_unique<ColourViewer>(panes.ColourViewerGroupBox, active_, selection_);
+  harmony_ = std::make_unique<HarmonyColours>(panes.ColourViewerGroupBox, viewer_->SwatchHost(), this,
+                                              std::move(form10), active_, selection_, onTop_);
+  listPane_ = std::make_unique<ColourListPane>(
+      panes.ColourListGroupBox, this, std::move(nameDialogue), std::move(form6),
+      ColourListPaneParts{list_, active_, selection_, notation_, *progress, frame_->Debug(), onTop_, services_,
+                          *files_});
+  capture_ = std::make_unique<PixelCapture>(panes.ExternalColourSourcePanel, selector_->ZoomHost(), this,
+                                            selection_, frame_->Debug(), onTop_, services_);
+  snapshots_ = std::make_unique<tintora::Snapshots>(panes.ExternalColourSourcePanel, this, std::move(form2),
+                                                    selection_, onTop_, services_);
+  selector_->SelectorMenu()->addSeparator();
+  selector_->SelectorMenu()->addActions(capture_->ZoomActions());
+  harmony_->SetSettingsFile(settingsFile_);
+  Wire();
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setInterval(50);
+  connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
+  Timer1->start();
 }
 
 TForm1::~TForm1() {
-  // Every key we held is given back when the program ends.
-  services_.HotKey().SetHandler(nullptr);
-  services_.HotKey().Unregister();
+  // The rooms go first, while everything they talk through still stands.
+  snapshots_.reset();
+  capture_.reset();
+  listPane_.reset();
+  harmony_.reset();
+  viewer_.reset();
+  selector_.reset();
+  hsMixer_.reset();
+  rgbMixer_.reset();
+  values_.reset();
+  frame_.reset();
+  files_.reset();
   SetHandlerErrorReporter(nullptr);
 }
 
-void TForm1::FormCreate() {
-  struct CursorPicture {
-    const char* file;
-    QPoint hotSpot;
-  };
-  const CursorPicture pictures[4] = {{":/cursors/eyedroppertolist.png", {0, 14}},
-                                     {":/cursors/eyedropper.png", {0, 14}},
-                                     {":/cursors/paintbucket.png", {1, 13}},
-                                     {":/cursors/rightclick.png", {0, 0}}};
-  for (int i = 0; i < 4; ++i)
-    cursors_[i] = QCursor(QPixmap(pictures[i].file), pictures[i].hotSpot.x(), pictures[i].hotSpot.y());
-
-  InsertBelowImage = QPixmap(":/glyphs/insertbelow.png");
-  InsertAboveImage = QPixmap(":/glyphs/insertabove.png");
-  UntackedImage = QPixmap(":/glyphs/untacked.png");
-  TackedImage = QPixmap(":/glyphs/tacked.png");
-  UnlockedImage = QPixmap(":/glyphs/unlocked.png");
-  LockedImage = QPixmap(":/glyphs/locked.png");
-  CameraImage = QPixmap(":/glyphs/camera.png");
-  EyeDropperImage = QPixmap(":/glyphs/eyedropper.png");
+void TForm1::Wire() {
+  ValueOutput* values = values_.get();
+  tintora::HsMixer* hs = hsMixer_.get();
+  HarmonyColours* harmony = harmony_.get();
+  ColourViewer* viewer = viewer_.get();
+  ColourListPane* list = listPane_.get();
+  tintora::Frame* frame = frame_.get();
+  Link(&selection_, &ColourSelection::CopyRequested, values, [values] { values->CopyValueToClip(); });
+  Link(hs, &HsMixer::WorkingValuesChanged, harmony,
+       [harmony](const HsWorkingValues& v) { harmony->SetWorkingValues(v); });
+  Link(harmony, &HarmonyColours::MarkersChanged, hs,
+       [hs](const std::vector<int>& offsets) { hs->SetHarmonyMarkers(offsets); });
+  Link(harmony, &HarmonyColours::ComplementsShown, list, [list](bool on) { list->SetComplementsOffered(on); });
+  Link(harmony, &HarmonyColours::ViewerRescaleRequested, viewer, [viewer] { viewer->ColourSelectorPanelReScale(); });
+  Link(harmony, &HarmonyColours::SampleResetRequested, viewer, [viewer] { viewer->ColourViewPanelDblClick(); });
+  Link(viewer, &ColourViewer::LayoutChanged, harmony, [harmony](bool large) { harmony->SetLargeViewer(large); });
+  Link(list, &ColourListPane::ComplementsWanted, harmony, [harmony] { harmony->IndexComplements(); });
+  Link(list, &ColourListPane::SaveRequested, files_.get(), [this] { files_->SaveSpeedButtonClick(); });
+  Link(list, &ColourListPane::DebugButtonToggleRequested, frame, [frame] { frame->ToggleDebugButton(); });
+  Link(list, &ColourListPane::CalculateControlsToggleRequested, hs, [hs] { hs->ToggleCalculateControls(); });
+  Link(list, &ColourListPane::InViewRequested, frame, [frame] { frame->ShowAdvancedPanes(); });
+  QWidget* sources = frame->Panes().ExternalColourSourcePanel;
+  Link(list, &ColourListPane::NameDialogueActive, this, [sources](bool active) { sources->setEnabled(!active); });
+  Link(files_.get(), &ListFiles::ListLoaded, list, [list] { list->ShowLoadedList(); });
+  Link(capture_.get(), &PixelCapture::SnapshotRequested, snapshots_.get(), [this] { snapshots_->CaptureDesktop(); });
+  Link(snapshots_.get(), &Snapshots::SnapshotStarting, hs, [hs] { hs->HideForSnapshot(); });
+  Link(snapshots_.get(), &Snapshots::SnapshotFinished, hs, [hs] { hs->ShowAfterSnapshot(); });
+  Link(snapshots_.get(), &Snapshots::CustomColoursAccepted, list,
+       [list](const CustomColourSlots& customSlots) { list->AppendCustomColours(customSlots); });
 }
 
-QCursor TForm1::CustomCursor(int number) const {
-  if (number < 1 || number > 4) return QCursor(Qt::ArrowCursor);
-  return cursors_[number - 1];
+void TForm1::SetSettingsFile(const QString& path) {
+  settingsFile_ = path;
+  harmony_->SetSettingsFile(path);
 }
 
-TPopupExt* TForm1::MakePopup(const QString& name) {
-  auto* menu = new TPopupExt(name, this);
-  Link(menu, &TPopupExt::OnBeforePopup, this, [this](TPopupExt* m) { BeforePopUp(m); });
-  Link(menu, &TPopupExt::OnAfterPopup, this, [this](TPopupExt* m) { AfterPopUp(m); });
-  return menu;
+// ---------------------------------------------------------------- start-up
+
+void TForm1::StartUp(const QStringList& arguments) {
+  commandLineArguments_ = arguments;
+  ProgramStarting = true;
+  FormInitialize();
+  if (frame_->OnTopAtStart()) frame_->OnTopToggler();
 }
 
-void TForm1::BuildFrame() {
-  auto group = [this](const char* name, const char* caption, QRect r) {
-    auto* box = new QGroupBox(caption, this);
-    box->setObjectName(name);
-    box->setGeometry(r);
-    return box;
-  };
-  ColourSelectGroupBox = group("ColourSelectGroupBox", "Colour Selector", layout::kColourSelectGroupBox);
-  RGBValuesGroupBox = group("RGBValuesGroupBox", "RGB Values", layout::kRGBValuesGroupBox);
-  ColourViewerGroupBox = group("ColourViewerGroupBox", "Colour Viewer", layout::kColourViewerGroupBox);
-  ColourListGroupBox = group("ColourListGroupBox", "Colour List", layout::kColourListGroupBox);
-
-  ExternalColourSourcePanel = new QWidget(this);
-  ExternalColourSourcePanel->setObjectName("ExternalColourSourcePanel");
-  ExternalColourSourcePanel->setGeometry(layout::kExternalColourSourcePanel);
-
-  PageControl1 = new QTabWidget(this);
-  PageControl1->setObjectName("PageControl1");
-  PageControl1->setGeometry(layout::kPageControl1);
-  auto page = [this](const char* name, const char* caption) {
-    auto* w = new QWidget;
-    w->setObjectName(name);
-    PageControl1->addTab(w, caption);
-    return w;
-  };
-  RGBTabSheet = page("RGBTabSheet", "RGB Colour Mixer");
-  TabSheet2 = page("TabSheet2", "CMY Mixer");
-  TabSheet1 = page("TabSheet1", "HS... Mixer");
-  TextColourizerTabSheet = page("TextColourizerTabSheet", "Text Colourizer");
-  LinksTabSheet = page("LinksTabSheet", "Links");
-
-  DonatePanel = new QWidget(this);
-  DonatePanel->setObjectName("DonatePanel");
-  DonatePanel->setGeometry(layout::kDonatePanel);
-
-  // Frame icons, always visible at the right of the value pane.
-  auto icon = [this](const char* name, const char* picture, const char* hint, int x) {
-    auto* image = new ImageBox(name, RGBValuesGroupBox);
-    image->SetPicture(QImage(picture));
-    image->setGeometry(x, 20, 16, 16);
-    image->setToolTip(hint);
-    image->setCursor(Qt::PointingHandCursor);
-    return image;
-  };
-  ExpandImage = icon("ExpandImage", ":/glyphs/expand.png", "Basic/Advanced Mode", 184);
-  ToolImage = icon("ToolImage", ":/glyphs/tool.png", "Save Settings As Default.", 204);
-  HelpImage = icon("HelpImage", ":/glyphs/help.png", "About", 224);
-  OnTopImage = icon("OnTopImage", ":/glyphs/untacked.png", "Enable/disable Stay On-Top mode.", 244);
-
-  // Work controls for developers, hidden until the colour list's Ctrl+D shows the button.
-  DebugButton = new QPushButton("Debug On/Off", this);
-  DebugButton->setObjectName("DebugButton");
-  DebugButton->setGeometry(500, 136, 76, 16);
-  DebugButton->hide();
-  DebugPanel = new QGroupBox("Program Data Box", this);
-  DebugPanel->setObjectName("DebugPanel");
-  DebugPanel->setGeometry(460, 156, 390, 196);
-  DebugPanel->hide();
-  Label10 = new QLabel(DebugPanel);
-  Label10->setObjectName("Label10");
-  Label10->setGeometry(8, 20, 200, 16);
-
-  // Basic mode at start: only the top row.
-  PageControl1->hide();
-  ColourViewerGroupBox->hide();
-  ColourListGroupBox->hide();
-  DonatePanel->hide();
+void TForm1::FormInitialize() {
+  capture_->DeskTopPixelCaptInit();
+  frame_->FormInitialize();
+  for (int n = 1; n <= 3; ++n) selector_->PalettePanelUpdate(n);
+  hsMixer_->DrawStrips();
+  values_->CombinedColourValueUpdate();
+  frame_->MultiLineHintInit();
+  // Of the settings file only the colour wheel's own section is read so far.
+  harmony_->ApplyColourWheelSettings(IniFile(PathFromUtf8(settingsFile_.toStdString())));
 }
+
+void TForm1::FormActivate() {
+  if (!ProgramStarting) return;
+  ProgramStarting = false;
+  frame_->FormActivate();
+  QString commandLineText;
+  for (const QString& argument : commandLineArguments_) commandLineText += argument + " ";
+  files_->OpenCommandLineFile(commandLineText, commandLineArguments_);
+}
+
+bool TForm1::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) Guarded([this] { FormActivate(); });
+  return QWidget::event(e);
+}
+
+// ---------------------------------------------------------------- the heartbeat
+
+void TForm1::Timer1Timer() {
+  // 1. The floating mixer can only be docked back, never closed.
+  hsMixer_->KeepFloatingUncloseable();
+  // 2, 3. On top while the mode is on and not suspended; off top once it is off.
+  frame_->KeepOnTop();
+  // 4. The keyboard focus stays inside an open dialog: the colour name dialog first, else the
+  // about box; the wheel's options keep it too.
+  if (!listPane_->NameDialogue()->KeepFocus(onTop_.OnTopState())) frame_->AboutBox()->KeepFocus();
+  harmony_->Options()->KeepFocus(this);
+  // 5, 6. The capture hot key, and the pixel under the mouse.
+  capture_->HoldHotKey();
+  capture_->CaptureTick();
+  // 7. Strips marked by slider drags are redrawn at most once a tick.
+  hsMixer_->RedrawMarkedStrips();
+}
+
+// ---------------------------------------------------------------- closing, drops
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  bool mayClose = false;
+  Guarded([&] { mayClose = frame_->FormCloseQuery(); });
+  if (!mayClose) {
+    event->ignore();
+    return;
+  }
+  bool closes = true;
+  Guarded([&] { closes = frame_->FormClose(); });
+  if (!closes) {
+    onTop_.RestoreOnTop();
+    event->ignore();
+    return;
+  }
+  event->accept();
+  emit Closed();
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+  QStringList files;
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) files << url.toLocalFile();
+  event->acceptProposedAction();
+  Guarded([&] { files_->WMDropFiles(files); });
+}
+
+// ---------------------------------------------------------------- the secondary windows
+
+TForm2* TForm1::Form2() const { return snapshots_->Form2(); }
+TChangeColourNameDialogue* TForm1::ChangeColourNameDialogue() const { return listPane_->NameDialogue(); }
+TAboutBox* TForm1::AboutBox() const { return frame_->AboutBox(); }
+TSplashScreen* TForm1::SplashScreen() const { return frame_->SplashScreen(); }
+TForm6* TForm1::Form6() const { return listPane_->Adjust(); }
+TForm9* TForm1::Form9() const { return frame_->Form9(); }
+TForm10* TForm1::Form10() const { return harmony_->Options(); }
+TSaveAsOptions* TForm1::SaveAsOptions() const { return files_->SaveAsOptions(); }
 
 }  // namespace tintora

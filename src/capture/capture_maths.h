@@ -1,14 +1,8 @@
-// The arithmetic of pixel capture and the colour dialog's custom colours, free of widgets.
+// The arithmetic of pixel capture, free of widgets.
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
-#include <string>
-#include <vector>
-
-#include "colourlist/colour_list.h"
 
 namespace tintora {
 
@@ -25,20 +19,5 @@ constexpr int ZoomCentre(int size) { return size / 2; }
 // Marks the cursor pixel of a square block (0xFFRRGGBB pixels, `size` per row): its diagonal
 // neighbours white, its side neighbours black; the pixel itself keeps the screen's colour.
 void MarkZoomCentre(std::span<std::uint32_t> block, int size = kZoomBlock);
-
-// The colour dialog's sixteen custom colour slots: a colour value each, or none.
-using CustomColourSlots = std::array<std::optional<int>, 16>;
-
-// The slots as the dialog reports them: key "ColorA".."ColorP", value BGR hex digits, or
-// "FFFFFFFF" for an unset slot.
-std::string CustomSlotKey(int slot);
-std::string CustomSlotText(const std::optional<int>& slot);
-
-// Whether any slot holds a colour (the first whose text is not greater than "FFFFFF").
-bool AnyCustomColour(const CustomColourSlots& slots);
-
-// The entries appended to the list: one per set slot, in slot order, named by the slot's key,
-// valued RRGGBB.
-std::vector<ColourEntry> CustomColourEntries(const CustomColourSlots& slots);
 
 }  // namespace tintora

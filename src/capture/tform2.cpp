@@ -4,8 +4,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "app/controls/image_box.h"
-#include "app/guarded.h"
+#include "widgets/image_box.h"
+#include "widgets/make.h"
+#include "widgets/guarded.h"
 #include "colour/rounding.h"
 
 namespace tintora {
@@ -18,7 +19,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
   Panel1->setObjectName("Panel1");
   Panel1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   Panel1->setAlignment(Qt::AlignCenter);
-  Image1 = new ImageBox("Image1");
+  Image1 = Make<ImageBox>(nullptr, "Image1", {});
   Image1->setCursor(Qt::CrossCursor);
   Image1->Picture() = QImage(1, 1, QImage::Format_RGB32);
   Panel1->setWidget(Image1);

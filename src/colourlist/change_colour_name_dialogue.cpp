@@ -1,11 +1,14 @@
 #include "colourlist/change_colour_name_dialogue.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/guarded.h"
+#include "widgets/guarded.h"
+#include "widgets/make.h"
+#include "widgets/stay_on_top.h"
 #include "colourlist/name_filter.h"
 
 namespace tintora {
@@ -14,23 +17,13 @@ TChangeColourNameDialogue::TChangeColourNameDialogue(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
   setObjectName("ChangeColourNameDialogue");
   setWindowTitle("Colour Name");
-  Label1 = new QLabel("Old Name:", this);
-  Label1->setObjectName("Label1");
-  Label1->setGeometry(12, 12, 70, 18);
-  Label2 = new QLabel(this);
-  Label2->setObjectName("Label2");
-  Label2->setGeometry(84, 12, 200, 18);
-  ChangeColourNameEdit = new QLineEdit(this);
-  ChangeColourNameEdit->setObjectName("ChangeColourNameEdit");
-  ChangeColourNameEdit->setGeometry(12, 36, 272, 24);
-  OKBtn = new QPushButton("OK", this);
-  OKBtn->setObjectName("OKBtn");
+  Label1 = Make<QLabel>(this, "Label1", {12, 12, 70, 18}, {}, "Old Name:");
+  Label2 = Make<QLabel>(this, "Label2", {84, 12, 200, 18});
+  ChangeColourNameEdit = Make<QLineEdit>(this, "ChangeColourNameEdit", {12, 36, 272, 24});
+  OKBtn = Make<QPushButton>(this, "OKBtn", {124, 70, 76, 26}, {}, "OK");
   OKBtn->setDefault(true);
   OKBtn->setAutoDefault(true);
-  OKBtn->setGeometry(124, 70, 76, 26);
-  CancelBtn = new QPushButton("Cancel", this);
-  CancelBtn->setObjectName("CancelBtn");
-  CancelBtn->setGeometry(208, 70, 76, 26);
+  CancelBtn = Make<QPushButton>(this, "CancelBtn", {208, 70, 76, 26}, {}, "Cancel");
   setFixedSize(296, 106);
 
   Link(ChangeColourNameEdit, &QLineEdit::textChanged, this,
@@ -47,6 +40,16 @@ void TChangeColourNameDialogue::SetOldName(const QString& name) {
   Label2->setText(name);
   ChangeColourNameEdit->setText(name);
   ChangeColourNameEdit->selectAll();
+}
+
+bool TChangeColourNameDialogue::KeepFocus(bool onTop) {
+  if (!isVisible()) return false;
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == ChangeColourNameEdit || focus == CancelBtn || focus == OKBtn || focus == this) return true;
+  if (onTop) ApplyStayOnTop(this, true);
+  activateWindow();
+  ChangeColourNameEdit->setFocus();
+  return true;
 }
 
 void TChangeColourNameDialogue::ChangeColourNameEditChange() {

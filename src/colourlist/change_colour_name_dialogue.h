@@ -16,6 +16,9 @@ class TChangeColourNameDialogue : public QWidget {
 
   // Shows the old name and puts it, selected, into the edit.
   void SetOldName(const QString& name);
+  // While open it keeps the keyboard focus in the name (on top too while stay-on-top is on);
+  // false when it is closed.
+  bool KeepFocus(bool onTop);
 
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;

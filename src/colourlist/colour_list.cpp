@@ -154,4 +154,14 @@ int EntryColourValue(const ColourEntry& entry) {
   return RGBHEXToBGRInt(v);
 }
 
+std::vector<ColourEntry> CustomColourEntries(const CustomColourSlots& slots) {
+  std::vector<ColourEntry> entries;
+  for (int k = 0; k < 16; ++k) {
+    const std::string text = CustomSlotText(slots[static_cast<std::size_t>(k)]);
+    if (text == "FFFFFFFF") continue;
+    entries.push_back({CustomSlotKey(k), SwapRedBlueHex(text)});
+  }
+  return entries;
+}
+
 }  // namespace tintora

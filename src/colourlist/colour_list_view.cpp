@@ -4,8 +4,8 @@
 #include <QMimeData>
 #include <QPainter>
 
-#include "app/controls/colour_panel.h"
-#include "colourlist/colour_list_model.h"
+#include "widgets/colour_panel.h"
+#include "widgets/colour_list_model.h"
 
 namespace tintora {
 

@@ -7,8 +7,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QApplication>
 
-#include "app/guarded.h"
+#include "widgets/guarded.h"
+#include "widgets/make.h"
+#include "widgets/stay_on_top.h"
 
 namespace tintora {
 
@@ -18,43 +21,27 @@ TForm10::TForm10(QWidget* parent)
   setWindowTitle("Customize Colour Wheel");
   setFixedSize(250, 128);
 
-  WheelOutlineCheckBox = new QCheckBox("Wheel Outline", this);
-  WheelOutlineCheckBox->setObjectName("WheelOutlineCheckBox");
+  WheelOutlineCheckBox = Make<QCheckBox>(this, "WheelOutlineCheckBox", {12, 10, 120, 20}, {}, "Wheel Outline");
   WheelOutlineCheckBox->setChecked(true);
-  WheelOutlineCheckBox->setGeometry(12, 10, 120, 20);
-  ColourBordersCheckBox = new QCheckBox("Colour Borders", this);
-  ColourBordersCheckBox->setObjectName("ColourBordersCheckBox");
+  ColourBordersCheckBox = Make<QCheckBox>(this, "ColourBordersCheckBox", {12, 34, 120, 20}, {}, "Colour Borders");
   ColourBordersCheckBox->setChecked(true);
-  ColourBordersCheckBox->setGeometry(12, 34, 120, 20);
-  DivisionsLabel = new QLabel("Divisions:", this);
-  DivisionsLabel->setObjectName("DivisionsLabel");
-  DivisionsLabel->setGeometry(12, 62, 64, 20);
-  DivisionsUpDown = new QSpinBox(this);
-  DivisionsUpDown->setObjectName("DivisionsUpDown");
+  DivisionsLabel = Make<QLabel>(this, "DivisionsLabel", {12, 62, 64, 20}, {}, "Divisions:");
+  DivisionsUpDown = Make<QSpinBox>(this, "DivisionsUpDown", {80, 60, 64, 24});
   DivisionsUpDown->setRange(2, 360);
   DivisionsUpDown->setValue(12);
-  DivisionsUpDown->setGeometry(80, 60, 64, 24);
   DivisionsEdit = DivisionsUpDown->findChild<QLineEdit*>();
   DivisionsEdit->setObjectName("DivisionsEdit");
   DivisionsEdit->installEventFilter(this);
 
-  WheelCustSaveSpeedButton = new QToolButton(this);
-  WheelCustSaveSpeedButton->setObjectName("WheelCustSaveSpeedButton");
-  WheelCustSaveSpeedButton->setToolTip("Save Custom Settings");
+  WheelCustSaveSpeedButton =
+      Make<QToolButton>(this, "WheelCustSaveSpeedButton", {212, 10, 26, 26}, "Save Custom Settings");
   WheelCustSaveSpeedButton->setAutoRaise(true);
-  WheelCustSaveSpeedButton->setGeometry(212, 10, 26, 26);
   WheelCustSaveSpeedButton->hide();
 
-  Button1 = new QPushButton("OK", this);
-  Button1->setObjectName("Button1");
+  Button1 = Make<QPushButton>(this, "Button1", {12, 94, 70, 26}, {}, "OK");
   Button1->setDefault(true);
-  Button1->setGeometry(12, 94, 70, 26);
-  Button2 = new QPushButton("Cancel", this);
-  Button2->setObjectName("Button2");
-  Button2->setGeometry(88, 94, 70, 26);
-  Button3 = new QPushButton("Default", this);
-  Button3->setObjectName("Button3");
-  Button3->setGeometry(164, 94, 74, 26);
+  Button2 = Make<QPushButton>(this, "Button2", {88, 94, 70, 26}, {}, "Cancel");
+  Button3 = Make<QPushButton>(this, "Button3", {164, 94, 74, 26}, {}, "Default");
 
   Link(WheelOutlineCheckBox, &QCheckBox::toggled, this, [this](bool) { OptionChanged(); });
   Link(ColourBordersCheckBox, &QCheckBox::toggled, this, [this](bool) { OptionChanged(); });
@@ -67,6 +54,17 @@ TForm10::TForm10(QWidget* parent)
 }
 
 int TForm10::Divisions() const { return DivisionsUpDown->value(); }
+
+bool TForm10::KeepFocus(QWidget* mainWindow) {
+  if (!isVisible()) return false;
+  QWidget* focus = QApplication::focusWidget();
+  if (focus && (focus == this || isAncestorOf(focus))) return true;
+  // The main window stays below the option window while it is open.
+  ApplyStayOnTop(mainWindow, false);
+  activateWindow();
+  Button1->setFocus();
+  return true;
+}
 
 void TForm10::showEvent(QShowEvent* event) {
   SavedWheelOutline = WheelOutlineCheckBox->isChecked();

@@ -28,6 +28,8 @@ class TForm10 : public QWidget {
   QToolButton* WheelCustSaveSpeedButton = nullptr;
 
   int Divisions() const;
+  // While open it keeps the keyboard focus, above the main window; false when it is closed.
+  bool KeepFocus(QWidget* mainWindow);
 
  signals:
   // The options changed; the main window redraws the wheel.

@@ -1,25 +1,18 @@
-// The arithmetic behind the mixers and the value field, free of widgets: the active colour
-// with its intensity offset, the text the value field shows, preset snapping and nudges.
+// The arithmetic behind the mixers and the value field, free of widgets: the text the value
+// field shows, preset snapping and nudges.
 #pragma once
 
 #include <string>
 
-#include "colour/notations.h"
+#include "colour/active_colour.h"
 
 namespace tintora {
 
-// The active colour as the propagation computes it from the three track bars and the
-// intensity offset (-100..100: towards black below 0, towards white above).
-struct ActiveColour {
-  int red = 0, green = 0, blue = 0;  // with the offset applied, 0..255
-  int grey = 128;                    // the offset's own grey level: -100 -> 0, 0 -> 128, 100 -> 255
-  std::string hexRGBText;            // RRGGBB
-  std::string decimalRGBText;        // the RRGGBB integer in decimal
-  std::string hexBGRText;            // BBGGRR
-  ColourValue value = 0;             // red in the low byte
+// The hue/saturation mixer's working state: hue in degrees (the slider can give 360),
+// saturation 0..1, vibrance (HSV) or intensity (HSI) 0..255. The harmony colours turn it.
+struct HsWorkingValues {
+  long double hue = 0, saturation = 0, vibrance = 0;
 };
-
-ActiveColour ComputeActiveColour(int red, int green, int blue, int intensity);
 
 // The notation switches of the value field.
 struct NotationSwitches {
@@ -27,6 +20,7 @@ struct NotationSwitches {
   bool hexadecimal = true;  // false: decimal
   bool bgr = false;
   bool ieNs = false;
+  bool operator==(const NotationSwitches&) const = default;
 };
 
 // The text of the value field for the active colour: COLOR="name", RRGGBB, BBGGRR or decimal.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "colourlist/name_filter.h"
+#include "support/printers.h"
 
 namespace tintora {
 namespace {
@@ -111,6 +112,22 @@ TEST(ColourNameFilter, ReplacesTheTypedCharacter) {
     EXPECT_EQ(r.caret, c.caret);
     EXPECT_EQ(r.changed, std::string(c.text) != c.out);
   }
+}
+
+TEST(CustomColours, SlotsAreAppendedInOrderUnderTheirKeys) {
+  CustomColourSlots slots{};
+  EXPECT_FALSE(AnyCustomColour(slots));
+  EXPECT_EQ(CustomSlotText(slots[0]), "FFFFFFFF");
+  slots[0] = 0xFFFFFF;  // white counts as a colour
+  EXPECT_TRUE(AnyCustomColour(slots));
+  EXPECT_EQ(CustomColourEntries(slots), std::vector<ColourEntry>({{"ColorA", "FFFFFF"}}));
+  slots[0].reset();
+  slots[0] = 0x0000FF;  // red, as a colour value
+  slots[2] = 0x563412;  // RRGGBB 123456
+  slots[3] = 0xFF0000;  // blue
+  EXPECT_EQ(CustomSlotKey(15), "ColorP");
+  EXPECT_EQ(CustomColourEntries(slots),
+            std::vector<ColourEntry>({{"ColorA", "FF0000"}, {"ColorC", "123456"}, {"ColorD", "0000FF"}}));
 }
 
 }  // namespace

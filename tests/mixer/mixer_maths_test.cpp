@@ -40,21 +40,19 @@ TEST(MixerMaths, NudgesWrapAroundTheirRanges) {
   for (const auto& c : level) EXPECT_EQ(NudgeLevel(c.p, c.up), c.after) << c.p;
 }
 
-TEST(MixerMaths, ActiveColourTextsAndGrey) {
-  const ActiveColour c = ComputeActiveColour(255, 128, 0, 0);
-  EXPECT_EQ(c.hexRGBText, "FF8000");
-  EXPECT_EQ(c.decimalRGBText, "16744448");
-  EXPECT_EQ(c.hexBGRText, "0080FF");
-  EXPECT_EQ(c.value, 33023);
-  EXPECT_EQ(c.grey, 128);
+TEST(MixerMaths, TheValueFieldInEachNotation) {
+  const ActiveColour c(255, 128, 0, 0);
   NotationSwitches s;
   EXPECT_EQ(HexHTMLText(c, s), "FF8000");
   s.bgr = true;
+  EXPECT_EQ(HexHTMLText(c, s), "0080FF");
   s.hexadecimal = false;
   EXPECT_EQ(HexHTMLText(c, s), "33023");
+  s.bgr = false;
+  EXPECT_EQ(HexHTMLText(c, s), "16744448");
   s.html = true;
   EXPECT_EQ(HexHTMLText(c, s), "COLOR=\"#FF8000\"");
-  EXPECT_EQ(ComputeActiveColour(0, 0, 0, 50).hexRGBText, "808080");
+  EXPECT_EQ(HexHTMLText(ActiveColour(255, 0, 0), s), "COLOR=\"Red\"");
 }
 
 TEST(BasePalette, PixelsRunTheOtherTwoComponentsInStepsOfFour) {

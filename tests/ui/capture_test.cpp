@@ -5,10 +5,10 @@
 #include <QElapsedTimer>
 #include <QTabWidget>
 
-#include "app/controls/colour_panel.h"
-#include "app/controls/image_box.h"
-#include "app/controls/speed_button.h"
-#include "app/popup_ext.h"
+#include "widgets/colour_panel.h"
+#include "widgets/image_box.h"
+#include "widgets/speed_button.h"
+#include "widgets/popup_ext.h"
 #include "capture/hot_key.h"
 #include "capture/tform2.h"
 #include "colour/notations.h"
@@ -36,7 +36,7 @@ class CaptureTest : public WindowTest {
     QTest::mouseRelease(Button(), b);
   }
   void CaptureOn() {
-    if (!form->CaptureActive()) Release(Qt::RightButton);
+    if (!form->Capture().CaptureActive()) Release(Qt::RightButton);
   }
   void PointAt(int x, int y) {
     services.screen.cursor = QPoint(x, y);
@@ -52,12 +52,12 @@ TEST_F(CaptureTest, TheRightButtonSwitchesCaptureAndTheHintFollows) {
   EXPECT_EQ(Hint(), "Snap photo of desktop.\nRight click for active\npixel capture.");
   EXPECT_FALSE(Item("ZoomViewOnOff1")->isEnabled());
   Release(Qt::RightButton);
-  EXPECT_TRUE(form->CaptureActive());
+  EXPECT_TRUE(form->Capture().CaptureActive());
   EXPECT_TRUE(Item("ZoomViewOnOff1")->isEnabled());
   EXPECT_EQ(Hint(), "Pixel colour extractor.(ALT+F8)\nRight click for desktop\nphoto capture.");
   Item("ZoomViewOnOff1")->setChecked(true);
   Release(Qt::RightButton);
-  EXPECT_FALSE(form->CaptureActive());
+  EXPECT_FALSE(form->Capture().CaptureActive());
   EXPECT_TRUE(Item("ZoomViewOnOff1")->isChecked());  // the check mark stays
   EXPECT_EQ(Hint(), "Snap photo of desktop.\nRight click for active\npixel capture.");
 }
@@ -105,10 +105,10 @@ TEST_F(CaptureTest, ChangingTheKeyWhileCaptureIsOffKeepsTheSnapshotHint) {
 
 TEST_F(CaptureTest, StoredKeyIndicesOutsideTheMenuChangeNothing) {
   for (int bad : {0, 25}) {
-    form->CheckHotKeyItem(bad);
+    form->Capture().CheckHotKeyItem(bad);
     EXPECT_TRUE(Item("F81")->isChecked()) << bad;
   }
-  form->CheckHotKeyItem(15);
+  form->Capture().CheckHotKeyItem(15);
   EXPECT_TRUE(Item("NumPad51")->isChecked());
   EXPECT_FALSE(Item("F81")->isChecked());
 }
@@ -255,7 +255,7 @@ TEST_F(CaptureTest, TheColourDialogSetsTheColourAndOffersItsCustomColours) {
             std::vector<ColourEntry>({{"ColorA", "FF0000"}, {"ColorC", "123456"}, {"ColorD", "0000FF"}}));
   EXPECT_EQ(Find<ColourListView>("CustomColourListBox")->currentIndex().row(), 2);
   EXPECT_FALSE(Find<QTabWidget>("PageControl1")->isHidden());
-  EXPECT_EQ(form->CustomColours(), CustomColourSlots{});
+  EXPECT_EQ(form->Snapshots().CustomColours(), CustomColourSlots{});
   EXPECT_EQ(Label("ColourListTotalLabel"), "Total:3");
 }
 

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/controls/colour_panel.h"
-#include "app/controls/shape_box.h"
-#include "app/controls/speed_button.h"
-#include "app/popup_ext.h"
+#include "widgets/colour_panel.h"
+#include "widgets/shape_box.h"
+#include "widgets/speed_button.h"
+#include "widgets/popup_ext.h"
 #include "colourlist/change_colour_name_dialogue.h"
 #include "colourlist/colour_list_view.h"
 #include "window_fixture.h"
@@ -179,11 +179,11 @@ TEST_F(ColourListTest, DraggingTheCurrentEntryBelowTheLastMovesItToTheEnd) {
   ThreeEntries();
   SelectOnly({0});
   const QRect last = ListBox()->visualRect(ListBox()->model()->index(2, 0));
-  form->CustomColourListBoxDragDrop(ListBox(), QPoint(5, last.bottom() + 20), {});
+  form->ListPane().CustomColourListBoxDragDrop(ListBox(), QPoint(5, last.bottom() + 20), {});
   EXPECT_EQ(Values(), V({"00FF00", "0000FF", "FF0000"}));
   SelectOnly({2});
   const QRect first = ListBox()->visualRect(ListBox()->model()->index(0, 0));
-  form->CustomColourListBoxDragDrop(ListBox(), first.center(), {});
+  form->ListPane().CustomColourListBoxDragDrop(ListBox(), first.center(), {});
   EXPECT_EQ(Values(), V({"FF0000", "00FF00", "0000FF"}));
   Menu("UndoLastChange1");  // nothing to undo: moves take no snapshot, the last indexing did
   EXPECT_EQ(Values(), V({"FF0000", "00FF00"}));
@@ -227,7 +227,7 @@ TEST_F(ColourListTest, RenamingFiltersTheNameAndCanBeUndone) {
   EXPECT_EQ(dialog->Label2->text(), "FF0000");
   EXPECT_EQ(dialog->ChangeColourNameEdit->selectedText(), "FF0000");
   EXPECT_FALSE(form->isEnabled());
-  form->IndexColour();  // indexing waits while the dialog is open
+  form->ListPane().IndexColour();  // indexing waits while the dialog is open
   EXPECT_EQ(form->List().Count(), 1u);
   QTest::keyClicks(dialog->ChangeColourNameEdit, "Red [hot], caf");
   dialog->ChangeColourNameEdit->insert(QString::fromUtf8("\u00E9"));  // as typed: at the caret

@@ -6,7 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/services.h"
+#include "capture/platform/desktop.h"
+#include "widgets/services.h"
 
 namespace tintora::testing {
 

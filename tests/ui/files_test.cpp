@@ -5,7 +5,7 @@
 #include <QProgressBar>
 #include <QTabWidget>
 
-#include "app/controls/speed_button.h"
+#include "widgets/speed_button.h"
 #include "colourlist/colour_list_view.h"
 #include "support/printers.h"
 #include "window_fixture.h"
@@ -23,14 +23,14 @@ class FilesTest : public WindowTest {
   }
   TForm1::SaveOutcome Save(const QString& path, int type = 1) {
     services.fileAnswers.push_back(FileDialogAnswer{path, type});
-    return form->FileSaveAs1Execute();
+    return form->Files().FileSaveAs1Execute();
   }
   std::vector<ColourEntry> Entries() { return form->List().Entries(); }
   void MakeRedSky() {
     SetRgb(255, 0, 0);
-    form->IndexColour();
+    form->ListPane().IndexColour();
     SetRgb(0x87, 0xCE, 0xEB);
-    form->IndexColour();
+    form->ListPane().IndexColour();
     form->ChangeColourNameDialogue();
   }
   using E = std::vector<ColourEntry>;
@@ -67,7 +67,7 @@ TEST_F(FilesTest, LoadingIntoAnEmptyListAsksNothing) {
             QStringList({"Colour Data - (Tintora) (*.CDT)", "Colour List - (Match head) (*.LST)",
                          "Adobe Colour Swatch v0 - v2  (*.ACO)"}));
   // Saved again, the file is byte for byte the same.
-  EXPECT_EQ(form->SaveDialogFileName(), path);
+  EXPECT_EQ(form->Files().SaveDialogFileName(), path);
   const QString copy = QString::fromStdString((scratch->Path() / "copy.cdt").string());
   Save(copy);
   EXPECT_EQ(ReadFile(copy), kRedSky);
@@ -84,15 +84,15 @@ TEST_F(FilesTest, LoadingAgainAppendsOrReplaces) {
   services.answers = {MessageAnswer::No, MessageAnswer::No};
   Load(path);
   EXPECT_EQ(form->List().Count(), 2u);
-  EXPECT_EQ(form->SaveDialogFileName(), path);
+  EXPECT_EQ(form->Files().SaveDialogFileName(), path);
 }
 
 TEST_F(FilesTest, TheLstExampleAndTheNameItProposesForSaving) {
   const QString path = WriteFile("colours.lst", "Name=Black\r\nColor=0\r\nName=White\r\nColor=16777215\r\n");
   Load(path, 2);
   EXPECT_EQ(Entries(), E({{"Black", "000000"}, {"White", "FFFFFF"}}));
-  EXPECT_EQ(form->SaveDialogFileName(), "colours.CDT");
-  EXPECT_EQ(form->SaveDialogFilterIndex(), 1);
+  EXPECT_EQ(form->Files().SaveDialogFileName(), "colours.CDT");
+  EXPECT_EQ(form->Files().SaveDialogFilterIndex(), 1);
   EXPECT_EQ(Find<QLabel>("FileNameLabel")->toolTip(), path);
 }
 
@@ -158,7 +158,7 @@ TEST_F(FilesTest, AFileThatDoesNotExist) {
 TEST_F(FilesTest, TheTypeChangeRuleRewritesTheFileNameBox) {
   MakeRedSky();
   services.fileAnswers.push_back(std::nullopt);
-  form->FileSaveAs1Execute();
+  form->Files().FileSaveAs1Execute();
   const FileDialogRequest request = services.fileRequests.back();
   ASSERT_TRUE(request.typeChange);
   EXPECT_EQ(request.typeChange("/home/me/mylist.cdt", 2), "mylist.htm");
@@ -179,7 +179,7 @@ TEST_F(FilesTest, AFailedSaveSaysWhyAndKeepsEverything) {
   const QString path = QString::fromStdString((scratch->Path() / "keep.cdt").string());
   ASSERT_EQ(Save(path), TForm1::SaveOutcome::Saved);
   SetRgb(1, 1, 1);
-  form->IndexColour();
+  form->ListPane().IndexColour();
   // A folder standing where the file should go makes the write fail.
   const QString blocked = QString::fromStdString((scratch->Path() / "folder.cdt").string());
   std::filesystem::create_directory(blocked.toStdString());
@@ -197,7 +197,7 @@ TEST_F(FilesTest, AFailedSaveSaysWhyAndKeepsEverything) {
 
 TEST_F(FilesTest, SavingAnEmptyListWritesNoFile) {
   const QString path = QString::fromStdString((scratch->Path() / "empty.cdt").string());
-  EXPECT_EQ(form->FileSaveAs1Accept(path, 1), TForm1::SaveOutcome::NothingToSave);
+  EXPECT_EQ(form->Files().FileSaveAs1Accept(path, 1), TForm1::SaveOutcome::NothingToSave);
   EXPECT_EQ(ReadFile(path), "<missing>");
   EXPECT_TRUE(Find<QWidget>("ProgressPanel")->isHidden());
   QTest::mouseClick(Find<SpeedButton>("SaveSpeedButton"), Qt::LeftButton);
@@ -217,11 +217,11 @@ TEST_F(FilesTest, DroppedFilesOpenInTurnAndAcoIsDispatched) {
   const QString b = WriteFile("b.CDT", "{B}[BBBBBB]\r\n");
   const QString txt = WriteFile("notes.txt", "{T}[000000]\r\n");
   services.answers = {MessageAnswer::Yes};  // append b to a
-  form->WMDropFiles({a, txt, b});
+  form->Files().WMDropFiles({a, txt, b});
   EXPECT_EQ(Entries(), E({{"A", "AAAAAA"}, {"B", "BBBBBB"}}));
   const QString aco = WriteFile("swatches.aco", std::string("\x00\x01\x00\x00", 4));
   services.answers = {MessageAnswer::Yes};
-  form->WMDropFiles({aco});
+  form->Files().WMDropFiles({aco});
   EXPECT_EQ(services.messages.back().text, "Load:\r\n\r\nWould you like to append to your current list?");
 }
 

@@ -8,10 +8,10 @@
 #include <QTimer>
 
 #include "app/about_box.h"
-#include "app/controls/image_box.h"
-#include "app/popup_ext.h"
+#include "widgets/image_box.h"
+#include "widgets/popup_ext.h"
 #include "app/splash_screen.h"
-#include "app/tform9.h"
+#include "settings/tform9.h"
 #include "capture/tform2.h"
 #include "colourizer/tform8.h"
 #include "colourlist/change_colour_name_dialogue.h"
@@ -96,10 +96,10 @@ TEST_F(FrameTest, APopupSuspendsStayOnTopWhileItIsUp) {
 TEST_F(FrameTest, TheTickKeepsTheWindowOnTopOnlyWhenNotSuspended) {
   ClickImage("OnTopImage");
   const int before = services.keepOnTopCalls;
-  form->SuspendOnTop();
+  form->OnTop().SuspendOnTop();
   form->Timer1Timer();
   EXPECT_EQ(services.keepOnTopCalls, before);
-  form->RestoreOnTop();
+  form->OnTop().RestoreOnTop();
   form->Timer1Timer();
   const bool mainActive = QApplication::activeWindow() == form.get();
   EXPECT_EQ(services.keepOnTopCalls, before + (mainActive ? 0 : 1));

@@ -5,11 +5,11 @@
 #include <QSpinBox>
 #include <QToolButton>
 
-#include "app/controls/colour_panel.h"
-#include "app/controls/image_box.h"
-#include "app/controls/shape_box.h"
-#include "app/ini_file.h"
-#include "app/popup_ext.h"
+#include "widgets/colour_panel.h"
+#include "widgets/image_box.h"
+#include "widgets/shape_box.h"
+#include "settings/ini_file.h"
+#include "widgets/popup_ext.h"
 #include "colour/notations.h"
 #include "harmony/harmony.h"
 #include "harmony/tform10.h"

@@ -3,8 +3,8 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
-#include "app/controls/colour_panel.h"
-#include "app/controls/image_box.h"
+#include "widgets/colour_panel.h"
+#include "widgets/image_box.h"
 #include "colour/hsv.h"
 #include "window_fixture.h"
 
@@ -50,8 +50,9 @@ TEST_F(HsMixerTest, MovingHueChangesTheRgbBarsOnceAndKeepsTheExactSliders) {
   const std::string hex = HSVtoRGBHEX(200, 0.75L, 200);
   EXPECT_EQ(Value().toStdString(), hex);
   EXPECT_LE(TForm1Probe::PropagationCount(*form) - before, 3);  // at most once per RGB bar
-  EXPECT_FALSE(TForm1Probe::UpdatingMixer(*form));
-  EXPECT_FALSE(TForm1Probe::UpdatingHS(*form));
+  SetRgb(255, 0, 0);  // the RGB side moves the mixer again afterwards
+  EXPECT_EQ(Slider("HueTrackBar")->value(), 0);
+  EXPECT_EQ(Text("HueEdit"), "0" + kDeg);
 }
 
 TEST_F(HsMixerTest, Hue360IsRedAgain) {
@@ -156,7 +157,7 @@ TEST_F(HsMixerTest, HsiDistortionTurnsTheCalculatePanelRed) {
 TEST_F(HsMixerTest, TheMixerFloatsUncloseableAndDocksBack) {
   QWidget* mixer = Find<QWidget>("HSIMixerPanel");
   QWidget* dock = Find<QWidget>("HSIDockPanel");
-  form->UndockMixer(QPoint(100, 100));
+  form->HsMixer().UndockMixer(QPoint(100, 100));
   ASSERT_TRUE(TForm1Probe::MixerFloating(*form));
   QWidget* window = mixer->window();
   EXPECT_EQ(window->windowTitle(), "HSI Mixer");
@@ -166,7 +167,7 @@ TEST_F(HsMixerTest, TheMixerFloatsUncloseableAndDocksBack) {
   Slider("HueTrackBar")->setValue(50);  // still works while floating
   EXPECT_EQ(Text("HueEdit"), "50" + kDeg);
   form->Timer1Timer();
-  form->HSIDockPanelDockDrop();
+  form->HsMixer().HSIDockPanelDockDrop();
   EXPECT_FALSE(TForm1Probe::MixerFloating(*form));
   EXPECT_EQ(mixer->parentWidget(), dock);
   EXPECT_EQ(mixer->geometry(), QRect(0, 0, 369, 108));

@@ -2,10 +2,10 @@
 #include <QAction>
 #include <QCheckBox>
 
-#include "app/controls/colour_panel.h"
-#include "app/controls/image_box.h"
-#include "app/controls/speed_button.h"
-#include "app/popup_ext.h"
+#include "widgets/colour_panel.h"
+#include "widgets/image_box.h"
+#include "widgets/speed_button.h"
+#include "widgets/popup_ext.h"
 #include "colour/notations.h"
 #include "window_fixture.h"
 
@@ -45,8 +45,8 @@ TEST_F(SelectorTest, TrayPanelsPreviewOnHoverAndCommitOnClick) {
 }
 
 TEST_F(SelectorTest, InvalidColoursNeverReachTheSelector) {
-  form->ColourSelectorUpdate(0x123456);
-  for (long long bad : {-1LL, 0x1000000LL, 0xFFFFFFFFLL}) form->ColourSelectorUpdate(bad);
+  form->Selection().ColourSelectorUpdate(0x123456);
+  for (long long bad : {-1LL, 0x1000000LL, 0xFFFFFFFFLL}) form->Selection().ColourSelectorUpdate(bad);
   EXPECT_EQ(Panel("ColourSelectorPanel")->Colour(), 0x123456);
   EXPECT_EQ(Text("ColourSelectorEdit"), "563412");
 }
@@ -55,7 +55,7 @@ TEST_F(SelectorTest, RetrieveAllAsWebsafeSnapsWhatTheSelectorShows) {
   PickMenuItem("RetreiveAllAsWebsafe1");
   QTest::mousePress(Panel("ColourSelectorPanel"), Qt::RightButton, {}, QPoint(3, 3));
   EXPECT_FALSE(Find<ImageBox>("WebSafeImage")->isHidden());
-  form->ColourSelectorUpdate(ColourFromRgb(0x12, 0x34, 0x56));
+  form->Selection().ColourSelectorUpdate(ColourFromRgb(0x12, 0x34, 0x56));
   EXPECT_EQ(Text("ColourSelectorEdit"), "003366");
   QTest::mouseClick(Panel("ColourSelectorPanel"), Qt::LeftButton);
   EXPECT_EQ(Value(), "003366");

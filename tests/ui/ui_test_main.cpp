@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
-#include "app/popup_ext.h"
+#include "widgets/popup_ext.h"
 #include "app/tintora_style.h"
 #include "window_fixture.h"
 

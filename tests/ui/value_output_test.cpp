@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/controls/colour_panel.h"
+#include "widgets/colour_panel.h"
 #include "window_fixture.h"
 
 namespace tintora::testing {

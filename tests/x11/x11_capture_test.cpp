@@ -12,6 +12,7 @@
 #include "app/application.h"
 #include "app/tform1.h"
 #include "app/tintora_style.h"
+#include "capture/pixel_capture.h"
 #include "support/temp_dir.h"
 #include "ui/fake_services.h"
 
@@ -90,7 +91,7 @@ class X11CaptureTest : public ::testing::Test {
 
 TEST_F(X11CaptureTest, TheHotKeyTakesThePixelUnderThePointer) {
   ASSERT_TRUE(services.HotKey().CanGrabHotKey());
-  form->PixelCaptureToggler();
+  form->Capture().PixelCaptureToggler();
   MovePointer(1000, 700);
   form->Timer1Timer();  // reads the pixel, and grabs Alt+F8
   EXPECT_EQ(Selector(), "3366CC");
@@ -101,7 +102,7 @@ TEST_F(X11CaptureTest, TheHotKeyTakesThePixelUnderThePointer) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return Value() == "3366CC"; }, 3000)) << Value().toStdString();
 
   // Capture off: the same key does nothing.
-  form->PixelCaptureToggler();
+  form->Capture().PixelCaptureToggler();
   form->findChild<QSlider*>("RedTrackBar")->setValue(1);
   Xdotool({"key", "alt+F8"});
   QTest::qWait(300);

@@ -1,0 +1,111 @@
+// The frame of the main window: its panes and pages, the basic/advanced switch, stay-on-top
+// with its glyph, the about box and splash window, hints and help, the developers' data box,
+// and the questions at closing.
+#pragma once
+
+#include <memory>
+
+#include <QObject>
+
+class QGroupBox;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+namespace tintora {
+
+class ColourListModel;
+class DebugPanel;
+class ImageBox;
+class ListSaver;
+class Services;
+class StayOnTop;
+class TAboutBox;
+class TForm9;
+class TSplashScreen;
+
+// The panes the other rooms build their controls into.
+struct FramePanes {
+  QGroupBox* ColourSelectGroupBox = nullptr;
+  QGroupBox* RGBValuesGroupBox = nullptr;
+  QWidget* ExternalColourSourcePanel = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  QWidget* RGBTabSheet = nullptr;
+  QWidget* TabSheet2 = nullptr;
+  QWidget* TabSheet1 = nullptr;
+  QWidget* TextColourizerTabSheet = nullptr;
+  QWidget* LinksTabSheet = nullptr;
+  QGroupBox* ColourViewerGroupBox = nullptr;
+  QGroupBox* ColourListGroupBox = nullptr;
+  QWidget* DonatePanel = nullptr;
+};
+
+// Builds the panes into the main window, in basic mode (only the top row shown).
+FramePanes BuildFramePanes(QWidget* window);
+
+class Frame : public QObject {
+  Q_OBJECT
+ public:
+  // The address of the maker's web page, shown on the about box.
+  static constexpr const char* kWebPageAddress = "https://tintora.org";
+
+  Frame(QWidget* window, const FramePanes& panes, std::unique_ptr<TAboutBox> about,
+        std::unique_ptr<TSplashScreen> splash,
+        std::unique_ptr<TForm9> defaultDirectory, ColourListModel& list, ListSaver& saver, StayOnTop& onTop,
+        Services& services);
+  ~Frame() override;
+
+  const FramePanes& Panes() const { return panes_; }
+  DebugPanel& Debug() const { return *DebugPanel_; }
+
+  // The frame's part of the start-up: the window fitted to its panes and centred on the
+  // screen, and its glyph.
+  void FormInitialize();
+  // Whether the settings ask for stay-on-top at start.
+  bool OnTopAtStart() const { return OnTopAtStart_; }
+  // The first activation shows the splash again.
+  void FormActivate();
+  bool FormCloseQuery();
+  // False when the list the user wanted saved could not be saved: the window stays open.
+  bool FormClose();
+
+  void OnTopToggler();
+  void BasicAdvancedShowHide();
+  // The advanced panes, should they be hidden (the list must be in view).
+  void ShowAdvancedPanes();
+  void ToggleDebugButton();
+  void MultiLineHintInit();
+  void RunHelp();
+  // Heartbeat steps: the window back on top unless paused or one of our own windows is in
+  // front by right; and off top once the mode is off.
+  void KeepOnTop();
+
+  TAboutBox* AboutBox() const { return about_.get(); }
+  TSplashScreen* SplashScreen() const { return splash_.get(); }
+  TForm9* Form9() const { return form9_.get(); }
+
+ private:
+  void BuildIcons();
+  void FitToVisiblePanes();
+  void HelpImageClick();
+
+  QWidget* window_;
+  std::unique_ptr<TAboutBox> about_;
+  std::unique_ptr<TSplashScreen> splash_;
+  std::unique_ptr<TForm9> form9_;
+  ColourListModel& list_;
+  ListSaver& saver_;
+  StayOnTop& onTop_;
+  Services& services_;
+  FramePanes panes_;
+  bool OnTopAtStart_ = false;
+
+  ImageBox* ExpandImage = nullptr;
+  ImageBox* ToolImage = nullptr;
+  ImageBox* HelpImage = nullptr;
+  ImageBox* OnTopImage = nullptr;
+  QPushButton* DebugButton = nullptr;
+  DebugPanel* DebugPanel_ = nullptr;
+};
+
+}  // namespace tintora

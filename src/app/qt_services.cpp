@@ -1,0 +1,155 @@
+#include <algorithm>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+#include "app/qt_services.h"
+#include "widgets/colour_panel.h"
+
+namespace tintora {
+
+MessageAnswer QtServices::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                                      MessageButtons buttons) {
+  QMessageBox box(parent);
+  box.setWindowTitle(QApplication::applicationName());
+  // The texts carry Windows line breaks; the box wants plain ones.
+  QString shown = text;
+  shown.replace("\r\n", "\n");
+  box.setText(shown);
+  switch (icon) {
+    case MessageIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MessageIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MessageIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case MessageIcon::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case MessageIcon::None:
+      break;
+  }
+  switch (buttons) {
+    case MessageButtons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case MessageButtons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
+    case MessageButtons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  if (parent && (parent->windowFlags() & Qt::WindowStaysOnTopHint))
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return MessageAnswer::Yes;
+    case QMessageBox::No:
+      return MessageAnswer::No;
+    case QMessageBox::Ok:
+      return MessageAnswer::Ok;
+    case QMessageBox::Cancel:
+      return MessageAnswer::Cancel;
+    default:
+      return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
+             : buttons == MessageButtons::YesNo     ? MessageAnswer::No
+                                                    : MessageAnswer::Ok;
+  }
+}
+
+void QtServices::Beep(BeepKind) { QApplication::beep(); }
+
+void QtServices::SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+void QtServices::SetClipboardImage(const QImage& image) { QGuiApplication::clipboard()->setImage(image); }
+
+std::optional<QImage> QtServices::ClipboardImage() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (!data || !data->hasImage()) return std::nullopt;
+  QImage image = qvariant_cast<QImage>(data->imageData());
+  if (image.isNull()) return std::nullopt;
+  return image;
+}
+
+bool QtServices::OpenWithShell(const QString& target) {
+  const QUrl url =
+      target.contains("://") ? QUrl(target) : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
+  return QDesktopServices::openUrl(url);
+}
+
+void QtServices::KeepOnTop(QWidget* window) {
+  if (window && window->isVisible()) window->raise();
+}
+
+namespace {
+
+std::optional<FileDialogAnswer> RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
+  QFileDialog dialog(parent, request.title, request.folder);
+  // Qt's own dialog, so that picking another file type can rewrite the name as ours always did.
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFiles);
+  dialog.setNameFilters(request.filters);
+  const int index =
+      std::clamp(request.filterIndex, 1, static_cast<int>(std::max<qsizetype>(1, request.filters.size())));
+  if (!request.filters.isEmpty()) dialog.selectNameFilter(request.filters[index - 1]);
+  if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+  if (request.typeChange) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &request](const QString& filter) {
+                       const int k = static_cast<int>(request.filters.indexOf(filter)) + 1;
+                       const QStringList chosen = dialog.selectedFiles();
+                       const QString path = chosen.isEmpty() ? QString() : chosen.first();
+                       if (k >= 1) dialog.selectFile(request.typeChange(path, k));
+                     });
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return FileDialogAnswer{dialog.selectedFiles().first(),
+                          static_cast<int>(request.filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+}  // namespace
+
+std::optional<FileDialogAnswer> QtServices::OpenFileDialog(QWidget* parent,
+                                                           const FileDialogRequest& request) {
+  return RunFileDialog(parent, request, false);
+}
+
+std::optional<FileDialogAnswer> QtServices::SaveFileDialog(QWidget* parent,
+                                                           const FileDialogRequest& request) {
+  return RunFileDialog(parent, request, true);
+}
+
+std::optional<int> QtServices::ColourDialog(QWidget* parent, int initialColour,
+                                            CustomColourSlots& customSlots) {
+  // Qt's dialog has no "unset" slot; unset customSlots show white, and a slot still white afterwards
+  // counts as unset again.
+  for (int i = 0; i < 16; ++i)
+    QColorDialog::setCustomColor(i, customSlots[static_cast<std::size_t>(i)]
+                                        ? ToQColor(*customSlots[static_cast<std::size_t>(i)])
+                                        : QColor(Qt::white));
+  const QColor chosen =
+      QColorDialog::getColor(ToQColor(initialColour), parent, QString(), QColorDialog::DontUseNativeDialog);
+  for (int i = 0; i < 16; ++i) {
+    const int c = FromQColor(QColorDialog::customColor(i));
+    auto& slot = customSlots[static_cast<std::size_t>(i)];
+    if (slot || c != 0xFFFFFF) slot = c;
+  }
+  if (!chosen.isValid()) return std::nullopt;
+  return FromQColor(chosen);
+}
+
+}  // namespace tintora

@@ -1,0 +1,30 @@
+// The services on Qt and the real desktop: the program's own.
+#pragma once
+
+#include "capture/platform/desktop.h"
+#include "widgets/services.h"
+
+namespace tintora {
+
+class QtServices : public Services {
+ public:
+  MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                            MessageButtons buttons) override;
+  void Beep(BeepKind kind) override;
+  void SetClipboardText(const QString& text) override;
+  void SetClipboardImage(const QImage& image) override;
+  std::optional<QImage> ClipboardImage() override;
+  bool OpenWithShell(const QString& target) override;
+  void KeepOnTop(QWidget* window) override;
+  std::optional<FileDialogAnswer> OpenFileDialog(QWidget* parent, const FileDialogRequest& request) override;
+  std::optional<FileDialogAnswer> SaveFileDialog(QWidget* parent, const FileDialogRequest& request) override;
+  std::optional<int> ColourDialog(QWidget* parent, int initialColour,
+                                  CustomColourSlots& customSlots) override;
+  ScreenAccess& Screen() override { return desktop_.Screen(); }
+  GlobalHotKey& HotKey() override { return desktop_.HotKey(); }
+
+ private:
+  Desktop desktop_;
+};
+
+}  // namespace tintora

@@ -1,0 +1,198 @@
+#include "capture/pixel_capture.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCursor>
+#include <QWidget>
+
+#include "capture/capture_maths.h"
+#include "capture/hot_key.h"
+#include "capture/platform/global_hot_key.h"
+#include "capture/platform/screen_access.h"
+#include "colour/notations.h"
+#include "widgets/colour_selection.h"
+#include "widgets/debug_panel.h"
+#include "widgets/guarded.h"
+#include "widgets/image_box.h"
+#include "widgets/make.h"
+#include "widgets/popup_ext.h"
+#include "widgets/services.h"
+#include "widgets/speed_button.h"
+#include "widgets/stay_on_top.h"
+
+namespace tintora {
+
+namespace {
+
+const char* const kNoScreenAccess =
+    "\r\nThis desktop does not let programs\r\nread the screen (Wayland), so\r\nthere is nothing to capture.";
+const char* const kNoHotKey = "\r\nThis desktop gives programs no\r\nglobal hot key.";
+
+QString WindowsText(const std::string& s) {
+  QString t = QString::fromStdString(s);
+  t.replace("\r\n", "\n");
+  return t;
+}
+
+}  // namespace
+
+PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window, ColourSelection& selection,
+                           DebugPanel& debug, StayOnTop& onTop, Services& services)
+    : window_(window), selection_(selection), debug_(debug), services_(services) {
+  CaptureDesktopSpeedButton = Make<SpeedButton>(sources, "CaptureDesktopSpeedButton", {4, 4, 28, 28});
+  CaptureDesktopSpeedButton->SetGlyph(QPixmap(":/glyphs/camera.png"));
+  ZoomImage = Make<ImageBox>(zoomHost, "ZoomImage", {7, 7, 49, 50});
+  ZoomImage->hide();
+
+  TPopupExt* menu = ActivePixHotKeyPopupExt = MakePopup(sources, "ActivePixHotKeyPopupExt", onTop);
+  Shift1 = menu->AddItem("Shift1", "Shift+", true);
+  Ctrl1 = menu->AddItem("Ctrl1", "Ctrl+", true);
+  Alt1 = menu->AddItem("Alt1", "Alt+", true);
+  Alt1->setChecked(true);
+  menu->addSeparator();
+  auto* keys = new QActionGroup(this);
+  keys->setExclusive(true);
+  for (std::size_t i = 0; i < HotKeyItems().size(); ++i) {
+    const HotKeyItem& item = HotKeyItems()[i];
+    if (item.settingsIndex == 10) menu->addSeparator();  // the number pad
+    hotKeyItems_[i] = menu->AddItem(item.name, item.caption, true);
+    keys->addAction(hotKeyItems_[i]);
+  }
+  hotKeyItems_[5]->setChecked(true);  // F8
+
+  auto zoomItem = [zoomHost](const char* name, const char* caption) {
+    auto* a = new QAction(caption, zoomHost);
+    a->setObjectName(name);
+    a->setCheckable(true);
+    return a;
+  };
+  ZoomViewOnOff1 = zoomItem("ZoomViewOnOff1", "Zoom View On/Off");
+  ZoomViewOnOff1->setEnabled(false);
+  ZoomX21 = zoomItem("ZoomX21", "Zoom x2");
+  ZoomX41 = zoomItem("ZoomX41", "Zoom x4");
+  auto* zoom = new QActionGroup(this);
+  zoom->addAction(ZoomX21);
+  zoom->addAction(ZoomX41);
+  ZoomX41->setChecked(true);
+
+  Link(CaptureDesktopSpeedButton, &SpeedButton::MouseUp, this,
+       [this](Qt::MouseButton b) { CaptureDesktopSpeedButtonMouseUp(b); });
+  for (QAction* a : {Shift1, Ctrl1, Alt1}) Link(a, &QAction::triggered, this, [this](bool) { SetupHotkeys(); });
+  for (QAction* a : hotKeyItems_)
+    Link(a, &QAction::triggered, this, [this, a](bool) {
+      a->setChecked(true);
+      SetupHotkeys();
+    });
+  services_.HotKey().SetHandler([this] { Guarded([this] { HotKeyPressed(); }); });
+}
+
+PixelCapture::~PixelCapture() {
+  // Every key we held is given back when the program ends.
+  services_.HotKey().SetHandler(nullptr);
+  services_.HotKey().Unregister();
+}
+
+QList<QAction*> PixelCapture::ZoomActions() const { return {ZoomViewOnOff1, ZoomX21, ZoomX41}; }
+
+// ---------------------------------------------------------------- hot keys
+
+void PixelCapture::DeskTopPixelCaptInit() {
+  SetupHotkeys();
+  ZoomBitmap = QImage(kZoomBlock, kZoomBlock, QImage::Format_RGB32);
+}
+
+void PixelCapture::SetupHotkeys() {
+  PixelCaptureHintDisplay();
+  HotKeyModifiers = tintora::HotKeyModifiers(Shift1->isChecked(), Ctrl1->isChecked(), Alt1->isChecked());
+  HotKeyVirtualKey = 0;
+  for (std::size_t i = 0; i < HotKeyItems().size(); ++i)
+    if (hotKeyItems_[i]->isChecked()) HotKeyVirtualKey = HotKeyItems()[i].virtualKey;
+}
+
+void PixelCapture::CheckHotKeyItem(int settingsIndex) {
+  const int item = HotKeyItemForSettingsIndex(settingsIndex);
+  if (item >= 0) hotKeyItems_[item]->setChecked(true);
+}
+
+void PixelCapture::PixelCaptureHintDisplay() {
+  if (!PixelCaptureActive) return;
+  std::array<bool, 19> checked{};
+  for (std::size_t i = 0; i < checked.size(); ++i) checked[i] = hotKeyItems_[i]->isChecked();
+  QString hint =
+      WindowsText(PixelCaptureHint(Shift1->isChecked(), Ctrl1->isChecked(), Alt1->isChecked(), checked));
+  // Say so plainly where the desktop will not play along, rather than failing in silence.
+  if (!services_.Screen().CanReadScreen()) hint += WindowsText(kNoScreenAccess);
+  if (!services_.HotKey().CanGrabHotKey()) hint += WindowsText(kNoHotKey);
+  CaptureDesktopSpeedButton->setToolTip(hint);
+}
+
+void PixelCapture::PixelCaptureToggler() {
+  PixelCaptureActive = !PixelCaptureActive;
+  ZoomViewOnOff1->setEnabled(PixelCaptureActive);
+  CaptureDesktopSpeedButton->SetGlyph(QPixmap(PixelCaptureActive ? ":/glyphs/eyedropper.png" : ":/glyphs/camera.png"));
+  if (PixelCaptureActive) {
+    PixelCaptureHintDisplay();
+  } else {
+    CaptureDesktopSpeedButton->setToolTip(WindowsText(kSnapshotHint));
+  }
+}
+
+void PixelCapture::HotKeyPressed() {
+  if (PixelCaptureActive) selection_.SetColourSelection();
+}
+
+void PixelCapture::HoldHotKey() { services_.HotKey().Register(HotKeyModifiers, HotKeyVirtualKey); }
+
+void PixelCapture::CaptureDesktopSpeedButtonMouseUp(Qt::MouseButton button) {
+  if (button == Qt::RightButton) {
+    PixelCaptureToggler();
+  } else if (PixelCaptureActive) {
+    ActivePixHotKeyPopupExt->Popup(QCursor::pos());
+  } else {
+    emit SnapshotRequested();
+  }
+}
+
+// ---------------------------------------------------------------- the heartbeat's capture
+
+void PixelCapture::CaptureTick() {
+  if (!PixelCaptureActive) return;
+  const QPoint p = services_.Screen().CursorPos();
+  const QRect f = window_->frameGeometry();
+  if (InsideBounds(p.x(), p.y(), f.left(), f.top(), f.width(), f.height()) && window_->isActiveWindow()) {
+    if (ZoomImage->isVisible()) ZoomImage->hide();
+    return;
+  }
+  // A read that fails this tick is simply tried again on the next.
+  try {
+    if (ZoomViewOnOff1->isChecked()) {
+      ZoomRead(p);
+    } else {
+      PlainRead(p);
+    }
+  } catch (...) {
+  }
+}
+
+void PixelCapture::PlainRead(QPoint p) {
+  if (debug_.isVisible()) debug_.ShowMouse(p);
+  selection_.ColourSelectorUpdate(services_.Screen().PixelAt(p));
+}
+
+void PixelCapture::ZoomRead(QPoint p) {
+  if (ZoomImage->isHidden()) ZoomImage->show();
+  const int size = ZoomX21->isChecked() ? 2 * kZoomBlock : kZoomBlock;
+  const int c = ZoomCentre(size);
+  QImage block = services_.Screen().GrabRect(QRect(p.x() - c, p.y() - c, size, size));
+  if (block.isNull()) return;
+  ZoomBitmap = block.convertToFormat(QImage::Format_RGB32);
+  MarkZoomCentre(std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(ZoomBitmap.bits()),
+                                          static_cast<std::size_t>(size) * size),
+                 size);
+  const QRgb centre = ZoomBitmap.pixel(c, c);
+  selection_.ColourSelectorUpdate(ColourFromRgb(qRed(centre), qGreen(centre), qBlue(centre)));
+  ZoomImage->SetPicture(ZoomBitmap.scaled(kZoomShown, kZoomShown, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+  ZoomImage->repaint();
+}
+
+}  // namespace tintora

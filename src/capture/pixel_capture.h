@@ -1,0 +1,80 @@
+// Active pixel capture: the capture button, the hot-key menu, and the heartbeat's reading of
+// the pixel under the mouse into the colour selector, plain or magnified. The hot key commits
+// the colour the last reading showed.
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+
+class QAction;
+class QActionGroup;
+class QWidget;
+
+namespace tintora {
+
+class ColourSelection;
+class DebugPanel;
+class ImageBox;
+class Services;
+class SpeedButton;
+class StayOnTop;
+class TPopupExt;
+
+class PixelCapture : public QObject {
+  Q_OBJECT
+ public:
+  // `sources`: the panel for the capture button; `zoomHost`: where the magnified view shows;
+  // `window`: the main window, over which nothing is read while it is active.
+  PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window, ColourSelection& selection,
+               DebugPanel& debug, StayOnTop& onTop, Services& services);
+  ~PixelCapture() override;
+
+  void DeskTopPixelCaptInit();
+  void SetupHotkeys();
+  void PixelCaptureToggler();
+  void PixelCaptureHintDisplay();
+  // The capture hot key was pressed.
+  void HotKeyPressed();
+  // Checks the key item a stored settings index names; 0 and values above 19 change nothing.
+  void CheckHotKeyItem(int settingsIndex);
+  bool CaptureActive() const { return PixelCaptureActive; }
+  // The zoom items of the colour selector's menu.
+  QList<QAction*> ZoomActions() const;
+
+  // Heartbeat steps: the hot key is held whatever the capture state (asking again for the
+  // combination already held costs nothing), and the pixel under the mouse is read.
+  void HoldHotKey();
+  void CaptureTick();
+
+ signals:
+  // A left click on the capture button while capture is off.
+  void SnapshotRequested();
+
+ private:
+  void CaptureDesktopSpeedButtonMouseUp(Qt::MouseButton button);
+  void PlainRead(QPoint cursor);
+  void ZoomRead(QPoint cursor);
+
+  QWidget* window_;
+  ColourSelection& selection_;
+  DebugPanel& debug_;
+  Services& services_;
+  bool PixelCaptureActive = false;
+  unsigned HotKeyModifiers = 0;
+  unsigned HotKeyVirtualKey = 0;
+  QImage ZoomBitmap;
+
+  SpeedButton* CaptureDesktopSpeedButton = nullptr;
+  ImageBox* ZoomImage = nullptr;
+  TPopupExt* ActivePixHotKeyPopupExt = nullptr;
+  QAction* Shift1 = nullptr;
+  QAction* Ctrl1 = nullptr;
+  QAction* Alt1 = nullptr;
+  QAction* hotKeyItems_[19] = {};
+  QAction* ZoomViewOnOff1 = nullptr;
+  QAction* ZoomX21 = nullptr;
+  QAction* ZoomX41 = nullptr;
+};
+
+}  // namespace tintora

@@ -1,0 +1,139 @@
+#include "capture/snapshots.h"
+
+#include <QAction>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "capture/platform/screen_access.h"
+#include "capture/tform2.h"
+#include "widgets/colour_selection.h"
+#include "widgets/cursors.h"
+#include "widgets/guarded.h"
+#include "widgets/image_box.h"
+#include "widgets/make.h"
+#include "widgets/popup_ext.h"
+#include "widgets/services.h"
+#include "widgets/speed_button.h"
+#include "widgets/stay_on_top.h"
+
+namespace tintora {
+
+namespace {
+
+// Waits while the window system's messages are still handled, so handlers may run inside.
+void Delay(int milliseconds) {
+  if (milliseconds <= 0) return;
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+}  // namespace
+
+Snapshots::Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<TForm2> shot,
+                     ColourSelection& selection, StayOnTop& onTop, Services& services)
+    : window_(window),
+      form2_(std::move(shot)),
+      selection_(selection),
+      onTop_(onTop),
+      services_(services) {
+  CopyFromClipSpeedButton = Make<SpeedButton>(sources, "CopyFromClipSpeedButton", {4, 40, 28, 28},
+                                              "Get image from clipboard (if available)");
+  CopyFromClipSpeedButton->SetGlyph(QPixmap(":/glyphs/clipboard.png"));
+  WinPaletteSpeedButton =
+      Make<SpeedButton>(sources, "WinPaletteSpeedButton", {4, 76, 28, 28}, "Open standard Colour Palette");
+  WinPaletteSpeedButton->SetGlyph(QPixmap(":/glyphs/palette.png"));
+  DesktopCapturePopupExt = MakePopup(sources, "DesktopCapturePopupExt", onTop);
+  QAction* copy = DesktopCapturePopupExt->AddItem("CopyToClipboard1", "Copy to Clipboard");
+  onTop.Follow(form2_.get(), false);
+
+  Link(CopyFromClipSpeedButton, &SpeedButton::clicked, this, [this](bool) { CopyFromClipSpeedButtonClick(); });
+  Link(WinPaletteSpeedButton, &SpeedButton::clicked, this, [this](bool) { WinPaletteSpeedButtonClick(); });
+  Link(copy, &QAction::triggered, this, [this](bool) { services_.SetClipboardImage(form2_->Picture()); });
+  form2_->SetMainBounds([this] { return window_->frameGeometry(); });
+  Link(form2_.get(), &TForm2::PointedAt, this, [this](QPoint p, bool click) { BMPPixelColourRetreive(p, click); });
+  Link(form2_.get(), &TForm2::MenuRequested, this, [this](QPoint global) { DesktopCapturePopupExt->Popup(global); });
+}
+
+Snapshots::~Snapshots() = default;
+
+void Snapshots::BMPPixelColourRetreive(QPoint pos, bool select) {
+  ImageBox* image = form2_->Image1;
+  image->setCursor(CustomCursor(selection_.SourceCursor()));
+  selection_.ColourSelectorUpdate(image->PixelColour(pos.x(), pos.y()));
+  if (select) selection_.SetColourSelection({.copyValue = true});
+}
+
+// ---------------------------------------------------------------- snapshot and clipboard picture
+
+void Snapshots::CaptureDesktop() {
+  const bool onTop = window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+  // Out of the picture: the mixer (should it float), the screen-shot window, the main window.
+  emit SnapshotStarting();
+  form2_->showMinimized();
+  form2_->hide();
+  window_->showMinimized();
+  window_->hide();
+  Delay(1500);
+  form2_->ClearPicture();
+  const QImage shot = CaptureScreen();
+  if (!shot.isNull()) form2_->SetPicture(shot);
+  form2_->setWindowTitle("Screen Shot");
+  window_->show();
+  window_->showNormal();
+  emit SnapshotFinished();
+  if (shot.isNull()) {
+    onTop_.SuspendOnTop();
+    services_.ShowMessage(window_, "Screen Shot:\r\n\r\nThis desktop does not let programs read the screen.",
+                          MessageIcon::Information, MessageButtons::Ok);
+    onTop_.RestoreOnTop();
+  } else {
+    form2_->show();
+    form2_->showNormal();
+  }
+  if (onTop) ApplyStayOnTop(window_, true);
+}
+
+QImage Snapshots::CaptureScreen() { return services_.Screen().GrabPrimaryScreen(); }
+
+void Snapshots::CopyFromClipSpeedButtonClick() {
+  if (auto picture = services_.ClipboardImage()) {
+    form2_->SetPicture(*picture);
+    form2_->setWindowTitle("Clipboard Image");
+    form2_->show();
+    form2_->raise();
+    return;
+  }
+  onTop_.SuspendOnTop();
+  services_.Beep(BeepKind::Information);
+  services_.ShowMessage(window_, "Retreive From Clipboard:\r\n\r\nThere is no bitmap image on the clipboard.",
+                        MessageIcon::Information, MessageButtons::Ok);
+  onTop_.RestoreOnTop();
+}
+
+// ---------------------------------------------------------------- the system colour dialog
+
+void Snapshots::WinPaletteSpeedButtonClick() {
+  onTop_.SuspendOnTop();
+  if (const auto chosen = services_.ColourDialog(window_, lastDialogColour_, customColours_)) {
+    lastDialogColour_ = *chosen;
+    selection_.Take(*chosen);
+    selection_.SetColourSelection();
+    RetreiveColourPalette();
+  }
+  onTop_.RestoreOnTop();
+}
+
+void Snapshots::RetreiveColourPalette() {
+  if (!AnyCustomColour(customColours_)) return;
+  services_.Beep(BeepKind::Question);
+  const MessageAnswer answer = services_.ShowMessage(window_,
+                                                     "Common Palette Custom Colour Copy:\r\n\r\nWould you "
+                                                     "like to append the\r\ncustom colours to your list?",
+                                                     MessageIcon::Question, MessageButtons::YesNo);
+  if (answer != MessageAnswer::Yes) return;  // the slots stay for the next opening
+  emit CustomColoursAccepted(customColours_);
+  customColours_.fill(std::nullopt);
+}
+
+}  // namespace tintora

@@ -1,0 +1,62 @@
+// The other outside colour sources: a snapshot of the desktop, a picture from the clipboard
+// (both shown in the "Screen Shot" window, TForm2, to pick from), and the system colour dialog
+// with its custom colours.
+#pragma once
+
+#include <memory>
+
+#include <QImage>
+#include <QObject>
+
+#include "colour/custom_colours.h"
+
+class QWidget;
+
+namespace tintora {
+
+class ColourSelection;
+class Services;
+class SpeedButton;
+class StayOnTop;
+class TForm2;
+class TPopupExt;
+
+class Snapshots : public QObject {
+  Q_OBJECT
+ public:
+  Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<TForm2> shot, ColourSelection& selection,
+            StayOnTop& onTop, Services& services);
+  ~Snapshots() override;
+
+  void CaptureDesktop();
+  QImage CaptureScreen();
+  void CopyFromClipSpeedButtonClick();
+  void WinPaletteSpeedButtonClick();
+  void RetreiveColourPalette();
+  const CustomColourSlots& CustomColours() const { return customColours_; }
+  TForm2* Form2() const { return form2_.get(); }
+
+ signals:
+  // The desktop is about to be photographed (windows of ours get out of the picture), and has been.
+  void SnapshotStarting();
+  void SnapshotFinished();
+  // The user wants the dialog's custom colours appended to the list.
+  void CustomColoursAccepted(const CustomColourSlots& customSlots);
+
+ private:
+  void BMPPixelColourRetreive(QPoint pos, bool select);
+
+  QWidget* window_;
+  std::unique_ptr<TForm2> form2_;
+  ColourSelection& selection_;
+  StayOnTop& onTop_;
+  Services& services_;
+  CustomColourSlots customColours_{};
+  int lastDialogColour_ = 0;
+
+  SpeedButton* CopyFromClipSpeedButton = nullptr;
+  SpeedButton* WinPaletteSpeedButton = nullptr;
+  TPopupExt* DesktopCapturePopupExt = nullptr;
+};
+
+}  // namespace tintora

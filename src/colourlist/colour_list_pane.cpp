@@ -1,0 +1,309 @@
+#include "colourlist/colour_list_pane.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "colour/notations.h"
+#include "colourlist/change_colour_name_dialogue.h"
+#include "colourlist/colour_list_view.h"
+#include "colourlist/tform6.h"
+#include "formats/colour_list_files.h"
+#include "widgets/active_colour_holder.h"
+#include "widgets/centre.h"
+#include "widgets/colour_list_model.h"
+#include "widgets/colour_selection.h"
+#include "widgets/debug_panel.h"
+#include "widgets/guarded.h"
+#include "widgets/make.h"
+#include "widgets/notation.h"
+#include "widgets/popup_ext.h"
+#include "widgets/services.h"
+#include "widgets/speed_button.h"
+#include "widgets/stay_on_top.h"
+
+namespace tintora {
+
+ColourListPane::ColourListPane(QGroupBox* pane, QWidget* window,
+                               std::unique_ptr<TChangeColourNameDialogue> nameDialogue,
+                               std::unique_ptr<TForm6> adjust, const ColourListPaneParts& parts)
+    : window_(window),
+      nameDialogue_(std::move(nameDialogue)),
+      adjust_(std::move(adjust)),
+      parts_(parts),
+      model_(parts.model) {
+  Build(pane);
+  BuildMenu(pane);
+  Connect();
+  ConnectNameDialogue();
+  parts_.onTop.Follow(nameDialogue_.get(), true);
+  UpdateCountLabel();
+}
+
+ColourListPane::~ColourListPane() = default;
+
+void ColourListPane::Build(QGroupBox* pane) {
+  FileNameLabel = Make<QLabel>(pane, "FileNameLabel", {8, 18, 130, 16}, "Untitled", "Untitled");
+  ColourListTotalLabel = Make<QLabel>(pane, "ColourListTotalLabel", {140, 18, 82, 16}, {}, "Total:0");
+  ColourListTotalLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+  ListControlPanel = Make<QWidget>(pane, "ListControlPanel", {8, 36, 214, 26});
+  const struct {
+    const char* name;
+    const char* glyph;
+    const char* hint;
+    int x;
+  } buttons[6] = {{"InsertSpeedButton", ":/glyphs/index.png", "Index current colour", 0},
+                  {"InsertModeSpeedButton", ":/glyphs/insertabove.png", "Insert mode: Above/Below", 26},
+                  {"NameEditSpeedButton", ":/glyphs/rename.png", "Change Selected Colour's Name", 52},
+                  {"SaveSpeedButton", ":/glyphs/save.png", "Save Colour List", 84},
+                  {"DeleteSpeedButton", ":/glyphs/delete.png", "Delete highlighted colour(s)", 156},
+                  {"ClearAllSpeedButton", ":/glyphs/clear.png", "Clear List", 182}};
+  SpeedButton* made[6];
+  for (int i = 0; i < 6; ++i) {
+    made[i] = Make<SpeedButton>(ListControlPanel, buttons[i].name, {buttons[i].x, 1, 24, 24}, buttons[i].hint);
+    made[i]->SetGlyph(QPixmap(buttons[i].glyph));
+  }
+  InsertModeSpeedButton = made[1];
+  Link(made[0], &SpeedButton::clicked, this, [this](bool) { InsertSpeedButtonClick(); });
+  Link(made[1], &SpeedButton::clicked, this, [this](bool) { InsertModeSpeedButtonClick(); });
+  Link(made[2], &SpeedButton::clicked, this, [this](bool) { NameEditSpeedButtonClick(); });
+  Link(made[3], &SpeedButton::clicked, this, [this](bool) { emit SaveRequested(); });
+  Link(made[4], &SpeedButton::clicked, this, [this](bool) {
+    StoreUndo();
+    DeleteSelectedColours();
+    CustomColourListBox->viewport()->repaint();
+  });
+  Link(made[5], &SpeedButton::clicked, this, [this](bool) { ClearAllSpeedButtonClick(); });
+
+  CustomColourListBox = new ColourListView(pane);
+  CustomColourListBox->setModel(&model_);
+  CustomColourListBox->setGeometry(8, 64, 214, 226);
+
+  AddmodeRadioButton = Make<QRadioButton>(pane, "AddmodeRadioButton", {8, 296, 60, 20}, "Add Mode", "Add");
+  AddmodeRadioButton->setChecked(true);
+  InsertModeRadioButton =
+      Make<QRadioButton>(pane, "InsertModeRadioButton", {72, 296, 70, 20}, "Insert Mode", "Insert");
+  AutoIndexCheckBox = Make<QCheckBox>(pane, "AutoIndexCheckBox", {8, 320, 100, 20},
+                                      "Automatically index selected colours", "Auto-Index");
+  IncludeComplimentaryCheckBox = Make<QCheckBox>(pane, "IncludeComplimentaryCheckBox", {112, 320, 100, 20},
+                                                 "Include complementary colours when Indexing", "Inc. Cmpl.");
+  IncludeComplimentaryCheckBox->setEnabled(false);
+}
+
+void ColourListPane::BuildMenu(QGroupBox* pane) {
+  TPopupExt* m = ColourListPopupExt = MakePopup(pane, "ColourListPopupExt", parts_.onTop);
+  DeleteSelectedColours1 = m->AddItem("DeleteSelectedColours1", "Delete Selected Colour(s)");
+  UndoLastChange1 = m->AddItem("UndoLastChange1", "Undo Last Change");
+  UndoLastChange1->setEnabled(false);
+  m->addSeparator();
+  const char* const kSorts[5][2] = {{"AlphabeticalSort1", "Alphabetize"},
+                                    {"SortByIntensity1", "Sort By Intensity"},
+                                    {"SortBySaturation1", "Sort By Saturation"},
+                                    {"SortByHue", "Sort By Hue"},
+                                    {"SortByHexValue1", "Sort By Hex Value"}};
+  for (int code = 0; code < 5; ++code) sorts_[code] = m->AddItem(kSorts[code][0], kSorts[code][1]);
+  m->addSeparator();
+  ConvertListtoWebSafe1 = m->AddItem("ConvertListtoWebSafe1", "Convert List to Web Safe");
+  GenerateWebSafeList1 = m->AddItem("GenerateWebSafeList1", "Generate WebSafe List");
+  m->addSeparator();
+  CopyListasHTMLComment1 = m->AddItem("CopyListasHTMLComment1", "Copy List as HTML Comment");
+}
+
+void ColourListPane::Connect() {
+  Link(&parts_.selection, &ColourSelection::IndexRequested, this,
+       [this](bool undoStepFirst, bool complements) { IndexRequested(undoStepFirst, complements); });
+  Link(AutoIndexCheckBox, &QCheckBox::toggled, this, [this](bool on) { parts_.selection.SetAutoIndex(on); });
+  Link(&model_, &ColourListModel::UndoAvailableChanged, this, [this](bool on) { UndoLastChange1->setEnabled(on); });
+  Link(&model_, &ColourListModel::FileNameChanged, this, [this](const QString& path) { SetFileNameHint(path); });
+  // The count follows the list, whoever changed it.
+  for (auto count : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+    connect(&model_, count, this, [this] { UpdateCountLabel(); });
+  connect(&model_, &QAbstractItemModel::modelReset, this, [this] { UpdateCountLabel(); });
+
+  Link(CustomColourListBox, &QListView::clicked, this, [this](const QModelIndex&) {
+    if (ListHoldsData()) DisplayListColour();
+  });
+  Link(CustomColourListBox, &QListView::doubleClicked, this, [this](const QModelIndex&) { CustomColourListBoxDblClick(); });
+  Link(CustomColourListBox, &ColourListView::KeyPressed, this,
+       [this](QKeyEvent* e, bool* consumed) { CustomColourListBoxKeyDown(e, consumed); });
+  Link(CustomColourListBox, &ColourListView::EntriesDropped, this,
+       [this](QObject* source, QPoint pos, const QByteArray& lines) { CustomColourListBoxDragDrop(source, pos, lines); });
+  Link(CustomColourListBox, &QListView::customContextMenuRequested, this,
+       [this](const QPoint& p) { ColourListPopupExt->Popup(CustomColourListBox->viewport()->mapToGlobal(p)); });
+  Link(ColourListPopupExt, &QMenu::aboutToShow, this, [this] { PopupMenu1Popup(); });
+  Link(DeleteSelectedColours1, &QAction::triggered, this, [this](bool) {
+    StoreUndo();
+    DeleteSelectedColours();
+  });
+  Link(UndoLastChange1, &QAction::triggered, this, [this](bool) { UndoLastChange1Click(); });
+  for (int code = 0; code < 5; ++code)
+    Link(sorts_[code], &QAction::triggered, this, [this, code](bool) { SortCommand(code); });
+  Link(ConvertListtoWebSafe1, &QAction::triggered, this, [this](bool) {
+    StoreUndo();
+    RGBHexListToWebSafe();
+  });
+  Link(GenerateWebSafeList1, &QAction::triggered, this, [this](bool) {
+    StoreUndo();
+    MakeColourSafe();
+  });
+  Link(CopyListasHTMLComment1, &QAction::triggered, this, [this](bool) { CopyListasHTMLComment1Click(); });
+}
+
+void ColourListPane::ConnectNameDialogue() {
+  TChangeColourNameDialogue* dialog = nameDialogue_.get();
+  Link(dialog, &TChangeColourNameDialogue::Shown, this, [this] { window_->setEnabled(false); });
+  Link(dialog, &TChangeColourNameDialogue::Activated, this, [this] {
+    ListControlPanel->setEnabled(false);
+    CustomColourListBox->setEnabled(false);
+    emit NameDialogueActive(true);
+  });
+  Link(dialog, &TChangeColourNameDialogue::Accepted, this, [this] { ChangeColourNameOK(); });
+  Link(dialog, &TChangeColourNameDialogue::Closed, this, [this] {
+    window_->setEnabled(true);
+    ListControlPanel->setEnabled(true);
+    CustomColourListBox->setEnabled(true);
+    emit NameDialogueActive(false);
+    parts_.onTop.RestoreOnTop();
+  });
+}
+
+// ---------------------------------------------------------------- helpers
+
+int ColourListPane::CurrentItem() const {
+  const QModelIndex i = CustomColourListBox->currentIndex();
+  return i.isValid() ? i.row() : -1;
+}
+
+void ColourListPane::SelectItem(int row, bool clearOthers) {
+  if (row < 0 || row >= static_cast<int>(model_.List().Count())) return;
+  auto* selection = CustomColourListBox->selectionModel();
+  if (clearOthers) selection->clearSelection();
+  selection->setCurrentIndex(model_.index(row), QItemSelectionModel::Select);
+}
+
+bool ColourListPane::ListHoldsData() const {
+  if (model_.List().Empty()) return false;
+  const std::string& first = model_.List().At(0).value;
+  return first.find_last_not_of(' ') != std::string::npos;
+}
+
+void ColourListPane::UpdateCountLabel() {
+  ColourListTotalLabel->setText("Total:" + QString::number(model_.List().Count()));
+}
+
+void ColourListPane::SetFileNameHint(const QString& path) {
+  FileNameLabel->setToolTip(path);
+  FileNameLabel->setText(path == "Untitled" ? path : QString::fromStdString(ExtractFileName(path.toStdString())));
+}
+
+void ColourListPane::SetComplementsOffered(bool offered) { IncludeComplimentaryCheckBox->setEnabled(offered); }
+
+// ---------------------------------------------------------------- indexing
+
+void ColourListPane::IndexRequested(bool undoStepFirst, bool complements) {
+  if (undoStepFirst) StoreUndo();
+  IndexColour(complements);
+}
+
+void ColourListPane::IndexColour(bool complements) {
+  if (nameDialogue_->isVisible()) return;
+  const ActiveColour& colour = parts_.active.Value();
+  ColourEntry entry{parts_.notation.Text(colour).toStdString(), colour.HexRGBText()};
+  if (AddmodeRadioButton->isChecked() || model_.List().Empty()) {
+    model_.InsertEntry(static_cast<int>(model_.List().Count()), std::move(entry));
+  } else {
+    const int current = CurrentItem();
+    int p = std::max(current, 0);
+    parts_.debug.ShowInsertPosition(p);
+    if (InsertBelow && current >= 0) ++p;
+    model_.InsertEntry(p, std::move(entry));
+    SelectItem(InsertBelow ? p - 1 : p + 1, true);
+    if (CurrentItem() < 0) SelectItem(0, true);
+  }
+  model_.SetListChanged(true);
+  if (complements && IncludeComplimentaryCheckBox->isChecked()) emit ComplementsWanted();
+}
+
+void ColourListPane::InsertSpeedButtonClick() {
+  StoreUndo();
+  model_.SetListChanged(true);
+  Guarded([this] { IndexColour(); });
+}
+
+void ColourListPane::InsertModeSpeedButtonClick() {
+  InsertBelow = !InsertBelow;
+  InsertModeSpeedButton->SetGlyph(QPixmap(InsertBelow ? ":/glyphs/insertbelow.png" : ":/glyphs/insertabove.png"));
+}
+
+void ColourListPane::DisplayListColour() {
+  const int i = CurrentItem();
+  if (i < 0) return;
+  parts_.selection.ColourSelectorUpdate(RGBHEXToBGRInt(model_.List().At(static_cast<std::size_t>(i)).value));
+}
+
+void ColourListPane::CustomColourListBoxDblClick() {
+  DisplayListColour();
+  parts_.selection.SetColourSelection({.index = Commit::Index::Never, .copyValue = true});
+}
+
+void ColourListPane::CustomColourListBoxKeyDown(QKeyEvent* event, bool* consumed) {
+  if (event->key() == Qt::Key_Delete) {
+    StoreUndo();
+    DeleteSelectedColours();
+    *consumed = true;
+    return;
+  }
+  if (CurrentItem() < 0 || !ListHoldsData()) return;
+  const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+  if (event->key() == Qt::Key_Backspace) {
+    DeleteSelectedColours();
+  } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    DisplayListColour();
+    parts_.selection.SetColourSelection({.index = Commit::Index::Never});
+  } else if (ctrl && event->key() == Qt::Key_D) {
+    emit DebugButtonToggleRequested();
+  } else if (ctrl && event->key() == Qt::Key_E) {
+    emit CalculateControlsToggleRequested();
+  } else {
+    return;
+  }
+  *consumed = true;
+}
+
+// ---------------------------------------------------------------- renaming
+
+void ColourListPane::NameEditSpeedButtonClick() {
+  if (model_.List().Empty()) {
+    parts_.onTop.SuspendOnTop();
+    parts_.services.Beep(BeepKind::Information);
+    parts_.services.ShowMessage(window_, "There are no listed colours!", MessageIcon::Information,
+                                MessageButtons::Ok);
+    parts_.onTop.RestoreOnTop();
+    return;
+  }
+  const int i = CurrentItem();
+  if (i < 0) return;
+  TChangeColourNameDialogue* dialog = nameDialogue_.get();
+  dialog->SetOldName(QString::fromStdString(model_.List().At(static_cast<std::size_t>(i)).name));
+  dialog->move(CentreOver(window_->frameGeometry(), dialog->size()));
+  dialog->show();
+  dialog->activateWindow();
+  dialog->ChangeColourNameEdit->setFocus();
+}
+
+void ColourListPane::ChangeColourNameOK() {
+  StoreUndo();
+  const int i = CurrentItem();
+  if (i >= 0) {
+    model_.RenameEntry(i, nameDialogue_->ChangeColourNameEdit->text().toStdString());
+    SelectItem(i, false);
+  }
+  model_.SetListChanged(true);
+}
+
+}  // namespace tintora

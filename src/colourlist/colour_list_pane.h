@@ -1,0 +1,141 @@
+// The "Colour List" pane: indexing the active colour, the list's clicks and keys, renaming
+// (TChangeColourNameDialogue), deleting, clearing, one-level undo, moving by drag and drop,
+// sorting and the list-wide conversions.
+#pragma once
+
+#include <memory>
+
+#include <QObject>
+#include <QPoint>
+
+#include "colour/custom_colours.h"
+#include "widgets/services.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QRadioButton;
+class QWidget;
+
+namespace tintora {
+
+class ActiveColourHolder;
+class ColourListModel;
+class ColourListView;
+class ColourSelection;
+class DebugPanel;
+class ListSaver;
+class Notation;
+class ProgressDisplay;
+class SpeedButton;
+class StayOnTop;
+class TChangeColourNameDialogue;
+class TForm6;
+class TPopupExt;
+
+// The shared objects the pane works with.
+struct ColourListPaneParts {
+  ColourListModel& model;
+  ActiveColourHolder& active;
+  ColourSelection& selection;
+  Notation& notation;
+  ProgressDisplay& progress;
+  DebugPanel& debug;
+  StayOnTop& onTop;
+  Services& services;
+  ListSaver& saver;
+};
+
+class ColourListPane : public QObject {
+  Q_OBJECT
+ public:
+  ColourListPane(QGroupBox* pane, QWidget* window, std::unique_ptr<TChangeColourNameDialogue> nameDialogue,
+                 std::unique_ptr<TForm6> adjust, const ColourListPaneParts& parts);
+  ~ColourListPane() override;
+
+  // Adds the active colour, named in the value field's notation, by the add/insert mode;
+  // `complements`: "Inc. Cmpl." may add the harmony colours after it.
+  void IndexColour(bool complements = true);
+  void StoreUndo();
+  void DisplayListColour();
+  void DeleteSelectedColours();
+  void SortList(int code);
+  void CustomColourListBoxMoveItems(int x, int y);
+  // Entries dropped on the list: from the list itself (a move) or from elsewhere.
+  void CustomColourListBoxDragDrop(QObject* source, QPoint viewportPos, const QByteArray& cdtLines);
+  void MakeColourSafe();
+  void RGBHexListToWebSafe();
+  // The colour dialog's custom colours, appended after an undo step.
+  void AppendCustomColours(const CustomColourSlots& customSlots);
+  // A list was just read: its first entry is selected and the list is shown.
+  void ShowLoadedList();
+  // "Inc. Cmpl." is offered while the harmony colours are shown.
+  void SetComplementsOffered(bool offered);
+  void SelectItem(int row, bool clearOthers);
+
+  TChangeColourNameDialogue* NameDialogue() const { return nameDialogue_.get(); }
+  TForm6* Adjust() const { return adjust_.get(); }
+
+ signals:
+  void SaveRequested();  // the Save button
+  void ComplementsWanted();
+  void DebugButtonToggleRequested();     // Ctrl+D
+  void CalculateControlsToggleRequested();  // Ctrl+E
+  // The rename dialog opened or closed: the colour sources wait meanwhile.
+  void NameDialogueActive(bool active);
+  // The list must be in view (the window shows its advanced panes).
+  void InViewRequested();
+
+ private:
+  void Build(QGroupBox* pane);
+  void BuildMenu(QGroupBox* pane);
+  void Connect();
+  void ConnectNameDialogue();
+  void IndexRequested(bool undoStepFirst, bool complements);
+  void InsertSpeedButtonClick();
+  void InsertModeSpeedButtonClick();
+  void CustomColourListBoxDblClick();
+  void CustomColourListBoxKeyDown(QKeyEvent* event, bool* consumed);
+  void NameEditSpeedButtonClick();
+  void ChangeColourNameOK();
+  void ClearAllSpeedButtonClick();
+  void UndoLastChange1Click();
+  void PopupMenu1Popup();
+  void SortCommand(int code);
+  void CopyListasHTMLComment1Click();
+  void UpdateCountLabel();
+  void SetFileNameHint(const QString& path);
+  // The entry with the keyboard focus; -1 when there is none.
+  int CurrentItem() const;
+  bool ListHoldsData() const;
+  // A question about a changed list, with stay-on-top suspended while it is up.
+  MessageAnswer AskAboutChanges(const QString& text, bool beep);
+
+  QWidget* window_;
+  std::unique_ptr<TChangeColourNameDialogue> nameDialogue_;
+  std::unique_ptr<TForm6> adjust_;
+  ColourListPaneParts parts_;
+  ColourListModel& model_;
+  bool InsertBelow = false;
+
+  ColourListView* CustomColourListBox = nullptr;
+  QLabel* ColourListTotalLabel = nullptr;
+  QLabel* FileNameLabel = nullptr;
+  QWidget* ListControlPanel = nullptr;
+  SpeedButton* InsertModeSpeedButton = nullptr;
+  QRadioButton* AddmodeRadioButton = nullptr;
+  QRadioButton* InsertModeRadioButton = nullptr;
+  QCheckBox* AutoIndexCheckBox = nullptr;
+  QCheckBox* IncludeComplimentaryCheckBox = nullptr;
+  TPopupExt* ColourListPopupExt = nullptr;
+  QAction* DeleteSelectedColours1 = nullptr;
+  QAction* UndoLastChange1 = nullptr;
+  QAction* sorts_[5] = {};  // by sort code
+  QAction* ConvertListtoWebSafe1 = nullptr;
+  QAction* GenerateWebSafeList1 = nullptr;
+  QAction* CopyListasHTMLComment1 = nullptr;
+};
+
+}  // namespace tintora

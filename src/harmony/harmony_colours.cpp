@@ -1,0 +1,362 @@
+#include "harmony/harmony_colours.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "formats/file_io.h"
+#include "harmony/harmony.h"
+#include "harmony/tform10.h"
+#include "harmony/wheel.h"
+#include "colour/websafe.h"
+#include "settings/ini_file.h"
+#include "widgets/centre.h"
+#include "widgets/colour_selection.h"
+#include "widgets/cursors.h"
+#include "widgets/guarded.h"
+#include "widgets/image_box.h"
+#include "widgets/make.h"
+#include "widgets/popup_ext.h"
+#include "widgets/shape_box.h"
+#include "widgets/stay_on_top.h"
+
+namespace tintora {
+
+namespace {
+constexpr int kSilver = 0xC0C0C0;
+constexpr int kWhite = 0xFFFFFF;
+// The wheel's background, borders and rim are not colours to pick.
+bool WheelChrome(int pixel) { return pixel == kWhite || pixel == kWheelBorderColour || pixel == kSilver; }
+}  // namespace
+
+HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidget* window,
+                               std::unique_ptr<TForm10> options, ActiveColourHolder& active,
+                               ColourSelection& selection, StayOnTop& onTop)
+    : active_(active), selection_(selection), window_(window), options_(std::move(options)) {
+  Build(viewerPane, swatchHost);
+  ComplimentaryColPopupExt = MakePopup(viewerPane, "ComplimentaryColPopupExt", onTop);
+  TPopupExt* menu = ComplimentaryColPopupExt;
+  ShowComplimentaryColours1 = menu->AddItem("ShowComplimentaryColours1", "Show Complimentary Colours", true);
+  WebsafeComplimentsOnly1 = menu->AddItem("WebsafeComplimentsOnly1", "Websafe Compliments Only", true);
+  menu->addSeparator();
+  schemeGroup_ = new QActionGroup(this);
+  schemeGroup_->setExclusive(true);
+  const char* const kSchemes[6][2] = {{"Complimentary1", "Complimentary"}, {"SplitComplimentary1", "Split Complimentary"},
+                                      {"Analogous1", "Analogous"},         {"Triadic1", "Triadic"},
+                                      {"Tetradic1", "Tetradic"},           {"ColourWheel1", "Colour Wheel"}};
+  for (int i = 0; i < 6; ++i) {
+    schemes_[i] = menu->AddItem(kSchemes[i][0], kSchemes[i][1], true);
+    schemeGroup_->addAction(schemes_[i]);
+  }
+  schemes_[0]->setChecked(true);
+  menu->addSeparator();
+  CustomizeColourWheel1 = menu->AddItem("CustomizeColourWheel1", "Customize Colour Wheel");
+  for (QAction* a : schemeGroup_->actions()) a->setEnabled(false);
+  WebsafeComplimentsOnly1->setEnabled(false);
+  CustomizeColourWheel1->setEnabled(false);
+  CustomizeColourWheel1->setVisible(false);
+
+  options_->WheelCustSaveSpeedButton->setIcon(QIcon(":/glyphs/save.png"));
+  onTop.KeepSuspendedWhileOpen(options_.get());
+  Connect();
+  Link(options_.get(), &TForm10::Shown, this, [this, &onTop] {
+    onTop.SuspendOnTop();
+    window_->setEnabled(false);
+  });
+  Link(options_.get(), &TForm10::Closed, this, [this, &onTop] {
+    window_->setEnabled(true);
+    onTop.RestoreOnTop();
+  });
+}
+
+HarmonyColours::~HarmonyColours() = default;
+
+void HarmonyColours::Build(QGroupBox* viewerPane, QWidget* swatchHost) {
+  CompColLabel = Make<QLabel>(viewerPane, "CompColLabel", {8, 150, 104, 16},
+                              "Right click for complimentary colour options.", "Harmony Colours");
+  CompColLabel->setContextMenuPolicy(Qt::CustomContextMenu);
+  WebSafeImage2 =
+      Make<ImageBox>(viewerPane, "WebSafeImage2", {120, 150, 32, 32}, "Websafe Complements Only = ON");
+  WebSafeImage2->SetPicture(QImage(":/glyphs/websafe.png"));
+  WebSafeImage2->SetStretch(true);
+  WebSafeImage2->hide();
+
+  // Swatches and the wheel sit inside the viewer panel itself.
+  const char* names[3] = {"Shape1", "Shape2", "Shape3"};
+  for (int i = 0; i < 3; ++i) {
+    swatches_[i] =
+        Make<ShapeBox>(swatchHost, names[i], {kSwatchLeft, 19, kSwatchWidth, 18}, {}, ShapeBox::Kind::Rectangle);
+    swatches_[i]->SetPen(true, kSilver);
+    swatches_[i]->hide();
+  }
+  WheelImage = Make<ImageBox>(swatchHost, "WheelImage", {});
+  WheelImage->hide();
+  WheelCenterShape = Make<ShapeBox>(swatchHost, "WheelCenterShape", {}, {}, ShapeBox::Kind::Circle);
+  WheelCenterShape->SetPen(true, kWheelBorderColour);
+  WheelCenterShape->hide();
+}
+
+void HarmonyColours::Connect() {
+  Link(&active_, &ActiveColourHolder::Changed, this, [this](const ActiveColour& now, const ActiveColour& before) {
+    // New levels come with new working values (SetWorkingValues); the offset alone comes here.
+    if (now.SameLevels(before)) ComplimentaryColDisplay();
+  });
+  Link(CompColLabel, &QLabel::customContextMenuRequested, this,
+       [this](const QPoint& p) { ComplimentaryColPopupExt->Popup(CompColLabel->mapToGlobal(p)); });
+  Link(ShowComplimentaryColours1, &QAction::triggered, this, [this](bool) { ComplimentaryColActivate(); });
+  Link(WebsafeComplimentsOnly1, &QAction::triggered, this, [this](bool) { WebsafeComplimentsOnly1Click(); });
+  for (QAction* a : schemes_) Link(a, &QAction::triggered, this, [this, a](bool) { SchemeClick(a); });
+  Link(CustomizeColourWheel1, &QAction::triggered, this, [this](bool) { CustomizeColourWheel1Click(); });
+  for (ShapeBox* s : swatches_) {
+    Link(s, &ShapeBox::MousePressed, this, [this, s](Qt::MouseButton b, QPoint) { ShapeMouseDown(s, b); });
+    Link(s, &ShapeBox::MouseMoved, this, [this, s](QPoint) { PointAt(s->BrushColour(), s); });
+  }
+  Link(WheelImage, &ImageBox::MouseMoved, this, [this](QPoint p) { WheelImageMouseMove(p); });
+  Link(WheelImage, &ImageBox::MousePressed, this, [this](Qt::MouseButton b, QPoint p) { WheelImageMouseDown(b, p); });
+  Link(WheelImage, &ImageBox::DoubleClicked, this, [this] { emit SampleResetRequested(); });
+  Link(WheelCenterShape, &ShapeBox::MouseMoved, this,
+       [this](QPoint) { PointAt(WheelCenterShape->BrushColour(), WheelCenterShape); });
+  Link(WheelCenterShape, &ShapeBox::MousePressed, this,
+       [this](Qt::MouseButton b, QPoint) { WheelCenterShapeMouseDown(b); });
+  Link(options_.get(), &TForm10::SettingsChanged, this, [this] { ComplimentaryColDisplay(); });
+  Link(options_.get(), &TForm10::SaveRequested, this, [this] { WheelCustSave(); });
+}
+
+// ---------------------------------------------------------------- showing the harmony colours
+
+bool HarmonyColours::ShowingComplements() const { return ShowComplimentaryColours1->isChecked(); }
+
+int HarmonyColours::ComplementWebSafe(int colour) const {
+  return ConvertComplDecimalToWebSafe(colour, WebsafeComplimentsOnly1->isChecked());
+}
+
+int HarmonyColours::HSVtoRGBforComplCol(int offset) const {
+  return tintora::HSVtoRGBforComplCol(offset, working_.hue, working_.saturation, working_.vibrance);
+}
+
+int HarmonyColours::CheckedScheme() const {
+  int scheme = 1;
+  for (int i = 0; i < 6; ++i)
+    if (schemes_[i]->isChecked()) scheme = i + 1;
+  return scheme;
+}
+
+std::vector<int> HarmonyColours::VisibleMarkers() const {
+  if (!ShowingComplements()) return {};
+  return SchemeOffsets(static_cast<HarmonyScheme>(CheckedScheme()));
+}
+
+void HarmonyColours::SetWorkingValues(const HsWorkingValues& values) {
+  working_ = values;
+  ComplimentaryColDisplay();
+}
+
+void HarmonyColours::SetLargeViewer(bool large) {
+  largeViewer_ = large;
+  if (ShowingComplements()) {
+    ComplimentaryColSize();
+    ComplimentaryColUpdate();
+  }
+}
+
+void HarmonyColours::ComplimentaryColActivate() {
+  const bool on = ShowingComplements();
+  for (QAction* a : schemes_) a->setEnabled(on);
+  WebsafeComplimentsOnly1->setEnabled(on);
+  CustomizeColourWheel1->setEnabled(on);
+  emit ComplementsShown(on);
+  ComplimentaryColDisplay();
+}
+
+void HarmonyColours::ComplimentaryColDisplay() {
+  if (!ShowingComplements()) {
+    for (ShapeBox* s : swatches_) s->hide();
+    WheelImage->hide();
+    WheelCenterShape->hide();
+    emit MarkersChanged({});
+    return;
+  }
+  for (ShapeBox* s : swatches_) s->show();
+  ComplimentaryColSize();
+  ComplimentaryColUpdate();
+}
+
+void HarmonyColours::ComplimentaryColSize() {
+  const auto scheme = static_cast<HarmonyScheme>(CheckedScheme());
+  // The wheel's options only make sense while the wheel is shown.
+  CustomizeColourWheel1->setVisible(scheme == HarmonyScheme::ColourWheel);
+  const SwatchLayout l = ComplimentarySwatchLayout(scheme, largeViewer_);
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t k = static_cast<std::size_t>(i);
+    swatches_[i]->setVisible(i < l.visibleSwatches);
+    if (i < l.visibleSwatches) swatches_[i]->setGeometry(kSwatchLeft, l.top[k], kSwatchWidth, l.height[k]);
+  }
+  emit MarkersChanged(VisibleMarkers());
+  if (scheme != HarmonyScheme::ColourWheel) {
+    WheelImage->hide();
+    WheelCenterShape->hide();
+    return;
+  }
+  const WheelLayout w = ColourWheelLayout(largeViewer_);
+  WheelImage->setGeometry(w.imageLeft, w.imageTop, w.imageSize, w.imageSize);  // drawn anew at this size
+  WheelCenterShape->setGeometry(w.discLeft, w.discTop, w.discSize, w.discSize);
+}
+
+void HarmonyColours::ComplimentaryColUpdate() {
+  // While a batch of complements is indexed the swatches keep the colours being indexed.
+  if (indexingComplements_) return;
+  const auto scheme = static_cast<HarmonyScheme>(CheckedScheme());
+  const std::vector<int> offsets = SchemeOffsets(scheme);
+  for (std::size_t i = 0; i < offsets.size(); ++i)
+    swatches_[i]->SetBrushColour(ComplementWebSafe(HSVtoRGBforComplCol(offsets[i])));
+  if (scheme == HarmonyScheme::ColourWheel) DrawWheel();
+}
+
+void HarmonyColours::DrawWheel() {
+  WheelImage->show();
+  WheelCenterShape->show();
+  QImage& picture = WheelImage->Picture();
+  const QSize size = WheelImage->size();
+  if (picture.size() != size || picture.format() != QImage::Format_RGB32) {
+    picture = QImage(size, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+  }
+  PixelCanvas canvas{std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(picture.bits()),
+                                              static_cast<std::size_t>(picture.width()) * picture.height()),
+                     picture.width(), picture.height()};
+  const bool borders = options_->ColourBordersCheckBox->isChecked();
+  DrawColourWheel(canvas, options_->Divisions(), ActiveShown(), options_->WheelOutlineCheckBox->isChecked(),
+                  borders, [this](int offset) { return ComplementWebSafe(HSVtoRGBforComplCol(offset)); });
+  WheelCenterShape->SetPen(borders, kWheelBorderColour);
+  WheelCenterShape->SetBrushColour(ComplementWebSafe(HSVtoRGBforComplCol(0)));
+  WheelImage->update();
+}
+
+// ---------------------------------------------------------------- menu commands
+
+void HarmonyColours::SchemeClick(QAction* item) {
+  item->setChecked(true);
+  if (item == schemes_[5]) {
+    ComplimentaryColDisplay();
+  } else {
+    ComplimentaryColSize();
+    ComplimentaryColUpdate();
+  }
+}
+
+void HarmonyColours::WebsafeComplimentsOnly1Click() {
+  ComplimentaryColSize();
+  ComplimentaryColUpdate();
+  WebSafeImage2->setVisible(WebsafeComplimentsOnly1->isChecked());
+}
+
+void HarmonyColours::CustomizeColourWheel1Click() {
+  options_->adjustSize();
+  options_->move(CentreOver(window_->frameGeometry(), options_->size()));
+  options_->show();
+  options_->raise();
+  options_->activateWindow();
+}
+
+// ---------------------------------------------------------------- picking and indexing
+
+void HarmonyColours::PointAt(int colour, QWidget* source) {
+  source->setCursor(CustomCursor(selection_.SourceCursor()));
+  selection_.ColourSelectorUpdate(colour);
+}
+
+void HarmonyColours::IndexComplimentary(int colour) {
+  // The active colour comes back exactly as it was: its levels, not the shown value (which
+  // carries the intensity offset and could be snapped by web-safe retrieval).
+  const ActiveColour saved = active_.Value();
+  selection_.ColourSelectorUpdate(colour);
+  selection_.SetColourSelection({.index = Commit::Index::Always, .complements = !indexingComplements_});
+  selection_.RestoreActiveColour(saved.Red(), saved.Green(), saved.Blue());
+}
+
+void HarmonyColours::IndexComplements() {
+  if (!ShowingComplements() || indexingComplements_) return;
+  // Taken before any is indexed: indexing moves the active colour to each in turn.
+  std::vector<int> colours;
+  if (!schemes_[5]->isChecked()) {
+    colours.push_back(swatches_[0]->BrushColour());
+    if (!schemes_[0]->isChecked()) colours.push_back(ComplementWebSafe(swatches_[1]->BrushColour()));
+    if (schemes_[4]->isChecked()) colours.push_back(ComplementWebSafe(swatches_[2]->BrushColour()));
+  } else {
+    for (int offset : WheelIndexOffsets(options_->Divisions()))
+      colours.push_back(ComplementWebSafe(HSVtoRGBforComplCol(offset)));
+  }
+  indexingComplements_ = true;
+  Guarded([&] {
+    for (int c : colours) IndexComplimentary(c);
+  });
+  indexingComplements_ = false;
+  ComplimentaryColDisplay();
+}
+
+void HarmonyColours::ShapeMouseDown(ShapeBox* shape, Qt::MouseButton button) {
+  if (button == Qt::LeftButton) {
+    selection_.ColourSelectorUpdate(shape->BrushColour());
+    selection_.SetColourSelection();
+  } else {
+    IndexComplimentary(shape->BrushColour());
+  }
+}
+
+void HarmonyColours::WheelImageMouseMove(QPoint pos) {
+  const int pixel = WheelImage->PixelColour(pos.x(), pos.y());
+  if (!WheelChrome(pixel)) selection_.ColourSelectorUpdate(pixel);
+  const bool colour = !WheelChrome(pixel) && pixel != ActiveShown();
+  WheelImage->setCursor(colour ? CustomCursor(selection_.SourceCursor()) : QCursor(Qt::ArrowCursor));
+}
+
+void HarmonyColours::WheelImageMouseDown(Qt::MouseButton button, QPoint pos) {
+  const int pixel = WheelImage->PixelColour(pos.x(), pos.y());
+  if (button == Qt::LeftButton) {
+    if (pixel == ActiveShown()) return;
+    WheelImage->setCursor(CustomCursor(selection_.SourceCursor()));
+    if (!WheelChrome(pixel)) selection_.ColourSelectorUpdate(pixel);
+    selection_.SetColourSelection({.copyValue = true});
+  } else if (button == Qt::RightButton) {
+    if (pixel >= 0 && pixel != kWhite && pixel != 0 && pixel != kSilver && pixel != ActiveShown()) {
+      IndexComplimentary(pixel);
+    } else {
+      emit ViewerRescaleRequested();
+    }
+  }
+}
+
+void HarmonyColours::WheelCenterShapeMouseDown(Qt::MouseButton button) {
+  if (button == Qt::RightButton) {
+    emit ViewerRescaleRequested();
+    return;
+  }
+  selection_.ColourSelectorUpdate(WheelCenterShape->BrushColour());
+  selection_.SetColourSelection({.copyValue = true});
+}
+
+// ---------------------------------------------------------------- settings
+
+void HarmonyColours::WheelCustSave() {
+  IniFile ini(PathFromUtf8(settingsFile_.toStdString()));
+  ini.WriteBool("Colour Wheel", "WheelOutline", options_->WheelOutlineCheckBox->isChecked());
+  ini.WriteBool("Colour Wheel", "ColourBorders", options_->ColourBordersCheckBox->isChecked());
+  ini.WriteInteger("Colour Wheel", "Divisions", options_->Divisions());
+}
+
+void HarmonyColours::ApplyColourWheelSettings(const IniFile& ini) {
+  const int divisions = ini.ReadInteger("Colour Wheel", "Divisions", 0);
+  if (divisions <= 0) return;  // no saved wheel: the window keeps its own defaults
+  TForm10* o = options_.get();
+  const QSignalBlocker a(o->DivisionsUpDown), b(o->WheelOutlineCheckBox), c(o->ColourBordersCheckBox);
+  o->DivisionsUpDown->setValue(divisions);
+  if (!ini.ReadBool("Colour Wheel", "WheelOutline", false)) o->WheelOutlineCheckBox->setChecked(false);
+  if (!ini.ReadBool("Colour Wheel", "ColourBorders", false)) o->ColourBordersCheckBox->setChecked(false);
+  o->WheelCustSaveSpeedButton->hide();
+}
+
+}  // namespace tintora

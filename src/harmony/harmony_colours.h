@@ -1,0 +1,109 @@
+// Harmony colours around the active colour: swatches for the classic schemes in the colour
+// viewer, markers on the hue strip, and the colour wheel with its options window (TForm10).
+// Swatches and wheel pick colours like any source; a right click indexes one into the list.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QObject>
+#include <QString>
+
+#include "mixer/mixer_maths.h"
+#include "widgets/active_colour_holder.h"
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace tintora {
+
+class ColourSelection;
+class ImageBox;
+class IniFile;
+class ShapeBox;
+class StayOnTop;
+class TForm10;
+class TPopupExt;
+
+class HarmonyColours : public QObject {
+  Q_OBJECT
+ public:
+  HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidget* window, std::unique_ptr<TForm10> options,
+                 ActiveColourHolder& active, ColourSelection& selection, StayOnTop& onTop);
+  ~HarmonyColours() override;
+
+  void ComplimentaryColActivate();
+  void ComplimentaryColDisplay();
+  void ComplimentaryColSize();
+  void ComplimentaryColUpdate();
+  int HSVtoRGBforComplCol(int offset) const;
+  // Adds one colour to the list without changing the active colour.
+  void IndexComplimentary(int colourValue);
+  // "Inc. Cmpl.": the colours of the scheme shown, added after the active colour.
+  void IndexComplements();
+  void DrawWheel();
+
+  // What the harmony colours follow besides the active colour.
+  void SetWorkingValues(const HsWorkingValues& values);
+  void SetLargeViewer(bool large);
+
+  // The "Colour Wheel" section of the settings file.
+  void ApplyColourWheelSettings(const IniFile& ini);
+  void WheelCustSave();
+  void SetSettingsFile(const QString& path) { settingsFile_ = path; }
+
+  TForm10* Options() const { return options_.get(); }
+  bool ShowingComplements() const;
+
+ signals:
+  // Hue offsets to mark on the hue strip; none hides the markers.
+  void MarkersChanged(const std::vector<int>& offsets);
+  // The master switch: "Inc. Cmpl." of the list is offered only while it is on.
+  void ComplementsShown(bool on);
+  // The wheel's right click outside its colours, and its double click, act on the viewer.
+  void ViewerRescaleRequested();
+  void SampleResetRequested();
+
+ private:
+  void Build(QGroupBox* viewerPane, QWidget* swatchHost);
+  void Connect();
+  void ShapeMouseDown(ShapeBox* shape, Qt::MouseButton button);
+  void SchemeClick(QAction* item);
+  void WebsafeComplimentsOnly1Click();
+  void WheelImageMouseMove(QPoint pos);
+  void WheelImageMouseDown(Qt::MouseButton button, QPoint pos);
+  void WheelCenterShapeMouseDown(Qt::MouseButton button);
+  void CustomizeColourWheel1Click();
+  void PointAt(int colour, QWidget* source);
+  int CheckedScheme() const;  // 1..6
+  int ComplementWebSafe(int colourValue) const;
+  std::vector<int> VisibleMarkers() const;
+  int ActiveShown() const { return active_.Value().Shown(); }
+
+  ActiveColourHolder& active_;
+  ColourSelection& selection_;
+  QWidget* window_;
+  std::unique_ptr<TForm10> options_;
+  HsWorkingValues working_;
+  bool largeViewer_ = false;
+  bool indexingComplements_ = false;
+  QString settingsFile_;
+
+  QLabel* CompColLabel = nullptr;
+  ImageBox* WebSafeImage2 = nullptr;
+  TPopupExt* ComplimentaryColPopupExt = nullptr;
+  QAction* ShowComplimentaryColours1 = nullptr;
+  QAction* WebsafeComplimentsOnly1 = nullptr;
+  QAction* schemes_[6] = {};  // Complimentary1 .. ColourWheel1, in scheme order
+  QAction* CustomizeColourWheel1 = nullptr;
+  QActionGroup* schemeGroup_ = nullptr;
+  ShapeBox* swatches_[3] = {};  // Shape1, Shape2, Shape3
+  ImageBox* WheelImage = nullptr;
+  ShapeBox* WheelCenterShape = nullptr;
+};
+
+}  // namespace tintora

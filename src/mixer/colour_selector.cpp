@@ -1,0 +1,225 @@
+#include "mixer/colour_selector.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
+
+#include "colour/notations.h"
+#include "mixer/palette.h"
+#include "mixer/spectrum.h"
+#include "widgets/colour_panel.h"
+#include "widgets/colour_selection.h"
+#include "widgets/cursors.h"
+#include "widgets/guarded.h"
+#include "widgets/image_box.h"
+#include "widgets/make.h"
+#include "widgets/popup_ext.h"
+#include "widgets/speed_button.h"
+#include "widgets/stay_on_top.h"
+
+namespace tintora {
+
+namespace {
+
+struct TrayColour {
+  const char* name;
+  const char* hint;
+  int colour;
+};
+
+const TrayColour kTray[16] = {
+    {"SysColBlackPanel", "Black", ColourFromRgb(0, 0, 0)},
+    {"SysColBluePanel", "Dark Blue", ColourFromRgb(0, 0, 128)},
+    {"SysColGreenPanel", "Dark Green", ColourFromRgb(0, 128, 0)},
+    {"SysColCyanPanel", "Dark Cyan", ColourFromRgb(0, 128, 128)},
+    {"SysColRedPanel", "Dark Red", ColourFromRgb(128, 0, 0)},
+    {"SysColMagentaPanel", "Dark Magenta (Purple)", ColourFromRgb(128, 0, 128)},
+    {"SysColDYellowPanel", "Dark Yellow (Kaki/Brown)", ColourFromRgb(128, 128, 0)},
+    {"SysColLGreyPanel", "Gray (Dark White/Silver)", ColourFromRgb(192, 192, 192)},
+    {"SysColDGreyPanel", "Dark Gray (Light Black)", ColourFromRgb(128, 128, 128)},
+    {"SysColLBluePanel", "Blue", ColourFromRgb(0, 0, 255)},
+    {"SysColLGreenPanel", "Green", ColourFromRgb(0, 255, 0)},
+    {"SysColLCyanPanel", "Cyan", ColourFromRgb(0, 255, 255)},
+    {"SysColLRedPanel", "Red", ColourFromRgb(255, 0, 0)},
+    {"SysColLMagentaPanel", "Magenta", ColourFromRgb(255, 0, 255)},
+    {"SysColYellowPanel", "Yellow", ColourFromRgb(255, 255, 0)},
+    {"SysColWhitePanel", "White", ColourFromRgb(255, 255, 255)},
+};
+
+// The level of a palette's own component in a colour value.
+int BaseLevel(int palette, int colour) {
+  return palette == 1 ? RedOf(colour) : palette == 2 ? GreenOf(colour) : BlueOf(colour);
+}
+
+}  // namespace
+
+ColourSelectorPane::ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& active, ColourSelection& selection,
+                                       StayOnTop& onTop)
+    : active_(active), selection_(selection) {
+  ColourSelectorPanel = Make<ColourPanel>(pane, "ColourSelectorPanel", {8, 18, 64, 64},
+                                          "Right click for capture and screen magnifier options.");
+  ColourSelectorPanel->SetColour(0);
+  ColourSelectorPanel->SetBevel(false);
+  WebSafeImage = Make<ImageBox>(ColourSelectorPanel, "WebSafeImage", {46, 46, 16, 16}, "Websafe Only = ON");
+  WebSafeImage->SetPicture(QImage(":/glyphs/websafe.png"));
+  WebSafeImage->hide();
+  ColourSelectorEdit =
+      Make<QLineEdit>(pane, "ColourSelectorEdit", {8, 88, 64, 22}, "Preview Colour RGB HEX Value", "000000");
+  ColourSelectorEdit->setReadOnly(true);
+  ColourSelectorEdit->setMaxLength(6);
+  QFont fixed("Courier New");
+  fixed.setStyleHint(QFont::TypeWriter);
+  ColourSelectorEdit->setFont(fixed);
+  BuildPalettes(pane);
+  BuildTray(pane);
+
+  ColourSelectorPopupExt = MakePopup(pane, "ColourSelectorPopupExt", onTop);
+  RetreiveAllAsWebsafe1 = ColourSelectorPopupExt->AddItem("RetreiveAllAsWebsafe1", "Retrieve All as Websafe", true);
+  PalettePopupExt = MakePopup(pane, "PalettePopupExt", onTop);
+  SetWebsafePaletteOn1 = PalettePopupExt->AddItem("SetWebsafePaletteOn1", "Set Websafe Palette On", true);
+  Connect();
+}
+
+void ColourSelectorPane::BuildPalettes(QGroupBox* pane) {
+  const char* frames[4] = {"", "RedBasePanel", "GreenBasePanel", "BlueBasePanel"};
+  const char* images[4] = {"", "RedBasedPaletteImage", "GreenBasedPaletteImage", "BlueBasedPaletteImage"};
+  for (int n = 1; n <= 3; ++n) {
+    auto* frame = Make<ColourPanel>(pane, frames[n], {78 + (n - 1) * 72, 16, 68, 68});
+    frame->SetBevel(false);
+    auto* image = Make<ImageBox>(frame, images[n], {2, 2, kPaletteSize, kPaletteSize});
+    image->Picture() = QImage(kPaletteSize, kPaletteSize, QImage::Format_RGB32);
+    image->setCursor(Qt::CrossCursor);
+    basePalette_[n] = image;
+  }
+  LockColourSpeedButton = Make<SpeedButton>(pane, "LockColourSpeedButton", {78, 88, 24, 24});
+  LockColourSpeedButton->SetGlyph(QPixmap(":/glyphs/locked.png"));
+}
+
+void ColourSelectorPane::BuildTray(QGroupBox* pane) {
+  auto* tray = Make<QFrame>(pane, "ColourTrayPanel", {8, 118, 16 * 14 + 4, 18}, "System 16 Colour Palette.");
+  tray->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  for (int i = 0; i < 16; ++i) {
+    auto* p = Make<ColourPanel>(tray, kTray[i].name, {3 + i * 14, 3, 12, 12}, kTray[i].hint);
+    p->SetColour(kTray[i].colour);
+    p->SetBevel(false);
+    p->setFrameStyle(QFrame::NoFrame);
+    trayPanels_[i] = p;
+  }
+}
+
+void ColourSelectorPane::Connect() {
+  Link(&active_, &ActiveColourHolder::Changed, this,
+       [this](const ActiveColour& now, const ActiveColour& before) { ActiveColourChanged(now, before); });
+  Link(&selection_, &ColourSelection::Changed, this, [this](int colour) { ShowSelection(colour); });
+  for (ColourPanel* p : trayPanels_) {
+    Link(p, &ColourPanel::MouseMoved, this, [this, p](QPoint) { TrayPanelMouseOverAndSelect(p, false); });
+    Link(p, &ColourPanel::Clicked, this, [this, p] { TrayPanelMouseOverAndSelect(p, true); });
+  }
+  for (int n = 1; n <= 3; ++n) {
+    Link(basePalette_[n], &ImageBox::MouseMoved, this, [this, n](QPoint pos) { BMPPixelColourRetreive(n, pos); });
+    Link(basePalette_[n], &ImageBox::MousePressed, this,
+         [this, n](Qt::MouseButton b, QPoint pos) { PaletteImagesMouseDown(n, b, pos); });
+  }
+  Link(ColourSelectorPanel, &ColourPanel::Clicked, this, [this] { selection_.SetColourSelection(); });
+  Link(ColourSelectorPanel, &ColourPanel::MouseMoved, this,
+       [this](QPoint) { ColourSelectorPanel->setCursor(CustomCursor(selection_.SourceCursor())); });
+  Link(ColourSelectorPanel, &ColourPanel::MousePressed, this, [this](Qt::MouseButton b, QPoint pos) {
+    if (b == Qt::RightButton) ColourSelectorPopupExt->Popup(ColourSelectorPanel->mapToGlobal(pos));
+  });
+  Link(RetreiveAllAsWebsafe1, &QAction::triggered, this, [this](bool) { RetreiveAllAsWebsafe1Click(); });
+  Link(SetWebsafePaletteOn1, &QAction::triggered, this, [this](bool) { WebSafePaletteToggle(); });
+  Link(LockColourSpeedButton, &SpeedButton::MouseDown, this,
+       [this](Qt::MouseButton b) { LockColourSpeedButtonMouseDown(b); });
+}
+
+QWidget* ColourSelectorPane::ZoomHost() const { return ColourSelectorPanel; }
+
+void ColourSelectorPane::ShowSelection(int colour) {
+  ColourSelectorPanel->SetColour(colour);
+  ColourSelectorEdit->setText(QString::fromStdString(BGRIntToRGBHEX(colour)));
+  // Shown at once: capture reads a new colour every tick while the event loop may be busy.
+  ColourSelectorPanel->repaint();
+  ColourSelectorEdit->repaint();
+}
+
+void ColourSelectorPane::TrayPanelMouseOverAndSelect(ColourPanel* panel, bool select) {
+  panel->setCursor(CustomCursor(selection_.SourceCursor()));
+  selection_.ColourSelectorUpdate(panel->Colour());
+  if (select) selection_.SetColourSelection({.undoStepFirst = true});
+}
+
+// ---------------------------------------------------------------- base palettes
+
+void ColourSelectorPane::ActiveColourChanged(const ActiveColour& now, const ActiveColour& before) {
+  if (DerivativesLocked_) return;
+  for (int n = 1; n <= 3; ++n)
+    if (now.Component(n) != before.Component(n)) PalettePanelUpdate(n);
+}
+
+void ColourSelectorPane::DrawPalette(int n, int base) {
+  QImage& picture = basePalette_[n]->Picture();
+  DrawBasePalette(n, base, base, base, SetWebsafePaletteOn1->isChecked(),
+                  std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(picture.bits()),
+                                           static_cast<std::size_t>(kPaletteSize) * kPaletteSize));
+  basePalette_[n]->update();
+}
+
+void ColourSelectorPane::PalettePanelUpdate(int n) {
+  if (n >= 1 && n <= 3) DrawPalette(n, active_.Value().Component(n));
+}
+
+void ColourSelectorPane::BMPPixelColourRetreive(int n, QPoint pos) {
+  ImageBox* image = basePalette_[n];
+  image->setCursor(CustomCursor(selection_.SourceCursor()));
+  selection_.ColourSelectorUpdate(image->PixelColour(pos.x(), pos.y()));
+}
+
+void ColourSelectorPane::PaletteImagesMouseDown(int n, Qt::MouseButton button, QPoint pos) {
+  if (button == Qt::LeftButton) {
+    BMPPixelColourRetreive(n, pos);
+    selection_.SetColourSelection({.undoStepFirst = true, .copyValue = true});
+  } else if (button == Qt::RightButton) {
+    PalettePopupExt->Popup(basePalette_[n]->mapToGlobal(pos));
+  }
+}
+
+void ColourSelectorPane::WebSafePaletteToggle() {
+  // Each palette is drawn anew around its own base, in the new mode.
+  for (int n = 1; n <= 3; ++n) basePalette_[n]->setCursor(Qt::WaitCursor);
+  for (int n = 1; n <= 3; ++n) DrawPalette(n, BaseLevel(n, basePalette_[n]->PixelColour(0, 0)));
+  for (int n = 1; n <= 3; ++n) basePalette_[n]->setCursor(Qt::CrossCursor);
+}
+
+void ColourSelectorPane::LockColourSpeedButtonMouseDown(Qt::MouseButton button) {
+  if (button == Qt::LeftButton) BaseColourLockToggle();
+  if (button == Qt::RightButton) BaseColourLockReset();
+}
+
+void ColourSelectorPane::BaseColourLockToggle() {
+  if (!DerivativesLocked_) {
+    LockColourSpeedButton->SetGlyph(QPixmap(":/glyphs/locked.png"));
+    DerivativesLocked_ = true;
+    return;
+  }
+  LockColourSpeedButton->SetGlyph(QPixmap(":/glyphs/unlocked.png"));
+  LockColourSpeedButton->setCursor(Qt::WaitCursor);
+  for (int n = 1; n <= 3; ++n) PalettePanelUpdate(n);
+  LockColourSpeedButton->setCursor(Qt::PointingHandCursor);
+  DerivativesLocked_ = false;
+}
+
+void ColourSelectorPane::BaseColourLockReset() {
+  // Palettes drawn from black and locked; the active colour stays as it is.
+  LockColourSpeedButton->setCursor(Qt::WaitCursor);
+  LockColourSpeedButton->SetGlyph(QPixmap(":/glyphs/locked.png"));
+  for (int n = 1; n <= 3; ++n) DrawPalette(n, 0);
+  DerivativesLocked_ = true;
+  LockColourSpeedButton->setCursor(Qt::PointingHandCursor);
+}
+
+void ColourSelectorPane::RetreiveAllAsWebsafe1Click() {
+  selection_.SetWebSafeOnly(RetreiveAllAsWebsafe1->isChecked());
+  WebSafeImage->setVisible(RetreiveAllAsWebsafe1->isChecked());
+}
+
+}  // namespace tintora

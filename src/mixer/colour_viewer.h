@@ -1,0 +1,51 @@
+// The "Colour Viewer" pane: the active colour and its inverse, the comparison swatch and a
+// sample web page layout to try colours on (hidden for a large viewer).
+#pragma once
+
+#include <QObject>
+
+#include "widgets/active_colour_holder.h"
+
+class QGroupBox;
+class QWidget;
+
+namespace tintora {
+
+class ColourPanel;
+class ColourSelection;
+
+class ColourViewer : public QObject {
+  Q_OBJECT
+ public:
+  ColourViewer(QGroupBox* pane, ActiveColourHolder& active, ColourSelection& selection);
+
+  // Shows or hides the sample page; the viewer grows into its place when it is hidden.
+  void ColourSelectorPanelReScale();
+  // The sample page back to silver.
+  void ColourViewPanelDblClick();
+  bool SampleLayoutShown() const;
+  // Where the harmony room lays out its swatches and wheel.
+  QWidget* SwatchHost() const;
+
+ signals:
+  // The viewer changed size (large: the sample page is hidden).
+  void LayoutChanged(bool large);
+
+ private:
+  void Connect();
+  void ShowActiveColour(const ActiveColour& colour);
+  void ColourViewNegPanelClick();
+  void SamplePanelMouseDown(ColourPanel* panel, Qt::MouseButton button);
+  void Panel15MouseDown(Qt::MouseButton button);
+
+  ActiveColourHolder& active_;
+  ColourSelection& selection_;
+
+  ColourPanel* ColourViewPanel = nullptr;
+  ColourPanel* ColourViewNegPanel = nullptr;
+  ColourPanel* Panel14 = nullptr;
+  ColourPanel* Panel15 = nullptr;
+  ColourPanel* samplePanels_[12] = {};  // Panel6 .. Panel11
+};
+
+}  // namespace tintora

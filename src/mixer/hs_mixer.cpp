@@ -1,0 +1,330 @@
+#include "mixer/hs_mixer.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "colour/hsv.h"
+#include "colour/rounding.h"
+#include "harmony/harmony.h"
+#include "mixer/spectrum.h"
+#include "widgets/colour_panel.h"
+#include "widgets/guarded.h"
+#include "widgets/image_box.h"
+#include "widgets/make.h"
+#include "widgets/shape_box.h"
+
+namespace tintora {
+
+HsMixer::HsMixer(QWidget* page, ActiveColourHolder& active) : active_(active) {
+  Build(page);
+  Connect();
+}
+
+void HsMixer::Build(QWidget* page) {
+  HSIDockPanel = Make<QWidget>(page, "HSIDockPanel", {4, 4, kMixerBounds.width(), kMixerBounds.height()});
+  auto* mixer = Make<QFrame>(HSIDockPanel, "HSIMixerPanel", kMixerBounds);
+  mixer->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  mixer->installEventFilter(this);
+  HSIMixerPanel = mixer;
+
+  struct Row {
+    ColourPanel** panel;
+    const char* panelName;
+    const char* caption;
+    const char* panelHint;
+    ImageBox** strip;
+    const char* stripName;
+    int stripWidth;
+    QSlider** bar;
+    const char* barName;
+    int max, page;
+    const char* barHint;
+    QLineEdit** edit;
+    const char* editName;
+    QString start;
+  };
+  const Row rows[3] = {
+      {&HuePanel, "HuePanel", "H", "", &ColourSpectrumImage, "ColourSpectrumImage", 254, &HueTrackBar,
+       "HueTrackBar", 360, 10, "Slide to change the colour hue.", &HueEdit, "HueEdit",
+       QString::fromUtf8("0\u00B0")},
+      {&SaturationPanel, "SaturationPanel", "S", "Saturation", &SaturationSpectrum, "SaturationSpectrum", 255,
+       &SaturationTrackBar, "SaturationTrackBar", 255, 5, "Slide to increase or decrease saturation value.",
+       &SaturationEdit, "SaturationEdit", "0%"},
+      {&HSIIntensityPanel, "HSIIntensityPanel", "V", "Vibrance", &VibranceIntensityImage,
+       "VibranceIntensityImage", 254, &IntensityTrackBar3, "IntensityTrackBar3", 255, 5,
+       "Slide to increase or decrease intensity value.", &Intensity3Edit, "Intensity3Edit", "0%"},
+  };
+  for (int r = 0; r < 3; ++r) {
+    const Row& row = rows[r];
+    const int y = 4 + r * 34;
+    auto* panel = Make<ColourPanel>(mixer, row.panelName, {4, y + 6, 22, 22}, row.panelHint);
+    panel->SetCaption(row.caption);
+    panel->UseSystemColours(true);
+    *row.panel = panel;
+
+    auto* bar = Make<QSlider>(mixer, row.barName, {28, y + 6, 270, 24}, row.barHint, Qt::Horizontal);
+    bar->setRange(0, row.max);
+    bar->setPageStep(row.page);
+    bar->setTickInterval(row.page == 10 ? 10 : 0);
+    bar->setTickPosition(row.page == 10 ? QSlider::TicksBelow : QSlider::NoTicks);
+    *row.bar = bar;
+
+    auto* strip =
+        Make<ImageBox>(mixer, row.stripName, {28 + (270 - row.stripWidth) / 2, y + 1, row.stripWidth, 5});
+    strip->Picture() = QImage(row.stripWidth, 5, QImage::Format_RGB32);
+    strip->Picture().fill(Qt::black);
+    *row.strip = strip;
+
+    auto* edit = Make<QLineEdit>(mixer, row.editName, {302, y + 6, 62, 22}, {}, row.start);
+    edit->setReadOnly(true);
+    *row.edit = edit;
+  }
+
+  // Harmony markers over the hue strip.
+  const char* markerNames[3] = {"Shape4", "Shape5", "Shape6"};
+  for (int i = 0; i < 3; ++i) {
+    markers_[i] =
+        Make<ShapeBox>(mixer, markerNames[i], {ColourSpectrumImage->x(), ColourSpectrumImage->y() - 1, 3, 7}, {},
+                       ShapeBox::Kind::Rectangle);
+    markers_[i]->SetBrushColour(0xFFFFFF);
+    markers_[i]->hide();
+  }
+
+  const int side = HSIDockPanel->geometry().right() + 8;
+  ActiveSpecCheckBox = Make<QCheckBox>(page, "ActiveSpecCheckBox", {side, 6, 86, 20}, "Active Spectrum", "Act. Spec.");
+  HSSwitchPanel = Make<QWidget>(page, "HSSwitchPanel", {side, 30, 70, 44});
+  HSVRadioButton = Make<QRadioButton>(HSSwitchPanel, "HSVRadioButton", {0, 0, 70, 20},
+                                      "Hue, Saturation, and Vibrance (Hex Cone Theory)", "HSV");
+  HSVRadioButton->setChecked(true);
+  HSIRadioButton = Make<QRadioButton>(HSSwitchPanel, "HSIRadioButton", {0, 22, 70, 20},
+                                      "Hue, Saturation, and Intensity (Colour Cube Theory - Experimental)", "HSI");
+  CalculatePanel =
+      Make<ColourPanel>(page, "CalculatePanel", {side, 80, 66, 24}, "Warning indicates colour distortion.");
+  CalculatePanel->SetCaption("Calculate");
+  CalculatePanel->UseSystemColours(true);
+  UndockInstructLabel1 =
+      Make<QLabel>(page, "UndockInstructLabel1", {side, 34, 66, 48}, {}, "Drag a corner to dock or undock");
+  UndockInstructLabel1->setWordWrap(true);
+  UndockInstructLabel2 = Make<QLabel>(page, "UndockInstructLabel2", {side, 86, 20, 16}, {}, "->");
+  UndockInstructLabel3 = Make<QLabel>(page, "UndockInstructLabel3", {side + 40, 86, 20, 16}, {}, "<-");
+
+  // The model switch and the calculation panel stay hidden until a key command reveals them.
+  HSVRadioButton->hide();
+  HSIRadioButton->hide();
+  CalculatePanel->hide();
+}
+
+void HsMixer::Connect() {
+  Link(&active_, &ActiveColourHolder::Changed, this,
+       [this](const ActiveColour& now, const ActiveColour& before) { ActiveColourChanged(now, before); });
+  Link(HueTrackBar, &QSlider::valueChanged, this, [this](int) { HsSliderChange(1); });
+  Link(SaturationTrackBar, &QSlider::valueChanged, this, [this](int) { HsSliderChange(2); });
+  Link(IntensityTrackBar3, &QSlider::valueChanged, this, [this](int) { HsSliderChange(3); });
+  Link(HuePanel, &ColourPanel::MousePressed, this, [this](Qt::MouseButton b, QPoint) { HSIAdjustTrackBar(1, b); });
+  Link(SaturationPanel, &ColourPanel::MousePressed, this,
+       [this](Qt::MouseButton b, QPoint) { HSIAdjustTrackBar(2, b); });
+  Link(HSIIntensityPanel, &ColourPanel::MousePressed, this,
+       [this](Qt::MouseButton b, QPoint) { HSIAdjustTrackBar(3, b); });
+  Link(ActiveSpecCheckBox, &QCheckBox::toggled, this, [this](bool) { ActiveSpecCheckBoxClick(); });
+  Link(HSVRadioButton, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) HsModeClick(false);
+  });
+  Link(HSIRadioButton, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) HsModeClick(true);
+  });
+  Link(CalculatePanel, &ColourPanel::Clicked, this, [this] { CalculatePanelClick(); });
+}
+
+bool HsMixer::ActiveSpectrum() const { return ActiveSpecCheckBox->isChecked(); }
+
+// ---------------------------------------------------------------- from the active colour
+
+void HsMixer::ActiveColourChanged(const ActiveColour& now, const ActiveColour& before) {
+  // The offset alone leaves hue and saturation as they are. Levels the working values give
+  // came from this mixer's own sliders: the user's exact hue, saturation and vibrance stay,
+  // rather than being recomputed from rounded components.
+  if (now.SameLevels(before) || now.SameLevels(WorkingColour())) return;
+  RGBtoHSIHSV();
+}
+
+void HsMixer::RGBtoHSIHSV() {
+  if (HSVRadioButton->isChecked()) {
+    RGBtoHSV();
+    if (ActiveSpectrum()) {
+      ChangeSpectrumImage(1);
+      ChangeSpectrumImage(2);
+    }
+  }
+  if (HSIRadioButton->isChecked()) HSICalculate();
+  PlaceMarkers();
+  emit WorkingValuesChanged(working_);
+}
+
+void HsMixer::MoveSliders(int hue, int saturation, int intensity) {
+  // The sliders show the conversion; moving them must not convert back.
+  const QSignalBlocker a(HueTrackBar), b(SaturationTrackBar), c(IntensityTrackBar3);
+  IntensityTrackBar3->setValue(intensity);
+  SaturationTrackBar->setValue(saturation);
+  HueTrackBar->setValue(hue);
+}
+
+void HsMixer::ShowTexts(const std::string& hue, const std::string& saturation, const std::string& intensity) {
+  HueEdit->setText(QString::fromStdString(hue));
+  SaturationEdit->setText(QString::fromStdString(saturation));
+  Intensity3Edit->setText(QString::fromStdString(intensity));
+}
+
+void HsMixer::RGBtoHSV() {
+  const ActiveColour& c = active_.Value();
+  const HsMixerReadout r = tintora::RGBtoHSV(c.Red(), c.Green(), c.Blue());
+  working_ = {r.hue, r.saturation, r.vibrance};
+  MoveSliders(r.huePosition, r.saturationPosition, r.intensityPosition);
+  ShowTexts(r.hueText, r.saturationText, r.intensityText);
+  SetDistortion(r.distortion);
+}
+
+void HsMixer::HSICalculate() {
+  const ActiveColour& c = active_.Value();
+  const HsMixerReadout r = tintora::HSICalculate(c.Red(), c.Green(), c.Blue());
+  working_ = {r.hue, r.saturation, r.vibrance};
+  if (r.intensityHint) Intensity3Edit->setToolTip(QString::fromStdString(*r.intensityHint));
+  MoveSliders(r.huePosition, r.saturationPosition, r.intensityPosition);
+  ShowTexts(r.hueText, r.saturationText, r.intensityText);
+  SetDistortion(false);
+}
+
+void HsMixer::SetDistortion(bool distorted) {
+  if (distorted) {
+    CalculatePanel->SetColour(255);
+    CalculatePanel->SetFontColour(0);
+  } else {
+    CalculatePanel->UseSystemColours(true);
+  }
+}
+
+// ---------------------------------------------------------------- into the active colour
+
+RgbReal HsMixer::WorkingRgb() const {
+  const HsToRgbResult r = HSIRadioButton->isChecked()
+                              ? HSI_to_RGB_Calc(working_.hue, working_.saturation, working_.vibrance)
+                              : tintora::HSVtoRGB(working_.hue, working_.saturation, working_.vibrance);
+  return r.rgb;
+}
+
+ActiveColour HsMixer::WorkingColour() const {
+  // Components above 255 (colour distortion) stop at the track bars' end.
+  const RgbReal rgb = WorkingRgb();
+  auto level = [](long double v) { return static_cast<int>(std::clamp<long long>(Round(v), 0, 255)); };
+  return active_.Value().WithRgb(level(rgb.red), level(rgb.green), level(rgb.blue));
+}
+
+void HsMixer::HSIHSVtoRGB() {
+  const bool hsi = HSIRadioButton->isChecked();
+  const HsToRgbResult r = hsi ? HSI_to_RGB_Calc(working_.hue, working_.saturation, working_.vibrance)
+                              : tintora::HSVtoRGB(working_.hue, working_.saturation, working_.vibrance);
+  if (hsi && r.intensityHint) Intensity3Edit->setToolTip(QString::fromStdString(*r.intensityHint));
+  SetDistortion(r.distortion);
+  ShowTexts(r.hueText, r.saturationText, r.intensityText);
+  active_.Set(WorkingColour());
+}
+
+void HsMixer::HsSliderChange(int row) {
+  switch (row) {
+    case 1:
+      working_.hue = HueTrackBar->value();
+      break;
+    case 2:
+      working_.saturation = static_cast<long double>(SaturationTrackBar->value()) / 255;
+      break;
+    default:
+      working_.vibrance = IntensityTrackBar3->value();
+      break;
+  }
+  HSIHSVtoRGB();
+  SpectrumRedrawPending_ = true;
+  PlaceMarkers();
+  emit WorkingValuesChanged(working_);
+}
+
+void HsMixer::HSIAdjustTrackBar(int row, Qt::MouseButton button) {
+  if (button != Qt::LeftButton && button != Qt::RightButton) return;
+  const bool up = button == Qt::RightButton;
+  QSlider* bar = row == 1 ? HueTrackBar : row == 2 ? SaturationTrackBar : IntensityTrackBar3;
+  bar->setValue(row == 1 ? NudgeHue(bar->value(), up) : NudgeLevel(bar->value(), up));
+  bar->setFocus();
+}
+
+// ---------------------------------------------------------------- strips, model, markers
+
+void HsMixer::ChangeSpectrumImage(int mode) {
+  ImageBox* image = mode == 0                  ? ColourSpectrumImage
+                    : (mode == 1 || mode == 3) ? SaturationSpectrum
+                                               : VibranceIntensityImage;
+  QImage& picture = image->Picture();
+  if (picture.format() != QImage::Format_RGB32) picture = picture.convertToFormat(QImage::Format_RGB32);
+  auto* bits = reinterpret_cast<std::uint32_t*>(picture.bits());
+  DrawSpectrum(static_cast<SpectrumMode>(mode),
+               std::span<std::uint32_t>(bits, static_cast<std::size_t>(picture.width()) * picture.height()),
+               picture.width(), picture.height(), working_.hue, working_.saturation, working_.vibrance);
+  image->update();
+}
+
+void HsMixer::DrawStrips() {
+  ChangeSpectrumImage(0);
+  ChangeSpectrumImage(ActiveSpectrum() ? 1 : 3);
+  ChangeSpectrumImage(ActiveSpectrum() ? 2 : 4);
+}
+
+void HsMixer::RedrawMarkedStrips() {
+  if (SpectrumRedrawPending_ && ActiveSpectrum()) {
+    ChangeSpectrumImage(1);
+    ChangeSpectrumImage(2);
+    SpectrumRedrawPending_ = false;
+  }
+}
+
+void HsMixer::ActiveSpecCheckBoxClick() {
+  const bool active = ActiveSpectrum();
+  ChangeSpectrumImage(active ? 1 : 3);
+  ChangeSpectrumImage(active ? 2 : 4);
+}
+
+void HsMixer::HsModeClick(bool hsi) {
+  HSIIntensityPanel->SetCaption(hsi ? "I" : "V");
+  HSIIntensityPanel->setToolTip(hsi ? "Intensity" : "Vibrance");
+  CalculatePanelClick();
+}
+
+void HsMixer::CalculatePanelClick() { RGBtoHSIHSV(); }
+
+void HsMixer::ToggleCalculateControls() {
+  const bool reveal = CalculatePanel->isHidden();
+  CalculatePanel->setVisible(reveal);
+  HSVRadioButton->setVisible(reveal);
+  HSIRadioButton->setVisible(reveal);
+  UndockInstructLabel1->setVisible(!reveal);
+  UndockInstructLabel2->setVisible(!reveal);
+  UndockInstructLabel3->setVisible(!reveal);
+}
+
+void HsMixer::SetHarmonyMarkers(const std::vector<int>& offsets) {
+  markerOffsets_ = offsets;
+  PlaceMarkers();
+}
+
+void HsMixer::PlaceMarkers() {
+  for (std::size_t i = 0; i < 3; ++i) {
+    ShapeBox* marker = markers_[i];
+    const bool shown = i < markerOffsets_.size();
+    if (shown)
+      marker->move(ColourSpectrumImage->x() + MarkerLeft(HueTrackBar->value(), markerOffsets_[i]), marker->y());
+    marker->setVisible(shown);
+  }
+}
+
+}  // namespace tintora

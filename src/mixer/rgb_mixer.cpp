@@ -1,0 +1,341 @@
+#include "mixer/rgb_mixer.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QToolButton>
+
+#include "colour/conversion_error.h"
+#include "colour/number_text.h"
+#include "colour/text_filters.h"
+#include "mixer/mixer_maths.h"
+#include "widgets/colour_panel.h"
+#include "widgets/guarded.h"
+#include "widgets/make.h"
+#include "widgets/popup_ext.h"
+#include "widgets/stay_on_top.h"
+
+namespace tintora {
+
+namespace {
+
+struct RowSpec {
+  const char* name;     // "Red" ... "Yellow"
+  const char* caption;  // "R" ... "Y"
+  int colour;           // caption panel colour
+};
+
+const RowSpec kRows[7] = {{"", "", 0},
+                          {"Red", "R", ColourFromRgb(255, 0, 0)},
+                          {"Green", "G", ColourFromRgb(0, 255, 0)},
+                          {"Blue", "B", ColourFromRgb(0, 0, 255)},
+                          {"Cyan", "C", ColourFromRgb(0, 255, 255)},
+                          {"Magenta", "M", ColourFromRgb(255, 0, 255)},
+                          {"Yellow", "Y", ColourFromRgb(255, 255, 0)}};
+
+constexpr int kTrackBarLeft = 30;
+constexpr int kRowHeight = 28;
+
+// Width that gives the track bar one pixel per level between its two end positions.
+int TrackBarWidth(QSlider* slider, int levels) {
+  QStyleOptionSlider opt;
+  opt.initFrom(slider);
+  opt.orientation = Qt::Horizontal;
+  return levels + slider->style()->pixelMetric(QStyle::PM_SliderLength, &opt, slider);
+}
+
+QByteArray Name(int component, const char* suffix) { return QByteArray(kRows[component].name) + suffix; }
+
+// Caret position in characters of a text whose caret Qt counts in UTF-16 units.
+int CharCaret(const QString& text, int utf16Caret) {
+  return static_cast<int>(text.left(utf16Caret).toStdU32String().size());
+}
+int Utf16Caret(const QString& text, int charCaret) {
+  return QString::fromStdU32String(text.toStdU32String().substr(0, static_cast<std::size_t>(charCaret)))
+      .size();
+}
+
+void ApplyFilterResult(QLineEdit* edit, const EditFilterResult& r) {
+  if (r.changed) {
+    const QString text = QString::fromStdString(r.text);
+    const QSignalBlocker block(edit);
+    edit->setText(text);
+    edit->setCursorPosition(Utf16Caret(text, r.caret));
+  }
+  if (r.selectAll) edit->selectAll();
+}
+
+void SetEditText(QLineEdit* edit, const QString& text) {
+  if (edit->text() != text) edit->setText(text);
+}
+
+QSlider* MakeTrackBar(QWidget* page, const char* name, int minimum, int maximum, int start, int y) {
+  auto* bar = Make<QSlider>(page, name, {}, {}, Qt::Horizontal);
+  bar->setRange(minimum, maximum);
+  bar->setPageStep(5);
+  bar->setTickInterval(5);
+  bar->setTickPosition(QSlider::TicksBelow);
+  bar->setValue(start);
+  bar->setGeometry(kTrackBarLeft, y, TrackBarWidth(bar, 255), 26);
+  return bar;
+}
+
+}  // namespace
+
+void MarkOffset(QLineEdit* edit, bool offset) {
+  if (offset) {
+    QPalette pal = edit->palette();
+    pal.setColor(QPalette::Base, QColor(255, 255, 0));
+    pal.setColor(QPalette::Text, Qt::black);
+    edit->setPalette(pal);
+  } else {
+    edit->setPalette(QPalette());
+  }
+}
+
+RgbMixer::RgbMixer(QWidget* rgbPage, QWidget* cmyPage, ActiveColourHolder& active, StayOnTop& onTop)
+    : active_(active), onTop_(onTop) {
+  for (int i = 1; i <= 3; ++i) BuildComponentRow(rgbPage, i, 6 + (i - 1) * kRowHeight);
+  for (int i = 4; i <= 6; ++i) BuildComponentRow(cmyPage, i, 6 + (i - 4) * kRowHeight);
+  BuildIntensityRow(rgbPage, false, 6 + 3 * kRowHeight + 6);
+  BuildIntensityRow(cmyPage, true, 6 + 3 * kRowHeight + 6);
+  BuildWebSafeGrid(rgbPage, 1);
+  BuildWebSafeGrid(cmyPage, 7);
+  BuildPreviews(rgbPage);
+  RGBandCMYPopupExt = MakePopup(rgbPage, "RGBandCMYPopupExt", onTop_);
+  WebSafeIndicatorGridONOFF1 =
+      RGBandCMYPopupExt->AddItem("WebSafeIndicatorGridONOFF1", "Web Safe Indicator Grid ON/OFF", true);
+  Connect();
+  ShowPreviews(active_.Value());
+  ColourPercentDisplayUpdate(active_.Value());
+}
+
+void RgbMixer::BuildComponentRow(QWidget* page, int i, int y) {
+  auto* panel = Make<ColourPanel>(page, Name(i, "Panel"), {4, y + 2, 22, 22});
+  panel->SetCaption(kRows[i].caption);
+  panel->SetColour(kRows[i].colour);
+  panel->SetFontColour(i == 3 ? 0xFFFFFF : 0);
+  componentPanel_[i] = panel;
+
+  QSlider* bar = MakeTrackBar(page, Name(i, "TrackBar"), 0, 255, i <= 3 ? 0 : 255, y);
+  bar->setSingleStep(1);
+  bar->setContextMenuPolicy(Qt::CustomContextMenu);
+  componentTrackBar_[i] = bar;
+
+  const int x = bar->geometry().right() + 4;
+  hexEdit_[i] = Make<QLineEdit>(page, Name(i, "HexEdit"), {x, y + 2, 28, 22}, {}, i <= 3 ? "00" : "FF");
+  hexEdit_[i]->setMaxLength(2);
+  decimalEdit_[i] = Make<QLineEdit>(page, Name(i, "DecimalEdit"), {x + 32, y + 2, 34, 22}, {}, i <= 3 ? "0" : "255");
+  decimalEdit_[i]->setMaxLength(3);
+  percentLabel_[i] = Make<QLabel>(page, Name(i, "Percent"), {x + 70, y + 4, 52, 18});
+}
+
+void RgbMixer::BuildIntensityRow(QWidget* page, bool cmy, int y) {
+  auto* reset =
+      Make<QToolButton>(page, cmy ? "CMYIntensitySpeedButton" : "RGBIntensitySpeedButton", {4, y + 2, 22, 22});
+  reset->setIcon(QIcon(":/glyphs/reset.png"));
+  reset->setAutoRaise(true);
+  reset->setCursor(Qt::PointingHandCursor);
+  QSlider* bar = MakeTrackBar(page, cmy ? "IntensityTrackBar2" : "IntensityTrackBar", -100, 100, 0, y);
+  bar->setToolTip("Slide to increase or decrease the intensity value.");
+  auto* edit = Make<QLineEdit>(page, cmy ? "CMYIntensityEdit" : "IntensityEdit",
+                               {bar->geometry().right() + 4, y + 2, 66, 22},
+                               cmy ? "Percent Of Black or \"K\" Value." : "Percentage Of White.", "0%");
+  edit->setReadOnly(true);
+  (cmy ? CMYIntensitySpeedButton : RGBIntensitySpeedButton) = reset;
+  (cmy ? IntensityTrackBar2 : IntensityTrackBar) = bar;
+  (cmy ? CMYIntensityEdit : IntensityEdit) = edit;
+}
+
+void RgbMixer::BuildWebSafeGrid(QWidget* page, int firstShape) {
+  static const char* const kHints[6] = {"0", "51 (33h)", "102 (66h)", "153 (99h)", "204 (CCh)", "255 (FFh)"};
+  QSlider* bar = componentTrackBar_[firstShape == 1 ? 1 : 4];
+  QStyleOptionSlider opt;
+  opt.initFrom(bar);
+  opt.orientation = Qt::Horizontal;
+  opt.minimum = bar->minimum();
+  opt.maximum = bar->maximum();
+  opt.rect = QRect(0, 0, bar->width(), bar->height());
+  for (int k = 0; k < 6; ++k) {
+    opt.sliderPosition = opt.sliderValue = 51 * k;
+    const QRect handle = bar->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, bar);
+    const QByteArray name = "WebsafeGridShape" + QByteArray::number(firstShape + k);
+    auto* line = Make<QWidget>(page, name, {bar->x() + handle.center().x(), 2, 1, 3 * kRowHeight - 2}, kHints[k]);
+    line->setAutoFillBackground(true);
+    QPalette pal = line->palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Dark));
+    line->setPalette(pal);
+    line->hide();
+    websafeGridShape_[firstShape + k] = line;
+  }
+}
+
+void RgbMixer::BuildPreviews(QWidget* page) {
+  // Each RGB row shows its own level in a small swatch; the intensity row its grey.
+  const int px = percentLabel_[1]->geometry().right() + 4;
+  const struct {
+    ColourPanel** panel;
+    const char* name;
+    const char* hint;
+    QRect geometry;
+  } previews[4] = {
+      {&RedPreviewPanel, "RedPreviewPanel", "Red Intensity Display", {px, 8, 16, 22}},
+      {&GreenPreviewPanel, "GreenPreviewPanel", "Green Intensity Display", {px, 8 + kRowHeight, 16, 22}},
+      {&BluePreviewPanel, "BluePreviewPanel", "Blue Intensity Display", {px, 8 + 2 * kRowHeight, 16, 22}},
+      {&IntensityPreviewPanel, "IntensityPreviewPanel", "Colour Intensity Offset",
+       {IntensityEdit->geometry().right() + 4, IntensityEdit->y(), 22, 22}},
+  };
+  for (const auto& p : previews) {
+    *p.panel = Make<ColourPanel>(page, p.name, p.geometry, p.hint);
+    (*p.panel)->SetBevel(false);
+  }
+}
+
+void RgbMixer::Connect() {
+  Link(&active_, &ActiveColourHolder::Changed, this,
+       [this](const ActiveColour& now, const ActiveColour& before) { ActiveColourChanged(now, before); });
+  for (int i = 1; i <= 6; ++i) {
+    if (i <= 3) {
+      Link(componentTrackBar_[i], &QSlider::valueChanged, this, [this, i](int) { ColourTrackBarChanged(i); });
+    } else {
+      Link(componentTrackBar_[i], &QSlider::valueChanged, this, [this, i](int) { CmyTrackBarChange(i); });
+    }
+    Link(decimalEdit_[i], &QLineEdit::textChanged, this, [this, i](const QString&) { TextFieldFilter(i); });
+    Link(hexEdit_[i], &QLineEdit::textChanged, this, [this, i](const QString&) { TextFieldToHexFilter(i); });
+    Link(hexEdit_[i], &QLineEdit::returnPressed, this, [this, i] { HexColourSet(i); });
+    hexEdit_[i]->installEventFilter(this);
+    Link(componentPanel_[i], &ColourPanel::MousePressed, this,
+         [this, i](Qt::MouseButton b, QPoint) { ComponentPanelMouseDown(i, b); });
+    Link(componentTrackBar_[i], &QSlider::customContextMenuRequested, this,
+         [this, i](const QPoint& p) { RGBandCMYPopupExt->Popup(componentTrackBar_[i]->mapToGlobal(p)); });
+  }
+  Link(IntensityTrackBar, &QSlider::valueChanged, this, [this](int i) { active_.SetIntensity(i); });
+  Link(IntensityTrackBar2, &QSlider::valueChanged, this, [this](int k) { active_.SetIntensity(-k); });
+  Link(RGBIntensitySpeedButton, &QToolButton::clicked, this,
+       [this](bool) { RGBIntensitySpeedButtonClick(RGBIntensitySpeedButton); });
+  Link(CMYIntensitySpeedButton, &QToolButton::clicked, this,
+       [this](bool) { RGBIntensitySpeedButtonClick(CMYIntensitySpeedButton); });
+  Link(WebSafeIndicatorGridONOFF1, &QAction::triggered, this, [this](bool) { WebSafeGridToggle(); });
+}
+
+// ---------------------------------------------------------------- into the active colour
+
+void RgbMixer::ColourTrackBarChanged(int n) { active_.SetComponent(n, componentTrackBar_[n]->value()); }
+
+void RgbMixer::CmyTrackBarChange(int n) { active_.SetComponent(n, componentTrackBar_[n]->value()); }
+
+void RgbMixer::TextFieldFilter(int i) {
+  QLineEdit* edit = decimalEdit_[i];
+  const QString text = edit->text();
+  const EditFilterResult r =
+      tintora::TextFieldFilter(text.toStdString(), CharCaret(text, edit->cursorPosition()),
+                               componentTrackBar_[i]->minimum(), componentTrackBar_[i]->maximum());
+  ApplyFilterResult(edit, r);
+  if (r.conversionError) throw ConversionError(r.text);
+  componentTrackBar_[i]->setValue(*r.trackBarPosition);
+}
+
+void RgbMixer::TextFieldToHexFilter(int i) {
+  QLineEdit* edit = hexEdit_[i];
+  const QString text = edit->text();
+  ApplyFilterResult(edit,
+                    tintora::TextFieldToHexFilter(text.toStdString(), CharCaret(text, edit->cursorPosition())));
+}
+
+void RgbMixer::HexColourSet(int n) {
+  for (int i = 1; i <= 6; ++i) {
+    if (n != 0 && n != i) continue;
+    componentTrackBar_[i]->setValue(ParseDollarHex(hexEdit_[i]->text().toUpper().toStdString()));
+  }
+}
+
+void RgbMixer::HexEntryEditPrep(QLineEdit* edit) {
+  HexColourSet(0);
+  edit->selectAll();
+}
+
+void RgbMixer::RGBIntensitySpeedButtonClick(QToolButton* sender) {
+  IntensityTrackBar->setValue(0);
+  (sender == CMYIntensitySpeedButton ? IntensityTrackBar2 : IntensityTrackBar)->setFocus();
+}
+
+void RgbMixer::AdjustTrackBar(int n, Qt::MouseButton button) {
+  if (button != Qt::LeftButton && button != Qt::RightButton) return;
+  // The right button raises the RGB value. On the CMY panels that lowers the CMY twin, so there a
+  // left click gives the next higher CMY preset, as their hints promise.
+  QSlider* rgb = componentTrackBar_[n <= 3 ? n : n - 3];
+  rgb->setValue(button == Qt::RightButton ? SnapUp(rgb->value()) : SnapDown(rgb->value()));
+}
+
+void RgbMixer::ComponentPanelMouseDown(int n, Qt::MouseButton button) {
+  AdjustTrackBar(n, button);
+  componentTrackBar_[n]->setFocus();
+}
+
+void RgbMixer::WebSafeGridToggle() {
+  const bool on = WebSafeIndicatorGridONOFF1->isChecked();
+  for (int k = 1; k <= 12; ++k) websafeGridShape_[k]->setVisible(on);
+}
+
+bool RgbMixer::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    for (int i = 1; i <= 6; ++i)
+      if (watched == hexEdit_[i]) Guarded([&] { HexEntryEditPrep(hexEdit_[i]); });
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- from the active colour
+
+void RgbMixer::ActiveColourChanged(const ActiveColour& now, const ActiveColour& before) {
+  // Only the rows that moved: a hex text typed into another row waits for its Enter.
+  for (int n = 1; n <= 3; ++n) {
+    if (now.Component(n) == before.Component(n)) continue;
+    ShowComponent(n, now.Component(n));
+    ShowComponent(n + 3, now.Component(n + 3));
+  }
+  if (now.Intensity() != before.Intensity()) ShowIntensity(now.Intensity());
+  ShowPreviews(now);
+  ColourPercentDisplayUpdate(now);
+}
+
+void RgbMixer::ShowComponent(int n, int level) {
+  {
+    const QSignalBlocker block(componentTrackBar_[n]);
+    componentTrackBar_[n]->setValue(level);
+  }
+  SetEditText(decimalEdit_[n], QString::number(level));
+  SetEditText(hexEdit_[n], QString::fromStdString(IntToHex(level, 2)));
+}
+
+void RgbMixer::ShowIntensity(int i) {
+  SetEditText(IntensityEdit, QString::number(i) + "%");
+  SetEditText(CMYIntensityEdit, QString::number(-i) + "%");
+  for (auto [bar, position] : {std::pair{IntensityTrackBar, i}, {IntensityTrackBar2, -i}}) {
+    const QSignalBlocker block(bar);
+    bar->setValue(position);
+  }
+  MarkOffset(IntensityEdit, i != 0);
+  MarkOffset(CMYIntensityEdit, i != 0);
+}
+
+void RgbMixer::ShowPreviews(const ActiveColour& c) {
+  // Each component without the offset: the track bars' own levels.
+  RedPreviewPanel->SetColour(ColourFromRgb(c.Red(), 0, 0));
+  GreenPreviewPanel->SetColour(ColourFromRgb(0, c.Green(), 0));
+  BluePreviewPanel->SetColour(ColourFromRgb(0, 0, c.Blue()));
+  IntensityPreviewPanel->SetColour(ColourFromRgb(c.Grey(), c.Grey(), c.Grey()));
+}
+
+void RgbMixer::ColourPercentDisplayUpdate(const ActiveColour& c) {
+  for (int i = 1; i <= 6; ++i) {
+    const QString text = QString::fromStdString(CalculatePercentString(3, c.Component(i), 255));
+    if (percentLabel_[i]->text() != text) percentLabel_[i]->setText(text);
+  }
+}
+
+}  // namespace tintora

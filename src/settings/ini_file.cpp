@@ -1,0 +1,196 @@
+#include "settings/ini_file.h"
+
+#include <vector>
+
+#include "colour/conversion_error.h"
+#include "formats/file_io.h"
+#include "formats/text_codec.h"
+
+namespace tintora {
+
+namespace {
+
+// INI files are small; anything larger than this is not ours and is treated as missing.
+constexpr std::uintmax_t kMaxIniBytes = 4 * 1024 * 1024;
+
+std::string_view Trim(std::string_view s) {
+  const auto first = s.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const auto last = s.find_last_not_of(" \t");
+  return s.substr(first, last - first + 1);
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
+    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+struct ParsedFile {
+  std::vector<std::string> lines;
+  std::string eol = "\r\n";
+  bool endsWithEol = true;
+};
+
+ParsedFile Split(const std::string& text) {
+  ParsedFile f;
+  if (text.find("\r\n") == std::string::npos && text.find('\n') != std::string::npos) f.eol = "\n";
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) {
+      f.lines.push_back(text.substr(start));
+      f.endsWithEol = false;
+      break;
+    }
+    f.lines.push_back(text.substr(start, end - start));
+    start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+  }
+  return f;
+}
+
+std::optional<std::string_view> SectionName(std::string_view line) {
+  const std::string_view t = Trim(line);
+  if (t.empty() || t.front() != '[') return std::nullopt;
+  const auto close = t.find(']');
+  if (close == std::string_view::npos) return std::nullopt;
+  return Trim(t.substr(1, close - 1));
+}
+
+struct KeyLine {
+  std::string_view key, value;
+};
+
+std::optional<KeyLine> ParseKeyLine(std::string_view line) {
+  const std::string_view t = Trim(line);
+  if (t.empty() || t.front() == ';') return std::nullopt;
+  const auto eq = t.find('=');
+  if (eq == std::string_view::npos) return std::nullopt;
+  return KeyLine{Trim(t.substr(0, eq)), Trim(t.substr(eq + 1))};
+}
+
+std::optional<std::string> ReadText(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return std::nullopt;
+  std::string error;
+  auto bytes = ReadWholeFile(path, &error, kMaxIniBytes);
+  if (!bytes) return std::nullopt;
+  return DecodeFileText(*bytes);
+}
+
+// A value on one line: line breaks would split the file's structure.
+std::string OneLine(std::string_view v) {
+  std::string out(v);
+  for (char& c : out)
+    if (c == '\r' || c == '\n') c = ' ';
+  return out;
+}
+
+}  // namespace
+
+IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+std::optional<std::string> IniFile::Lookup(std::string_view section, std::string_view key) const {
+  const auto text = ReadText(path_);
+  if (!text) return std::nullopt;
+  const ParsedFile f = Split(*text);
+  bool inSection = false;
+  bool seenSection = false;
+  for (const std::string& line : f.lines) {
+    if (auto name = SectionName(line)) {
+      // The first section of a name is the one that counts, as on the platform.
+      if (inSection) return std::nullopt;
+      inSection = !seenSection && SameName(*name, section);
+      seenSection = seenSection || inSection;
+      continue;
+    }
+    if (!inSection) continue;
+    if (auto kv = ParseKeyLine(line); kv && SameName(kv->key, key)) {
+      std::string_view v = kv->value;
+      if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        v = v.substr(1, v.size() - 2);
+      return std::string(v);
+    }
+  }
+  return std::nullopt;
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
+  if (auto v = Lookup(section, key)) return *v;
+  return std::string(def);
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
+  const auto v = Lookup(section, key);
+  if (!v) return def;
+  return TryStrToInt(*v).value_or(def);
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
+  return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  ParsedFile f = Split(ReadText(path_).value_or(""));
+  const std::string newLine = std::string(key) + "=" + OneLine(value);
+
+  std::optional<std::size_t> sectionStart;  // index of the header line
+  std::size_t lastContent = 0;              // last non-blank line of the section
+  bool done = false;
+  for (std::size_t i = 0; i < f.lines.size() && !done; ++i) {
+    if (auto name = SectionName(f.lines[i])) {
+      if (sectionStart) break;
+      if (SameName(*name, section)) {
+        sectionStart = i;
+        lastContent = i;
+      }
+      continue;
+    }
+    if (!sectionStart) continue;
+    if (!Trim(f.lines[i]).empty()) lastContent = i;
+    if (auto kv = ParseKeyLine(f.lines[i]); kv && SameName(kv->key, key)) {
+      f.lines[i] = newLine;
+      done = true;
+    }
+  }
+  bool lastLineIsOurs = false;
+  if (!done) {
+    if (sectionStart) {
+      f.lines.insert(f.lines.begin() + static_cast<std::ptrdiff_t>(lastContent + 1), newLine);
+      lastLineIsOurs = lastContent + 2 == f.lines.size();
+    } else {
+      lastLineIsOurs = true;
+      if (!f.lines.empty() && !Trim(f.lines.back()).empty()) f.lines.emplace_back();
+      f.lines.push_back("[" + std::string(section) + "]");
+      f.lines.push_back(newLine);
+    }
+  }
+
+  std::string text;
+  for (std::size_t i = 0; i < f.lines.size(); ++i) {
+    text += f.lines[i];
+    // A file that ended without a line break keeps ending that way, unless its end is new.
+    if (i + 1 < f.lines.size() || f.endsWithEol || lastLineIsOurs) text += f.eol;
+  }
+  if (auto error = WriteFileAtomically(path_, EncodeFileText(text))) {
+    lastError_ = *error;
+    return false;
+  }
+  lastError_.clear();
+  return true;
+}
+
+bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+  return WriteString(section, key, std::to_string(value));
+}
+
+bool IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+  return WriteString(section, key, value ? "1" : "0");
+}
+
+}  // namespace tintora

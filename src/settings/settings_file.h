@@ -1,0 +1,16 @@
+// Where the program's files live: the settings file (beside the program, named after it with
+// ".ini", when that folder can be written, so a portable copy keeps its settings with it;
+// otherwise in the user's configuration folder), the program's own folder and the documents
+// folder.
+#pragma once
+
+#include <QString>
+
+namespace tintora {
+
+QString DefaultSettingsFilePath();
+// The program's folder, with a trailing separator.
+QString GetAppPath();
+QString GetMyDocDir();
+
+}  // namespace tintora

@@ -1,0 +1,18 @@
+// Where a window goes when it is centred: over another window, or on a screen.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace tintora {
+
+// Over a window: left = outer left + Round(outer width / 2) - Round(inner width / 2), top
+// likewise, each half rounded on its own (half to even).
+QPoint CentreOver(const QRect& outer, const QSize& inner);
+
+// On a screen: left = screen left + Round(screen width / 2 - width / 2), top likewise, the
+// difference rounded once (half to even).
+QPoint CentreOnScreen(const QRect& screen, const QSize& size);
+
+}  // namespace tintora

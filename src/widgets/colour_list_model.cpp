@@ -1,0 +1,117 @@
+#include "widgets/colour_list_model.h"
+
+#include <algorithm>
+
+#include <QMimeData>
+
+#include "formats/colour_list_files.h"
+
+namespace tintora {
+
+ColourListModel::ColourListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+int ColourListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(list_.Count());
+}
+
+QVariant ColourListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() < 0 || static_cast<std::size_t>(index.row()) >= list_.Count())
+    return {};
+  const ColourEntry& e = list_.At(static_cast<std::size_t>(index.row()));
+  switch (role) {
+    case Qt::DisplayRole:
+      return QString::fromStdString(e.name);
+    case kColourRole:
+      return EntryColourValue(e);
+    default:
+      return {};
+  }
+}
+
+Qt::ItemFlags ColourListModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::ItemIsDropEnabled;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+}
+
+QStringList ColourListModel::mimeTypes() const { return {kMimeType}; }
+
+QMimeData* ColourListModel::mimeData(const QModelIndexList& indexes) const {
+  ColourList dragged;
+  for (const QModelIndex& i : indexes)
+    if (i.isValid()) dragged.Append(list_.At(static_cast<std::size_t>(i.row())));
+  auto* mime = new QMimeData;
+  mime->setData(kMimeType, QByteArray::fromStdString(ParseDataForCDTFile(dragged)));
+  return mime;
+}
+
+Qt::DropActions ColourListModel::supportedDropActions() const { return Qt::MoveAction | Qt::CopyAction; }
+Qt::DropActions ColourListModel::supportedDragActions() const { return Qt::MoveAction | Qt::CopyAction; }
+
+void ColourListModel::InsertEntry(int row, ColourEntry entry) {
+  row = std::clamp(row, 0, static_cast<int>(list_.Count()));
+  beginInsertRows({}, row, row);
+  list_.Insert(static_cast<std::size_t>(row), std::move(entry));
+  endInsertRows();
+}
+
+void ColourListModel::RenameEntry(int row, std::string name) {
+  if (row < 0 || static_cast<std::size_t>(row) >= list_.Count()) return;
+  list_.Rename(static_cast<std::size_t>(row), std::move(name));
+  emit dataChanged(index(row), index(row));
+}
+
+void ColourListModel::MoveEntry(int from, int to) {
+  const int count = static_cast<int>(list_.Count());
+  if (from < 0 || from >= count || to < 0 || to >= count || from == to) return;
+  // Qt counts the destination before the move; the list after it.
+  beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+  list_.Move(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
+  endMoveRows();
+}
+
+void ColourListModel::AppendEntries(std::vector<ColourEntry> entries) {
+  if (entries.empty()) return;
+  const int first = static_cast<int>(list_.Count());
+  beginInsertRows({}, first, first + static_cast<int>(entries.size()) - 1);
+  list_.Append(std::move(entries));
+  endInsertRows();
+}
+
+void ColourListModel::ValuesChanged() {
+  if (list_.Count() > 0) emit dataChanged(index(0), index(static_cast<int>(list_.Count()) - 1));
+}
+
+void ColourListModel::StoreUndo() {
+  if (list_.Empty()) return;
+  undoSnapshot_ = ParseDataForCDTFile(list_);
+  undoCount_ = 1;
+  emit UndoAvailableChanged(true);
+}
+
+void ColourListModel::UndoLastChange() {
+  if (undoCount_ > 0) {
+    Reset([this](ColourList& l) { l.Replace(ParseCdtText(undoSnapshot_)); });
+    --undoCount_;
+    listChanged_ = true;
+  }
+  if (undoCount_ == 0) emit UndoAvailableChanged(false);
+}
+
+void ColourListModel::ForgetUndo() {
+  undoCount_ = 0;
+  emit UndoAvailableChanged(false);
+}
+
+void ColourListModel::SetFileName(const QString& path) {
+  fileName_ = path;
+  emit FileNameChanged(path);
+}
+
+void ColourListModel::NewList() {
+  undoSnapshot_.clear();
+  Reset([](ColourList& l) { l.Clear(); });
+  saveDialogFileName_.clear();
+  listChanged_ = false;
+}
+
+}  // namespace tintora

@@ -1,0 +1,89 @@
+// The colour list as every room shares it: its entries, shown by the list view (one row per
+// entry, the name as text and the colour for the swatch), and the state that goes with the
+// list rather than with any pane: whether it changed since it was saved, the one-level undo
+// snapshot, the file it came from and the name the save dialog proposes.
+#pragma once
+
+#include <QAbstractListModel>
+#include <QString>
+
+#include "colourlist/colour_list.h"
+
+namespace tintora {
+
+class ColourListModel : public QAbstractListModel {
+  Q_OBJECT
+ public:
+  // The colour value of a row (red in the low byte), -1 when its value is not a colour.
+  static constexpr int kColourRole = Qt::UserRole + 1;
+  // Mime type of dragged list entries (their CDT lines).
+  static constexpr const char* kMimeType = "application/x-tintora-colour-entries";
+
+  explicit ColourListModel(QObject* parent = nullptr);
+
+  const ColourList& List() const { return list_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  QStringList mimeTypes() const override;
+  QMimeData* mimeData(const QModelIndexList& indexes) const override;
+  Qt::DropActions supportedDropActions() const override;
+  Qt::DropActions supportedDragActions() const override;
+
+  // Changes go through the model so the view hears of them.
+  void InsertEntry(int row, ColourEntry entry);
+  void RenameEntry(int row, std::string name);
+  void MoveEntry(int from, int to);
+  void AppendEntries(std::vector<ColourEntry> entries);
+  // Any larger change: the view rebuilds from the list afterwards.
+  template <typename Change>
+  void Reset(Change change) {
+    beginResetModel();
+    change(list_);
+    endResetModel();
+  }
+  // The entries' values change in place (same rows, the selection stays).
+  template <typename Change>
+  void ChangeValues(Change change) {
+    change(list_);
+    ValuesChanged();
+  }
+  void ValuesChanged();
+
+  // Changed since it was last saved or loaded (the save questions ask about it).
+  bool ListChanged() const { return listChanged_; }
+  void SetListChanged(bool changed) { listChanged_ = changed; }
+
+  // The one-level undo: a snapshot of the entries (as CDT text) taken before a change.
+  // Nothing is taken of an empty list.
+  void StoreUndo();
+  bool UndoAvailable() const { return undoCount_ > 0; }
+  // The entries come back from the snapshot, which is then used up; the list counts as changed.
+  void UndoLastChange();
+  void ForgetUndo();
+
+  // The file the list is known by ("Untitled" until it is loaded or saved).
+  const QString& FileName() const { return fileName_; }
+  void SetFileName(const QString& path);
+  // The name the save dialog proposes; empty for a new list.
+  const QString& SaveDialogFileName() const { return saveDialogFileName_; }
+  void SetSaveDialogFileName(const QString& name) { saveDialogFileName_ = name; }
+
+  // A new, empty, unchanged list without a file name to save to.
+  void NewList();
+
+ signals:
+  void UndoAvailableChanged(bool available);
+  void FileNameChanged(const QString& path);
+
+ private:
+  ColourList list_;
+  bool listChanged_ = false;
+  std::string undoSnapshot_;
+  int undoCount_ = 0;
+  QString fileName_ = "Untitled";
+  QString saveDialogFileName_;
+};
+
+}  // namespace tintora

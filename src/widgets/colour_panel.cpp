@@ -1,0 +1,56 @@
+#include "widgets/colour_panel.h"
+
+#include <QPainter>
+
+#include "colour/notations.h"
+
+namespace tintora {
+
+QColor ToQColor(int c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+int FromQColor(const QColor& c) { return ColourFromRgb(c.red(), c.green(), c.blue()); }
+
+ColourPanel::ColourPanel(QWidget* parent) : ClickArea(parent) { SetBevel(true); }
+
+void ColourPanel::SetColour(int c) {
+  if (c == colour_ && !systemColours_) return;
+  colour_ = c;
+  systemColours_ = false;
+  update();
+}
+
+void ColourPanel::SetFontColour(int c) {
+  if (c == fontColour_) return;
+  fontColour_ = c;
+  update();
+}
+
+void ColourPanel::UseSystemColours(bool on) {
+  if (systemColours_ == on) return;
+  systemColours_ = on;
+  update();
+}
+
+void ColourPanel::SetCaption(const QString& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  update();
+}
+
+void ColourPanel::SetBevel(bool raised) {
+  setFrameStyle(raised ? (QFrame::Panel | QFrame::Raised) : (QFrame::Panel | QFrame::Sunken));
+  setLineWidth(1);
+}
+
+void ColourPanel::paintEvent(QPaintEvent* event) {
+  {
+    QPainter p(this);
+    p.fillRect(rect(), systemColours_ ? palette().color(QPalette::Button) : ToQColor(colour_));
+    if (!caption_.isEmpty()) {
+      p.setPen(systemColours_ ? palette().color(QPalette::ButtonText) : ToQColor(fontColour_));
+      p.drawText(rect(), Qt::AlignCenter, caption_);
+    }
+  }
+  QFrame::paintEvent(event);
+}
+
+}  // namespace tintora

@@ -1,0 +1,32 @@
+// A picture the program draws into pixel by pixel (palettes, strips, wheel, zoom view) or a
+// glyph that reacts to clicks (the frame icons).
+#pragma once
+
+#include <QImage>
+#include "widgets/click_area.h"
+
+namespace tintora {
+
+class ImageBox : public ClickArea {
+  Q_OBJECT
+ public:
+  explicit ImageBox(QWidget* parent = nullptr);
+
+  // The picture itself; call update() after drawing into it.
+  QImage& Picture() { return picture_; }
+  const QImage& Picture() const { return picture_; }
+  void SetPicture(const QImage& image);
+  // Scale the picture to the widget instead of drawing it at its own size.
+  void SetStretch(bool on);
+  // The colour value of a pixel of the picture; -1 outside it.
+  int PixelColour(int x, int y) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage picture_;
+  bool stretch_ = false;
+};
+
+}  // namespace tintora

@@ -1,0 +1,33 @@
+// TPopupExt: a popup menu that says when it is about to open and when it has closed, so the
+// main window can pause stay-on-top while a menu is up (a topmost window would cover it).
+#pragma once
+
+#include <functional>
+
+#include <QMenu>
+
+namespace tintora {
+
+class TPopupExt : public QMenu {
+  Q_OBJECT
+ public:
+  explicit TPopupExt(const QString& name, QWidget* parent = nullptr);
+
+  // OnBeforePopup, then the menu itself (returns when it has closed; the chosen item's action
+  // has been triggered by then), then OnAfterPopup.
+  void Popup(const QPoint& globalPos);
+
+  // Adds an item with the name tests and settings know it by.
+  QAction* AddItem(const char* name, const QString& caption, bool checkable = false);
+
+  // Tests pick the item a user would pick: the hook replaces the interactive part and answers
+  // the chosen action (or nullptr to dismiss the menu).
+  using ExecHook = std::function<QAction*(TPopupExt* menu, const QPoint& globalPos)>;
+  static void SetExecHook(ExecHook hook);
+
+ signals:
+  void OnBeforePopup(TPopupExt* sender);
+  void OnAfterPopup(TPopupExt* sender);
+};
+
+}  // namespace tintora

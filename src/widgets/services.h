@@ -1,0 +1,82 @@
+// Everything the program reaches that a test cannot click: message boxes and beeps, dialogs,
+// the clipboard, the shell's "open", keeping a window on top, the screen and the global hot
+// key. Tests hand in a fake that answers from a script; the program uses the Qt implementation
+// (src/app/qt_services.h).
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include "colour/custom_colours.h"
+
+class QWidget;
+
+namespace tintora {
+
+// The desktop's seams, declared by the capture room's platform layer.
+class ScreenAccess;
+class GlobalHotKey;
+
+enum class MessageIcon { None, Information, Warning, Question, Error };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+enum class BeepKind { Default, Information, Exclamation, Question };
+
+// What an open or save dialog shows.
+struct FileDialogRequest {
+  QString title;
+  QString folder;       // where it opens
+  QString fileName;     // the name proposed in the file-name box
+  QStringList filters;  // "Description (*.EXT)"; filter index 1 is the first
+  int filterIndex = 1;
+  QString defaultSuffix;  // added to a typed name without one ("cdt"), or empty
+  // The file-name box's new text when the user picks filter `index` while `path` is in it.
+  std::function<QString(const QString& path, int index)> typeChange;
+};
+
+struct FileDialogAnswer {
+  QString fileName;  // full path; the first one when several were chosen
+  int filterIndex = 1;
+};
+
+class Services {
+ public:
+  virtual ~Services() = default;
+
+  // Shows a modal message box titled with the program's name; answers the button pressed
+  // (closing the box answers Cancel, or No when there is no Cancel, or Ok).
+  virtual MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                                    MessageButtons buttons) = 0;
+  virtual void Beep(BeepKind kind) = 0;
+
+  virtual void SetClipboardText(const QString& text) = 0;
+  virtual void SetClipboardImage(const QImage& image) = 0;
+  // nullopt when the clipboard holds no picture.
+  virtual std::optional<QImage> ClipboardImage() = 0;
+
+  // Opens a file or web address with its associated program; false when the system refused.
+  virtual bool OpenWithShell(const QString& target) = 0;
+
+  // Puts a stay-on-top window back above the others without moving, sizing or activating it.
+  virtual void KeepOnTop(QWidget* window) = 0;
+
+  // nullopt when the user cancels.
+  virtual std::optional<FileDialogAnswer> OpenFileDialog(QWidget* parent,
+                                                         const FileDialogRequest& request) = 0;
+  virtual std::optional<FileDialogAnswer> SaveFileDialog(QWidget* parent,
+                                                         const FileDialogRequest& request) = 0;
+
+  // The system colour dialog, opened fully, starting at `initialColour` with the sixteen custom
+  // colour slots, which it updates. The chosen colour value, or nullopt when cancelled.
+  virtual std::optional<int> ColourDialog(QWidget* parent, int initialColour,
+                                          CustomColourSlots& customSlots) = 0;
+
+  virtual ScreenAccess& Screen() = 0;
+  virtual GlobalHotKey& HotKey() = 0;
+};
+
+}  // namespace tintora

@@ -1,0 +1,24 @@
+// A flat button that tells which mouse button went down and came up on it: several of the
+// program's buttons do one thing on the left button and another on the right.
+#pragma once
+
+#include <QToolButton>
+
+namespace tintora {
+
+class SpeedButton : public QToolButton {
+  Q_OBJECT
+ public:
+  explicit SpeedButton(QWidget* parent = nullptr);
+  void SetGlyph(const QPixmap& glyph);
+
+ signals:
+  void MouseDown(Qt::MouseButton button);
+  void MouseUp(Qt::MouseButton button);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+}  // namespace tintora

@@ -1,0 +1,70 @@
+#include "colour/active_colour.h"
+
+#include <gtest/gtest.h>
+
+namespace tintora {
+namespace {
+
+TEST(ActiveColour, TextsAndValueOfOrange) {
+  const ActiveColour c(255, 128, 0);
+  EXPECT_EQ(c.HexRGBText(), "FF8000");
+  EXPECT_EQ(c.DecimalRGBText(), "16744448");
+  EXPECT_EQ(c.HexBGRText(), "0080FF");
+  EXPECT_EQ(c.Shown(), 33023);
+  EXPECT_EQ(c.Levels(), 33023);
+  EXPECT_EQ(c.Inverse(), 0xFFFFFF - 33023);
+  EXPECT_EQ(c.Grey(), 128);
+}
+
+TEST(ActiveColour, TheOffsetMovesEachLevelAndRoundsHalfToEven) {
+  const struct {
+    int r, g, b, intensity;
+    const char* shown;
+    int grey;
+  } cases[] = {
+      {0, 0, 0, 50, "808080", 191},        // 127.5 goes to the even 128
+      {0, 0, 0, 0, "000000", 128},         // no offset: the grey is 128, not 127
+      {10, 200, 90, -100, "000000", 0},    // all the way to black
+      {10, 200, 90, 100, "FFFFFF", 255},   // all the way to white
+      {200, 100, 0, -50, "643200", 64},    // halfway to black
+      {255, 128, 0, 20, "FF9933", 153},    // a fifth of the way to white
+      {1, 3, 5, -50, "000202", 64},        // 0.5 -> 0, 1.5 -> 2, 2.5 -> 2
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown);
+    const ActiveColour a(c.r, c.g, c.b, c.intensity);
+    EXPECT_EQ(a.HexRGBText(), c.shown);
+    EXPECT_EQ(a.Grey(), c.grey);
+    EXPECT_EQ(a.Levels(), ColourFromRgb(c.r, c.g, c.b));  // the levels themselves never move
+  }
+}
+
+TEST(ActiveColour, CmyComponentsMirrorTheirRgbTwins) {
+  const ActiveColour c(10, 20, 30);
+  const int expected[7] = {0, 10, 20, 30, 245, 235, 225};
+  for (int n = 1; n <= 6; ++n) EXPECT_EQ(c.Component(n), expected[n]) << n;
+  EXPECT_EQ(c.Component(0), 0);
+  EXPECT_EQ(c.Component(7), 0);
+  // Setting cyan to 100 is setting red to 155.
+  EXPECT_EQ(c.WithComponent(4, 100), ActiveColour(155, 20, 30));
+  EXPECT_EQ(c.WithComponent(6, 0), ActiveColour(10, 20, 255));
+  EXPECT_EQ(c.WithComponent(2, 77), ActiveColour(10, 77, 30));
+}
+
+TEST(ActiveColour, OutOfRangeInputsStopAtTheTrackBarsEnds) {
+  EXPECT_EQ(ActiveColour(300, -5, 128, 150), ActiveColour(255, 0, 128, 100));
+  EXPECT_EQ(ActiveColour().WithComponent(1, 999).Red(), 255);
+  EXPECT_EQ(ActiveColour().WithComponent(4, -1).Red(), 255);  // cyan below 0 is cyan 0
+  EXPECT_EQ(ActiveColour().WithIntensity(-101).Intensity(), -100);
+}
+
+TEST(ActiveColour, TheOffsetAloneKeepsTheLevels) {
+  const ActiveColour a(1, 2, 3, 0);
+  EXPECT_TRUE(a.SameLevels(a.WithIntensity(40)));
+  EXPECT_FALSE(a == a.WithIntensity(40));
+  EXPECT_FALSE(a.SameLevels(a.WithRgb(1, 2, 4)));
+  EXPECT_EQ(a.WithIntensity(40).WithRgb(9, 9, 9).Intensity(), 40);
+}
+
+}  // namespace
+}  // namespace tintora

@@ -1,0 +1,157 @@
+#include "settings/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include "formats/file_io.h"
+#include "support/temp_dir.h"
+
+namespace tintora {
+namespace {
+
+using testing::TempDir;
+
+std::string Slurp(const std::filesystem::path& p) {
+  std::string error;
+  return ReadWholeFile(p, &error).value_or("<missing>");
+}
+
+void Put(const std::filesystem::path& p, const std::string& bytes) {
+  ASSERT_FALSE(WriteFileAtomically(p, bytes));
+}
+
+TEST(IniFile, AMissingFileGivesEveryDefault) {
+  TempDir dir;
+  const IniFile ini(dir / "tintora.ini");
+  EXPECT_EQ(ini.ReadInteger("Main", "Left", 0), 0);
+  EXPECT_EQ(ini.ReadInteger("Main", "Top", 7), 7);
+  EXPECT_FALSE(ini.ReadBool("RGB Values", "Hex/Decimal", false));
+  EXPECT_TRUE(ini.ReadBool("RGB Values", "Hex/Decimal", true));
+  EXPECT_EQ(ini.ReadString("Start", "AutoOpen", ""), "");
+}
+
+TEST(IniFile, ReadsValuesCaseInsensitivelyWithTheUsualConventions) {
+  TempDir dir;
+  Put(dir / "t.ini",
+      "; a comment\r\n"
+      "[main]\r\n"
+      "LEFT = 120\r\n"
+      "Top=abc\r\n"
+      "Hex=$10\r\n"
+      "[RGB Values]\r\n"
+      "hex/decimal=1\r\n"
+      "HTML=0\r\n"
+      "BGR=2\r\n"
+      "AutoCopy=yes\r\n"
+      "[Start]\r\n"
+      "AutoOpen=\"C:\\Colours\\sky.cdt\"\r\n"
+      "DefaultDir=  /home/me/Colours  \r\n"
+      "Dup=first\r\n"
+      "Dup=second\r\n"
+      "[Colour Wheel]\r\n"
+      "Divisions=7");
+  const IniFile ini(dir / "t.ini");
+  const struct {
+    const char *section, *key;
+    int def, expected;
+  } ints[] = {
+      {"Main", "Left", 0, 120},    {"Main", "Top", 5, 5},  // not a number: the default
+      {"Main", "Hex", 0, 16},      {"Colour Wheel", "Divisions", 0, 7},
+      {"Main", "Missing", -3, -3}, {"Nowhere", "Left", 9, 9},
+  };
+  for (const auto& c : ints) EXPECT_EQ(ini.ReadInteger(c.section, c.key, c.def), c.expected) << c.key;
+  EXPECT_TRUE(ini.ReadBool("RGB Values", "Hex/Decimal", false));
+  EXPECT_FALSE(ini.ReadBool("RGB Values", "HTML", true));
+  EXPECT_TRUE(ini.ReadBool("RGB Values", "BGR", false));        // any non-zero integer
+  EXPECT_FALSE(ini.ReadBool("RGB Values", "AutoCopy", false));  // not a number: the default
+  EXPECT_EQ(ini.ReadString("Start", "AutoOpen", ""), "C:\\Colours\\sky.cdt");
+  EXPECT_EQ(ini.ReadString("Start", "DefaultDir", ""), "/home/me/Colours");
+  EXPECT_EQ(ini.ReadString("Start", "Dup", ""), "first");
+}
+
+TEST(IniFile, WritingOneKeyKeepsEveryOtherLineAsItWas) {
+  TempDir dir;
+  const std::string before =
+      "; keep me\r\n"
+      "[Main]\r\n"
+      "Left=10\r\n"
+      "Top=20\r\n"
+      "\r\n"
+      "[RGB Values]\r\n"
+      "HTML=1\r\n"
+      "  Odd line without equals\r\n";
+  Put(dir / "t.ini", before);
+  IniFile ini(dir / "t.ini");
+
+  ASSERT_TRUE(ini.WriteInteger("main", "top", 99));
+  EXPECT_EQ(Slurp(dir / "t.ini"),
+            "; keep me\r\n[Main]\r\nLeft=10\r\ntop=99\r\n\r\n[RGB Values]\r\nHTML=1\r\n  Odd line without "
+            "equals\r\n");
+
+  ASSERT_TRUE(ini.WriteBool("Main", "Extra", true));  // a new key goes after the section's last line
+  EXPECT_EQ(Slurp(dir / "t.ini"),
+            "; keep me\r\n[Main]\r\nLeft=10\r\ntop=99\r\nExtra=1\r\n\r\n[RGB Values]\r\nHTML=1\r\n"
+            "  Odd line without equals\r\n");
+
+  ASSERT_TRUE(ini.WriteString("RGB Values", "Hex/Decimal", "0"));
+  ASSERT_TRUE(ini.WriteString("Colour Wheel", "Divisions", "12"));  // a new section at the end
+  const std::string after = Slurp(dir / "t.ini");
+  EXPECT_NE(
+      after.find("  Odd line without equals\r\nHex/Decimal=0\r\n\r\n[Colour Wheel]\r\nDivisions=12\r\n"),
+      std::string::npos)
+      << after;
+  EXPECT_EQ(ini.ReadInteger("Main", "Top", 0), 99);
+  EXPECT_EQ(ini.ReadInteger("Colour Wheel", "Divisions", 0), 12);
+}
+
+TEST(IniFile, CreatesTheFileAndKeepsItsLineEndStyle) {
+  TempDir dir;
+  IniFile fresh(dir / "new.ini");
+  ASSERT_TRUE(fresh.WriteBool("External Colour", "HotKeyALT", true));
+  EXPECT_EQ(Slurp(dir / "new.ini"), "[External Colour]\r\nHotKeyALT=1\r\n");
+
+  Put(dir / "unix.ini", "[Main]\nLeft=1");
+  IniFile unix(dir / "unix.ini");
+  ASSERT_TRUE(unix.WriteInteger("Main", "Left", 2));
+  EXPECT_EQ(Slurp(dir / "unix.ini"), "[Main]\nLeft=2");
+}
+
+TEST(IniFile, TextValuesSurviveInTheirEncoding) {
+  TempDir dir;
+  IniFile ini(dir / "t.ini");
+  ASSERT_TRUE(ini.WriteString("Start", "AutoOpen", "/home/ren\xC3\xA9/Farben.cdt"));
+  EXPECT_EQ(Slurp(dir / "t.ini"),
+            "[Start]\r\nAutoOpen=/home/ren\xE9/Farben.cdt\r\n");  // Windows-1252 on disk
+  EXPECT_EQ(ini.ReadString("Start", "AutoOpen", ""), "/home/ren\xC3\xA9/Farben.cdt");
+
+  ASSERT_TRUE(ini.WriteString("Start", "DefaultDir", "/home/\xC5\x82ucja"));  // needs UTF-8
+  EXPECT_EQ(ini.ReadString("Start", "AutoOpen", ""), "/home/ren\xC3\xA9/Farben.cdt");
+  EXPECT_EQ(ini.ReadString("Start", "DefaultDir", ""), "/home/\xC5\x82ucja");
+
+  ASSERT_TRUE(ini.WriteString("Start", "AutoOpen", "two\r\nlines"));  // cannot break the file
+  EXPECT_EQ(ini.ReadString("Start", "AutoOpen", ""), "two  lines");
+  EXPECT_EQ(ini.ReadString("Start", "DefaultDir", ""), "/home/\xC5\x82ucja");
+}
+
+TEST(IniFile, AWriteIntoAReadOnlyFolderFailsWithoutACrash) {
+  TempDir dir;
+  auto ro = testing::ReadOnlyFolder(dir);
+  if (!ro) GTEST_SKIP() << "no read-only folder available";
+  IniFile ini(*ro / "tintora.ini");
+  EXPECT_FALSE(ini.WriteBool("Main", "Left", true));
+  EXPECT_FALSE(ini.LastError().empty());
+  EXPECT_EQ(ini.ReadInteger("Main", "Left", 4), 4);
+}
+
+TEST(IniFile, BinaryGarbageReadsAsDefaults) {
+  TempDir dir;
+  std::string junk;
+  for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 7919) & 0xFF);
+  Put(dir / "junk.ini", junk);
+  IniFile ini(dir / "junk.ini");
+  EXPECT_EQ(ini.ReadInteger("Main", "Left", 3), 3);
+  EXPECT_TRUE(ini.WriteInteger("Main", "Left", 8));
+  EXPECT_EQ(ini.ReadInteger("Main", "Left", 3), 8);
+}
+
+}  // namespace
+}  // namespace tintora
