@@ -13,11 +13,11 @@
 #include "app/application.h"
 #include "app/tform1.h"
 #include "app/tintora_style.h"
-#include "colourlist/colour_list_pane.h"
-#include "formats/list_files.h"
 #include "colour/number_text.h"
+#include "colourlist/colour_list_pane.h"
 #include "formats/colour_list_files.h"
 #include "formats/file_io.h"
+#include "formats/list_files.h"
 #include "null_services.h"
 #include "qt_bench_main.h"
 

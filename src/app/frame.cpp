@@ -26,11 +26,14 @@ FramePanes BuildFramePanes(QWidget* window) {
   FramePanes p;
   p.ColourSelectGroupBox =
       Make<QGroupBox>(window, "ColourSelectGroupBox", layout::kColourSelectGroupBox, {}, "Colour Selector");
-  p.RGBValuesGroupBox = Make<QGroupBox>(window, "RGBValuesGroupBox", layout::kRGBValuesGroupBox, {}, "RGB Values");
+  p.RGBValuesGroupBox =
+      Make<QGroupBox>(window, "RGBValuesGroupBox", layout::kRGBValuesGroupBox, {}, "RGB Values");
   p.ColourViewerGroupBox =
       Make<QGroupBox>(window, "ColourViewerGroupBox", layout::kColourViewerGroupBox, {}, "Colour Viewer");
-  p.ColourListGroupBox = Make<QGroupBox>(window, "ColourListGroupBox", layout::kColourListGroupBox, {}, "Colour List");
-  p.ExternalColourSourcePanel = Make<QWidget>(window, "ExternalColourSourcePanel", layout::kExternalColourSourcePanel);
+  p.ColourListGroupBox =
+      Make<QGroupBox>(window, "ColourListGroupBox", layout::kColourListGroupBox, {}, "Colour List");
+  p.ExternalColourSourcePanel =
+      Make<QWidget>(window, "ExternalColourSourcePanel", layout::kExternalColourSourcePanel);
   p.PageControl1 = Make<QTabWidget>(window, "PageControl1", layout::kPageControl1);
   auto page = [&p](const char* name, const char* caption) {
     auto* w = Make<QWidget>(nullptr, name, {});
@@ -70,7 +73,8 @@ Frame::Frame(QWidget* window, const FramePanes& panes, std::unique_ptr<TAboutBox
   Link(OnTopImage, &ImageBox::Clicked, this, [this] { OnTopToggler(); });
   Link(HelpImage, &ImageBox::Clicked, this, [this] { HelpImageClick(); });
   // The data box and the debug panel share one place; they show and hide together.
-  Link(DebugButton, &QPushButton::clicked, this, [this](bool) { DebugPanel_->setVisible(DebugPanel_->isHidden()); });
+  Link(DebugButton, &QPushButton::clicked, this,
+       [this](bool) { DebugPanel_->setVisible(DebugPanel_->isHidden()); });
   Link(about_.get(), &TAboutBox::HelpRequested, this, [this] { RunHelp(); });
   Link(about_.get(), &TAboutBox::WebPageRequested, this,
        [this](const QString& address) { services_.OpenWithShell(address); });
@@ -128,8 +132,8 @@ bool Frame::FormClose() {
   if (list_.ListChanged()) {
     services_.Beep(BeepKind::Exclamation);
     const MessageAnswer answer =
-        services_.ShowMessage(window_, "Colour List Has Changed!  Do you want to save it?", MessageIcon::Warning,
-                              MessageButtons::YesNo);
+        services_.ShowMessage(window_, "Colour List Has Changed!  Do you want to save it?",
+                              MessageIcon::Warning, MessageButtons::YesNo);
     // Closing would lose a list the user wanted kept; it stays until it is saved.
     if (answer == MessageAnswer::Yes)
       return saver_.FileSaveAs1Execute("Tintora v1.0: List Has Changed!") == SaveOutcome::Saved;
@@ -160,8 +164,9 @@ void Frame::KeepOnTop() {
 
 void Frame::BasicAdvancedShowHide() {
   const bool show = panes_.PageControl1->isHidden();
-  for (QWidget* pane : {static_cast<QWidget*>(panes_.PageControl1), static_cast<QWidget*>(panes_.ColourViewerGroupBox),
-                        static_cast<QWidget*>(panes_.ColourListGroupBox)})
+  for (QWidget* pane :
+       {static_cast<QWidget*>(panes_.PageControl1), static_cast<QWidget*>(panes_.ColourViewerGroupBox),
+        static_cast<QWidget*>(panes_.ColourListGroupBox)})
     pane->setVisible(show);
   FitToVisiblePanes();
 }
@@ -173,10 +178,10 @@ void Frame::ShowAdvancedPanes() {
 void Frame::FitToVisiblePanes() {
   const FramePanes& p = panes_;
   QRect bounds;
-  for (QWidget* pane : {static_cast<QWidget*>(p.ColourSelectGroupBox), static_cast<QWidget*>(p.RGBValuesGroupBox),
-                        p.ExternalColourSourcePanel, static_cast<QWidget*>(p.PageControl1),
-                        static_cast<QWidget*>(p.ColourViewerGroupBox), static_cast<QWidget*>(p.ColourListGroupBox),
-                        p.DonatePanel})
+  for (QWidget* pane : {static_cast<QWidget*>(p.ColourSelectGroupBox),
+                        static_cast<QWidget*>(p.RGBValuesGroupBox), p.ExternalColourSourcePanel,
+                        static_cast<QWidget*>(p.PageControl1), static_cast<QWidget*>(p.ColourViewerGroupBox),
+                        static_cast<QWidget*>(p.ColourListGroupBox), p.DonatePanel})
     if (!pane->isHidden()) bounds = bounds.united(pane->geometry());
   window_->setFixedSize(bounds.right() + 1 + layout::kMargin, bounds.bottom() + 1 + layout::kMargin);
 }

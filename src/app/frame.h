@@ -50,9 +50,8 @@ class Frame : public QObject {
   static constexpr const char* kWebPageAddress = "https://tintora.org";
 
   Frame(QWidget* window, const FramePanes& panes, std::unique_ptr<TAboutBox> about,
-        std::unique_ptr<TSplashScreen> splash,
-        std::unique_ptr<TForm9> defaultDirectory, ColourListModel& list, ListSaver& saver, StayOnTop& onTop,
-        Services& services);
+        std::unique_ptr<TSplashScreen> splash, std::unique_ptr<TForm9> defaultDirectory,
+        ColourListModel& list, ListSaver& saver, StayOnTop& onTop, Services& services);
   ~Frame() override;
 
   const FramePanes& Panes() const { return panes_; }

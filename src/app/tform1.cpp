@@ -16,6 +16,7 @@
 #include "colourlist/change_colour_name_dialogue.h"
 #include "colourlist/colour_list_pane.h"
 #include "colourlist/tform6.h"
+#include "formats/file_io.h"
 #include "formats/list_files.h"
 #include "formats/save_as_options.h"
 #include "harmony/harmony_colours.h"
@@ -28,7 +29,6 @@
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
 #include "settings/tform9.h"
-#include "formats/file_io.h"
 #include "widgets/guarded.h"
 #include "widgets/popup_ext.h"
 #include "widgets/progress_display.h"
@@ -65,8 +65,8 @@ TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_
   progress->setGeometry(16, 160, 198, 26);
   files_ = std::make_unique<ListFiles>(panes.ExternalColourSourcePanel, this, std::move(saveAsOptions), list_,
                                        *progress, onTop_, services_, GetMyDocDir() + "/Tintora Colours");
-  frame_ = std::make_unique<tintora::Frame>(this, panes, std::move(about), std::move(splash), std::move(form9),
-                                            list_, *files_, onTop_, services_);
+  frame_ = std::make_unique<tintora::Frame>(this, panes, std::move(about), std::move(splash),
+                                            std::move(form9), list_, *files_, onTop_, services_);
   values_ = std::make_unique<ValueOutput>(panes.RGBValuesGroupBox, active_, notation_, services_);
   rgbMixer_ = std::make_unique<tintora::RgbMixer>(panes.RGBTabSheet, panes.TabSheet2, active_, onTop_);
   hsMixer_ = std::make_unique<tintora::HsMixer>(panes.TabSheet1, active_);
@@ -76,8 +76,8 @@ TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_
                                               std::move(form10), active_, selection_, onTop_);
   listPane_ = std::make_unique<ColourListPane>(
       panes.ColourListGroupBox, this, std::move(nameDialogue), std::move(form6),
-      ColourListPaneParts{list_, active_, selection_, notation_, *progress, frame_->Debug(), onTop_, services_,
-                          *files_});
+      ColourListPaneParts{list_, active_, selection_, notation_, *progress, frame_->Debug(), onTop_,
+                          services_, *files_});
   capture_ = std::make_unique<PixelCapture>(panes.ExternalColourSourcePanel, selector_->ZoomHost(), this,
                                             selection_, frame_->Debug(), onTop_, services_);
   snapshots_ = std::make_unique<tintora::Snapshots>(panes.ExternalColourSourcePanel, this, std::move(form2),
@@ -122,19 +122,25 @@ void TForm1::Wire() {
        [harmony](const HsWorkingValues& v) { harmony->SetWorkingValues(v); });
   Link(harmony, &HarmonyColours::MarkersChanged, hs,
        [hs](const std::vector<int>& offsets) { hs->SetHarmonyMarkers(offsets); });
-  Link(harmony, &HarmonyColours::ComplementsShown, list, [list](bool on) { list->SetComplementsOffered(on); });
-  Link(harmony, &HarmonyColours::ViewerRescaleRequested, viewer, [viewer] { viewer->ColourSelectorPanelReScale(); });
-  Link(harmony, &HarmonyColours::SampleResetRequested, viewer, [viewer] { viewer->ColourViewPanelDblClick(); });
-  Link(viewer, &ColourViewer::LayoutChanged, harmony, [harmony](bool large) { harmony->SetLargeViewer(large); });
+  Link(harmony, &HarmonyColours::ComplementsShown, list,
+       [list](bool on) { list->SetComplementsOffered(on); });
+  Link(harmony, &HarmonyColours::ViewerRescaleRequested, viewer,
+       [viewer] { viewer->ColourSelectorPanelReScale(); });
+  Link(harmony, &HarmonyColours::SampleResetRequested, viewer,
+       [viewer] { viewer->ColourViewPanelDblClick(); });
+  Link(viewer, &ColourViewer::LayoutChanged, harmony,
+       [harmony](bool large) { harmony->SetLargeViewer(large); });
   Link(list, &ColourListPane::ComplementsWanted, harmony, [harmony] { harmony->IndexComplements(); });
   Link(list, &ColourListPane::SaveRequested, files_.get(), [this] { files_->SaveSpeedButtonClick(); });
   Link(list, &ColourListPane::DebugButtonToggleRequested, frame, [frame] { frame->ToggleDebugButton(); });
   Link(list, &ColourListPane::CalculateControlsToggleRequested, hs, [hs] { hs->ToggleCalculateControls(); });
   Link(list, &ColourListPane::InViewRequested, frame, [frame] { frame->ShowAdvancedPanes(); });
   QWidget* sources = frame->Panes().ExternalColourSourcePanel;
-  Link(list, &ColourListPane::NameDialogueActive, this, [sources](bool active) { sources->setEnabled(!active); });
+  Link(list, &ColourListPane::NameDialogueActive, this,
+       [sources](bool active) { sources->setEnabled(!active); });
   Link(files_.get(), &ListFiles::ListLoaded, list, [list] { list->ShowLoadedList(); });
-  Link(capture_.get(), &PixelCapture::SnapshotRequested, snapshots_.get(), [this] { snapshots_->CaptureDesktop(); });
+  Link(capture_.get(), &PixelCapture::SnapshotRequested, snapshots_.get(),
+       [this] { snapshots_->CaptureDesktop(); });
   Link(snapshots_.get(), &Snapshots::SnapshotStarting, hs, [hs] { hs->HideForSnapshot(); });
   Link(snapshots_.get(), &Snapshots::SnapshotFinished, hs, [hs] { hs->ShowAfterSnapshot(); });
   Link(snapshots_.get(), &Snapshots::CustomColoursAccepted, list,

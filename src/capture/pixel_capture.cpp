@@ -60,16 +60,10 @@ PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window,
   }
   hotKeyItems_[5]->setChecked(true);  // F8
 
-  auto zoomItem = [zoomHost](const char* name, const char* caption) {
-    auto* a = new QAction(caption, zoomHost);
-    a->setObjectName(name);
-    a->setCheckable(true);
-    return a;
-  };
-  ZoomViewOnOff1 = zoomItem("ZoomViewOnOff1", "Zoom View On/Off");
+  ZoomViewOnOff1 = MakeAction(zoomHost, "ZoomViewOnOff1", "Zoom View On/Off", true);
   ZoomViewOnOff1->setEnabled(false);
-  ZoomX21 = zoomItem("ZoomX21", "Zoom x2");
-  ZoomX41 = zoomItem("ZoomX41", "Zoom x4");
+  ZoomX21 = MakeAction(zoomHost, "ZoomX21", "Zoom x2", true);
+  ZoomX41 = MakeAction(zoomHost, "ZoomX41", "Zoom x4", true);
   auto* zoom = new QActionGroup(this);
   zoom->addAction(ZoomX21);
   zoom->addAction(ZoomX41);
@@ -77,7 +71,8 @@ PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window,
 
   Link(CaptureDesktopSpeedButton, &SpeedButton::MouseUp, this,
        [this](Qt::MouseButton b) { CaptureDesktopSpeedButtonMouseUp(b); });
-  for (QAction* a : {Shift1, Ctrl1, Alt1}) Link(a, &QAction::triggered, this, [this](bool) { SetupHotkeys(); });
+  for (QAction* a : {Shift1, Ctrl1, Alt1})
+    Link(a, &QAction::triggered, this, [this](bool) { SetupHotkeys(); });
   for (QAction* a : hotKeyItems_)
     Link(a, &QAction::triggered, this, [this, a](bool) {
       a->setChecked(true);
@@ -129,7 +124,8 @@ void PixelCapture::PixelCaptureHintDisplay() {
 void PixelCapture::PixelCaptureToggler() {
   PixelCaptureActive = !PixelCaptureActive;
   ZoomViewOnOff1->setEnabled(PixelCaptureActive);
-  CaptureDesktopSpeedButton->SetGlyph(QPixmap(PixelCaptureActive ? ":/glyphs/eyedropper.png" : ":/glyphs/camera.png"));
+  CaptureDesktopSpeedButton->SetGlyph(
+      QPixmap(PixelCaptureActive ? ":/glyphs/eyedropper.png" : ":/glyphs/camera.png"));
   if (PixelCaptureActive) {
     PixelCaptureHintDisplay();
   } else {
@@ -189,9 +185,9 @@ void PixelCapture::ZoomRead(QPoint p) {
   MarkZoomCentre(std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(ZoomBitmap.bits()),
                                           static_cast<std::size_t>(size) * size),
                  size);
-  const QRgb centre = ZoomBitmap.pixel(c, c);
-  selection_.ColourSelectorUpdate(ColourFromRgb(qRed(centre), qGreen(centre), qBlue(centre)));
-  ZoomImage->SetPicture(ZoomBitmap.scaled(kZoomShown, kZoomShown, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+  selection_.ColourSelectorUpdate(ColourOfPixel(ZoomBitmap.pixel(c, c)));
+  ZoomImage->SetPicture(
+      ZoomBitmap.scaled(kZoomShown, kZoomShown, Qt::IgnoreAspectRatio, Qt::FastTransformation));
   ZoomImage->repaint();
 }
 

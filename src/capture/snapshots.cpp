@@ -32,11 +32,7 @@ void Delay(int milliseconds) {
 
 Snapshots::Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<TForm2> shot,
                      ColourSelection& selection, StayOnTop& onTop, Services& services)
-    : window_(window),
-      form2_(std::move(shot)),
-      selection_(selection),
-      onTop_(onTop),
-      services_(services) {
+    : window_(window), form2_(std::move(shot)), selection_(selection), onTop_(onTop), services_(services) {
   CopyFromClipSpeedButton = Make<SpeedButton>(sources, "CopyFromClipSpeedButton", {4, 40, 28, 28},
                                               "Get image from clipboard (if available)");
   CopyFromClipSpeedButton->SetGlyph(QPixmap(":/glyphs/clipboard.png"));
@@ -47,12 +43,15 @@ Snapshots::Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<TForm2> 
   QAction* copy = DesktopCapturePopupExt->AddItem("CopyToClipboard1", "Copy to Clipboard");
   onTop.Follow(form2_.get(), false);
 
-  Link(CopyFromClipSpeedButton, &SpeedButton::clicked, this, [this](bool) { CopyFromClipSpeedButtonClick(); });
+  Link(CopyFromClipSpeedButton, &SpeedButton::clicked, this,
+       [this](bool) { CopyFromClipSpeedButtonClick(); });
   Link(WinPaletteSpeedButton, &SpeedButton::clicked, this, [this](bool) { WinPaletteSpeedButtonClick(); });
   Link(copy, &QAction::triggered, this, [this](bool) { services_.SetClipboardImage(form2_->Picture()); });
   form2_->SetMainBounds([this] { return window_->frameGeometry(); });
-  Link(form2_.get(), &TForm2::PointedAt, this, [this](QPoint p, bool click) { BMPPixelColourRetreive(p, click); });
-  Link(form2_.get(), &TForm2::MenuRequested, this, [this](QPoint global) { DesktopCapturePopupExt->Popup(global); });
+  Link(form2_.get(), &TForm2::PointedAt, this,
+       [this](QPoint p, bool click) { BMPPixelColourRetreive(p, click); });
+  Link(form2_.get(), &TForm2::MenuRequested, this,
+       [this](QPoint global) { DesktopCapturePopupExt->Popup(global); });
 }
 
 Snapshots::~Snapshots() = default;

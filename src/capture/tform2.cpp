@@ -4,10 +4,10 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "colour/rounding.h"
+#include "widgets/guarded.h"
 #include "widgets/image_box.h"
 #include "widgets/make.h"
-#include "widgets/guarded.h"
-#include "colour/rounding.h"
 
 namespace tintora {
 
@@ -15,8 +15,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("Form2");
   setWindowTitle("Screen Shot");
   resize(380, 310);
-  Panel1 = new QScrollArea(this);
-  Panel1->setObjectName("Panel1");
+  Panel1 = Make<QScrollArea>(this, "Panel1", {});
   Panel1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   Panel1->setAlignment(Qt::AlignCenter);
   Image1 = Make<ImageBox>(nullptr, "Image1", {});

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "colour/named_colours.h"
 #include "colour/number_text.h"
 #include "colour/rounding.h"
 
@@ -26,7 +27,10 @@ int Offset(int level, int intensity) {
 }  // namespace
 
 ActiveColour::ActiveColour(int red, int green, int blue, int intensity)
-    : red_(Level(red)), green_(Level(green)), blue_(Level(blue)), intensity_(std::clamp(intensity, -100, 100)) {}
+    : red_(Level(red)),
+      green_(Level(green)),
+      blue_(Level(blue)),
+      intensity_(std::clamp(intensity, -100, 100)) {}
 
 int ActiveColour::Component(int n) const {
   switch (n) {
@@ -73,5 +77,11 @@ std::string ActiveColour::HexRGBText() const { return RGBDecToHex(ShownRed(), Sh
 std::string ActiveColour::DecimalRGBText() const { return IntToStr(SwapRedBlueInt(Shown())); }
 
 std::string ActiveColour::HexBGRText() const { return SwapRedBlueHex(HexRGBText()); }
+
+std::string HexHTMLText(const ActiveColour& colour, const NotationSwitches& s) {
+  if (s.html) return "COLOR=\"" + IENSColourNameConvert(colour.HexRGBText(), s.ieNs) + "\"";
+  if (s.hexadecimal) return s.bgr ? colour.HexBGRText() : colour.HexRGBText();
+  return s.bgr ? IntToStr(colour.Shown()) : colour.DecimalRGBText();
+}
 
 }  // namespace tintora

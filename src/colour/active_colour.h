@@ -55,4 +55,16 @@ class ActiveColour {
   int intensity_ = 0;
 };
 
+// The notation switches of the value field.
+struct NotationSwitches {
+  bool html = false;
+  bool hexadecimal = true;  // false: decimal
+  bool bgr = false;
+  bool ieNs = false;
+  bool operator==(const NotationSwitches&) const = default;
+};
+
+// The text of the value field for the active colour: COLOR="name", RRGGBB, BBGGRR or decimal.
+std::string HexHTMLText(const ActiveColour& colour, const NotationSwitches& switches);
+
 }  // namespace tintora

@@ -124,7 +124,7 @@ int HSVtoColourValue(long double hue, long double saturation, long double vibran
   if (hue >= 360) hue -= 360;
   const RgbReal c = HsvSectorComponents(hue, saturation, vibrance);
   auto byte = [](long double x) { return static_cast<int>(std::clamp<long long>(Round(x), 0, 255)); };
-  return byte(c.red) | (byte(c.green) << 8) | (byte(c.blue) << 16);
+  return ColourFromRgb(byte(c.red), byte(c.green), byte(c.blue));
 }
 
 HsMixerReadout RGBtoHSV(int red, int green, int blue) {

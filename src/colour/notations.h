@@ -6,6 +6,7 @@
 // prefixing "$" (ParseDollarHex), which accepts either case.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,17 @@ constexpr ColourValue ColourFromRgb(int red, int green, int blue) {
 constexpr int RedOf(ColourValue c) { return c & 0xFF; }
 constexpr int GreenOf(ColourValue c) { return (c >> 8) & 0xFF; }
 constexpr int BlueOf(ColourValue c) { return (c >> 16) & 0xFF; }
+
+// The 32-bit picture pixel of a colour value (0xFFRRGGBB, as the program's pictures hold them),
+// and the colour value of such a pixel (its alpha ignored).
+constexpr std::uint32_t PixelOf(ColourValue c) {
+  return 0xFF000000u | (static_cast<std::uint32_t>(RedOf(c)) << 16) |
+         (static_cast<std::uint32_t>(GreenOf(c)) << 8) | static_cast<std::uint32_t>(BlueOf(c));
+}
+constexpr ColourValue ColourOfPixel(std::uint32_t p) {
+  return ColourFromRgb(static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
+                       static_cast<int>(p & 0xFF));
+}
 
 // A 16-bit swatch channel, scaled by a 16-bit scale value, as an 8-bit component.
 int Col16ToCol8(int channel, int scale);

@@ -1,6 +1,7 @@
 #include "colour/websafe.h"
 
 #include "colour/conversion_error.h"
+#include "colour/notations.h"
 #include "colour/number_text.h"
 
 namespace tintora {
@@ -43,7 +44,7 @@ int ConvertDecimalToWebSafe(int value) {
   // Beyond 24 bits the text route takes its pairs from other places; keep it for those.
   if (value < 0 || value > 0xFFFFFF) return ParseDollarHex(ConvertRGBToWebSafe(IntToHex(value, 6)));
   const auto& t = Bytes().value;
-  return t[value & 0xFF] | (t[(value >> 8) & 0xFF] << 8) | (t[(value >> 16) & 0xFF] << 16);
+  return ColourFromRgb(t[RedOf(value)], t[GreenOf(value)], t[BlueOf(value)]);
 }
 
 int ConvertComplDecimalToWebSafe(int value, bool websafeComplimentsOnly) {

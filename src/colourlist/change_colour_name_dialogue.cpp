@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "colourlist/name_filter.h"
 #include "widgets/guarded.h"
 #include "widgets/make.h"
 #include "widgets/stay_on_top.h"
-#include "colourlist/name_filter.h"
 
 namespace tintora {
 

@@ -94,7 +94,8 @@ void ColourListPane::CustomColourListBoxMoveItems(int x, int y) {
 
 void ColourListPane::PopupMenu1Popup() {
   const bool any = !model_.List().Empty();
-  for (QAction* a : {DeleteSelectedColours1, ConvertListtoWebSafe1, CopyListasHTMLComment1}) a->setEnabled(any);
+  for (QAction* a : {DeleteSelectedColours1, ConvertListtoWebSafe1, CopyListasHTMLComment1})
+    a->setEnabled(any);
   for (QAction* a : sorts_) a->setEnabled(any);
 }
 
@@ -114,7 +115,8 @@ void ColourListPane::SortCommand(int code) {
 void ColourListPane::RGBHexListToWebSafe() {
   if (model_.ListChanged()) {
     const MessageAnswer answer = AskAboutChanges(
-        "Convert:\r\n\r\nColour List Has Changed!\r\nDo you want to save it before\r\nit is converted?", false);
+        "Convert:\r\n\r\nColour List Has Changed!\r\nDo you want to save it before\r\nit is converted?",
+        false);
     if (answer == MessageAnswer::Cancel) return;
     // The conversion can be undone, so it goes ahead whatever became of the save.
     if (answer == MessageAnswer::Yes) parts_.saver.FileSaveAs1Execute();

@@ -65,7 +65,8 @@ void ColourListPane::Build(QGroupBox* pane) {
                   {"ClearAllSpeedButton", ":/glyphs/clear.png", "Clear List", 182}};
   SpeedButton* made[6];
   for (int i = 0; i < 6; ++i) {
-    made[i] = Make<SpeedButton>(ListControlPanel, buttons[i].name, {buttons[i].x, 1, 24, 24}, buttons[i].hint);
+    made[i] =
+        Make<SpeedButton>(ListControlPanel, buttons[i].name, {buttons[i].x, 1, 24, 24}, buttons[i].hint);
     made[i]->SetGlyph(QPixmap(buttons[i].glyph));
   }
   InsertModeSpeedButton = made[1];
@@ -118,8 +119,10 @@ void ColourListPane::Connect() {
   Link(&parts_.selection, &ColourSelection::IndexRequested, this,
        [this](bool undoStepFirst, bool complements) { IndexRequested(undoStepFirst, complements); });
   Link(AutoIndexCheckBox, &QCheckBox::toggled, this, [this](bool on) { parts_.selection.SetAutoIndex(on); });
-  Link(&model_, &ColourListModel::UndoAvailableChanged, this, [this](bool on) { UndoLastChange1->setEnabled(on); });
-  Link(&model_, &ColourListModel::FileNameChanged, this, [this](const QString& path) { SetFileNameHint(path); });
+  Link(&model_, &ColourListModel::UndoAvailableChanged, this,
+       [this](bool on) { UndoLastChange1->setEnabled(on); });
+  Link(&model_, &ColourListModel::FileNameChanged, this,
+       [this](const QString& path) { SetFileNameHint(path); });
   // The count follows the list, whoever changed it.
   for (auto count : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
     connect(&model_, count, this, [this] { UpdateCountLabel(); });
@@ -128,13 +131,17 @@ void ColourListPane::Connect() {
   Link(CustomColourListBox, &QListView::clicked, this, [this](const QModelIndex&) {
     if (ListHoldsData()) DisplayListColour();
   });
-  Link(CustomColourListBox, &QListView::doubleClicked, this, [this](const QModelIndex&) { CustomColourListBoxDblClick(); });
+  Link(CustomColourListBox, &QListView::doubleClicked, this,
+       [this](const QModelIndex&) { CustomColourListBoxDblClick(); });
   Link(CustomColourListBox, &ColourListView::KeyPressed, this,
        [this](QKeyEvent* e, bool* consumed) { CustomColourListBoxKeyDown(e, consumed); });
   Link(CustomColourListBox, &ColourListView::EntriesDropped, this,
-       [this](QObject* source, QPoint pos, const QByteArray& lines) { CustomColourListBoxDragDrop(source, pos, lines); });
-  Link(CustomColourListBox, &QListView::customContextMenuRequested, this,
-       [this](const QPoint& p) { ColourListPopupExt->Popup(CustomColourListBox->viewport()->mapToGlobal(p)); });
+       [this](QObject* source, QPoint pos, const QByteArray& lines) {
+         CustomColourListBoxDragDrop(source, pos, lines);
+       });
+  Link(CustomColourListBox, &QListView::customContextMenuRequested, this, [this](const QPoint& p) {
+    ColourListPopupExt->Popup(CustomColourListBox->viewport()->mapToGlobal(p));
+  });
   Link(ColourListPopupExt, &QMenu::aboutToShow, this, [this] { PopupMenu1Popup(); });
   Link(DeleteSelectedColours1, &QAction::triggered, this, [this](bool) {
     StoreUndo();
@@ -198,10 +205,13 @@ void ColourListPane::UpdateCountLabel() {
 
 void ColourListPane::SetFileNameHint(const QString& path) {
   FileNameLabel->setToolTip(path);
-  FileNameLabel->setText(path == "Untitled" ? path : QString::fromStdString(ExtractFileName(path.toStdString())));
+  FileNameLabel->setText(path == "Untitled" ? path
+                                            : QString::fromStdString(ExtractFileName(path.toStdString())));
 }
 
-void ColourListPane::SetComplementsOffered(bool offered) { IncludeComplimentaryCheckBox->setEnabled(offered); }
+void ColourListPane::SetComplementsOffered(bool offered) {
+  IncludeComplimentaryCheckBox->setEnabled(offered);
+}
 
 // ---------------------------------------------------------------- indexing
 
@@ -237,7 +247,8 @@ void ColourListPane::InsertSpeedButtonClick() {
 
 void ColourListPane::InsertModeSpeedButtonClick() {
   InsertBelow = !InsertBelow;
-  InsertModeSpeedButton->SetGlyph(QPixmap(InsertBelow ? ":/glyphs/insertbelow.png" : ":/glyphs/insertabove.png"));
+  InsertModeSpeedButton->SetGlyph(
+      QPixmap(InsertBelow ? ":/glyphs/insertbelow.png" : ":/glyphs/insertabove.png"));
 }
 
 void ColourListPane::DisplayListColour() {

@@ -81,7 +81,7 @@ class ColourListPane : public QObject {
  signals:
   void SaveRequested();  // the Save button
   void ComplementsWanted();
-  void DebugButtonToggleRequested();     // Ctrl+D
+  void DebugButtonToggleRequested();        // Ctrl+D
   void CalculateControlsToggleRequested();  // Ctrl+E
   // The rename dialog opened or closed: the colour sources wait meanwhile.
   void NameDialogueActive(bool active);

@@ -4,8 +4,8 @@
 #include <QMimeData>
 #include <QPainter>
 
-#include "widgets/colour_panel.h"
 #include "widgets/colour_list_model.h"
+#include "widgets/colour_panel.h"
 
 namespace tintora {
 

@@ -12,6 +12,7 @@
 #include "widgets/colour_list_model.h"
 #include "widgets/guarded.h"
 #include "widgets/make.h"
+#include "widgets/popup_ext.h"
 #include "widgets/progress_display.h"
 #include "widgets/services.h"
 #include "widgets/speed_button.h"
@@ -59,24 +60,17 @@ ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsO
       services_(services),
       openDialogFolder_(defaultFolder),
       saveDialogFolder_(defaultFolder) {
-  LoadSpeedButton = Make<SpeedButton>(sources, "LoadSpeedButton", {4, 112, 28, 28}, "Get colour  list from disk");
+  LoadSpeedButton =
+      Make<SpeedButton>(sources, "LoadSpeedButton", {4, 112, 28, 28}, "Get colour  list from disk");
   LoadSpeedButton->SetGlyph(QPixmap(":/glyphs/open.png"));
 
-  auto action = [sources](const char* name, const char* caption, const char* hint, QKeySequence key) {
-    auto* a = new QAction(caption, sources);
-    a->setObjectName(name);
-    a->setToolTip(hint);
-    a->setShortcut(key);
-    a->setShortcutContext(Qt::WindowShortcut);
-    sources->addAction(a);
-    return a;
-  };
-  CustomColourFileOpen =
-      action("CustomColourFileOpen", "&Open...", "Opens an existing file", QKeySequence::Open);
-  FileSaveAs1 =
-      action("FileSaveAs1", "Save Colour List &As...", "Saves the active file with a new name", QKeySequence::Save);
+  CustomColourFileOpen = AddWindowShortcut(sources, "CustomColourFileOpen", "&Open...", QKeySequence::Open);
+  CustomColourFileOpen->setToolTip("Opens an existing file");
+  FileSaveAs1 = AddWindowShortcut(sources, "FileSaveAs1", "Save Colour List &As...", QKeySequence::Save);
+  FileSaveAs1->setToolTip("Saves the active file with a new name");
 
-  Link(LoadSpeedButton, &SpeedButton::MouseUp, this, [this](Qt::MouseButton b) { LoadSpeedButtonMouseUp(b); });
+  Link(LoadSpeedButton, &SpeedButton::MouseUp, this,
+       [this](Qt::MouseButton b) { LoadSpeedButtonMouseUp(b); });
   Link(CustomColourFileOpen, &QAction::triggered, this, [this](bool) { CustomColourFileOpenExecute(); });
   // Ctrl+S saves like the Save button: only a list with something in it.
   Link(FileSaveAs1, &QAction::triggered, this, [this](bool) { SaveSpeedButtonClick(); });
@@ -187,7 +181,8 @@ void ListFiles::CustomColourFileOpenAccept() {
     model_.SetSaveDialogFileName(f);
   } else {
     saveDialogFilterIndex_ = 1;
-    model_.SetSaveDialogFileName(QString::fromStdString(ChangeFileExt(ExtractFileName(f.toStdString()), ".CDT")));
+    model_.SetSaveDialogFileName(
+        QString::fromStdString(ChangeFileExt(ExtractFileName(f.toStdString()), ".CDT")));
   }
   emit ListLoaded();
 }

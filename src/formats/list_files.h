@@ -27,8 +27,9 @@ class ListFiles : public QObject, public ListSaver {
   Q_OBJECT
  public:
   // `defaultFolder`: where the dialogs open until the user has gone elsewhere.
-  ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsOptions> options, ColourListModel& model,
-            ProgressDisplay& progress, StayOnTop& onTop, Services& services, const QString& defaultFolder);
+  ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsOptions> options,
+            ColourListModel& model, ProgressDisplay& progress, StayOnTop& onTop, Services& services,
+            const QString& defaultFolder);
   ~ListFiles() override;
 
   // Loads the file named in the open dialog, by its filter index (1 CDT, 2 LST, 3 ACO).

@@ -8,11 +8,11 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "colour/websafe.h"
 #include "formats/file_io.h"
 #include "harmony/harmony.h"
 #include "harmony/tform10.h"
 #include "harmony/wheel.h"
-#include "colour/websafe.h"
 #include "settings/ini_file.h"
 #include "widgets/centre.h"
 #include "widgets/colour_selection.h"
@@ -45,9 +45,10 @@ HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidg
   menu->addSeparator();
   schemeGroup_ = new QActionGroup(this);
   schemeGroup_->setExclusive(true);
-  const char* const kSchemes[6][2] = {{"Complimentary1", "Complimentary"}, {"SplitComplimentary1", "Split Complimentary"},
-                                      {"Analogous1", "Analogous"},         {"Triadic1", "Triadic"},
-                                      {"Tetradic1", "Tetradic"},           {"ColourWheel1", "Colour Wheel"}};
+  const char* const kSchemes[6][2] = {
+      {"Complimentary1", "Complimentary"}, {"SplitComplimentary1", "Split Complimentary"},
+      {"Analogous1", "Analogous"},         {"Triadic1", "Triadic"},
+      {"Tetradic1", "Tetradic"},           {"ColourWheel1", "Colour Wheel"}};
   for (int i = 0; i < 6; ++i) {
     schemes_[i] = menu->AddItem(kSchemes[i][0], kSchemes[i][1], true);
     schemeGroup_->addAction(schemes_[i]);
@@ -88,8 +89,8 @@ void HarmonyColours::Build(QGroupBox* viewerPane, QWidget* swatchHost) {
   // Swatches and the wheel sit inside the viewer panel itself.
   const char* names[3] = {"Shape1", "Shape2", "Shape3"};
   for (int i = 0; i < 3; ++i) {
-    swatches_[i] =
-        Make<ShapeBox>(swatchHost, names[i], {kSwatchLeft, 19, kSwatchWidth, 18}, {}, ShapeBox::Kind::Rectangle);
+    swatches_[i] = Make<ShapeBox>(swatchHost, names[i], {kSwatchLeft, 19, kSwatchWidth, 18}, {},
+                                  ShapeBox::Kind::Rectangle);
     swatches_[i]->SetPen(true, kSilver);
     swatches_[i]->hide();
   }
@@ -101,10 +102,11 @@ void HarmonyColours::Build(QGroupBox* viewerPane, QWidget* swatchHost) {
 }
 
 void HarmonyColours::Connect() {
-  Link(&active_, &ActiveColourHolder::Changed, this, [this](const ActiveColour& now, const ActiveColour& before) {
-    // New levels come with new working values (SetWorkingValues); the offset alone comes here.
-    if (now.SameLevels(before)) ComplimentaryColDisplay();
-  });
+  Link(&active_, &ActiveColourHolder::Changed, this,
+       [this](const ActiveColour& now, const ActiveColour& before) {
+         // New levels come with new working values (SetWorkingValues); the offset alone comes here.
+         if (now.SameLevels(before)) ComplimentaryColDisplay();
+       });
   Link(CompColLabel, &QLabel::customContextMenuRequested, this,
        [this](const QPoint& p) { ComplimentaryColPopupExt->Popup(CompColLabel->mapToGlobal(p)); });
   Link(ShowComplimentaryColours1, &QAction::triggered, this, [this](bool) { ComplimentaryColActivate(); });
@@ -116,7 +118,8 @@ void HarmonyColours::Connect() {
     Link(s, &ShapeBox::MouseMoved, this, [this, s](QPoint) { PointAt(s->BrushColour(), s); });
   }
   Link(WheelImage, &ImageBox::MouseMoved, this, [this](QPoint p) { WheelImageMouseMove(p); });
-  Link(WheelImage, &ImageBox::MousePressed, this, [this](Qt::MouseButton b, QPoint p) { WheelImageMouseDown(b, p); });
+  Link(WheelImage, &ImageBox::MousePressed, this,
+       [this](Qt::MouseButton b, QPoint p) { WheelImageMouseDown(b, p); });
   Link(WheelImage, &ImageBox::DoubleClicked, this, [this] { emit SampleResetRequested(); });
   Link(WheelCenterShape, &ShapeBox::MouseMoved, this,
        [this](QPoint) { PointAt(WheelCenterShape->BrushColour(), WheelCenterShape); });

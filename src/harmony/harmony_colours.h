@@ -32,8 +32,9 @@ class TPopupExt;
 class HarmonyColours : public QObject {
   Q_OBJECT
  public:
-  HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidget* window, std::unique_ptr<TForm10> options,
-                 ActiveColourHolder& active, ColourSelection& selection, StayOnTop& onTop);
+  HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidget* window,
+                 std::unique_ptr<TForm10> options, ActiveColourHolder& active, ColourSelection& selection,
+                 StayOnTop& onTop);
   ~HarmonyColours() override;
 
   void ComplimentaryColActivate();

@@ -1,5 +1,6 @@
 #include "harmony/tform10.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -7,7 +8,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
-#include <QApplication>
 
 #include "widgets/guarded.h"
 #include "widgets/make.h"
@@ -21,9 +21,11 @@ TForm10::TForm10(QWidget* parent)
   setWindowTitle("Customize Colour Wheel");
   setFixedSize(250, 128);
 
-  WheelOutlineCheckBox = Make<QCheckBox>(this, "WheelOutlineCheckBox", {12, 10, 120, 20}, {}, "Wheel Outline");
+  WheelOutlineCheckBox =
+      Make<QCheckBox>(this, "WheelOutlineCheckBox", {12, 10, 120, 20}, {}, "Wheel Outline");
   WheelOutlineCheckBox->setChecked(true);
-  ColourBordersCheckBox = Make<QCheckBox>(this, "ColourBordersCheckBox", {12, 34, 120, 20}, {}, "Colour Borders");
+  ColourBordersCheckBox =
+      Make<QCheckBox>(this, "ColourBordersCheckBox", {12, 34, 120, 20}, {}, "Colour Borders");
   ColourBordersCheckBox->setChecked(true);
   DivisionsLabel = Make<QLabel>(this, "DivisionsLabel", {12, 62, 64, 20}, {}, "Divisions:");
   DivisionsUpDown = Make<QSpinBox>(this, "DivisionsUpDown", {80, 60, 64, 24});

@@ -17,8 +17,7 @@ void PixelCanvas::Set(int x, int y, int colourValue) {
 
 int PixelCanvas::Get(int x, int y) const {
   if (x < 0 || y < 0 || x >= width || y >= height) return -1;
-  const std::uint32_t p = pixels[static_cast<std::size_t>(y) * width + x];
-  return static_cast<int>(((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16));
+  return ColourOfPixel(pixels[static_cast<std::size_t>(y) * width + x]);
 }
 
 namespace {

@@ -53,8 +53,8 @@ int BaseLevel(int palette, int colour) {
 
 }  // namespace
 
-ColourSelectorPane::ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& active, ColourSelection& selection,
-                                       StayOnTop& onTop)
+ColourSelectorPane::ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& active,
+                                       ColourSelection& selection, StayOnTop& onTop)
     : active_(active), selection_(selection) {
   ColourSelectorPanel = Make<ColourPanel>(pane, "ColourSelectorPanel", {8, 18, 64, 64},
                                           "Right click for capture and screen magnifier options.");
@@ -74,7 +74,8 @@ ColourSelectorPane::ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& acti
   BuildTray(pane);
 
   ColourSelectorPopupExt = MakePopup(pane, "ColourSelectorPopupExt", onTop);
-  RetreiveAllAsWebsafe1 = ColourSelectorPopupExt->AddItem("RetreiveAllAsWebsafe1", "Retrieve All as Websafe", true);
+  RetreiveAllAsWebsafe1 =
+      ColourSelectorPopupExt->AddItem("RetreiveAllAsWebsafe1", "Retrieve All as Websafe", true);
   PalettePopupExt = MakePopup(pane, "PalettePopupExt", onTop);
   SetWebsafePaletteOn1 = PalettePopupExt->AddItem("SetWebsafePaletteOn1", "Set Websafe Palette On", true);
   Connect();
@@ -116,7 +117,8 @@ void ColourSelectorPane::Connect() {
     Link(p, &ColourPanel::Clicked, this, [this, p] { TrayPanelMouseOverAndSelect(p, true); });
   }
   for (int n = 1; n <= 3; ++n) {
-    Link(basePalette_[n], &ImageBox::MouseMoved, this, [this, n](QPoint pos) { BMPPixelColourRetreive(n, pos); });
+    Link(basePalette_[n], &ImageBox::MouseMoved, this,
+         [this, n](QPoint pos) { BMPPixelColourRetreive(n, pos); });
     Link(basePalette_[n], &ImageBox::MousePressed, this,
          [this, n](Qt::MouseButton b, QPoint pos) { PaletteImagesMouseDown(n, b, pos); });
   }

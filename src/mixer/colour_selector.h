@@ -24,7 +24,8 @@ class TPopupExt;
 class ColourSelectorPane : public QObject {
   Q_OBJECT
  public:
-  ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& active, ColourSelection& selection, StayOnTop& onTop);
+  ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& active, ColourSelection& selection,
+                     StayOnTop& onTop);
 
   void PalettePanelUpdate(int palette);  // 1 red, 2 green, 3 blue based
   void WebSafePaletteToggle();

@@ -52,18 +52,20 @@ void ColourViewer::Connect() {
   Link(&active_, &ActiveColourHolder::Changed, this,
        [this](const ActiveColour& now, const ActiveColour&) { ShowActiveColour(now); });
   Link(ColourViewPanel, &ColourPanel::MouseMoved, this,
-       [this](QPoint) { selection_.ColourSelectorUpdate(ColourViewPanel->Colour()); });
+       [this](QPoint) { selection_.ColourSelectorUpdate(active_.Value().Shown()); });
   Link(ColourViewPanel, &ColourPanel::MousePressed, this, [this](Qt::MouseButton b, QPoint) {
     if (b == Qt::RightButton) ColourSelectorPanelReScale();
   });
   Link(ColourViewPanel, &ColourPanel::DoubleClicked, this, [this] { ColourViewPanelDblClick(); });
   Link(ColourViewNegPanel, &ColourPanel::MouseMoved, this,
-       [this](QPoint) { selection_.ColourSelectorUpdate(ColourViewNegPanel->Colour()); });
+       [this](QPoint) { selection_.ColourSelectorUpdate(active_.Value().Inverse()); });
   Link(ColourViewNegPanel, &ColourPanel::Clicked, this, [this] { ColourViewNegPanelClick(); });
   for (int n = kFirstSample; n <= 11; ++n) {
     ColourPanel* p = samplePanels_[n];
-    Link(p, &ColourPanel::MouseMoved, this, [this, p](QPoint) { selection_.ColourSelectorUpdate(p->Colour()); });
-    Link(p, &ColourPanel::MousePressed, this, [this, p](Qt::MouseButton b, QPoint) { SamplePanelMouseDown(p, b); });
+    Link(p, &ColourPanel::MouseMoved, this,
+         [this, p](QPoint) { selection_.ColourSelectorUpdate(p->Colour()); });
+    Link(p, &ColourPanel::MousePressed, this,
+         [this, p](Qt::MouseButton b, QPoint) { SamplePanelMouseDown(p, b); });
   }
   Link(Panel15, &ColourPanel::MousePressed, this, [this](Qt::MouseButton b, QPoint) { Panel15MouseDown(b); });
 }
@@ -104,7 +106,7 @@ void ColourViewer::ColourViewNegPanelClick() {
 }
 
 void ColourViewer::SamplePanelMouseDown(ColourPanel* panel, Qt::MouseButton button) {
-  if (button == Qt::LeftButton) panel->SetColour(ColourViewPanel->Colour());
+  if (button == Qt::LeftButton) panel->SetColour(active_.Value().Shown());
   if (button == Qt::RightButton) {
     selection_.ColourSelectorUpdate(panel->Colour());
     selection_.SetColourSelection({.undoStepFirst = true});
@@ -112,7 +114,7 @@ void ColourViewer::SamplePanelMouseDown(ColourPanel* panel, Qt::MouseButton butt
 }
 
 void ColourViewer::Panel15MouseDown(Qt::MouseButton button) {
-  if (button == Qt::LeftButton) Panel15->SetColour(ColourViewPanel->Colour());
+  if (button == Qt::LeftButton) Panel15->SetColour(active_.Value().Shown());
   if (button == Qt::RightButton) {
     selection_.ColourSelectorUpdate(Panel15->Colour());
     selection_.SetColourSelection();

@@ -89,20 +89,22 @@ void HsMixer::Build(QWidget* page) {
   const char* markerNames[3] = {"Shape4", "Shape5", "Shape6"};
   for (int i = 0; i < 3; ++i) {
     markers_[i] =
-        Make<ShapeBox>(mixer, markerNames[i], {ColourSpectrumImage->x(), ColourSpectrumImage->y() - 1, 3, 7}, {},
-                       ShapeBox::Kind::Rectangle);
+        Make<ShapeBox>(mixer, markerNames[i], {ColourSpectrumImage->x(), ColourSpectrumImage->y() - 1, 3, 7},
+                       {}, ShapeBox::Kind::Rectangle);
     markers_[i]->SetBrushColour(0xFFFFFF);
     markers_[i]->hide();
   }
 
   const int side = HSIDockPanel->geometry().right() + 8;
-  ActiveSpecCheckBox = Make<QCheckBox>(page, "ActiveSpecCheckBox", {side, 6, 86, 20}, "Active Spectrum", "Act. Spec.");
+  ActiveSpecCheckBox =
+      Make<QCheckBox>(page, "ActiveSpecCheckBox", {side, 6, 86, 20}, "Active Spectrum", "Act. Spec.");
   HSSwitchPanel = Make<QWidget>(page, "HSSwitchPanel", {side, 30, 70, 44});
   HSVRadioButton = Make<QRadioButton>(HSSwitchPanel, "HSVRadioButton", {0, 0, 70, 20},
                                       "Hue, Saturation, and Vibrance (Hex Cone Theory)", "HSV");
   HSVRadioButton->setChecked(true);
-  HSIRadioButton = Make<QRadioButton>(HSSwitchPanel, "HSIRadioButton", {0, 22, 70, 20},
-                                      "Hue, Saturation, and Intensity (Colour Cube Theory - Experimental)", "HSI");
+  HSIRadioButton =
+      Make<QRadioButton>(HSSwitchPanel, "HSIRadioButton", {0, 22, 70, 20},
+                         "Hue, Saturation, and Intensity (Colour Cube Theory - Experimental)", "HSI");
   CalculatePanel =
       Make<ColourPanel>(page, "CalculatePanel", {side, 80, 66, 24}, "Warning indicates colour distortion.");
   CalculatePanel->SetCaption("Calculate");
@@ -125,7 +127,8 @@ void HsMixer::Connect() {
   Link(HueTrackBar, &QSlider::valueChanged, this, [this](int) { HsSliderChange(1); });
   Link(SaturationTrackBar, &QSlider::valueChanged, this, [this](int) { HsSliderChange(2); });
   Link(IntensityTrackBar3, &QSlider::valueChanged, this, [this](int) { HsSliderChange(3); });
-  Link(HuePanel, &ColourPanel::MousePressed, this, [this](Qt::MouseButton b, QPoint) { HSIAdjustTrackBar(1, b); });
+  Link(HuePanel, &ColourPanel::MousePressed, this,
+       [this](Qt::MouseButton b, QPoint) { HSIAdjustTrackBar(1, b); });
   Link(SaturationPanel, &ColourPanel::MousePressed, this,
        [this](Qt::MouseButton b, QPoint) { HSIAdjustTrackBar(2, b); });
   Link(HSIIntensityPanel, &ColourPanel::MousePressed, this,
@@ -322,7 +325,8 @@ void HsMixer::PlaceMarkers() {
     ShapeBox* marker = markers_[i];
     const bool shown = i < markerOffsets_.size();
     if (shown)
-      marker->move(ColourSpectrumImage->x() + MarkerLeft(HueTrackBar->value(), markerOffsets_[i]), marker->y());
+      marker->move(ColourSpectrumImage->x() + MarkerLeft(HueTrackBar->value(), markerOffsets_[i]),
+                   marker->y());
     marker->setVisible(shown);
   }
 }

@@ -25,7 +25,8 @@ void HsMixer::UndockMixer(const QPoint& globalPos) {
     Link(floatingMixer_, &FloatingMixerWindow::Moved, this, [this] {
       // Dropping the window onto its page docks it.
       if (!MixerFloating() || !floatingMixer_->isVisible()) return;
-      if (DockContains(floatingMixer_->geometry().center()) && !(QApplication::mouseButtons() & Qt::LeftButton))
+      if (DockContains(floatingMixer_->geometry().center()) &&
+          !(QApplication::mouseButtons() & Qt::LeftButton))
         HSIDockPanelDockDrop();
     });
   }

@@ -1,15 +1,6 @@
 #include "mixer/mixer_maths.h"
 
-#include "colour/named_colours.h"
-#include "colour/number_text.h"
-
 namespace tintora {
-
-std::string HexHTMLText(const ActiveColour& colour, const NotationSwitches& s) {
-  if (s.html) return "COLOR=\"" + IENSColourNameConvert(colour.HexRGBText(), s.ieNs) + "\"";
-  if (s.hexadecimal) return s.bgr ? colour.HexBGRText() : colour.HexRGBText();
-  return s.bgr ? IntToStr(colour.Shown()) : colour.DecimalRGBText();
-}
 
 int SnapDown(int p) {
   if (p <= 0) return 255;

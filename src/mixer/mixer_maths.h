@@ -1,10 +1,6 @@
-// The arithmetic behind the mixers and the value field, free of widgets: the text the value
-// field shows, preset snapping and nudges.
+// The arithmetic behind the mixers, free of widgets: preset snapping, nudges, and the
+// hue/saturation mixer's working state.
 #pragma once
-
-#include <string>
-
-#include "colour/active_colour.h"
 
 namespace tintora {
 
@@ -13,18 +9,6 @@ namespace tintora {
 struct HsWorkingValues {
   long double hue = 0, saturation = 0, vibrance = 0;
 };
-
-// The notation switches of the value field.
-struct NotationSwitches {
-  bool html = false;
-  bool hexadecimal = true;  // false: decimal
-  bool bgr = false;
-  bool ieNs = false;
-  bool operator==(const NotationSwitches&) const = default;
-};
-
-// The text of the value field for the active colour: COLOR="name", RRGGBB, BBGGRR or decimal.
-std::string HexHTMLText(const ActiveColour& colour, const NotationSwitches& switches);
 
 // The web-safe presets 0, 51, 102, 153, 204, 255: the next one strictly below p (0 wraps to
 // 255) and strictly above p (255 wraps to 0).

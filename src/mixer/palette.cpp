@@ -6,14 +6,14 @@
 namespace tintora {
 
 int BasePaletteColour(int palette, int red, int green, int blue, int x, int y) {
-  // base + x * dx + y * dy, with the colour value's byte order (red low, blue high).
+  // The palette's own component stays; the other two run in steps of four across and down.
   switch (palette) {
     case 1:
-      return red + (x * 4 << 8) + (y * 4 << 16);
+      return ColourFromRgb(red, x * 4, y * 4);
     case 2:
-      return (green << 8) + (x * 4 << 16) + y * 4;
+      return ColourFromRgb(y * 4, green, x * 4);
     default:
-      return (blue << 16) + x * 4 + (y * 4 << 8);
+      return ColourFromRgb(x * 4, y * 4, blue);
   }
 }
 

@@ -129,14 +129,15 @@ void RgbMixer::BuildComponentRow(QWidget* page, int i, int y) {
   const int x = bar->geometry().right() + 4;
   hexEdit_[i] = Make<QLineEdit>(page, Name(i, "HexEdit"), {x, y + 2, 28, 22}, {}, i <= 3 ? "00" : "FF");
   hexEdit_[i]->setMaxLength(2);
-  decimalEdit_[i] = Make<QLineEdit>(page, Name(i, "DecimalEdit"), {x + 32, y + 2, 34, 22}, {}, i <= 3 ? "0" : "255");
+  decimalEdit_[i] =
+      Make<QLineEdit>(page, Name(i, "DecimalEdit"), {x + 32, y + 2, 34, 22}, {}, i <= 3 ? "0" : "255");
   decimalEdit_[i]->setMaxLength(3);
   percentLabel_[i] = Make<QLabel>(page, Name(i, "Percent"), {x + 70, y + 4, 52, 18});
 }
 
 void RgbMixer::BuildIntensityRow(QWidget* page, bool cmy, int y) {
-  auto* reset =
-      Make<QToolButton>(page, cmy ? "CMYIntensitySpeedButton" : "RGBIntensitySpeedButton", {4, y + 2, 22, 22});
+  auto* reset = Make<QToolButton>(page, cmy ? "CMYIntensitySpeedButton" : "RGBIntensitySpeedButton",
+                                  {4, y + 2, 22, 22});
   reset->setIcon(QIcon(":/glyphs/reset.png"));
   reset->setAutoRaise(true);
   reset->setCursor(Qt::PointingHandCursor);
@@ -164,7 +165,8 @@ void RgbMixer::BuildWebSafeGrid(QWidget* page, int firstShape) {
     opt.sliderPosition = opt.sliderValue = 51 * k;
     const QRect handle = bar->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, bar);
     const QByteArray name = "WebsafeGridShape" + QByteArray::number(firstShape + k);
-    auto* line = Make<QWidget>(page, name, {bar->x() + handle.center().x(), 2, 1, 3 * kRowHeight - 2}, kHints[k]);
+    auto* line =
+        Make<QWidget>(page, name, {bar->x() + handle.center().x(), 2, 1, 3 * kRowHeight - 2}, kHints[k]);
     line->setAutoFillBackground(true);
     QPalette pal = line->palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Dark));
@@ -186,7 +188,9 @@ void RgbMixer::BuildPreviews(QWidget* page) {
       {&RedPreviewPanel, "RedPreviewPanel", "Red Intensity Display", {px, 8, 16, 22}},
       {&GreenPreviewPanel, "GreenPreviewPanel", "Green Intensity Display", {px, 8 + kRowHeight, 16, 22}},
       {&BluePreviewPanel, "BluePreviewPanel", "Blue Intensity Display", {px, 8 + 2 * kRowHeight, 16, 22}},
-      {&IntensityPreviewPanel, "IntensityPreviewPanel", "Colour Intensity Offset",
+      {&IntensityPreviewPanel,
+       "IntensityPreviewPanel",
+       "Colour Intensity Offset",
        {IntensityEdit->geometry().right() + 4, IntensityEdit->y(), 22, 22}},
   };
   for (const auto& p : previews) {
@@ -242,8 +246,8 @@ void RgbMixer::TextFieldFilter(int i) {
 void RgbMixer::TextFieldToHexFilter(int i) {
   QLineEdit* edit = hexEdit_[i];
   const QString text = edit->text();
-  ApplyFilterResult(edit,
-                    tintora::TextFieldToHexFilter(text.toStdString(), CharCaret(text, edit->cursorPosition())));
+  ApplyFilterResult(
+      edit, tintora::TextFieldToHexFilter(text.toStdString(), CharCaret(text, edit->cursorPosition())));
 }
 
 void RgbMixer::HexColourSet(int n) {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <span>
 
+#include "colour/notations.h"
+
 namespace tintora {
 
 enum class SpectrumMode {
@@ -20,12 +22,5 @@ enum class SpectrumMode {
 // column, as the strips always did.
 void DrawSpectrum(SpectrumMode mode, std::span<std::uint32_t> pixels, int width, int height,
                   long double currentHue, long double currentSaturation, long double currentVibrance);
-
-// 0xFFRRGGBB of a colour value (red in the low byte).
-constexpr std::uint32_t PixelOf(int colourValue) {
-  return 0xFF000000u | (static_cast<std::uint32_t>(colourValue & 0xFF) << 16) |
-         (static_cast<std::uint32_t>(colourValue & 0xFF00)) |
-         (static_cast<std::uint32_t>(colourValue >> 16) & 0xFF);
-}
 
 }  // namespace tintora

@@ -11,6 +11,7 @@
 #include "widgets/guarded.h"
 #include "widgets/make.h"
 #include "widgets/notation.h"
+#include "widgets/popup_ext.h"
 #include "widgets/services.h"
 
 namespace tintora {
@@ -32,32 +33,31 @@ void ValueOutput::Build(QGroupBox* pane) {
 
   HexOrDecimalRadioButton1 = Make<QRadioButton>(pane, "HexOrDecimalRadioButton1", {8, 50, 100, 20},
                                                 "Displays Hexadecimal Value.", "Hexadecimal");
-  HexOrDecimalRadioButton2 =
-      Make<QRadioButton>(pane, "HexOrDecimalRadioButton2", {112, 50, 80, 20}, "Displays decimal value.", "Decimal");
+  HexOrDecimalRadioButton2 = Make<QRadioButton>(pane, "HexOrDecimalRadioButton2", {112, 50, 80, 20},
+                                                "Displays decimal value.", "Decimal");
   HexOrDecimalRadioButton1->setChecked(true);
-  HTMLCheckBox = Make<QCheckBox>(pane, "HTMLCheckBox", {8, 74, 64, 20}, "Displays HTML 3.2 colour names.", "HTML");
+  HTMLCheckBox =
+      Make<QCheckBox>(pane, "HTMLCheckBox", {8, 74, 64, 20}, "Displays HTML 3.2 colour names.", "HTML");
   IENSCheckBox = Make<QCheckBox>(pane, "IENSCheckBox", {76, 74, 64, 20},
                                  "Displays Internet Explorer 5/Netscape colour names.", "IE/NS");
   IENSCheckBox->setEnabled(false);
-  BGRCheckBox = Make<QCheckBox>(pane, "BGRCheckBox", {146, 74, 56, 20}, "This option is for programmers.", "BGR");
+  BGRCheckBox =
+      Make<QCheckBox>(pane, "BGRCheckBox", {146, 74, 56, 20}, "This option is for programmers.", "BGR");
   AutoCopyCheckBox = Make<QCheckBox>(pane, "AutoCopyCheckBox", {8, 98, 100, 20},
                                      "Automatically copy selected colour to clipboard.", "Auto Copy");
   CopyValueButton = Make<QPushButton>(pane, "CopyValueButton", {160, 96, 100, 26},
                                       "Copies value to the Windows clipboard.", "Copy Value");
 
   // Ctrl+C anywhere in the window but a text field copies the value as shown.
-  EditCopy1 = new QAction("&Copy", pane);
-  EditCopy1->setObjectName("EditCopy1");
-  EditCopy1->setShortcut(QKeySequence::Copy);
-  EditCopy1->setShortcutContext(Qt::WindowShortcut);
-  pane->addAction(EditCopy1);
+  EditCopy1 = AddWindowShortcut(pane, "EditCopy1", "&Copy", QKeySequence::Copy);
 }
 
 void ValueOutput::Connect() {
-  Link(&active_, &ActiveColourHolder::Changed, this, [this](const ActiveColour& now, const ActiveColour& before) {
-    CombinedColourValueUpdate();
-    if (now.Intensity() != before.Intensity()) MarkOffset(HexHTMLEdit, now.Intensity() != 0);
-  });
+  Link(&active_, &ActiveColourHolder::Changed, this,
+       [this](const ActiveColour& now, const ActiveColour& before) {
+         CombinedColourValueUpdate();
+         if (now.Intensity() != before.Intensity()) MarkOffset(HexHTMLEdit, now.Intensity() != 0);
+       });
   Link(HTMLCheckBox, &QCheckBox::toggled, this, [this](bool) { HTMLCheckBoxClick(); });
   Link(HexOrDecimalRadioButton1, &QRadioButton::toggled, this, [this](bool on) {
     if (on) HexHTMLUpdate();

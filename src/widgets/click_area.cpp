@@ -4,8 +4,7 @@
 
 namespace tintora {
 
-ClickArea::ClickArea(QWidget* parent) : QFrame(parent) { setMouseTracking(true);
-}
+ClickArea::ClickArea(QWidget* parent) : QFrame(parent) { setMouseTracking(true); }
 
 void ClickArea::mousePressEvent(QMouseEvent* event) {
   pressedInside_ = true;

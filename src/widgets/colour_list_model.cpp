@@ -4,8 +4,6 @@
 
 #include <QMimeData>
 
-#include "formats/colour_list_files.h"
-
 namespace tintora {
 
 ColourListModel::ColourListModel(QObject* parent) : QAbstractListModel(parent) {}
@@ -83,14 +81,14 @@ void ColourListModel::ValuesChanged() {
 
 void ColourListModel::StoreUndo() {
   if (list_.Empty()) return;
-  undoSnapshot_ = ParseDataForCDTFile(list_);
+  undoSnapshot_ = list_.Entries();
   undoCount_ = 1;
   emit UndoAvailableChanged(true);
 }
 
 void ColourListModel::UndoLastChange() {
   if (undoCount_ > 0) {
-    Reset([this](ColourList& l) { l.Replace(ParseCdtText(undoSnapshot_)); });
+    Reset([this](ColourList& l) { l.Replace(undoSnapshot_); });
     --undoCount_;
     listChanged_ = true;
   }

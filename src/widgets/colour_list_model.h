@@ -55,8 +55,8 @@ class ColourListModel : public QAbstractListModel {
   bool ListChanged() const { return listChanged_; }
   void SetListChanged(bool changed) { listChanged_ = changed; }
 
-  // The one-level undo: a snapshot of the entries (as CDT text) taken before a change.
-  // Nothing is taken of an empty list.
+  // The one-level undo: a copy of the entries taken before a change. Nothing is taken of an
+  // empty list.
   void StoreUndo();
   bool UndoAvailable() const { return undoCount_ > 0; }
   // The entries come back from the snapshot, which is then used up; the list counts as changed.
@@ -80,7 +80,7 @@ class ColourListModel : public QAbstractListModel {
  private:
   ColourList list_;
   bool listChanged_ = false;
-  std::string undoSnapshot_;
+  std::vector<ColourEntry> undoSnapshot_;
   int undoCount_ = 0;
   QString fileName_ = "Untitled";
   QString saveDialogFileName_;

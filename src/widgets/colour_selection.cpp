@@ -20,8 +20,8 @@ void ColourSelection::Take(int colourValue) {
 
 void ColourSelection::SetColourSelection(const Commit& commit) {
   active_.SetRgb(RedOf(colour_), GreenOf(colour_), BlueOf(colour_));
-  const bool index = commit.index == Commit::Index::Always ||
-                     (commit.index == Commit::Index::AsChecked && autoIndex_);
+  const bool index =
+      commit.index == Commit::Index::Always || (commit.index == Commit::Index::AsChecked && autoIndex_);
   if (index) emit IndexRequested(commit.undoStepFirst, commit.complements);
   if (commit.copyValue) emit CopyRequested();
 }

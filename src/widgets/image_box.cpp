@@ -20,8 +20,7 @@ void ImageBox::SetStretch(bool on) {
 
 int ImageBox::PixelColour(int x, int y) const {
   if (picture_.isNull() || !picture_.valid(x, y)) return -1;
-  const QRgb p = picture_.pixel(x, y);
-  return ColourFromRgb(qRed(p), qGreen(p), qBlue(p));
+  return ColourOfPixel(picture_.pixel(x, y));
 }
 
 void ImageBox::paintEvent(QPaintEvent*) {

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-#include "mixer/mixer_maths.h"
+#include "colour/active_colour.h"
 
 namespace tintora {
 

@@ -1,5 +1,8 @@
 #include "widgets/popup_ext.h"
 
+#include <QAction>
+#include <QKeySequence>
+
 namespace tintora {
 
 namespace {
@@ -11,10 +14,25 @@ TPopupExt::ExecHook& Hook() {
 
 TPopupExt::TPopupExt(const QString& name, QWidget* parent) : QMenu(parent) { setObjectName(name); }
 
+QAction* MakeAction(QObject* owner, const char* name, const QString& caption, bool checkable) {
+  auto* action = new QAction(caption, owner);
+  action->setObjectName(name);
+  action->setCheckable(checkable);
+  return action;
+}
+
+QAction* AddWindowShortcut(QWidget* owner, const char* name, const QString& caption,
+                           const QKeySequence& key) {
+  QAction* action = MakeAction(owner, name, caption);
+  action->setShortcut(key);
+  action->setShortcutContext(Qt::WindowShortcut);
+  owner->addAction(action);
+  return action;
+}
+
 QAction* TPopupExt::AddItem(const char* name, const QString& caption, bool checkable) {
-  QAction* item = addAction(caption);
-  item->setObjectName(name);
-  item->setCheckable(checkable);
+  QAction* item = MakeAction(this, name, caption, checkable);
+  addAction(item);
   return item;
 }
 

@@ -6,7 +6,14 @@
 
 #include <QMenu>
 
+class QKeySequence;
+
 namespace tintora {
+
+// An action named as tests and settings know it, owned by `owner`.
+QAction* MakeAction(QObject* owner, const char* name, const QString& caption, bool checkable = false);
+// An action whose shortcut works anywhere in `owner`'s window.
+QAction* AddWindowShortcut(QWidget* owner, const char* name, const QString& caption, const QKeySequence& key);
 
 class TPopupExt : public QMenu {
   Q_OBJECT

@@ -22,13 +22,13 @@ TEST(ActiveColour, TheOffsetMovesEachLevelAndRoundsHalfToEven) {
     const char* shown;
     int grey;
   } cases[] = {
-      {0, 0, 0, 50, "808080", 191},        // 127.5 goes to the even 128
-      {0, 0, 0, 0, "000000", 128},         // no offset: the grey is 128, not 127
-      {10, 200, 90, -100, "000000", 0},    // all the way to black
-      {10, 200, 90, 100, "FFFFFF", 255},   // all the way to white
-      {200, 100, 0, -50, "643200", 64},    // halfway to black
-      {255, 128, 0, 20, "FF9933", 153},    // a fifth of the way to white
-      {1, 3, 5, -50, "000202", 64},        // 0.5 -> 0, 1.5 -> 2, 2.5 -> 2
+      {0, 0, 0, 50, "808080", 191},       // 127.5 goes to the even 128
+      {0, 0, 0, 0, "000000", 128},        // no offset: the grey is 128, not 127
+      {10, 200, 90, -100, "000000", 0},   // all the way to black
+      {10, 200, 90, 100, "FFFFFF", 255},  // all the way to white
+      {200, 100, 0, -50, "643200", 64},   // halfway to black
+      {255, 128, 0, 20, "FF9933", 153},   // a fifth of the way to white
+      {1, 3, 5, -50, "000202", 64},       // 0.5 -> 0, 1.5 -> 2, 2.5 -> 2
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);
@@ -64,6 +64,21 @@ TEST(ActiveColour, TheOffsetAloneKeepsTheLevels) {
   EXPECT_FALSE(a == a.WithIntensity(40));
   EXPECT_FALSE(a.SameLevels(a.WithRgb(1, 2, 4)));
   EXPECT_EQ(a.WithIntensity(40).WithRgb(9, 9, 9).Intensity(), 40);
+}
+
+TEST(ActiveColour, TheValueFieldInEachNotation) {
+  const ActiveColour c(255, 128, 0, 0);
+  NotationSwitches s;
+  EXPECT_EQ(HexHTMLText(c, s), "FF8000");
+  s.bgr = true;
+  EXPECT_EQ(HexHTMLText(c, s), "0080FF");
+  s.hexadecimal = false;
+  EXPECT_EQ(HexHTMLText(c, s), "33023");
+  s.bgr = false;
+  EXPECT_EQ(HexHTMLText(c, s), "16744448");
+  s.html = true;
+  EXPECT_EQ(HexHTMLText(c, s), "COLOR=\"#FF8000\"");
+  EXPECT_EQ(HexHTMLText(ActiveColour(255, 0, 0), s), "COLOR=\"Red\"");
 }
 
 }  // namespace

@@ -40,21 +40,6 @@ TEST(MixerMaths, NudgesWrapAroundTheirRanges) {
   for (const auto& c : level) EXPECT_EQ(NudgeLevel(c.p, c.up), c.after) << c.p;
 }
 
-TEST(MixerMaths, TheValueFieldInEachNotation) {
-  const ActiveColour c(255, 128, 0, 0);
-  NotationSwitches s;
-  EXPECT_EQ(HexHTMLText(c, s), "FF8000");
-  s.bgr = true;
-  EXPECT_EQ(HexHTMLText(c, s), "0080FF");
-  s.hexadecimal = false;
-  EXPECT_EQ(HexHTMLText(c, s), "33023");
-  s.bgr = false;
-  EXPECT_EQ(HexHTMLText(c, s), "16744448");
-  s.html = true;
-  EXPECT_EQ(HexHTMLText(c, s), "COLOR=\"#FF8000\"");
-  EXPECT_EQ(HexHTMLText(ActiveColour(255, 0, 0), s), "COLOR=\"Red\"");
-}
-
 TEST(BasePalette, PixelsRunTheOtherTwoComponentsInStepsOfFour) {
   std::vector<std::uint32_t> pixels(64 * 64);
   DrawBasePalette(1, 100, 7, 9, false, pixels);

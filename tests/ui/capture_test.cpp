@@ -5,15 +5,15 @@
 #include <QElapsedTimer>
 #include <QTabWidget>
 
-#include "widgets/colour_panel.h"
-#include "widgets/image_box.h"
-#include "widgets/speed_button.h"
-#include "widgets/popup_ext.h"
 #include "capture/hot_key.h"
 #include "capture/tform2.h"
 #include "colour/notations.h"
 #include "colourlist/colour_list_view.h"
 #include "support/printers.h"
+#include "widgets/colour_panel.h"
+#include "widgets/image_box.h"
+#include "widgets/popup_ext.h"
+#include "widgets/speed_button.h"
 #include "window_fixture.h"
 
 namespace tintora::testing {

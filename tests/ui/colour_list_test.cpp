@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "widgets/colour_panel.h"
-#include "widgets/shape_box.h"
-#include "widgets/speed_button.h"
-#include "widgets/popup_ext.h"
 #include "colourlist/change_colour_name_dialogue.h"
 #include "colourlist/colour_list_view.h"
+#include "widgets/colour_panel.h"
+#include "widgets/popup_ext.h"
+#include "widgets/shape_box.h"
+#include "widgets/speed_button.h"
 #include "window_fixture.h"
 
 namespace tintora::testing {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "capture/platform/desktop.h"
+#include "colour/notations.h"
 #include "widgets/services.h"
 
 namespace tintora::testing {
@@ -24,8 +25,7 @@ class FakeScreen : public ScreenAccess {
   int PixelAt(QPoint p) override {
     ++pixelReads;
     if (!readable || !desktop.valid(p)) return -1;
-    const QRgb c = desktop.pixel(p);
-    return qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16);
+    return ColourOfPixel(desktop.pixel(p));
   }
   QImage GrabRect(QRect rect) override {
     if (!readable) return {};

@@ -5,9 +5,9 @@
 #include <QProgressBar>
 #include <QTabWidget>
 
-#include "widgets/speed_button.h"
 #include "colourlist/colour_list_view.h"
 #include "support/printers.h"
+#include "widgets/speed_button.h"
 #include "window_fixture.h"
 
 namespace tintora::testing {

@@ -8,16 +8,16 @@
 #include <QTimer>
 
 #include "app/about_box.h"
-#include "widgets/image_box.h"
-#include "widgets/popup_ext.h"
 #include "app/splash_screen.h"
-#include "settings/tform9.h"
 #include "capture/tform2.h"
 #include "colourizer/tform8.h"
 #include "colourlist/change_colour_name_dialogue.h"
 #include "colourlist/tform6.h"
 #include "formats/save_as_options.h"
 #include "harmony/tform10.h"
+#include "settings/tform9.h"
+#include "widgets/image_box.h"
+#include "widgets/popup_ext.h"
 #include "window_fixture.h"
 
 namespace tintora::testing {

@@ -5,15 +5,15 @@
 #include <QSpinBox>
 #include <QToolButton>
 
-#include "widgets/colour_panel.h"
-#include "widgets/image_box.h"
-#include "widgets/shape_box.h"
-#include "settings/ini_file.h"
-#include "widgets/popup_ext.h"
 #include "colour/notations.h"
 #include "harmony/harmony.h"
 #include "harmony/tform10.h"
 #include "harmony/wheel.h"
+#include "settings/ini_file.h"
+#include "widgets/colour_panel.h"
+#include "widgets/image_box.h"
+#include "widgets/popup_ext.h"
+#include "widgets/shape_box.h"
 #include "window_fixture.h"
 
 namespace tintora::testing {

@@ -3,9 +3,9 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
+#include "colour/hsv.h"
 #include "widgets/colour_panel.h"
 #include "widgets/image_box.h"
-#include "colour/hsv.h"
 #include "window_fixture.h"
 
 namespace tintora::testing {

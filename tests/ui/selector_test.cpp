@@ -2,11 +2,11 @@
 #include <QAction>
 #include <QCheckBox>
 
+#include "colour/notations.h"
 #include "widgets/colour_panel.h"
 #include "widgets/image_box.h"
-#include "widgets/speed_button.h"
 #include "widgets/popup_ext.h"
-#include "colour/notations.h"
+#include "widgets/speed_button.h"
 #include "window_fixture.h"
 
 namespace tintora::testing {

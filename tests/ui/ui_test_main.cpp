@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
-#include "widgets/popup_ext.h"
 #include "app/tintora_style.h"
+#include "widgets/popup_ext.h"
 #include "window_fixture.h"
 
 namespace tintora::testing {

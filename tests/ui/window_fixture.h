@@ -13,11 +13,11 @@
 #include "capture/pixel_capture.h"
 #include "capture/snapshots.h"
 #include "colourlist/colour_list_pane.h"
+#include "fake_services.h"
+#include "formats/file_io.h"
 #include "formats/list_files.h"
 #include "harmony/harmony_colours.h"
 #include "mixer/colour_viewer.h"
-#include "fake_services.h"
-#include "formats/file_io.h"
 #include "probe.h"
 #include "support/temp_dir.h"
 

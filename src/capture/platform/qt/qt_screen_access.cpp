@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "capture/platform/screen_access.h"
+#include "colour/notations.h"
 
 namespace tintora {
 
@@ -23,8 +24,7 @@ int QtScreenAccess::PixelAt(QPoint p) {
   // cursor is the first of them.
   const QImage image = screen->grabWindow(0, p.x() - g.x(), p.y() - g.y(), 1, 1).toImage();
   if (image.isNull() || image.width() < 1 || image.height() < 1) return -1;
-  const QRgb c = image.pixel(0, 0);
-  return qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16);
+  return ColourOfPixel(image.pixel(0, 0));
 }
 
 QImage QtScreenAccess::GrabRect(QRect rect) {

@@ -1,0 +1,3 @@
+#include <QWidget>
+#include "harmony/wheel_pane.h"
+#include "mixer/pane.h"

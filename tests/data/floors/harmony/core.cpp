@@ -1,0 +1,1 @@
+#include "harmony/indirect.h"

@@ -1,0 +1,1 @@
+#include "harmony/wheel_pane.h"
