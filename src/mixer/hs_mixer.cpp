@@ -148,11 +148,15 @@ bool HsMixer::ActiveSpectrum() const { return ActiveSpecCheckBox->isChecked(); }
 // ---------------------------------------------------------------- from the active colour
 
 void HsMixer::ActiveColourChanged(const ActiveColour& now, const ActiveColour& before) {
-  // The offset alone leaves hue and saturation as they are. Levels the working values give
-  // came from this mixer's own sliders: the user's exact hue, saturation and vibrance stay,
-  // rather than being recomputed from rounded components.
-  if (now.SameLevels(before) || now.SameLevels(WorkingColour())) return;
-  RGBtoHSIHSV();
+  // The offset alone leaves hue and saturation as they are.
+  if (now.SameLevels(before)) return;
+  // Levels the working values give came from this mixer's own sliders: the user's exact hue,
+  // saturation and vibrance stay, rather than being recomputed from rounded components.
+  if (now.SameLevels(WorkingColour())) {
+    emit WorkingValuesChanged(working_);
+  } else {
+    RGBtoHSIHSV();
+  }
 }
 
 void HsMixer::RGBtoHSIHSV() {
@@ -233,7 +237,14 @@ void HsMixer::HSIHSVtoRGB() {
   if (hsi && r.intensityHint) Intensity3Edit->setToolTip(QString::fromStdString(*r.intensityHint));
   SetDistortion(r.distortion);
   ShowTexts(r.hueText, r.saturationText, r.intensityText);
-  active_.Set(WorkingColour());
+  // New levels reach the harmony colours through the active colour's change; the same levels
+  // (a step that rounds to the colour already shown) are told here.
+  const ActiveColour colour = WorkingColour();
+  if (colour.SameLevels(active_.Value())) {
+    emit WorkingValuesChanged(working_);
+  } else {
+    active_.Set(colour);
+  }
 }
 
 void HsMixer::HsSliderChange(int row) {
@@ -248,10 +259,9 @@ void HsMixer::HsSliderChange(int row) {
       working_.vibrance = IntensityTrackBar3->value();
       break;
   }
-  HSIHSVtoRGB();
   SpectrumRedrawPending_ = true;
   PlaceMarkers();
-  emit WorkingValuesChanged(working_);
+  HSIHSVtoRGB();
 }
 
 void HsMixer::HSIAdjustTrackBar(int row, Qt::MouseButton button) {

@@ -64,7 +64,8 @@ class HsMixer : public QObject {
   bool ActiveSpectrum() const;
 
  signals:
-  // The working values changed (the harmony colours follow them).
+  // The working values changed, or the levels did (the harmony colours follow both): once for
+  // every change of the active colour's levels and every move of this mixer's sliders.
   void WorkingValuesChanged(const HsWorkingValues& values);
 
  protected:

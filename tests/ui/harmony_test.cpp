@@ -94,6 +94,22 @@ TEST_F(HarmonyTest, GreyStaysGreyAndHue360ActsAsZero) {
   EXPECT_EQ(Find<QWidget>("Shape4")->x() - Find<QWidget>("ColourSpectrumImage")->x(), 126);
 }
 
+TEST_F(HarmonyTest, MarkersAndWheelFollowWhatChangesWithoutTheLevels) {
+  Menu("ShowComplimentaryColours1");
+  QWidget* strip = Find<QWidget>("ColourSpectrumImage");
+  // On black a hue step changes no level, but the marker still follows the hue.
+  Slider("HueTrackBar")->setValue(90);
+  EXPECT_EQ(Value(), "000000");
+  EXPECT_EQ(Find<QWidget>("Shape4")->x() - strip->x(), MarkerLeft(90, 180));
+  // The wheel's background is the shown colour: the offset alone redraws it.
+  SetRgb(255, 0, 0);
+  QTest::mousePress(Find<ColourPanel>("ColourViewPanel"), Qt::RightButton);
+  Menu("ColourWheel1");
+  EXPECT_EQ(Find<ImageBox>("WheelImage")->PixelColour(1, 1), ColourFromRgb(255, 0, 0));
+  Slider("IntensityTrackBar")->setValue(-100);
+  EXPECT_EQ(Find<ImageBox>("WheelImage")->PixelColour(1, 1), 0);
+}
+
 TEST_F(HarmonyTest, TheLargeViewerStretchesTheSwatches) {
   Menu("ShowComplimentaryColours1");
   Menu("Analogous1");
