@@ -95,8 +95,19 @@ void QtServices::KeepOnTop(QWidget* window) {
 
 namespace {
 
+// The folder itself, or the nearest one above it that exists: a folder that is not there would
+// otherwise be offered as a file name.
+QString ExistingFolder(QString folder) {
+  while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+    const QString up = QFileInfo(folder).absolutePath();
+    if (up == folder) return {};
+    folder = up;
+  }
+  return folder;
+}
+
 std::optional<FileDialogAnswer> RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
-  QFileDialog dialog(parent, request.title, request.folder);
+  QFileDialog dialog(parent, request.title, ExistingFolder(request.folder));
   // Qt's own dialog, so that picking another file type can rewrite the name as ours always did.
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -1,5 +1,7 @@
 #include "app/tform1.h"
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QGroupBox>
@@ -176,14 +178,21 @@ void TForm1::FormActivate() {
   if (!ProgramStarting) return;
   ProgramStarting = false;
   frame_->FormActivate();
-  QString commandLineText;
-  for (const QString& argument : commandLineArguments_) commandLineText += argument + " ";
-  files_->OpenCommandLineFile(commandLineText, commandLineArguments_);
 }
 
 bool TForm1::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) Guarded([this] { FormActivate(); });
   return QWidget::event(e);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The lists named on the command line open as soon as the window is up, whether or not it
+  // is ever given the focus (a window manager may refuse it, or there may be none).
+  if (commandLineArguments_.isEmpty()) return;
+  QTimer::singleShot(0, this, [this, files = std::exchange(commandLineArguments_, {})] {
+    Guarded([&] { files_->OpenCommandLineFiles(files); });
+  });
 }
 
 // ---------------------------------------------------------------- the heartbeat

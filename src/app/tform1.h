@@ -56,7 +56,7 @@ class TForm1 : public QWidget {
   // without the program's own name.
   void StartUp(const QStringList& arguments);
   void FormInitialize();
-  // The first activation: the splash again and a list named on the command line.
+  // The first activation shows the splash again.
   void FormActivate();
   // The heartbeat, every 50 ms.
   void Timer1Timer();
@@ -102,6 +102,7 @@ class TForm1 : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 

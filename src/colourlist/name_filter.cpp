@@ -2,7 +2,21 @@
 
 #include <algorithm>
 
+#include "formats/text_codec.h"
+
 namespace tintora {
+
+namespace {
+
+// What the 8-bit code page's codes 128-255 were: the C1 controls and every character that
+// Windows-1252 writes as one byte above 127. Characters beyond it (Greek, CJK, symbols) stay.
+bool HighCodePageCharacter(char32_t c) {
+  if (c < 128) return false;
+  if (c < 256) return true;
+  return Utf8ToCp1252(EncodeUtf8(std::u32string(1, c))).has_value();
+}
+
+}  // namespace
 
 EditFilterResult ColourNameFilter(std::string_view input, int caret) {
   EditFilterResult r;
@@ -16,7 +30,7 @@ EditFilterResult ColourNameFilter(std::string_view input, int caret) {
     } else if (c == U'}' || c == U']') {
       replacement = U')';
     } else if ((c >= 1 && c <= 12) || (c >= 14 && c <= 31) || c == U'\'' || c == U',' || c == U'<' ||
-               c == U'>' || c >= 128) {
+               c == U'>' || HighCodePageCharacter(c)) {
       replacement = U' ';
     }
     if (replacement != c) {

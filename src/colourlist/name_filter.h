@@ -10,9 +10,9 @@
 namespace tintora {
 
 // "{" and "[" become "(", "}" and "]" become ")", and control characters (but CR), the
-// apostrophe, the comma, "<", ">" and every character beyond ASCII (what were the codes
-// 128-255 of the 8-bit code page) become a blank. Only the character
-// just left of the caret is examined.
+// apostrophe, the comma, "<", ">" and the characters of the 8-bit code page's codes 128-255
+// become a blank; every other character (Greek, CJK, symbols) stays. Only the character just
+// left of the caret is examined.
 EditFilterResult ColourNameFilter(std::string_view text, int caret);
 
 }  // namespace tintora

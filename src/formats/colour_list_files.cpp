@@ -101,4 +101,10 @@ std::string TypeChangeFileName(std::string_view pathInDialog, std::string_view n
   return ChangeFileExt(name, newExtension);
 }
 
+ListFileProblem CheckListFile(std::string_view bytes, std::size_t entries) {
+  if (bytes.substr(0, 4096).find('\0') != std::string_view::npos) return ListFileProblem::Binary;
+  if (entries == 0 && !bytes.empty()) return ListFileProblem::NoColours;
+  return ListFileProblem::None;
+}
+
 }  // namespace tintora

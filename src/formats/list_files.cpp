@@ -1,6 +1,7 @@
 #include "formats/list_files.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QWidget>
 
@@ -127,45 +128,77 @@ void ListFiles::ReportFileError(const QString& fileName, const QString& reason) 
   onTop_.RestoreOnTop();
 }
 
+void ListFiles::Refuse(const QString& fileName, const QString& why) {
+  onTop_.SuspendOnTop();
+  services_.ShowMessage(window_, QString("Load:\r\n\r\n\"%1\" %2").arg(fileName, why), MessageIcon::Warning,
+                        MessageButtons::Ok);
+  onTop_.RestoreOnTop();
+}
+
 void ListFiles::CustomColourFileOpenAccept() {
-  const QString f = openDialogFileName_;
-  const int type = openDialogFilterIndex_;
-  if (!QFileInfo(f).isFile()) {
-    services_.ShowMessage(window_, "File does not exist!", MessageIcon::None, MessageButtons::Ok);
-    return;
+  // The file's own extension says what it is; the dialog's filter only for names without one.
+  const int type = ListFileType(openDialogFileName_, true);
+  OpenListFile(openDialogFileName_, type != 0 ? type : openDialogFilterIndex_, true);
+}
+
+std::optional<std::vector<ColourEntry>> ListFiles::ReadListFile(const QString& f, int type) {
+  const QFileInfo info(f);
+  if (!info.exists()) {
+    Refuse(f, "does not exist.");
+    return std::nullopt;
   }
+  if (info.isDir()) {
+    Refuse(f, "is a folder, not a colour list.");
+    return std::nullopt;
+  }
+  if (type == 3) {
+    Refuse(f, "is an Adobe swatch file, which this version of Tintora cannot read.");
+    return std::nullopt;
+  }
+  std::string error;
+  const auto bytes = ReadWholeFile(PathFromUtf8(f.toStdString()), &error);
+  if (!bytes) {
+    ReportFileError(f, QString::fromStdString(error));
+    return std::nullopt;
+  }
+  const std::string text = DecodeFileText(*bytes);
+  std::vector<ColourEntry> entries;
+  if (type == 2) {
+    try {
+      entries = ParseLstText(text);
+    } catch (const ConversionError& e) {
+      services_.ShowMessage(window_, QString::fromUtf8(e.what()), MessageIcon::Error, MessageButtons::Ok);
+      return std::nullopt;
+    }
+  } else {
+    Progress progress(progress_);
+    entries = ParseCdtText(text);
+  }
+  switch (CheckListFile(*bytes, entries.size())) {
+    case ListFileProblem::Binary:
+      Refuse(f, "is not a colour list: it holds binary data.");
+      return std::nullopt;
+    case ListFileProblem::NoColours:
+      Refuse(f, "holds no colours.");
+      return std::nullopt;
+    case ListFileProblem::None:
+      break;
+  }
+  return entries;
+}
+
+bool ListFiles::OpenListFile(const QString& f, int type, bool askToAppend) {
+  // Read and check first: a file that cannot be read, or is no colour list, leaves the list,
+  // its name, its undo step and its save name exactly as they were, and asks nothing.
+  auto entries = ReadListFile(f, type);
+  if (!entries) return false;
   bool replace = false;
-  if (!model_.List().Empty()) {
+  if (!model_.List().Empty() && askToAppend) {
     const MessageAnswer answer =
         services_.ShowMessage(window_, "Load:\r\n\r\nWould you like to append to your current list?",
                               MessageIcon::Question, MessageButtons::YesNo);
     replace = answer != MessageAnswer::Yes;
   }
-
-  // Read and parse first: a file that cannot be read or parsed leaves the list exactly as it was.
-  std::string error;
-  const auto bytes = ReadWholeFile(PathFromUtf8(f.toStdString()), &error);
-  if (!bytes) {
-    ReportFileError(f, QString::fromStdString(error));
-    return;
-  }
-  const std::string text = DecodeFileText(*bytes);
-  std::vector<ColourEntry> entries;
-  if (type == 1) {
-    Progress progress(progress_);
-    entries = ParseCdtText(text);
-  } else if (type == 2) {
-    try {
-      entries = ParseLstText(text);
-    } catch (const ConversionError& e) {
-      services_.ShowMessage(window_, QString::fromUtf8(e.what()), MessageIcon::Error, MessageButtons::Ok);
-      return;
-    }
-  } else {
-    // Adobe swatch files are read by the swatch reader, which is not part of this program yet.
-    return;
-  }
-
   if (replace) {
     model_.NewList();
   } else if (!model_.List().Empty()) {
@@ -174,17 +207,17 @@ void ListFiles::CustomColourFileOpenAccept() {
   model_.ForgetUndo();
   {
     Progress progress(progress_);
-    model_.AppendEntries(std::move(entries));
+    model_.AppendEntries(std::move(*entries));
   }
   model_.SetFileName(f);
-  if (type == 1) {
-    model_.SetSaveDialogFileName(f);
-  } else {
+  if (type == 2) {
     saveDialogFilterIndex_ = 1;
-    model_.SetSaveDialogFileName(
-        QString::fromStdString(ChangeFileExt(ExtractFileName(f.toStdString()), ".CDT")));
+    model_.SetSaveDialogFileName(QString::fromStdString(ChangeFileExt(ExtractFileName(f.toStdString()), ".CDT")));
+  } else {
+    model_.SetSaveDialogFileName(f);
   }
   emit ListLoaded();
+  return true;
 }
 
 // ---------------------------------------------------------------- save
@@ -196,6 +229,9 @@ void ListFiles::SaveSpeedButtonClick() {
 }
 
 SaveOutcome ListFiles::FileSaveAs1Execute(const QString& title) {
+  // The colour folder is made the first time it is saved into; where it cannot be, the dialog
+  // opens in the folder above it.
+  if (!QDir().mkpath(saveDialogFolder_)) saveDialogFolder_ = QFileInfo(saveDialogFolder_).absolutePath();
   FileDialogRequest request;
   request.title = title.isEmpty() ? QString("Tintora: Save Custom Colour List") : title;
   request.folder = saveDialogFolder_;
@@ -236,12 +272,16 @@ SaveOutcome ListFiles::FileSaveAs1Accept(const QString& f, int filterIndex) {
 
 // ---------------------------------------------------------------- command line and drops
 
-void ListFiles::OpenCommandLineFile(const QString& commandLineText, const QStringList& arguments) {
-  if (commandLineText.isEmpty() || arguments.isEmpty()) return;
-  const int type = ListFileType(commandLineText, false);
-  if (type == 0) return;
-  SetOpenDialog(arguments.first(), type);
-  CustomColourFileOpenAccept();
+void ListFiles::OpenCommandLineFiles(const QStringList& arguments) {
+  // Each argument is a file of its own: the first opens, the others are appended to it.
+  bool first = true;
+  for (const QString& file : arguments) {
+    const int type = ListFileType(file, false);
+    if (type == 0) continue;
+    bool opened = false;
+    Guarded([&] { opened = OpenListFile(file, type, first); });
+    if (opened) first = false;
+  }
 }
 
 void ListFiles::WMDropFiles(const QStringList& files) {
@@ -249,7 +289,7 @@ void ListFiles::WMDropFiles(const QStringList& files) {
     const int type = ListFileType(file, true);
     if (type == 0) continue;
     SetOpenDialog(file, type);
-    Guarded([this] { CustomColourFileOpenAccept(); });
+    Guarded([&] { OpenListFile(file, type, true); });
   }
 }
 

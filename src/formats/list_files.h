@@ -4,11 +4,14 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include "colourlist/colour_list.h"
 #include "widgets/list_saver.h"
 
 class QAction;
@@ -38,8 +41,8 @@ class ListFiles : public QObject, public ListSaver {
   SaveOutcome FileSaveAs1Execute(const QString& title = {}) override;
   SaveOutcome FileSaveAs1Accept(const QString& fileName, int filterIndex);
   void SaveSpeedButtonClick();
-  // The command line's text (its arguments joined with blanks) names a list to open.
-  void OpenCommandLineFile(const QString& commandLineText, const QStringList& arguments);
+  // Lists named on the command line: the first opens, the others are appended in order.
+  void OpenCommandLineFiles(const QStringList& arguments);
   // Files dropped on the main window, in the order given.
   void WMDropFiles(const QStringList& files);
   // The open dialog's file name and filter index, as a direct caller sets them.
@@ -56,8 +59,16 @@ class ListFiles : public QObject, public ListSaver {
   void LoadSpeedButtonMouseUp(Qt::MouseButton button);
   void CustomColourFileOpenExecute();
   bool SaveQuestion(const QString& operation);  // false: the user cancelled
+  // Reads a list file of a type (1 CDT, 2 LST, 3 ACO) into the list; `askToAppend`: a list
+  // already there may be kept (the question) or is appended to without asking. False when the
+  // file was refused.
+  bool OpenListFile(const QString& fileName, int type, bool askToAppend);
+  // The file's entries, or nullopt once the user has been told why there are none to take.
+  std::optional<std::vector<ColourEntry>> ReadListFile(const QString& fileName, int type);
   // A failed read or write, with the system's reason.
   void ReportFileError(const QString& fileName, const QString& reason);
+  // A file that is no colour list Tintora reads: why, after its name.
+  void Refuse(const QString& fileName, const QString& why);
 
   QWidget* window_;
   std::unique_ptr<TSaveAsOptions> options_;

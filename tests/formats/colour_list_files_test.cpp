@@ -82,5 +82,22 @@ TEST(FileNames, ExtensionsAndTheTypeChangeRule) {
   EXPECT_EQ(TypeChangeFileName("", ".CDT"), ".CDT");
 }
 
+TEST(ColourListFiles, BinaryAndColourlessFilesAreNoLists) {
+  const struct {
+    std::string bytes;
+    std::size_t entries;
+    ListFileProblem problem;
+  } cases[] = {
+      {"", 0, ListFileProblem::None},  // an empty file is an empty list
+      {"{Red}[FF0000]\r\n", 1, ListFileProblem::None},
+      {"\r\n\r\n", 0, ListFileProblem::NoColours},
+      {"just some words", 0, ListFileProblem::NoColours},
+      {std::string("{A}[000000]\0", 12), 1, ListFileProblem::Binary},
+      {std::string(4095, 'x') + '\0', 3, ListFileProblem::Binary},  // the last byte looked at
+      {std::string(4096, 'x') + '\0', 3, ListFileProblem::None},    // beyond the first 4 KiB
+  };
+  for (const auto& c : cases) EXPECT_EQ(CheckListFile(c.bytes, c.entries), c.problem) << c.bytes.size();
+}
+
 }  // namespace
 }  // namespace tintora

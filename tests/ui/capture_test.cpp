@@ -241,6 +241,7 @@ TEST_F(CaptureTest, TheColourDialogSetsTheColourAndOffersItsCustomColours) {
   services.answers = {MessageAnswer::No};
   QTest::mouseClick(Find<SpeedButton>("WinPaletteSpeedButton"), Qt::LeftButton);
   EXPECT_EQ(Value(), "0A141E");
+  EXPECT_EQ(Selector(), "0A141E");  // the selector's text says what its swatch shows
   EXPECT_EQ(services.messages.back().text,
             "Common Palette Custom Colour Copy:\r\n\r\nWould you like to append the\r\ncustom colours to "
             "your list?");

@@ -132,6 +132,15 @@ TEST_F(ColourListTest, DeletingEverythingLeavesAnUntitledUnchangedList) {
   EXPECT_EQ(services.messages.size(), 1u);
 }
 
+TEST_F(ColourListTest, TheCountFollowsAnUndo) {
+  ThreeEntries();
+  SelectOnly({0, 1});
+  Click("DeleteSpeedButton");
+  EXPECT_EQ(Label("ColourListTotalLabel"), "Total:1");
+  Menu("UndoLastChange1");
+  EXPECT_EQ(Label("ColourListTotalLabel"), "Total:3");
+}
+
 TEST_F(ColourListTest, UndoWorksOnceAfterASort) {
   IndexRgb(0, 0, 255);
   IndexRgb(255, 0, 0);

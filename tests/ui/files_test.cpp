@@ -1,6 +1,8 @@
 // Opening and saving colour lists: the dialogs, the append question, CDT and LST files from
 // elsewhere, command lines, dropped files and the save question at close.
 #include <QAction>
+#include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTabWidget>
@@ -121,9 +123,6 @@ TEST_F(FilesTest, CdtFilesFromElsewhere) {
          "d\xC5\xBA",
          "123456"}}},
       {"empty.cdt", "", {}},
-      {"binary.cdt",
-       std::string("\x00\x01{\xFF\xFE}[\x80\x00]\x1A\r\n\x7F", 16),
-       {{"\xC3\xBF\xC3\xBE", std::string("\xE2\x82\xAC\0", 4)}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -148,11 +147,63 @@ TEST_F(FilesTest, CdtFilesFromElsewhere) {
   EXPECT_EQ(ReadFile(out), "{Caf\xE9}[6F4E37]\r\n");
 }
 
-TEST_F(FilesTest, AFileThatDoesNotExist) {
-  Load(QString::fromStdString((scratch->Path() / "gone.cdt").string()));
-  ASSERT_EQ(services.messages.size(), 1u);
-  EXPECT_EQ(services.messages[0].text, "File does not exist!");
-  EXPECT_TRUE(form->List().Empty());
+TEST_F(FilesTest, FilesThatAreNoListsAreRefusedAndTheListStaysAsItWas) {
+  const QString good = WriteFile("redsky.cdt", kRedSky);
+  Load(good);
+  Find<QAbstractButton>("DeleteSpeedButton");  // an undo step to keep
+  ColourListView* list = Find<ColourListView>("CustomColourListBox");
+  list->selectionModel()->setCurrentIndex(list->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+  QTest::mouseClick(Find<SpeedButton>("DeleteSpeedButton"), Qt::LeftButton);
+  const QString folder = QString::fromStdString((scratch->Path() / "folder.cdt").string());
+  std::filesystem::create_directory(folder.toStdString());
+  const QString gone = QString::fromStdString((scratch->Path() / "gone.cdt").string());
+  const QString binary = WriteFile("random.cdt", std::string("{A}[123456]\r\n\0\x91\xFE", 16));
+  const QString words = WriteFile("words.cdt", "not a colour in sight\r\n");
+  const QString blank = WriteFile("blank.lst", "\r\n\r\n");
+  const struct {
+    QString file;
+    int filter;
+    QString message;
+  } cases[] = {
+      {folder, 1, "Load:\r\n\r\n\"" + folder + "\" is a folder, not a colour list."},
+      {gone, 1, "Load:\r\n\r\n\"" + gone + "\" does not exist."},
+      {binary, 1, "Load:\r\n\r\n\"" + binary + "\" is not a colour list: it holds binary data."},
+      {words, 1, "Load:\r\n\r\n\"" + words + "\" holds no colours."},
+      {blank, 1, "Load:\r\n\r\n\"" + blank + "\" holds no colours."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file.toStdString());
+    services.messages.clear();
+    services.answers = {MessageAnswer::No};  // should the save question come, keep the list
+    form->Files().SetOpenDialog(c.file, c.filter);
+    form->Files().CustomColourFileOpenAccept();
+    ASSERT_EQ(services.messages.size(), 1u);  // no append question for a file that is refused
+    EXPECT_EQ(services.messages[0].text, c.message);
+    EXPECT_EQ(Entries(), E({{"Red", "FF0000"}}));
+    EXPECT_EQ(Find<QLabel>("FileNameLabel")->toolTip(), good);
+    EXPECT_EQ(form->Files().SaveDialogFileName(), good);
+    EXPECT_TRUE(form->findChild<QAction*>("UndoLastChange1")->isEnabled());
+  }
+}
+
+TEST_F(FilesTest, TheFileNameSaysWhatItIsWhateverFilterWasPicked) {
+  const QString lst = WriteFile("colours.lst", "Name=Black\r\nColor=0\r\n");
+  Load(lst, 1);  // the CDT filter, left over from last time
+  EXPECT_EQ(Entries(), E({{"Black", "000000"}}));
+  const QString plain = WriteFile("colours", "{Red}[FF0000]\r\n");
+  services.answers = {MessageAnswer::No, MessageAnswer::No};  // no save, no append: replace
+  Load(plain, 1);  // no extension: the filter decides
+  EXPECT_EQ(Entries(), E({{"Red", "FF0000"}}));
+}
+
+TEST_F(FilesTest, TheSaveDialogStartsInTheColourFolderWithNoName) {
+  MakeRedSky();
+  services.fileAnswers.push_back(std::nullopt);
+  form->Files().FileSaveAs1Execute();
+  const FileDialogRequest& request = services.fileRequests.back();
+  EXPECT_TRUE(request.folder.endsWith("/Tintora Colours")) << request.folder.toStdString();
+  EXPECT_TRUE(QFileInfo(request.folder).isDir());  // made for the first save there
+  EXPECT_TRUE(request.fileName.isEmpty());
 }
 
 TEST_F(FilesTest, TheTypeChangeRuleRewritesTheFileNameBox) {
@@ -174,20 +225,31 @@ TEST_F(FilesTest, ANameWithoutExtensionIsSavedAsTyped) {
   EXPECT_NE(ReadFile(path), "<missing>");
 }
 
+long DiskFull(int, const void*, unsigned long) {
+  errno = ENOSPC;
+  return -1;
+}
+
 TEST_F(FilesTest, AFailedSaveSaysWhyAndKeepsEverything) {
   MakeRedSky();
   const QString path = QString::fromStdString((scratch->Path() / "keep.cdt").string());
   ASSERT_EQ(Save(path), TForm1::SaveOutcome::Saved);
   SetRgb(1, 1, 1);
   form->ListPane().IndexColour();
-  // A folder standing where the file should go makes the write fail.
-  const QString blocked = QString::fromStdString((scratch->Path() / "folder.cdt").string());
-  std::filesystem::create_directory(blocked.toStdString());
-  EXPECT_EQ(Save(blocked), TForm1::SaveOutcome::Failed);
+  {
+    // The disk fills up while the new list is written over the old one.
+    const WriteSteps real = CurrentWriteSteps();
+    CurrentWriteSteps().write = DiskFull;
+    EXPECT_EQ(Save(path), TForm1::SaveOutcome::Failed);
+    CurrentWriteSteps() = real;
+  }
   ASSERT_FALSE(services.messages.empty());
-  EXPECT_TRUE(services.messages.back().text.contains("Is a directory"))
+  EXPECT_TRUE(services.messages.back().text.contains("No space left on device"))
       << services.messages.back().text.toStdString();
   EXPECT_EQ(ReadFile(path), "{FF0000}[FF0000]\r\n{87CEEB}[87CEEB]\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch->Path()),
+                          std::filesystem::directory_iterator()),
+            1);  // the list, and no temporary file beside it
   EXPECT_TRUE(Find<QWidget>("ProgressPanel")->isHidden());
   services.answers = {MessageAnswer::Yes, MessageAnswer::No};  // exit? yes; save? no
   EXPECT_TRUE(form->close());
@@ -220,9 +282,10 @@ TEST_F(FilesTest, DroppedFilesOpenInTurnAndAcoIsDispatched) {
   form->Files().WMDropFiles({a, txt, b});
   EXPECT_EQ(Entries(), E({{"A", "AAAAAA"}, {"B", "BBBBBB"}}));
   const QString aco = WriteFile("swatches.aco", std::string("\x00\x01\x00\x00", 4));
-  services.answers = {MessageAnswer::Yes};
   form->Files().WMDropFiles({aco});
-  EXPECT_EQ(services.messages.back().text, "Load:\r\n\r\nWould you like to append to your current list?");
+  EXPECT_EQ(services.messages.back().text,
+            "Load:\r\n\r\n\"" + aco + "\" is an Adobe swatch file, which this version of Tintora cannot read.");
+  EXPECT_EQ(Entries(), E({{"A", "AAAAAA"}, {"B", "BBBBBB"}}));
 }
 
 class CommandLineTest : public FilesTest {
@@ -237,6 +300,41 @@ class CommandLineTest : public FilesTest {
 
 TEST_F(CommandLineTest, ACdtOnTheCommandLineOpensAtTheFirstActivation) {
   EXPECT_EQ(Entries(), E({{"S", "010203"}}));
+}
+
+class TwoFilesCommandLineTest : public FilesTest {
+ protected:
+  void BeforeStartUp() override {
+    arguments = {WriteFile("two.cdt", "{T}[020202]\r\n"), WriteFile("notes.txt", "{N}[000000]\r\n"),
+                 WriteFile("big.lst", "Name=L\r\nColor=$0000FF\r\n")};
+  }
+};
+
+TEST_F(TwoFilesCommandLineTest, EachArgumentIsAFileOfItsOwnAndTheOthersAreAppended) {
+  EXPECT_EQ(Entries(), E({{"T", "020202"}, {"L", "0000FF"}}));
+  EXPECT_TRUE(services.messages.empty());  // appended without a question
+}
+
+// Stands in for a window manager that never gives the window the focus.
+class NoActivation : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::WindowActivate; }
+};
+
+TEST(CommandLine, TheListOpensOnceTheWindowIsShownEvenWithoutTheFocus) {
+  TempDir scratch;
+  const auto file = scratch / "start.cdt";
+  ASSERT_FALSE(WriteFileAtomically(file, "{S}[010203]\r\n").has_value());
+  FakeServices services;
+  TForm1 form(services);
+  NoActivation never;
+  form.installEventFilter(&never);
+  form.SetSettingsFile(QString::fromStdString((scratch / "tintora.ini").string()));
+  form.StartUp({QString::fromStdString(file.string())});
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.List().Entries(), std::vector<ColourEntry>({{"S", "010203"}}));
 }
 
 class AcoCommandLineTest : public CommandLineTest {

@@ -1,5 +1,7 @@
 // Window tests run against the offscreen platform with the program's own look.
 #include <gtest/gtest.h>
+#include <unistd.h>
+#include <QDir>
 
 #include "app/application.h"
 #include "app/tintora_style.h"
@@ -12,8 +14,17 @@ void WindowTest::TPopupExtHookReset() { TPopupExt::SetExecHook(nullptr); }
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A home of the tests' own: the documents folder and what the program makes in it stay there.
+  const QByteArray home = QDir::tempPath().toUtf8() + "/tintora-ui-home-" + QByteArray::number(getpid());
+  QDir(QString::fromUtf8(home)).removeRecursively();
+  QDir().mkpath(QString::fromUtf8(home));
+  qputenv("HOME", home);
+  qunsetenv("XDG_CONFIG_HOME");
+  qunsetenv("XDG_DOCUMENTS_DIR");
   tintora::TintoraApplication app(argc, argv);
   tintora::ApplyTintoraLook();
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  QDir(QString::fromUtf8(home)).removeRecursively();
+  return result;
 }
