@@ -32,6 +32,8 @@ bench: build
 	done
 	@echo "== capture (X11, under xvfb-run)"
 	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench/bench_capture $(BENCH_FLAGS)
+	@echo "== idle CPU with live capture on (X11)"
+	@bench/idle_capture_cpu $(BUILD) 10
 
 fuzz:
 	@scripts/setup --dev

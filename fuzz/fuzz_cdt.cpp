@@ -13,6 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       tintora::DecodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
   tintora::ColourList list;
   list.Append(tintora::ParseCdtText(text));
+  (void)tintora::CheckListFile(std::string_view(reinterpret_cast<const char*>(data), size), list.Count());
   for (const auto& e : list.Entries()) (void)tintora::EntryColourValue(e);
   // Names and values survive a round trip unless they hold the delimiters or line breaks
   // themselves, which only foreign files can put there.

@@ -181,13 +181,16 @@ void PixelCapture::ZoomRead(QPoint p) {
   const int c = ZoomCentre(size);
   QImage block = services_.Screen().GrabRect(QRect(p.x() - c, p.y() - c, size, size));
   if (block.isNull()) return;
-  ZoomBitmap = block.convertToFormat(QImage::Format_RGB32);
-  MarkZoomCentre(std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(ZoomBitmap.bits()),
+  block = block.convertToFormat(QImage::Format_RGB32);
+  // A pointer resting over still pixels costs a read and nothing more.
+  if (block == ZoomBitmap && !ZoomImage->Picture().isNull()) return;
+  ZoomBitmap = block;
+  QImage marked = block;
+  MarkZoomCentre(std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(marked.bits()),
                                           static_cast<std::size_t>(size) * size),
                  size);
-  selection_.ColourSelectorUpdate(ColourOfPixel(ZoomBitmap.pixel(c, c)));
-  ZoomImage->SetPicture(
-      ZoomBitmap.scaled(kZoomShown, kZoomShown, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+  selection_.ColourSelectorUpdate(ColourOfPixel(marked.pixel(c, c)));
+  ZoomImage->SetPicture(marked.scaled(kZoomShown, kZoomShown, Qt::IgnoreAspectRatio, Qt::FastTransformation));
   ZoomImage->repaint();
 }
 

@@ -1,5 +1,6 @@
 #include "settings/ini_file.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "colour/conversion_error.h"
@@ -37,9 +38,16 @@ struct ParsedFile {
   bool endsWithEol = true;
 };
 
+// The line ends a file uses: CR LF, LF alone or CR alone; new files get CR LF.
 ParsedFile Split(const std::string& text) {
   ParsedFile f;
-  if (text.find("\r\n") == std::string::npos && text.find('\n') != std::string::npos) f.eol = "\n";
+  if (text.find("\r\n") == std::string::npos) {
+    if (text.find('\n') != std::string::npos) {
+      f.eol = "\n";
+    } else if (text.find('\r') != std::string::npos) {
+      f.eol = "\r";
+    }
+  }
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find_first_of("\r\n", start);
@@ -74,13 +82,28 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
   return KeyLine{Trim(t.substr(0, eq)), Trim(t.substr(eq + 1))};
 }
 
-std::optional<std::string> ReadText(const std::filesystem::path& path) {
+std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return std::nullopt;
   std::string error;
-  auto bytes = ReadWholeFile(path, &error, kMaxIniBytes);
+  return ReadWholeFile(path, &error, kMaxIniBytes);
+}
+
+std::optional<std::string> ReadText(const std::filesystem::path& path) {
+  auto bytes = ReadBytes(path);
   if (!bytes) return std::nullopt;
   return DecodeFileText(*bytes);
+}
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// Written back in the encoding it came in: a UTF-8 file (with its byte order mark, if it had
+// one) stays UTF-8 even when everything would fit the code page, so no other line changes.
+std::string EncodeLike(std::string_view original, const std::string& text) {
+  const bool bom = original.substr(0, 3) == kUtf8Bom;
+  const bool wide = std::any_of(original.begin(), original.end(), [](char c) { return (c & 0x80) != 0; });
+  if ((bom || wide) && IsValidUtf8(original)) return (bom ? std::string(kUtf8Bom) : std::string()) + text;
+  return EncodeFileText(text);
 }
 
 // A value on one line: line breaks would split the file's structure.
@@ -136,7 +159,16 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  ParsedFile f = Split(ReadText(path_).value_or(""));
+  // A file that is there but cannot be read (too large to be ours, no rights) is not replaced
+  // by one holding a single key.
+  std::error_code ec;
+  const auto bytes = ReadBytes(path_);
+  if (!bytes && std::filesystem::exists(path_, ec)) {
+    lastError_ = "The file cannot be read";
+    return false;
+  }
+  const std::string original = bytes.value_or("");
+  ParsedFile f = Split(DecodeFileText(original));
   const std::string newLine = std::string(key) + "=" + OneLine(value);
 
   std::optional<std::size_t> sectionStart;  // index of the header line
@@ -177,7 +209,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
     // A file that ended without a line break keeps ending that way, unless its end is new.
     if (i + 1 < f.lines.size() || f.endsWithEol || lastLineIsOurs) text += f.eol;
   }
-  if (auto error = WriteFileAtomically(path_, EncodeFileText(text))) {
+  if (auto error = WriteFileAtomically(path_, EncodeLike(original, text))) {
     lastError_ = *error;
     return false;
   }

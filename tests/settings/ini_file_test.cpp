@@ -153,5 +153,41 @@ TEST(IniFile, BinaryGarbageReadsAsDefaults) {
   EXPECT_EQ(ini.ReadInteger("Main", "Left", 3), 8);
 }
 
+TEST(IniFile, AWriteKeepsTheFilesLineEndsEncodingAndEveryOtherLine) {
+  const struct {
+    const char* name;
+    std::string before, after;
+  } cases[] = {
+      {"CR alone", "[Main]\rLeft=1\rNote=x\r", "[Main]\rLeft=5\rNote=x\r"},
+      {"LF alone", "[Main]\nLeft=1\n", "[Main]\nLeft=5\n"},
+      {"a byte order mark and UTF-8", "\xEF\xBB\xBF[Main]\r\nLeft=1\r\nName=caf\xC3\xA9\r\n",
+       "\xEF\xBB\xBF[Main]\r\nLeft=5\r\nName=caf\xC3\xA9\r\n"},
+      {"UTF-8 without the mark", "[Main]\r\nName=caf\xC3\xA9\r\nLeft=1\r\n",
+       "[Main]\r\nName=caf\xC3\xA9\r\nLeft=5\r\n"},
+      {"the code page", "[Main]\r\nName=caf\xE9\r\nLeft=1\r\n", "[Main]\r\nName=caf\xE9\r\nLeft=5\r\n"},
+      {"garbage and duplicates", "junk\r\n[Main]\r\n\x01\x02\r\nLeft=1\r\nLeft=2\r\n",
+       "junk\r\n[Main]\r\n\x01\x02\r\nLeft=5\r\nLeft=2\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    Put(dir / "t.ini", c.before);
+    IniFile ini(dir / "t.ini");
+    EXPECT_EQ(ini.ReadInteger("Main", "Left", 0), 1);  // a leading mark does not hide the first section
+    ASSERT_TRUE(ini.WriteInteger("Main", "Left", 5));
+    EXPECT_EQ(Slurp(dir / "t.ini"), c.after);
+  }
+}
+
+TEST(IniFile, AFileThatCannotBeReadIsNotReplaced) {
+  TempDir dir;
+  const std::string huge(5 * 1024 * 1024, 'x');  // no settings file of ours is this large
+  Put(dir / "t.ini", huge);
+  IniFile ini(dir / "t.ini");
+  EXPECT_FALSE(ini.WriteInteger("Main", "Left", 5));
+  EXPECT_FALSE(ini.LastError().empty());
+  EXPECT_EQ(Slurp(dir / "t.ini").size(), huge.size());
+}
+
 }  // namespace
 }  // namespace tintora

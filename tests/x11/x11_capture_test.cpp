@@ -13,6 +13,8 @@
 #include "app/tform1.h"
 #include "app/tintora_style.h"
 #include "capture/pixel_capture.h"
+#include "capture/platform/screen_access.h"
+#include "colour/notations.h"
 #include "support/temp_dir.h"
 #include "ui/fake_services.h"
 
@@ -107,6 +109,34 @@ TEST_F(X11CaptureTest, TheHotKeyTakesThePixelUnderThePointer) {
   Xdotool({"key", "alt+F8"});
   QTest::qWait(300);
   EXPECT_EQ(Value(), "0166CC");
+}
+
+TEST_F(X11CaptureTest, TheX11ReaderReadsThePointerPixelsAndBlocks) {
+  ScreenAccess& screen = services.Screen();
+  const int blue = ColourFromRgb(0x33, 0x66, 0xCC);
+  MovePointer(1000, 700);
+  EXPECT_EQ(screen.CursorPos(), QPoint(1000, 700));
+  EXPECT_EQ(screen.PixelAt({1000, 700}), blue);
+  // At rest the pixel comes with the pointer's position; it must still follow the screen.
+  QPalette pal = swatch->palette();
+  pal.setColor(QPalette::Window, QColor(0x10, 0x20, 0x30));
+  swatch->setPalette(pal);
+  swatch->repaint();
+  QTest::qWait(100);
+  EXPECT_EQ(screen.CursorPos(), QPoint(1000, 700));
+  EXPECT_EQ(screen.PixelAt({1000, 700}), ColourFromRgb(0x10, 0x20, 0x30));
+  // A pointer that moved reads where it is now, not where it was.
+  MovePointer(850, 700);
+  EXPECT_EQ(screen.CursorPos(), QPoint(850, 700));
+  EXPECT_NE(screen.PixelAt({850, 700}), ColourFromRgb(0x10, 0x20, 0x30));
+  // A block across the swatch's left edge, and one hanging over the screen's corner.
+  const QImage edge = screen.GrabRect(QRect(894, 700, 12, 12));
+  ASSERT_EQ(edge.size(), QSize(12, 12));
+  EXPECT_EQ(edge.pixel(6, 6), qRgb(0x10, 0x20, 0x30));
+  EXPECT_NE(edge.pixel(5, 6), qRgb(0x10, 0x20, 0x30));
+  const QImage corner = screen.GrabRect(QRect(1274, 1018, 12, 12));
+  EXPECT_EQ(corner.pixel(11, 11), qRgb(0, 0, 0));
+  EXPECT_EQ(screen.PixelAt({5000, 5000}), -1);
 }
 
 TEST_F(X11CaptureTest, AChangedKeyReleasesTheOldOne) {

@@ -10,15 +10,18 @@ namespace tintora {
 
 class Desktop {
  public:
-  ScreenAccess& Screen() { return screen_; }
-  // Made on first use, once the application (and its window system connection) exists.
+  // Both made on first use, once the application (and its window system connection) exists.
+  ScreenAccess& Screen() {
+    if (!screen_) screen_ = MakeScreenAccess();
+    return *screen_;
+  }
   GlobalHotKey& HotKey() {
     if (!hotKey_) hotKey_ = MakeGlobalHotKey();
     return *hotKey_;
   }
 
  private:
-  QtScreenAccess screen_;
+  std::unique_ptr<ScreenAccess> screen_;
   std::unique_ptr<GlobalHotKey> hotKey_;
 };
 

@@ -2,6 +2,8 @@
 // coordinates (multi-monitor included), whatever the device pixel ratio.
 #pragma once
 
+#include <memory>
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -27,7 +29,7 @@ class ScreenAccess {
 };
 
 // The screen through Qt: grabWindow(0, ...) on the screen under the point.
-class QtScreenAccess final : public ScreenAccess {
+class QtScreenAccess : public ScreenAccess {
  public:
   bool CanReadScreen() const override;
   QPoint CursorPos() const override;
@@ -35,5 +37,9 @@ class QtScreenAccess final : public ScreenAccess {
   QImage GrabRect(QRect rect) override;
   QImage GrabPrimaryScreen() override;
 };
+
+// The reader this build and desktop want: the X server's own on X11, Qt's elsewhere. Made
+// once the application (and its window system connection) exists.
+std::unique_ptr<ScreenAccess> MakeScreenAccess();
 
 }  // namespace tintora

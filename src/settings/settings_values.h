@@ -1,0 +1,51 @@
+// The user's settings as the settings file holds them: every section and key, its default when
+// the key is missing (or not a number where a number belongs), and the writer that keeps them.
+#pragma once
+
+#include <string>
+
+namespace tintora {
+
+class IniFile;
+
+struct SettingsValues {
+  // "Main": the main window's top-left corner.
+  int left = 0, top = 0;
+  // "Start": where the file dialogs open (empty: the documents folder's "Tintora Colours"), and
+  // the list to open again at start.
+  std::string defaultDir, autoOpen;
+  // "RGB Values"
+  bool decimal = false, html = false, ieColourNames = false, bgr = false, autoCopy = false;
+  bool advancedMode = false, onTop = false;
+  // "RGB Mixer"
+  bool webSafeGrid = false;
+  // "Colour Selector": basePaletteUnlocked is the file's "BasePaletteLock" (true: unlocked).
+  bool getAllAsWebsafe = false, basePaletteUnlocked = false, webSafePalette = false;
+  // "External Colour"
+  bool activePixelCapture = false, zoomView = false;
+  bool hotKeyShift = false, hotKeyCtrl = false, hotKeyAlt = false;
+  int hotKeySuffix = 0;  // 1..19 name a key of the hot-key menu; anything else none
+  bool autoOpenActive = false;
+  // "Colour Viewer"
+  bool showComplimentary = false, complimentaryWebSafe = false;
+  int complimentaryStyle = 0;  // 1..6 name a harmony scheme; anything else none
+  bool large = false;
+  // "Colour Wheel": only a positive number of divisions makes the section count.
+  int divisions = 0;
+  bool wheelOutline = false, colourBorders = false;
+
+  bool operator==(const SettingsValues&) const = default;
+};
+
+SettingsValues ReadSettings(const IniFile& ini);
+
+// The keys "Save Settings As Default" writes, in its order: all but "Start", "Colour Wheel"
+// and "AutoOpenActive", which their own commands write. False when a key could not be written
+// (the keys before it are written, the others not tried).
+bool WriteSettings(IniFile& ini, const SettingsValues& values);
+
+// Names of the keys written by their own commands.
+inline constexpr const char* kStartSection = "Start";
+inline constexpr const char* kExternalColourSection = "External Colour";
+
+}  // namespace tintora
