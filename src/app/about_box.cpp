@@ -1,6 +1,7 @@
 #include "app/about_box.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,10 +23,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   VersionLabel = Make<QLabel>(this, "VersionLabel", {16, 44, 300, 18});
   Memo1 = Make<QPlainTextEdit>(this, "Memo1", {16, 68, 308, 110});
   Memo1->setReadOnly(true);
-  Memo1->setPlainText(
-      "Tintora is a colour picker for people who choose colours for web pages and graphics.\n\n"
-      "Built with Qt, used under the GNU Lesser General Public License version 3.\n\n"
-      "Settings are kept in tintora.ini; nothing is sent anywhere.");
+  SetSettingsFile("tintora.ini");
   WebPageLabel = Make<QLabel>(this, "WebPageLabel", {16, 184, 308, 18});
   WebPageLabel->setCursor(Qt::PointingHandCursor);
   WebPageLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
@@ -44,6 +42,14 @@ void TAboutBox::VersionStatus() { VersionLabel->setText("Version 2.0.2.2"); }
 
 void TAboutBox::SetWebPageAddress(const QString& address) {
   WebPageLabel->setText(QString("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
+}
+
+void TAboutBox::SetSettingsFile(const QString& path) {
+  Memo1->setPlainText(
+      QString("Tintora is a colour picker for people who choose colours for web pages and graphics.\n\n"
+              "Built with Qt, used under the GNU Lesser General Public License version 3.\n\n"
+              "Settings are kept in %1. Nothing is sent anywhere.")
+          .arg(QDir::toNativeSeparators(path)));
 }
 
 bool TAboutBox::KeepFocus() {

@@ -16,6 +16,8 @@ class TAboutBox : public QWidget {
 
   void VersionStatus();
   void SetWebPageAddress(const QString& address);
+  // Says where the settings are kept.
+  void SetSettingsFile(const QString& path);
   // While open it keeps the keyboard focus; false when it is closed.
   bool KeepFocus();
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -18,6 +19,7 @@
 #include "widgets/list_saver.h"
 #include "widgets/make.h"
 #include "widgets/services.h"
+#include "widgets/settings_store.h"
 #include "widgets/stay_on_top.h"
 
 namespace tintora {
@@ -56,7 +58,8 @@ FramePanes BuildFramePanes(QWidget* window) {
 
 Frame::Frame(QWidget* window, const FramePanes& panes, std::unique_ptr<TAboutBox> about,
              std::unique_ptr<TSplashScreen> splash, std::unique_ptr<TForm9> defaultDirectory,
-             ColourListModel& list, ListSaver& saver, StayOnTop& onTop, Services& services)
+             ColourListModel& list, ListSaver& saver, StayOnTop& onTop, SettingsStore& settings,
+             Services& services)
     : window_(window),
       about_(std::move(about)),
       splash_(std::move(splash)),
@@ -64,6 +67,7 @@ Frame::Frame(QWidget* window, const FramePanes& panes, std::unique_ptr<TAboutBox
       list_(list),
       saver_(saver),
       onTop_(onTop),
+      settings_(settings),
       services_(services),
       panes_(panes) {
   BuildIcons();
@@ -72,6 +76,17 @@ Frame::Frame(QWidget* window, const FramePanes& panes, std::unique_ptr<TAboutBox
   Link(ExpandImage, &ImageBox::Clicked, this, [this] { BasicAdvancedShowHide(); });
   Link(OnTopImage, &ImageBox::Clicked, this, [this] { OnTopToggler(); });
   Link(HelpImage, &ImageBox::Clicked, this, [this] { HelpImageClick(); });
+  Link(ToolImage, &ImageBox::Clicked, this, [this] { ToolImageClick(); });
+  Link(form9_.get(), &TForm9::DefaultDirChosen, this,
+       [this](const QString& folder) { SetDefaultDir(folder); });
+  Link(form9_.get(), &TForm9::Shown, this, [this] {
+    onTop_.SuspendOnTop();
+    window_->setEnabled(false);
+  });
+  Link(form9_.get(), &TForm9::Closed, this, [this] {
+    window_->setEnabled(true);
+    onTop_.RestoreOnTop();
+  });
   // The data box and the debug panel share one place; they show and hide together.
   Link(DebugButton, &QPushButton::clicked, this,
        [this](bool) { DebugPanel_->setVisible(DebugPanel_->isHidden()); });
@@ -106,6 +121,7 @@ void Frame::BuildIcons() {
 
 void Frame::FormInitialize() {
   about_->SetWebPageAddress(kWebPageAddress);
+  about_->SetSettingsFile(settings_.Path());
   FitToVisiblePanes();
   if (const QScreen* screen = window_->screen())
     window_->move(CentreOnScreen(screen->availableGeometry(), window_->size()));
@@ -193,6 +209,41 @@ void Frame::HelpImageClick() {
   about_->move(CentreOver(window_->frameGeometry(), about_->size()));
   about_->show();
   about_->raise();
+}
+
+void Frame::ToolImageClick() {
+  onTop_.SuspendOnTop();
+  services_.Beep(BeepKind::Exclamation);
+  const MessageAnswer answer = services_.ShowMessage(
+      window_, "Save Settings:\r\n\r\nWould you like to save your\r\ncurrent settings as default?",
+      MessageIcon::Warning, MessageButtons::YesNo);
+  if (answer == MessageAnswer::Yes) emit SaveSettingsRequested();
+  onTop_.RestoreOnTop();
+}
+
+// ---------------------------------------------------------------- settings of the frame
+
+void Frame::PlaceWindow(int left, int top) {
+  QList<QRect> screens;
+  if (QScreen* primary = QGuiApplication::primaryScreen()) screens << primary->availableGeometry();
+  for (QScreen* screen : QGuiApplication::screens())
+    if (screen != QGuiApplication::primaryScreen()) screens << screen->availableGeometry();
+  window_->move(PlaceOnScreens(QPoint(left, top), window_->frameGeometry().size(), screens));
+}
+
+bool Frame::AdvancedShown() const { return !panes_.PageControl1->isHidden(); }
+
+void Frame::ShowDefaultDirectory(const QString& folder) {
+  form9_->move(CentreOver(window_->frameGeometry(), form9_->size()));
+  form9_->ShowAt(folder);
+}
+
+void Frame::SetDefaultDir(const QString& folder) {
+  settings_.WriteString("Start", "DefaultDir", folder);
+  onTop_.SuspendOnTop();
+  services_.ShowMessage(window_, "Changes will take effect the next time\r\nyou restart Tintora.",
+                        MessageIcon::Information, MessageButtons::Ok);
+  onTop_.RestoreOnTop();
 }
 
 void Frame::ToggleDebugButton() { DebugButton->setVisible(DebugButton->isHidden()); }

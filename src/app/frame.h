@@ -19,6 +19,7 @@ class DebugPanel;
 class ImageBox;
 class ListSaver;
 class Services;
+class SettingsStore;
 class StayOnTop;
 class TAboutBox;
 class TForm9;
@@ -51,7 +52,8 @@ class Frame : public QObject {
 
   Frame(QWidget* window, const FramePanes& panes, std::unique_ptr<TAboutBox> about,
         std::unique_ptr<TSplashScreen> splash, std::unique_ptr<TForm9> defaultDirectory,
-        ColourListModel& list, ListSaver& saver, StayOnTop& onTop, Services& services);
+        ColourListModel& list, ListSaver& saver, StayOnTop& onTop, SettingsStore& settings,
+        Services& services);
   ~Frame() override;
 
   const FramePanes& Panes() const { return panes_; }
@@ -62,6 +64,12 @@ class Frame : public QObject {
   void FormInitialize();
   // Whether the settings ask for stay-on-top at start.
   bool OnTopAtStart() const { return OnTopAtStart_; }
+  void SetOnTopAtStart(bool on) { OnTopAtStart_ = on; }
+  // The window where the settings put it, if that is on a screen there is.
+  void PlaceWindow(int left, int top);
+  bool AdvancedShown() const;
+  // "Change Default Directory", starting at the dialogs' current folder.
+  void ShowDefaultDirectory(const QString& folder);
   // The first activation shows the splash again.
   void FormActivate();
   bool FormCloseQuery();
@@ -83,10 +91,16 @@ class Frame : public QObject {
   TSplashScreen* SplashScreen() const { return splash_.get(); }
   TForm9* Form9() const { return form9_.get(); }
 
+ signals:
+  // The spanner icon, once the user said yes: the settings are to be written.
+  void SaveSettingsRequested();
+
  private:
   void BuildIcons();
   void FitToVisiblePanes();
   void HelpImageClick();
+  void ToolImageClick();
+  void SetDefaultDir(const QString& folder);
 
   QWidget* window_;
   std::unique_ptr<TAboutBox> about_;
@@ -95,6 +109,7 @@ class Frame : public QObject {
   ColourListModel& list_;
   ListSaver& saver_;
   StayOnTop& onTop_;
+  SettingsStore& settings_;
   Services& services_;
   FramePanes panes_;
   bool OnTopAtStart_ = false;

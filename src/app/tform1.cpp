@@ -38,7 +38,8 @@
 
 namespace tintora {
 
-TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
+TForm1::TForm1(Services& services, QWidget* parent)
+    : QWidget(parent), services_(services), settings_(DefaultSettingsFilePath(), this, onTop_, services) {
   setObjectName("Form1");
   setWindowTitle("Tintora v2.0");
   // Single border: system menu and minimise box, no maximise, no resizing.
@@ -48,7 +49,6 @@ TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_
   SetHandlerErrorReporter([this](const QString& message) {
     services_.ShowMessage(this, message, MessageIcon::Error, MessageButtons::Ok);
   });
-  settingsFile_ = DefaultSettingsFilePath();
 
   // The secondary windows, in their fixed order; the splash shows itself at once.
   auto form2 = std::make_unique<TForm2>();
@@ -66,16 +66,17 @@ TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_
   auto* progress = new ProgressDisplay(panes.ColourListGroupBox);
   progress->setGeometry(16, 160, 198, 26);
   files_ = std::make_unique<ListFiles>(panes.ExternalColourSourcePanel, this, std::move(saveAsOptions), list_,
-                                       *progress, onTop_, services_, GetMyDocDir() + "/Tintora Colours");
+                                       *progress, onTop_, services_, settings_,
+                                       GetMyDocDir() + "/Tintora Colours");
   frame_ = std::make_unique<tintora::Frame>(this, panes, std::move(about), std::move(splash),
-                                            std::move(form9), list_, *files_, onTop_, services_);
+                                            std::move(form9), list_, *files_, onTop_, settings_, services_);
   values_ = std::make_unique<ValueOutput>(panes.RGBValuesGroupBox, active_, notation_, services_);
   rgbMixer_ = std::make_unique<tintora::RgbMixer>(panes.RGBTabSheet, panes.TabSheet2, active_, onTop_);
   hsMixer_ = std::make_unique<tintora::HsMixer>(panes.TabSheet1, active_);
   selector_ = std::make_unique<ColourSelectorPane>(panes.ColourSelectGroupBox, active_, selection_, onTop_);
   viewer_ = std::make_unique<ColourViewer>(panes.ColourViewerGroupBox, active_, selection_);
   harmony_ = std::make_unique<HarmonyColours>(panes.ColourViewerGroupBox, viewer_->SwatchHost(), this,
-                                              std::move(form10), active_, selection_, onTop_);
+                                              std::move(form10), active_, selection_, onTop_, settings_);
   listPane_ = std::make_unique<ColourListPane>(
       panes.ColourListGroupBox, this, std::move(nameDialogue), std::move(form6),
       ColourListPaneParts{list_, active_, selection_, notation_, *progress, frame_->Debug(), onTop_,
@@ -86,7 +87,6 @@ TForm1::TForm1(Services& services, QWidget* parent) : QWidget(parent), services_
                                                     selection_, onTop_, services_);
   selector_->SelectorMenu()->addSeparator();
   selector_->SelectorMenu()->addActions(capture_->ZoomActions());
-  harmony_->SetSettingsFile(settingsFile_);
   Wire();
 
   Timer1 = new QTimer(this);
@@ -137,6 +137,9 @@ void TForm1::Wire() {
   Link(list, &ColourListPane::DebugButtonToggleRequested, frame, [frame] { frame->ToggleDebugButton(); });
   Link(list, &ColourListPane::CalculateControlsToggleRequested, hs, [hs] { hs->ToggleCalculateControls(); });
   Link(list, &ColourListPane::InViewRequested, frame, [frame] { frame->ShowAdvancedPanes(); });
+  Link(frame, &Frame::SaveSettingsRequested, this, [this] { SaveSettings(); });
+  Link(files_.get(), &ListFiles::ChangeDefaultDirectoryRequested, frame,
+       [this, frame] { frame->ShowDefaultDirectory(files_->OpenDialogFolder()); });
   QWidget* sources = frame->Panes().ExternalColourSourcePanel;
   Link(list, &ColourListPane::NameDialogueActive, this,
        [sources](bool active) { sources->setEnabled(!active); });
@@ -147,11 +150,6 @@ void TForm1::Wire() {
   Link(snapshots_.get(), &Snapshots::SnapshotFinished, hs, [hs] { hs->ShowAfterSnapshot(); });
   Link(snapshots_.get(), &Snapshots::CustomColoursAccepted, list,
        [list](const CustomColourSlots& customSlots) { list->AppendCustomColours(customSlots); });
-}
-
-void TForm1::SetSettingsFile(const QString& path) {
-  settingsFile_ = path;
-  harmony_->SetSettingsFile(path);
 }
 
 // ---------------------------------------------------------------- start-up
@@ -170,8 +168,7 @@ void TForm1::FormInitialize() {
   hsMixer_->DrawStrips();
   values_->CombinedColourValueUpdate();
   frame_->MultiLineHintInit();
-  // Of the settings file only the colour wheel's own section is read so far.
-  harmony_->ApplyColourWheelSettings(IniFile(PathFromUtf8(settingsFile_.toStdString())));
+  LoadSettings();
 }
 
 void TForm1::FormActivate() {
@@ -189,9 +186,18 @@ void TForm1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // The lists named on the command line open as soon as the window is up, whether or not it
   // is ever given the focus (a window manager may refuse it, or there may be none).
-  if (commandLineArguments_.isEmpty()) return;
+  if (!ProgramStarting || startFilesOpened_) return;
+  startFilesOpened_ = true;
   QTimer::singleShot(0, this, [this, files = std::exchange(commandLineArguments_, {})] {
-    Guarded([&] { files_->OpenCommandLineFiles(files); });
+    // Lists named on the command line, or else the one auto-load remembers (not both: the
+    // remembered one would be added to what the user asked for).
+    Guarded([&] {
+      if (!files.isEmpty()) {
+        files_->OpenCommandLineFiles(files);
+      } else {
+        files_->AutoOpenFileOnStartup();
+      }
+    });
   });
 }
 
@@ -222,6 +228,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  Guarded([&] { files_->AutoOpenNameSave(); });
   bool closes = true;
   Guarded([&] { closes = frame_->FormClose(); });
   if (!closes) {

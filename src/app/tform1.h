@@ -14,6 +14,7 @@
 #include "widgets/colour_selection.h"
 #include "widgets/list_saver.h"
 #include "widgets/notation.h"
+#include "widgets/settings_store.h"
 #include "widgets/stay_on_top.h"
 
 class QTimer;
@@ -62,8 +63,11 @@ class TForm1 : public QWidget {
   void Timer1Timer();
 
   // The settings file; tests point it elsewhere.
-  QString SettingsFile() const { return settingsFile_; }
-  void SetSettingsFile(const QString& path);
+  QString SettingsFile() const { return settings_.Path(); }
+  void SetSettingsFile(const QString& path) { settings_.SetPath(path); }
+  // The settings reader (the last step of FormInitialize) and writer (the spanner icon).
+  void LoadSettings();
+  void SaveSettings();
 
   Services& services() { return services_; }
   const ColourList& List() const { return list_.List(); }
@@ -110,9 +114,9 @@ class TForm1 : public QWidget {
   void Wire();
 
   Services& services_;
-  QString settingsFile_;
   QStringList commandLineArguments_;
   bool ProgramStarting = false;
+  bool startFilesOpened_ = false;
 
   // Declared before the rooms, so the rooms are gone before what they talk through.
   ActiveColourHolder active_;
@@ -120,6 +124,7 @@ class TForm1 : public QWidget {
   Notation notation_;
   ColourListModel list_;
   StayOnTop onTop_{this};
+  SettingsStore settings_;
 
   std::unique_ptr<TForm8> form8_;  // the text colourizer's preview, until its room is built
   std::unique_ptr<ListFiles> files_;

@@ -10,6 +10,7 @@
 #include "capture/platform/global_hot_key.h"
 #include "capture/platform/screen_access.h"
 #include "colour/notations.h"
+#include "settings/settings_values.h"
 #include "widgets/colour_selection.h"
 #include "widgets/debug_panel.h"
 #include "widgets/guarded.h"
@@ -107,6 +108,28 @@ void PixelCapture::SetupHotkeys() {
 void PixelCapture::CheckHotKeyItem(int settingsIndex) {
   const int item = HotKeyItemForSettingsIndex(settingsIndex);
   if (item >= 0) hotKeyItems_[item]->setChecked(true);
+}
+
+void PixelCapture::ApplySettings(const SettingsValues& v) {
+  if (v.activePixelCapture && !PixelCaptureActive) PixelCaptureToggler();
+  // A missing key unchecks its item: without a settings file the hot key is F8 alone.
+  ZoomViewOnOff1->setChecked(v.zoomView);
+  Shift1->setChecked(v.hotKeyShift);
+  Ctrl1->setChecked(v.hotKeyCtrl);
+  Alt1->setChecked(v.hotKeyAlt);
+  CheckHotKeyItem(v.hotKeySuffix);
+  SetupHotkeys();
+}
+
+void PixelCapture::CollectSettings(SettingsValues& v) const {
+  v.activePixelCapture = PixelCaptureActive;
+  v.zoomView = ZoomViewOnOff1->isChecked();
+  v.hotKeyShift = Shift1->isChecked();
+  v.hotKeyCtrl = Ctrl1->isChecked();
+  v.hotKeyAlt = Alt1->isChecked();
+  v.hotKeySuffix = 0;
+  for (std::size_t i = 0; i < HotKeyItems().size(); ++i)
+    if (hotKeyItems_[i]->isChecked()) v.hotKeySuffix = HotKeyItems()[i].settingsIndex;
 }
 
 void PixelCapture::PixelCaptureHintDisplay() {

@@ -20,6 +20,7 @@ class Services;
 class SpeedButton;
 class StayOnTop;
 class TPopupExt;
+struct SettingsValues;
 
 class PixelCapture : public QObject {
   Q_OBJECT
@@ -39,6 +40,9 @@ class PixelCapture : public QObject {
   // Checks the key item a stored settings index names; 0 and values above 19 change nothing.
   void CheckHotKeyItem(int settingsIndex);
   bool CaptureActive() const { return PixelCaptureActive; }
+  // The settings file's "External Colour" section, but for the auto-open item.
+  void ApplySettings(const SettingsValues& values);
+  void CollectSettings(SettingsValues& values) const;
   // The zoom items of the colour selector's menu.
   QList<QAction*> ZoomActions() const;
 

@@ -1,6 +1,7 @@
 #include "formats/list_files.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 #include <QWidget>
@@ -10,12 +11,14 @@
 #include "formats/file_io.h"
 #include "formats/save_as_options.h"
 #include "formats/text_codec.h"
+#include "settings/settings_values.h"
 #include "widgets/colour_list_model.h"
 #include "widgets/guarded.h"
 #include "widgets/make.h"
 #include "widgets/popup_ext.h"
 #include "widgets/progress_display.h"
 #include "widgets/services.h"
+#include "widgets/settings_store.h"
 #include "widgets/speed_button.h"
 #include "widgets/stay_on_top.h"
 
@@ -52,13 +55,14 @@ int ListFileType(const QString& path, bool acoToo) {
 
 ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsOptions> options,
                      ColourListModel& model, ProgressDisplay& progress, StayOnTop& onTop, Services& services,
-                     const QString& defaultFolder)
+                     SettingsStore& settings, const QString& defaultFolder)
     : window_(window),
       options_(std::move(options)),
       model_(model),
       progress_(progress),
       onTop_(onTop),
       services_(services),
+      settings_(settings),
       openDialogFolder_(defaultFolder),
       saveDialogFolder_(defaultFolder) {
   LoadSpeedButton =
@@ -70,6 +74,13 @@ ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsO
   FileSaveAs1 = AddWindowShortcut(sources, "FileSaveAs1", "Save Colour List &As...", QKeySequence::Save);
   FileSaveAs1->setToolTip("Saves the active file with a new name");
 
+  AutoLoadPopupExt = MakePopup(sources, "AutoLoadPopupExt", onTop);
+  AutoLoadLastUsedFile1 =
+      AutoLoadPopupExt->AddItem("AutoLoadLastUsedFile1", "Auto Load Last Loaded File", true);
+  ChangeDefaultDirectory1 = AutoLoadPopupExt->AddItem("ChangeDefaultDirectory1", "Change Default Directory");
+  Link(AutoLoadLastUsedFile1, &QAction::triggered, this, [this](bool) { SetAutoOpenFlag(); });
+  Link(ChangeDefaultDirectory1, &QAction::triggered, this,
+       [this](bool) { emit ChangeDefaultDirectoryRequested(); });
   Link(LoadSpeedButton, &SpeedButton::MouseUp, this,
        [this](Qt::MouseButton b) { LoadSpeedButtonMouseUp(b); });
   Link(CustomColourFileOpen, &QAction::triggered, this, [this](bool) { CustomColourFileOpenExecute(); });
@@ -99,7 +110,10 @@ bool ListFiles::SaveQuestion(const QString& operation) {
 }
 
 void ListFiles::LoadSpeedButtonMouseUp(Qt::MouseButton button) {
-  if (button == Qt::RightButton) return;  // the right button has its own menu
+  if (button == Qt::RightButton) {
+    AutoLoadPopupExt->Popup(QCursor::pos());
+    return;
+  }
   onTop_.SuspendOnTop();
   if (!model_.ListChanged() || SaveQuestion("Load")) CustomColourFileOpenExecute();
   onTop_.RestoreOnTop();
@@ -210,9 +224,12 @@ bool ListFiles::OpenListFile(const QString& f, int type, bool askToAppend) {
     model_.AppendEntries(std::move(*entries));
   }
   model_.SetFileName(f);
+  SetOpenDialog(f, type);
+  lastUsed_ = f;
   if (type == 2) {
     saveDialogFilterIndex_ = 1;
-    model_.SetSaveDialogFileName(QString::fromStdString(ChangeFileExt(ExtractFileName(f.toStdString()), ".CDT")));
+    model_.SetSaveDialogFileName(
+        QString::fromStdString(ChangeFileExt(ExtractFileName(f.toStdString()), ".CDT")));
   } else {
     model_.SetSaveDialogFileName(f);
   }
@@ -267,7 +284,37 @@ SaveOutcome ListFiles::FileSaveAs1Accept(const QString& f, int filterIndex) {
   }
   model_.SetFileName(f);
   model_.SetListChanged(false);
+  lastUsed_ = f;  // a list saved is a list used: it opens again next time too
   return SaveOutcome::Saved;
+}
+
+// ---------------------------------------------------------------- settings and auto-load
+
+void ListFiles::ApplySettings(const SettingsValues& v) {
+  if (!v.defaultDir.empty()) {
+    openDialogFolder_ = QString::fromStdString(v.defaultDir);
+    saveDialogFolder_ = openDialogFolder_;
+  }
+  openDialogFileName_ = QString::fromStdString(v.autoOpen);
+  lastUsed_ = openDialogFileName_;
+  AutoLoadLastUsedFile1->setChecked(v.autoOpenActive);
+}
+
+void ListFiles::SetAutoOpenFlag() {
+  settings_.WriteBool(kExternalColourSection, "AutoOpenActive", AutoLoadLastUsedFile1->isChecked());
+}
+
+void ListFiles::AutoOpenNameSave() {
+  if (!AutoLoadLastUsedFile1->isChecked()) return;
+  if (lastUsed_.isEmpty() || lastUsed_ == "Untitled") return;
+  settings_.WriteString(kStartSection, "AutoOpen", lastUsed_);
+}
+
+void ListFiles::AutoOpenFileOnStartup() {
+  if (!AutoLoadLastUsedFile1->isChecked()) return;
+  if (lastUsed_.isEmpty() || lastUsed_ == "Untitled") return;
+  const int type = ListFileType(lastUsed_, true);
+  if (type != 0) OpenListFile(lastUsed_, type, true);
 }
 
 // ---------------------------------------------------------------- command line and drops

@@ -21,6 +21,9 @@ namespace tintora {
 
 class ColourListModel;
 class ProgressDisplay;
+class SettingsStore;
+struct SettingsValues;
+class TPopupExt;
 class Services;
 class SpeedButton;
 class StayOnTop;
@@ -32,7 +35,7 @@ class ListFiles : public QObject, public ListSaver {
   // `defaultFolder`: where the dialogs open until the user has gone elsewhere.
   ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsOptions> options,
             ColourListModel& model, ProgressDisplay& progress, StayOnTop& onTop, Services& services,
-            const QString& defaultFolder);
+            SettingsStore& settings, const QString& defaultFolder);
   ~ListFiles() override;
 
   // Loads the file named in the open dialog, by its filter index (1 CDT, 2 LST, 3 ACO).
@@ -48,15 +51,27 @@ class ListFiles : public QObject, public ListSaver {
   // The open dialog's file name and filter index, as a direct caller sets them.
   void SetOpenDialog(const QString& fileName, int filterIndex);
   QString SaveDialogFileName() const;
+  const QString& OpenDialogFolder() const { return openDialogFolder_; }
+
+  // The settings file's "Start" section (where the dialogs open, the list to open again) and
+  // the "Auto Load Last Loaded File" item.
+  void ApplySettings(const SettingsValues& values);
+  // At close, while auto-load is on: the list last opened is remembered for the next start.
+  void AutoOpenNameSave();
+  // At start, while auto-load is on: that list opens again.
+  void AutoOpenFileOnStartup();
   int SaveDialogFilterIndex() const { return saveDialogFilterIndex_; }
   TSaveAsOptions* SaveAsOptions() const { return options_.get(); }
 
  signals:
   // A list was read into the list.
   void ListLoaded();
+  // "Change Default Directory" in the Load button's menu.
+  void ChangeDefaultDirectoryRequested();
 
  private:
   void LoadSpeedButtonMouseUp(Qt::MouseButton button);
+  void SetAutoOpenFlag();
   void CustomColourFileOpenExecute();
   bool SaveQuestion(const QString& operation);  // false: the user cancelled
   // Reads a list file of a type (1 CDT, 2 LST, 3 ACO) into the list; `askToAppend`: a list
@@ -76,8 +91,12 @@ class ListFiles : public QObject, public ListSaver {
   ProgressDisplay& progress_;
   StayOnTop& onTop_;
   Services& services_;
+  SettingsStore& settings_;
 
   SpeedButton* LoadSpeedButton = nullptr;
+  TPopupExt* AutoLoadPopupExt = nullptr;
+  QAction* AutoLoadLastUsedFile1 = nullptr;
+  QAction* ChangeDefaultDirectory1 = nullptr;
   QAction* CustomColourFileOpen = nullptr;
   QAction* FileSaveAs1 = nullptr;
   QString openDialogFileName_;
@@ -85,6 +104,8 @@ class ListFiles : public QObject, public ListSaver {
   QString openDialogFolder_;
   int saveDialogFilterIndex_ = 1;
   QString saveDialogFolder_;
+  // The list last opened or saved: what auto-load opens at the next start.
+  QString lastUsed_;
 };
 
 }  // namespace tintora

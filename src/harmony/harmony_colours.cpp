@@ -9,11 +9,11 @@
 #include <QToolButton>
 
 #include "colour/websafe.h"
-#include "formats/file_io.h"
 #include "harmony/harmony.h"
 #include "harmony/tform10.h"
 #include "harmony/wheel.h"
 #include "settings/ini_file.h"
+#include "settings/settings_values.h"
 #include "widgets/centre.h"
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"
@@ -21,6 +21,7 @@
 #include "widgets/image_box.h"
 #include "widgets/make.h"
 #include "widgets/popup_ext.h"
+#include "widgets/settings_store.h"
 #include "widgets/shape_box.h"
 #include "widgets/stay_on_top.h"
 
@@ -35,8 +36,12 @@ bool WheelChrome(int pixel) { return pixel == kWhite || pixel == kWheelBorderCol
 
 HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidget* window,
                                std::unique_ptr<TForm10> options, ActiveColourHolder& active,
-                               ColourSelection& selection, StayOnTop& onTop)
-    : active_(active), selection_(selection), window_(window), options_(std::move(options)) {
+                               ColourSelection& selection, StayOnTop& onTop, SettingsStore& settings)
+    : active_(active),
+      selection_(selection),
+      window_(window),
+      options_(std::move(options)),
+      settings_(settings) {
   Build(viewerPane, swatchHost);
   ComplimentaryColPopupExt = MakePopup(viewerPane, "ComplimentaryColPopupExt", onTop);
   TPopupExt* menu = ComplimentaryColPopupExt;
@@ -345,21 +350,42 @@ void HarmonyColours::WheelCenterShapeMouseDown(Qt::MouseButton button) {
 // ---------------------------------------------------------------- settings
 
 void HarmonyColours::WheelCustSave() {
-  IniFile ini(PathFromUtf8(settingsFile_.toStdString()));
-  ini.WriteBool("Colour Wheel", "WheelOutline", options_->WheelOutlineCheckBox->isChecked());
-  ini.WriteBool("Colour Wheel", "ColourBorders", options_->ColourBordersCheckBox->isChecked());
-  ini.WriteInteger("Colour Wheel", "Divisions", options_->Divisions());
+  const bool outline = options_->WheelOutlineCheckBox->isChecked();
+  const bool borders = options_->ColourBordersCheckBox->isChecked();
+  const int divisions = options_->Divisions();
+  settings_.Write([&](IniFile& ini) {
+    return ini.WriteBool("Colour Wheel", "WheelOutline", outline) &&
+           ini.WriteBool("Colour Wheel", "ColourBorders", borders) &&
+           ini.WriteInteger("Colour Wheel", "Divisions", divisions);
+  });
 }
 
-void HarmonyColours::ApplyColourWheelSettings(const IniFile& ini) {
-  const int divisions = ini.ReadInteger("Colour Wheel", "Divisions", 0);
-  if (divisions <= 0) return;  // no saved wheel: the window keeps its own defaults
+void HarmonyColours::ApplySchemeSettings(const SettingsValues& v) {
+  if (v.complimentaryStyle >= 1 && v.complimentaryStyle <= 6)
+    schemes_[v.complimentaryStyle - 1]->setChecked(true);
+  if (v.complimentaryWebSafe) {
+    WebsafeComplimentsOnly1->setChecked(true);
+    WebSafeImage2->show();
+  }
+  if (v.divisions <= 0) return;  // no saved wheel: the window keeps its own defaults
   TForm10* o = options_.get();
   const QSignalBlocker a(o->DivisionsUpDown), b(o->WheelOutlineCheckBox), c(o->ColourBordersCheckBox);
-  o->DivisionsUpDown->setValue(divisions);
-  if (!ini.ReadBool("Colour Wheel", "WheelOutline", false)) o->WheelOutlineCheckBox->setChecked(false);
-  if (!ini.ReadBool("Colour Wheel", "ColourBorders", false)) o->ColourBordersCheckBox->setChecked(false);
+  o->DivisionsUpDown->setValue(v.divisions);
+  if (!v.wheelOutline) o->WheelOutlineCheckBox->setChecked(false);
+  if (!v.colourBorders) o->ColourBordersCheckBox->setChecked(false);
   o->WheelCustSaveSpeedButton->hide();
+}
+
+void HarmonyColours::ApplyShowSettings(const SettingsValues& v) {
+  if (!v.showComplimentary) return;
+  ShowComplimentaryColours1->setChecked(true);
+  ComplimentaryColActivate();
+}
+
+void HarmonyColours::CollectSettings(SettingsValues& v) const {
+  v.showComplimentary = ShowingComplements();
+  v.complimentaryWebSafe = WebsafeComplimentsOnly1->isChecked();
+  v.complimentaryStyle = CheckedScheme();
 }
 
 }  // namespace tintora

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include <QObject>
-#include <QString>
 
 #include "mixer/mixer_maths.h"
 #include "widgets/active_colour_holder.h"
@@ -23,7 +22,8 @@ namespace tintora {
 
 class ColourSelection;
 class ImageBox;
-class IniFile;
+class SettingsStore;
+struct SettingsValues;
 class ShapeBox;
 class StayOnTop;
 class TForm10;
@@ -34,7 +34,7 @@ class HarmonyColours : public QObject {
  public:
   HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidget* window,
                  std::unique_ptr<TForm10> options, ActiveColourHolder& active, ColourSelection& selection,
-                 StayOnTop& onTop);
+                 StayOnTop& onTop, SettingsStore& settings);
   ~HarmonyColours() override;
 
   void ComplimentaryColActivate();
@@ -52,10 +52,13 @@ class HarmonyColours : public QObject {
   void SetWorkingValues(const HsWorkingValues& values);
   void SetLargeViewer(bool large);
 
-  // The "Colour Wheel" section of the settings file.
-  void ApplyColourWheelSettings(const IniFile& ini);
+  // The settings file's harmony keys: the scheme, web-safe complements and the wheel's section
+  // first, then the master switch (the reader's order).
+  void ApplySchemeSettings(const SettingsValues& values);
+  void ApplyShowSettings(const SettingsValues& values);
+  void CollectSettings(SettingsValues& values) const;
+  // The save button of the wheel's options: its own three keys.
   void WheelCustSave();
-  void SetSettingsFile(const QString& path) { settingsFile_ = path; }
 
   TForm10* Options() const { return options_.get(); }
   bool ShowingComplements() const;
@@ -92,7 +95,7 @@ class HarmonyColours : public QObject {
   HsWorkingValues working_;
   bool largeViewer_ = false;
   bool indexingComplements_ = false;
-  QString settingsFile_;
+  SettingsStore& settings_;
 
   QLabel* CompColLabel = nullptr;
   ImageBox* WebSafeImage2 = nullptr;

@@ -7,6 +7,7 @@
 #include "colour/notations.h"
 #include "mixer/palette.h"
 #include "mixer/spectrum.h"
+#include "settings/settings_values.h"
 #include "widgets/colour_panel.h"
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"
@@ -217,6 +218,24 @@ void ColourSelectorPane::BaseColourLockReset() {
   for (int n = 1; n <= 3; ++n) DrawPalette(n, 0);
   DerivativesLocked_ = true;
   LockColourSpeedButton->setCursor(Qt::PointingHandCursor);
+}
+
+void ColourSelectorPane::ApplySettings(const SettingsValues& v) {
+  if (v.getAllAsWebsafe) {
+    RetreiveAllAsWebsafe1->setChecked(true);
+    RetreiveAllAsWebsafe1Click();
+  }
+  if (v.webSafePalette && !SetWebsafePaletteOn1->isChecked()) {
+    SetWebsafePaletteOn1->setChecked(true);
+    WebSafePaletteToggle();
+  }
+  if (v.basePaletteUnlocked && DerivativesLocked_) BaseColourLockToggle();
+}
+
+void ColourSelectorPane::CollectSettings(SettingsValues& v) const {
+  v.getAllAsWebsafe = RetreiveAllAsWebsafe1->isChecked();
+  v.basePaletteUnlocked = !DerivativesLocked_;
+  v.webSafePalette = SetWebsafePaletteOn1->isChecked();
 }
 
 void ColourSelectorPane::RetreiveAllAsWebsafe1Click() {

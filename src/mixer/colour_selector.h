@@ -20,6 +20,7 @@ class ImageBox;
 class SpeedButton;
 class StayOnTop;
 class TPopupExt;
+struct SettingsValues;
 
 class ColourSelectorPane : public QObject {
   Q_OBJECT
@@ -32,6 +33,9 @@ class ColourSelectorPane : public QObject {
   void BaseColourLockToggle();
   void BaseColourLockReset();
   bool DerivativesLocked() const { return DerivativesLocked_; }
+  // The settings file's "Colour Selector" section.
+  void ApplySettings(const SettingsValues& values);
+  void CollectSettings(SettingsValues& values) const;
 
   // Where the capture room draws its magnified view, and its part of the selector's menu.
   QWidget* ZoomHost() const;

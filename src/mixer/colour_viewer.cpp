@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include "settings/settings_values.h"
 #include "widgets/colour_panel.h"
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"
@@ -93,6 +94,12 @@ void ColourViewer::ColourSelectorPanelReScale() {
   }
   emit LayoutChanged(!SampleLayoutShown());
 }
+
+void ColourViewer::ApplySettings(const SettingsValues& v) {
+  if (v.large && SampleLayoutShown()) ColourSelectorPanelReScale();
+}
+
+void ColourViewer::CollectSettings(SettingsValues& v) const { v.large = !SampleLayoutShown(); }
 
 void ColourViewer::ColourViewPanelDblClick() {
   for (int n = kFirstSample; n <= 11; ++n) samplePanels_[n]->SetColour(kSilver);

@@ -13,6 +13,7 @@ namespace tintora {
 
 class ColourPanel;
 class ColourSelection;
+struct SettingsValues;
 
 class ColourViewer : public QObject {
   Q_OBJECT
@@ -24,6 +25,9 @@ class ColourViewer : public QObject {
   // The sample page back to silver.
   void ColourViewPanelDblClick();
   bool SampleLayoutShown() const;
+  // The settings file's "Large": the viewer enlarged, the sample page hidden.
+  void ApplySettings(const SettingsValues& values);
+  void CollectSettings(SettingsValues& values) const;
   // Where the harmony room lays out its swatches and wheel.
   QWidget* SwatchHost() const;
 

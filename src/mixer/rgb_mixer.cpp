@@ -13,6 +13,7 @@
 #include "colour/number_text.h"
 #include "colour/text_filters.h"
 #include "mixer/mixer_maths.h"
+#include "settings/settings_values.h"
 #include "widgets/colour_panel.h"
 #include "widgets/guarded.h"
 #include "widgets/make.h"
@@ -283,6 +284,17 @@ void RgbMixer::ComponentPanelMouseDown(int n, Qt::MouseButton button) {
 void RgbMixer::WebSafeGridToggle() {
   const bool on = WebSafeIndicatorGridONOFF1->isChecked();
   for (int k = 1; k <= 12; ++k) websafeGridShape_[k]->setVisible(on);
+}
+
+void RgbMixer::ApplySettings(const SettingsValues& v) {
+  if (v.webSafeGrid && !WebSafeIndicatorGridONOFF1->isChecked()) {
+    WebSafeIndicatorGridONOFF1->setChecked(true);
+    WebSafeGridToggle();
+  }
+}
+
+void RgbMixer::CollectSettings(SettingsValues& v) const {
+  v.webSafeGrid = WebSafeIndicatorGridONOFF1->isChecked();
 }
 
 bool RgbMixer::eventFilter(QObject* watched, QEvent* event) {

@@ -19,6 +19,7 @@ namespace tintora {
 class ColourPanel;
 class StayOnTop;
 class TPopupExt;
+struct SettingsValues;
 
 class RgbMixer : public QObject {
   Q_OBJECT
@@ -34,6 +35,9 @@ class RgbMixer : public QObject {
   void HexColourSet(int component);
   void HexEntryEditPrep(QLineEdit* edit);
   void WebSafeGridToggle();
+  // The settings file's "RGB Mixer" section.
+  void ApplySettings(const SettingsValues& values);
+  void CollectSettings(SettingsValues& values) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

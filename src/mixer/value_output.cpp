@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "mixer/rgb_mixer.h"
+#include "settings/settings_values.h"
 #include "widgets/guarded.h"
 #include "widgets/make.h"
 #include "widgets/notation.h"
@@ -72,6 +73,22 @@ void ValueOutput::Connect() {
   Link(EditCopy1, &QAction::triggered, this, [this](bool) { EditCopy1Execute(); });
   // Every change of the shown text, by a propagation or a notation switch.
   Link(HexHTMLEdit, &QLineEdit::textChanged, this, [this](const QString&) { CopyValueToClip(); });
+}
+
+void ValueOutput::ApplySettings(const SettingsValues& v) {
+  if (v.decimal) HexOrDecimalRadioButton2->setChecked(true);
+  if (v.html) HTMLCheckBox->setChecked(true);
+  if (v.ieColourNames) IENSCheckBox->setChecked(true);
+  if (v.bgr) BGRCheckBox->setChecked(true);
+  if (v.autoCopy) AutoCopyCheckBox->setChecked(true);
+}
+
+void ValueOutput::CollectSettings(SettingsValues& v) const {
+  v.decimal = HexOrDecimalRadioButton2->isChecked();
+  v.html = HTMLCheckBox->isChecked();
+  v.ieColourNames = IENSCheckBox->isChecked();
+  v.bgr = BGRCheckBox->isChecked();
+  v.autoCopy = AutoCopyCheckBox->isChecked();
 }
 
 void ValueOutput::CombinedColourValueUpdate() {

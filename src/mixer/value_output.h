@@ -16,6 +16,7 @@ class QRadioButton;
 namespace tintora {
 
 class Notation;
+struct SettingsValues;
 class Services;
 
 class ValueOutput : public QObject {
@@ -28,6 +29,10 @@ class ValueOutput : public QObject {
   void HexHTMLUpdate();
   // Copies the shown value when "Auto Copy" is on.
   void CopyValueToClip();
+  // The settings file's "RGB Values" switches: a true value checks its control (which runs its
+  // handler), a false one changes nothing.
+  void ApplySettings(const SettingsValues& values);
+  void CollectSettings(SettingsValues& values) const;
   // How many propagations ran; read by tests and benchmarks.
   int PropagationCount() const { return propagationCount_; }
 

@@ -8,14 +8,13 @@
 namespace tintora {
 
 QString DefaultSettingsFilePath() {
+  // A settings file already beside the program makes a portable copy: its settings stay with
+  // it. Otherwise the user's configuration folder, so an installed program never writes into
+  // the folder it was installed in.
   const QFileInfo program(QCoreApplication::applicationFilePath());
   const QString beside = program.absolutePath() + "/" + program.completeBaseName() + ".ini";
-  const QFileInfo folder(program.absolutePath());
-  if (folder.isDir() && folder.isWritable() && (!QFileInfo::exists(beside) || QFileInfo(beside).isWritable()))
-    return beside;
-  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/tintora";
-  QDir().mkpath(config);
-  return config + "/tintora.ini";
+  if (QFileInfo(beside).isFile()) return beside;
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/tintora/tintora.ini";
 }
 
 QString GetAppPath() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/"); }

@@ -1,7 +1,6 @@
 // Where the program's files live: the settings file (beside the program, named after it with
-// ".ini", when that folder can be written, so a portable copy keeps its settings with it;
-// otherwise in the user's configuration folder), the program's own folder and the documents
-// folder.
+// ".ini", when such a file is there: a portable copy; otherwise tintora/tintora.ini in the
+// user's configuration folder), the program's own folder and the documents folder.
 #pragma once
 
 #include <QString>

@@ -1,10 +1,88 @@
 #include "settings/tform9.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+
+#include "widgets/guarded.h"
+#include "widgets/make.h"
+
 namespace tintora {
 
-TForm9::TForm9(QWidget* parent) : QWidget(parent, Qt::Window) {
+TForm9::TForm9(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
   setObjectName("Form9");
   setWindowTitle("Change Default Directory");
+  setFixedSize(360, 330);
+
+  DriveComboBox1 = Make<QComboBox>(this, "DriveComboBox1", {12, 12, 336, 24});
+  for (const QFileInfo& drive : QDir::drives())
+    DriveComboBox1->addItem(QDir::toNativeSeparators(drive.absolutePath()));
+  folders_ = new QFileSystemModel(this);
+  folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+  folders_->setRootPath(DriveComboBox1->currentText());
+  DirectoryListBox1 = Make<QTreeView>(this, "DirectoryListBox1", {12, 42, 336, 206});
+  DirectoryListBox1->setModel(folders_);
+  for (int column = 1; column < folders_->columnCount(); ++column) DirectoryListBox1->hideColumn(column);
+  DirectoryListBox1->header()->hide();
+  Edit1 = Make<QLineEdit>(this, "Edit1", {12, 256, 336, 24});
+  Button1 = Make<QPushButton>(this, "Button1", {12, 292, 100, 26}, {}, "Accept");
+  Button1->setDefault(true);
+  Button2 = Make<QPushButton>(this, "Button2", {130, 292, 100, 26}, {}, "Cancel");
+  Button3 = Make<QPushButton>(this, "Button3", {248, 292, 100, 26}, {}, "Reset to Default");
+
+  Link(DriveComboBox1, &QComboBox::currentTextChanged, this,
+       [this](const QString&) { DriveComboBox1Change(); });
+  Link(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+       [this](const QModelIndex&, const QModelIndex&) { DirectoryListBox1Change(); });
+  // Its hint always says what it holds, however long.
+  Link(Edit1, &QLineEdit::textChanged, this, [this](const QString& text) { Edit1->setToolTip(text); });
+  Link(Button1, &QPushButton::clicked, this, [this](bool) {
+    emit DefaultDirChosen(Edit1->text());
+    close();
+  });
+  Link(Button2, &QPushButton::clicked, this, [this](bool) { close(); });
+  Link(Button3, &QPushButton::clicked, this, [this](bool) {
+    emit DefaultDirChosen(QString());
+    close();
+  });
+}
+
+void TForm9::ShowAt(const QString& folder) {
+  const QModelIndex at = folders_->index(folder);
+  if (at.isValid()) {
+    DirectoryListBox1->setCurrentIndex(at);
+    DirectoryListBox1->scrollTo(at);
+  }
+  Edit1->setText(QDir::toNativeSeparators(folder));
+  show();
+  raise();
+  activateWindow();
+}
+
+void TForm9::DriveComboBox1Change() {
+  const QModelIndex drive = folders_->index(DriveComboBox1->currentText());
+  if (drive.isValid()) DirectoryListBox1->setCurrentIndex(drive);
+}
+
+void TForm9::DirectoryListBox1Change() {
+  const QModelIndex current = DirectoryListBox1->currentIndex();
+  if (current.isValid()) Edit1->setText(QDir::toNativeSeparators(folders_->filePath(current)));
+}
+
+void TForm9::showEvent(QShowEvent* event) {
+  emit Shown();
+  QWidget::showEvent(event);
+}
+
+void TForm9::closeEvent(QCloseEvent* event) {
+  emit Closed();
+  QWidget::closeEvent(event);
 }
 
 }  // namespace tintora

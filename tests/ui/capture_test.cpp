@@ -22,6 +22,10 @@ namespace {
 class CaptureTest : public WindowTest {
  protected:
   void BeforeStartUp() override {
+    // The main window below the probes, and the hot key these tests were written for: Alt+F8.
+    WriteFile("tintora.ini",
+              "[Main]\r\nLeft=150\r\nTop=320\r\n[External Colour]\r\nHotKeyALT=1\r\n"
+              "ActivePixelCaptureHotkeySuffix=6\r\n");
     // A desktop of four coloured quarters, with the main window well away from the probes.
     QImage& d = services.screen.desktop;
     d.fill(QColor(0x33, 0x66, 0xCC));

@@ -15,6 +15,7 @@
 #include "capture/pixel_capture.h"
 #include "capture/platform/screen_access.h"
 #include "colour/notations.h"
+#include "formats/file_io.h"
 #include "support/temp_dir.h"
 #include "ui/fake_services.h"
 
@@ -71,6 +72,10 @@ class X11CaptureTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(swatch.get()));
 
     form = std::make_unique<TForm1>(services);
+    // The hot key these tests press: Alt+F8.
+    ASSERT_FALSE(
+        WriteFileAtomically(scratch.Path() / "tintora.ini",
+                            "[External Colour]\r\nHotKeyALT=1\r\nActivePixelCaptureHotkeySuffix=6\r\n"));
     form->SetSettingsFile(QString::fromStdString((scratch.Path() / "tintora.ini").string()));
     form->StartUp({});
     form->show();

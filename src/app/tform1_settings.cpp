@@ -1,0 +1,46 @@
+// The settings reader and writer: every key of the settings file applied to its room at start,
+// in the file's order, and collected from the rooms when the user asks to keep them.
+#include "app/frame.h"
+#include "app/tform1.h"
+#include "capture/pixel_capture.h"
+#include "formats/list_files.h"
+#include "harmony/harmony_colours.h"
+#include "mixer/colour_selector.h"
+#include "mixer/colour_viewer.h"
+#include "mixer/rgb_mixer.h"
+#include "mixer/value_output.h"
+#include "settings/settings_values.h"
+
+namespace tintora {
+
+void TForm1::LoadSettings() {
+  const SettingsValues v = ReadSettings(settings_.File());
+  frame_->PlaceWindow(v.left, v.top);
+  files_->ApplySettings(v);
+  values_->ApplySettings(v);
+  if (v.advancedMode) frame_->ShowAdvancedPanes();
+  if (v.onTop) frame_->SetOnTopAtStart(true);
+  capture_->ApplySettings(v);
+  selector_->ApplySettings(v);
+  rgbMixer_->ApplySettings(v);
+  harmony_->ApplySchemeSettings(v);
+  harmony_->ApplyShowSettings(v);
+  viewer_->ApplySettings(v);
+}
+
+void TForm1::SaveSettings() {
+  SettingsValues v;
+  v.left = pos().x();
+  v.top = pos().y();
+  values_->CollectSettings(v);
+  v.advancedMode = frame_->AdvancedShown();
+  v.onTop = onTop_.OnTopState();
+  rgbMixer_->CollectSettings(v);
+  selector_->CollectSettings(v);
+  capture_->CollectSettings(v);
+  harmony_->CollectSettings(v);
+  viewer_->CollectSettings(v);
+  settings_.Write([&](IniFile& ini) { return WriteSettings(ini, v); });
+}
+
+}  // namespace tintora
