@@ -125,6 +125,29 @@ void BM_DeleteEveryOtherEntry(benchmark::State& state) {
 }
 BENCHMARK(BM_DeleteEveryOtherEntry)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// A start as a designer's day begins: a settings file with the advanced panes, the harmony
+// colours and auto-load on, which opens the 100,000-colour list again; from constructing the
+// window until the list is in it.
+void BM_StartUpWithSettingsAndAutoOpenedList(benchmark::State& state) {
+  const auto ini = Folder() / "start.ini";
+  const std::string text = "[Start]\r\nAutoOpen=" + BigListFile().toStdString() +
+                           "\r\n[RGB Values]\r\nAdvancedMode=1\r\n[External Colour]\r\nAutoOpenActive=1\r\n"
+                           "[Colour Viewer]\r\nShowComplimentary=1\r\nComplimentaryStyle=6\r\n";
+  if (tintora::WriteFileAtomically(ini, text)) state.SkipWithError("no settings file");
+  for (auto _ : state) {
+    auto form = std::make_unique<tintora::TForm1>(services);
+    form->SetSettingsFile(QString::fromStdString(ini.string()));
+    form->StartUp({});
+    form->show();
+    if (!QTest::qWaitFor([&] { return form->List().Count() == kEntries; }, 10000))
+      state.SkipWithError("not opened");
+    state.PauseTiming();
+    form.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartUpWithSettingsAndAutoOpenedList)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 }  // namespace
 
 TINTORA_QT_BENCHMARK_MAIN()

@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include <QIcon>
+
 #include "widgets/guarded.h"
 
 namespace tintora {
@@ -8,6 +10,11 @@ TintoraApplication::TintoraApplication(int& argc, char** argv) : QApplication(ar
   setApplicationName("Tintora v2.0");
   setApplicationVersion("2.0.2.2");
   setOrganizationName("Tintora");
+  setDesktopFileName("org.tintora.Tintora");
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QString(":/icons/org.tintora.Tintora-%1.png").arg(size));
+  setWindowIcon(icon);
 }
 
 bool TintoraApplication::notify(QObject* receiver, QEvent* event) {

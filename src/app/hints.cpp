@@ -1,6 +1,5 @@
 // The multi-line hints of the main window's controls, set by name over the whole window, and
 // the help page.
-#include <QFile>
 #include <QWidget>
 
 #include "app/frame.h"
@@ -62,11 +61,8 @@ void Frame::MultiLineHintInit() {
 }
 
 void Frame::RunHelp() {
-  // The help page ships beside the program; a missing one is the shell's business to report.
-  QString help = GetAppPath() + "Tintora v2-0 Help.CHM";
-  if (!QFile::exists(help) && QFile::exists(GetAppPath() + "Tintora v2-0 Help.html"))
-    help = GetAppPath() + "Tintora v2-0 Help.html";
-  services_.OpenWithShell(help);
+  // A missing manual is the desktop's business to report; the program goes on.
+  services_.OpenWithShell(FindHelpFile(GetAppPath()));
 }
 
 }  // namespace tintora

@@ -19,6 +19,14 @@ QString DefaultSettingsFilePath() {
 
 QString GetAppPath() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/"); }
 
+QString FindHelpFile(const QString& appPath) {
+  const QString candidates[] = {appPath + "Tintora v2-0 Help.CHM", appPath + "help/index.html",
+                                appPath + "../share/tintora/help/index.html"};
+  for (const QString& file : candidates)
+    if (QFileInfo(file).isFile()) return QDir::cleanPath(file);
+  return candidates[0];
+}
+
 QString GetMyDocDir() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
 }  // namespace tintora

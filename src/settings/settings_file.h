@@ -11,5 +11,10 @@ QString DefaultSettingsFilePath();
 // The program's folder, with a trailing separator.
 QString GetAppPath();
 QString GetMyDocDir();
+// The user's manual for a program in `appPath` (with its trailing separator): the help file
+// beside the program, the manual in its help folder (the build tree, a portable copy), or the
+// one installed under share/tintora. When none is there, the first of them: opening it is then
+// the desktop's business to report.
+QString FindHelpFile(const QString& appPath);
 
 }  // namespace tintora

@@ -11,6 +11,7 @@
 
 #include "harmony/tform10.h"
 #include "settings/ini_file.h"
+#include "settings/settings_file.h"
 #include "settings/tform9.h"
 #include "widgets/image_box.h"
 #include "widgets/popup_ext.h"
@@ -240,6 +241,25 @@ TEST_F(SettingsTest, ASettingsFileThatCannotBeWrittenSaysSoOnceAndTheProgramGoes
   LoadMenu("AutoLoadLastUsedFile1");
   EXPECT_EQ(services.messages.size(), told + 1);
   EXPECT_TRUE(form->OnTop().OnTopState());  // the setting holds for the session
+}
+
+TEST(HelpFile, TheManualIsFoundBesideTheProgramOrWhereItIsInstalled) {
+  TempDir dir;
+  const auto bin = dir.Path() / "tree" / "bin";
+  std::filesystem::create_directories(bin);
+  const QString app = QString::fromStdString(bin.string()) + "/";
+  auto put = [](const std::filesystem::path& file) {
+    std::filesystem::create_directories(file.parent_path());
+    ASSERT_FALSE(WriteFileAtomically(file, "<html></html>").has_value());
+  };
+  EXPECT_EQ(FindHelpFile(app), app + "Tintora v2-0 Help.CHM");  // none there: the desktop says so
+  put(dir.Path() / "tree" / "share" / "tintora" / "help" / "index.html");
+  EXPECT_EQ(FindHelpFile(app),
+            QString::fromStdString((dir.Path() / "tree/share/tintora/help/index.html").string()));
+  put(bin / "help" / "index.html");  // the build tree, a portable copy
+  EXPECT_EQ(FindHelpFile(app), app + "help/index.html");
+  put(bin / "Tintora v2-0 Help.CHM");
+  EXPECT_EQ(FindHelpFile(app), app + "Tintora v2-0 Help.CHM");
 }
 
 }  // namespace
