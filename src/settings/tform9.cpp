@@ -23,12 +23,7 @@ TForm9::TForm9(QWidget* parent)
   DriveComboBox1 = Make<QComboBox>(this, "DriveComboBox1", {12, 12, 336, 24});
   for (const QFileInfo& drive : QDir::drives())
     DriveComboBox1->addItem(QDir::toNativeSeparators(drive.absolutePath()));
-  folders_ = new QFileSystemModel(this);
-  folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-  folders_->setRootPath(DriveComboBox1->currentText());
   DirectoryListBox1 = Make<QTreeView>(this, "DirectoryListBox1", {12, 42, 336, 206});
-  DirectoryListBox1->setModel(folders_);
-  for (int column = 1; column < folders_->columnCount(); ++column) DirectoryListBox1->hideColumn(column);
   DirectoryListBox1->header()->hide();
   Edit1 = Make<QLineEdit>(this, "Edit1", {12, 256, 336, 24});
   Button1 = Make<QPushButton>(this, "Button1", {12, 292, 100, 26}, {}, "Accept");
@@ -38,8 +33,6 @@ TForm9::TForm9(QWidget* parent)
 
   Link(DriveComboBox1, &QComboBox::currentTextChanged, this,
        [this](const QString&) { DriveComboBox1Change(); });
-  Link(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-       [this](const QModelIndex&, const QModelIndex&) { DirectoryListBox1Change(); });
   // Its hint always says what it holds, however long.
   Link(Edit1, &QLineEdit::textChanged, this, [this](const QString& text) { Edit1->setToolTip(text); });
   Link(Button1, &QPushButton::clicked, this, [this](bool) {
@@ -54,6 +47,16 @@ TForm9::TForm9(QWidget* parent)
 }
 
 void TForm9::ShowAt(const QString& folder) {
+  if (!folders_) {
+    // The folder tree watches the disk; it is made when the window is first wanted, not at start.
+    folders_ = new QFileSystemModel(this);
+    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    folders_->setRootPath(DriveComboBox1->currentText());
+    DirectoryListBox1->setModel(folders_);
+    for (int column = 1; column < folders_->columnCount(); ++column) DirectoryListBox1->hideColumn(column);
+    Link(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+         [this](const QModelIndex&, const QModelIndex&) { DirectoryListBox1Change(); });
+  }
   const QModelIndex at = folders_->index(folder);
   if (at.isValid()) {
     DirectoryListBox1->setCurrentIndex(at);
@@ -66,6 +69,7 @@ void TForm9::ShowAt(const QString& folder) {
 }
 
 void TForm9::DriveComboBox1Change() {
+  if (!folders_) return;
   const QModelIndex drive = folders_->index(DriveComboBox1->currentText());
   if (drive.isValid()) DirectoryListBox1->setCurrentIndex(drive);
 }
