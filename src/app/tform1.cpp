@@ -70,6 +70,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
                                        GetMyDocDir() + "/Tintora Colours");
   frame_ = std::make_unique<tintora::Frame>(this, panes, std::move(about), std::move(splash),
                                             std::move(form9), list_, *files_, onTop_, settings_, services_);
+  files_->SetDebugPanel(&frame_->Debug());
   values_ = std::make_unique<ValueOutput>(panes.RGBValuesGroupBox, active_, notation_, services_);
   rgbMixer_ = std::make_unique<tintora::RgbMixer>(panes.RGBTabSheet, panes.TabSheet2, active_, onTop_);
   hsMixer_ = std::make_unique<tintora::HsMixer>(panes.TabSheet1, active_);
@@ -134,6 +135,8 @@ void TForm1::Wire() {
        [harmony](bool large) { harmony->SetLargeViewer(large); });
   Link(list, &ColourListPane::ComplementsWanted, harmony, [harmony] { harmony->IndexComplements(); });
   Link(list, &ColourListPane::SaveRequested, files_.get(), [this] { files_->SaveSpeedButtonClick(); });
+  Link(list, &ColourListPane::SaveOptionsRequested, files_.get(),
+       [this] { files_->SaveSpeedButtonMouseUp(Qt::RightButton); });
   Link(list, &ColourListPane::DebugButtonToggleRequested, frame, [frame] { frame->ToggleDebugButton(); });
   Link(list, &ColourListPane::CalculateControlsToggleRequested, hs, [hs] { hs->ToggleCalculateControls(); });
   Link(list, &ColourListPane::InViewRequested, frame, [frame] { frame->ShowAdvancedPanes(); });

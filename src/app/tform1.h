@@ -71,6 +71,7 @@ class TForm1 : public QWidget {
 
   Services& services() { return services_; }
   const ColourList& List() const { return list_.List(); }
+  const ColourListModel& ListModel() const { return list_; }
   ActiveColourHolder& Active() { return active_; }
   ColourSelection& Selection() { return selection_; }
   StayOnTop& OnTop() { return onTop_; }

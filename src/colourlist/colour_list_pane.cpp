@@ -74,6 +74,9 @@ void ColourListPane::Build(QGroupBox* pane) {
   Link(made[1], &SpeedButton::clicked, this, [this](bool) { InsertModeSpeedButtonClick(); });
   Link(made[2], &SpeedButton::clicked, this, [this](bool) { NameEditSpeedButtonClick(); });
   Link(made[3], &SpeedButton::clicked, this, [this](bool) { emit SaveRequested(); });
+  Link(made[3], &SpeedButton::MouseUp, this, [this](Qt::MouseButton b) {
+    if (b == Qt::RightButton) emit SaveOptionsRequested();
+  });
   Link(made[4], &SpeedButton::clicked, this, [this](bool) {
     StoreUndo();
     DeleteSelectedColours();

@@ -79,7 +79,8 @@ class ColourListPane : public QObject {
   TForm6* Adjust() const { return adjust_.get(); }
 
  signals:
-  void SaveRequested();  // the Save button
+  void SaveRequested();         // the Save button
+  void SaveOptionsRequested();  // the Save button's right mouse button
   void ComplementsWanted();
   void DebugButtonToggleRequested();        // Ctrl+D
   void CalculateControlsToggleRequested();  // Ctrl+E

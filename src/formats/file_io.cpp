@@ -63,7 +63,9 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
 }
 
 #ifdef TINTORA_POSIX_FILES
-int SystemOpen(const char* path, int flags, unsigned mode) { return ::open(path, flags, static_cast<mode_t>(mode)); }
+int SystemOpen(const char* path, int flags, unsigned mode) {
+  return ::open(path, flags, static_cast<mode_t>(mode));
+}
 long SystemWrite(int fd, const void* data, unsigned long size) { return ::write(fd, data, size); }
 #endif
 

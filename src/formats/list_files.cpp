@@ -6,13 +6,14 @@
 #include <QFileInfo>
 #include <QWidget>
 
-#include "colour/conversion_error.h"
 #include "formats/colour_list_files.h"
 #include "formats/file_io.h"
+#include "formats/list_formats.h"
 #include "formats/save_as_options.h"
-#include "formats/text_codec.h"
 #include "settings/settings_values.h"
+#include "widgets/centre.h"
 #include "widgets/colour_list_model.h"
+#include "widgets/debug_panel.h"
 #include "widgets/guarded.h"
 #include "widgets/make.h"
 #include "widgets/popup_ext.h"
@@ -26,29 +27,65 @@ namespace tintora {
 
 namespace {
 
-const QStringList kOpenFilters = {"Colour Data - (Tintora) (*.CDT)", "Colour List - (Match head) (*.LST)",
-                                  "Adobe Colour Swatch v0 - v2  (*.ACO)"};
-const QStringList kOpenExtensions = {".CDT", ".LST", ".ACO"};
-const QStringList kSaveFilters = {
-    "Colour Data - (Tintora) (*.CDT)", "HTML Table - (HTML) (*.HTM)", "Adobe RGB Colour Swatch v0 - (*.ACO)",
-    "Adobe RGB Colour Swatch v1 & v2 - (*.ACO)", "Adobe RGB Colour Table - (*.ACT)"};
-const QStringList kSaveExtensions = {".CDT", ".htm", ".ACO", ".ACO", ".ACT"};
+// The dialogs' file types, by filter index (from 1): the Tintora and Adobe types first, in
+// the order they have always had, then the exchange formats.
+struct DialogType {
+  const char* filter;
+  const char* extension;  // what the file-name box takes when the type is picked
+  ListFormat format;
+};
+constexpr DialogType kOpenTypes[] = {
+    {"Colour Data - (Tintora) (*.CDT)", ".CDT", ListFormat::Cdt},
+    {"Colour List - (Match head) (*.LST)", ".LST", ListFormat::Lst},
+    {"Adobe Colour Swatch v0 - v2  (*.ACO)", ".ACO", ListFormat::Aco},
+    {"GIMP Palette - (GIMP, Inkscape) (*.GPL)", ".GPL", ListFormat::Gpl},
+    {"Adobe Swatch Exchange - (*.ASE)", ".ASE", ListFormat::Ase},
+    {"CSS Custom Properties - (*.CSS)", ".CSS", ListFormat::Css},
+    {"Adobe RGB Colour Table - (*.ACT)", ".ACT", ListFormat::Act},
+    {"Case Statements - (Text) (*.TXT)", ".TXT", ListFormat::Txt},
+    {"HTML Table - (HTML) (*.HTM *.HTML)", ".htm", ListFormat::Html},
+};
+constexpr DialogType kSaveTypes[] = {
+    {"Colour Data - (Tintora) (*.CDT)", ".CDT", ListFormat::Cdt},
+    {"HTML Table - (HTML) (*.HTM)", ".htm", ListFormat::Html},
+    {"Adobe RGB Colour Swatch v0 - (*.ACO)", ".ACO", ListFormat::AcoV0},
+    {"Adobe RGB Colour Swatch v1 & v2 - (*.ACO)", ".ACO", ListFormat::Aco},
+    {"Adobe RGB Colour Table - (*.ACT)", ".ACT", ListFormat::Act},
+    {"Case Statements - (Text) (*.TXT)", ".TXT", ListFormat::Txt},
+    {"GIMP Palette - (GIMP, Inkscape) (*.GPL)", ".gpl", ListFormat::Gpl},
+    {"Adobe Swatch Exchange - (*.ASE)", ".ase", ListFormat::Ase},
+    {"CSS Custom Properties - (*.CSS)", ".css", ListFormat::Css},
+};
 
-std::function<QString(const QString&, int)> TypeChange(const QStringList& extensions) {
-  return [extensions](const QString& path, int index) {
-    if (index < 1 || index > extensions.size()) return path;
-    return QString::fromStdString(
-        TypeChangeFileName(path.toStdString(), extensions[index - 1].toStdString()));
+template <std::size_t N>
+QStringList Filters(const DialogType (&types)[N]) {
+  QStringList filters;
+  for (const DialogType& t : types) filters << t.filter;
+  return filters;
+}
+
+template <std::size_t N>
+std::function<QString(const QString&, int)> TypeChange(const DialogType (&types)[N]) {
+  return [&types](const QString& path, int index) {
+    if (index < 1 || index > static_cast<int>(N)) return path;
+    return QString::fromStdString(TypeChangeFileName(path.toStdString(), types[index - 1].extension));
   };
 }
 
-// The filter index of a list file by its extension: 1 CDT, 2 LST, 3 ACO, 0 none.
-int ListFileType(const QString& path, bool acoToo) {
-  const std::string ext = NormalisedExt(path.toStdString());
-  if (ext == ".cdt") return 1;
-  if (ext == ".lst") return 2;
-  if (ext == ".aco" && acoToo) return 3;
+// The open dialog's filter index of a file by its extension; 0 when it is no list file. A
+// ".txt" file is taken for case statements only when the user picked it in the dialog: dropped
+// or named on the command line it is far more likely to be any other text.
+int ListFileType(const QString& path, bool pickedInDialog) {
+  const auto format = FormatOfPath(path.toStdString());
+  if (!format || (*format == ListFormat::Txt && !pickedInDialog)) return 0;
+  for (std::size_t i = 0; i < std::size(kOpenTypes); ++i)
+    if (kOpenTypes[i].format == *format) return static_cast<int>(i) + 1;
   return 0;
+}
+
+ListFormat OpenFormat(int type) {
+  return type >= 1 && type <= static_cast<int>(std::size(kOpenTypes)) ? kOpenTypes[type - 1].format
+                                                                      : ListFormat::Cdt;
 }
 
 }  // namespace
@@ -84,6 +121,13 @@ ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsO
   Link(LoadSpeedButton, &SpeedButton::MouseUp, this,
        [this](Qt::MouseButton b) { LoadSpeedButtonMouseUp(b); });
   Link(CustomColourFileOpen, &QAction::triggered, this, [this](bool) { CustomColourFileOpenExecute(); });
+  onTop.KeepSuspendedWhileOpen(options_.get());
+  // While the options are open the main window waits for them.
+  Link(options_.get(), &TSaveAsOptions::Shown, this, [this] { window_->setEnabled(false); });
+  Link(options_.get(), &TSaveAsOptions::Closed, this, [this] {
+    window_->setEnabled(true);
+    onTop_.RestoreOnTop();
+  });
   // Ctrl+S saves like the Save button: only a list with something in it.
   Link(FileSaveAs1, &QAction::triggered, this, [this](bool) { SaveSpeedButtonClick(); });
 }
@@ -124,10 +168,10 @@ void ListFiles::CustomColourFileOpenExecute() {
   request.title = "Tintora: Open Custom Colour List";
   request.folder = openDialogFolder_;
   request.fileName = openDialogFileName_;
-  request.filters = kOpenFilters;
+  request.filters = Filters(kOpenTypes);
   request.filterIndex = openDialogFilterIndex_;
   request.defaultSuffix = "cdt";
-  request.typeChange = TypeChange(kOpenExtensions);
+  request.typeChange = TypeChange(kOpenTypes);
   const auto answer = services_.OpenFileDialog(window_, request);
   if (!answer) return;
   SetOpenDialog(answer->fileName, answer->filterIndex);
@@ -155,7 +199,7 @@ void ListFiles::CustomColourFileOpenAccept() {
   OpenListFile(openDialogFileName_, type != 0 ? type : openDialogFilterIndex_, true);
 }
 
-std::optional<std::vector<ColourEntry>> ListFiles::ReadListFile(const QString& f, int type) {
+std::optional<ListReadResult> ListFiles::ReadListFile(const QString& f, int type) {
   const QFileInfo info(f);
   if (!info.exists()) {
     Refuse(f, "does not exist.");
@@ -165,47 +209,39 @@ std::optional<std::vector<ColourEntry>> ListFiles::ReadListFile(const QString& f
     Refuse(f, "is a folder, not a colour list.");
     return std::nullopt;
   }
-  if (type == 3) {
-    Refuse(f, "is an Adobe swatch file, which this version of Tintora cannot read.");
-    return std::nullopt;
-  }
   std::string error;
   const auto bytes = ReadWholeFile(PathFromUtf8(f.toStdString()), &error);
   if (!bytes) {
     ReportFileError(f, QString::fromStdString(error));
     return std::nullopt;
   }
-  const std::string text = DecodeFileText(*bytes);
-  std::vector<ColourEntry> entries;
-  if (type == 2) {
-    try {
-      entries = ParseLstText(text);
-    } catch (const ConversionError& e) {
-      services_.ShowMessage(window_, QString::fromUtf8(e.what()), MessageIcon::Error, MessageButtons::Ok);
-      return std::nullopt;
-    }
-  } else {
+  const ListFormat format = OpenFormat(type);
+  ListReadResult read;
+  {
     Progress progress(progress_);
-    entries = ParseCdtText(text);
+    read = tintora::ReadListFile(format, *bytes);
   }
-  switch (CheckListFile(*bytes, entries.size())) {
-    case ListFileProblem::Binary:
-      Refuse(f, "is not a colour list: it holds binary data.");
-      return std::nullopt;
-    case ListFileProblem::NoColours:
-      Refuse(f, "holds no colours.");
-      return std::nullopt;
-    case ListFileProblem::None:
-      break;
+  if (debug_ && format == ListFormat::Aco) debug_->ShowSwatchSections(read.fileSize, read.secondSection);
+  for (const FileNotice& notice : read.notices) {
+    if (notice.beep) services_.Beep(BeepKind::Exclamation);
+    onTop_.SuspendOnTop();
+    services_.ShowMessage(window_, QString::fromStdString(notice.text), MessageIcon::Warning,
+                          MessageButtons::Ok);
+    onTop_.RestoreOnTop();
   }
-  return entries;
+  if (read.status == ListReadResult::Status::Refused) {
+    if (!read.reason.empty()) Refuse(f, QString::fromStdString(read.reason));
+    return std::nullopt;
+  }
+  return read;
 }
 
 bool ListFiles::OpenListFile(const QString& f, int type, bool askToAppend) {
   // Read and check first: a file that cannot be read, or is no colour list, leaves the list,
   // its name, its undo step and its save name exactly as they were, and asks nothing.
-  auto entries = ReadListFile(f, type);
-  if (!entries) return false;
+  auto read = ReadListFile(f, type);
+  if (!read) return false;
+  const bool cut = read->status == ListReadResult::Status::Cut;
   bool replace = false;
   if (!model_.List().Empty() && askToAppend) {
     const MessageAnswer answer =
@@ -213,20 +249,40 @@ bool ListFiles::OpenListFile(const QString& f, int type, bool askToAppend) {
                               MessageIcon::Question, MessageButtons::YesNo);
     replace = answer != MessageAnswer::Yes;
   }
+  // A file cut short brings only part of itself: the list as it was stays one undo away.
+  std::vector<ColourEntry> before;
+  if (cut) before = model_.List().Entries();
+  model_.ForgetUndo();
   if (replace) {
     model_.NewList();
   } else if (!model_.List().Empty()) {
     model_.SetListChanged(true);
   }
-  model_.ForgetUndo();
+  const std::size_t count = read->entries.size();
   {
     Progress progress(progress_);
-    model_.AppendEntries(std::move(*entries));
+    model_.AppendEntries(std::move(read->entries));
+  }
+  if (cut) {
+    model_.StoreUndo(std::move(before));
+    // Not the file's list: it is not known by the file's name, and counts as changed.
+    model_.SetListChanged(true);
+    onTop_.SuspendOnTop();
+    services_.ShowMessage(window_,
+                          QString("Load:\r\n\r\n\"%1\" ends before its last colour: only the first %2 "
+                                  "could be read.\r\n\r\nUndo Last Change takes them out again.")
+                              .arg(f)
+                              .arg(count),
+                          MessageIcon::Warning, MessageButtons::Ok);
+    onTop_.RestoreOnTop();
+    emit ListLoaded();
+    return true;
   }
   model_.SetFileName(f);
   SetOpenDialog(f, type);
   lastUsed_ = f;
-  if (type == 2) {
+  if (OpenFormat(type) != ListFormat::Cdt) {
+    // Saved again, it becomes a Tintora list beside the file, not a rewrite of the file itself.
     saveDialogFilterIndex_ = 1;
     model_.SetSaveDialogFileName(
         QString::fromStdString(ChangeFileExt(ExtractFileName(f.toStdString()), ".CDT")));
@@ -253,9 +309,9 @@ SaveOutcome ListFiles::FileSaveAs1Execute(const QString& title) {
   request.title = title.isEmpty() ? QString("Tintora: Save Custom Colour List") : title;
   request.folder = saveDialogFolder_;
   request.fileName = model_.SaveDialogFileName();
-  request.filters = kSaveFilters;
+  request.filters = Filters(kSaveTypes);
   request.filterIndex = saveDialogFilterIndex_;
-  request.typeChange = TypeChange(kSaveExtensions);
+  request.typeChange = TypeChange(kSaveTypes);
   const auto answer = services_.SaveFileDialog(window_, request);
   if (!answer) return SaveOutcome::Cancelled;
   model_.SetSaveDialogFileName(answer->fileName);
@@ -270,22 +326,48 @@ SaveOutcome ListFiles::FileSaveAs1Accept(const QString& f, int filterIndex) {
     QWidget* w;
     ~RestoreCursor() { w->unsetCursor(); }
   } restore{window_};
-  if (filterIndex != 1) return SaveOutcome::NothingToSave;  // the exports come with the swatch files
+  if (filterIndex < 1 || filterIndex > static_cast<int>(std::size(kSaveTypes)))
+    return SaveOutcome::NothingToSave;
   // An empty list writes no file at all, rather than an empty or stale one.
   if (model_.List().Empty()) return SaveOutcome::NothingToSave;
-  std::string text;
+  const ListFormat format = kSaveTypes[filterIndex - 1].format;
+  ListWriteOptions options;
+  options.html = options_->Options();
+  options.title = QFileInfo(f).completeBaseName().toStdString();
+  ListWriteResult written;
   {
     Progress progress(progress_);
-    text = ParseDataForCDTFile(model_.List());
+    written = WriteListFile(format, model_.List(), options);
   }
-  if (auto error = WriteFileAtomically(PathFromUtf8(f.toStdString()), EncodeFileText(text))) {
+  if (!written.Ok()) {
+    onTop_.SuspendOnTop();
+    services_.ShowMessage(window_,
+                          QString("Save:\r\n\r\n\"%1\" was not written.\r\n\r\n%2")
+                              .arg(f, QString::fromStdString(written.error)),
+                          MessageIcon::Warning, MessageButtons::Ok);
+    onTop_.RestoreOnTop();
+    return SaveOutcome::Failed;
+  }
+  if (auto error = WriteFileAtomically(PathFromUtf8(f.toStdString()), written.bytes)) {
     ReportFileError(f, QString::fromStdString(*error));
     return SaveOutcome::Failed;
   }
+  // Only the program's own list file makes the list saved; the exports leave it as it was.
+  if (format != ListFormat::Cdt) return SaveOutcome::Saved;
   model_.SetFileName(f);
   model_.SetListChanged(false);
   lastUsed_ = f;  // a list saved is a list used: it opens again next time too
   return SaveOutcome::Saved;
+}
+
+void ListFiles::SaveSpeedButtonMouseUp(Qt::MouseButton button) {
+  if (button != Qt::RightButton) return;
+  onTop_.SuspendOnTop();
+  options_->adjustSize();
+  options_->move(CentreOver(window_->frameGeometry(), options_->size()));
+  options_->show();
+  options_->raise();
+  options_->activateWindow();
 }
 
 // ---------------------------------------------------------------- settings and auto-load
@@ -333,7 +415,7 @@ void ListFiles::OpenCommandLineFiles(const QStringList& arguments) {
 
 void ListFiles::WMDropFiles(const QStringList& files) {
   for (const QString& file : files) {
-    const int type = ListFileType(file, true);
+    const int type = ListFileType(file, false);
     if (type == 0) continue;
     SetOpenDialog(file, type);
     Guarded([&] { OpenListFile(file, type, true); });

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include "colourlist/colour_list.h"
+#include "formats/palette_file.h"
 #include "widgets/list_saver.h"
 
 class QAction;
@@ -20,6 +21,7 @@ class QWidget;
 namespace tintora {
 
 class ColourListModel;
+class DebugPanel;
 class ProgressDisplay;
 class SettingsStore;
 struct SettingsValues;
@@ -38,12 +40,17 @@ class ListFiles : public QObject, public ListSaver {
             SettingsStore& settings, const QString& defaultFolder);
   ~ListFiles() override;
 
-  // Loads the file named in the open dialog, by its filter index (1 CDT, 2 LST, 3 ACO).
+  // Loads the file named in the open dialog, by its filter index (1 CDT, 2 LST, 3 ACO, then the
+  // exchange formats), or by its extension when it has one Tintora knows.
   void CustomColourFileOpenAccept();
   // The save command: the save dialog, then the save dispatch.
   SaveOutcome FileSaveAs1Execute(const QString& title = {}) override;
   SaveOutcome FileSaveAs1Accept(const QString& fileName, int filterIndex);
   void SaveSpeedButtonClick();
+  // The right button on the Save button: the Save As Options window.
+  void SaveSpeedButtonMouseUp(Qt::MouseButton button);
+  // Where the Adobe swatch reader shows the sections it found.
+  void SetDebugPanel(DebugPanel* debug) { debug_ = debug; }
   // Lists named on the command line: the first opens, the others are appended in order.
   void OpenCommandLineFiles(const QStringList& arguments);
   // Files dropped on the main window, in the order given.
@@ -74,12 +81,12 @@ class ListFiles : public QObject, public ListSaver {
   void SetAutoOpenFlag();
   void CustomColourFileOpenExecute();
   bool SaveQuestion(const QString& operation);  // false: the user cancelled
-  // Reads a list file of a type (1 CDT, 2 LST, 3 ACO) into the list; `askToAppend`: a list
+  // Reads a list file of a type (the open dialog's filter index) into the list; `askToAppend`: a list
   // already there may be kept (the question) or is appended to without asking. False when the
   // file was refused.
   bool OpenListFile(const QString& fileName, int type, bool askToAppend);
-  // The file's entries, or nullopt once the user has been told why there are none to take.
-  std::optional<std::vector<ColourEntry>> ReadListFile(const QString& fileName, int type);
+  // What the file holds, or nullopt once the user has been told why there is nothing to take.
+  std::optional<ListReadResult> ReadListFile(const QString& fileName, int type);
   // A failed read or write, with the system's reason.
   void ReportFileError(const QString& fileName, const QString& reason);
   // A file that is no colour list Tintora reads: why, after its name.
@@ -92,6 +99,7 @@ class ListFiles : public QObject, public ListSaver {
   StayOnTop& onTop_;
   Services& services_;
   SettingsStore& settings_;
+  DebugPanel* debug_ = nullptr;
 
   SpeedButton* LoadSpeedButton = nullptr;
   TPopupExt* AutoLoadPopupExt = nullptr;

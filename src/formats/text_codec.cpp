@@ -91,4 +91,37 @@ std::string EncodeFileText(std::string_view utf8) {
   return std::string(utf8);
 }
 
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+  std::u16string units;
+  units.reserve(utf8.size());
+  for (char32_t cp : DecodeUtf8Lenient(utf8)) {
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      units += static_cast<char16_t>(0xD800 + (cp >> 10));
+      units += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    } else {
+      units += static_cast<char16_t>(cp);
+    }
+  }
+  return units;
+}
+
+std::string Utf16ToUtf8(std::u16string_view units) {
+  std::u32string text;
+  text.reserve(units.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const char32_t u = units[i];
+    if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+        units[i + 1] <= 0xDFFF) {
+      text += 0x10000 + ((u - 0xD800) << 10) + (char32_t{units[i + 1]} - 0xDC00);
+      ++i;
+    } else if (u >= 0xD800 && u <= 0xDFFF) {
+      text += 0xFFFD;
+    } else {
+      text += u;
+    }
+  }
+  return EncodeUtf8(text);
+}
+
 }  // namespace tintora

@@ -24,4 +24,9 @@ std::string DecodeFileText(std::string_view bytes);
 // UTF-8 text to file bytes: Windows-1252 when everything fits, else UTF-8.
 std::string EncodeFileText(std::string_view utf8);
 
+// UTF-16 code units of UTF-8 text, characters beyond the first plane as surrogate pairs.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+// UTF-8 text of UTF-16 code units; a surrogate without its partner becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view units);
+
 }  // namespace tintora

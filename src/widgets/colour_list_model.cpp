@@ -79,9 +79,11 @@ void ColourListModel::ValuesChanged() {
   if (list_.Count() > 0) emit dataChanged(index(0), index(static_cast<int>(list_.Count()) - 1));
 }
 
-void ColourListModel::StoreUndo() {
-  if (list_.Empty()) return;
-  undoSnapshot_ = list_.Entries();
+void ColourListModel::StoreUndo() { StoreUndo(list_.Entries()); }
+
+void ColourListModel::StoreUndo(std::vector<ColourEntry> before) {
+  if (before.empty()) return;
+  undoSnapshot_ = std::move(before);
   undoCount_ = 1;
   emit UndoAvailableChanged(true);
 }

@@ -58,6 +58,8 @@ class ColourListModel : public QAbstractListModel {
   // The one-level undo: a copy of the entries taken before a change. Nothing is taken of an
   // empty list.
   void StoreUndo();
+  // The same for a change made in several steps: `before` is the list as it was at the start.
+  void StoreUndo(std::vector<ColourEntry> before);
   bool UndoAvailable() const { return undoCount_ > 0; }
   // The entries come back from the snapshot, which is then used up; the list counts as changed.
   void UndoLastChange();

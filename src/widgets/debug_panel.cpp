@@ -11,6 +11,8 @@ DebugPanel::DebugPanel(QWidget* parent) : QGroupBox("Program Data Box", parent) 
   Label10 = Make<QLabel>(this, "Label10", {8, 20, 200, 16});
   MouseXLabel = Make<QLabel>(this, "MouseXLabel", {8, 40, 150, 16}, {}, "MouseX:=");
   MouseYLabel = Make<QLabel>(this, "MouseYLabel", {8, 58, 150, 16}, {}, "MouseY:=");
+  Label17 = Make<QLabel>(this, "Label17", {8, 76, 100, 16});
+  Label20 = Make<QLabel>(this, "Label20", {112, 76, 100, 16});
   hide();
 }
 
@@ -19,6 +21,11 @@ void DebugPanel::ShowInsertPosition(int position) { Label10->setText(QString::nu
 void DebugPanel::ShowMouse(QPoint p) {
   MouseXLabel->setText("MouseX:=" + QString::number(p.x()));
   MouseYLabel->setText("MouseY:=" + QString::number(p.y()));
+}
+
+void DebugPanel::ShowSwatchSections(std::size_t fileSize, std::size_t secondSection) {
+  Label17->setText(QString::number(fileSize));
+  Label20->setText(QString::number(secondSection));
 }
 
 }  // namespace tintora

@@ -17,11 +17,15 @@ class DebugPanel : public QGroupBox {
   void ShowInsertPosition(int position);
   // The pointer's screen position, as capture last read it.
   void ShowMouse(QPoint position);
+  // The last Adobe swatch file read: its size and where its second section was looked for.
+  void ShowSwatchSections(std::size_t fileSize, std::size_t secondSection);
 
  private:
   QLabel* Label10;
   QLabel* MouseXLabel;
   QLabel* MouseYLabel;
+  QLabel* Label17;
+  QLabel* Label20;
 };
 
 }  // namespace tintora

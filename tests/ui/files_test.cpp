@@ -48,9 +48,12 @@ TEST_F(FilesTest, SavingWritesTheExactCdtBytes) {
   EXPECT_EQ(Find<QLabel>("FileNameLabel")->toolTip(), path);
   const FileDialogRequest& request = services.fileRequests.back();
   EXPECT_EQ(request.title, "Tintora: Save Custom Colour List");
-  EXPECT_EQ(request.filters.size(), 5);
+  // The types in the order they have always had, the case statements sixth, then the
+  // exchange formats.
+  ASSERT_EQ(request.filters.size(), 9);
   EXPECT_EQ(request.filters[0], "Colour Data - (Tintora) (*.CDT)");
   EXPECT_EQ(request.filters[3], "Adobe RGB Colour Swatch v1 & v2 - (*.ACO)");
+  EXPECT_EQ(request.filters[5], "Case Statements - (Text) (*.TXT)");
 }
 
 TEST_F(FilesTest, LoadingIntoAnEmptyListAsksNothing) {
@@ -65,9 +68,10 @@ TEST_F(FilesTest, LoadingIntoAnEmptyListAsksNothing) {
   const FileDialogRequest& request = services.fileRequests.back();
   EXPECT_EQ(request.title, "Tintora: Open Custom Colour List");
   EXPECT_EQ(request.defaultSuffix, "cdt");
-  EXPECT_EQ(request.filters,
+  EXPECT_EQ(request.filters.mid(0, 3),
             QStringList({"Colour Data - (Tintora) (*.CDT)", "Colour List - (Match head) (*.LST)",
                          "Adobe Colour Swatch v0 - v2  (*.ACO)"}));
+  EXPECT_EQ(request.filters.size(), 9);
   // Saved again, the file is byte for byte the same.
   EXPECT_EQ(form->Files().SaveDialogFileName(), path);
   const QString copy = QString::fromStdString((scratch->Path() / "copy.cdt").string());
@@ -192,7 +196,7 @@ TEST_F(FilesTest, TheFileNameSaysWhatItIsWhateverFilterWasPicked) {
   EXPECT_EQ(Entries(), E({{"Black", "000000"}}));
   const QString plain = WriteFile("colours", "{Red}[FF0000]\r\n");
   services.answers = {MessageAnswer::No, MessageAnswer::No};  // no save, no append: replace
-  Load(plain, 1);  // no extension: the filter decides
+  Load(plain, 1);                                             // no extension: the filter decides
   EXPECT_EQ(Entries(), E({{"Red", "FF0000"}}));
 }
 
@@ -274,25 +278,28 @@ TEST_F(FilesTest, CtrlOOpensWithoutTheSaveQuestion) {
   EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(FilesTest, DroppedFilesOpenInTurnAndAcoIsDispatched) {
+// A version 1 Adobe swatch file of one RGB colour.
+const std::string kRedAco("\x00\x01\x00\x01\x00\x00\xFF\xFF\x00\x00\x00\x00\x00\x00", 14);
+
+TEST_F(FilesTest, DroppedFilesOpenInTurnByTheirExtension) {
   const QString a = WriteFile("a.cdt", "{A}[AAAAAA]\r\n");
   const QString b = WriteFile("b.CDT", "{B}[BBBBBB]\r\n");
   const QString txt = WriteFile("notes.txt", "{T}[000000]\r\n");
   services.answers = {MessageAnswer::Yes};  // append b to a
   form->Files().WMDropFiles({a, txt, b});
   EXPECT_EQ(Entries(), E({{"A", "AAAAAA"}, {"B", "BBBBBB"}}));
-  const QString aco = WriteFile("swatches.aco", std::string("\x00\x01\x00\x00", 4));
-  form->Files().WMDropFiles({aco});
-  EXPECT_EQ(services.messages.back().text,
-            "Load:\r\n\r\n\"" + aco + "\" is an Adobe swatch file, which this version of Tintora cannot read.");
-  EXPECT_EQ(Entries(), E({{"A", "AAAAAA"}, {"B", "BBBBBB"}}));
+  EXPECT_EQ(services.messages.size(), 1u);                     // the text file is passed over without a word
+  services.answers = {MessageAnswer::No, MessageAnswer::Yes};  // the swatches replace, the palette appends
+  form->Files().WMDropFiles(
+      {WriteFile("swatches.aco", kRedAco), WriteFile("warm.gpl", "GIMP Palette\n1 2 3 Dark\n")});
+  EXPECT_EQ(Entries(), E({{"FF0000", "FF0000"}, {"Dark", "010203"}}));
 }
 
 class CommandLineTest : public FilesTest {
  protected:
   void BeforeStartUp() override {
     WriteFile("start.cdt", "{S}[010203]\r\n");
-    WriteFile("start.aco", std::string("\x00\x01\x00\x00", 4));
+    WriteFile("start.aco", kRedAco);
     arguments = {QString::fromStdString((scratch->Path() / fileName).string())};
   }
   std::string fileName = "start.cdt";
@@ -345,8 +352,8 @@ class AcoCommandLineTest : public CommandLineTest {
   }
 };
 
-TEST_F(AcoCommandLineTest, AnAcoOnTheCommandLineOpensNothing) {
-  EXPECT_TRUE(form->List().Empty());
+TEST_F(AcoCommandLineTest, AnAcoOnTheCommandLineOpensToo) {
+  EXPECT_EQ(Entries(), E({{"FF0000", "FF0000"}}));
   EXPECT_TRUE(services.messages.empty());
 }
 

@@ -1,0 +1,77 @@
+#include "formats/act.h"
+
+#include "formats/byte_io.h"
+#include "formats/colour_list_files.h"
+#include "formats/text_codec.h"
+
+namespace tintora {
+
+ListWriteResult WriteAct(const ColourList& list) {
+  if (list.Empty()) return {{}, "The colour list is empty."};
+  if (auto bad = FirstNonColour(list)) return {{}, *bad};
+  std::string bytes;
+  bytes.reserve(3 * list.Count());
+  for (const ColourEntry& e : list.Entries()) {
+    const Rgb c = *EntryRgb(e);
+    bytes += static_cast<char>(c.red);
+    bytes += static_cast<char>(c.green);
+    bytes += static_cast<char>(c.blue);
+  }
+  return {std::move(bytes), {}};
+}
+
+ListReadResult ReadAct(std::string_view bytes) {
+  ListReadResult out;
+  std::size_t count = bytes.size() / 3;
+  if (bytes.size() == 772) {
+    ByteReader r(bytes);
+    std::uint16_t n = 0;
+    r.Seek(768);
+    r.U16(n);
+    count = n >= 1 && n <= 256 ? n : 256;
+  } else if (bytes.size() % 3 != 0) {
+    out.status = ListReadResult::Status::Refused;
+    out.reason = "is not an Adobe colour table: its length is not a whole number of colours.";
+    return out;
+  }
+  out.entries.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data() + 3 * i);
+    std::string hex = HexOfRgb(p[0], p[1], p[2]);
+    out.entries.push_back({hex, hex});
+  }
+  return out;
+}
+
+namespace {
+constexpr std::string_view kCaseMiddle = ": NumericValue := '";
+}
+
+ListWriteResult WriteCaseText(const ColourList& list) {
+  if (list.Empty()) return {{}, "The colour list is empty."};
+  std::string text;
+  text.reserve(list.Count() * 40);
+  for (const ColourEntry& e : list.Entries()) {
+    text += '$';
+    text += e.value;
+    text += kCaseMiddle;
+    text += e.name;
+    text += "';\r\n";
+  }
+  return {EncodeFileText(text), {}};
+}
+
+ListReadResult ReadCaseText(std::string_view text) {
+  ListReadResult out;
+  for (std::string_view line : SplitLines(text)) {
+    const std::size_t middle = line.find(kCaseMiddle);
+    if (line.empty() || line[0] != '$' || middle == std::string_view::npos || !line.ends_with("';")) continue;
+    const std::size_t nameStart = middle + kCaseMiddle.size();
+    if (nameStart > line.size() - 2) continue;
+    out.entries.push_back({std::string(line.substr(nameStart, line.size() - 2 - nameStart)),
+                           std::string(line.substr(1, middle - 1))});
+  }
+  return out;
+}
+
+}  // namespace tintora

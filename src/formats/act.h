@@ -1,0 +1,21 @@
+// Adobe colour tables (ACT) and the case-statement text (TXT) of the colour list.
+#pragma once
+
+#include <string_view>
+
+#include "formats/palette_file.h"
+
+namespace tintora {
+
+// Three bytes (red, green, blue) per entry, nothing else: exactly 3 x count bytes.
+ListWriteResult WriteAct(const ColourList& list);
+// Both kinds of table: ours (3 bytes per colour, no more) and Photoshop's (256 colours, maybe
+// followed by a 16-bit count and a transparent index). The entries are named by their values.
+ListReadResult ReadAct(std::string_view bytes);
+
+// One line "$RRGGBB: NumericValue := 'name';" per entry, CR LF after each.
+ListWriteResult WriteCaseText(const ColourList& list);
+// The entries of such lines (UTF-8 text); other lines are passed over.
+ListReadResult ReadCaseText(std::string_view text);
+
+}  // namespace tintora

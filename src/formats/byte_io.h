@@ -1,0 +1,53 @@
+// Big-endian numbers in and out of byte strings, for the swatch files of other programs. The
+// reader never reads past its end: every read says whether the bytes were there, so a file
+// that is shorter than it claims is noticed where it ends instead of being read beyond.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tintora {
+
+class ByteReader {
+ public:
+  explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
+
+  std::size_t Size() const { return bytes_.size(); }
+  std::size_t Position() const { return pos_; }
+  std::size_t Remaining() const { return bytes_.size() - pos_; }
+  // False (and the position unchanged) beyond the end.
+  bool Seek(std::size_t position);
+  bool Skip(std::size_t count);
+
+  // Each read is false, leaving the position where it was, when the bytes are not all there.
+  bool U8(std::uint8_t& out);
+  bool U16(std::uint16_t& out);
+  bool U32(std::uint32_t& out);
+  bool F32(float& out);
+  bool Bytes(std::size_t count, std::string_view& out);
+
+ private:
+  std::string_view bytes_;
+  std::size_t pos_ = 0;
+};
+
+class ByteWriter {
+ public:
+  void Reserve(std::size_t n) { bytes_.reserve(n); }
+  void U8(std::uint8_t v) { bytes_ += static_cast<char>(v); }
+  void U16(std::uint16_t v);
+  void U32(std::uint32_t v);
+  void F32(float v);
+  void Bytes(std::string_view b) { bytes_ += b; }
+  // Rewrites four bytes already written, for lengths known only after their content.
+  void PatchU32(std::size_t position, std::uint32_t v);
+  std::size_t Size() const { return bytes_.size(); }
+  std::string Take() { return std::move(bytes_); }
+
+ private:
+  std::string bytes_;
+};
+
+}  // namespace tintora

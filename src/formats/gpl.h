@@ -1,0 +1,17 @@
+// GIMP and Inkscape palettes (GPL): a "GIMP Palette" header, "Name:" and "Columns:" lines,
+// comments, and one "R G B name" line per colour. UTF-8, LF line ends.
+#pragma once
+
+#include <string_view>
+
+#include "formats/palette_file.h"
+
+namespace tintora {
+
+// `title`: the palette's name in the "Name:" line (the file's name, usually).
+ListWriteResult WriteGpl(const ColourList& list, std::string_view title);
+// Blanks or tabs between the numbers, comments, blank lines, an alpha channel ("Channels:
+// RGBA") and any line end are all taken; a line that is no colour is passed over.
+ListReadResult ReadGpl(std::string_view text);
+
+}  // namespace tintora

@@ -1,0 +1,54 @@
+// Every colour list file Tintora reads or writes, in one table: each format's extension and
+// description, and the reader and writer behind it. The window's dialogs, drops and command
+// line and the tintora-convert program all choose through it.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "formats/html_table.h"
+#include "formats/palette_file.h"
+
+namespace tintora {
+
+enum class ListFormat {
+  Cdt,    // Tintora colour data
+  Lst,    // the lists of "Match head" (read only)
+  AcoV0,  // Adobe colour swatch, this program's version 0 layout (read as Aco)
+  Aco,    // Adobe colour swatch, version 1 and 2 sections
+  Act,    // Adobe colour table
+  Txt,    // case statements
+  Html,   // HTML palette table
+  Gpl,    // GIMP and Inkscape palette
+  Ase,    // Adobe Swatch Exchange
+  Css,    // CSS custom properties
+};
+
+struct ListFormatInfo {
+  ListFormat format;
+  std::string_view extension;  // lower case, with its "."
+  std::string_view description;
+  bool reads, writes;
+};
+std::span<const ListFormatInfo> ListFormats();
+const ListFormatInfo& InfoOf(ListFormat format);
+
+// The format a file is by its extension (".aco" is Aco; ".htm" and ".html" are Html).
+std::optional<ListFormat> FormatOfPath(std::string_view path);
+
+struct ListWriteOptions {
+  HtmlTableOptions html;
+  std::string title;  // the palette's own name, where the format has one
+};
+
+// Reads a file's bytes. Text formats take UTF-8 or Windows-1252 and refuse binary data; a file
+// with nothing in it to take is refused with its reason.
+ListReadResult ReadListFile(ListFormat format, std::string_view bytes);
+// The bytes of the list in a format; an empty list and a list the format cannot hold are
+// refused with the reason.
+ListWriteResult WriteListFile(ListFormat format, const ColourList& list,
+                              const ListWriteOptions& options = {});
+
+}  // namespace tintora

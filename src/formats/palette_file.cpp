@@ -1,0 +1,60 @@
+#include "formats/palette_file.h"
+
+#include "colour/cie.h"
+#include "colour/notations.h"
+#include "colour/rounding.h"
+
+namespace tintora {
+
+std::string CutToChars(std::string_view utf8, std::size_t maxChars) {
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    // Each character starts with a byte that is not a continuation byte.
+    if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80 && chars++ == maxChars)
+      return std::string(utf8.substr(0, i));
+  }
+  return std::string(utf8);
+}
+
+std::string SwatchName(std::string_view name, std::size_t maxChars) {
+  std::size_t end = name.size();
+  while (end > 0 && static_cast<unsigned char>(name[end - 1]) <= ' ') --end;
+  return CutToChars(name.substr(0, end), maxChars);
+}
+
+std::string HexOfRgb(int red, int green, int blue) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string hex(6, '0');
+  const int parts[3] = {red, green, blue};
+  for (int k = 0; k < 3; ++k) {
+    hex[static_cast<std::size_t>(2 * k)] = kDigits[(parts[k] >> 4) & 0xF];
+    hex[static_cast<std::size_t>(2 * k + 1)] = kDigits[parts[k] & 0xF];
+  }
+  return hex;
+}
+
+std::string LabToHex(long double l, long double a, long double b) {
+  long double xyz[3], rgb[3];
+  for (int k = 0; k < 3; ++k) xyz[k] = CIELABtoXYZ(k + 1, l, a, b).value_or(0);
+  for (int k = 0; k < 3; ++k) rgb[k] = XYZtoRGB(k + 1, xyz[0], xyz[1], xyz[2]).value_or(0);
+  return HexOfRgb(static_cast<int>(Round(rgb[0])), static_cast<int>(Round(rgb[1])),
+                  static_cast<int>(Round(rgb[2])));
+}
+
+std::optional<Rgb> EntryRgb(const ColourEntry& entry) {
+  const int value = EntryColourValue(entry);
+  if (value < 0) return std::nullopt;
+  return Rgb{RedOf(value), GreenOf(value), BlueOf(value)};
+}
+
+std::optional<std::string> FirstNonColour(const ColourList& list) {
+  for (std::size_t i = 0; i < list.Count(); ++i) {
+    const ColourEntry& e = list.At(i);
+    if (!EntryRgb(e))
+      return "Colour " + std::to_string(i + 1) + " (\"" + e.name + "\") has the value \"" + e.value +
+             "\", which is not an RGB colour.";
+  }
+  return std::nullopt;
+}
+
+}  // namespace tintora

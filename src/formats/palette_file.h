@@ -1,0 +1,63 @@
+// What the palette readers and writers of every format share: what a read gives back, what a
+// write gives back, and the rules for names and values that several formats apply alike.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "colourlist/colour_list.h"
+
+namespace tintora {
+
+// Something the user should hear about while a file is read, in the order it arose.
+struct FileNotice {
+  std::string text;
+  bool beep = false;  // the warning sound goes with it
+};
+
+struct ListReadResult {
+  enum class Status {
+    Read,     // the whole file was read
+    Cut,      // the file ends before it should: `entries` holds what came before the break
+    Refused,  // nothing to take; `reason` says why (after the file's name)
+  };
+  Status status = Status::Read;
+  std::vector<ColourEntry> entries;
+  std::vector<FileNotice> notices;
+  std::string reason;
+  // Adobe swatch files: the file's size and where a second section was looked for (0 when
+  // there was none), for the program data box.
+  std::size_t fileSize = 0, secondSection = 0;
+};
+
+// The bytes of a file to write, or why there are none (`error`, a sentence of its own).
+struct ListWriteResult {
+  std::string bytes;
+  std::string error;
+  bool Ok() const { return error.empty(); }
+};
+
+// A name as the swatch formats store it: trailing blanks and control characters removed, at
+// most `maxChars` characters.
+std::string SwatchName(std::string_view name, std::size_t maxChars = 255);
+// At most `maxChars` characters of UTF-8 text, cut at a character's boundary.
+std::string CutToChars(std::string_view utf8, std::size_t maxChars);
+
+// RRGGBB, upper case.
+std::string HexOfRgb(int red, int green, int blue);
+// RGB hex text of a Lab colour (D65, 2 degrees; out of gamut is clipped).
+std::string LabToHex(long double l, long double a, long double b);
+// Red, green and blue of an entry whose value is RGB hex text.
+struct Rgb {
+  int red, green, blue;
+};
+std::optional<Rgb> EntryRgb(const ColourEntry& entry);
+
+// Formats that store colours as numbers cannot hold a value that is not a colour: the reason
+// for the first such entry, nullopt when every value is RGB hex text.
+std::optional<std::string> FirstNonColour(const ColourList& list);
+
+}  // namespace tintora

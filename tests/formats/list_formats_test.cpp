@@ -1,0 +1,290 @@
+#include "formats/list_formats.h"
+
+#include <bit>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "formats/ase.h"
+#include "formats/css.h"
+#include "formats/gpl.h"
+#include "support/printers.h"
+
+namespace tintora {
+namespace {
+
+using namespace std::string_literals;
+using E = std::vector<ColourEntry>;
+using Status = ListReadResult::Status;
+
+ColourList List(E entries) {
+  ColourList list;
+  list.Append(std::move(entries));
+  return list;
+}
+
+std::string DataFile(const std::string& name) {
+  std::ifstream in(std::string(TINTORA_TEST_DATA) + "/formats/" + name, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+const E kMixed = {
+    {"Red", "FF0000"},
+    {"Caf\xC3\xA9 au lait", "6F4E37"},        // Windows-1252 covers it
+    {"\xE6\x97\xA5\xE6\x9C\xAC", "0080FF"},   // beyond Windows-1252
+    {"\xF0\x9F\x98\x80 smile", "123456"},     // beyond the first UTF-16 plane
+    {"", "ABCDEF"},                           // no name
+    {"a & b <c> \"d\" it's; [x]", "000000"},  // characters with a meaning in some format
+    {"White", "FFFFFF"},
+};
+
+// How a format gives the names back: as written, or (where it has no names, or names an
+// unnamed colour by its value) by value.
+enum class Names { Kept, EmptyByValue, AllByValue };
+
+TEST(ListFormats, EveryWriterReadsBackToTheSameList) {
+  const struct {
+    ListFormat format;
+    Names names;
+  } cases[] = {
+      {ListFormat::Cdt, Names::Kept},         {ListFormat::AcoV0, Names::EmptyByValue},
+      {ListFormat::Aco, Names::EmptyByValue}, {ListFormat::Act, Names::AllByValue},
+      {ListFormat::Txt, Names::Kept},         {ListFormat::Html, Names::Kept},
+      {ListFormat::Gpl, Names::Kept},         {ListFormat::Ase, Names::Kept},
+      {ListFormat::Css, Names::EmptyByValue},
+  };
+  for (const auto& c : cases) {
+    const ListFormatInfo& info = InfoOf(c.format);
+    const ListWriteResult written = WriteListFile(c.format, List(kMixed));
+    ASSERT_TRUE(written.Ok()) << info.description << ": " << written.error;
+    const ListFormat reader = c.format == ListFormat::AcoV0 ? ListFormat::Aco : c.format;
+    EXPECT_EQ(FormatOfPath("x" + std::string(info.extension)), reader);
+    const ListReadResult back = ReadListFile(reader, written.bytes);
+    EXPECT_EQ(back.status, Status::Read) << info.description;
+    E expected = kMixed;
+    for (ColourEntry& e : expected)
+      if (c.names == Names::AllByValue || (c.names == Names::EmptyByValue && e.name.empty()))
+        e.name = e.value;
+    EXPECT_EQ(back.entries, expected) << info.description;
+  }
+}
+
+TEST(ListFormats, WritersRefuseAnEmptyListAndTheNumberFormatsAValueThatIsNoColour) {
+  const ColourList odd = List({{"fine", "FF0000"}, {"odd", "zz"}});
+  for (const ListFormatInfo& info : ListFormats()) {
+    if (!info.writes) continue;
+    EXPECT_FALSE(WriteListFile(info.format, ColourList{}).Ok()) << info.description;
+    const bool storesText =
+        info.format == ListFormat::Cdt || info.format == ListFormat::Txt || info.format == ListFormat::Html;
+    const ListWriteResult r = WriteListFile(info.format, odd);
+    EXPECT_EQ(r.Ok(), storesText) << info.description;
+    if (!storesText) {
+      EXPECT_EQ(r.error, "Colour 2 (\"odd\") has the value \"zz\", which is not an RGB colour.");
+    }
+  }
+  EXPECT_FALSE(WriteListFile(ListFormat::Lst, odd).Ok());
+}
+
+TEST(ListFormats, SmallFilesComeOutByteForByte) {
+  const ColourList red = List({{"Red", "FF0000"}});
+  EXPECT_EQ(WriteListFile(ListFormat::Act, red).bytes, "\xFF\x00\x00"s);
+  EXPECT_EQ(WriteListFile(ListFormat::Act, List(kMixed)).bytes.size(), 3 * kMixed.size());
+  EXPECT_EQ(WriteListFile(ListFormat::Txt, red).bytes, "$FF0000: NumericValue := 'Red';\r\n");
+  EXPECT_EQ(WriteListFile(ListFormat::Gpl, red, {{}, "Warm"}).bytes,
+            "GIMP Palette\nName: Warm\nColumns: 0\n#\n255   0   0\tRed\n");
+  EXPECT_EQ(WriteListFile(ListFormat::Css, List({{"Red", "FF0000"}, {"sky blue", "87CEEB"}})).bytes,
+            ":root {\n  --Red: #ff0000;\n  --sky\\ blue: #87ceeb;\n}\n");
+  const ColourList three = List({{"Red", "FF0000"}, {"Yellow", "FFFF00"}, {"Navy", "000080"}});
+  EXPECT_EQ(WriteListFile(ListFormat::Html, three, {{2, HtmlTableStyle::ConsecutiveText, true}, {}}).bytes,
+            DataFile("three_consecutive_2_columns.htm"));
+  EXPECT_EQ(WriteListFile(ListFormat::Html, three, {{4, HtmlTableStyle::TextOverlay, false}, {}}).bytes,
+            DataFile("three_overlay_no_instructions.htm"));
+}
+
+TEST(HtmlTable, RowsHoldTheChosenNumberOfCells) {
+  const E nine(9, {"c", "808080"});
+  const std::vector<std::string> lines =
+      HtmlTableLines(List(nine), {4, HtmlTableStyle::ConsecutiveText, false});
+  std::vector<int> rows;
+  for (const std::string& line : lines) {
+    if (line == std::string(12, ' ') + "<TR>") rows.push_back(0);
+    if (line.starts_with(std::string(15, ' ') + "<TD")) ++rows.back();
+  }
+  EXPECT_EQ(rows, std::vector<int>({4, 4, 1}));
+  // Text on a swatch is black on bright colours, white on dark ones and on values that are no colour.
+  const std::vector<std::string> overlay = HtmlTableLines(
+      List(
+          {{"y", "FFFF00"}, {"n", "000080"}, {"k", "000000"}, {"a", "A1A1A1"}, {"b", "A0A0A0"}, {"x", "zz"}}),
+      {10, HtmlTableStyle::TextOverlay, false});
+  std::string colours;
+  for (const std::string& line : overlay)
+    if (auto at = line.find("FONT COLOR=\""); at != std::string::npos)
+      colours += line.substr(at + 12, 6) + " ";
+  EXPECT_EQ(colours, "000000 FFFFFF FFFFFF 000000 FFFFFF FFFFFF ");
+  EXPECT_TRUE(HtmlTableLines(ColourList{}, {}).empty());
+}
+
+TEST(HtmlTable, NamesAreWrittenAsHtmlText) {
+  EXPECT_EQ(HtmlEscape("a<b>&\"c\" Caf\xC3\xA9 \xE6\x97\xA5\xF0\x9F\x98\x80"),
+            "a&lt;b&gt;&amp;&quot;c&quot; Caf\xC3\xA9 &#26085;&#128512;");
+  EXPECT_EQ(HtmlUnescape("&lt;&#26085;&#x1F600;&amp&bogus;&#0;&#xD800;"),
+            "<\xE6\x97\xA5\xF0\x9F\x98\x80&amp&bogus;&#0;&#xD800;");
+}
+
+TEST(Gpl, ReadsThePalettesOtherProgramsWrite) {
+  const struct {
+    const char* what;
+    std::string text;
+    E entries;
+  } cases[] = {
+      {"tabs, comments, blank lines, CR LF",
+       "GIMP Palette\r\nName: Test\r\nColumns: 4\r\n# comment\r\n\r\n255 0 0\tRed\r\n  0\t128   255   Sky "
+       "blue  \r\n",
+       {{"Red", "FF0000"}, {"Sky blue", "0080FF"}}},
+      {"no name", "GIMP Palette\n1 2 3\n", {{"", "010203"}}},
+      {"an alpha channel", "GIMP Palette\nChannels: RGBA\n1 2 3 128 Half\n", {{"Half", "010203"}}},
+      {"lines that are no colour are passed over",
+       "GIMP Palette\n256 0 0 big\n1 2 x\n-1 0 0\n1 2\n10 20 30 ok\n",
+       {{"ok", "0A141E"}}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ReadGpl(c.text).entries, c.entries) << c.what;
+  EXPECT_EQ(ReadGpl("255 0 0 Red\n").status, Status::Refused);
+  EXPECT_EQ(ReadListFile(ListFormat::Gpl, "GIMP Palette\n# nothing\n").reason, "holds no colours.");
+}
+
+TEST(Css, ReadsTheColoursOfCustomProperties) {
+  const struct {
+    const char* value;
+    const char* hex;  // nullptr: no colour
+  } values[] = {
+      {"#f00", "FF0000"},
+      {"#F00C", "FF0000"},
+      {"#87ceeb", "87CEEB"},
+      {"#87CEEB80", "87CEEB"},
+      {"#12345", nullptr},
+      {"#ggg", nullptr},
+      {"rgb(255, 128, 0)", "FF8000"},
+      {"rgba(255,0,0,0.5)", "FF0000"},
+      {"rgb(100% 50% 0% / 50%)", "FF8000"},
+      {"rgb(300 -5 0)", "FF0000"},
+      {"RGB(1 2 3)", "010203"},
+      {"rgb(1 2)", nullptr},
+      {"rgb(1px 2 3)", nullptr},
+      {"hsl(120, 100%, 50%)", "00FF00"},
+      {"hsl(240deg 100% 25%)", "000080"},
+      {"hsla(0.5turn, 100%, 50%, 1)", "00FFFF"},
+      {"hsl(-120 100% 50%)", "0000FF"},
+      {"hsl(0 0% 100%)", "FFFFFF"},
+      {"RebeccaPurple", "663399"},
+      {"grey", "808080"},
+      {"transparent", nullptr},
+      {"var(--x)", nullptr},
+      {"4px", nullptr},
+      {"red !important", "FF0000"},
+      {"", nullptr},
+  };
+  for (const auto& v : values) {
+    const auto hex = CssColour(v.value);
+    EXPECT_EQ(hex.has_value(), v.hex != nullptr) << v.value;
+    if (hex && v.hex) {
+      EXPECT_EQ(*hex, v.hex) << v.value;
+    }
+  }
+  const std::string sheet =
+      "/* --commented: red; */\n"
+      ":root{--brand:#0080ff;--gap: 4px; --accent : hsl(0 100% 50%) }\n"
+      ".a--b { color: var(--brand); --nested: rgb(1, 2, 3); }\n"
+      "@media (prefers-color-scheme: dark) { :root { --sky\\ blue: skyblue; --\\31 0: #000; --caf\xC3\xA9: "
+      "white } }\n"
+      "--outside: red";
+  EXPECT_EQ(ReadCss(sheet).entries, E({{"brand", "0080FF"},
+                                       {"accent", "FF0000"},
+                                       {"nested", "010203"},
+                                       {"sky blue", "87CEEB"},
+                                       {"10", "000000"},
+                                       {"caf\xC3\xA9", "FFFFFF"}}));
+  // A bare list of declarations reads too.
+  EXPECT_EQ(ReadCss("--a: red;\n--b:blue").entries, E({{"a", "FF0000"}, {"b", "0000FF"}}));
+  EXPECT_EQ(CssUnescape(CssIdentifier("a b:c\td\\e")), "a b:c\td\\e");
+}
+
+// An ASE block: its type, then its length and content.
+std::string Block(std::uint16_t type, const std::string& body) {
+  std::string out{static_cast<char>(type >> 8), static_cast<char>(type & 0xFF)};
+  for (int k = 3; k >= 0; --k) out += static_cast<char>((body.size() >> (8 * k)) & 0xFF);
+  return out + body;
+}
+std::string Floats(std::initializer_list<float> values) {
+  std::string out;
+  for (float f : values) {
+    const auto bits = std::bit_cast<std::uint32_t>(f);
+    for (int k = 3; k >= 0; --k) out += static_cast<char>((bits >> (8 * k)) & 0xFF);
+  }
+  return out;
+}
+std::string Colour(const std::string& model, std::initializer_list<float> values) {
+  return Block(1, "\x00\x02\x00x\x00\x00"s + model + Floats(values) + "\x00\x02"s);
+}
+std::string Ase(std::uint32_t blocks, const std::string& body) {
+  std::string out = "ASEF\x00\x01\x00\x00"s;
+  for (int k = 3; k >= 0; --k) out += static_cast<char>((blocks >> (8 * k)) & 0xFF);
+  return out + body;
+}
+
+TEST(AseReader, ReadsEveryModelAndChecksEveryLength) {
+  const std::string group = Block(0xC001, "\x00\x02\x00G\x00\x00"s);
+  const ListReadResult all = ReadAse(Ase(
+      7, group + Colour("RGB ", {1, 0.5f, 0}) + Colour("CMYK", {0, 1, 1, 0.5f}) + Colour("Gray", {0.25f}) +
+             Colour("LAB ", {1, 0, 0}) + Colour("RGB ", {std::nanf(""), 2, -1}) + Block(0xC002, "")));
+  EXPECT_EQ(all.status, Status::Read);
+  EXPECT_EQ(all.entries,
+            E({{"x", "FF8000"}, {"x", "800000"}, {"x", "404040"}, {"x", "FFFFFF"}, {"x", "00FF00"}}));
+
+  const ListReadResult odd =
+      ReadAse(Ase(3, Colour("XYZ ", {1, 2, 3}) + Block(1, "\x7F\xFF"s) + Colour("RGB ", {0, 0, 1})));
+  EXPECT_EQ(odd.entries, E({{"x", "0000FF"}}));
+  EXPECT_EQ(odd.notices.size(), 2u);  // one unknown model, one damaged block
+
+  const std::string whole = Ase(2, Colour("RGB ", {1, 1, 1}) + Colour("RGB ", {0, 0, 0}));
+  const ListReadResult cut = ReadAse(std::string_view(whole).substr(0, whole.size() - 5));
+  EXPECT_EQ(cut.status, Status::Cut);
+  EXPECT_EQ(cut.entries, E({{"x", "FFFFFF"}}));
+  EXPECT_EQ(ReadAse(Ase(1000000, "")).status, Status::Cut);  // more blocks promised than there are
+
+  EXPECT_EQ(ReadAse("ASEX\x00\x01\x00\x00\x00\x00\x00\x00"s).status, Status::Refused);
+  EXPECT_EQ(ReadAse("ASEF\x00\x02\x00\x00\x00\x00\x00\x00"s).status, Status::Refused);
+}
+
+TEST(ListFormats, FilesOfTheWrongKindAreRefusedWithTheirReason) {
+  const struct {
+    ListFormat format;
+    std::string bytes;
+    Status status;
+  } cases[] = {
+      {ListFormat::Cdt, "{a}[FF0000]\r\n\x00\x01"s, Status::Refused},  // binary data
+      {ListFormat::Cdt, "", Status::Read},                             // an empty file is an empty list
+      {ListFormat::Css, "body { color: red }", Status::Refused},       // nothing in custom properties
+      {ListFormat::Act, "\x01\x02\x03\x04"s, Status::Refused},
+      {ListFormat::Act, std::string(768, '\x10') + "\x00\x02\xFF\xFF"s, Status::Read},
+      {ListFormat::Aco, "", Status::Refused},
+      {ListFormat::Lst, "Name=x\r\nColor=nope\r\n", Status::Refused},
+  };
+  for (const auto& c : cases) {
+    const ListReadResult r = ReadListFile(c.format, c.bytes);
+    EXPECT_EQ(r.status, c.status) << InfoOf(c.format).description << " " << c.bytes.size();
+    if (r.status == Status::Refused) {
+      EXPECT_FALSE(r.reason.empty() && r.notices.empty());
+    }
+  }
+  // Photoshop's 772-byte table says how many of its 256 colours count.
+  EXPECT_EQ(ReadListFile(ListFormat::Act, std::string(768, '\x10') + "\x00\x02\xFF\xFF"s).entries.size(), 2u);
+  EXPECT_EQ(FormatOfPath("page.HTML"), ListFormat::Html);
+  EXPECT_EQ(FormatOfPath("notes.doc"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tintora

@@ -1,0 +1,171 @@
+// The palette files of other programs in the window: every export through the save dialog,
+// the Adobe swatch reader's warnings and refusals, a file cut short, and the Save As Options.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "formats/list_formats.h"
+#include "formats/save_as_options.h"
+#include "support/printers.h"
+#include "widgets/colour_list_model.h"
+#include "widgets/speed_button.h"
+#include "window_fixture.h"
+
+namespace tintora::testing {
+namespace {
+
+using E = std::vector<ColourEntry>;
+
+class SwatchFilesTest : public WindowTest {
+ protected:
+  QString Path(const std::string& name) { return QString::fromStdString((scratch->Path() / name).string()); }
+  void Open(const QString& path, int type) {
+    form->Files().SetOpenDialog(path, type);
+    form->Files().CustomColourFileOpenAccept();
+  }
+  void MakeList(const E& entries) {
+    ColourList list;
+    list.Append(entries);
+    const QString path = WriteFile("made.cdt", ParseDataForCDTFile(list));
+    Open(path, 1);
+    services.messages.clear();
+  }
+  E Entries() { return form->List().Entries(); }
+  TSaveAsOptions& Options() { return *form->Files().SaveAsOptions(); }
+};
+
+const E kWarm = {{"Red", "FF0000"}, {"Caf\xC3\xA9", "6F4E37"}, {"Navy", "000080"}};
+
+TEST_F(SwatchFilesTest, EverySaveTypeWritesItsFormatAndOnlyColourDataCountsAsSaved) {
+  const struct {
+    int index;
+    const char* file;
+    ListFormat format;
+  } types[] = {
+      {2, "list.htm", ListFormat::Html}, {3, "v0.aco", ListFormat::AcoV0}, {4, "v12.aco", ListFormat::Aco},
+      {5, "list.act", ListFormat::Act},  {6, "list.txt", ListFormat::Txt}, {7, "list.gpl", ListFormat::Gpl},
+      {8, "list.ase", ListFormat::Ase},  {9, "list.css", ListFormat::Css}, {1, "list.cdt", ListFormat::Cdt},
+  };
+  MakeList(kWarm);
+  form->ListPane().IndexColour();  // a change, so the list counts as unsaved
+  ColourList expected;
+  expected.Append(Entries());
+  for (const auto& t : types) {
+    SCOPED_TRACE(t.file);
+    ListWriteOptions options;
+    options.title = QFileInfo(t.file).completeBaseName().toStdString();
+    EXPECT_EQ(form->Files().FileSaveAs1Accept(Path(t.file), t.index), TForm1::SaveOutcome::Saved);
+    EXPECT_EQ(ReadFile(Path(t.file)), WriteListFile(t.format, expected, options).bytes);
+    EXPECT_EQ(form->ListModel().ListChanged(), t.format != ListFormat::Cdt);
+    EXPECT_TRUE(Find<QWidget>("ProgressPanel")->isHidden());
+  }
+  EXPECT_EQ(form->ListModel().FileName(), Path("list.cdt"));
+  EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(SwatchFilesTest, AListTooLongForAnAdobeSwatchFileIsRefusedAndNothingIsWritten) {
+  MakeList(E(65535, ColourEntry{"c", "102030"}));
+  EXPECT_EQ(form->Files().FileSaveAs1Accept(Path("big.aco"), 4), TForm1::SaveOutcome::Failed);
+  EXPECT_EQ(ReadFile(Path("big.aco")), "<missing>");
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_TRUE(services.messages[0].text.contains("at most 65,534 colours; this list has 65535"))
+      << services.messages[0].text.toStdString();
+  // The same list goes to an exchange file without a word.
+  EXPECT_EQ(form->Files().FileSaveAs1Accept(Path("big.ase"), 8), TForm1::SaveOutcome::Saved);
+}
+
+TEST_F(SwatchFilesTest, TheHtmlTableTakesTheSaveAsOptionsChoices) {
+  MakeList(kWarm);
+  // The right button on the Save button opens the window; the main window waits meanwhile.
+  QTest::mouseClick(Find<SpeedButton>("SaveSpeedButton"), Qt::RightButton);
+  ASSERT_TRUE(Options().isVisible());
+  EXPECT_EQ(Options().windowTitle(), "Save As Options");
+  EXPECT_FALSE(form->isEnabled());
+  Options().ColumnsUpDown1->setValue(1);
+  Options().RadioButton2->setChecked(true);
+  Options().PrintInstructionsCheckBox1->setChecked(false);
+  Options().close();
+  EXPECT_TRUE(form->isEnabled());
+  ASSERT_EQ(form->Files().FileSaveAs1Accept(Path("one.htm"), 2), TForm1::SaveOutcome::Saved);
+  const std::string page = ReadFile(Path("one.htm"));
+  EXPECT_NE(page.find("<TD WIDTH=\"64\" BGCOLOR=\"000080\"><BR><FONT COLOR=\"FFFFFF\">"), std::string::npos);
+  EXPECT_EQ(page.find("Printing Instructions"), std::string::npos);
+  // One column: a row ends after every cell but the last.
+  std::size_t rowEnds = 0;
+  for (std::size_t at = page.find("            </TR>"); at != std::string::npos;
+       at = page.find("            </TR>", at + 1))
+    ++rowEnds;
+  EXPECT_EQ(rowEnds, kWarm.size());
+}
+
+// A version 2 swatch file of records (space id, w0..w3) with names.
+std::string Aco2(const std::vector<std::pair<std::array<int, 5>, std::string>>& records) {
+  std::string out{0, 2, 0, static_cast<char>(records.size())};
+  for (const auto& [words, name] : records) {
+    for (int w : words) out += {static_cast<char>(w >> 8), static_cast<char>(w & 0xFF)};
+    out += {0, 0, 0, static_cast<char>(name.size() + 1)};
+    for (char c : name) out += {0, c};
+    out += {0, 0};
+  }
+  return out;
+}
+
+TEST_F(SwatchFilesTest, AnAdobeSwatchFileWarnsOnceForASpaceItCannotRender) {
+  const QString path = WriteFile("inks.aco", Aco2({{{3, 0, 0, 0, 0}, "PANTONE 123 C"},
+                                                   {{3, 0, 0, 0, 0}, "PANTONE 124 C"},
+                                                   {{0, 0xFFFF, 0, 0, 0}, "Red"}}));
+  Open(path, 3);
+  EXPECT_EQ(Entries(), E({{"CSNS - (0003)Pantone-PANTONE 123 C", "000000"},
+                          {"CSNS - (0003)Pantone-PANTONE 124 C", "000000"},
+                          {"Red", "FF0000"}}));
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_EQ(
+      services.messages[0].text,
+      "Colour Space Warning:\r\n\r\nPantone Colour Space is Not supported.\r\nColours will not be rendered.");
+  // Saved again, it becomes a Tintora list named after the swatch file.
+  EXPECT_EQ(form->Files().SaveDialogFileName(), "inks.CDT");
+  EXPECT_EQ(Find<QLabel>("FileNameLabel")->toolTip(), path);
+}
+
+TEST_F(SwatchFilesTest, AnUnreadableVersionLeavesTheListAsItWasAndAsksNothing) {
+  MakeList(kWarm);
+  Open(WriteFile("new.aco", std::string("\x00\x03\x00\x02", 4)), 3);
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_EQ(services.messages[0].text,
+            "Load:\r\n\r\nUnsuported Adobe File Version.\r\nVersion: 0003h\r\nNumber of Records: 2");
+  EXPECT_EQ(services.beeps.back(), BeepKind::Exclamation);
+  EXPECT_EQ(Entries(), kWarm);
+}
+
+TEST_F(SwatchFilesTest, AFileCutShortKeepsWhatWasReadAndCanBeUndone) {
+  MakeList(kWarm);
+  const std::string whole =
+      Aco2({{{0, 0x1111, 0x1111, 0x1111, 0}, "One"}, {{0, 0x2222, 0x2222, 0x2222, 0}, "Two"}});
+  const QString cut = WriteFile("cut.aco", whole.substr(0, whole.size() - 6));
+  services.answers = {MessageAnswer::Yes};  // append
+  Open(cut, 3);
+  E appended = kWarm;
+  appended.push_back({"One", "111111"});
+  EXPECT_EQ(Entries(), appended);
+  ASSERT_EQ(services.messages.size(), 2u);  // the append question, then what happened
+  EXPECT_EQ(services.messages[1].text, "Load:\r\n\r\n\"" + cut +
+                                           "\" ends before its last colour: only the first 1 could be read."
+                                           "\r\n\r\nUndo Last Change takes them out again.");
+  EXPECT_TRUE(form->ListModel().ListChanged());
+  EXPECT_EQ(form->ListModel().FileName(), Path("made.cdt"));  // not the swatch file's list
+  ASSERT_TRUE(form->findChild<QAction*>("UndoLastChange1")->isEnabled());
+  form->findChild<QAction*>("UndoLastChange1")->trigger();
+  EXPECT_EQ(Entries(), kWarm);
+
+  // Replacing the list with it: undo brings the list back too.
+  services.answers = {MessageAnswer::No, MessageAnswer::No};  // no save; replace
+  Open(cut, 3);
+  EXPECT_EQ(Entries(), E({{"One", "111111"}}));
+  form->findChild<QAction*>("UndoLastChange1")->trigger();
+  EXPECT_EQ(Entries(), kWarm);
+}
+
+}  // namespace
+}  // namespace tintora::testing
