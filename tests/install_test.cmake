@@ -9,6 +9,7 @@ if(NOT result EQUAL 0)
 endif()
 set(expected
     bin/tintora
+    bin/tintora-convert
     share/tintora/help/index.html
     share/tintora/help/advanced.png
     share/applications/org.tintora.Tintora.desktop

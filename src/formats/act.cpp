@@ -58,12 +58,14 @@ ListWriteResult WriteCaseText(const ColourList& list) {
     text += e.name;
     text += "';\r\n";
   }
-  return {EncodeFileText(text), {}};
+  return {EncodeFileText(std::move(text)), {}};
 }
 
 ListReadResult ReadCaseText(std::string_view text) {
   ListReadResult out;
-  for (std::string_view line : SplitLines(text)) {
+  const std::vector<std::string_view> lines = SplitLines(text);
+  out.entries.reserve(lines.size());
+  for (std::string_view line : lines) {
     const std::size_t middle = line.find(kCaseMiddle);
     if (line.empty() || line[0] != '$' || middle == std::string_view::npos || !line.ends_with("';")) continue;
     const std::size_t nameStart = middle + kCaseMiddle.size();

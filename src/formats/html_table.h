@@ -34,6 +34,7 @@ ListReadResult ReadHtmlTable(std::string_view text);
 // HTML text of plain text, and plain text of HTML text (the references this program writes,
 // and the usual named ones).
 std::string HtmlEscape(std::string_view utf8);
+void AppendHtmlEscaped(std::string& out, std::string_view utf8);
 std::string HtmlUnescape(std::string_view html);
 
 }  // namespace tintora

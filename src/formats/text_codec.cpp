@@ -36,12 +36,34 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  for (char32_t cp : DecodeUtf8Lenient(utf8)) {
-    auto b = Cp1252Byte(cp);
-    if (!b) return std::nullopt;
-    out += *b;
+  for (std::size_t i = 0; i < utf8.size();) {
+    // Runs of ASCII are the same bytes in both; only the other characters need a look.
+    const std::size_t ascii = NextNonAscii(utf8, i);
+    out.append(utf8.substr(i, ascii - i));
+    if (ascii == utf8.size()) break;
+    const std::size_t end = CharacterEnd(utf8, ascii);
+    for (char32_t cp : DecodeUtf8Lenient(utf8.substr(ascii, end - ascii))) {
+      auto b = Cp1252Byte(cp);
+      if (!b) return std::nullopt;
+      out += *b;
+    }
+    i = end;
   }
   return out;
+}
+
+bool FitsCp1252(char32_t cp) { return Cp1252Byte(cp).has_value(); }
+
+std::size_t NextNonAscii(std::string_view utf8, std::size_t from) {
+  while (from < utf8.size() && static_cast<unsigned char>(utf8[from]) < 0x80) ++from;
+  return from;
+}
+
+std::size_t CharacterEnd(std::string_view utf8, std::size_t start) {
+  std::size_t end = start + 1;
+  while (end < utf8.size() && end - start < 4 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
+    ++end;
+  return end;
 }
 
 bool IsValidUtf8(std::string_view s) {
@@ -86,9 +108,11 @@ std::string DecodeFileText(std::string_view bytes) {
   return Cp1252ToUtf8(bytes);
 }
 
-std::string EncodeFileText(std::string_view utf8) {
-  if (auto cp = Utf8ToCp1252(utf8)) return *cp;
-  return std::string(utf8);
+std::string EncodeFileText(std::string utf8) {
+  // Plain ASCII is the same in both encodings: the text is the file, without a copy.
+  if (NextNonAscii(utf8, 0) == utf8.size()) return utf8;
+  if (auto cp = Utf8ToCp1252(utf8)) return std::move(*cp);
+  return utf8;
 }
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {

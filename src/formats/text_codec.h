@@ -17,12 +17,18 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 
 bool IsValidUtf8(std::string_view bytes);
+// Whether a character has a Windows-1252 byte.
+bool FitsCp1252(char32_t cp);
+// For walking UTF-8 quickly: the first byte from `from` on that is not ASCII (or the end), and
+// the end of the character (or stray bytes) starting at `start`.
+std::size_t NextNonAscii(std::string_view utf8, std::size_t from);
+std::size_t CharacterEnd(std::string_view utf8, std::size_t start);
 
 // File bytes to UTF-8 text (a UTF-8 byte order mark is dropped).
 std::string DecodeFileText(std::string_view bytes);
 
 // UTF-8 text to file bytes: Windows-1252 when everything fits, else UTF-8.
-std::string EncodeFileText(std::string_view utf8);
+std::string EncodeFileText(std::string utf8);
 
 // UTF-16 code units of UTF-8 text, characters beyond the first plane as surrogate pairs.
 std::u16string Utf8ToUtf16(std::string_view utf8);

@@ -122,7 +122,9 @@ TEST(FileIo, ReplacingKeepsTheModeAndARootSaveKeepsTheOwner) {
   ASSERT_FALSE(WriteFileAtomically(f, "old").has_value());
   fs::permissions(f, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   const bool root = ::geteuid() == 0;
-  if (root) ASSERT_EQ(::chown(f.c_str(), 4321, 4322), 0);
+  if (root) {
+    ASSERT_EQ(::chown(f.c_str(), 4321, 4322), 0);
+  }
   ASSERT_FALSE(WriteFileAtomically(f, "new").has_value());
   struct stat st {};
   ASSERT_EQ(::stat(f.c_str(), &st), 0);

@@ -1,0 +1,92 @@
+#!/bin/sh
+# tintora-convert from the outside: what it writes, what it says, and how it exits.
+#   convert_test.sh <tintora-convert> <test data folder>
+set -u
+convert=$1
+data=$2
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# expect <exit code> <text that stderr must hold, or ""> <arguments...>
+expect() {
+  want=$1
+  said=$2
+  shift 2
+  "$convert" "$@" >"$work/out.txt" 2>"$work/err.txt"
+  got=$?
+  [ "$got" -eq "$want" ] || fail "tintora-convert $* exited $got, not $want: $(cat "$work/err.txt")"
+  if [ -n "$said" ] && ! grep -qF -- "$said" "$work/err.txt"; then
+    fail "tintora-convert $* did not say '$said' but: $(cat "$work/err.txt")"
+  fi
+}
+
+printf '{Red}[FF0000]\r\n{Yellow}[FFFF00]\r\n{Navy}[000080]\r\n' >"$work/three.cdt"
+printf '{Caf\303\251}[6F4E37]\r\n{\346\227\245\346\234\254}[0080FF]\r\n{Red}[FF0000]\r\n' >"$work/names.cdt"
+
+# Usage.
+expect 0 "" --help
+grep -q "^Usage: tintora-convert IN OUT" "$work/out.txt" || fail "--help shows no usage"
+expect 2 "give one file" "$work/three.cdt"
+expect 2 "unknown option '--fast'" --fast "$work/three.cdt" "$work/x.gpl"
+expect 2 "does not know this kind of file" "$work/three.cdt" "$work/x.doc"
+expect 2 "does not know this kind of file" "$work/three.doc" "$work/x.gpl"
+expect 2 "does not write them" "$work/three.cdt" "$work/x.lst"
+expect 2 "from 1 to 10" --html-columns 11 "$work/three.cdt" "$work/x.htm"
+expect 2 "consecutive or overlay" --html-style bold "$work/three.cdt" "$work/x.htm"
+expect 2 "needs a value" "$work/three.cdt" "$work/x.htm" --html-columns
+[ -e "$work/x.gpl" ] || [ -e "$work/x.htm" ] && fail "a usage error wrote a file"
+
+# Through every format that keeps names and back: the same list, byte for byte.
+previous="$work/names.cdt"
+for ext in aco gpl ase css txt htm html cdt; do
+  expect 0 "" "$previous" "$work/chain.$ext"
+  previous="$work/chain.$ext"
+done
+cmp -s "$work/names.cdt" "$work/chain.cdt" || fail "the chain of formats changed the list"
+
+# The HTML table with its options, against the page written by hand.
+expect 0 "" --html-columns 2 "$work/three.cdt" "$work/two.htm"
+cmp -s "$work/two.htm" "$data/formats/three_consecutive_2_columns.htm" || fail "the 2-column page differs"
+expect 0 "" --html-style overlay "$work/three.cdt" "$work/overlay.htm"
+grep -q 'FONT COLOR="FFFFFF"' "$work/overlay.htm" || fail "the overlay page has no white text on navy"
+
+# An Adobe colour table is 3 bytes a colour; read back, colours are named by their values.
+expect 0 "" "$work/three.cdt" "$work/three.act"
+[ "$(wc -c <"$work/three.act")" -eq 9 ] || fail "the ACT file is not 9 bytes"
+expect 0 "" "$work/three.act" "$work/act.cdt"
+printf '{FF0000}[FF0000]\r\n{FFFF00}[FFFF00]\r\n{000080}[000080]\r\n' | cmp -s - "$work/act.cdt" || fail "ACT read back wrongly"
+
+# Bad input: exit 1, a reason, and no output file.
+expect 1 "No such file" "$work/missing.cdt" "$work/bad1.gpl"
+printf '{A}[123456]\r\n\000\001' >"$work/binary.cdt"
+expect 1 "binary data" "$work/binary.cdt" "$work/bad2.gpl"
+printf '\000\003\000\002' >"$work/v3.aco"
+expect 1 "Unsuported Adobe File Version. Version: 0003h Number of Records: 2" "$work/v3.aco" "$work/bad3.gpl"
+head -c 30 "$work/chain.aco" >"$work/cut.aco"
+expect 1 "ends before its last colour" "$work/cut.aco" "$work/bad4.gpl"
+printf 'GIMP Palette\n# nothing here\n' >"$work/empty.gpl"
+expect 1 "holds no colours" "$work/empty.gpl" "$work/bad5.cdt"
+printf '{odd}[zz]\r\n' >"$work/odd.cdt"
+expect 1 "not an RGB colour" "$work/odd.cdt" "$work/bad6.ase"
+for n in 1 2 3 4 5 6; do
+  ls "$work"/bad$n.* >/dev/null 2>&1 && fail "a failed conversion left bad$n behind"
+done
+
+# An output that cannot be written leaves what was there.
+mkdir "$work/locked"
+printf 'old' >"$work/locked/list.gpl"
+chmod a-w "$work/locked/list.gpl"
+expect 1 "read-only" "$work/three.cdt" "$work/locked/list.gpl"
+[ "$(cat "$work/locked/list.gpl")" = "old" ] || fail "a failed write changed the file"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures failure(s)"
+  exit 1
+fi
+echo "all conversions behaved"
