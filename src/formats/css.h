@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/css_colour.h"
 #include "formats/palette_file.h"
 
 namespace tintora {
@@ -17,9 +18,6 @@ ListWriteResult WriteCss(const ColourList& list);
 // #rrggbbaa, rgb()/rgba(), hsl()/hsla() or a CSS colour name (alpha is dropped). Comments
 // are skipped; declarations of other values (lengths, var() ...) are passed over.
 ListReadResult ReadCss(std::string_view text);
-
-// RGB hex text of a CSS colour value, nullopt when it is none.
-std::optional<std::string> CssColour(std::string_view value);
 
 // A name as the identifier after "--", and back.
 std::string CssIdentifier(std::string_view name);

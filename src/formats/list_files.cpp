@@ -2,16 +2,15 @@
 
 #include <QAction>
 #include <QCursor>
-#include <QDir>
 #include <QFileInfo>
 #include <QWidget>
 
 #include "formats/colour_list_files.h"
 #include "formats/file_io.h"
+#include "formats/list_file_types.h"
 #include "formats/list_formats.h"
 #include "formats/save_as_options.h"
 #include "settings/settings_values.h"
-#include "widgets/centre.h"
 #include "widgets/colour_list_model.h"
 #include "widgets/debug_panel.h"
 #include "widgets/guarded.h"
@@ -25,70 +24,7 @@
 
 namespace tintora {
 
-namespace {
-
-// The dialogs' file types, by filter index (from 1): the Tintora and Adobe types first, in
-// the order they have always had, then the exchange formats.
-struct DialogType {
-  const char* filter;
-  const char* extension;  // what the file-name box takes when the type is picked
-  ListFormat format;
-};
-constexpr DialogType kOpenTypes[] = {
-    {"Colour Data - (Tintora) (*.CDT)", ".CDT", ListFormat::Cdt},
-    {"Colour List - (Match head) (*.LST)", ".LST", ListFormat::Lst},
-    {"Adobe Colour Swatch v0 - v2  (*.ACO)", ".ACO", ListFormat::Aco},
-    {"GIMP Palette - (GIMP, Inkscape) (*.GPL)", ".GPL", ListFormat::Gpl},
-    {"Adobe Swatch Exchange - (*.ASE)", ".ASE", ListFormat::Ase},
-    {"CSS Custom Properties - (*.CSS)", ".CSS", ListFormat::Css},
-    {"Adobe RGB Colour Table - (*.ACT)", ".ACT", ListFormat::Act},
-    {"Case Statements - (Text) (*.TXT)", ".TXT", ListFormat::Txt},
-    {"HTML Table - (HTML) (*.HTM *.HTML)", ".htm", ListFormat::Html},
-};
-constexpr DialogType kSaveTypes[] = {
-    {"Colour Data - (Tintora) (*.CDT)", ".CDT", ListFormat::Cdt},
-    {"HTML Table - (HTML) (*.HTM)", ".htm", ListFormat::Html},
-    {"Adobe RGB Colour Swatch v0 - (*.ACO)", ".ACO", ListFormat::AcoV0},
-    {"Adobe RGB Colour Swatch v1 & v2 - (*.ACO)", ".ACO", ListFormat::Aco},
-    {"Adobe RGB Colour Table - (*.ACT)", ".ACT", ListFormat::Act},
-    {"Case Statements - (Text) (*.TXT)", ".TXT", ListFormat::Txt},
-    {"GIMP Palette - (GIMP, Inkscape) (*.GPL)", ".gpl", ListFormat::Gpl},
-    {"Adobe Swatch Exchange - (*.ASE)", ".ase", ListFormat::Ase},
-    {"CSS Custom Properties - (*.CSS)", ".css", ListFormat::Css},
-};
-
-template <std::size_t N>
-QStringList Filters(const DialogType (&types)[N]) {
-  QStringList filters;
-  for (const DialogType& t : types) filters << t.filter;
-  return filters;
-}
-
-template <std::size_t N>
-std::function<QString(const QString&, int)> TypeChange(const DialogType (&types)[N]) {
-  return [&types](const QString& path, int index) {
-    if (index < 1 || index > static_cast<int>(N)) return path;
-    return QString::fromStdString(TypeChangeFileName(path.toStdString(), types[index - 1].extension));
-  };
-}
-
-// The open dialog's filter index of a file by its extension; 0 when it is no list file. A
-// ".txt" file is taken for case statements only when the user picked it in the dialog: dropped
-// or named on the command line it is far more likely to be any other text.
-int ListFileType(const QString& path, bool pickedInDialog) {
-  const auto format = FormatOfPath(path.toStdString());
-  if (!format || (*format == ListFormat::Txt && !pickedInDialog)) return 0;
-  for (std::size_t i = 0; i < std::size(kOpenTypes); ++i)
-    if (kOpenTypes[i].format == *format) return static_cast<int>(i) + 1;
-  return 0;
-}
-
-ListFormat OpenFormat(int type) {
-  return type >= 1 && type <= static_cast<int>(std::size(kOpenTypes)) ? kOpenTypes[type - 1].format
-                                                                      : ListFormat::Cdt;
-}
-
-}  // namespace
+using namespace list_file_types;
 
 ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsOptions> options,
                      ColourListModel& model, ProgressDisplay& progress, StayOnTop& onTop, Services& services,
@@ -291,83 +227,6 @@ bool ListFiles::OpenListFile(const QString& f, int type, bool askToAppend) {
   }
   emit ListLoaded();
   return true;
-}
-
-// ---------------------------------------------------------------- save
-
-void ListFiles::SaveSpeedButtonClick() {
-  onTop_.SuspendOnTop();
-  if (!model_.List().Empty()) FileSaveAs1Execute();
-  onTop_.RestoreOnTop();
-}
-
-SaveOutcome ListFiles::FileSaveAs1Execute(const QString& title) {
-  // The colour folder is made the first time it is saved into; where it cannot be, the dialog
-  // opens in the folder above it.
-  if (!QDir().mkpath(saveDialogFolder_)) saveDialogFolder_ = QFileInfo(saveDialogFolder_).absolutePath();
-  FileDialogRequest request;
-  request.title = title.isEmpty() ? QString("Tintora: Save Custom Colour List") : title;
-  request.folder = saveDialogFolder_;
-  request.fileName = model_.SaveDialogFileName();
-  request.filters = Filters(kSaveTypes);
-  request.filterIndex = saveDialogFilterIndex_;
-  request.typeChange = TypeChange(kSaveTypes);
-  const auto answer = services_.SaveFileDialog(window_, request);
-  if (!answer) return SaveOutcome::Cancelled;
-  model_.SetSaveDialogFileName(answer->fileName);
-  saveDialogFilterIndex_ = answer->filterIndex;
-  saveDialogFolder_ = QFileInfo(answer->fileName).absolutePath();
-  return FileSaveAs1Accept(answer->fileName, answer->filterIndex);
-}
-
-SaveOutcome ListFiles::FileSaveAs1Accept(const QString& f, int filterIndex) {
-  window_->setCursor(Qt::WaitCursor);
-  struct RestoreCursor {
-    QWidget* w;
-    ~RestoreCursor() { w->unsetCursor(); }
-  } restore{window_};
-  if (filterIndex < 1 || filterIndex > static_cast<int>(std::size(kSaveTypes)))
-    return SaveOutcome::NothingToSave;
-  // An empty list writes no file at all, rather than an empty or stale one.
-  if (model_.List().Empty()) return SaveOutcome::NothingToSave;
-  const ListFormat format = kSaveTypes[filterIndex - 1].format;
-  ListWriteOptions options;
-  options.html = options_->Options();
-  options.title = QFileInfo(f).completeBaseName().toStdString();
-  ListWriteResult written;
-  {
-    Progress progress(progress_);
-    written = WriteListFile(format, model_.List(), options);
-  }
-  if (!written.Ok()) {
-    onTop_.SuspendOnTop();
-    services_.ShowMessage(window_,
-                          QString("Save:\r\n\r\n\"%1\" was not written.\r\n\r\n%2")
-                              .arg(f, QString::fromStdString(written.error)),
-                          MessageIcon::Warning, MessageButtons::Ok);
-    onTop_.RestoreOnTop();
-    return SaveOutcome::Failed;
-  }
-  if (auto error = WriteFileAtomically(PathFromUtf8(f.toStdString()), written.bytes)) {
-    ReportFileError(f, QString::fromStdString(*error));
-    return SaveOutcome::Failed;
-  }
-  // Only the program's own list file makes the list saved; the exports leave it as it was.
-  if (format != ListFormat::Cdt) return SaveOutcome::Saved;
-  model_.SetFileName(f);
-  model_.SetListChanged(false);
-  lastUsed_ = f;  // a list saved is a list used: it opens again next time too
-  return SaveOutcome::Saved;
-}
-
-void ListFiles::SaveSpeedButtonMouseUp(Qt::MouseButton button) {
-  if (button != Qt::RightButton) return;
-  onTop_.SuspendOnTop();
-  options_->adjustSize();
-  options_->move(CentreOver(window_->frameGeometry(), options_->size()));
-  options_->show();
-  options_->raise();
-  options_->activateWindow();
 }
 
 // ---------------------------------------------------------------- settings and auto-load

@@ -145,20 +145,6 @@ TEST_F(FrameTest, TheAboutBoxOpensOnceCentredOverTheWindowAndHoldsTheFocus) {
   about->close();
 }
 
-TEST_F(FrameTest, MultiLineHintsAreInPlace) {
-  EXPECT_EQ(Find<QWidget>("RedPanel")->toolTip(),
-            "Red\n(Left Click to snap to next lower preset value.\nRight Click to snap to next higher preset "
-            "value.");
-  EXPECT_EQ(Find<QWidget>("CyanPanel")->toolTip(),
-            "Cyan\n(Left Click to snap to next higher preset value.\nRight Click to snap to next lower "
-            "preset value.");
-  EXPECT_EQ(Find<QWidget>("HuePanel")->toolTip(),
-            QString::fromUtf8("Hue\nRight Click to add 30\u00B0.\nLeft Click to subtract 30\u00B0."));
-  EXPECT_EQ(Find<QWidget>("RGBIntensitySpeedButton")->toolTip(),
-            "Intensity Adjustment\n(Click here to reset to 0.)");
-  EXPECT_EQ(Find<QWidget>("RedTrackBar")->toolTipDuration(), 3000);
-}
-
 TEST_F(FrameTest, TheSplashClosesByItselfAndReturnsAtTheFirstActivation) {
   TSplashScreen* splash = form->SplashScreen();
   EXPECT_EQ(splash->Timer1->interval(), 3000);
