@@ -14,6 +14,7 @@ class NullServices : public Services {
   void Beep(BeepKind) override {}
   void SetClipboardText(const QString&) override {}
   void SetClipboardImage(const QImage&) override {}
+  void SetClipboardMimeData(std::unique_ptr<QMimeData>) override {}
   std::optional<QImage> ClipboardImage() override { return std::nullopt; }
   bool OpenWithShell(const QString&) override { return false; }
   void KeepOnTop(QWidget*) override {}

@@ -185,6 +185,7 @@ void Frame::BasicAdvancedShowHide() {
         static_cast<QWidget*>(panes_.ColourListGroupBox)})
     pane->setVisible(show);
   FitToVisiblePanes();
+  emit AdvancedChanged(show);
 }
 
 void Frame::ShowAdvancedPanes() {

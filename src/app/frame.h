@@ -94,10 +94,15 @@ class Frame : public QObject {
  signals:
   // The spanner icon, once the user said yes: the settings are to be written.
   void SaveSettingsRequested();
+  // The window switched between its reduced and full form.
+  void AdvancedChanged(bool advanced);
+
+ public:
+  // The window's size follows the panes that show (the chart strip comes and goes too).
+  void FitToVisiblePanes();
 
  private:
   void BuildIcons();
-  void FitToVisiblePanes();
   void HelpImageClick();
   void ToolImageClick();
   void SetDefaultDir(const QString& folder);

@@ -75,6 +75,10 @@ void QtServices::SetClipboardText(const QString& text) { QGuiApplication::clipbo
 
 void QtServices::SetClipboardImage(const QImage& image) { QGuiApplication::clipboard()->setImage(image); }
 
+void QtServices::SetClipboardMimeData(std::unique_ptr<QMimeData> data) {
+  QGuiApplication::clipboard()->setMimeData(data.release());
+}
+
 std::optional<QImage> QtServices::ClipboardImage() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (!data || !data->hasImage()) return std::nullopt;

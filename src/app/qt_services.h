@@ -13,6 +13,7 @@ class QtServices : public Services {
   void Beep(BeepKind kind) override;
   void SetClipboardText(const QString& text) override;
   void SetClipboardImage(const QImage& image) override;
+  void SetClipboardMimeData(std::unique_ptr<QMimeData> data) override;
   std::optional<QImage> ClipboardImage() override;
   bool OpenWithShell(const QString& target) override;
   void KeepOnTop(QWidget* window) override;

@@ -14,6 +14,7 @@
 #include "capture/pixel_capture.h"
 #include "capture/snapshots.h"
 #include "capture/tform2.h"
+#include "colourizer/text_colourizer.h"
 #include "colourizer/tform8.h"
 #include "colourlist/change_colour_name_dialogue.h"
 #include "colourlist/colour_list_pane.h"
@@ -57,7 +58,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
   auto splash = std::make_unique<TSplashScreen>();
   splash->show();
   auto form6 = std::make_unique<TForm6>();
-  form8_ = std::make_unique<TForm8>();
+  auto form8 = std::make_unique<TForm8>();
   auto form9 = std::make_unique<TForm9>();
   auto form10 = std::make_unique<TForm10>();
   auto saveAsOptions = std::make_unique<TSaveAsOptions>();
@@ -86,6 +87,9 @@ TForm1::TForm1(Services& services, QWidget* parent)
                                             selection_, frame_->Debug(), onTop_, services_);
   snapshots_ = std::make_unique<tintora::Snapshots>(panes.ExternalColourSourcePanel, this, std::move(form2),
                                                     selection_, onTop_, services_);
+  colourizer_ =
+      std::make_unique<TextColourizer>(panes.TextColourizerTabSheet, panes.DonatePanel, this,
+                                       std::move(form8), active_, frame_->Debug(), onTop_, services_);
   selector_->SelectorMenu()->addSeparator();
   selector_->SelectorMenu()->addActions(capture_->ZoomActions());
   Wire();
@@ -99,6 +103,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
 
 TForm1::~TForm1() {
   // The rooms go first, while everything they talk through still stands.
+  colourizer_.reset();
   snapshots_.reset();
   capture_.reset();
   listPane_.reset();
@@ -141,6 +146,9 @@ void TForm1::Wire() {
   Link(list, &ColourListPane::CalculateControlsToggleRequested, hs, [hs] { hs->ToggleCalculateControls(); });
   Link(list, &ColourListPane::InViewRequested, frame, [frame] { frame->ShowAdvancedPanes(); });
   Link(frame, &Frame::SaveSettingsRequested, this, [this] { SaveSettings(); });
+  TextColourizer* colourizer = colourizer_.get();
+  Link(frame, &Frame::AdvancedChanged, colourizer, [colourizer](bool on) { colourizer->SetAdvanced(on); });
+  Link(colourizer, &TextColourizer::ChartShownChanged, frame, [frame] { frame->FitToVisiblePanes(); });
   Link(files_.get(), &ListFiles::ChangeDefaultDirectoryRequested, frame,
        [this, frame] { frame->ShowDefaultDirectory(files_->OpenDialogFolder()); });
   QWidget* sources = frame->Panes().ExternalColourSourcePanel;
@@ -265,5 +273,6 @@ TForm6* TForm1::Form6() const { return listPane_->Adjust(); }
 TForm9* TForm1::Form9() const { return frame_->Form9(); }
 TForm10* TForm1::Form10() const { return harmony_->Options(); }
 TSaveAsOptions* TForm1::SaveAsOptions() const { return files_->SaveAsOptions(); }
+TForm8* TForm1::Form8() const { return colourizer_->Preview(); }
 
 }  // namespace tintora

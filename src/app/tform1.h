@@ -39,6 +39,7 @@ class TForm10;
 class TForm2;
 class TForm6;
 class TForm8;
+class TextColourizer;
 class TForm9;
 class TSaveAsOptions;
 class TSplashScreen;
@@ -95,7 +96,8 @@ class TForm1 : public QWidget {
   TAboutBox* AboutBox() const;
   TSplashScreen* SplashScreen() const;
   TForm6* Form6() const;
-  TForm8* Form8() const { return form8_.get(); }
+  TForm8* Form8() const;
+  TextColourizer& Colourizer() const { return *colourizer_; }
   TForm9* Form9() const;
   TForm10* Form10() const;
   TSaveAsOptions* SaveAsOptions() const;
@@ -127,7 +129,7 @@ class TForm1 : public QWidget {
   StayOnTop onTop_{this};
   SettingsStore settings_;
 
-  std::unique_ptr<TForm8> form8_;  // the text colourizer's preview, until its room is built
+  std::unique_ptr<TextColourizer> colourizer_;
   std::unique_ptr<ListFiles> files_;
   std::unique_ptr<tintora::Frame> frame_;
   std::unique_ptr<ValueOutput> values_;

@@ -1,7 +1,10 @@
-// TForm8: a larger preview of the colourized text.
+// TForm8: "Text Colourizer Preview", a bigger view of the colourized text. Closing it only
+// hides it.
 #pragma once
 
 #include <QWidget>
+
+class QTextEdit;
 
 namespace tintora {
 
@@ -9,6 +12,16 @@ class TForm8 : public QWidget {
   Q_OBJECT
  public:
   explicit TForm8(QWidget* parent = nullptr);
+
+  QTextEdit* ColouredTextPreviewRichEdit = nullptr;
+
+ signals:
+  void Shown();
+  void Hidden();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 };
 
 }  // namespace tintora

@@ -9,7 +9,9 @@
 
 #include "colour/websafe.h"
 #include "colourlist/colour_list_pane.h"
+
 #include "colourlist/colour_list_view.h"
+#include "formats/colour_list_files.h"
 #include "widgets/active_colour_holder.h"
 #include "widgets/colour_list_model.h"
 #include "widgets/colour_selection.h"
@@ -74,8 +76,11 @@ void ColourListPane::ClearAllSpeedButtonClick() {
 
 // ---------------------------------------------------------------- moving
 
-void ColourListPane::CustomColourListBoxDragDrop(QObject* source, QPoint pos, const QByteArray&) {
-  if (source == CustomColourListBox) CustomColourListBoxMoveItems(pos.x(), pos.y());
+void ColourListPane::CustomColourListBoxDragDrop(QObject* source, QPoint pos, const QByteArray& lines) {
+  if (source == CustomColourListBox)
+    CustomColourListBoxMoveItems(pos.x(), pos.y());
+  else  // the text colourizer's colours, copied in as entries of their own
+    model_.AppendEntries(ParseCdtText(lines.toStdString()));
   model_.SetListChanged(true);
   CustomColourListBox->viewport()->update();
 }

@@ -54,6 +54,12 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
 
 bool FitsCp1252(char32_t cp) { return Cp1252Byte(cp).has_value(); }
 
+std::optional<unsigned char> Cp1252Code(char32_t cp) {
+  const auto b = Cp1252Byte(cp);
+  if (!b) return std::nullopt;
+  return static_cast<unsigned char>(*b);
+}
+
 std::size_t NextNonAscii(std::string_view utf8, std::size_t from) {
   while (from < utf8.size() && static_cast<unsigned char>(utf8[from]) < 0x80) ++from;
   return from;

@@ -17,8 +17,9 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 
 bool IsValidUtf8(std::string_view bytes);
-// Whether a character has a Windows-1252 byte.
+// Whether a character has a Windows-1252 byte, and that byte.
 bool FitsCp1252(char32_t cp);
+std::optional<unsigned char> Cp1252Code(char32_t cp);
 // For walking UTF-8 quickly: the first byte from `from` on that is not ASCII (or the end), and
 // the end of the character (or stray bytes) starting at `start`.
 std::size_t NextNonAscii(std::string_view utf8, std::size_t from);

@@ -13,6 +13,7 @@ DebugPanel::DebugPanel(QWidget* parent) : QGroupBox("Program Data Box", parent) 
   MouseYLabel = Make<QLabel>(this, "MouseYLabel", {8, 58, 150, 16}, {}, "MouseY:=");
   Label17 = Make<QLabel>(this, "Label17", {8, 76, 100, 16});
   Label20 = Make<QLabel>(this, "Label20", {112, 76, 100, 16});
+  Label21 = Make<QLabel>(this, "Label21", {8, 94, 200, 16});
   hide();
 }
 
@@ -26,6 +27,12 @@ void DebugPanel::ShowMouse(QPoint p) {
 void DebugPanel::ShowSwatchSections(std::size_t fileSize, std::size_t secondSection) {
   Label17->setText(QString::number(fileSize));
   Label20->setText(QString::number(secondSection));
+}
+
+void DebugPanel::ShowColourizerCounts(std::size_t characters, std::size_t colours, std::size_t checked) {
+  Label17->setText("Total # of Characters = " + QString::number(characters));
+  Label20->setText("Number of Colours = " + QString::number(colours));
+  Label21->setText("Number of Checked Colours = " + QString::number(checked));
 }
 
 }  // namespace tintora

@@ -19,6 +19,8 @@ class DebugPanel : public QGroupBox {
   void ShowMouse(QPoint position);
   // The last Adobe swatch file read: its size and where its second section was looked for.
   void ShowSwatchSections(std::size_t fileSize, std::size_t secondSection);
+  // The text colourizer's counts: characters, colours in its list, checked colours.
+  void ShowColourizerCounts(std::size_t characters, std::size_t colours, std::size_t checked);
 
  private:
   QLabel* Label10;
@@ -26,6 +28,7 @@ class DebugPanel : public QGroupBox {
   QLabel* MouseYLabel;
   QLabel* Label17;
   QLabel* Label20;
+  QLabel* Label21;
 };
 
 }  // namespace tintora

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include <QImage>
@@ -14,6 +15,7 @@
 #include "colour/custom_colours.h"
 
 class QWidget;
+class QMimeData;
 
 namespace tintora {
 
@@ -55,6 +57,9 @@ class Services {
 
   virtual void SetClipboardText(const QString& text) = 0;
   virtual void SetClipboardImage(const QImage& image) = 0;
+  // Several forms of one thing at once (rich text with its HTML and plain forms); the
+  // clipboard takes the data over.
+  virtual void SetClipboardMimeData(std::unique_ptr<QMimeData> data) = 0;
   // nullopt when the clipboard holds no picture.
   virtual std::optional<QImage> ClipboardImage() = 0;
 

@@ -4,7 +4,10 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
+
+#include <QMimeData>
 
 #include "capture/platform/desktop.h"
 #include "colour/notations.h"
@@ -83,6 +86,7 @@ class FakeServices : public Services {
   QString clipboardText;
   int clipboardTextWrites = 0;
   std::optional<QImage> clipboardImage;
+  std::unique_ptr<QMimeData> clipboardMime;
   std::vector<QString> opened;
   int keepOnTopCalls = 0;
   // Answers for the next file dialogs (nullopt: cancelled) and what they were asked.
@@ -113,6 +117,7 @@ class FakeServices : public Services {
     ++clipboardTextWrites;
   }
   void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
+  void SetClipboardMimeData(std::unique_ptr<QMimeData> data) override { clipboardMime = std::move(data); }
   std::optional<QImage> ClipboardImage() override { return clipboardImage; }
   bool OpenWithShell(const QString& target) override {
     opened.push_back(target);

@@ -1,0 +1,307 @@
+#include "colourizer/text_colourizer.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QStyledItemDelegate>
+#include <QTextEdit>
+
+#include "colourizer/colour_check_list.h"
+#include "colourizer/tform8.h"
+#include "formats/colour_list_files.h"
+#include "widgets/guarded.h"
+#include "widgets/make.h"
+#include "widgets/popup_ext.h"
+#include "widgets/stay_on_top.h"
+
+namespace tintora {
+
+namespace {
+
+constexpr const char* kNoFace = "No Specific Font Face";
+
+// Each face of the list written in itself.
+class FaceDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.row() > 0) option->font.setFamily(index.data().toString());
+  }
+};
+
+// The face list: stay-on-top waits while its list is open, as it does for menus.
+class FaceComboBox : public QComboBox {
+ public:
+  FaceComboBox(StayOnTop& onTop, QWidget* parent) : QComboBox(parent), onTop_(onTop) {}
+  void showPopup() override {
+    onTop_.SuspendOnTop();
+    QComboBox::showPopup();
+  }
+  void hidePopup() override {
+    QComboBox::hidePopup();
+    onTop_.RestoreOnTop();
+  }
+
+ private:
+  StayOnTop& onTop_;
+};
+
+QSpinBox* SizeBox(QWidget* parent, const char* name, const char* editName, QRect at, int low, int position,
+                  const char* hint, QLineEdit** edit) {
+  auto* box = Make<QSpinBox>(parent, name, at, hint);
+  box->setRange(low, 7);
+  box->setValue(position);
+  *edit = box->findChild<QLineEdit*>();
+  (*edit)->setObjectName(editName);
+  (*edit)->setMaxLength(2);
+  return box;
+}
+
+}  // namespace
+
+TextColourizer::TextColourizer(QWidget* tab, QWidget* chartHost, QWidget* window,
+                               std::unique_ptr<TForm8> preview, const ActiveColourHolder& active,
+                               DebugPanel& debug, StayOnTop& onTop, Services& services)
+    : tab_(tab),
+      chartHost_(chartHost),
+      window_(window),
+      form8_(std::move(preview)),
+      active_(active),
+      debug_(debug),
+      onTop_(onTop),
+      services_(services) {
+  Build(tab);
+  BuildMenu(tab);
+  BuildChart(chartHost);
+  onTop_.Follow(form8_.get(), true);
+  Connect();
+  tab->installEventFilter(this);
+  FirstFontSizeEditChange();
+}
+
+TextColourizer::~TextColourizer() = default;
+
+void TextColourizer::Build(QWidget* tab) {
+  TextToColourMemo = Make<QPlainTextEdit>(tab, "TextToColourMemo", {4, 4, 196, 62}, "Text to be colourized.");
+  QFont courier("Courier New");
+  courier.setPixelSize(13);
+  TextToColourMemo->setFont(courier);
+  TextToColourMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  TextToColourMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  TextToColourMemo->setPlainText("SAMPLE");
+  TextToColourMemo->installEventFilter(this);
+
+  ColourCheckListBox = new ColourCheckList(tab);
+  ColourCheckListBox->setGeometry(204, 4, 130, 62);
+
+  FontComboBox = Make<FaceComboBox>(tab, "FontComboBox", {338, 4, 122, 22}, "Font selection box.", onTop_);
+  FontComboBox->setCursor(Qt::PointingHandCursor);
+  FontComboBox->setItemDelegate(new FaceDelegate(FontComboBox));
+  FontComboBox->addItem(kNoFace);
+  FontComboBox->addItems(QFontDatabase::families());
+
+  FirstFontSizeUpDown = SizeBox(tab, "FirstFontSizeUpDown", "FirstFontSizeEdit", {338, 30, 38, 22}, 1, 3,
+                                "Text Base size (0 & 3 = Default 12pt).", &FirstFontSizeEdit);
+  FirstFontSizeEdit->setToolTip("Text Base size (3 = Default 12pt).");
+  SecondFontSizeUpDown = SizeBox(tab, "SecondFontSizeUpDown", "SecondFontSizeEdit", {379, 30, 38, 22}, 0, 0,
+                                 "Text start size (0 = Not Selected).", &SecondFontSizeEdit);
+  ThirdFontSizeUpDown = SizeBox(tab, "ThirdFontSizeUpDown", "ThirdFontSizeEdit", {420, 30, 38, 22}, 0, 0,
+                                "Text end size (0 = Not Selected).", &ThirdFontSizeEdit);
+  StaticFontSizeCheckBox = Make<QCheckBox>(tab, "StaticFontSizeCheckBox", {340, 54, 18, 14},
+                                           "Static Size (Unchecked)/Relative Size (Checked)");
+
+  HTMLDocClientPanel = Make<QGroupBox>(tab, "HTMLDocClientPanel", {4, 68, 456, 100}, {}, "HTML Text Preview");
+  ResultRichEdit = Make<QTextEdit>(HTMLDocClientPanel, "ResultRichEdit", {6, 18, 444, 76});
+  ResultRichEdit->setReadOnly(true);
+  ResultRichEdit->setFocusPolicy(Qt::ClickFocus);
+  ResultRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  ResultRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  ResultRichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
+  QFont times("Times New Roman");
+  times.setPixelSize(16);
+  ResultRichEdit->setFont(times);
+  const QColor base = ResultRichEdit->palette().color(QPalette::Base);
+  background_ = ColourFromRgb(base.red(), base.green(), base.blue());
+}
+
+void TextColourizer::BuildMenu(QWidget* tab) {
+  TPopupExt* m = TextColourizerPopupExt = MakePopup(tab, "TextColourizerPopupExt", onTop_);
+  Bold1 = m->AddItem("Bold1", "Bold", true);
+  Italic1 = m->AddItem("Italic1", "Italic", true);
+  Underline1 = m->AddItem("Underline1", "Underline", true);
+  StrikeOut1 = m->AddItem("StrikeOut1", "Strike Out", true);
+  ShowUnicodeChart1 = m->AddItem("ShowUnicodeChart1", "Show Unicode Chart", true);
+  m->addSeparator();
+  SetBackgroundColour1 = m->AddItem("SetBackgroundColour1", "Set Background Colour");
+  m->addSeparator();
+  CopyHTMLToClipBoard1 = m->AddItem("CopyHTMLToClipBoard1", "Copy HTML to Clipboard");
+  CopyBackgroundHTMLtoClipboard1 =
+      m->AddItem("CopyBackgroundHTMLtoClipboard1", "Copy Background HTML to Clipboard");
+  CopyRichTextToClipboard1 = m->AddItem("CopyRichTextToClipboard1", "Copy Rich Text to Clipboard");
+  m->addSeparator();
+  UseWebSafeColours1 = m->AddItem("UseWebSafeColours1", "Use Web Safe Colours", true);
+  CarriageReturnAfterEachChrBlock1 =
+      m->AddItem("CarriageReturnAfterEachChrBlock1", "Carriage Return After Each Chr. Block", true);
+  m->addSeparator();
+  ViewInBiggerWindow1 = m->AddItem("ViewInBiggerWindow1", "View In Bigger Window");
+}
+
+void TextColourizer::Connect() {
+  Link(TextToColourMemo, &QPlainTextEdit::textChanged, this, [this] { TextToColourMemoChange(); });
+  Link(ColourCheckListBox, &ColourCheckList::EntriesDropped, this, [this](const QByteArray& lines) {
+    ColourCheckListBox->AppendEntries(ParseCdtText(lines.toStdString()));
+  });
+  Link(ColourCheckListBox, &ColourCheckList::MovedWithin, this, [this](QPoint pos) {
+    ColourCheckListBox->MoveCurrentTo(pos);
+    UpdatePreview();
+  });
+  Link(ColourCheckListBox, &QListWidget::itemChanged, this, [this](QListWidgetItem*) { UpdatePreview(); });
+  Link(ColourCheckListBox, &ColourCheckList::RightPressed, this, [this] {
+    if (ColourCheckListBox->count() == 0) return;
+    ColourCheckListBox->DeleteSelected();
+    UpdatePreview();
+  });
+  Link(ColourCheckListBox, &ColourCheckList::KeyPressed, this,
+       [this](QKeyEvent* e, bool* consumed) { ColourCheckListBoxKeyDown(e, consumed); });
+  Link(FontComboBox, &QComboBox::currentIndexChanged, this, [this](int) {
+    FontComboBox->setToolTip(FontComboBox->currentText());
+    UpdatePreview();
+  });
+  Link(FirstFontSizeUpDown, &QSpinBox::valueChanged, this, [this](int) { FirstFontSizeEditChange(); });
+  for (QSpinBox* box : {SecondFontSizeUpDown, ThirdFontSizeUpDown})
+    Link(box, &QSpinBox::valueChanged, this, [this](int) { UpdatePreview(); });
+  Link(StaticFontSizeCheckBox, &QCheckBox::toggled, this, [this](bool) { StaticFontSizeCheckBoxClick(); });
+  for (QAction* style : {Bold1, Italic1, Underline1, StrikeOut1, UseWebSafeColours1})
+    Link(style, &QAction::triggered, this, [this](bool) {
+      UpdatePreview();
+      RefocusText();
+    });
+  Link(CarriageReturnAfterEachChrBlock1, &QAction::triggered, this, [this](bool) { RefocusText(); });
+  Link(SetBackgroundColour1, &QAction::triggered, this, [this](bool) { SetBackgroundColour1Click(); });
+  Link(CopyHTMLToClipBoard1, &QAction::triggered, this, [this](bool) { CopyHTMLToClipBoard1Click(); });
+  Link(CopyBackgroundHTMLtoClipboard1, &QAction::triggered, this,
+       [this](bool) { CopyBackgroundHTMLtoClipboard1Click(); });
+  Link(CopyRichTextToClipboard1, &QAction::triggered, this,
+       [this](bool) { CopyRichTextToClipboard1Click(); });
+  Link(ViewInBiggerWindow1, &QAction::triggered, this, [this](bool) { ViewInBiggerWindow1Click(); });
+  Link(ShowUnicodeChart1, &QAction::triggered, this, [this](bool) { ShowUnicodeChart1Click(); });
+  for (QTextEdit* preview : {ResultRichEdit, form8_->ColouredTextPreviewRichEdit})
+    Link(preview, &QWidget::customContextMenuRequested, this,
+         [this, preview](QPoint p) { TextColourizerPopupExt->Popup(preview->mapToGlobal(p)); });
+  Link(form8_.get(), &TForm8::Shown, this, [this] { UpdatePreview(); });
+}
+
+bool TextColourizer::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == TextToColourMemo && event->type() == QEvent::KeyPress) {
+    // The text is one run of characters: Enter adds no line.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+  } else if (watched == tab_ && event->type() == QEvent::Show) {
+    TextToColourMemo->setFocus();
+  } else if (UnicodeMemo && watched == UnicodeMemo->viewport() && event->type() == QEvent::MouseButtonPress &&
+             static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+    ShowUnicodeChart1->setChecked(false);
+    Guarded([this] { ShowUnicodeChart1Click(); });
+    return true;
+  } else if (UnicodeMemo && watched == UnicodeMemo->viewport() &&
+             event->type() == QEvent::MouseButtonRelease) {
+    const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+    // The chart takes the release first, so its selection is complete when it is copied.
+    UnicodeMemo->viewport()->removeEventFilter(this);
+    QCoreApplication::sendEvent(watched, event);
+    UnicodeMemo->viewport()->installEventFilter(this);
+    Guarded([this, button] { UnicodeMemoMouseUp(button); });
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+ColourizerInput TextColourizer::Input() const {
+  ColourizerInput in;
+  std::u32string text;
+  for (char32_t c : TextToColourMemo->toPlainText().toUcs4())
+    text += (c == U'\u2028' || c == U'\u2029') ? U'\n' : c;
+  in.text = NormaliseColourizerText(text);
+  in.colours = ColourCheckListBox->Entries();
+  if (FontComboBox->currentIndex() > 0) in.face = FontComboBox->currentText().toStdString();
+  in.base = FirstFontSizeUpDown->value();
+  in.start = SecondFontSizeUpDown->value();
+  in.end = ThirdFontSizeUpDown->value();
+  in.relative = StaticFontSizeCheckBox->isChecked();
+  in.styles = {Bold1->isChecked(), Italic1->isChecked(), Underline1->isChecked(), StrikeOut1->isChecked()};
+  in.webSafe = UseWebSafeColours1->isChecked();
+  in.linePerBlock = CarriageReturnAfterEachChrBlock1->isChecked();
+  return in;
+}
+
+void TextColourizer::RefocusText() {
+  if (form8_->ColouredTextPreviewRichEdit->hasFocus()) return;
+  if (TextToColourMemo->isVisible()) TextToColourMemo->setFocus();
+}
+
+// ---------------------------------------------------------------- handlers
+
+void TextColourizer::TextToColourMemoChange() {
+  if (EnforceTextLimit()) return;  // the shortened text changes again, and comes back here
+  UpdatePreview();
+}
+
+bool TextColourizer::EnforceTextLimit() {
+  const qsizetype length = TextToColourMemo->toPlainText().toUcs4().size();
+  if (length <= static_cast<qsizetype>(kColourizerMaxChars)) return false;
+  // What went over the limit is what was just typed or pasted: the characters before the caret.
+  QTextCursor cursor = TextToColourMemo->textCursor();
+  const int excess = static_cast<int>(length - static_cast<qsizetype>(kColourizerMaxChars));
+  if (cursor.position() < excess) cursor.movePosition(QTextCursor::End);
+  cursor.clearSelection();
+  cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor, excess);
+  cursor.removeSelectedText();
+  TextToColourMemo->setTextCursor(cursor);
+  return true;
+}
+
+void TextColourizer::FirstFontSizeEditChange() {
+  const int b = FirstFontSizeUpDown->value();
+  if (StaticFontSizeCheckBox->isChecked())
+    for (QSpinBox* box : {SecondFontSizeUpDown, ThirdFontSizeUpDown}) box->setRange(-(b - 1), 7 - b);
+  // The default base size stands out.
+  QPalette palette = FirstFontSizeEdit->style()->standardPalette();
+  if (b == 3) {
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Base, QColor(0xAC, 0xFF, 0xAC));
+  }
+  FirstFontSizeEdit->setPalette(palette);
+  UpdatePreview();
+}
+
+void TextColourizer::StaticFontSizeCheckBoxClick() {
+  const int b = FirstFontSizeUpDown->value();
+  const bool relative = StaticFontSizeCheckBox->isChecked();
+  for (QSpinBox* box : {SecondFontSizeUpDown, ThirdFontSizeUpDown}) {
+    const QSignalBlocker quiet(box);
+    // The numbers stay where the new range allows: a start of 5 becomes the offset 4 with B = 3.
+    box->setRange(relative ? -(b - 1) : 0, relative ? 7 - b : 7);
+  }
+  UpdatePreview();
+}
+
+void TextColourizer::ColourCheckListBoxKeyDown(QKeyEvent* event, bool* consumed) {
+  if (event->key() == Qt::Key_Delete) {
+    ColourCheckListBox->DeleteSelected();
+    *consumed = true;
+  }
+  UpdatePreview();
+}
+
+}  // namespace tintora

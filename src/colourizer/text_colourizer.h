@@ -1,0 +1,127 @@
+// The "Text Colourizer" tab: the text, its colours (dragged from the colour list), the font
+// face, the sizes and their mode, the live preview with its menu of styles and copies, the
+// bigger preview window (TForm8) and the character chart along the bottom of the window.
+#pragma once
+
+#include <memory>
+
+#include <QObject>
+
+#include "colourizer/colourizer.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLineEdit;
+class QPlainTextEdit;
+class QSpinBox;
+class QTextEdit;
+class QWidget;
+
+namespace tintora {
+
+class ActiveColourHolder;
+class ColourCheckList;
+class DebugPanel;
+class Services;
+class StayOnTop;
+class TForm8;
+class TPopupExt;
+
+class TextColourizer : public QObject {
+  Q_OBJECT
+ public:
+  // `tab`: the tab page; `chartHost`: the strip below the panes that holds the chart.
+  TextColourizer(QWidget* tab, QWidget* chartHost, QWidget* window, std::unique_ptr<TForm8> preview,
+                 const ActiveColourHolder& active, DebugPanel& debug, StayOnTop& onTop, Services& services);
+  ~TextColourizer() override;
+
+  // What the controls say now.
+  ColourizerInput Input() const;
+  // The preview as the engine coloured it.
+  const Colourized& Result() const { return result_; }
+  TForm8* Preview() const { return form8_.get(); }
+  TPopupExt* Menu() const { return TextColourizerPopupExt; }
+
+  // The window switched between its reduced and full form: the chart follows while it is on.
+  void SetAdvanced(bool advanced);
+
+  // The controls, by the names users and tests know.
+  QPlainTextEdit* TextToColourMemo = nullptr;
+  ColourCheckList* ColourCheckListBox = nullptr;
+  QComboBox* FontComboBox = nullptr;
+  QSpinBox* FirstFontSizeUpDown = nullptr;
+  QSpinBox* SecondFontSizeUpDown = nullptr;
+  QSpinBox* ThirdFontSizeUpDown = nullptr;
+  QLineEdit* FirstFontSizeEdit = nullptr;
+  QLineEdit* SecondFontSizeEdit = nullptr;
+  QLineEdit* ThirdFontSizeEdit = nullptr;
+  QCheckBox* StaticFontSizeCheckBox = nullptr;
+  QGroupBox* HTMLDocClientPanel = nullptr;
+  QTextEdit* ResultRichEdit = nullptr;
+  QPlainTextEdit* UnicodeMemo = nullptr;
+
+  TPopupExt* TextColourizerPopupExt = nullptr;
+  QAction* Bold1 = nullptr;
+  QAction* Italic1 = nullptr;
+  QAction* Underline1 = nullptr;
+  QAction* StrikeOut1 = nullptr;
+  QAction* ShowUnicodeChart1 = nullptr;
+  QAction* SetBackgroundColour1 = nullptr;
+  QAction* CopyHTMLToClipBoard1 = nullptr;
+  QAction* CopyBackgroundHTMLtoClipboard1 = nullptr;
+  QAction* CopyRichTextToClipboard1 = nullptr;
+  QAction* UseWebSafeColours1 = nullptr;
+  QAction* CarriageReturnAfterEachChrBlock1 = nullptr;
+  QAction* ViewInBiggerWindow1 = nullptr;
+
+ signals:
+  // The chart strip was shown or hidden: the window fits itself to it.
+  void ChartShownChanged();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Build(QWidget* tab);
+  void BuildMenu(QWidget* tab);
+  void Connect();
+  void BuildChart(QWidget* host);
+
+  // The engine's steps: all of them run on every change, the preview being a handful of
+  // characters.
+  void UpdatePreview();
+  void RenderInto(QTextEdit* edit, const ColourizerInput& in) const;
+  void RefocusText();
+
+  void TextToColourMemoChange();
+  void FirstFontSizeEditChange();
+  void StaticFontSizeCheckBoxClick();
+  void ColourCheckListBoxKeyDown(QKeyEvent* event, bool* consumed);
+  void SetBackgroundColour1Click();
+  void CopyHTMLToClipBoard1Click();
+  void CopyBackgroundHTMLtoClipboard1Click();
+  void CopyRichTextToClipboard1Click();
+  void ViewInBiggerWindow1Click();
+  void ShowUnicodeChart1Click();
+  void ShowChart(bool on);
+  void UnicodeCharacterDisplay();
+  void UnicodeMemoMouseUp(Qt::MouseButton button);
+  // The text box keeps at most kColourizerMaxChars characters: the newest ones beyond go.
+  bool EnforceTextLimit();
+
+  QWidget* tab_;
+  QWidget* chartHost_;
+  QWidget* window_;
+  std::unique_ptr<TForm8> form8_;
+  const ActiveColourHolder& active_;
+  DebugPanel& debug_;
+  StayOnTop& onTop_;
+  Services& services_;
+  Colourized result_;
+  ColourValue background_;
+};
+
+}  // namespace tintora
