@@ -12,7 +12,7 @@ inline constexpr QRect kExternalColourSourcePanel{584, 8, 36, 144};
 inline constexpr QRect kPageControl1{4, 156, 472, 196};
 inline constexpr QRect kColourViewerGroupBox{480, 156, 160, 196};
 inline constexpr QRect kColourListGroupBox{644, 2, 230, 350};
-inline constexpr QRect kDonatePanel{4, 356, 870, 60};
+inline constexpr QRect kDonatePanel{4, 356, 870, 64};
 inline constexpr int kMargin = 4;
 
 }  // namespace tintora::layout
