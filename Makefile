@@ -27,7 +27,7 @@ test: build
 BENCH_FLAGS = --benchmark_min_time=0.2 --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 bench: build
-	@for b in colour formats window list colourizer; do \
+	@for b in colour formats window list colourizer adjust; do \
 	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_$$b $(BENCH_FLAGS); \
 	done
 	@echo "== capture (X11, under xvfb-run)"

@@ -32,6 +32,7 @@
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
 #include "settings/tform9.h"
+#include "webpage/page_coordinator.h"
 #include "widgets/guarded.h"
 #include "widgets/popup_ext.h"
 #include "widgets/progress_display.h"
@@ -90,6 +91,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
   colourizer_ =
       std::make_unique<TextColourizer>(panes.TextColourizerTabSheet, panes.DonatePanel, this,
                                        std::move(form8), active_, frame_->Debug(), onTop_, services_);
+  pageColours_ = std::make_unique<PageCoordinator>(panes.LinksTabSheet, active_, selection_, notation_,
+                                                   onTop_, services_);
   selector_->SelectorMenu()->addSeparator();
   selector_->SelectorMenu()->addActions(capture_->ZoomActions());
   Wire();
@@ -103,6 +106,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
 
 TForm1::~TForm1() {
   // The rooms go first, while everything they talk through still stands.
+  pageColours_.reset();
   colourizer_.reset();
   snapshots_.reset();
   capture_.reset();

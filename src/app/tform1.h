@@ -40,6 +40,7 @@ class TForm2;
 class TForm6;
 class TForm8;
 class TextColourizer;
+class PageCoordinator;
 class TForm9;
 class TSaveAsOptions;
 class TSplashScreen;
@@ -98,6 +99,7 @@ class TForm1 : public QWidget {
   TForm6* Form6() const;
   TForm8* Form8() const;
   TextColourizer& Colourizer() const { return *colourizer_; }
+  PageCoordinator& PageColours() const { return *pageColours_; }
   TForm9* Form9() const;
   TForm10* Form10() const;
   TSaveAsOptions* SaveAsOptions() const;
@@ -130,6 +132,7 @@ class TForm1 : public QWidget {
   SettingsStore settings_;
 
   std::unique_ptr<TextColourizer> colourizer_;
+  std::unique_ptr<PageCoordinator> pageColours_;
   std::unique_ptr<ListFiles> files_;
   std::unique_ptr<tintora::Frame> frame_;
   std::unique_ptr<ValueOutput> values_;

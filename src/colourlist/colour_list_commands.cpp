@@ -99,7 +99,8 @@ void ColourListPane::CustomColourListBoxMoveItems(int x, int y) {
 
 void ColourListPane::PopupMenu1Popup() {
   const bool any = !model_.List().Empty();
-  for (QAction* a : {DeleteSelectedColours1, ConvertListtoWebSafe1, CopyListasHTMLComment1})
+  for (QAction* a :
+       {DeleteSelectedColours1, AdjustSelectedColours1, ConvertListtoWebSafe1, CopyListasHTMLComment1})
     a->setEnabled(any);
   for (QAction* a : sorts_) a->setEnabled(any);
 }

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "colour/notations.h"
+#include "colourlist/adjust_colours.h"
 #include "colourlist/change_colour_name_dialogue.h"
 #include "colourlist/colour_list_view.h"
 #include "colourlist/tform6.h"
@@ -37,6 +38,9 @@ ColourListPane::ColourListPane(QGroupBox* pane, QWidget* window,
       parts_(parts),
       model_(parts.model) {
   Build(pane);
+  adjuster_ = std::make_unique<AdjustColours>(std::move(adjust_), window, model_,
+                                              *CustomColourListBox->selectionModel(), parts_.selection,
+                                              parts_.onTop, parts_.services);
   BuildMenu(pane);
   Connect();
   ConnectNameDialogue();
@@ -45,6 +49,8 @@ ColourListPane::ColourListPane(QGroupBox* pane, QWidget* window,
 }
 
 ColourListPane::~ColourListPane() = default;
+
+TForm6* ColourListPane::Adjust() const { return adjuster_->Window(); }
 
 void ColourListPane::Build(QGroupBox* pane) {
   FileNameLabel = Make<QLabel>(pane, "FileNameLabel", {8, 18, 130, 16}, "Untitled", "Untitled");
@@ -104,6 +110,9 @@ void ColourListPane::BuildMenu(QGroupBox* pane) {
   DeleteSelectedColours1 = m->AddItem("DeleteSelectedColours1", "Delete Selected Colour(s)");
   UndoLastChange1 = m->AddItem("UndoLastChange1", "Undo Last Change");
   UndoLastChange1->setEnabled(false);
+  AdjustSelectedColours1 = m->AddItem("AdjustSelectedColours1", "Adjust Selected Colour(s)");
+  Link(AdjustSelectedColours1, &QAction::triggered, this,
+       [this](bool) { adjuster_->AdjustSelectedColours1Click(); });
   m->addSeparator();
   const char* const kSorts[5][2] = {{"AlphabeticalSort1", "Alphabetize"},
                                     {"SortByIntensity1", "Sort By Intensity"},

@@ -33,6 +33,7 @@ class SpeedButton;
 class StayOnTop;
 class TChangeColourNameDialogue;
 class TForm6;
+class AdjustColours;
 class TPopupExt;
 
 // The shared objects the pane works with.
@@ -76,7 +77,8 @@ class ColourListPane : public QObject {
   void SelectItem(int row, bool clearOthers);
 
   TChangeColourNameDialogue* NameDialogue() const { return nameDialogue_.get(); }
-  TForm6* Adjust() const { return adjust_.get(); }
+  TForm6* Adjust() const;
+  AdjustColours& Adjuster() const { return *adjuster_; }
 
  signals:
   void SaveRequested();         // the Save button
@@ -116,7 +118,8 @@ class ColourListPane : public QObject {
 
   QWidget* window_;
   std::unique_ptr<TChangeColourNameDialogue> nameDialogue_;
-  std::unique_ptr<TForm6> adjust_;
+  std::unique_ptr<TForm6> adjust_;  // until the adjuster takes it over
+  std::unique_ptr<AdjustColours> adjuster_;
   ColourListPaneParts parts_;
   ColourListModel& model_;
   bool InsertBelow = false;
@@ -133,6 +136,7 @@ class ColourListPane : public QObject {
   TPopupExt* ColourListPopupExt = nullptr;
   QAction* DeleteSelectedColours1 = nullptr;
   QAction* UndoLastChange1 = nullptr;
+  QAction* AdjustSelectedColours1 = nullptr;
   QAction* sorts_[5] = {};  // by sort code
   QAction* ConvertListtoWebSafe1 = nullptr;
   QAction* GenerateWebSafeList1 = nullptr;

@@ -1,10 +1,161 @@
 #include "colourlist/tform6.h"
 
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+
+#include "colour/hsv.h"
+#include "colour/notations.h"
+#include "widgets/make.h"
+
 namespace tintora {
 
-TForm6::TForm6(QWidget* parent) : QWidget(parent, Qt::Window) {
+namespace {
+
+constexpr int kPreviewWidth = 366;
+
+QColor HexColour(const std::string& hex) {
+  const int c = EntryColourValue({{}, hex});
+  return c < 0 ? QColor(Qt::black) : QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+// The fixed strips under the sliders: the hues, grey to red, black to white.
+QImage Strip(int which) {
+  QImage strip(256, 6, QImage::Format_RGB32);
+  for (int x = 0; x < 256; ++x) {
+    const int c = which == 0   ? HSVtoColourValue(x * 360.0L / 256, 1, 255)
+                  : which == 1 ? HSVtoColourValue(0, x / 255.0L, 255)
+                               : ColourFromRgb(x, x, x);
+    for (int y = 0; y < 6; ++y) strip.setPixel(x, y, PixelOf(c));
+  }
+  return strip;
+}
+
+}  // namespace
+
+AdjustPreview::AdjustPreview(QWidget* parent) : QWidget(parent) {
+  setObjectName("PaletteImage");
+  setToolTip("Use the adjustments below to adjust.");
+  setCursor(Qt::CrossCursor);
+  setFixedSize(kPreviewWidth, 0);
+}
+
+void AdjustPreview::SetCells(std::size_t count, std::function<AdjustedEntry(std::size_t)> cell) {
+  count_ = count;
+  cell_ = std::move(cell);
+  setFixedSize(kPreviewWidth, AdjustPreviewHeight(count));
+  update();
+}
+
+void AdjustPreview::PaintCells(QPainter& p, const QRect& area) const {
+  p.fillRect(area, Qt::white);
+  if (count_ == 0 || !cell_) return;
+  const int firstRow = std::max(0, area.top() / kAdjustCellHeight);
+  const int lastRow = area.bottom() / kAdjustCellHeight;
+  p.setPen(Qt::black);
+  for (int row = firstRow; row <= lastRow; ++row) {
+    for (int column = 0; column < 2; ++column) {
+      const std::size_t k = static_cast<std::size_t>(row) * 2 + static_cast<std::size_t>(column);
+      if (k >= count_) return;
+      const AdjustedEntry e = cell_(k);
+      const int x = kAdjustCellWidth * column, y = kAdjustCellHeight * row;
+      p.setBrush(HexColour(e.shown));
+      p.drawRoundedRect(QRect(x + 5, y + 5, 20, 20), 2, 2);
+      p.setBrush(HexColour(e.before));
+      p.drawRoundedRect(QRect(x + 17, y + 17, 12, 12), 2, 2);
+      p.drawText(QRect(x + 31, y + 3, kAdjustCellWidth - 33, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                 QString::fromStdString(e.name));
+      p.drawText(QRect(x + 31, y + 16, kAdjustCellWidth - 33, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                 QString::fromStdString(e.before + " {" + e.after + "}"));
+    }
+  }
+}
+
+void AdjustPreview::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  PaintCells(p, event->rect());
+}
+
+QImage AdjustPreview::Picture(int maxHeight) const {
+  const int height = std::min(AdjustPreviewHeight(count_), maxHeight);
+  QImage picture(kPreviewWidth, std::max(height, 1), QImage::Format_RGB32);
+  QPainter p(&picture);
+  p.setFont(font());
+  PaintCells(p, picture.rect());
+  return picture;
+}
+
+void AdjustPreview::contextMenuEvent(QContextMenuEvent* event) { emit MenuRequested(event->globalPos()); }
+
+TForm6::TForm6(QWidget* parent)
+    : QWidget(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName("Form6");
   setWindowTitle("Adjust Selected Colours");
+
+  ScrollBox1 = Make<QScrollArea>(this, "ScrollBox1", {8, 8, 388, 178});
+  ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  ScrollBox1->setBackgroundRole(QPalette::Base);
+  PaletteImage = new AdjustPreview(ScrollBox1);
+  ScrollBox1->setWidget(PaletteImage);
+
+  HSIMixerPanel = Make<QWidget>(this, "HSIMixerPanel", {8, 192, 388, 108});
+  const struct {
+    const char* letter;
+    const char* hint;
+    const char* slider;
+    const char* sliderHint;
+    const char* edit;
+    int low;
+    const char* start;
+  } rows[3] = {{"H", "Hue", "HueTrackBar", "Slide to change the colour hue.", "HueEdit", 0, "0\u00B0"},
+               {"S", "Saturation", "SaturationTrackBar", "Slide to increase or decrease saturation value.",
+                "SaturationEdit", -255, "0%"},
+               {"V", "Vibrance", "IntensityTrackBar3", "Slide to increase or decrease intensity value.",
+                "Intensity3Edit", -255, "0%"}};
+  QSlider* sliders[3];
+  QLineEdit* edits[3];
+  const char* images[3] = {"ColourSpectrumImage", "SaturationImage", "IntensityImage"};
+  for (int i = 0; i < 3; ++i) {
+    const int y = 4 + 35 * i;
+    Make<QLabel>(HSIMixerPanel, rows[i].letter, {2, y, 14, 20}, rows[i].hint, rows[i].letter);
+    sliders[i] =
+        Make<QSlider>(HSIMixerPanel, rows[i].slider, {18, y, 290, 22}, rows[i].sliderHint, Qt::Horizontal);
+    sliders[i]->setRange(rows[i].low, i == 0 ? 360 : 255);
+    sliders[i]->setTickInterval(10);
+    sliders[i]->setTickPosition(QSlider::TicksBelow);
+    auto* strip = Make<QLabel>(HSIMixerPanel, images[i], {26, y + 24, 274, 6});
+    strip->setPixmap(QPixmap::fromImage(Strip(i).scaled(274, 6)));
+    edits[i] =
+        Make<QLineEdit>(HSIMixerPanel, rows[i].edit, {314, y, 70, 22}, {}, QString::fromUtf8(rows[i].start));
+    edits[i]->setReadOnly(true);
+  }
+  HueTrackBar = sliders[0];
+  SaturationTrackBar = sliders[1];
+  IntensityTrackBar3 = sliders[2];
+  HueEdit = edits[0];
+  SaturationEdit = edits[1];
+  Intensity3Edit = edits[2];
+
+  AdjustAcceptButton = Make<QPushButton>(this, "AdjustAcceptButton", {222, 306, 80, 26}, {}, "Accept");
+  AdjustAcceptButton->setEnabled(false);
+  AdjustCancelButton = Make<QPushButton>(this, "AdjustCancelButton", {308, 306, 88, 26}, {}, "Cancel/Close");
+  setFixedSize(404, 340);
+}
+
+Adjustment TForm6::Sliders() const {
+  return {HueTrackBar->value(), SaturationTrackBar->value(), IntensityTrackBar3->value()};
+}
+
+void TForm6::closeEvent(QCloseEvent* event) {
+  emit Closed();
+  QWidget::closeEvent(event);
 }
 
 }  // namespace tintora

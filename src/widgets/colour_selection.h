@@ -37,7 +37,11 @@ class ColourSelection : public QObject {
   void RestoreActiveColour(int red, int green, int blue);
 
   bool WebSafeOnly() const { return webSafeOnly_; }
-  void SetWebSafeOnly(bool on) { webSafeOnly_ = on; }
+  void SetWebSafeOnly(bool on) {
+    if (on == webSafeOnly_) return;
+    webSafeOnly_ = on;
+    emit WebSafeOnlyChanged(on);
+  }
   // Mirrors the colour list's "Auto-Index" check box.
   bool AutoIndex() const { return autoIndex_; }
   void SetAutoIndex(bool on) { autoIndex_ = on; }
@@ -49,6 +53,8 @@ class ColourSelection : public QObject {
   // The colour list adds the active colour.
   void IndexRequested(bool undoStepFirst, bool complements);
   void CopyRequested();
+  // "Retrieve All as Websafe" was switched.
+  void WebSafeOnlyChanged(bool on);
 
  private:
   ActiveColourHolder& active_;

@@ -1,0 +1,73 @@
+// Adjust Selected Colours with 10,000 entries selected: one slider step with the preview
+// painted, and Accept writing all of them (with its undo step and the list's redraw).
+#include <memory>
+#include <random>
+
+#include <benchmark/benchmark.h>
+#include <QAction>
+#include <QImage>
+#include <QListView>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+
+#include "app/tform1.h"
+#include "colour/number_text.h"
+#include "colourlist/tform6.h"
+#include "formats/colour_list_files.h"
+#include "formats/file_io.h"
+#include "formats/list_files.h"
+#include "null_services.h"
+#include "qt_bench_main.h"
+
+namespace {
+
+tintora::NullServices services;
+
+std::unique_ptr<tintora::TForm1> WindowWithSelection(int entries) {
+  std::mt19937 random(7);
+  tintora::ColourList list;
+  for (int i = 0; i < entries; ++i) {
+    const int c = static_cast<int>(random() & 0xFFFFFF);
+    list.Append({"Colour " + std::to_string(i), tintora::IntToHex(c, 6)});
+  }
+  const auto file = std::filesystem::temp_directory_path() / "tintora-bench-adjust.cdt";
+  if (tintora::WriteFileAtomically(file, tintora::ParseDataForCDTFile(list))) std::abort();
+  auto form = std::make_unique<tintora::TForm1>(services);
+  form->StartUp({});
+  form->show();
+  form->Files().SetOpenDialog(QString::fromStdString(file.string()), 1);
+  form->Files().CustomColourFileOpenAccept();
+  form->findChild<QListView*>("CustomColourListBox")->selectAll();
+  form->findChild<QAction*>("AdjustSelectedColours1")->trigger();
+  return form;
+}
+
+void BM_AdjustSliderStep(benchmark::State& state) {
+  auto form = WindowWithSelection(10000);
+  tintora::TForm6* w = form->Form6();
+  // What the scroll box shows of the preview, painted as the screen would get it.
+  QImage screen(w->ScrollBox1->viewport()->size(), QImage::Format_RGB32);
+  const QRegion shown(QRect(QPoint(0, 0), screen.size()));
+  int hue = 0;
+  for (auto _ : state) {
+    w->HueTrackBar->setValue(hue = (hue + 1) % 361);
+    w->PaletteImage->render(&screen, {}, shown);
+  }
+}
+BENCHMARK(BM_AdjustSliderStep)->Unit(benchmark::kMicrosecond);
+
+void BM_AdjustAccept(benchmark::State& state) {
+  auto form = WindowWithSelection(10000);
+  tintora::TForm6* w = form->Form6();
+  int hue = 0;
+  for (auto _ : state) {
+    w->HueTrackBar->setValue(hue = hue % 360 + 1);
+    w->AdjustAcceptButton->click();
+  }
+}
+BENCHMARK(BM_AdjustAccept)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+TINTORA_QT_BENCHMARK_MAIN();

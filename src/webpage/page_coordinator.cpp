@@ -1,0 +1,270 @@
+#include "webpage/page_coordinator.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "widgets/active_colour_holder.h"
+#include "widgets/colour_selection.h"
+#include "widgets/cursors.h"
+#include "widgets/guarded.h"
+#include "widgets/make.h"
+#include "widgets/notation.h"
+#include "widgets/popup_ext.h"
+#include "widgets/services.h"
+#include "widgets/stay_on_top.h"
+
+namespace tintora {
+
+namespace {
+
+constexpr const char* kCopyHint = "Right click for copy options";
+
+QColor ToQColor(ColourValue c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+QFont PageFont(int pixels, bool bold, bool underline) {
+  QFont f("Times New Roman");
+  f.setPixelSize(pixels);
+  f.setBold(bold);
+  f.setUnderline(underline);
+  return f;
+}
+
+QLabel* Small(QWidget* parent, const char* name, QRect at, const QString& text) {
+  auto* label = Make<QLabel>(parent, name, at, {}, text);
+  QFont f = label->font();
+  f.setPixelSize(11);
+  label->setFont(f);
+  return label;
+}
+
+}  // namespace
+
+PageCoordinator::PageCoordinator(QWidget* tab, const ActiveColourHolder& active, ColourSelection& selection,
+                                 const Notation& notation, StayOnTop& onTop, Services& services)
+    : active_(active), selection_(selection), notation_(notation), onTop_(onTop), services_(services) {
+  Build(tab);
+  BuildMenu(tab);
+  Link(&active, &ActiveColourHolder::Changed, this,
+       [this](const ActiveColour&, const ActiveColour&) { ShowContrast(); });
+  ShowColours();
+}
+
+PageCoordinator::~PageCoordinator() = default;
+
+void PageCoordinator::Build(QWidget* tab) {
+  BuildBrowser(tab);
+  BuildContrast(tab);
+  LinksGroupBox = Make<QGroupBox>(tab, "LinksGroupBox", {208, 102, 254, 64}, {}, "Doc. Colours and Links");
+  const struct {
+    const char* name;
+    QRect at;
+    const char* text;
+  } steps[] = {{"Label22", {8, 16, 102, 14}, "1. Select a colour."},
+               {"Label23", {110, 16, 142, 14}, "2. Click a spot to colour."},
+               {"Label24", {8, 31, 140, 14}, "3. Right click to retreive"},
+               {"Label25", {148, 31, 100, 14}, "the colour."},
+               {"Label26", {8, 46, 120, 14}, "4. Right click browser"},
+               {"Label27", {128, 46, 120, 14}, "for copy options."}};
+  for (const auto& s : steps) Small(LinksGroupBox, s.name, s.at, s.text);
+}
+
+void PageCoordinator::BuildBrowser(QWidget* tab) {
+  SampleBrowserPanel = Make<QFrame>(tab, "SampleBrowserPanel", {4, 4, 200, 162}, kCopyHint);
+  SampleBrowserPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  SampleBrowserAddressPanel =
+      Make<QFrame>(SampleBrowserPanel, "SampleBrowserAddressPanel", {2, 2, 196, 16}, kCopyHint);
+  SampleBrowserAddressPanel->setAutoFillBackground(true);
+  QPalette navy = SampleBrowserAddressPanel->palette();
+  navy.setColor(QPalette::Window, QColor(0, 0, 128));
+  navy.setColor(QPalette::WindowText, Qt::white);
+  SampleBrowserAddressPanel->setPalette(navy);
+  Small(SampleBrowserAddressPanel, "BrowserTitleLabel", {4, 1, 120, 14}, "Sample Page");
+  int x = 150;
+  for (const char* caption : {"-", "=", "X"}) {
+    auto* button = Small(SampleBrowserAddressPanel, "BrowserButton", {x, 2, 12, 12}, caption);
+    button->setAlignment(Qt::AlignCenter);
+    button->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    button->setAutoFillBackground(true);
+    button->setPalette(SampleBrowserPanel->palette());
+    x += 14;
+  }
+  auto* tools = Make<QFrame>(SampleBrowserPanel, "BrowserToolPanel", {2, 19, 196, 15}, kCopyHint);
+  tools->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  auto* icon = Make<QLabel>(tools, "BrowserIconLabel", {3, 0, 14, 14}, kCopyHint, "e");
+  icon->setFont(PageFont(13, true, false));
+  QPalette blue = icon->palette();
+  blue.setColor(QPalette::WindowText, QColor(0, 0, 200));
+  icon->setPalette(blue);
+  // The browser's frame, title bar and tool strip open the copy menu.
+  for (QWidget* w : {static_cast<QWidget*>(SampleBrowserPanel),
+                     static_cast<QWidget*>(SampleBrowserAddressPanel), static_cast<QWidget*>(tools)}) {
+    w->setContextMenuPolicy(Qt::CustomContextMenu);
+    Link(w, &QWidget::customContextMenuRequested, this,
+         [this, w](QPoint p) { LinksColPopupExt->Popup(w->mapToGlobal(p)); });
+  }
+
+  SampleDocPanel = Make<QFrame>(SampleBrowserPanel, "SampleDocPanel", {2, 35, 196, 125}, "BGCOLOR");
+  SampleDocPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  SampleDocPanel->setAutoFillBackground(true);
+  DocumentTextLabel =
+      Make<QLabel>(SampleDocPanel, "DocumentTextLabel", {10, 8, 170, 22}, "TEXT", "Document Text");
+  DocumentTextLabel->setFont(PageFont(16, true, false));
+  const struct {
+    QLabel** label;
+    const char* name;
+    const char* hint;
+    const char* text;
+    int y;
+  } links[] = {{&UnvisitedLinkLabel, "UnvisitedLinkLabel", "LINK", "Unvisited Link", 42},
+               {&SelectedLinkLabel, "SelectedLinkLabel", "ALINK", "Active Link", 66},
+               {&VisitedLinkLabel, "VisitedLinkLabel", "VLINK", "Visited Link", 90}};
+  for (const auto& l : links) {
+    *l.label = Make<QLabel>(SampleDocPanel, l.name, {10, l.y, 120, 18}, l.hint, l.text);
+    (*l.label)->setFont(PageFont(13, false, true));
+  }
+  for (PageRole role : kPageRoles) {
+    QWidget* element = Element(role);
+    element->setMouseTracking(true);
+    element->setCursor(CustomCursor(3));
+    element->installEventFilter(this);
+    element->setContextMenuPolicy(Qt::PreventContextMenu);  // a right click takes the colour back
+  }
+}
+
+void PageCoordinator::BuildContrast(QWidget* tab) {
+  ContrastGroupBox =
+      Make<QGroupBox>(tab, "ContrastGroupBox", {208, 4, 254, 96}, {}, "Contrast on the page (WCAG 2)");
+  const int columns[4] = {8, 70, 140, 196};
+  const char* heads[4] = {"", "Ratio", "Normal", "Large"};
+  for (int c = 1; c < 4; ++c) Small(ContrastGroupBox, "ContrastHead", {columns[c], 15, 56, 13}, heads[c]);
+  const char* roles[4] = {"Text", "Link", "Active", "Visited"};
+  for (int r = 0; r < 4; ++r) {
+    Small(ContrastGroupBox, "ContrastRole", {columns[0], 28 + 13 * r, 60, 13}, roles[r]);
+    for (int c = 0; c < 3; ++c)
+      contrastCells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+          Small(ContrastGroupBox, "ContrastCell", {columns[c + 1], 28 + 13 * r, 56, 13}, {});
+  }
+  ActiveContrastLabel = Small(ContrastGroupBox, "ActiveContrastLabel", {8, 80, 242, 13}, {});
+  ContrastGroupBox->setToolTip(
+      "How readable the text and links are on the page's background: the ratio of their\n"
+      "luminances, and the best WCAG 2 level reached for normal and for large text\n"
+      "(normal: AA 4.5:1, AAA 7:1; large, from 18 pt or 14 pt bold: AA 3:1, AAA 4.5:1).");
+}
+
+void PageCoordinator::BuildMenu(QWidget* tab) {
+  TPopupExt* m = LinksColPopupExt = MakePopup(tab, "LinksColPopupExt", onTop_);
+  using R = PageRole;
+  const struct {
+    const char* name;
+    const char* caption;
+    std::initializer_list<PageRole> roles;
+    bool separatorAfter;
+  } copies[] = {
+      {"CopyAllColourOptionsToClipboard1",
+       "Copy All Colour Options To Clipboard",
+       {R::Background, R::Text, R::Link, R::ActiveLink, R::VisitedLink},
+       true},
+      {"CopyDocumentandTextColours1", "Copy Document and Text Colours", {R::Background, R::Text}, false},
+      {"CopyDocumentBackgroundColour1", "Copy Document Background Colour", {R::Background}, false},
+      {"CopyDocumentTextColour1", "Copy Document Text Colour", {R::Text}, true},
+      {"CopyAllLinkColours1", "Copy All Link Colours", {R::Link, R::ActiveLink, R::VisitedLink}, false},
+      {"CopyUnvisitedLinkColour1", "Copy Unvisited Link Colour", {R::Link}, false},
+      {"CopyActiveLinkColour1", "Copy Active Link Colour", {R::ActiveLink}, false},
+      {"CopyVisitedLinkColour1", "Copy Visited Link Colour", {R::VisitedLink}, true},
+  };
+  for (const auto& c : copies) {
+    QAction* item = m->AddItem(c.name, c.caption);
+    const std::vector<PageRole> roles(c.roles);
+    Link(item, &QAction::triggered, this, [this, roles](bool) { LinksHTML(roles); });
+    if (c.separatorAfter) m->addSeparator();
+  }
+  UseWebSafeColours2 = m->AddItem("UseWebSafeColours2", "Use Web Safe Colours", true);
+  m->addSeparator();
+  ResetColours1 = m->AddItem("ResetColours1", "Reset Colours");
+  Link(ResetColours1, &QAction::triggered, this, [this](bool) {
+    page_ = PageColours{};
+    ShowColours();
+  });
+}
+
+QWidget* PageCoordinator::Element(PageRole role) const {
+  switch (role) {
+    case PageRole::Background:
+      return SampleDocPanel;
+    case PageRole::Text:
+      return DocumentTextLabel;
+    case PageRole::Link:
+      return UnvisitedLinkLabel;
+    case PageRole::ActiveLink:
+      return SelectedLinkLabel;
+    case PageRole::VisitedLink:
+      return VisitedLinkLabel;
+  }
+  return nullptr;
+}
+
+bool PageCoordinator::eventFilter(QObject* watched, QEvent* event) {
+  for (PageRole role : kPageRoles) {
+    if (watched != Element(role)) continue;
+    if (event->type() == QEvent::MouseMove) {
+      Guarded([&] { selection_.ColourSelectorUpdate(page_[role]); });
+      return true;  // not passed on to the page below the label
+    } else if (event->type() == QEvent::MouseButtonPress) {
+      const auto button = static_cast<QMouseEvent*>(event)->button();
+      Guarded([&] {
+        if (button == Qt::LeftButton) {
+          SetColour(role, active_.Value().Shown());
+        } else {
+          selection_.ColourSelectorUpdate(page_[role]);
+          selection_.SetColourSelection();
+        }
+      });
+      return true;  // a press on a label is not also a press on the page below it
+    }
+    return false;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void PageCoordinator::LinksHTML(const std::vector<PageRole>& roles) {
+  services_.SetClipboardText(QString::fromStdString(
+      PageAttributes(page_, roles, notation_.Switches().html, UseWebSafeColours2->isChecked())));
+}
+
+void PageCoordinator::SetColour(PageRole role, ColourValue colour) {
+  page_[role] = colour;
+  ShowColours();
+}
+
+void PageCoordinator::ShowColours() {
+  QPalette page = SampleDocPanel->palette();
+  page.setColor(QPalette::Window, ToQColor(page_[PageRole::Background]));
+  SampleDocPanel->setPalette(page);
+  for (PageRole role : {PageRole::Text, PageRole::Link, PageRole::ActiveLink, PageRole::VisitedLink}) {
+    auto* label = static_cast<QLabel*>(Element(role));
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, ToQColor(page_[role]));
+    label->setPalette(p);
+  }
+  ShowContrast();
+}
+
+void PageCoordinator::ShowContrast() {
+  const ColourValue background = page_[PageRole::Background];
+  const PageRole roles[4] = {PageRole::Text, PageRole::Link, PageRole::ActiveLink, PageRole::VisitedLink};
+  for (std::size_t r = 0; r < 4; ++r) {
+    const double ratio = ContrastRatio(page_[roles[r]], background);
+    contrastCells_[r][0]->setText(QString::fromStdString(RatioText(ratio)));
+    contrastCells_[r][1]->setText(LevelText(NormalTextLevel(ratio)));
+    contrastCells_[r][2]->setText(LevelText(LargeTextLevel(ratio)));
+  }
+  const ColourValue a = active_.Value().Shown();
+  ActiveContrastLabel->setText(QString("Active: %1 on white, %2 on black")
+                                   .arg(QString::fromStdString(RatioText(ContrastRatio(a, 0xFFFFFF))),
+                                        QString::fromStdString(RatioText(ContrastRatio(a, 0)))));
+}
+
+}  // namespace tintora

@@ -1,0 +1,81 @@
+// The "Links" tab: a sample page in a miniature browser whose five BODY colours (background,
+// text and the three link colours) are set from the active colour with a click and taken back
+// with a right click, copied as HTML attributes from the browser's menu, and checked for
+// contrast against the background as they change.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include <QObject>
+
+#include "webpage/page_colours.h"
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace tintora {
+
+class ActiveColourHolder;
+class ColourSelection;
+class Notation;
+class Services;
+class StayOnTop;
+class TPopupExt;
+
+class PageCoordinator : public QObject {
+  Q_OBJECT
+ public:
+  PageCoordinator(QWidget* tab, const ActiveColourHolder& active, ColourSelection& selection,
+                  const Notation& notation, StayOnTop& onTop, Services& services);
+  ~PageCoordinator() override;
+
+  const PageColours& Colours() const { return page_; }
+  TPopupExt* Menu() const { return LinksColPopupExt; }
+
+  // The sample page: the background panel and its four labels, by their roles' order.
+  QFrame* SampleDocPanel = nullptr;
+  QLabel* DocumentTextLabel = nullptr;
+  QLabel* UnvisitedLinkLabel = nullptr;
+  QLabel* SelectedLinkLabel = nullptr;
+  QLabel* VisitedLinkLabel = nullptr;
+  QFrame* SampleBrowserPanel = nullptr;
+  QFrame* SampleBrowserAddressPanel = nullptr;
+  QGroupBox* LinksGroupBox = nullptr;
+  QGroupBox* ContrastGroupBox = nullptr;
+
+  TPopupExt* LinksColPopupExt = nullptr;
+  QAction* UseWebSafeColours2 = nullptr;
+  QAction* ResetColours1 = nullptr;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Build(QWidget* tab);
+  void BuildBrowser(QWidget* tab);
+  void BuildContrast(QWidget* tab);
+  void BuildMenu(QWidget* tab);
+  QWidget* Element(PageRole role) const;
+  void SetColour(PageRole role, ColourValue colour);
+  void ShowColours();
+  void ShowContrast();
+  // The attributes of the roles an item copies, to the clipboard.
+  void LinksHTML(const std::vector<PageRole>& roles);
+
+  const ActiveColourHolder& active_;
+  ColourSelection& selection_;
+  const Notation& notation_;
+  StayOnTop& onTop_;
+  Services& services_;
+  PageColours page_;
+  // The contrast table: per link role and the text, its ratio and the levels for normal and
+  // large text; and the active colour's line.
+  std::array<std::array<QLabel*, 3>, 4> contrastCells_{};
+  QLabel* ActiveContrastLabel = nullptr;
+};
+
+}  // namespace tintora

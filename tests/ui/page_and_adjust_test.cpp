@@ -1,0 +1,205 @@
+// The sample page of the Links tab (its five colours, copies and contrast) and the Adjust
+// Selected Colours window, as a user meets them.
+#include <QAction>
+#include <QCheckBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+
+#include "app/frame.h"
+#include "colourlist/adjust_colours.h"
+#include "colourlist/colour_list_view.h"
+#include "colourlist/tform6.h"
+#include "formats/colour_list_files.h"
+#include "support/printers.h"
+#include "webpage/page_coordinator.h"
+#include "widgets/colour_list_model.h"
+#include "widgets/popup_ext.h"
+#include "window_fixture.h"
+
+namespace tintora::testing {
+namespace {
+
+using R = PageRole;
+
+class PageTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    form->Frame().ShowAdvancedPanes();
+    Find<QTabWidget>("PageControl1")->setCurrentIndex(4);
+  }
+  PageCoordinator& P() { return form->PageColours(); }
+  void Copy(const char* item) { P().Menu()->findChild<QAction*>(item)->trigger(); }
+  QString Cell(const char* role, int column) {
+    // The contrast table's cells in reading order: ratio, normal, large per row.
+    const auto cells = Find<QWidget>("ContrastGroupBox")->findChildren<QLabel*>("ContrastCell");
+    const int row = QStringList({"Text", "Link", "Active", "Visited"}).indexOf(role);
+    return cells[row * 3 + column]->text();
+  }
+};
+
+TEST_F(PageTest, ClicksSetTheColoursAndOtherButtonsTakeThemBack) {
+  SetRgb(0x12, 0x34, 0x56);
+  QTest::mouseClick(P().DocumentTextLabel, Qt::LeftButton);
+  EXPECT_EQ(P().Colours()[R::Text], ColourFromRgb(0x12, 0x34, 0x56));
+  EXPECT_EQ(P().DocumentTextLabel->palette().color(QPalette::WindowText), QColor(0x12, 0x34, 0x56));
+  SetRgb(0xFF, 0xFF, 0x00);
+  QTest::mouseClick(P().SampleDocPanel, Qt::LeftButton, {}, QPoint(150, 110));
+  EXPECT_EQ(P().Colours()[R::Background], ColourFromRgb(0xFF, 0xFF, 0));
+  // A right or middle click makes the element's colour the active one; hovering shows it.
+  for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
+    SetRgb(0, 0, 0);
+    QTest::mouseClick(P().VisitedLinkLabel, b);
+    EXPECT_EQ(Value(), "800080");
+  }
+  QTest::mouseMove(P().UnvisitedLinkLabel, QPoint(3, 3));
+  EXPECT_EQ(form->Selection().Colour(), ColourFromRgb(0, 0, 0xFF));
+  Copy("ResetColours1");
+  EXPECT_EQ(P().Colours().colours, PageColours{}.colours);
+}
+
+TEST_F(PageTest, TheCopiesFollowTheNotationAndTheWebSafeOption) {
+  const struct {
+    const char* item;
+    bool names;
+    const char* text;
+  } cases[] = {
+      {"CopyAllColourOptionsToClipboard1", false,
+       "BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\" LINK=\"#0000FF\" ALINK=\"#000000\" VLINK=\"#800080\""},
+      {"CopyAllColourOptionsToClipboard1", true,
+       "BGCOLOR=\"White\" TEXT=\"Black\" LINK=\"Blue\" ALINK=\"Black\" VLINK=\"Purple\""},
+      {"CopyDocumentBackgroundColour1", false, "BGCOLOR=\"#FFFFFF\""},
+      {"CopyDocumentandTextColours1", false, "BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\""},
+      {"CopyAllLinkColours1", false, "LINK=\"#0000FF\" ALINK=\"#000000\" VLINK=\"#800080\""},
+      {"CopyVisitedLinkColour1", true, "VLINK=\"Purple\""},
+  };
+  for (const auto& c : cases) {
+    Find<QCheckBox>("HTMLCheckBox")->setChecked(c.names);
+    Copy(c.item);
+    EXPECT_EQ(services.clipboardText, c.text) << c.item;
+  }
+  Find<QCheckBox>("HTMLCheckBox")->setChecked(false);
+  SetRgb(0x12, 0x34, 0x56);
+  QTest::mouseClick(P().DocumentTextLabel, Qt::LeftButton);
+  P().UseWebSafeColours2->trigger();
+  Copy("CopyDocumentTextColour1");
+  EXPECT_EQ(services.clipboardText, "TEXT=\"#003366\"");
+  EXPECT_EQ(P().Colours()[R::Text], ColourFromRgb(0x12, 0x34, 0x56));
+}
+
+TEST_F(PageTest, TheContrastFollowsTheColoursAsTheyChange) {
+  EXPECT_EQ(Cell("Text", 0), "21.00:1");
+  EXPECT_EQ(Cell("Link", 0), "8.59:1");
+  SetRgb(0x77, 0x77, 0x77);
+  QTest::mouseClick(P().DocumentTextLabel, Qt::LeftButton);
+  EXPECT_EQ(Cell("Text", 0), "4.48:1");
+  EXPECT_EQ(Cell("Text", 1), "fails");
+  EXPECT_EQ(Cell("Text", 2), "AA");
+  SetRgb(0, 0, 0x80);
+  QTest::mouseClick(P().SampleDocPanel, Qt::LeftButton, {}, QPoint(150, 110));  // a navy page
+  EXPECT_EQ(Cell("Visited", 1), "fails");
+  SetRgb(255, 255, 255);
+  EXPECT_EQ(Find<QLabel>("ActiveContrastLabel")->text(), "Active: 1.00:1 on white, 21.00:1 on black");
+}
+
+class AdjustTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    ColourList list;
+    list.Append({{"Red", "FF0000"},
+                 {"Grey", "808080"},
+                 {std::string(21, 'n'), "0000FF"},
+                 {"d", "123456"},
+                 {"e", "FFFF00"},
+                 {"f", "00FF00"}});
+    services.answers = {MessageAnswer::Yes};
+    form->Files().SetOpenDialog(WriteFile("six.cdt", ParseDataForCDTFile(list)), 1);
+    form->Files().CustomColourFileOpenAccept();
+    services.messages.clear();
+  }
+  TForm6& W() { return *form->Form6(); }
+  void Select(std::initializer_list<int> rows) {
+    auto* view = Find<ColourListView>("CustomColourListBox");
+    view->selectionModel()->clearSelection();
+    for (int r : rows)
+      view->selectionModel()->select(view->model()->index(r, 0), QItemSelectionModel::Select);
+  }
+  void Open() { form->findChild<QAction*>("AdjustSelectedColours1")->trigger(); }
+  std::string Cdt() {
+    ColourList l;
+    l.Append(form->List().Entries());
+    return ParseDataForCDTFile(l);
+  }
+};
+
+TEST_F(AdjustTest, ThePreviewShowsEverySelectedEntryOldAndNew) {
+  Select({});
+  Open();
+  ASSERT_TRUE(W().isVisible());
+  W().HueTrackBar->setValue(120);
+  EXPECT_EQ(W().PaletteImage->Count(), 0u);
+  EXPECT_FALSE(W().AdjustAcceptButton->isEnabled());
+  Select({0, 2, 3, 4, 5});  // the preview follows the selection while the window is open
+  ASSERT_EQ(W().PaletteImage->Count(), 5u);
+  EXPECT_EQ(W().PaletteImage->height(), 105);
+  EXPECT_TRUE(W().AdjustAcceptButton->isEnabled());
+  const AdjustedEntry first = W().PaletteImage->Cell(0);
+  EXPECT_EQ(first.before + " {" + first.after + "}", "FF0000 {00FF00}");
+  EXPECT_EQ(W().PaletteImage->Cell(1).name, std::string(20, 'n') + "...");
+  EXPECT_EQ(W().HueEdit->text(), QString("+120") + QChar(0xB0));
+  W().SaturationTrackBar->setValue(128);
+  EXPECT_EQ(W().SaturationEdit->text(), "50.196%");
+  W().IntensityTrackBar3->setValue(-255);
+  EXPECT_EQ(W().Intensity3Edit->text(), "-100%");
+  EXPECT_EQ(W().PaletteImage->Cell(4).after, "000000");
+  // The copy is the preview as a picture.
+  W().findChild<QAction*>("CopyToClipboard2")->trigger();
+  ASSERT_TRUE(services.clipboardImage);
+  EXPECT_EQ(services.clipboardImage->size(), QSize(366, 105));
+}
+
+TEST_F(AdjustTest, AcceptWritesWhatThePreviewShowedAndUndoBringsTheListBack) {
+  const std::string before = Cdt();
+  Select({0, 1});
+  Open();
+  form->findChild<QAction*>("RetreiveAllAsWebsafe1")->trigger();
+  W().SaturationTrackBar->setValue(255);
+  W().IntensityTrackBar3->setValue(-40);
+  const AdjustedEntry grey = W().PaletteImage->Cell(1);
+  EXPECT_EQ(grey.shown, "660000");  // painted web-safe ...
+  EXPECT_EQ(grey.after, "6C0000");  // ... stored as adjusted
+  QTest::mouseClick(W().AdjustAcceptButton, Qt::LeftButton);
+  EXPECT_EQ(form->List().At(0).value, "D70000");
+  EXPECT_EQ(form->List().At(1).value, grey.after);
+  EXPECT_EQ(form->List().At(2).value, "0000FF");
+  EXPECT_TRUE(form->ListModel().ListChanged());
+  EXPECT_EQ(W().Sliders(), Adjustment{});
+  EXPECT_FALSE(W().AdjustAcceptButton->isEnabled());
+  EXPECT_TRUE(W().isVisible());
+  form->findChild<QAction*>("UndoLastChange1")->trigger();
+  EXPECT_EQ(Cdt(), before);
+}
+
+TEST_F(AdjustTest, CancelPutsTheSlidersBackAndTheFrameKeepsThem) {
+  const std::string before = Cdt();
+  Select({0});
+  Open();
+  W().HueTrackBar->setValue(90);
+  QTest::mouseClick(W().AdjustCancelButton, Qt::LeftButton);
+  EXPECT_FALSE(W().isVisible());
+  EXPECT_EQ(W().Sliders(), Adjustment{});
+  EXPECT_EQ(Cdt(), before);
+  Open();
+  W().HueTrackBar->setValue(30);
+  W().close();
+  Open();
+  EXPECT_EQ(W().HueTrackBar->value(), 30);
+  EXPECT_EQ(W().PaletteImage->Count(), 1u);
+}
+
+}  // namespace
+}  // namespace tintora::testing
