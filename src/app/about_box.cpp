@@ -45,11 +45,25 @@ void TAboutBox::SetWebPageAddress(const QString& address) {
 }
 
 void TAboutBox::SetSettingsFile(const QString& path) {
-  Memo1->setPlainText(
-      QString("Tintora is a colour picker for people who choose colours for web pages and graphics.\n\n"
-              "Built with Qt, used under the GNU Lesser General Public License version 3.\n\n"
-              "Settings are kept in %1. Nothing is sent anywhere.")
-          .arg(QDir::toNativeSeparators(path)));
+  settingsFile_ = path;
+  ShowFacts();
+}
+
+void TAboutBox::SetScreenBackend(const QString& name) {
+  screenBackend_ = name;
+  ShowFacts();
+}
+
+void TAboutBox::ShowFacts() {
+  QString text =
+      QString(
+          "Tintora is a colour picker for people who choose colours for web pages and graphics.\n\n"
+          "Built with Qt, used under the GNU Lesser General Public License version 3.\n\n"
+          "Settings are kept in %1. Nothing is sent anywhere.")
+          .arg(QDir::toNativeSeparators(settingsFile_));
+  if (!screenBackend_.isEmpty())
+    text += QString("\n\nScreen colours are read through %1.").arg(screenBackend_);
+  Memo1->setPlainText(text);
 }
 
 bool TAboutBox::KeepFocus() {

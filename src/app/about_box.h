@@ -18,6 +18,8 @@ class TAboutBox : public QWidget {
   void SetWebPageAddress(const QString& address);
   // Says where the settings are kept.
   void SetSettingsFile(const QString& path);
+  // The way the screen is read on this desktop (X11, the desktop portal, ...).
+  void SetScreenBackend(const QString& name);
   // While open it keeps the keyboard focus; false when it is closed.
   bool KeepFocus();
 
@@ -34,6 +36,12 @@ class TAboutBox : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  void ShowFacts();
+
+  QString settingsFile_;
+  QString screenBackend_;
 };
 
 }  // namespace tintora

@@ -10,6 +10,7 @@
 #include "app/about_box.h"
 #include "app/layout.h"
 #include "app/splash_screen.h"
+#include "capture/platform/screen_access.h"
 #include "settings/tform9.h"
 #include "widgets/centre.h"
 #include "widgets/colour_list_model.h"
@@ -122,6 +123,7 @@ void Frame::BuildIcons() {
 void Frame::FormInitialize() {
   about_->SetWebPageAddress(kWebPageAddress);
   about_->SetSettingsFile(settings_.Path());
+  about_->SetScreenBackend(services_.Screen().BackendName());
   FitToVisiblePanes();
   if (const QScreen* screen = window_->screen())
     window_->move(CentreOnScreen(screen->availableGeometry(), window_->size()));

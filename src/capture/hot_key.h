@@ -33,4 +33,8 @@ std::string PixelCaptureHint(bool shift, bool ctrl, bool alt, const std::array<b
 inline constexpr const char* kSnapshotHint =
     "Snap photo of desktop.\r\nRight click for active\r\npixel capture.";
 
+// The hint where the desktop picks colours on request instead (a Wayland session).
+inline constexpr const char* kPickOnRequestHint =
+    "Snap photo of desktop.\r\nRight click to pick a\r\ncolour from the screen.\r\nMiddle click: hot key.";
+
 }  // namespace tintora

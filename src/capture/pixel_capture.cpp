@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCursor>
+#include <QPointer>
 #include <QWidget>
 
 #include "capture/capture_maths.h"
@@ -46,6 +47,10 @@ PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window,
   ZoomImage->hide();
 
   TPopupExt* menu = ActivePixHotKeyPopupExt = MakePopup(sources, "ActivePixHotKeyPopupExt", onTop);
+  // Shown only where the desktop will not let us hold a key, so the menu does not pretend.
+  HotKeyUnavailable1 = menu->AddItem("HotKeyUnavailable1", "Hot key unavailable on this desktop");
+  HotKeyUnavailable1->setEnabled(false);
+  HotKeyUnavailable1->setVisible(false);
   Shift1 = menu->AddItem("Shift1", "Shift+", true);
   Ctrl1 = menu->AddItem("Ctrl1", "Ctrl+", true);
   Alt1 = menu->AddItem("Alt1", "Alt+", true);
@@ -111,7 +116,9 @@ void PixelCapture::CheckHotKeyItem(int settingsIndex) {
 }
 
 void PixelCapture::ApplySettings(const SettingsValues& v) {
-  if (v.activePixelCapture && !PixelCaptureActive) PixelCaptureToggler();
+  storedCaptureActive_ = v.activePixelCapture;
+  if (v.activePixelCapture && !PixelCaptureActive && !services_.Screen().PicksOnRequest())
+    PixelCaptureToggler();
   // A missing key unchecks its item: without a settings file the hot key is F8 alone.
   ZoomViewOnOff1->setChecked(v.zoomView);
   Shift1->setChecked(v.hotKeyShift);
@@ -122,7 +129,7 @@ void PixelCapture::ApplySettings(const SettingsValues& v) {
 }
 
 void PixelCapture::CollectSettings(SettingsValues& v) const {
-  v.activePixelCapture = PixelCaptureActive;
+  v.activePixelCapture = services_.Screen().PicksOnRequest() ? storedCaptureActive_ : PixelCaptureActive;
   v.zoomView = ZoomViewOnOff1->isChecked();
   v.hotKeyShift = Shift1->isChecked();
   v.hotKeyCtrl = Ctrl1->isChecked();
@@ -133,6 +140,12 @@ void PixelCapture::CollectSettings(SettingsValues& v) const {
 }
 
 void PixelCapture::PixelCaptureHintDisplay() {
+  if (services_.Screen().PicksOnRequest()) {
+    QString hint = WindowsText(kPickOnRequestHint);
+    if (!services_.HotKey().CanGrabHotKey()) hint += WindowsText(kNoHotKey);
+    CaptureDesktopSpeedButton->setToolTip(hint);
+    return;
+  }
   if (!PixelCaptureActive) return;
   std::array<bool, 19> checked{};
   for (std::size_t i = 0; i < checked.size(); ++i) checked[i] = hotKeyItems_[i]->isChecked();
@@ -157,19 +170,61 @@ void PixelCapture::PixelCaptureToggler() {
 }
 
 void PixelCapture::HotKeyPressed() {
-  if (PixelCaptureActive) selection_.SetColourSelection();
+  if (PixelCaptureActive) {
+    selection_.SetColourSelection();
+  } else if (services_.Screen().PicksOnRequest()) {
+    // No pixel follows the pointer here: the key asks for one to be picked.
+    PickOnce();
+  }
 }
 
-void PixelCapture::HoldHotKey() { services_.HotKey().Register(HotKeyModifiers, HotKeyVirtualKey); }
+void PixelCapture::PickOnce() {
+  QPointer<PixelCapture> self(this);
+  services_.Screen().PickColour([self](const ScreenAnswer& answer) {
+    if (!self) return;
+    Guarded([&] {
+      if (answer.outcome == ScreenAnswer::Outcome::Done) {
+        self->selection_.ColourSelectorUpdate(answer.colour);
+        self->selection_.SetColourSelection();
+      } else if (answer.outcome == ScreenAnswer::Outcome::Failed) {
+        self->services_.ShowMessage(self->window_, "Pick Colour:\r\n\r\n" + answer.message,
+                                    MessageIcon::Warning, MessageButtons::Ok);
+      }
+    });
+  });
+}
+
+void PixelCapture::HoldHotKey() {
+  services_.HotKey().Register(HotKeyModifiers, HotKeyVirtualKey);
+  // A desktop portal tells whether it has global shortcuts only some time after start.
+  const bool canGrab = services_.HotKey().CanGrabHotKey();
+  if (canGrab != hintCanGrab_) {
+    hintCanGrab_ = canGrab;
+    PixelCaptureHintDisplay();
+  }
+}
 
 void PixelCapture::CaptureDesktopSpeedButtonMouseUp(Qt::MouseButton button) {
-  if (button == Qt::RightButton) {
+  if (services_.Screen().PicksOnRequest()) {
+    if (button == Qt::RightButton) {
+      PickOnce();
+    } else if (button == Qt::MiddleButton) {
+      PopupHotKeyMenu();
+    } else {
+      emit SnapshotRequested();
+    }
+  } else if (button == Qt::RightButton) {
     PixelCaptureToggler();
   } else if (PixelCaptureActive) {
-    ActivePixHotKeyPopupExt->Popup(QCursor::pos());
+    PopupHotKeyMenu();
   } else {
     emit SnapshotRequested();
   }
+}
+
+void PixelCapture::PopupHotKeyMenu() {
+  HotKeyUnavailable1->setVisible(!services_.HotKey().CanGrabHotKey());
+  ActivePixHotKeyPopupExt->Popup(QCursor::pos());
 }
 
 // ---------------------------------------------------------------- the heartbeat's capture

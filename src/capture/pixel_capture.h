@@ -3,6 +3,8 @@
 // the colour the last reading showed.
 #pragma once
 
+#include <optional>
+
 #include <QImage>
 #include <QList>
 #include <QObject>
@@ -37,6 +39,9 @@ class PixelCapture : public QObject {
   void PixelCaptureHintDisplay();
   // The capture hot key was pressed.
   void HotKeyPressed();
+  // Where the desktop picks colours on request: asks it for one, which is then taken as the
+  // hot key takes a captured pixel.
+  void PickOnce();
   // Checks the key item a stored settings index names; 0 and values above 19 change nothing.
   void CheckHotKeyItem(int settingsIndex);
   bool CaptureActive() const { return PixelCaptureActive; }
@@ -57,6 +62,7 @@ class PixelCapture : public QObject {
 
  private:
   void CaptureDesktopSpeedButtonMouseUp(Qt::MouseButton button);
+  void PopupHotKeyMenu();
   void PlainRead(QPoint cursor);
   void ZoomRead(QPoint cursor);
 
@@ -65,6 +71,9 @@ class PixelCapture : public QObject {
   DebugPanel& debug_;
   Services& services_;
   bool PixelCaptureActive = false;
+  // The stored "ActivePixelCapture" where live capture cannot run, written back unchanged.
+  bool storedCaptureActive_ = false;
+  std::optional<bool> hintCanGrab_;  // what the hint last said of the hot key
   unsigned HotKeyModifiers = 0;
   unsigned HotKeyVirtualKey = 0;
   QImage ZoomBitmap;
@@ -75,6 +84,7 @@ class PixelCapture : public QObject {
   QAction* Shift1 = nullptr;
   QAction* Ctrl1 = nullptr;
   QAction* Alt1 = nullptr;
+  QAction* HotKeyUnavailable1 = nullptr;
   QAction* hotKeyItems_[19] = {};
   QAction* ZoomViewOnOff1 = nullptr;
   QAction* ZoomX21 = nullptr;

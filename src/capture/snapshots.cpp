@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
 
 #include "capture/platform/screen_access.h"
@@ -66,6 +67,8 @@ void Snapshots::BMPPixelColourRetreive(QPoint pos, bool select) {
 // ---------------------------------------------------------------- snapshot and clipboard picture
 
 void Snapshots::CaptureDesktop() {
+  if (shooting_) return;  // one picture at a time, however the desktop answers
+  shooting_ = true;
   const bool onTop = window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
   // Out of the picture: the mixer (should it float), the screen-shot window, the main window.
   emit SnapshotStarting();
@@ -75,20 +78,29 @@ void Snapshots::CaptureDesktop() {
   window_->hide();
   Delay(1500);
   form2_->ClearPicture();
-  const QImage shot = CaptureScreen();
-  if (!shot.isNull()) form2_->SetPicture(shot);
+  // Read at once where the screen can be read; a desktop portal answers later.
+  QPointer<Snapshots> self(this);
+  services_.Screen().TakeSnapshot([self, onTop](const ScreenAnswer& answer) {
+    if (self) Guarded([&] { self->SnapshotTaken(answer, onTop); });
+  });
+}
+
+void Snapshots::SnapshotTaken(const ScreenAnswer& answer, bool onTop) {
+  shooting_ = false;
+  const bool taken = answer.outcome == ScreenAnswer::Outcome::Done && !answer.picture.isNull();
+  if (taken) form2_->SetPicture(answer.picture);
   form2_->setWindowTitle("Screen Shot");
   window_->show();
   window_->showNormal();
   emit SnapshotFinished();
-  if (shot.isNull()) {
-    onTop_.SuspendOnTop();
-    services_.ShowMessage(window_, "Screen Shot:\r\n\r\nThis desktop does not let programs read the screen.",
-                          MessageIcon::Information, MessageButtons::Ok);
-    onTop_.RestoreOnTop();
-  } else {
+  if (taken) {
     form2_->show();
     form2_->showNormal();
+  } else if (answer.outcome != ScreenAnswer::Outcome::Cancelled) {
+    onTop_.SuspendOnTop();
+    services_.ShowMessage(window_, "Screen Shot:\r\n\r\n" + answer.message, MessageIcon::Information,
+                          MessageButtons::Ok);
+    onTop_.RestoreOnTop();
   }
   if (onTop) ApplyStayOnTop(window_, true);
 }

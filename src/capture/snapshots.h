@@ -15,6 +15,7 @@ class QWidget;
 namespace tintora {
 
 class ColourSelection;
+struct ScreenAnswer;
 class Services;
 class SpeedButton;
 class StayOnTop;
@@ -44,6 +45,7 @@ class Snapshots : public QObject {
   void CustomColoursAccepted(const CustomColourSlots& customSlots);
 
  private:
+  void SnapshotTaken(const ScreenAnswer& answer, bool onTop);
   void BMPPixelColourRetreive(QPoint pos, bool select);
 
   QWidget* window_;
@@ -53,6 +55,7 @@ class Snapshots : public QObject {
   Services& services_;
   CustomColourSlots customColours_{};
   int lastDialogColour_ = 0;
+  bool shooting_ = false;
 
   SpeedButton* CopyFromClipSpeedButton = nullptr;
   SpeedButton* WinPaletteSpeedButton = nullptr;

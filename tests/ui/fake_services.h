@@ -23,6 +23,7 @@ class FakeScreen : public ScreenAccess {
   bool readable = true;
   int pixelReads = 0;
 
+  QString BackendName() const override { return "a test picture"; }
   bool CanReadScreen() const override { return readable; }
   QPoint CursorPos() const override { return cursor; }
   int PixelAt(QPoint p) override {
@@ -135,8 +136,11 @@ class FakeServices : public Services {
     if (colourDialogSlots) customSlots = *colourDialogSlots;
     return colourDialogAnswer;
   }
-  ScreenAccess& Screen() override { return screen; }
-  GlobalHotKey& HotKey() override { return hotKey; }
+  // A real backend in place of the fakes, for tests against a real desktop service.
+  ScreenAccess* realScreen = nullptr;
+  GlobalHotKey* realHotKey = nullptr;
+  ScreenAccess& Screen() override { return realScreen ? *realScreen : screen; }
+  GlobalHotKey& HotKey() override { return realHotKey ? *realHotKey : hotKey; }
 
  private:
   std::optional<FileDialogAnswer> NextFileAnswer(const FileDialogRequest& request) {

@@ -33,6 +33,7 @@ class WindowTest : public ::testing::Test {
   void SetUp() override {
     scratch = std::make_unique<TempDir>();
     settingsPath = QString::fromStdString((scratch->Path() / "tintora.ini").string());
+    BeforeWindow();
     form = std::make_unique<TForm1>(services);
     form->SetSettingsFile(settingsPath);
     BeforeStartUp();
@@ -77,6 +78,8 @@ class WindowTest : public ::testing::Test {
     QTest::keyClick(e, Qt::Key_Delete);
   }
   void TPopupExtHookReset();
+  // Runs before the window is made (a real screen or hot key instead of the fakes).
+  virtual void BeforeWindow() {}
   // Runs between constructing the window and its start-up (settings files, command lines).
   virtual void BeforeStartUp() {}
 

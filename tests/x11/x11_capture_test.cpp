@@ -10,14 +10,17 @@
 #include <QTest>
 
 #include "app/application.h"
+#include "app/splash_screen.h"
 #include "app/tform1.h"
 #include "app/tintora_style.h"
+#include "capture/capture_maths.h"
 #include "capture/pixel_capture.h"
 #include "capture/platform/screen_access.h"
 #include "colour/notations.h"
 #include "formats/file_io.h"
 #include "support/temp_dir.h"
 #include "ui/fake_services.h"
+#include "widgets/image_box.h"
 
 namespace tintora::testing {
 namespace {
@@ -153,6 +156,69 @@ TEST_F(X11CaptureTest, AChangedKeyReleasesTheOldOne) {
   EXPECT_FALSE(Grabbable("F9", XCB_MOD_MASK_1));  // the new one held
   form.reset();
   EXPECT_TRUE(Grabbable("F9", XCB_MOD_MASK_1));  // and given back at exit
+}
+
+// Under a scale factor of 2 (run with QT_SCALE_FACTOR=2): positions are logical, and the pixel
+// read is the device pixel under the logical position, in the plain read and in the zoom.
+TEST(X11HiDpi, TheDevicePixelUnderTheLogicalPositionIsRead) {
+  if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server";
+  if (QGuiApplication::primaryScreen()->devicePixelRatio() != 2.0)
+    GTEST_SKIP() << "runs with QT_SCALE_FACTOR=2";
+  // A swatch at logical (300, 200), device (600, 400), on the server's black root.
+  QWidget swatch(nullptr, Qt::Window | Qt::FramelessWindowHint);
+  swatch.setAutoFillBackground(true);
+  QPalette pal = swatch.palette();
+  pal.setColor(QPalette::Window, QColor(0x33, 0x66, 0xCC));
+  swatch.setPalette(pal);
+  swatch.setGeometry(300, 200, 100, 100);
+  swatch.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&swatch));
+  QTest::qWait(100);
+
+  X11Services services;
+  ASSERT_EQ(services.Screen().BackendName(), "X11");
+  const int blue = ColourFromRgb(0x33, 0x66, 0xCC);
+  // The swatch's left edge: device x 600. Reading the logical x as a device one (300), or the
+  // device pixel left of it (599), gives the root's black.
+  Xdotool({"mousemove", "600", "500"});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QCursor::pos() == QPoint(300, 250); }, 3000))
+      << QCursor::pos().x() << "," << QCursor::pos().y();
+  QtScreenAccess qtReader;  // the Windows path, here on X11
+  for (ScreenAccess* reader : {&services.Screen(), static_cast<ScreenAccess*>(&qtReader)}) {
+    SCOPED_TRACE(reader->BackendName().toStdString());
+    EXPECT_EQ(reader->CursorPos(), QPoint(300, 250));
+    EXPECT_EQ(reader->PixelAt({300, 250}), blue);
+    EXPECT_EQ(reader->PixelAt({299, 250}), 0);
+    const QImage block = reader->GrabRect(QRect(294, 244, 12, 12));
+    ASSERT_EQ(block.size(), QSize(12, 12));
+    EXPECT_EQ(block.pixel(6, 6), qRgb(0x33, 0x66, 0xCC));
+    EXPECT_EQ(block.pixel(5, 6), qRgb(0, 0, 0));
+    const QImage desktop = reader->GrabPrimaryScreen();  // the snapshot
+    ASSERT_EQ(desktop.size(), QSize(640, 512));
+    EXPECT_EQ(desktop.devicePixelRatio(), 1.0);
+    EXPECT_EQ(desktop.pixel(300, 250), qRgb(0x33, 0x66, 0xCC));
+    EXPECT_EQ(desktop.pixel(299, 250), qRgb(0, 0, 0));
+  }
+
+  // The window's own capture, magnified: the zoom's centre is the swatch, the pixel left of it is not.
+  TempDir scratch;
+  TForm1 form(services);
+  form.SetSettingsFile(QString::fromStdString((scratch.Path() / "tintora.ini").string()));
+  form.StartUp({});
+  form.SplashScreen()->hide();  // it opens over the middle of the screen, and the swatch
+  swatch.raise();
+  QTest::qWait(200);
+  form.Capture().PixelCaptureToggler();
+  form.findChild<QAction*>("ZoomViewOnOff1")->setChecked(true);
+  form.Timer1Timer();
+  EXPECT_EQ(form.findChild<QLineEdit*>("ColourSelectorEdit")->text(), "3366CC");
+  const QImage zoom = form.findChild<ImageBox*>("ZoomImage")->Picture();
+  ASSERT_EQ(zoom.size(), QSize(kZoomShown, kZoomShown));
+  const int cell = kZoomShown / kZoomBlock;  // about 4 shown pixels per read pixel
+  const int centre = ZoomCentre(kZoomBlock) * kZoomShown / kZoomBlock + cell / 2;
+  EXPECT_EQ(zoom.pixel(centre, centre), qRgb(0x33, 0x66, 0xCC));
+  EXPECT_EQ(zoom.pixel(centre - 2 * cell, centre), qRgb(0, 0, 0));
+  EXPECT_EQ(zoom.pixel(centre + 2 * cell, centre), qRgb(0x33, 0x66, 0xCC));
 }
 
 }  // namespace

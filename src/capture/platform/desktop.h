@@ -1,26 +1,30 @@
-// The screen and the global hot key of the desktop the program runs on.
+// The screen and the global hot key of the desktop the program runs on, from one backend
+// chosen once at start.
 #pragma once
 
 #include <memory>
 
 #include "capture/platform/global_hot_key.h"
 #include "capture/platform/screen_access.h"
+#include "capture/screen_backend.h"
 
 namespace tintora {
 
 class Desktop {
  public:
-  // Both made on first use, once the application (and its window system connection) exists.
-  ScreenAccess& Screen() {
-    if (!screen_) screen_ = MakeScreenAccess();
-    return *screen_;
-  }
-  GlobalHotKey& HotKey() {
-    if (!hotKey_) hotKey_ = MakeGlobalHotKey();
-    return *hotKey_;
-  }
+  Desktop();
+  ~Desktop();
+  // Chosen on first use, once the application (and its window system connection) exists:
+  // from the platform Qt runs on and TINTORA_SCREEN.
+  ScreenBackend Backend();
+  ScreenAccess& Screen();
+  GlobalHotKey& HotKey();
 
  private:
+  void Choose();
+
+  bool chosen_ = false;
+  ScreenBackend backend_ = ScreenBackend::None;
   std::unique_ptr<ScreenAccess> screen_;
   std::unique_ptr<GlobalHotKey> hotKey_;
 };

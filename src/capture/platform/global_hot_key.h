@@ -1,5 +1,5 @@
 // A key combination that reaches the program wherever the keyboard focus is. One interface,
-// one backend per desktop (X11, Windows, none), chosen by the build.
+// one backend per desktop (X11, the desktop portal, Windows, none).
 #pragma once
 
 #include <functional>
@@ -30,8 +30,5 @@ class GlobalHotKey {
  private:
   std::function<void()> handler_;
 };
-
-// The backend this build was made with.
-std::unique_ptr<GlobalHotKey> MakeGlobalHotKey();
 
 }  // namespace tintora

@@ -2,6 +2,7 @@
 // coordinates (multi-monitor included), whatever the device pixel ratio.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QImage>
@@ -11,11 +12,33 @@
 
 namespace tintora {
 
+// How a request to the desktop ended: a colour or a picture, the user's cancel, or a failure
+// with the message to show.
+struct ScreenAnswer {
+  enum class Outcome { Done, Cancelled, Failed };
+  Outcome outcome = Outcome::Failed;
+  int colour = -1;
+  QImage picture;
+  QString message;
+};
+using ScreenAnswerHandler = std::function<void(const ScreenAnswer&)>;
+
 class ScreenAccess {
  public:
   virtual ~ScreenAccess() = default;
+  // What the About box calls it.
+  virtual QString BackendName() const = 0;
   // False when the desktop does not let a program read other windows (a Wayland session).
   virtual bool CanReadScreen() const = 0;
+  // True where the pointer cannot be followed but the desktop picks one colour on request
+  // (a Wayland session with the desktop portal): live capture gives way to PickColour.
+  virtual bool PicksOnRequest() const { return false; }
+  // Asks the desktop's own picker for one colour; `done` runs later, on the GUI thread, once.
+  // Where there is no picker it fails at once.
+  virtual void PickColour(ScreenAnswerHandler done);
+  // A picture of the desktop for the snapshot window. Where the screen is read directly this
+  // is GrabPrimaryScreen, answered before it returns; a portal answers later.
+  virtual void TakeSnapshot(ScreenAnswerHandler done);
   virtual QPoint CursorPos() const = 0;
   // The colour value (red in the low byte) of the pixel at a desktop position; -1 when it
   // cannot be read (outside every screen, or no screen access).
@@ -31,6 +54,7 @@ class ScreenAccess {
 // The screen through Qt: grabWindow(0, ...) on the screen under the point.
 class QtScreenAccess : public ScreenAccess {
  public:
+  QString BackendName() const override;
   bool CanReadScreen() const override;
   QPoint CursorPos() const override;
   int PixelAt(QPoint position) override;
@@ -38,8 +62,12 @@ class QtScreenAccess : public ScreenAccess {
   QImage GrabPrimaryScreen() override;
 };
 
-// The reader this build and desktop want: the X server's own on X11, Qt's elsewhere. Made
-// once the application (and its window system connection) exists.
-std::unique_ptr<ScreenAccess> MakeScreenAccess();
+// One pixel per logical pixel from a picture in device pixels: the first device pixel of each,
+// the one under the logical position. The result has a device pixel ratio of 1, so painting it
+// does not shrink it.
+QImage OnePixelPerLogicalPixel(const QImage& device, QSize logical);
+
+// The message of a snapshot on a desktop that cannot be read.
+inline constexpr const char* kCannotReadScreen = "This desktop does not let programs read the screen.";
 
 }  // namespace tintora

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
@@ -5,9 +7,42 @@
 #include <QScreen>
 
 #include "capture/platform/screen_access.h"
+#include "capture/screen_backend.h"
 #include "colour/notations.h"
 
 namespace tintora {
+
+QImage OnePixelPerLogicalPixel(const QImage& device, QSize logical) {
+  QImage out(logical, QImage::Format_RGB32);
+  out.fill(Qt::black);
+  if (device.isNull() || logical.isEmpty()) return out;
+  const double sx = static_cast<double>(device.width()) / logical.width();
+  const double sy = static_cast<double>(device.height()) / logical.height();
+  const QImage source = device.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < logical.height(); ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(
+        source.constScanLine(std::min(source.height() - 1, static_cast<int>(y * sy))));
+    auto* to = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < logical.width(); ++x)
+      to[x] = from[std::min(source.width() - 1, static_cast<int>(x * sx))];
+  }
+  return out;
+}
+
+void ScreenAccess::PickColour(ScreenAnswerHandler done) {
+  done({.outcome = ScreenAnswer::Outcome::Failed, .message = "This desktop has no colour picker to ask."});
+}
+
+void ScreenAccess::TakeSnapshot(ScreenAnswerHandler done) {
+  QImage picture = GrabPrimaryScreen();
+  if (picture.isNull()) {
+    done({.outcome = ScreenAnswer::Outcome::Failed, .message = kCannotReadScreen});
+  } else {
+    done({.outcome = ScreenAnswer::Outcome::Done, .picture = std::move(picture)});
+  }
+}
+
+QString QtScreenAccess::BackendName() const { return ScreenBackendName(ScreenBackend::Qt); }
 
 bool QtScreenAccess::CanReadScreen() const {
   // On Wayland a program sees only its own windows; elsewhere (X11, Windows) the whole desktop.
@@ -38,7 +73,7 @@ QImage QtScreenAccess::GrabRect(QRect rect) {
   const QPixmap grabbed =
       screen->grabWindow(0, part.x() - g.x(), part.y() - g.y(), part.width(), part.height());
   // Back to one pixel per logical pixel, whatever the scale factor.
-  const QImage logical = grabbed.toImage().scaled(part.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  const QImage logical = OnePixelPerLogicalPixel(grabbed.toImage(), part.size());
   QPainter painter(&block);
   painter.drawImage(part.topLeft() - rect.topLeft(), logical);
   return block;
@@ -48,10 +83,9 @@ QImage QtScreenAccess::GrabPrimaryScreen() {
   QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen || !CanReadScreen()) return {};
   const QRect g = screen->geometry();
-  return screen->grabWindow(0, 0, 0, g.width(), g.height())
-      .toImage()
-      .scaled(g.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
-      .convertToFormat(QImage::Format_RGB32);
+  const QImage grabbed = screen->grabWindow(0, 0, 0, g.width(), g.height()).toImage();
+  if (grabbed.isNull()) return {};
+  return OnePixelPerLogicalPixel(grabbed, g.size());
 }
 
 }  // namespace tintora

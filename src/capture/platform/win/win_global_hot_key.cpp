@@ -4,7 +4,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 
-#include "capture/platform/global_hot_key.h"
+#include "capture/platform/backends.h"
 
 namespace tintora {
 
@@ -56,6 +56,6 @@ class WinGlobalHotKey final : public GlobalHotKey, public QAbstractNativeEventFi
 
 }  // namespace
 
-std::unique_ptr<GlobalHotKey> MakeGlobalHotKey() { return std::make_unique<WinGlobalHotKey>(); }
+std::unique_ptr<GlobalHotKey> MakeNativeGlobalHotKey() { return std::make_unique<WinGlobalHotKey>(); }
 
 }  // namespace tintora

@@ -8,7 +8,7 @@
 #include <QGuiApplication>
 
 #include "capture/hot_key.h"
-#include "capture/platform/global_hot_key.h"
+#include "capture/platform/backends.h"
 
 namespace tintora {
 
@@ -112,6 +112,6 @@ class X11GlobalHotKey final : public GlobalHotKey, public QAbstractNativeEventFi
 
 }  // namespace
 
-std::unique_ptr<GlobalHotKey> MakeGlobalHotKey() { return std::make_unique<X11GlobalHotKey>(); }
+std::unique_ptr<GlobalHotKey> MakeNativeGlobalHotKey() { return std::make_unique<X11GlobalHotKey>(); }
 
 }  // namespace tintora

@@ -9,7 +9,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "capture/platform/screen_access.h"
+#include "capture/platform/backends.h"
+#include "capture/screen_backend.h"
 #include "colour/notations.h"
 
 namespace tintora {
@@ -60,6 +61,8 @@ class X11ScreenAccess final : public QtScreenAccess {
   }
 
   ~X11ScreenAccess() override { xcb_disconnect(connection_); }
+
+  QString BackendName() const override { return ScreenBackendName(ScreenBackend::X11); }
 
   QPoint CursorPos() const override {
     // The pixel where the last one was read goes out with the pointer's question: a pointer at
@@ -192,15 +195,13 @@ class X11ScreenAccess final : public QtScreenAccess {
 
 }  // namespace
 
-std::unique_ptr<ScreenAccess> MakeScreenAccess() {
-  if (QGuiApplication::platformName() == "xcb") {
-    // The display Qt talks to, on a connection of our own.
-    xcb_connection_t* connection = xcb_connect(qgetenv("DISPLAY").constData(), nullptr);
-    if (connection && !xcb_connection_has_error(connection))
-      return std::make_unique<X11ScreenAccess>(connection);
-    if (connection) xcb_disconnect(connection);
-  }
-  return std::make_unique<QtScreenAccess>();
+std::unique_ptr<ScreenAccess> MakeX11ScreenAccess() {
+  // The display Qt talks to, on a connection of our own.
+  xcb_connection_t* connection = xcb_connect(qgetenv("DISPLAY").constData(), nullptr);
+  if (connection && !xcb_connection_has_error(connection))
+    return std::make_unique<X11ScreenAccess>(connection);
+  if (connection) xcb_disconnect(connection);
+  return nullptr;
 }
 
 }  // namespace tintora
