@@ -20,6 +20,11 @@ struct ScreenAnswer {
   int colour = -1;
   QImage picture;
   QString message;
+
+  static ScreenAnswer Colour(int colour) { return {Outcome::Done, colour, {}, {}}; }
+  static ScreenAnswer Picture(QImage picture) { return {Outcome::Done, -1, std::move(picture), {}}; }
+  static ScreenAnswer Cancelled() { return {Outcome::Cancelled, -1, {}, {}}; }
+  static ScreenAnswer Failure(QString message) { return {Outcome::Failed, -1, {}, std::move(message)}; }
 };
 using ScreenAnswerHandler = std::function<void(const ScreenAnswer&)>;
 

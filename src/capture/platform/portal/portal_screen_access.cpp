@@ -42,14 +42,9 @@ QImage Logical(const QImage& picture) {
       picture, QSize(static_cast<int>(picture.width() / dpr), static_cast<int>(picture.height() / dpr)));
 }
 
-ScreenAnswer Failed(const QString& message) {
-  return {.outcome = ScreenAnswer::Outcome::Failed, .message = message};
-}
-ScreenAnswer Cancelled() { return {.outcome = ScreenAnswer::Outcome::Cancelled}; }
-
 ScreenAnswer PictureOfResult(const QVariantMap& results) {
   const QUrl uri(results.value("uri").toString());
-  if (!uri.isLocalFile()) return Failed("The desktop portal gave no picture.");
+  if (!uri.isLocalFile()) return ScreenAnswer::Failure("The desktop portal gave no picture.");
   const QString path = uri.toLocalFile();
   QImage picture(path);
   // The portal's copy in a scratch folder is ours to tidy; one it saved among the user's
@@ -59,8 +54,9 @@ ScreenAnswer PictureOfResult(const QVariantMap& results) {
   if (!canonical.isEmpty() && IsPortalScratchFile(canonical.toStdString(), temp.toStdString()))
     QFile::remove(canonical);
   if (picture.isNull())
-    return Failed(QString("The picture the desktop portal took could not be read:\r\n%1").arg(path));
-  return {.outcome = ScreenAnswer::Outcome::Done, .picture = Logical(picture)};
+    return ScreenAnswer::Failure(
+        QString("The picture the desktop portal took could not be read:\r\n%1").arg(path));
+  return ScreenAnswer::Picture(Logical(picture));
 }
 
 class PortalScreenAccess final : public QtScreenAccess {
@@ -74,29 +70,29 @@ class PortalScreenAccess final : public QtScreenAccess {
 
   void PickColour(ScreenAnswerHandler done) override {
     // The portal's picker holds the pointer while it is open; a second request meanwhile is dropped.
-    if (picking_) return done(Cancelled());
+    if (picking_) return done(ScreenAnswer::Cancelled());
     picking_ = true;
     PortalRequest::Start(
         &requests_, kScreenshot, "PickColor", {QString()}, {},
         [this, done](PortalOutcome outcome, const QVariantMap& results, const QString& message) {
           picking_ = false;
-          if (outcome == PortalOutcome::Cancelled) return done(Cancelled());
-          if (outcome == PortalOutcome::Failed) return done(Failed(message));
+          if (outcome == PortalOutcome::Cancelled) return done(ScreenAnswer::Cancelled());
+          if (outcome == PortalOutcome::Failed) return done(ScreenAnswer::Failure(message));
           const int colour = ColourOfResult(results);
-          if (colour < 0) return done(Failed("The desktop portal gave no colour."));
-          done({.outcome = ScreenAnswer::Outcome::Done, .colour = colour});
+          if (colour < 0) return done(ScreenAnswer::Failure("The desktop portal gave no colour."));
+          done(ScreenAnswer::Colour(colour));
         });
   }
 
   void TakeSnapshot(ScreenAnswerHandler done) override {
-    if (shooting_) return done(Cancelled());
+    if (shooting_) return done(ScreenAnswer::Cancelled());
     shooting_ = true;
     PortalRequest::Start(
         &requests_, kScreenshot, "Screenshot", {QString()}, {{"interactive", false}, {"modal", true}},
         [this, done](PortalOutcome outcome, const QVariantMap& results, const QString& message) {
           shooting_ = false;
-          if (outcome == PortalOutcome::Cancelled) return done(Cancelled());
-          if (outcome == PortalOutcome::Failed) return done(Failed(message));
+          if (outcome == PortalOutcome::Cancelled) return done(ScreenAnswer::Cancelled());
+          if (outcome == PortalOutcome::Failed) return done(ScreenAnswer::Failure(message));
           done(PictureOfResult(results));
         });
   }

@@ -30,15 +30,15 @@ QImage OnePixelPerLogicalPixel(const QImage& device, QSize logical) {
 }
 
 void ScreenAccess::PickColour(ScreenAnswerHandler done) {
-  done({.outcome = ScreenAnswer::Outcome::Failed, .message = "This desktop has no colour picker to ask."});
+  done(ScreenAnswer::Failure("This desktop has no colour picker to ask."));
 }
 
 void ScreenAccess::TakeSnapshot(ScreenAnswerHandler done) {
   QImage picture = GrabPrimaryScreen();
   if (picture.isNull()) {
-    done({.outcome = ScreenAnswer::Outcome::Failed, .message = kCannotReadScreen});
+    done(ScreenAnswer::Failure(kCannotReadScreen));
   } else {
-    done({.outcome = ScreenAnswer::Outcome::Done, .picture = std::move(picture)});
+    done(ScreenAnswer::Picture(std::move(picture)));
   }
 }
 
