@@ -40,7 +40,7 @@ QString WindowsText(const std::string& s) {
 
 PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window, ColourSelection& selection,
                            DebugPanel& debug, StayOnTop& onTop, Services& services)
-    : window_(window), selection_(selection), debug_(debug), services_(services) {
+    : window_(window), selection_(selection), debug_(debug), onTop_(onTop), services_(services) {
   CaptureDesktopSpeedButton = Make<SpeedButton>(sources, "CaptureDesktopSpeedButton", {4, 4, 28, 28});
   CaptureDesktopSpeedButton->SetGlyph(QPixmap(":/glyphs/camera.png"));
   ZoomImage = Make<ImageBox>(zoomHost, "ZoomImage", {7, 7, 49, 50});
@@ -187,8 +187,10 @@ void PixelCapture::PickOnce() {
         self->selection_.ColourSelectorUpdate(answer.colour);
         self->selection_.SetColourSelection();
       } else if (answer.outcome == ScreenAnswer::Outcome::Failed) {
+        self->onTop_.SuspendOnTop();
         self->services_.ShowMessage(self->window_, "Pick Colour:\r\n\r\n" + answer.message,
                                     MessageIcon::Warning, MessageButtons::Ok);
+        self->onTop_.RestoreOnTop();
       }
     });
   });

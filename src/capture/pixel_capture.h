@@ -69,6 +69,7 @@ class PixelCapture : public QObject {
   QWidget* window_;
   ColourSelection& selection_;
   DebugPanel& debug_;
+  StayOnTop& onTop_;
   Services& services_;
   bool PixelCaptureActive = false;
   // The stored "ActivePixelCapture" where live capture cannot run, written back unchanged.
