@@ -21,7 +21,7 @@ PortalRequest::PortalRequest(QObject* owner, QDBusConnection bus, Handler done)
     if (!path_.isEmpty())
       bus_.asyncCall(
           QDBusMessage::createMethodCall(kPortalService, path_, "org.freedesktop.portal.Request", "Close"));
-    const int seconds = (PortalTimeoutMs() + 999) / 1000;
+    const int seconds = (timeout_.interval() + 999) / 1000;
     Finish(PortalOutcome::Failed, {},
            QString("The desktop portal did not answer within %1 second%2.")
                .arg(seconds)
