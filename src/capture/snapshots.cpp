@@ -80,7 +80,7 @@ void Snapshots::CaptureDesktop() {
   form2_->ClearPicture();
   // Read at once where the screen can be read; a desktop portal answers later.
   QPointer<Snapshots> self(this);
-  services_.Screen().TakeSnapshot([self, onTop](const ScreenAnswer& answer) {
+  CaptureScreen([self, onTop](const ScreenAnswer& answer) {
     if (self) Guarded([&] { self->SnapshotTaken(answer, onTop); });
   });
 }
@@ -105,7 +105,9 @@ void Snapshots::SnapshotTaken(const ScreenAnswer& answer, bool onTop) {
   if (onTop) ApplyStayOnTop(window_, true);
 }
 
-QImage Snapshots::CaptureScreen() { return services_.Screen().GrabPrimaryScreen(); }
+void Snapshots::CaptureScreen(std::function<void(const ScreenAnswer&)> done) {
+  services_.Screen().TakeSnapshot(std::move(done));
+}
 
 void Snapshots::CopyFromClipSpeedButtonClick() {
   if (auto picture = services_.ClipboardImage()) {

@@ -3,6 +3,7 @@
 // with its custom colours.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QImage>
@@ -30,7 +31,8 @@ class Snapshots : public QObject {
   ~Snapshots() override;
 
   void CaptureDesktop();
-  QImage CaptureScreen();
+  // The picture of the primary screen; `done` may run before this returns, or later.
+  void CaptureScreen(std::function<void(const ScreenAnswer&)> done);
   void CopyFromClipSpeedButtonClick();
   void WinPaletteSpeedButtonClick();
   void RetreiveColourPalette();

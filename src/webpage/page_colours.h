@@ -14,6 +14,9 @@ namespace tintora {
 enum class PageRole { Background, Text, Link, ActiveLink, VisitedLink };
 inline constexpr std::array<PageRole, 5> kPageRoles = {PageRole::Background, PageRole::Text, PageRole::Link,
                                                        PageRole::ActiveLink, PageRole::VisitedLink};
+// The four drawn on the background.
+inline constexpr std::array<PageRole, 4> kForegroundRoles = {PageRole::Text, PageRole::Link,
+                                                             PageRole::ActiveLink, PageRole::VisitedLink};
 
 // BGCOLOR, TEXT, LINK, ALINK, VLINK.
 const char* AttributeName(PageRole role);

@@ -243,7 +243,7 @@ void PageCoordinator::ShowColours() {
   QPalette page = SampleDocPanel->palette();
   page.setColor(QPalette::Window, ToQColor(page_[PageRole::Background]));
   SampleDocPanel->setPalette(page);
-  for (PageRole role : {PageRole::Text, PageRole::Link, PageRole::ActiveLink, PageRole::VisitedLink}) {
+  for (PageRole role : kForegroundRoles) {
     auto* label = static_cast<QLabel*>(Element(role));
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, ToQColor(page_[role]));
@@ -254,9 +254,8 @@ void PageCoordinator::ShowColours() {
 
 void PageCoordinator::ShowContrast() {
   const ColourValue background = page_[PageRole::Background];
-  const PageRole roles[4] = {PageRole::Text, PageRole::Link, PageRole::ActiveLink, PageRole::VisitedLink};
-  for (std::size_t r = 0; r < 4; ++r) {
-    const double ratio = ContrastRatio(page_[roles[r]], background);
+  for (std::size_t r = 0; r < kForegroundRoles.size(); ++r) {
+    const double ratio = ContrastRatio(page_[kForegroundRoles[r]], background);
     contrastCells_[r][0]->setText(QString::fromStdString(RatioText(ratio)));
     contrastCells_[r][1]->setText(LevelText(NormalTextLevel(ratio)));
     contrastCells_[r][2]->setText(LevelText(LargeTextLevel(ratio)));

@@ -28,8 +28,10 @@ namespace {
 // Dialogs from a script, but the real screen and the real global hot key.
 class X11Services : public FakeServices {
  public:
-  ScreenAccess& Screen() override { return desktop_.Screen(); }
-  GlobalHotKey& HotKey() override { return desktop_.HotKey(); }
+  X11Services() {
+    realScreen = &desktop_.Screen();
+    realHotKey = &desktop_.HotKey();
+  }
 
  private:
   Desktop desktop_;

@@ -58,10 +58,8 @@ PortalGlobalHotKey::PortalGlobalHotKey() {
   bus.connect(kPortalService, kPortalPath, kShortcuts, "Activated", this,
               SLOT(Activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
   // Desktops without the interface answer with an error; then the hot key stays unavailable.
-  QDBusMessage get =
-      QDBusMessage::createMethodCall(kPortalService, kPortalPath, "org.freedesktop.DBus.Properties", "Get");
-  get << QString(kShortcuts) << QString("version");
-  auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(get, PortalTimeoutMs()), &requests_);
+  auto* watcher = new QDBusPendingCallWatcher(
+      bus.asyncCall(PortalVersionQuery(kShortcuts), PortalTimeoutMs()), &requests_);
   connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
     w->deleteLater();
     const QDBusPendingReply<QDBusVariant> reply = *w;

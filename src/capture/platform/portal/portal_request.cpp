@@ -7,6 +7,13 @@
 
 namespace tintora {
 
+QDBusMessage PortalVersionQuery(const QString& interface) {
+  QDBusMessage get =
+      QDBusMessage::createMethodCall(kPortalService, kPortalPath, "org.freedesktop.DBus.Properties", "Get");
+  get << interface << QString("version");
+  return get;
+}
+
 int PortalTimeoutMs() {
   bool ok = false;
   const int ms = qEnvironmentVariableIntValue("TINTORA_PORTAL_TIMEOUT_MS", &ok);

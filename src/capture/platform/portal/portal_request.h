@@ -6,6 +6,7 @@
 #include <functional>
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QObject>
 #include <QTimer>
 #include <QVariantMap>
@@ -16,6 +17,10 @@ namespace tintora {
 
 inline constexpr const char* kPortalService = "org.freedesktop.portal.Desktop";
 inline constexpr const char* kPortalPath = "/org/freedesktop/portal/desktop";
+
+// The Properties.Get call that asks which version of one of the portal's interfaces it has
+// (an error where it has none).
+QDBusMessage PortalVersionQuery(const QString& interface);
 
 // How long a portal may keep us waiting: TINTORA_PORTAL_TIMEOUT_MS when set, otherwise 60 s.
 int PortalTimeoutMs();

@@ -108,11 +108,8 @@ class PortalScreenAccess final : public QtScreenAccess {
 bool PortalAnswers() {
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) return false;
-  QDBusMessage get =
-      QDBusMessage::createMethodCall(kPortalService, kPortalPath, "org.freedesktop.DBus.Properties", "Get");
-  get << QString(kScreenshot) << QString("version");
   // Asked once at start, and the portal may first have to be started: a short wait, not a hang.
-  const QDBusMessage reply = bus.call(get, QDBus::Block, 3000);
+  const QDBusMessage reply = bus.call(PortalVersionQuery(kScreenshot), QDBus::Block, 3000);
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
   return reply.arguments().first().value<QDBusVariant>().variant().toUInt() >= 2;  // PickColor came in 2
 }
