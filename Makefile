@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all run test bench setup configure build clean fuzz
+.PHONY: all run test bench setup configure build clean fuzz sanitize
 
 all: build
 
@@ -35,8 +35,12 @@ bench: build
 	@echo "== idle CPU with live capture on (X11)"
 	@bench/idle_capture_cpu $(BUILD) 10
 
+# The core's tests under ASan and UBSan, then every fuzz target for 30 s each (CI runs this).
+sanitize:
+	@scripts/sanitize
+
 fuzz:
-	@scripts/setup --dev
+	@scripts/setup --sanitize
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTINTORA_FUZZ=ON -DTINTORA_BUILD_UI=OFF
 	cmake --build build-fuzz
 

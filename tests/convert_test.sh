@@ -18,7 +18,8 @@ expect() {
   want=$1
   said=$2
   shift 2
-  "$convert" "$@" >"$work/out.txt" 2>"$work/err.txt"
+  # A converter that waits on something is as wrong as one that fails: give it a bound.
+  timeout 20 "$convert" "$@" >"$work/out.txt" 2>"$work/err.txt"
   got=$?
   [ "$got" -eq "$want" ] || fail "tintora-convert $* exited $got, not $want: $(cat "$work/err.txt")"
   if [ -n "$said" ] && ! grep -qF -- "$said" "$work/err.txt"; then
@@ -74,9 +75,30 @@ printf 'GIMP Palette\n# nothing here\n' >"$work/empty.gpl"
 expect 1 "holds no colours" "$work/empty.gpl" "$work/bad5.cdt"
 printf '{odd}[zz]\r\n' >"$work/odd.cdt"
 expect 1 "not an RGB colour" "$work/odd.cdt" "$work/bad6.ase"
-for n in 1 2 3 4 5 6; do
+printf '{Red}[FF0000]\r\n{Green}[' >"$work/cut.cdt"
+expect 1 "ends before its last colour (1 read)" "$work/cut.cdt" "$work/bad7.gpl"
+mkfifo "$work/pipe.cdt"
+expect 1 "pipe.cdt is a named pipe, not a file." "$work/pipe.cdt" "$work/bad8.gpl"
+ln -s /dev/zero "$work/zero.aco"
+expect 1 "zero.aco is a device, not a file." "$work/zero.aco" "$work/bad9.gpl"
+expect 1 "Is a named pipe, not a file" "$work/three.cdt" "$work/pipe.cdt"
+[ -p "$work/pipe.cdt" ] || fail "a named pipe was replaced by a file"
+for n in 1 2 3 4 5 6 7 8 9; do
   ls "$work"/bad$n.* >/dev/null 2>&1 && fail "a failed conversion left bad$n behind"
 done
+
+# Text saved as UTF-16 by Windows editors reads as text.
+printf '\377\376{\000R\000}\000[\000F\000F\0000\0000\0000\0000\000]\000\r\000\n\000' >"$work/utf16.cdt"
+expect 0 "" "$work/utf16.cdt" "$work/from16.cdt"
+printf '{R}[FF0000]\r\n' | cmp -s - "$work/from16.cdt" || fail "a UTF-16 list read wrongly"
+
+# The output's own name is the palette's title, but never a line of its own.
+expect 0 "" "$work/three.cdt" "$work/two
+lines.gpl"
+sed -n 2p "$work/two
+lines.gpl" | grep -qx "Name: two lines" || fail "a line break in the file name reached the palette"
+[ "$(grep -c . "$work/two
+lines.gpl")" -eq 7 ] || fail "the palette has lines it should not"
 
 # An output that cannot be written leaves what was there.
 mkdir "$work/locked"

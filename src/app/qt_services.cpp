@@ -115,12 +115,13 @@ std::optional<FileDialogAnswer> RunFileDialog(QWidget* parent, const FileDialogR
   // Qt's own dialog, so that picking another file type can rewrite the name as ours always did.
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFiles);
+  // Open takes any name too: the caller decides what a typed name without an extension means
+  // (Qt would add the default extension even to a name that exists as typed).
+  dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(request.filters);
   const int index =
       std::clamp(request.filterIndex, 1, static_cast<int>(std::max<qsizetype>(1, request.filters.size())));
   if (!request.filters.isEmpty()) dialog.selectNameFilter(request.filters[index - 1]);
-  if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
   if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
   if (request.typeChange) {
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,

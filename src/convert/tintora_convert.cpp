@@ -75,9 +75,11 @@ int Convert(const std::string& in, const std::string& out, const ListWriteOption
                       " files but does not write them.");
 
   std::string error;
-  const auto bytes = ReadWholeFile(PathFromUtf8(in), &error);
+  ReadFailure failure;
+  const auto bytes = ReadWholeFile(PathFromUtf8(in), &error, kMaxReadBytes, &failure);
   if (!bytes) {
-    std::fprintf(stderr, "tintora-convert: %s: %s\n", in.c_str(), error.c_str());
+    std::fprintf(stderr, failure == ReadFailure::System ? "tintora-convert: %s: %s\n" : "tintora-convert: %s %s\n",
+                 in.c_str(), error.c_str());
     return kBadInput;
   }
   ListReadResult read = ReadListFile(*inFormat, *bytes);

@@ -24,10 +24,7 @@ struct Record {
 };
 
 bool ReadRecord(ByteReader& r, Record& rec) {
-  if (r.Remaining() < 10) return false;
-  r.U16(rec.space);
-  for (auto& w : rec.w) r.U16(w);
-  return true;
+  return r.U16(rec.space) && r.U16(rec.w[0]) && r.U16(rec.w[1]) && r.U16(rec.w[2]) && r.U16(rec.w[3]);
 }
 
 // The name after a record, by the section's version; false when the file ends inside it.
@@ -37,7 +34,7 @@ bool ReadName(ByteReader& r, unsigned version, std::string& name) {
     std::uint8_t n;
     std::string_view bytes;
     if (!r.U8(n) || !r.Bytes(n, bytes)) return false;
-    name = DecodeFileText(bytes);
+    name = Decode8BitText(bytes);
   } else if (version == 2) {
     std::uint16_t ignored, count;
     if (!r.U16(ignored) || !r.U16(count)) return false;
@@ -56,10 +53,10 @@ bool ReadName(ByteReader& r, unsigned version, std::string& name) {
   return true;
 }
 
-std::string HsbHex(const Record& rec) {
-  // Degrees as this program always read them; image editors store the hue over the whole
-  // 16-bit range, and such a value (above 359) is scaled back to degrees.
-  const long double hue = rec.w[0] <= 359 ? rec.w[0] : rec.w[0] / 65536.0L * 360;
+// `wideHues`: the file stores hues over the whole 16-bit range, as image editors do, rather
+// than in degrees as this program always read them.
+std::string HsbHex(const Record& rec, bool wideHues) {
+  const long double hue = wideHues ? rec.w[0] / 65536.0L * 360 : rec.w[0];
   const long double saturation = rec.w[1] == 0 ? 0 : rec.w[1] / 65535.0L;
   const long double brightness = rec.w[2] == 0 ? 0 : rec.w[2] / 65535.0L * 255;
   return HSVtoRGBHEX(hue, saturation, brightness);
@@ -82,13 +79,35 @@ constexpr const char* kLabWarning =
     "conversion used by Adobe Photoshop\xC2\xAE.\r\nColours will not be rendered the same.\r\n\r\n"
     "Note: Using D65 @ 2\xC2\xB0";
 
-// Reads the records of one section into `out`; false when the file ends inside them.
-bool ReadRecords(ByteReader& r, unsigned version, unsigned count, ListReadResult& out) {
-  bool warned[8] = {};
+struct Swatch {
+  Record rec;
   std::string name;
+};
+
+// The records of one section with their names; false when the file ends inside them (the
+// ones before the break are kept).
+bool ReadSwatches(ByteReader& r, unsigned version, unsigned count, std::vector<Swatch>& out) {
+  out.reserve(std::min<std::size_t>(count, r.Remaining() / 10));
   for (unsigned k = 0; k < count; ++k) {
-    Record rec;
-    if (!ReadRecord(r, rec) || !ReadName(r, version, name)) return false;
+    Swatch s;
+    if (!ReadRecord(r, s.rec) || !ReadName(r, version, s.name)) return false;
+    out.push_back(std::move(s));
+  }
+  return true;
+}
+
+// One hue word of 360 or more can only be the 16-bit scale, and a file uses one scale for all.
+bool WideHues(const std::vector<Swatch>& swatches) {
+  return std::any_of(swatches.begin(), swatches.end(),
+                     [](const Swatch& s) { return s.rec.space == 1 && s.rec.w[0] >= 360; });
+}
+
+void ConvertSwatches(std::vector<Swatch>& swatches, unsigned version, ListReadResult& out) {
+  bool warned[8] = {};
+  const bool wideHues = WideHues(swatches);
+  out.entries.reserve(swatches.size());
+  for (Swatch& s : swatches) {
+    const Record& rec = s.rec;
     std::string hex;
     switch (rec.space) {
       case 0:
@@ -96,7 +115,7 @@ bool ReadRecords(ByteReader& r, unsigned version, unsigned count, ListReadResult
                        Col16ToCol8(rec.w[2], 65535 - rec.w[3]));
         break;
       case 1:
-        hex = HsbHex(rec);
+        hex = HsbHex(rec, wideHues);
         break;
       case 2:
         hex = HexOfRgb(Col16ToCol8(rec.w[0], rec.w[3]), Col16ToCol8(rec.w[1], rec.w[3]),
@@ -118,12 +137,11 @@ bool ReadRecords(ByteReader& r, unsigned version, unsigned count, ListReadResult
           warned[rec.space] = true;
         }
         out.entries.push_back(
-            {"CSNS - (" + Hex4(rec.space) + ")" + AcoSpaceName(rec.space) + "-" + name, "000000"});
+            {"CSNS - (" + Hex4(rec.space) + ")" + AcoSpaceName(rec.space) + "-" + s.name, "000000"});
         continue;
     }
-    out.entries.push_back({version == 1 || name.empty() ? hex : std::move(name), hex});
+    out.entries.push_back({version == 1 || s.name.empty() ? hex : std::move(s.name), hex});
   }
-  return true;
 }
 
 void WriteRecord(ByteWriter& w, const Rgb& c) {
@@ -190,15 +208,12 @@ ListReadResult ReadAco(std::string_view bytes) {
     return out;
   }
   const std::size_t afterFirst = 10u * count + 4;
-  if (version == 1 && afterFirst + 4 <= bytes.size()) {
+  std::uint16_t v2 = 0, n2 = 0;
+  if (version == 1 && r.Seek(afterFirst) && r.U16(v2) && r.U16(n2)) {
     out.secondSection = afterFirst;
-    std::uint16_t v2, n2;
-    r.Seek(afterFirst);
-    r.U16(v2);
-    r.U16(n2);
     if (v2 > 2) {
       out.notices.push_back({"Load:\r\n\r\nACO File May be corrupt!", true});
-      r.Seek(4);
+      if (!r.Seek(4)) return out;  // cannot fail: the header was read
     } else {
       version = v2;
       count = n2;
@@ -211,8 +226,10 @@ ListReadResult ReadAco(std::string_view bytes) {
     out.status = ListReadResult::Status::Refused;
     return out;
   }
-  out.entries.reserve(std::min<std::size_t>(count, r.Remaining() / 10));
-  if (!ReadRecords(r, version, count, out)) out.status = ListReadResult::Status::Cut;
+  if (version == 1 && out.secondSection == 0 && !r.Seek(4)) return out;
+  std::vector<Swatch> swatches;
+  if (!ReadSwatches(r, version, count, swatches)) out.status = ListReadResult::Status::Cut;
+  ConvertSwatches(swatches, version, out);
   return out;
 }
 

@@ -23,12 +23,12 @@ ListWriteResult WriteAct(const ColourList& list) {
 ListReadResult ReadAct(std::string_view bytes) {
   ListReadResult out;
   std::size_t count = bytes.size() / 3;
-  if (bytes.size() == 772) {
+  if (bytes.size() == kAdobeTableBytes) {
+    // Photoshop's table: 256 colours, then how many of them count (a count of 0 or beyond 256
+    // is no count, and all 256 do), then the transparent colour's index.
     ByteReader r(bytes);
     std::uint16_t n = 0;
-    r.Seek(768);
-    r.U16(n);
-    count = n >= 1 && n <= 256 ? n : 256;
+    count = r.Seek(768) && r.U16(n) && n >= 1 && n <= 256 ? n : 256;
   } else if (bytes.size() % 3 != 0) {
     out.status = ListReadResult::Status::Refused;
     out.reason = "is not an Adobe colour table: its length is not a whole number of colours.";
@@ -52,6 +52,11 @@ ListWriteResult WriteCaseText(const ColourList& list) {
   std::string text;
   text.reserve(list.Count() * 40);
   for (const ColourEntry& e : list.Entries()) {
+    // A value that holds the statement's own middle would read back cut in two.
+    if (e.value.find(kCaseMiddle) != std::string::npos)
+      return {{},
+              "Colour " + std::to_string(&e - list.Entries().data() + 1) + " (\"" + e.name + "\") has the value \"" +
+                  e.value + "\", which a case statement cannot hold."};
     text += '$';
     text += e.value;
     text += kCaseMiddle;

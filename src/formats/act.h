@@ -1,11 +1,15 @@
 // Adobe colour tables (ACT) and the case-statement text (TXT) of the colour list.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "formats/palette_file.h"
 
 namespace tintora {
+
+// The size of Photoshop's own tables: 256 colours of 3 bytes, a count and a transparent index.
+inline constexpr std::size_t kAdobeTableBytes = 772;
 
 // Three bytes (red, green, blue) per entry, nothing else: exactly 3 x count bytes.
 ListWriteResult WriteAct(const ColourList& list);

@@ -52,7 +52,7 @@ bool ReadBlockName(ByteReader& r, std::string& name) {
   std::u16string units(count, u'\0');
   for (char16_t& u : units) {
     std::uint16_t v;
-    r.U16(v);
+    if (!r.U16(v)) return false;
     u = static_cast<char16_t>(v);
   }
   while (!units.empty() && units.back() == u'\0') units.pop_back();

@@ -18,15 +18,16 @@ class ByteReader {
   std::size_t Position() const { return pos_; }
   std::size_t Remaining() const { return bytes_.size() - pos_; }
   // False (and the position unchanged) beyond the end.
-  bool Seek(std::size_t position);
-  bool Skip(std::size_t count);
+  [[nodiscard]] bool Seek(std::size_t position);
+  [[nodiscard]] bool Skip(std::size_t count);
 
-  // Each read is false, leaving the position where it was, when the bytes are not all there.
-  bool U8(std::uint8_t& out);
-  bool U16(std::uint16_t& out);
-  bool U32(std::uint32_t& out);
-  bool F32(float& out);
-  bool Bytes(std::size_t count, std::string_view& out);
+  // Each read is false, leaving the position and `out` as they were, when the bytes are not
+  // all there. A result that is not looked at is a read that may not have happened.
+  [[nodiscard]] bool U8(std::uint8_t& out);
+  [[nodiscard]] bool U16(std::uint16_t& out);
+  [[nodiscard]] bool U32(std::uint32_t& out);
+  [[nodiscard]] bool F32(float& out);
+  [[nodiscard]] bool Bytes(std::size_t count, std::string_view& out);
 
  private:
   std::string_view bytes_;

@@ -27,11 +27,11 @@ std::vector<ColourEntry> ParseCdtText(std::string_view text);
 // not an integer.
 std::vector<ColourEntry> ParseLstText(std::string_view text);
 
-// What makes a file read as a colour list no colour list at all: binary data (a NUL byte in
-// its first 4 KiB), or no entry although the file is not empty. Such files are refused rather
-// than read into a list of nonsense or into nothing.
+// What makes a file read as a colour list no colour list at all: binary data (a NUL in the
+// first 4 KiB of its decoded text), or no entry although the file is not empty. Such files are
+// refused rather than read into a list of nonsense or into nothing.
 enum class ListFileProblem { None, Binary, NoColours };
-ListFileProblem CheckListFile(std::string_view bytes, std::size_t entries);
+ListFileProblem CheckListFile(std::string_view text, std::size_t entries);
 
 // The extension of a path: from the last "." after the last "\", "/" or ":", the "." included;
 // empty when there is none.

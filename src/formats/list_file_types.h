@@ -17,8 +17,8 @@ namespace tintora::list_file_types {
 // the order they have always had, then the exchange formats.
 struct DialogType {
   const char* filter;
-  const char* extension;  // what the file-name box takes when the type is picked
-  ListFormat format;
+  const char* extension;  // what the file-name box takes when the type is picked; none: as it is
+  ListFormat format;      // for a file whose extension Tintora does not know
 };
 inline constexpr DialogType kOpenTypes[] = {
     {"Colour Data - (Tintora) (*.CDT)", ".CDT", ListFormat::Cdt},
@@ -30,6 +30,8 @@ inline constexpr DialogType kOpenTypes[] = {
     {"Adobe RGB Colour Table - (*.ACT)", ".ACT", ListFormat::Act},
     {"Case Statements - (Text) (*.TXT)", ".TXT", ListFormat::Txt},
     {"HTML Table - (HTML) (*.HTM *.HTML)", ".htm", ListFormat::Html},
+    // Lists saved without an extension, and files of other names.
+    {"All Files (*)", nullptr, ListFormat::Cdt},
 };
 inline constexpr DialogType kSaveTypes[] = {
     {"Colour Data - (Tintora) (*.CDT)", ".CDT", ListFormat::Cdt},
@@ -53,7 +55,7 @@ QStringList Filters(const DialogType (&types)[N]) {
 template <std::size_t N>
 std::function<QString(const QString&, int)> TypeChange(const DialogType (&types)[N]) {
   return [&types](const QString& path, int index) {
-    if (index < 1 || index > static_cast<int>(N)) return path;
+    if (index < 1 || index > static_cast<int>(N) || !types[index - 1].extension) return path;
     return QString::fromStdString(TypeChangeFileName(path.toStdString(), types[index - 1].extension));
   };
 }

@@ -106,12 +106,17 @@ void ListFiles::CustomColourFileOpenExecute() {
   request.fileName = openDialogFileName_;
   request.filters = Filters(kOpenTypes);
   request.filterIndex = openDialogFilterIndex_;
-  request.defaultSuffix = "cdt";
   request.typeChange = TypeChange(kOpenTypes);
   const auto answer = services_.OpenFileDialog(window_, request);
   if (!answer) return;
-  SetOpenDialog(answer->fileName, answer->filterIndex);
-  openDialogFolder_ = QFileInfo(answer->fileName).absolutePath();
+  // A name typed without an extension is the file of that very name where there is one (a
+  // list saved without an extension), else the Tintora list of that name.
+  QString fileName = answer->fileName;
+  if (ExtractFileExt(fileName.toStdString()).empty() && !QFileInfo::exists(fileName) &&
+      QFileInfo::exists(fileName + ".cdt"))
+    fileName += ".cdt";
+  SetOpenDialog(fileName, answer->filterIndex);
+  openDialogFolder_ = QFileInfo(fileName).absolutePath();
   CustomColourFileOpenAccept();
 }
 
@@ -146,9 +151,13 @@ std::optional<ListReadResult> ListFiles::ReadListFile(const QString& f, int type
     return std::nullopt;
   }
   std::string error;
-  const auto bytes = ReadWholeFile(PathFromUtf8(f.toStdString()), &error);
+  ReadFailure failure;
+  const auto bytes = ReadWholeFile(PathFromUtf8(f.toStdString()), &error, kMaxReadBytes, &failure);
   if (!bytes) {
-    ReportFileError(f, QString::fromStdString(error));
+    if (failure == ReadFailure::System)
+      ReportFileError(f, QString::fromStdString(error));
+    else
+      Refuse(f, QString::fromStdString(error));
     return std::nullopt;
   }
   const ListFormat format = OpenFormat(type);

@@ -1,5 +1,6 @@
 #include "formats/list_formats.h"
 
+#include <algorithm>
 #include <array>
 
 #include "colour/conversion_error.h"
@@ -38,10 +39,24 @@ ListReadResult Entries(std::vector<ColourEntry> entries) {
   return r;
 }
 
+// A list file ends inside its last entry when its last line has no line break after it and
+// no value (nothing, an open "[", or "[]"): the file was cut while it was written or copied,
+// and the half line is no colour. Every line Tintora writes ends with a line break, so an
+// entry without a value that a list really holds still comes back.
+ListReadResult ReadCdt(const std::string& text) {
+  ListReadResult r = Entries(ParseCdtText(text));
+  const bool unterminated = !text.empty() && text.back() != '\n' && text.back() != '\r';
+  if (unterminated && !r.entries.empty() && r.entries.back().value.empty()) {
+    r.entries.pop_back();
+    r.status = ListReadResult::Status::Cut;
+  }
+  return r;
+}
+
 ListReadResult ReadText(ListFormat format, const std::string& text) {
   switch (format) {
     case ListFormat::Cdt:
-      return Entries(ParseCdtText(text));
+      return ReadCdt(text);
     case ListFormat::Lst:
       try {
         return Entries(ParseLstText(text));
@@ -89,21 +104,30 @@ ListReadResult ReadListFile(ListFormat format, std::string_view bytes) {
     r = format == ListFormat::Ase   ? ReadAse(bytes)
         : format == ListFormat::Act ? ReadAct(bytes)
                                     : ReadAco(bytes);
-  } else if (CheckListFile(bytes, 1) == ListFileProblem::Binary) {
-    r.status = ListReadResult::Status::Refused;
-    r.reason = "is not a colour list: it holds binary data.";
-    return r;
   } else {
-    r = ReadText(format, DecodeFileText(bytes));
+    const std::string text = DecodeFileText(bytes);
+    if (CheckListFile(text, 1) == ListFileProblem::Binary) {
+      r.status = ListReadResult::Status::Refused;
+      r.reason = "is not a colour list: it holds binary data.";
+      return r;
+    }
+    r = ReadText(format, text);
   }
   if (r.status == ListReadResult::Status::Read && r.entries.empty() && !bytes.empty()) {
     r.status = ListReadResult::Status::Refused;
     r.reason = "holds no colours.";
   }
+  // Other programs may write any character in a name; ours must not break our own files.
+  for (ColourEntry& e : r.entries) {
+    if (NeedsListName(e.name)) e.name = ListName(e.name);
+    if (NeedsListValue(e.value)) e.value = ListValue(e.value);
+  }
   return r;
 }
 
-ListWriteResult WriteListFile(ListFormat format, const ColourList& list, const ListWriteOptions& options) {
+namespace {
+
+ListWriteResult WriteFormat(ListFormat format, const ColourList& list, const ListWriteOptions& options) {
   switch (format) {
     case ListFormat::Cdt:
       if (list.Empty()) return {{}, "The colour list is empty."};
@@ -128,6 +152,27 @@ ListWriteResult WriteListFile(ListFormat format, const ColourList& list, const L
       break;
   }
   return {{}, "Tintora does not write " + std::string(InfoOf(format).description) + " files."};
+}
+
+}  // namespace
+
+ListWriteResult WriteListFile(ListFormat format, const ColourList& list, const ListWriteOptions& options) {
+  // Names reach the writers as a list file can hold them, the palette's title included (it
+  // may come from a file's name, which can hold anything but "/").
+  const bool odd = std::any_of(list.Entries().begin(), list.Entries().end(), [](const ColourEntry& e) {
+    return NeedsListName(e.name) || NeedsListValue(e.value);
+  });
+  if (!odd && !NeedsListName(options.title)) return WriteFormat(format, list, options);
+  ColourList clean;
+  std::vector<ColourEntry> entries = list.Entries();
+  for (ColourEntry& e : entries) {
+    e.name = ListName(e.name);
+    e.value = ListValue(e.value);
+  }
+  clean.Append(std::move(entries));
+  ListWriteOptions cleanOptions = options;
+  cleanOptions.title = ListName(options.title);
+  return WriteFormat(format, clean, cleanOptions);
 }
 
 }  // namespace tintora

@@ -16,6 +16,61 @@ std::string CutToChars(std::string_view utf8, std::size_t maxChars) {
   return std::string(utf8);
 }
 
+namespace {
+
+// The byte that starts a UTF-8 C1 control (U+0080..U+009F is C2 80..C2 9F).
+constexpr unsigned char kC1Lead = 0xC2;
+
+bool IsC1At(std::string_view s, std::size_t i) {
+  return static_cast<unsigned char>(s[i]) == kC1Lead && i + 1 < s.size() &&
+         static_cast<unsigned char>(s[i + 1]) >= 0x80 && static_cast<unsigned char>(s[i + 1]) <= 0x9F;
+}
+
+// The two delimiters a field must not hold, and the full-width characters that stand for them.
+struct Delimiters {
+  char open, close;
+  const char *openWide, *closeWide;
+};
+constexpr Delimiters kNameDelimiters{'{', '}', "\xEF\xBD\x9B", "\xEF\xBD\x9D"};   // U+FF5B, U+FF5D
+constexpr Delimiters kValueDelimiters{'[', ']', "\xEF\xBC\xBB", "\xEF\xBC\xBD"};  // U+FF3B, U+FF3D
+
+bool Odd(unsigned char c, const Delimiters& d) { return c < 0x20 || c == 0x7F || c == d.open || c == d.close; }
+
+bool NeedsFilter(std::string_view s, const Delimiters& d) {
+  for (std::size_t i = 0; i < s.size(); ++i)
+    if (Odd(static_cast<unsigned char>(s[i]), d) || IsC1At(s, i)) return true;
+  return false;
+}
+
+std::string Filter(std::string_view s, const Delimiters& d) {
+  if (!NeedsFilter(s, d)) return std::string(s);
+  std::string out;
+  out.reserve(s.size() + 8);
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c == d.open) {
+      out += d.openWide;
+    } else if (c == d.close) {
+      out += d.closeWide;
+    } else if (Odd(static_cast<unsigned char>(c), d)) {
+      out += ' ';
+    } else if (IsC1At(s, i)) {
+      out += ' ';
+      ++i;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+bool NeedsListName(std::string_view s) { return NeedsFilter(s, kNameDelimiters); }
+std::string ListName(std::string_view s) { return Filter(s, kNameDelimiters); }
+bool NeedsListValue(std::string_view s) { return NeedsFilter(s, kValueDelimiters); }
+std::string ListValue(std::string_view s) { return Filter(s, kValueDelimiters); }
+
 std::string SwatchName(std::string_view name, std::size_t maxChars) {
   std::size_t end = name.size();
   while (end > 0 && static_cast<unsigned char>(name[end - 1]) <= ' ') --end;

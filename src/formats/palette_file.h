@@ -40,6 +40,17 @@ struct ListWriteResult {
   bool Ok() const { return error.empty(); }
 };
 
+// A name as Tintora's lists hold names, whatever file it came from: control characters (C0,
+// DEL and C1: NUL, tabs, line breaks ...) become blanks, and "{" and "}" become the full-width
+// braces U+FF5B and U+FF5D, so that a name can never break a list file's line or its fields.
+std::string ListName(std::string_view utf8);
+// Whether ListName would change the name.
+bool NeedsListName(std::string_view utf8);
+// The same for a value that is no colour (case statements and HTML tables may carry any
+// text): control characters become blanks, "[" and "]" the full-width U+FF3B and U+FF3D.
+std::string ListValue(std::string_view utf8);
+bool NeedsListValue(std::string_view utf8);
+
 // A name as the swatch formats store it: trailing blanks and control characters removed, at
 // most `maxChars` characters.
 std::string SwatchName(std::string_view name, std::size_t maxChars = 255);

@@ -108,16 +108,53 @@ bool IsValidUtf8(std::string_view s) {
   return true;
 }
 
-std::string DecodeFileText(std::string_view bytes) {
-  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") return std::string(bytes.substr(3));
+std::string Decode8BitText(std::string_view bytes) {
   if (IsValidUtf8(bytes)) return std::string(bytes);
   return Cp1252ToUtf8(bytes);
+}
+
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF", kUtf16LeMark = "\xFF\xFE", kUtf16BeMark = "\xFE\xFF";
+
+bool StartsWithByteOrderMark(std::string_view bytes) {
+  return bytes.starts_with(kUtf8Mark) || bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark);
+}
+
+// Notepad and other Windows editors save "Unicode" text as UTF-16 with a byte order mark.
+std::string Utf16FileText(std::string_view bytes, bool bigEndian) {
+  std::u16string units(bytes.size() / 2, u'\0');
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const unsigned hi = p[2 * i + (bigEndian ? 0 : 1)], lo = p[2 * i + (bigEndian ? 1 : 0)];
+    units[i] = static_cast<char16_t>((hi << 8) | lo);
+  }
+  // A lone last byte is half a character: it stands for itself as an unknown one.
+  std::string text = Utf16ToUtf8(units);
+  if (bytes.size() % 2 != 0) text += "\xEF\xBF\xBD";
+  return text;
+}
+
+}  // namespace
+
+std::string DecodeFileText(std::string_view bytes) {
+  // A byte order mark says UTF-8, but what follows it is checked all the same.
+  if (bytes.starts_with(kUtf8Mark)) return Decode8BitText(bytes.substr(3));
+  if (bytes.starts_with(kUtf16LeMark)) return Utf16FileText(bytes.substr(2), false);
+  if (bytes.starts_with(kUtf16BeMark)) return Utf16FileText(bytes.substr(2), true);
+  return Decode8BitText(bytes);
 }
 
 std::string EncodeFileText(std::string utf8) {
   // Plain ASCII is the same in both encodings: the text is the file, without a copy.
   if (NextNonAscii(utf8, 0) == utf8.size()) return utf8;
-  if (auto cp = Utf8ToCp1252(utf8)) return std::move(*cp);
+  // Code page bytes that happen to be valid UTF-8 ("Ã©" is C3 A9) would be read back as UTF-8
+  // ("é"), and ones that start like a byte order mark ("þÿ" is FE FF) as UTF-16: such text is
+  // written as UTF-8, which reads back as it is.
+  if (auto cp = Utf8ToCp1252(utf8); cp && !IsValidUtf8(*cp) && !StartsWithByteOrderMark(*cp))
+    return std::move(*cp);
+  // Text that starts with a byte order mark of its own keeps it behind the one a reader drops.
+  if (utf8.starts_with(kUtf8Mark)) return std::string(kUtf8Mark) + utf8;
   return utf8;
 }
 

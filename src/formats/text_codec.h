@@ -25,10 +25,14 @@ std::optional<unsigned char> Cp1252Code(char32_t cp);
 std::size_t NextNonAscii(std::string_view utf8, std::size_t from);
 std::size_t CharacterEnd(std::string_view utf8, std::size_t start);
 
-// File bytes to UTF-8 text (a UTF-8 byte order mark is dropped).
+// Eight-bit text to UTF-8: valid UTF-8 as it is, anything else as Windows-1252.
+std::string Decode8BitText(std::string_view bytes);
+// File bytes to UTF-8 text: a UTF-16 file with its byte order mark (either byte order) as
+// UTF-16, otherwise as eight-bit text; a byte order mark is dropped.
 std::string DecodeFileText(std::string_view bytes);
 
-// UTF-8 text to file bytes: Windows-1252 when everything fits, else UTF-8.
+// UTF-8 text to file bytes: Windows-1252 when everything fits (and the bytes cannot be taken
+// for UTF-8), else UTF-8.
 std::string EncodeFileText(std::string utf8);
 
 // UTF-16 code units of UTF-8 text, characters beyond the first plane as surrogate pairs.

@@ -158,23 +158,15 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
   return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
-bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  // A file that is there but cannot be read (too large to be ours, no rights) is not replaced
-  // by one holding a single key.
-  std::error_code ec;
-  const auto bytes = ReadBytes(path_);
-  if (!bytes && std::filesystem::exists(path_, ec)) {
-    lastError_ = "The file cannot be read";
-    return false;
-  }
-  const std::string original = bytes.value_or("");
-  ParsedFile f = Split(DecodeFileText(original));
-  const std::string newLine = std::string(key) + "=" + OneLine(value);
+namespace {
 
+// Puts `key=value` in its section: over the key's line where it has one, after the section's
+// last line where it has not, in a new section at the end where there is none.
+void SetKey(ParsedFile& f, std::string_view section, std::string_view key, std::string_view value) {
+  const std::string newLine = std::string(key) + "=" + OneLine(value);
   std::optional<std::size_t> sectionStart;  // index of the header line
   std::size_t lastContent = 0;              // last non-blank line of the section
-  bool done = false;
-  for (std::size_t i = 0; i < f.lines.size() && !done; ++i) {
+  for (std::size_t i = 0; i < f.lines.size(); ++i) {
     if (auto name = SectionName(f.lines[i])) {
       if (sectionStart) break;
       if (SameName(*name, section)) {
@@ -187,33 +179,68 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
     if (!Trim(f.lines[i]).empty()) lastContent = i;
     if (auto kv = ParseKeyLine(f.lines[i]); kv && SameName(kv->key, key)) {
       f.lines[i] = newLine;
-      done = true;
+      return;
     }
   }
-  bool lastLineIsOurs = false;
-  if (!done) {
-    if (sectionStart) {
-      f.lines.insert(f.lines.begin() + static_cast<std::ptrdiff_t>(lastContent + 1), newLine);
-      lastLineIsOurs = lastContent + 2 == f.lines.size();
-    } else {
-      lastLineIsOurs = true;
-      if (!f.lines.empty() && !Trim(f.lines.back()).empty()) f.lines.emplace_back();
-      f.lines.push_back("[" + std::string(section) + "]");
-      f.lines.push_back(newLine);
-    }
+  if (sectionStart) {
+    f.lines.insert(f.lines.begin() + static_cast<std::ptrdiff_t>(lastContent + 1), newLine);
+    // A file that ended without a line break keeps ending that way, unless its end is new.
+    if (lastContent + 2 == f.lines.size()) f.endsWithEol = true;
+    return;
   }
+  if (!f.lines.empty() && !Trim(f.lines.back()).empty()) f.lines.emplace_back();
+  f.lines.push_back("[" + std::string(section) + "]");
+  f.lines.push_back(newLine);
+  f.endsWithEol = true;
+}
 
+std::string Join(const ParsedFile& f) {
   std::string text;
   for (std::size_t i = 0; i < f.lines.size(); ++i) {
     text += f.lines[i];
-    // A file that ended without a line break keeps ending that way, unless its end is new.
-    if (i + 1 < f.lines.size() || f.endsWithEol || lastLineIsOurs) text += f.eol;
+    if (i + 1 < f.lines.size() || f.endsWithEol) text += f.eol;
   }
-  if (auto error = WriteFileAtomically(path_, EncodeLike(original, text))) {
+  return text;
+}
+
+}  // namespace
+
+struct IniFile::Pending {
+  std::string original;
+  ParsedFile file;
+};
+
+IniFile::IniFile(IniFile&&) noexcept = default;
+IniFile::~IniFile() = default;
+
+bool IniFile::Transaction(const std::function<bool(IniFile&)>& writes) {
+  if (pending_) return writes(*this);  // already inside one
+  FolderLock lock(path_.parent_path());
+  // A file that is there but cannot be read (too large to be ours, no rights) is not replaced
+  // by one holding only our keys.
+  std::error_code ec;
+  auto bytes = ReadBytes(path_);
+  if (!bytes && std::filesystem::exists(path_, ec)) {
+    lastError_ = "The file cannot be read";
+    return false;
+  }
+  pending_ = std::make_unique<Pending>();
+  pending_->original = std::move(bytes).value_or("");
+  pending_->file = Split(DecodeFileText(pending_->original));
+  const bool wanted = writes(*this);
+  const std::unique_ptr<Pending> done = std::move(pending_);
+  if (!wanted) return false;
+  if (auto error = WriteFileAtomically(path_, EncodeLike(done->original, Join(done->file)))) {
     lastError_ = *error;
     return false;
   }
   lastError_.clear();
+  return true;
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  if (!pending_) return Transaction([&](IniFile& f) { return f.WriteString(section, key, value); });
+  SetKey(pending_->file, section, key, value);
   return true;
 }
 

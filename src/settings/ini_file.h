@@ -6,6 +6,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +17,8 @@ namespace tintora {
 class IniFile {
  public:
   explicit IniFile(std::filesystem::path path);
+  IniFile(IniFile&&) noexcept;
+  ~IniFile();
 
   const std::filesystem::path& Path() const { return path_; }
 
@@ -26,7 +30,14 @@ class IniFile {
   // True for any non-zero integer.
   bool ReadBool(std::string_view section, std::string_view key, bool def) const;
 
-  // Returns false when the file could not be written (the old file is then untouched).
+  // Several writes as one change of the file: it is read once, under a lock on its folder that
+  // other Tintoras take too, changed by `writes`, and written once, so two Tintoras saving at
+  // the same moment leave one's complete settings and every other line, never a blend. False
+  // when `writes` is, or when the file cannot be written (the old file is then untouched).
+  bool Transaction(const std::function<bool(IniFile&)>& writes);
+
+  // Returns false when the file could not be written (the old file is then untouched). Inside
+  // a transaction the change waits for the transaction's end.
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
   bool WriteInteger(std::string_view section, std::string_view key, int value);
   bool WriteBool(std::string_view section, std::string_view key, bool value);
@@ -37,8 +48,11 @@ class IniFile {
  private:
   std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
 
+  struct Pending;
+
   std::filesystem::path path_;
   std::string lastError_;
+  std::unique_ptr<Pending> pending_;  // the file's lines while a transaction runs
 };
 
 }  // namespace tintora

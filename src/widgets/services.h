@@ -35,7 +35,6 @@ struct FileDialogRequest {
   QString fileName;     // the name proposed in the file-name box
   QStringList filters;  // "Description (*.EXT)"; filter index 1 is the first
   int filterIndex = 1;
-  QString defaultSuffix;  // added to a typed name without one ("cdt"), or empty
   // The file-name box's new text when the user picks filter `index` while `path` is in it.
   std::function<QString(const QString& path, int index)> typeChange;
 };

@@ -26,7 +26,7 @@ void SettingsStore::Write(const std::function<bool(IniFile&)>& writes) {
   // The configuration folder is made when the first setting is kept, not at start.
   QDir().mkpath(QFileInfo(path_).absolutePath());
   IniFile ini = File();
-  if (!writes(ini)) Failed(ini.LastError());
+  if (!ini.Transaction(writes)) Failed(ini.LastError());
 }
 
 void SettingsStore::Failed(const std::string& reason) {

@@ -28,7 +28,7 @@ class SettingsStore : public QObject {
 
   void WriteBool(const char* section, const char* key, bool value);
   void WriteString(const char* section, const char* key, const QString& value);
-  // Several keys at once (the settings writer); `writes` stops at the first that fails.
+  // Several keys at once (the settings writer), as one change of the file.
   void Write(const std::function<bool(IniFile&)>& writes);
 
  private:

@@ -111,6 +111,12 @@ TEST(AcoReader, ReadsEverySpaceAndLayout) {
        {{"FF00FF", "FF00FF"}, {"808080", "808080"}}},
       {"HSB in degrees", Hex("0001 0001 | 0001 0078 ffff ffff 0000"), {{"00FF00", "00FF00"}}},
       {"HSB over the 16-bit range", Hex("0001 0001 | 0001 aaab ffff ffff 0000"), {{"0000FF", "0000FF"}}},
+      {"one hue word of 360 or more puts every hue of the file on the 16-bit scale (273 is 1.5 degrees)",
+       Hex("0001 0002 | 0001 0111 ffff ffff 0000 | 0001 aaab ffff ffff 0000"),
+       {{"FF0600", "FF0600"}, {"0000FF", "0000FF"}}},
+      {"360 itself is no degree", Hex("0001 0001 | 0001 0168 ffff ffff 0000"), {{"FF0800", "FF0800"}}},
+      {"hues all below 360 are degrees (273 is violet)", Hex("0001 0001 | 0001 0111 ffff ffff 0000"),
+       {{"8C00FF", "8C00FF"}}},
       {"grey: 0 is white, 10000 black",
        Hex("0001 0002 | 0008 0000 0000 0000 0000 | 0008 2710 0000 0000 0000"),
        {{"FFFFFF", "FFFFFF"}, {"000000", "000000"}}},
@@ -179,6 +185,13 @@ TEST(AcoReader, AFileCutShortKeepsWhatCameBeforeTheBreak) {
     const ListReadResult r = ReadAco(std::string_view(whole).substr(0, cut));
     EXPECT_EQ(r.status, Status::Cut) << cut;
     EXPECT_EQ(r.entries, E({{"One", "111111"}, {"Two", "222222"}})) << cut;
+  }
+  // A version 1 file cut 8 and 9 bytes into its second record: the first colour only.
+  const std::string v1 = Hex("0001 0002 | 0000 ffff 0000 0000 0000 | 0000 0000 ffff 0000 0000");
+  for (std::size_t into : {8u, 9u}) {
+    const ListReadResult r = ReadAco(std::string_view(v1).substr(0, 14 + into));
+    EXPECT_EQ(r.status, Status::Cut) << into;
+    EXPECT_EQ(r.entries, E({{"FF0000", "FF0000"}})) << into;
   }
   // A count far beyond the file.
   const ListReadResult huge = ReadAco(Hex("0000 ffff | 0000 ffff 0000 0000 0000 | 00"));

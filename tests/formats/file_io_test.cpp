@@ -4,7 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
 
 #include "support/temp_dir.h"
 
@@ -147,7 +154,7 @@ TEST(FileIo, AReadOnlyFileIsNotReplaced) {
 }
 
 int NoFilesBesideIt(const char* path, int flags, unsigned mode) {
-  if (std::string(path).find(".tmp-") != std::string::npos) {
+  if (std::string(path).find("/.tintora-") != std::string::npos) {
     errno = EACCES;
     return -1;
   }
@@ -168,6 +175,127 @@ TEST(FileIo, AWritableFileInAFolderThatIsNotIsWrittenInPlace) {
   // A new file there cannot be made at all, and says so.
   EXPECT_EQ(WriteFileAtomically(dir / "fresh.cdt", "x"), "Permission denied");
   EXPECT_EQ(EntryCount(dir.Path()), 1u);
+}
+
+int NoSpaceToReserve(int, long long) {
+  errno = ENOSPC;
+  return -1;
+}
+
+// Where nothing can be made beside the file, a failure of the in-place write leaves the old
+// file as it was: the disk full before the first byte (the space is reserved first), or the
+// write failing half-way (the old bytes go back).
+TEST(FileIo, AFailedWriteInPlaceKeepsTheOldFile) {
+  const struct {
+    const char* step;
+    void (*arrange)(WriteSteps&);
+  } cases[] = {
+      {"no space to reserve", [](WriteSteps& s) { s.allocate = NoSpaceToReserve; }},
+      {"a short write, then a full disk", [](WriteSteps& s) { s.write = ShortThenFull; }},
+      {"a write that takes nothing", [](WriteSteps& s) { s.write = TakesNothing; }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.step);
+    TempDir dir;
+    const fs::path f = dir / "inplace.cdt";
+    const std::string old = "{Old}[010203]\r\n{Older}[040506]\r\n";
+    ASSERT_FALSE(WriteFileAtomically(f, old).has_value());
+    Faults faults;
+    writes = 0;
+    faults.Steps().open = NoFilesBesideIt;
+    c.arrange(faults.Steps());
+    EXPECT_EQ(WriteFileAtomically(f, std::string(100000, 'n')), "No space left on device");
+    std::string error;
+    EXPECT_EQ(ReadWholeFile(f, &error), old);
+  }
+}
+
+TEST(FileIo, ALongNameThatIsLegalCanBeSaved) {
+  TempDir dir;
+  for (std::size_t length : {200u, 232u, 255u}) {
+    const fs::path f = dir / (std::string(length - 4, 'n') + ".cdt");
+    EXPECT_EQ(WriteFileAtomically(f, "x"), std::nullopt) << length;
+    EXPECT_TRUE(fs::exists(f)) << length;
+  }
+}
+
+// A process that has come and gone: its number belongs to nobody now.
+long GonePid() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  return child;
+}
+
+TEST(FileIo, TemporaryFilesACrashLeftAreRemovedAtTheNextSave) {
+  TempDir dir;
+  const auto dayAndABitAgo = fs::file_time_type::clock::now() - std::chrono::hours(25);
+  const struct {
+    std::string name;
+    bool old;
+    bool stays;
+  } files[] = {
+      {".tintora-" + std::to_string(GonePid()) + "-0badf00d.tmp", false, false},  // its writer is gone
+      {".tintora-" + std::to_string(::getppid()) + "-12345678.tmp", false, true},  // still being written
+      {".tintora-" + std::to_string(::getppid()) + "-9abcdef0.tmp", true, false},  // a day old
+      {".tintora-" + std::to_string(GonePid()) + "-0badf00d.tmpx", false, true},  // not ours
+      {".list.cdt.tmp-123", true, true},
+      {"notes.tmp", true, true},
+  };
+  for (const auto& f : files) {
+    ASSERT_FALSE(WriteFileAtomically(dir / f.name, "half a list").has_value());
+    if (f.old) fs::last_write_time(dir / f.name, dayAndABitAgo);
+  }
+  ASSERT_FALSE(WriteFileAtomically(dir / "list.cdt", "{a}[010203]\r\n").has_value());
+  for (const auto& f : files) EXPECT_EQ(fs::exists(dir / f.name), f.stays) << f.name;
+  EXPECT_EQ(TemporaryFileWriter(".tintora-42-0123abcd.tmp"), 42);
+  EXPECT_EQ(TemporaryFileWriter(".tintora--0123abcd.tmp"), std::nullopt);
+  EXPECT_EQ(TemporaryFileWriter(".tintora-42-0123ABCD.tmp"), std::nullopt);
+}
+
+TEST(FileIo, WhatIsNotAFileIsNeitherReadNorReplaced) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "pipe.cdt").c_str(), 0600), 0);
+  fs::create_symlink("/dev/zero", dir / "zero.aco");
+  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string socketPath = (dir / "socket.cdt").string();
+  std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+  ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  const struct {
+    const char* name;
+    const char* why;
+  } cases[] = {
+      {"pipe.cdt", "is a named pipe, not a file."},
+      {"zero.aco", "is a device, not a file."},
+      {"socket.cdt", "is a socket, not a file."},
+      {"", "is a folder, not a file."},
+  };
+  for (const auto& c : cases) {
+    std::string error;
+    ReadFailure failure = ReadFailure::None;
+    EXPECT_FALSE(ReadWholeFile(dir / c.name, &error, kMaxReadBytes, &failure).has_value()) << c.name;
+    EXPECT_EQ(error, c.why);
+    EXPECT_EQ(failure, ReadFailure::NotAFile);
+  }
+  ::close(sock);
+  EXPECT_EQ(WriteFileAtomically(dir / "pipe.cdt", "x"), "Is a named pipe, not a file");
+  EXPECT_TRUE(fs::is_fifo(dir / "pipe.cdt"));
+}
+
+TEST(FileIo, AFileLargerThanAnyListIsRefusedBeforeItIsRead) {
+  TempDir dir;
+  const fs::path f = dir / "sparse.aco";
+  {
+    std::ofstream out(f);
+  }
+  fs::resize_file(f, 2ull * 1024 * 1024 * 1024);  // sparse: no disk space, nothing to read
+  std::string error;
+  ReadFailure failure = ReadFailure::None;
+  EXPECT_FALSE(ReadWholeFile(f, &error, kMaxReadBytes, &failure).has_value());
+  EXPECT_EQ(failure, ReadFailure::TooLarge);
+  EXPECT_EQ(error, "is too large (2.0 GB; Tintora reads files of at most 256 MB).");
 }
 
 TEST(FileIo, AMissingFolderIsReportedNotCrashed) {

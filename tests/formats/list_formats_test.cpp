@@ -73,6 +73,107 @@ TEST(ListFormats, EveryWriterReadsBackToTheSameList) {
   }
 }
 
+// Names other programs may write that would break a list file's lines or fields.
+const E kHostile = {
+    {"Gr\0een"s, "00FF00"}, {"a\r\nb", "0000FF"},          {"red}[00FF00]", "FF0000"},
+    {"{x}", "010203"},      {"tab\there\x7F!", "040506"}, {"c1\xC2\x85x\xC2\x9F.", "070809"},
+};
+// The same names as the list holds them once read.
+const E kHostileInTheList = {
+    {"Gr een", "00FF00"}, {"a  b", "0000FF"},          {"red\xEF\xBD\x9D[00FF00]", "FF0000"},
+    {"\xEF\xBD\x9Bx\xEF\xBD\x9D", "010203"}, {"tab here !", "040506"}, {"c1 x .", "070809"},
+};
+
+TEST(ListFormats, NamesThatWouldBreakAFileSurviveEveryWriterWithTheirColours) {
+  EXPECT_EQ(ListName("plain \xE6\x97\xA5"), "plain \xE6\x97\xA5");
+  for (std::size_t i = 0; i < kHostile.size(); ++i) EXPECT_EQ(ListName(kHostile[i].name), kHostileInTheList[i].name);
+  for (const ListFormatInfo& info : ListFormats()) {
+    if (!info.writes) continue;
+    SCOPED_TRACE(info.description);
+    const ListWriteResult written = WriteListFile(info.format, List(kHostile), {{}, "my\npalette"});
+    ASSERT_TRUE(written.Ok()) << written.error;
+    const ListFormat reader = info.format == ListFormat::AcoV0 ? ListFormat::Aco : info.format;
+    const ListReadResult back = ReadListFile(reader, written.bytes);
+    EXPECT_EQ(back.status, Status::Read);
+    ASSERT_EQ(back.entries.size(), kHostile.size());
+    for (std::size_t i = 0; i < kHostile.size(); ++i) {
+      EXPECT_EQ(back.entries[i].value, kHostile[i].value);
+      if (info.format != ListFormat::Act) EXPECT_EQ(back.entries[i].name, kHostileInTheList[i].name);
+    }
+    // The palette's title never brings a line of its own.
+    EXPECT_EQ(written.bytes.find("my\npalette"), std::string::npos);
+  }
+}
+
+TEST(ListFormats, NamesReadFromAnyFileEnterTheListFiltered) {
+  const ListReadResult ase = ReadListFile(ListFormat::Ase, WriteAse(List({{"Gr\0een"s, "00FF00"}})).bytes);
+  ASSERT_EQ(ase.entries, E({{"Gr een", "00FF00"}}));
+  // Saved as the program's own list, it opens again.
+  const ListReadResult cdt = ReadListFile(ListFormat::Cdt, WriteListFile(ListFormat::Cdt, List(ase.entries)).bytes);
+  EXPECT_EQ(cdt.status, Status::Read);
+  EXPECT_EQ(cdt.entries, ase.entries);
+  EXPECT_EQ(ReadListFile(ListFormat::Gpl, "GIMP Palette\n1 2 3 tab\tin {name}\n").entries,
+            E({{"tab in \xEF\xBD\x9Bname\xEF\xBD\x9D", "010203"}}));
+  // A value that is no colour cannot break a list file either.
+  const E odd = ReadListFile(ListFormat::Txt, "$x]y\x01[: NumericValue := 'n';\r\n").entries;
+  ASSERT_EQ(odd, E({{"n", "x\xEF\xBC\xBDy \xEF\xBC\xBB"}}));
+  EXPECT_EQ(ReadListFile(ListFormat::Cdt, WriteListFile(ListFormat::Cdt, List(odd)).bytes).entries, odd);
+}
+
+TEST(ListFormats, ACdtFileEndingInsideItsLastEntryIsCutShort) {
+  const struct {
+    std::string text;
+    Status status;
+    std::size_t entries;
+  } cases[] = {
+      {"{Red}[FF0000]\r\n{Green}[", Status::Cut, 1},
+      {"{Red}[FF0000]\r\n{Green}[]", Status::Cut, 1},
+      {"{Red}[FF0000]\r\n{Green}[]\r\n", Status::Read, 2},  // a whole line: the entry as written
+      {"{Red}[FF0000]\r\n{Green}[00FF", Status::Cut, 1},
+      {"{Red}[FF0000]\r\n{Gre", Status::Cut, 1},
+      {"{Green}[", Status::Cut, 0},
+      {"{Red}[FF0000]", Status::Read, 1},                    // no final line break: still whole
+      {"{x}[]\r\n{Red}[FF0000]\r\n", Status::Read, 2},  // an empty value inside is an entry
+  };
+  for (const auto& c : cases) {
+    const ListReadResult r = ReadListFile(ListFormat::Cdt, c.text);
+    EXPECT_EQ(r.status, c.status) << c.text;
+    EXPECT_EQ(r.entries.size(), c.entries) << c.text;
+  }
+}
+
+// Notepad's "Unicode": UTF-16 with a byte order mark, in either byte order.
+std::string Utf16File(std::string_view ascii, bool bigEndian) {
+  std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char c : ascii) out += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+  return out;
+}
+
+TEST(ListFormats, Utf16TextFilesAreReadAsText) {
+  const struct {
+    ListFormat format;
+    const char* text;
+  } cases[] = {
+      {ListFormat::Cdt, "{Red}[FF0000]\r\n"},
+      {ListFormat::Lst, "Name=Red\r\nColor=$FF0000\r\n"},
+      {ListFormat::Gpl, "GIMP Palette\r\n255 0 0 Red\r\n"},
+      {ListFormat::Css, ":root { --Red: #f00; }"},
+      {ListFormat::Txt, "$FF0000: NumericValue := 'Red';\r\n"},
+      {ListFormat::Html,
+       "<TD WIDTH=\"30\" BGCOLOR=\"FF0000\">&nbsp</TD><TD><FONT SIZE=\"4\">FF0000</FONT><BR><FONT "
+       "SIZE=\"2\">Red</FONT></TD>"},
+  };
+  for (const auto& c : cases) {
+    for (bool bigEndian : {false, true}) {
+      const ListReadResult r = ReadListFile(c.format, Utf16File(c.text, bigEndian));
+      EXPECT_EQ(r.status, Status::Read) << c.text << r.reason;
+      EXPECT_EQ(r.entries, E({{"Red", "FF0000"}})) << c.text;
+    }
+  }
+  EXPECT_EQ(ReadListFile(ListFormat::Cdt, "\xFF\xFE{\0"s + std::string(8, '\0')).reason,
+            "is not a colour list: it holds binary data.");
+}
+
 TEST(ListFormats, WritersRefuseAnEmptyListAndTheNumberFormatsAValueThatIsNoColour) {
   const ColourList odd = List({{"fine", "FF0000"}, {"odd", "zz"}});
   for (const ListFormatInfo& info : ListFormats()) {
@@ -87,6 +188,8 @@ TEST(ListFormats, WritersRefuseAnEmptyListAndTheNumberFormatsAValueThatIsNoColou
     }
   }
   EXPECT_FALSE(WriteListFile(ListFormat::Lst, odd).Ok());
+  EXPECT_EQ(WriteListFile(ListFormat::Txt, List({{"n", "a: NumericValue := 'b"}})).error,
+            "Colour 1 (\"n\") has the value \"a: NumericValue := 'b\", which a case statement cannot hold.");
 }
 
 TEST(ListFormats, SmallFilesComeOutByteForByte) {
@@ -280,8 +383,14 @@ TEST(ListFormats, FilesOfTheWrongKindAreRefusedWithTheirReason) {
       EXPECT_FALSE(r.reason.empty() && r.notices.empty());
     }
   }
-  // Photoshop's 772-byte table says how many of its 256 colours count.
-  EXPECT_EQ(ReadListFile(ListFormat::Act, std::string(768, '\x10') + "\x00\x02\xFF\xFF"s).entries.size(), 2u);
+  // Photoshop's 772-byte table says how many of its 256 colours count; no count, or one beyond
+  // 256, is all of them.
+  for (const auto& [count, colours] : {std::pair{0, 256}, {1, 1}, {2, 2}, {256, 256}, {257, 256}, {65535, 256}}) {
+    std::string table = std::string(768, '\x10') + "\x00\x00\xFF\xFF"s;
+    table[768] = static_cast<char>(count >> 8);
+    table[769] = static_cast<char>(count & 0xFF);
+    EXPECT_EQ(ReadListFile(ListFormat::Act, table).entries.size(), static_cast<std::size_t>(colours)) << count;
+  }
   EXPECT_EQ(FormatOfPath("page.HTML"), ListFormat::Html);
   EXPECT_EQ(FormatOfPath("notes.doc"), std::nullopt);
 }

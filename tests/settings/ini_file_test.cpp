@@ -1,6 +1,8 @@
 #include "settings/ini_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "formats/file_io.h"
 #include "support/temp_dir.h"
@@ -187,6 +189,45 @@ TEST(IniFile, AFileThatCannotBeReadIsNotReplaced) {
   EXPECT_FALSE(ini.WriteInteger("Main", "Left", 5));
   EXPECT_FALSE(ini.LastError().empty());
   EXPECT_EQ(Slurp(dir / "t.ini").size(), huge.size());
+}
+
+// Several Tintoras keeping their settings at the same moment, each writing every key at once
+// many times, and each also adding a key of its own: the file ends with one instance's
+// complete settings, every instance's own key, and the user's lines, never a blend.
+TEST(IniFile, InstancesSavingAtOnceLeaveOneCompleteSetAndLoseNothing) {
+  TempDir dir;
+  const auto path = dir / "tintora.ini";
+  Put(path, "; the user's own note\r\n[Mine]\r\nKeep=1\r\n");
+  constexpr int kInstances = 6, kSaves = 8, kKeys = 20;
+  std::vector<pid_t> children;
+  for (int i = 0; i < kInstances; ++i) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      IniFile ini(path);
+      bool ok = ini.WriteInteger("Instances", "Instance" + std::to_string(i), 1);
+      for (int save = 0; save < kSaves; ++save) {
+        ok = ini.Transaction([&](IniFile& f) {
+          for (int k = 0; k < kKeys; ++k) f.WriteInteger("Main", "Key" + std::to_string(k), i * 100 + save);
+          return true;
+        }) && ok;
+      }
+      ::_exit(ok ? 0 : 1);
+    }
+    children.push_back(child);
+  }
+  for (pid_t child : children) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  const IniFile ini(path);
+  const int first = ini.ReadInteger("Main", "Key0", -1);
+  EXPECT_GE(first, 0);
+  for (int k = 1; k < kKeys; ++k) EXPECT_EQ(ini.ReadInteger("Main", "Key" + std::to_string(k), -1), first) << k;
+  for (int i = 0; i < kInstances; ++i)
+    EXPECT_EQ(ini.ReadInteger("Instances", "Instance" + std::to_string(i), 0), 1) << i;
+  EXPECT_EQ(ini.ReadInteger("Mine", "Keep", 0), 1);
+  EXPECT_EQ(Slurp(path).rfind("; the user's own note\r\n", 0), 0u);
 }
 
 }  // namespace

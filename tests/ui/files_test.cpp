@@ -7,6 +7,8 @@
 #include <QProgressBar>
 #include <QTabWidget>
 
+#include <sys/stat.h>
+
 #include "colourlist/colour_list_view.h"
 #include "support/printers.h"
 #include "widgets/speed_button.h"
@@ -67,11 +69,11 @@ TEST_F(FilesTest, LoadingIntoAnEmptyListAsksNothing) {
   EXPECT_FALSE(Find<QTabWidget>("PageControl1")->isHidden());  // the list is shown
   const FileDialogRequest& request = services.fileRequests.back();
   EXPECT_EQ(request.title, "Tintora: Open Custom Colour List");
-  EXPECT_EQ(request.defaultSuffix, "cdt");
   EXPECT_EQ(request.filters.mid(0, 3),
             QStringList({"Colour Data - (Tintora) (*.CDT)", "Colour List - (Match head) (*.LST)",
                          "Adobe Colour Swatch v0 - v2  (*.ACO)"}));
-  EXPECT_EQ(request.filters.size(), 9);
+  EXPECT_EQ(request.filters.size(), 10);
+  EXPECT_EQ(request.filters.back(), "All Files (*)");
   // Saved again, the file is byte for byte the same.
   EXPECT_EQ(form->Files().SaveDialogFileName(), path);
   const QString copy = QString::fromStdString((scratch->Path() / "copy.cdt").string());
@@ -164,6 +166,10 @@ TEST_F(FilesTest, FilesThatAreNoListsAreRefusedAndTheListStaysAsItWas) {
   const QString binary = WriteFile("random.cdt", std::string("{A}[123456]\r\n\0\x91\xFE", 16));
   const QString words = WriteFile("words.cdt", "not a colour in sight\r\n");
   const QString blank = WriteFile("blank.lst", "\r\n\r\n");
+  const QString pipe = QString::fromStdString((scratch->Path() / "pipe.cdt").string());
+  ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+  const QString huge = WriteFile("huge.aco", "");
+  std::filesystem::resize_file(huge.toStdString(), 300ull * 1024 * 1024);  // sparse
   const struct {
     QString file;
     int filter;
@@ -174,6 +180,8 @@ TEST_F(FilesTest, FilesThatAreNoListsAreRefusedAndTheListStaysAsItWas) {
       {binary, 1, "Load:\r\n\r\n\"" + binary + "\" is not a colour list: it holds binary data."},
       {words, 1, "Load:\r\n\r\n\"" + words + "\" holds no colours."},
       {blank, 1, "Load:\r\n\r\n\"" + blank + "\" holds no colours."},
+      {pipe, 1, "Load:\r\n\r\n\"" + pipe + "\" is a named pipe, not a file."},
+      {huge, 3, "Load:\r\n\r\n\"" + huge + "\" is too large (300 MB; Tintora reads files of at most 256 MB)."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file.toStdString());
@@ -222,11 +230,19 @@ TEST_F(FilesTest, TheTypeChangeRuleRewritesTheFileNameBox) {
   EXPECT_EQ(request.typeChange("/home/me/mylist.htm", 1), "mylist.CDT");
 }
 
-TEST_F(FilesTest, ANameWithoutExtensionIsSavedAsTyped) {
+TEST_F(FilesTest, ANameWithoutExtensionIsSavedAsTypedAndOpensAgainAsTyped) {
   MakeRedSky();
   const QString path = QString::fromStdString((scratch->Path() / "mylist").string());
   EXPECT_EQ(Save(path), TForm1::SaveOutcome::Saved);
   EXPECT_NE(ReadFile(path), "<missing>");
+  // Typed in the open dialog, the name is that file; where only "name.cdt" exists, that one.
+  const QString other = WriteFile("other.cdt", "{Navy}[000080]\r\n");
+  services.answers = {MessageAnswer::No, MessageAnswer::No};  // no save, no append: replace
+  Load(path);
+  EXPECT_EQ(Entries(), E({{"FF0000", "FF0000"}, {"87CEEB", "87CEEB"}}));
+  services.answers = {MessageAnswer::No};  // no append: replace
+  Load(other.chopped(4));
+  EXPECT_EQ(Entries(), E({{"Navy", "000080"}}));
 }
 
 long DiskFull(int, const void*, unsigned long) {

@@ -1,5 +1,7 @@
 #include "webpage/page_colours.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 namespace tintora {
@@ -65,6 +67,19 @@ TEST(Contrast, MatchesTheW3CWorkedValues) {
   EXPECT_EQ(RatioText(4.4999), "4.49:1");
   EXPECT_EQ(RatioText(6.996), "6.99:1");
   EXPECT_EQ(RatioText(4.004), "4.00:1");
+  // A ratio exactly on a threshold reaches its level; a hair below does not.
+  const struct {
+    double ratio;
+    ContrastLevel normal, large;
+  } edges[] = {
+      {3.0, ContrastLevel::Fails, ContrastLevel::AA},  {std::nextafter(3.0, 0.0), ContrastLevel::Fails, ContrastLevel::Fails},
+      {4.5, ContrastLevel::AA, ContrastLevel::AAA},    {std::nextafter(4.5, 0.0), ContrastLevel::Fails, ContrastLevel::AA},
+      {7.0, ContrastLevel::AAA, ContrastLevel::AAA},   {std::nextafter(7.0, 0.0), ContrastLevel::AA, ContrastLevel::AAA},
+  };
+  for (const auto& e : edges) {
+    EXPECT_EQ(NormalTextLevel(e.ratio), e.normal) << e.ratio;
+    EXPECT_EQ(LargeTextLevel(e.ratio), e.large) << e.ratio;
+  }
   EXPECT_DOUBLE_EQ(RelativeLuminance(0xFFFFFF), 1.0);
   EXPECT_DOUBLE_EQ(RelativeLuminance(0), 0.0);
 }
