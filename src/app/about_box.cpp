@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 
 namespace tintora {
@@ -13,29 +14,37 @@ namespace tintora {
 TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   setObjectName("AboutBox");
   setWindowTitle("About");
-  setFixedSize(340, 250);
 
-  ProductName = Make<QLabel>(this, "ProductName", {16, 12, 300, 30}, {}, "Tintora v2.0");
+  ProductName = Make<QLabel>(this, "ProductName", {}, "Tintora v2.0");
   QFont big = ProductName->font();
   big.setPointSize(big.pointSize() + 6);
   big.setBold(true);
   ProductName->setFont(big);
-  VersionLabel = Make<QLabel>(this, "VersionLabel", {16, 44, 300, 18});
-  Memo1 = Make<QPlainTextEdit>(this, "Memo1", {16, 68, 308, 110});
+  VersionLabel = Make<QLabel>(this, "VersionLabel");
+  Memo1 = Make<QPlainTextEdit>(this, "Memo1");
   Memo1->setReadOnly(true);
+  MinimumTextArea(Memo1, 44, 6);
   SetSettingsFile("tintora.ini");
-  WebPageLabel = Make<QLabel>(this, "WebPageLabel", {16, 184, 308, 18});
+  WebPageLabel = Make<QLabel>(this, "WebPageLabel");
   WebPageLabel->setCursor(Qt::PointingHandCursor);
   WebPageLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   connect(WebPageLabel, &QLabel::linkActivated, this,
           [this](const QString& link) { emit WebPageRequested(link); });
 
-  OKButton = Make<QPushButton>(this, "OKButton", {244, 212, 80, 26}, {}, "OK");
+  OKButton = Make<QPushButton>(this, "OKButton", {}, "OK");
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
 
-  Button1 = Make<QPushButton>(this, "Button1", {156, 212, 80, 26}, {}, "Help!");
+  Button1 = Make<QPushButton>(this, "Button1", {}, "Help!");
   connect(Button1, &QPushButton::clicked, this, [this] { emit HelpRequested(); });
+
+  QVBoxLayout* column = ColumnOn(this);
+  column->setSizeConstraint(QLayout::SetFixedSize);
+  column->addWidget(ProductName);
+  column->addWidget(VersionLabel);
+  column->addWidget(Memo1);
+  column->addWidget(WebPageLabel);
+  column->addLayout(Row({nullptr, Button1, OKButton}));
 }
 
 void TAboutBox::VersionStatus() { VersionLabel->setText("Version 2.0.2.2"); }

@@ -1,14 +1,15 @@
 #include "app/frame.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "app/about_box.h"
-#include "app/layout.h"
 #include "app/splash_screen.h"
 #include "capture/platform/screen_access.h"
 #include "settings/tform9.h"
@@ -18,6 +19,7 @@
 #include "widgets/guarded.h"
 #include "widgets/image_box.h"
 #include "widgets/list_saver.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/services.h"
 #include "widgets/settings_store.h"
@@ -27,19 +29,16 @@ namespace tintora {
 
 FramePanes BuildFramePanes(QWidget* window) {
   FramePanes p;
-  p.ColourSelectGroupBox =
-      Make<QGroupBox>(window, "ColourSelectGroupBox", layout::kColourSelectGroupBox, {}, "Colour Selector");
-  p.RGBValuesGroupBox =
-      Make<QGroupBox>(window, "RGBValuesGroupBox", layout::kRGBValuesGroupBox, {}, "RGB Values");
-  p.ColourViewerGroupBox =
-      Make<QGroupBox>(window, "ColourViewerGroupBox", layout::kColourViewerGroupBox, {}, "Colour Viewer");
-  p.ColourListGroupBox =
-      Make<QGroupBox>(window, "ColourListGroupBox", layout::kColourListGroupBox, {}, "Colour List");
-  p.ExternalColourSourcePanel =
-      Make<QWidget>(window, "ExternalColourSourcePanel", layout::kExternalColourSourcePanel);
-  p.PageControl1 = Make<QTabWidget>(window, "PageControl1", layout::kPageControl1);
+  p.ColourSelectGroupBox = Make<QGroupBox>(window, "ColourSelectGroupBox", {}, "Colour Selector");
+  p.RGBValuesGroupBox = Make<QGroupBox>(window, "RGBValuesGroupBox", {}, "RGB Values");
+  p.ColourViewerGroupBox = Make<QGroupBox>(window, "ColourViewerGroupBox", {}, "Colour Viewer");
+  p.ColourListGroupBox = Make<QGroupBox>(window, "ColourListGroupBox", {}, "Colour List");
+  p.ExternalColourSourcePanel = Make<QWidget>(window, "ExternalColourSourcePanel");
+  // The capture, clipboard, palette and load buttons, each put in by its own room.
+  ColumnOn(p.ExternalColourSourcePanel, true)->addStretch(1);
+  p.PageControl1 = Make<QTabWidget>(window, "PageControl1");
   auto page = [&p](const char* name, const char* caption) {
-    auto* w = Make<QWidget>(nullptr, name, {});
+    auto* w = Make<QWidget>(nullptr, name);
     p.PageControl1->addTab(w, caption);
     return w;
   };
@@ -48,7 +47,23 @@ FramePanes BuildFramePanes(QWidget* window) {
   p.TabSheet1 = page("TabSheet1", "HS... Mixer");
   p.TextColourizerTabSheet = page("TextColourizerTabSheet", "Text Colourizer");
   p.LinksTabSheet = page("LinksTabSheet", "Links");
-  p.DonatePanel = Make<QWidget>(window, "DonatePanel", layout::kDonatePanel);
+  // Every tab shows its whole caption: the bar never scrolls, the pages widen instead.
+  p.PageControl1->tabBar()->setUsesScrollButtons(false);
+  p.PageControl1->tabBar()->setElideMode(Qt::ElideNone);
+  p.PageControl1->tabBar()->setExpanding(false);
+  p.DonatePanel = Make<QWidget>(window, "DonatePanel");
+
+  // The top row (selector, value, capture buttons) is the basic window; the mixers, viewer and
+  // list join it in the advanced one. The window takes the size of what it shows.
+  auto* grid = GridOn(window);
+  grid->setSizeConstraint(QLayout::SetFixedSize);
+  auto* left = new QVBoxLayout;
+  left->setContentsMargins(0, 0, 0, 0);
+  left->addLayout(Row({p.ColourSelectGroupBox, p.RGBValuesGroupBox, p.ExternalColourSourcePanel}));
+  left->addLayout(Row({p.PageControl1, p.ColourViewerGroupBox}), 1);
+  grid->addLayout(left, 0, 0);
+  grid->addWidget(p.ColourListGroupBox, 0, 1);
+  grid->addWidget(p.DonatePanel, 1, 0, 1, 2);
 
   p.PageControl1->hide();
   p.ColourViewerGroupBox->hide();
@@ -80,14 +95,9 @@ Frame::Frame(QWidget* window, const FramePanes& panes, std::unique_ptr<TAboutBox
   Link(ToolImage, &ImageBox::Clicked, this, [this] { ToolImageClick(); });
   Link(form9_.get(), &TForm9::DefaultDirChosen, this,
        [this](const QString& folder) { SetDefaultDir(folder); });
-  Link(form9_.get(), &TForm9::Shown, this, [this] {
-    onTop_.SuspendOnTop();
-    window_->setEnabled(false);
-  });
-  Link(form9_.get(), &TForm9::Closed, this, [this] {
-    window_->setEnabled(true);
-    onTop_.RestoreOnTop();
-  });
+  // While it is open the main window waits for it (it is window-modal).
+  Link(form9_.get(), &TForm9::Shown, this, [this] { onTop_.SuspendOnTop(); });
+  Link(form9_.get(), &TForm9::Closed, this, [this] { onTop_.RestoreOnTop(); });
   // The data box and the debug panel share one place; they show and hide together.
   Link(DebugButton, &QPushButton::clicked, this,
        [this](bool) { DebugPanel_->setVisible(DebugPanel_->isHidden()); });
@@ -100,22 +110,26 @@ Frame::~Frame() = default;
 
 void Frame::BuildIcons() {
   // Frame icons, always visible at the right of the value pane.
-  auto icon = [this](const char* name, const char* picture, const char* hint, int x) {
-    auto* image = Make<ImageBox>(panes_.RGBValuesGroupBox, name, {x, 20, 16, 16}, hint);
-    image->SetPicture(QImage(picture));
+  iconPanel_ = Make<QWidget>(panes_.RGBValuesGroupBox, "FrameIconPanel");
+  QHBoxLayout* row = RowOn(iconPanel_, true);
+  auto icon = [this](const char* name, const char* picture, const char* hint) {
+    auto* image = Make<ImageBox>(iconPanel_, name, hint);
+    image->SetGlyph(picture);
     image->setCursor(Qt::PointingHandCursor);
     return image;
   };
-  ExpandImage = icon("ExpandImage", ":/glyphs/expand.png", "Basic/Advanced Mode", 184);
-  ToolImage = icon("ToolImage", ":/glyphs/tool.png", "Save Settings As Default.", 204);
-  HelpImage = icon("HelpImage", ":/glyphs/help.png", "About", 224);
-  OnTopImage = icon("OnTopImage", ":/glyphs/untacked.png", "Enable/disable Stay On-Top mode.", 244);
+  ExpandImage = icon("ExpandImage", ":/glyphs/expand.svg", "Basic/Advanced Mode");
+  ToolImage = icon("ToolImage", ":/glyphs/tool.svg", "Save Settings As Default.");
+  HelpImage = icon("HelpImage", ":/glyphs/help.svg", "About");
+  OnTopImage = icon("OnTopImage", ":/glyphs/untacked.svg", "Enable/disable Stay On-Top mode.");
+  for (ImageBox* image : {ExpandImage, ToolImage, HelpImage, OnTopImage}) row->addWidget(image);
 
-  // Work controls for developers, hidden until the colour list's Ctrl+D shows the button.
-  DebugButton = Make<QPushButton>(window_, "DebugButton", {500, 136, 76, 16}, {}, "Debug On/Off");
+  // Work controls for developers, hidden until the colour list's Ctrl+D shows the button; the
+  // data box is a small window of its own beside the main one.
+  DebugButton = Make<QPushButton>(window_, "DebugButton", {}, "Debug On/Off");
+  static_cast<QGridLayout*>(window_->layout())->addWidget(DebugButton, 2, 0, 1, 2, Qt::AlignRight);
   DebugButton->hide();
   DebugPanel_ = new DebugPanel(window_);
-  DebugPanel_->setGeometry(460, 156, 390, 196);
 }
 
 // ---------------------------------------------------------------- start-up and closing
@@ -125,14 +139,14 @@ void Frame::FormInitialize() {
   about_->SetSettingsFile(settings_.Path());
   about_->SetScreenBackend(services_.Screen().BackendName());
   FitToVisiblePanes();
-  if (const QScreen* screen = window_->screen())
-    window_->move(CentreOnScreen(screen->availableGeometry(), window_->size()));
-  OnTopImage->SetPicture(QImage(":/glyphs/untacked.png"));
+  OnTopImage->SetGlyph(":/glyphs/untacked.svg");
 }
 
 void Frame::FormActivate() {
   splash_->show();
   splash_->raise();
+  // The splash is looked at, not typed into: the keyboard stays with the main window.
+  window_->activateWindow();
 }
 
 bool Frame::FormCloseQuery() {
@@ -164,7 +178,7 @@ bool Frame::FormClose() {
 
 void Frame::OnTopToggler() {
   onTop_.OnTopToggler();
-  OnTopImage->SetPicture(QImage(onTop_.OnTopState() ? ":/glyphs/tacked.png" : ":/glyphs/untacked.png"));
+  OnTopImage->SetGlyph(onTop_.OnTopState() ? ":/glyphs/tacked.svg" : ":/glyphs/untacked.svg");
 }
 
 void Frame::KeepOnTop() {
@@ -195,14 +209,9 @@ void Frame::ShowAdvancedPanes() {
 }
 
 void Frame::FitToVisiblePanes() {
-  const FramePanes& p = panes_;
-  QRect bounds;
-  for (QWidget* pane : {static_cast<QWidget*>(p.ColourSelectGroupBox),
-                        static_cast<QWidget*>(p.RGBValuesGroupBox), p.ExternalColourSourcePanel,
-                        static_cast<QWidget*>(p.PageControl1), static_cast<QWidget*>(p.ColourViewerGroupBox),
-                        static_cast<QWidget*>(p.ColourListGroupBox), p.DonatePanel})
-    if (!pane->isHidden()) bounds = bounds.united(pane->geometry());
-  window_->setFixedSize(bounds.right() + 1 + layout::kMargin, bounds.bottom() + 1 + layout::kMargin);
+  // The window's layout sizes it to the panes that show; this makes it do so at once.
+  window_->layout()->activate();
+  window_->adjustSize();
 }
 
 // ---------------------------------------------------------------- about, debug
@@ -226,7 +235,18 @@ void Frame::ToolImageClick() {
 
 // ---------------------------------------------------------------- settings of the frame
 
+void Frame::CentreUnlessPlaced() {
+  if (placed_) return;
+  // The first start opens on the screen the pointer is on, in its middle, at the size its
+  // panes have once the style has polished them.
+  FitToVisiblePanes();
+  const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+  if (!screen) screen = window_->screen();
+  if (screen) window_->move(CentreOnScreen(screen->availableGeometry(), window_->frameGeometry().size()));
+}
+
 void Frame::PlaceWindow(int left, int top) {
+  placed_ = true;
   QList<QRect> screens;
   if (QScreen* primary = QGuiApplication::primaryScreen()) screens << primary->availableGeometry();
   for (QScreen* screen : QGuiApplication::screens())

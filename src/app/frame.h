@@ -58,6 +58,8 @@ class Frame : public QObject {
 
   const FramePanes& Panes() const { return panes_; }
   DebugPanel& Debug() const { return *DebugPanel_; }
+  // The four frame icons in a row, for the value pane to place beside its field.
+  QWidget* IconPanel() const { return iconPanel_; }
 
   // The frame's part of the start-up: the window fitted to its panes and centred on the
   // screen, and its glyph.
@@ -67,6 +69,8 @@ class Frame : public QObject {
   void SetOnTopAtStart(bool on) { OnTopAtStart_ = on; }
   // The window where the settings put it, if that is on a screen there is.
   void PlaceWindow(int left, int top);
+  // As the window first shows: in the middle of the pointer's screen, unless the settings put it.
+  void CentreUnlessPlaced();
   bool AdvancedShown() const;
   // "Change Default Directory", starting at the dialogs' current folder.
   void ShowDefaultDirectory(const QString& folder);
@@ -118,7 +122,9 @@ class Frame : public QObject {
   Services& services_;
   FramePanes panes_;
   bool OnTopAtStart_ = false;
+  bool placed_ = false;
 
+  QWidget* iconPanel_ = nullptr;
   ImageBox* ExpandImage = nullptr;
   ImageBox* ToolImage = nullptr;
   ImageBox* HelpImage = nullptr;

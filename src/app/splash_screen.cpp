@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "widgets/centre.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 
 namespace tintora {
@@ -26,28 +27,40 @@ QPixmap SplashPicture(int width, int height) {
 }  // namespace
 
 TSplashScreen::TSplashScreen(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowDoesNotAcceptFocus) {
+  // A splash is looked at, never typed into: showing it leaves the focus where it was.
+  setAttribute(Qt::WA_ShowWithoutActivating);
   setObjectName("SplashScreen");
   setWindowTitle("Splash");
-  setFixedSize(320, 150);
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::white);
   setPalette(pal);
 
-  auto* picture = Make<QLabel>(this, "Image1", {0, 0, 320, 24});
+  auto* picture = Make<QLabel>(this, "Image1");
   picture->setPixmap(SplashPicture(320, 24));
-  auto* title = Make<QLabel>(this, "Label1", {0, 40, 320, 40}, {}, "Tintora v2.0");
+  picture->setScaledContents(true);  // the strip spans the window, however wide its text makes it
+  picture->setMinimumSize(320, 24);
+  auto* title = Make<QLabel>(this, "Label1", {}, "Tintora v2.0");
   QFont f = title->font();
   f.setPointSize(f.pointSize() + 8);
   f.setBold(true);
   title->setFont(f);
   title->setAlignment(Qt::AlignCenter);
-  auto* subtitle =
-      Make<QLabel>(this, "Label2", {0, 84, 320, 20}, {}, "A colour picker for web pages and graphics");
+  auto* subtitle = Make<QLabel>(this, "Label2", {}, "A colour picker for web pages and graphics");
   subtitle->setAlignment(Qt::AlignCenter);
-  auto* version = Make<QLabel>(this, "Label3", {0, 112, 320, 20}, {}, "Version 2.0.2.2");
+  auto* version = Make<QLabel>(this, "Label3", {}, "Version 2.0.2.2");
   version->setAlignment(Qt::AlignCenter);
+  QVBoxLayout* column = ColumnOn(this, true);
+  column->setSizeConstraint(QLayout::SetFixedSize);
+  column->setContentsMargins(0, 0, 0, column->spacing() * 2);
+  column->addWidget(picture);
+  column->addSpacing(column->spacing() * 2);
+  for (QLabel* l : {title, subtitle, version}) {
+    l->setContentsMargins(16, 0, 16, 0);
+    column->addWidget(l);
+  }
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");

@@ -53,20 +53,22 @@ TForm1::TForm1(Services& services, QWidget* parent)
   });
 
   // The secondary windows, in their fixed order; the splash shows itself at once.
-  auto form2 = std::make_unique<TForm2>();
-  auto nameDialogue = std::make_unique<TChangeColourNameDialogue>();
-  auto about = std::make_unique<TAboutBox>();
-  auto splash = std::make_unique<TSplashScreen>();
-  splash->show();
-  auto form6 = std::make_unique<TForm6>();
-  auto form8 = std::make_unique<TForm8>();
-  auto form9 = std::make_unique<TForm9>();
-  auto form10 = std::make_unique<TForm10>();
-  auto saveAsOptions = std::make_unique<TSaveAsOptions>();
+  // Each is owned by this window (a window manager or compositor keeps it above it), and by the
+  // room that shows it, which deletes it before this window goes.
+  auto form2 = std::make_unique<TForm2>(this);
+  auto nameDialogue = std::make_unique<TChangeColourNameDialogue>(this);
+  auto about = std::make_unique<TAboutBox>(this);
+  // The splash shows with this window, at its first activation: a window owned by another is
+  // only shown once its owner is.
+  auto splash = std::make_unique<TSplashScreen>(this);
+  auto form6 = std::make_unique<TForm6>(this);
+  auto form8 = std::make_unique<TForm8>(this);
+  auto form9 = std::make_unique<TForm9>(this);
+  auto form10 = std::make_unique<TForm10>(this);
+  auto saveAsOptions = std::make_unique<TSaveAsOptions>(this);
 
   const FramePanes panes = BuildFramePanes(this);
   auto* progress = new ProgressDisplay(panes.ColourListGroupBox);
-  progress->setGeometry(16, 160, 198, 26);
   files_ = std::make_unique<ListFiles>(panes.ExternalColourSourcePanel, this, std::move(saveAsOptions), list_,
                                        *progress, onTop_, services_, settings_,
                                        GetMyDocDir() + "/Tintora Colours");
@@ -74,12 +76,14 @@ TForm1::TForm1(Services& services, QWidget* parent)
                                             std::move(form9), list_, *files_, onTop_, settings_, services_);
   files_->SetDebugPanel(&frame_->Debug());
   values_ = std::make_unique<ValueOutput>(panes.RGBValuesGroupBox, active_, notation_, services_);
+  values_->PlaceBesideValue(frame_->IconPanel());
   rgbMixer_ = std::make_unique<tintora::RgbMixer>(panes.RGBTabSheet, panes.TabSheet2, active_, onTop_);
   hsMixer_ = std::make_unique<tintora::HsMixer>(panes.TabSheet1, active_);
   selector_ = std::make_unique<ColourSelectorPane>(panes.ColourSelectGroupBox, active_, selection_, onTop_);
   viewer_ = std::make_unique<ColourViewer>(panes.ColourViewerGroupBox, active_, selection_);
   harmony_ = std::make_unique<HarmonyColours>(panes.ColourViewerGroupBox, viewer_->SwatchHost(), this,
                                               std::move(form10), active_, selection_, onTop_, settings_);
+  viewer_->PlaceUnder(harmony_->CaptionLabel(), harmony_->WebSafeMark());
   listPane_ = std::make_unique<ColourListPane>(
       panes.ColourListGroupBox, this, std::move(nameDialogue), std::move(form6),
       ColourListPaneParts{list_, active_, selection_, notation_, *progress, frame_->Debug(), onTop_,
@@ -203,6 +207,7 @@ void TForm1::showEvent(QShowEvent* event) {
   // is ever given the focus (a window manager may refuse it, or there may be none).
   if (!ProgramStarting || startFilesOpened_) return;
   startFilesOpened_ = true;
+  frame_->CentreUnlessPlaced();
   QTimer::singleShot(0, this, [this, files = std::exchange(commandLineArguments_, {})] {
     // Lists named on the command line, or else the one auto-load remembers (not both: the
     // remembered one would be added to what the user asked for).

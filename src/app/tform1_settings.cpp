@@ -15,7 +15,7 @@ namespace tintora {
 
 void TForm1::LoadSettings() {
   const SettingsValues v = ReadSettings(settings_.File());
-  frame_->PlaceWindow(v.left, v.top);
+  if (v.placed) frame_->PlaceWindow(v.left, v.top);
   files_->ApplySettings(v);
   values_->ApplySettings(v);
   if (v.advancedMode) frame_->ShowAdvancedPanes();

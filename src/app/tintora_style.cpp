@@ -1,7 +1,6 @@
 #include "app/tintora_style.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QStyleFactory>
 
 namespace tintora {
@@ -15,11 +14,8 @@ int TintoraStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
 }
 
 void ApplyTintoraLook() {
+  // The desktop's own font and palette: only the style's tooltip delay is ours.
   QApplication::setStyle(new TintoraStyle);
-  QFont font("MS Sans Serif");
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSize(8);
-  QApplication::setFont(font);
 }
 
 }  // namespace tintora

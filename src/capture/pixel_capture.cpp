@@ -16,6 +16,7 @@
 #include "widgets/debug_panel.h"
 #include "widgets/guarded.h"
 #include "widgets/image_box.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/popup_ext.h"
 #include "widgets/services.h"
@@ -41,9 +42,10 @@ QString WindowsText(const std::string& s) {
 PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window, ColourSelection& selection,
                            DebugPanel& debug, StayOnTop& onTop, Services& services)
     : window_(window), selection_(selection), debug_(debug), onTop_(onTop), services_(services) {
-  CaptureDesktopSpeedButton = Make<SpeedButton>(sources, "CaptureDesktopSpeedButton", {4, 4, 28, 28});
-  CaptureDesktopSpeedButton->SetGlyph(QPixmap(":/glyphs/camera.png"));
-  ZoomImage = Make<ImageBox>(zoomHost, "ZoomImage", {7, 7, 49, 50});
+  CaptureDesktopSpeedButton = Make<SpeedButton>(sources, "CaptureDesktopSpeedButton");
+  AddInOrder(static_cast<QBoxLayout*>(sources->layout()), CaptureDesktopSpeedButton, 1);
+  CaptureDesktopSpeedButton->SetGlyph(":/glyphs/camera.svg");
+  ZoomImage = MakeInPicture<ImageBox>(zoomHost, "ZoomImage", {7, 7, 49, 50});
   ZoomImage->hide();
 
   TPopupExt* menu = ActivePixHotKeyPopupExt = MakePopup(sources, "ActivePixHotKeyPopupExt", onTop);
@@ -160,8 +162,7 @@ void PixelCapture::PixelCaptureHintDisplay() {
 void PixelCapture::PixelCaptureToggler() {
   PixelCaptureActive = !PixelCaptureActive;
   ZoomViewOnOff1->setEnabled(PixelCaptureActive);
-  CaptureDesktopSpeedButton->SetGlyph(
-      QPixmap(PixelCaptureActive ? ":/glyphs/eyedropper.png" : ":/glyphs/camera.png"));
+  CaptureDesktopSpeedButton->SetGlyph(PixelCaptureActive ? ":/glyphs/eyedropper.svg" : ":/glyphs/camera.svg");
   if (PixelCaptureActive) {
     PixelCaptureHintDisplay();
   } else {

@@ -11,6 +11,7 @@
 #include "widgets/cursors.h"
 #include "widgets/guarded.h"
 #include "widgets/image_box.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/popup_ext.h"
 #include "widgets/services.h"
@@ -34,12 +35,13 @@ void Delay(int milliseconds) {
 Snapshots::Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<TForm2> shot,
                      ColourSelection& selection, StayOnTop& onTop, Services& services)
     : window_(window), form2_(std::move(shot)), selection_(selection), onTop_(onTop), services_(services) {
-  CopyFromClipSpeedButton = Make<SpeedButton>(sources, "CopyFromClipSpeedButton", {4, 40, 28, 28},
-                                              "Get image from clipboard (if available)");
-  CopyFromClipSpeedButton->SetGlyph(QPixmap(":/glyphs/clipboard.png"));
-  WinPaletteSpeedButton =
-      Make<SpeedButton>(sources, "WinPaletteSpeedButton", {4, 76, 28, 28}, "Open standard Colour Palette");
-  WinPaletteSpeedButton->SetGlyph(QPixmap(":/glyphs/palette.png"));
+  CopyFromClipSpeedButton =
+      Make<SpeedButton>(sources, "CopyFromClipSpeedButton", "Get image from clipboard (if available)");
+  AddInOrder(static_cast<QBoxLayout*>(sources->layout()), CopyFromClipSpeedButton, 2);
+  CopyFromClipSpeedButton->SetGlyph(":/glyphs/clipboard.svg");
+  WinPaletteSpeedButton = Make<SpeedButton>(sources, "WinPaletteSpeedButton", "Open standard Colour Palette");
+  AddInOrder(static_cast<QBoxLayout*>(sources->layout()), WinPaletteSpeedButton, 3);
+  WinPaletteSpeedButton->SetGlyph(":/glyphs/palette.svg");
   DesktopCapturePopupExt = MakePopup(sources, "DesktopCapturePopupExt", onTop);
   QAction* copy = DesktopCapturePopupExt->AddItem("CopyToClipboard1", "Copy to Clipboard");
   onTop.Follow(form2_.get(), false);

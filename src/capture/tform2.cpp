@@ -7,6 +7,7 @@
 #include "colour/rounding.h"
 #include "widgets/guarded.h"
 #include "widgets/image_box.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 
 namespace tintora {
@@ -14,17 +15,14 @@ namespace tintora {
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("Form2");
   setWindowTitle("Screen Shot");
-  resize(380, 310);
-  Panel1 = Make<QScrollArea>(this, "Panel1", {});
+  Panel1 = Make<QScrollArea>(this, "Panel1");
   Panel1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   Panel1->setAlignment(Qt::AlignCenter);
-  Image1 = Make<ImageBox>(nullptr, "Image1", {});
+  Image1 = Make<ImageBox>(nullptr, "Image1");
   Image1->setCursor(Qt::CrossCursor);
   Image1->Picture() = QImage(1, 1, QImage::Format_RGB32);
   Panel1->setWidget(Image1);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(Panel1);
+  ColumnOn(this, true)->addWidget(Panel1);
 
   Link(Image1, &ImageBox::MouseMoved, this, [this](QPoint p) { emit PointedAt(p, false); });
   Link(Image1, &ImageBox::MousePressed, this, [this](Qt::MouseButton b, QPoint p) {

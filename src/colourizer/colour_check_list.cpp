@@ -64,7 +64,7 @@ void ColourCheckList::AppendEntries(const std::vector<ColourEntry>& entries) {
     it->setData(kValueRole, QString::fromStdString(e.value));
     it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsDragEnabled);
     it->setCheckState(Qt::Unchecked);
-    it->setSizeHint(QSize(0, kRowHeight + 2));
+    it->setSizeHint(QSize(0, std::max(kRowHeight, fontMetrics().height()) + 2));
   }
 }
 

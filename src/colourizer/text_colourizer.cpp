@@ -18,6 +18,7 @@
 #include "colourizer/tform8.h"
 #include "formats/colour_list_files.h"
 #include "widgets/guarded.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/popup_ext.h"
 #include "widgets/stay_on_top.h"
@@ -57,9 +58,9 @@ class FaceComboBox : public QComboBox {
   StayOnTop& onTop_;
 };
 
-QSpinBox* SizeBox(QWidget* parent, const char* name, const char* editName, QRect at, int low, int position,
+QSpinBox* SizeBox(QWidget* parent, const char* name, const char* editName, int low, int position,
                   const char* hint, QLineEdit** edit) {
-  auto* box = Make<QSpinBox>(parent, name, at, hint);
+  auto* box = Make<QSpinBox>(parent, name, hint);
   box->setRange(low, 7);
   box->setValue(position);
   *edit = box->findChild<QLineEdit*>();
@@ -93,46 +94,64 @@ TextColourizer::TextColourizer(QWidget* tab, QWidget* chartHost, QWidget* window
 TextColourizer::~TextColourizer() = default;
 
 void TextColourizer::Build(QWidget* tab) {
-  TextToColourMemo = Make<QPlainTextEdit>(tab, "TextToColourMemo", {4, 4, 196, 62}, "Text to be colourized.");
-  QFont courier("Courier New");
-  courier.setPixelSize(13);
-  TextToColourMemo->setFont(courier);
+  TextToColourMemo = Make<QPlainTextEdit>(tab, "TextToColourMemo", "Text to be colourized.");
+  TextToColourMemo->setFont(ContentFont("Courier New", QFont::TypeWriter, 9.75));
+  MinimumTextArea(TextToColourMemo, 18, 3);
   TextToColourMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   TextToColourMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   TextToColourMemo->setPlainText("SAMPLE");
   TextToColourMemo->installEventFilter(this);
 
   ColourCheckListBox = new ColourCheckList(tab);
-  ColourCheckListBox->setGeometry(204, 4, 130, 62);
+  MinimumTextArea(ColourCheckListBox, 14, 3);
 
-  FontComboBox = Make<FaceComboBox>(tab, "FontComboBox", {338, 4, 122, 22}, "Font selection box.", onTop_);
+  FontComboBox = Make<FaceComboBox>(tab, "FontComboBox", "Font selection box.", onTop_);
   FontComboBox->setCursor(Qt::PointingHandCursor);
   FontComboBox->setItemDelegate(new FaceDelegate(FontComboBox));
   FontComboBox->addItem(kNoFace);
   FontComboBox->addItems(QFontDatabase::families());
+  // Wide enough for its first entry; the faces' long names show whole in the open list.
+  FontComboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  FontComboBox->setMinimumContentsLength(QString(kNoFace).size());
+  FontComboBox->view()->setMinimumWidth(FontComboBox->view()->sizeHintForColumn(0));
 
-  FirstFontSizeUpDown = SizeBox(tab, "FirstFontSizeUpDown", "FirstFontSizeEdit", {338, 30, 38, 22}, 1, 3,
+  FirstFontSizeUpDown = SizeBox(tab, "FirstFontSizeUpDown", "FirstFontSizeEdit", 1, 3,
                                 "Text Base size (0 & 3 = Default 12pt).", &FirstFontSizeEdit);
   FirstFontSizeEdit->setToolTip("Text Base size (3 = Default 12pt).");
-  SecondFontSizeUpDown = SizeBox(tab, "SecondFontSizeUpDown", "SecondFontSizeEdit", {379, 30, 38, 22}, 0, 0,
+  SecondFontSizeUpDown = SizeBox(tab, "SecondFontSizeUpDown", "SecondFontSizeEdit", 0, 0,
                                  "Text start size (0 = Not Selected).", &SecondFontSizeEdit);
-  ThirdFontSizeUpDown = SizeBox(tab, "ThirdFontSizeUpDown", "ThirdFontSizeEdit", {420, 30, 38, 22}, 0, 0,
+  ThirdFontSizeUpDown = SizeBox(tab, "ThirdFontSizeUpDown", "ThirdFontSizeEdit", 0, 0,
                                 "Text end size (0 = Not Selected).", &ThirdFontSizeEdit);
-  StaticFontSizeCheckBox = Make<QCheckBox>(tab, "StaticFontSizeCheckBox", {340, 54, 18, 14},
-                                           "Static Size (Unchecked)/Relative Size (Checked)");
+  StaticFontSizeCheckBox =
+      Make<QCheckBox>(tab, "StaticFontSizeCheckBox", "Static Size (Unchecked)/Relative Size (Checked)");
 
-  HTMLDocClientPanel = Make<QGroupBox>(tab, "HTMLDocClientPanel", {4, 68, 456, 100}, {}, "HTML Text Preview");
-  ResultRichEdit = Make<QTextEdit>(HTMLDocClientPanel, "ResultRichEdit", {6, 18, 444, 76});
+  HTMLDocClientPanel = Make<QGroupBox>(tab, "HTMLDocClientPanel", {}, "HTML Text Preview");
+  ResultRichEdit = Make<QTextEdit>(HTMLDocClientPanel, "ResultRichEdit");
   ResultRichEdit->setReadOnly(true);
   ResultRichEdit->setFocusPolicy(Qt::ClickFocus);
   ResultRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ResultRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ResultRichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
-  QFont times("Times New Roman");
-  times.setPixelSize(16);
-  ResultRichEdit->setFont(times);
+  ResultRichEdit->setFont(ContentFont("Times New Roman", QFont::Serif, 12));
+  MinimumTextArea(ResultRichEdit, 40, 2);
+  ColumnOn(HTMLDocClientPanel)->addWidget(ResultRichEdit);
   const QColor base = ResultRichEdit->palette().color(QPalette::Base);
   background_ = ColourFromRgb(base.red(), base.green(), base.blue());
+
+  QGridLayout* grid = GridOn(tab);
+  grid->addWidget(TextToColourMemo, 0, 0);
+  grid->addWidget(ColourCheckListBox, 0, 1);
+  auto* sizes = Row({FirstFontSizeUpDown, SecondFontSizeUpDown, ThirdFontSizeUpDown});
+  auto* faces = new QVBoxLayout;
+  faces->setContentsMargins(0, 0, 0, 0);
+  faces->addWidget(FontComboBox);
+  faces->addLayout(sizes);
+  faces->addWidget(StaticFontSizeCheckBox);
+  faces->addStretch(1);
+  grid->addLayout(faces, 0, 2);
+  grid->addWidget(HTMLDocClientPanel, 1, 0, 1, 3);
+  grid->setRowStretch(1, 1);
+  grid->setColumnStretch(0, 1);
 }
 
 void TextColourizer::BuildMenu(QWidget* tab) {

@@ -13,6 +13,7 @@
 #include "widgets/centre.h"
 #include "widgets/debug_panel.h"
 #include "widgets/guarded.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/services.h"
 
@@ -122,12 +123,12 @@ void TextColourizer::ViewInBiggerWindow1Click() {
 // ---------------------------------------------------------------- the character chart
 
 void TextColourizer::BuildChart(QWidget* host) {
-  UnicodeMemo = Make<QPlainTextEdit>(host, "UnicodeMemo", QRect(QPoint(0, 0), host->size()),
-                                     "Highlight characters to copy.  Right click to close.");
+  UnicodeMemo =
+      Make<QPlainTextEdit>(host, "UnicodeMemo", "Highlight characters to copy.  Right click to close.");
   UnicodeMemo->setReadOnly(true);
-  QFont courier("Courier New");
-  courier.setPixelSize(21);
-  UnicodeMemo->setFont(courier);
+  UnicodeMemo->setFont(ContentFont("Courier New", QFont::TypeWriter, 15.75));
+  MinimumTextArea(UnicodeMemo, 40, 2);
+  ColumnOn(host, true)->addWidget(UnicodeMemo);
   UnicodeMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   UnicodeMemo->setContextMenuPolicy(Qt::NoContextMenu);
   UnicodeMemo->viewport()->installEventFilter(this);

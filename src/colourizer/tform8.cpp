@@ -3,6 +3,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 
 namespace tintora {
@@ -10,17 +11,14 @@ namespace tintora {
 TForm8::TForm8(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("Form8");
   setWindowTitle("Text Colourizer Preview");
-  resize(736, 100);
-  ColouredTextPreviewRichEdit = Make<QTextEdit>(this, "ColouredTextPreviewRichEdit", {});
+  ColouredTextPreviewRichEdit = Make<QTextEdit>(this, "ColouredTextPreviewRichEdit");
   ColouredTextPreviewRichEdit->setReadOnly(true);
   ColouredTextPreviewRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ColouredTextPreviewRichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
-  QFont font("Times New Roman");
-  font.setPixelSize(16);
-  ColouredTextPreviewRichEdit->setFont(font);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(ColouredTextPreviewRichEdit);
+  ColouredTextPreviewRichEdit->setFont(ContentFont("Times New Roman", QFont::Serif, 12));
+  // A long line of big letters fits: a wide, low window.
+  MinimumTextArea(ColouredTextPreviewRichEdit, 80, 3);
+  ColumnOn(this, true)->addWidget(ColouredTextPreviewRichEdit);
 }
 
 void TForm8::showEvent(QShowEvent* event) {

@@ -8,6 +8,7 @@
 
 #include "colourlist/name_filter.h"
 #include "widgets/guarded.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/stay_on_top.h"
 
@@ -16,15 +17,25 @@ namespace tintora {
 TChangeColourNameDialogue::TChangeColourNameDialogue(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
   setObjectName("ChangeColourNameDialogue");
+  // The main window waits while it is open.
+  setWindowModality(Qt::WindowModal);
   setWindowTitle("Colour Name");
-  Label1 = Make<QLabel>(this, "Label1", {12, 12, 70, 18}, {}, "Old Name:");
-  Label2 = Make<QLabel>(this, "Label2", {84, 12, 200, 18});
-  ChangeColourNameEdit = Make<QLineEdit>(this, "ChangeColourNameEdit", {12, 36, 272, 24});
-  OKBtn = Make<QPushButton>(this, "OKBtn", {124, 70, 76, 26}, {}, "OK");
+  Label1 = Make<QLabel>(this, "Label1", {}, "Old Name:");
+  Label2 = Make<QLabel>(this, "Label2");
+  ChangeColourNameEdit = Make<QLineEdit>(this, "ChangeColourNameEdit");
+  FitCharacters(ChangeColourNameEdit, 30);
+  ChangeColourNameEdit->setMaximumWidth(QWIDGETSIZE_MAX);
+  OKBtn = Make<QPushButton>(this, "OKBtn", {}, "OK");
   OKBtn->setDefault(true);
   OKBtn->setAutoDefault(true);
-  CancelBtn = Make<QPushButton>(this, "CancelBtn", {208, 70, 76, 26}, {}, "Cancel");
-  setFixedSize(296, 106);
+  CancelBtn = Make<QPushButton>(this, "CancelBtn", {}, "Cancel");
+  QGridLayout* grid = GridOn(this);
+  grid->setSizeConstraint(QLayout::SetFixedSize);
+  grid->addWidget(Label1, 0, 0);
+  grid->addWidget(Label2, 0, 1);
+  grid->addWidget(ChangeColourNameEdit, 1, 0, 1, 2);
+  grid->addLayout(Row({nullptr, OKBtn, CancelBtn}), 2, 0, 1, 2);
+  grid->setColumnStretch(1, 1);
 
   Link(ChangeColourNameEdit, &QLineEdit::textChanged, this,
        [this](const QString&) { ChangeColourNameEditChange(); });

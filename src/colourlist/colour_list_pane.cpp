@@ -20,6 +20,8 @@
 #include "widgets/colour_selection.h"
 #include "widgets/debug_panel.h"
 #include "widgets/guarded.h"
+#include "widgets/elided_label.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/notation.h"
 #include "widgets/popup_ext.h"
@@ -53,27 +55,34 @@ ColourListPane::~ColourListPane() = default;
 TForm6* ColourListPane::Adjust() const { return adjuster_->Window(); }
 
 void ColourListPane::Build(QGroupBox* pane) {
-  FileNameLabel = Make<QLabel>(pane, "FileNameLabel", {8, 18, 130, 16}, "Untitled", "Untitled");
-  ColourListTotalLabel = Make<QLabel>(pane, "ColourListTotalLabel", {140, 18, 82, 16}, {}, "Total:0");
+  // A long file name is shortened in the middle rather than widening the pane; its hint holds
+  // the whole path.
+  FileNameLabel = Make<ElidedLabel>(pane, "FileNameLabel", "Untitled", "Untitled");
+  ColourListTotalLabel = Make<QLabel>(pane, "ColourListTotalLabel", {}, "Total:0");
   ColourListTotalLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  ReserveText(ColourListTotalLabel, "Total:000000");
 
-  ListControlPanel = Make<QWidget>(pane, "ListControlPanel", {8, 36, 214, 26});
+  ListControlPanel = Make<QWidget>(pane, "ListControlPanel");
+  QHBoxLayout* tools = RowOn(ListControlPanel, true);
+  tools->setSpacing(2);
   const struct {
     const char* name;
     const char* glyph;
     const char* hint;
-    int x;
-  } buttons[6] = {{"InsertSpeedButton", ":/glyphs/index.png", "Index current colour", 0},
-                  {"InsertModeSpeedButton", ":/glyphs/insertabove.png", "Insert mode: Above/Below", 26},
-                  {"NameEditSpeedButton", ":/glyphs/rename.png", "Change Selected Colour's Name", 52},
-                  {"SaveSpeedButton", ":/glyphs/save.png", "Save Colour List", 84},
-                  {"DeleteSpeedButton", ":/glyphs/delete.png", "Delete highlighted colour(s)", 156},
-                  {"ClearAllSpeedButton", ":/glyphs/clear.png", "Clear List", 182}};
+    bool gapBefore;  // the save button and the deleting pair stand apart
+  } buttons[6] = {{"InsertSpeedButton", ":/glyphs/index.svg", "Index current colour", false},
+                  {"InsertModeSpeedButton", ":/glyphs/insertabove.svg", "Insert mode: Above/Below", false},
+                  {"NameEditSpeedButton", ":/glyphs/rename.svg", "Change Selected Colour's Name", false},
+                  {"SaveSpeedButton", ":/glyphs/save.svg", "Save Colour List", true},
+                  {"DeleteSpeedButton", ":/glyphs/delete.svg", "Delete highlighted colour(s)", true},
+                  {"ClearAllSpeedButton", ":/glyphs/clear.svg", "Clear List", false}};
   SpeedButton* made[6];
   for (int i = 0; i < 6; ++i) {
-    made[i] =
-        Make<SpeedButton>(ListControlPanel, buttons[i].name, {buttons[i].x, 1, 24, 24}, buttons[i].hint);
-    made[i]->SetGlyph(QPixmap(buttons[i].glyph));
+    made[i] = Make<SpeedButton>(ListControlPanel, buttons[i].name, buttons[i].hint);
+    made[i]->SetGlyph(buttons[i].glyph);
+    if (buttons[i].gapBefore) tools->addSpacing(made[i]->sizeHint().width() / 2);
+    if (i == 4) tools->addStretch(1);
+    tools->addWidget(made[i]);
   }
   InsertModeSpeedButton = made[1];
   Link(made[0], &SpeedButton::clicked, this, [this](bool) { InsertSpeedButtonClick(); });
@@ -92,17 +101,27 @@ void ColourListPane::Build(QGroupBox* pane) {
 
   CustomColourListBox = new ColourListView(pane);
   CustomColourListBox->setModel(&model_);
-  CustomColourListBox->setGeometry(8, 64, 214, 226);
 
-  AddmodeRadioButton = Make<QRadioButton>(pane, "AddmodeRadioButton", {8, 296, 60, 20}, "Add Mode", "Add");
+  AddmodeRadioButton = Make<QRadioButton>(pane, "AddmodeRadioButton", "Add Mode", "Add");
   AddmodeRadioButton->setChecked(true);
-  InsertModeRadioButton =
-      Make<QRadioButton>(pane, "InsertModeRadioButton", {72, 296, 70, 20}, "Insert Mode", "Insert");
-  AutoIndexCheckBox = Make<QCheckBox>(pane, "AutoIndexCheckBox", {8, 320, 100, 20},
-                                      "Automatically index selected colours", "Auto-Index");
-  IncludeComplimentaryCheckBox = Make<QCheckBox>(pane, "IncludeComplimentaryCheckBox", {112, 320, 100, 20},
-                                                 "Include complementary colours when Indexing", "Inc. Cmpl.");
+  InsertModeRadioButton = Make<QRadioButton>(pane, "InsertModeRadioButton", "Insert Mode", "Insert");
+  AutoIndexCheckBox =
+      Make<QCheckBox>(pane, "AutoIndexCheckBox", "Automatically index selected colours", "Auto-Index");
+  IncludeComplimentaryCheckBox = Make<QCheckBox>(pane, "IncludeComplimentaryCheckBox",
+                                                "Include complementary colours when Indexing", "Inc. Cmpl.");
   IncludeComplimentaryCheckBox->setEnabled(false);
+
+  QGridLayout* grid = GridOn(pane);
+  grid->addWidget(FileNameLabel, 0, 0);
+  grid->addWidget(ColourListTotalLabel, 0, 1);
+  grid->addWidget(ListControlPanel, 1, 0, 1, 2);
+  grid->addWidget(CustomColourListBox, 2, 0, 1, 2);
+  grid->addWidget(AddmodeRadioButton, 3, 0);
+  grid->addWidget(InsertModeRadioButton, 3, 1);
+  grid->addWidget(AutoIndexCheckBox, 4, 0);
+  grid->addWidget(IncludeComplimentaryCheckBox, 4, 1);
+  grid->setRowStretch(2, 1);
+  grid->setColumnStretch(0, 1);
 }
 
 void ColourListPane::BuildMenu(QGroupBox* pane) {
@@ -175,7 +194,6 @@ void ColourListPane::Connect() {
 
 void ColourListPane::ConnectNameDialogue() {
   TChangeColourNameDialogue* dialog = nameDialogue_.get();
-  Link(dialog, &TChangeColourNameDialogue::Shown, this, [this] { window_->setEnabled(false); });
   Link(dialog, &TChangeColourNameDialogue::Activated, this, [this] {
     ListControlPanel->setEnabled(false);
     CustomColourListBox->setEnabled(false);
@@ -183,7 +201,6 @@ void ColourListPane::ConnectNameDialogue() {
   });
   Link(dialog, &TChangeColourNameDialogue::Accepted, this, [this] { ChangeColourNameOK(); });
   Link(dialog, &TChangeColourNameDialogue::Closed, this, [this] {
-    window_->setEnabled(true);
     ListControlPanel->setEnabled(true);
     CustomColourListBox->setEnabled(true);
     emit NameDialogueActive(false);
@@ -259,8 +276,7 @@ void ColourListPane::InsertSpeedButtonClick() {
 
 void ColourListPane::InsertModeSpeedButtonClick() {
   InsertBelow = !InsertBelow;
-  InsertModeSpeedButton->SetGlyph(
-      QPixmap(InsertBelow ? ":/glyphs/insertbelow.png" : ":/glyphs/insertabove.png"));
+  InsertModeSpeedButton->SetGlyph(InsertBelow ? ":/glyphs/insertbelow.svg" : ":/glyphs/insertabove.svg");
 }
 
 void ColourListPane::DisplayListColour() {

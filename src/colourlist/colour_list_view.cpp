@@ -1,5 +1,7 @@
 #include "colourlist/colour_list_view.h"
 
+#include <algorithm>
+
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -8,6 +10,10 @@
 #include "widgets/colour_panel.h"
 
 namespace tintora {
+
+int ColourListDelegate::RowHeight(const QFontMetrics& metrics) {
+  return std::max(ColourListView::kRowHeight, metrics.height() + 1);
+}
 
 void ColourListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
@@ -18,10 +24,12 @@ void ColourListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   painter->fillRect(r, selected ? pal.color(QPalette::Highlight) : pal.color(QPalette::Base));
   painter->setPen(selected ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Text));
   painter->setFont(option.font);
-  painter->drawText(QRect(r.left() + 15, r.top(), r.width() - 15, r.height()),
+  // The swatch is as tall as the row, which is as tall as the font.
+  const int side = r.height() - 2;
+  painter->drawText(QRect(r.left() + side + 4, r.top(), r.width() - side - 4, r.height()),
                     Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
 
-  const QRect swatch(r.left() + 2, r.top() + 1, 11, r.height() - 2);
+  const QRect swatch(r.left() + 2, r.top() + 1, side, side);
   const int colour = index.data(ColourListModel::kColourRole).toInt();
   painter->setRenderHint(QPainter::Antialiasing, false);
   painter->setPen(Qt::black);
@@ -39,7 +47,8 @@ void ColourListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 }
 
 QSize ColourListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-  return {QStyledItemDelegate::sizeHint(option, index).width() + 15, ColourListView::kRowHeight};
+  const int height = RowHeight(option.fontMetrics);
+  return {QStyledItemDelegate::sizeHint(option, index).width() + height + 2, height};
 }
 
 ColourListView::ColourListView(QWidget* parent) : QListView(parent) {
@@ -54,10 +63,6 @@ ColourListView::ColourListView(QWidget* parent) : QListView(parent) {
   setDefaultDropAction(Qt::MoveAction);
   setCursor(Qt::PointingHandCursor);
   setContextMenuPolicy(Qt::CustomContextMenu);
-  QFont f("MS Sans Serif");
-  f.setStyleHint(QFont::SansSerif);
-  f.setPixelSize(11);
-  setFont(f);
 }
 
 int ColourListView::RowAt(const QPoint& viewportPos) const {

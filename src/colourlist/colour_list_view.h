@@ -1,4 +1,4 @@
-// CustomColourListBox: the colour list's view, 13-pixel rows, each a small swatch with a black
+// CustomColourListBox: the colour list's view, rows of at least 13 pixels (the font's height), each a small swatch with a black
 // outline followed by the name; several entries can be selected; entries are dragged to move
 // them or to copy them to the text colourizer.
 #pragma once
@@ -14,6 +14,8 @@ class ColourListDelegate : public QStyledItemDelegate {
   using QStyledItemDelegate::QStyledItemDelegate;
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  // At least 13 pixels, and as tall as the font wants.
+  static int RowHeight(const QFontMetrics& metrics);
 };
 
 class ColourListView : public QListView {

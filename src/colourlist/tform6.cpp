@@ -11,6 +11,7 @@
 
 #include "colour/hsv.h"
 #include "colour/notations.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 
 namespace tintora {
@@ -98,14 +99,17 @@ TForm6::TForm6(QWidget* parent)
   setObjectName("Form6");
   setWindowTitle("Adjust Selected Colours");
 
-  ScrollBox1 = Make<QScrollArea>(this, "ScrollBox1", {8, 8, 388, 178});
+  ScrollBox1 = Make<QScrollArea>(this, "ScrollBox1");
+  ScrollBox1->setMinimumSize(388, 178);
   ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ScrollBox1->setBackgroundRole(QPalette::Base);
   PaletteImage = new AdjustPreview(ScrollBox1);
   ScrollBox1->setWidget(PaletteImage);
 
-  HSIMixerPanel = Make<QWidget>(this, "HSIMixerPanel", {8, 192, 388, 108});
+  HSIMixerPanel = Make<QWidget>(this, "HSIMixerPanel");
+  QGridLayout* mixer = GridOn(HSIMixerPanel, true);
+  mixer->setVerticalSpacing(0);
   const struct {
     const char* letter;
     const char* hint;
@@ -123,18 +127,25 @@ TForm6::TForm6(QWidget* parent)
   QLineEdit* edits[3];
   const char* images[3] = {"ColourSpectrumImage", "SaturationImage", "IntensityImage"};
   for (int i = 0; i < 3; ++i) {
-    const int y = 4 + 35 * i;
-    Make<QLabel>(HSIMixerPanel, rows[i].letter, {2, y, 14, 20}, rows[i].hint, rows[i].letter);
-    sliders[i] =
-        Make<QSlider>(HSIMixerPanel, rows[i].slider, {18, y, 290, 22}, rows[i].sliderHint, Qt::Horizontal);
+    auto* letter = Make<QLabel>(HSIMixerPanel, rows[i].letter, rows[i].hint, rows[i].letter);
+    sliders[i] = Make<QSlider>(HSIMixerPanel, rows[i].slider, rows[i].sliderHint, Qt::Horizontal);
     sliders[i]->setRange(rows[i].low, i == 0 ? 360 : 255);
     sliders[i]->setTickInterval(10);
     sliders[i]->setTickPosition(QSlider::TicksBelow);
-    auto* strip = Make<QLabel>(HSIMixerPanel, images[i], {26, y + 24, 274, 6});
+    sliders[i]->setMinimumWidth(290);
+    // The strip under the bar shows what its positions mean.
+    auto* strip = Make<QLabel>(HSIMixerPanel, images[i]);
     strip->setPixmap(QPixmap::fromImage(Strip(i).scaled(274, 6)));
-    edits[i] =
-        Make<QLineEdit>(HSIMixerPanel, rows[i].edit, {314, y, 70, 22}, {}, QString::fromUtf8(rows[i].start));
+    strip->setScaledContents(true);
+    strip->setFixedHeight(6);
+    edits[i] = Make<QLineEdit>(HSIMixerPanel, rows[i].edit, {}, QString::fromUtf8(rows[i].start));
     edits[i]->setReadOnly(true);
+    FitCharacters(edits[i], 7);
+    mixer->addWidget(letter, 2 * i, 0);
+    mixer->addWidget(sliders[i], 2 * i, 1);
+    mixer->addWidget(edits[i], 2 * i, 2);
+    mixer->addWidget(strip, 2 * i + 1, 1);
+    mixer->setRowMinimumHeight(2 * i + 1, 6 + mixer->horizontalSpacing());
   }
   HueTrackBar = sliders[0];
   SaturationTrackBar = sliders[1];
@@ -143,10 +154,14 @@ TForm6::TForm6(QWidget* parent)
   SaturationEdit = edits[1];
   Intensity3Edit = edits[2];
 
-  AdjustAcceptButton = Make<QPushButton>(this, "AdjustAcceptButton", {222, 306, 80, 26}, {}, "Accept");
+  AdjustAcceptButton = Make<QPushButton>(this, "AdjustAcceptButton", {}, "Accept");
   AdjustAcceptButton->setEnabled(false);
-  AdjustCancelButton = Make<QPushButton>(this, "AdjustCancelButton", {308, 306, 88, 26}, {}, "Cancel/Close");
-  setFixedSize(404, 340);
+  AdjustCancelButton = Make<QPushButton>(this, "AdjustCancelButton", {}, "Cancel/Close");
+  QVBoxLayout* column = ColumnOn(this);
+  column->setSizeConstraint(QLayout::SetFixedSize);
+  column->addWidget(ScrollBox1);
+  column->addWidget(HSIMixerPanel);
+  column->addLayout(Row({nullptr, AdjustAcceptButton, AdjustCancelButton}));
 }
 
 Adjustment TForm6::Sliders() const {

@@ -78,7 +78,8 @@ int Convert(const std::string& in, const std::string& out, const ListWriteOption
   ReadFailure failure;
   const auto bytes = ReadWholeFile(PathFromUtf8(in), &error, kMaxReadBytes, &failure);
   if (!bytes) {
-    std::fprintf(stderr, failure == ReadFailure::System ? "tintora-convert: %s: %s\n" : "tintora-convert: %s %s\n",
+    std::fprintf(stderr,
+                 failure == ReadFailure::System ? "tintora-convert: %s: %s\n" : "tintora-convert: %s %s\n",
                  in.c_str(), error.c_str());
     return kBadInput;
   }

@@ -55,8 +55,8 @@ ListWriteResult WriteCaseText(const ColourList& list) {
     // A value that holds the statement's own middle would read back cut in two.
     if (e.value.find(kCaseMiddle) != std::string::npos)
       return {{},
-              "Colour " + std::to_string(&e - list.Entries().data() + 1) + " (\"" + e.name + "\") has the value \"" +
-                  e.value + "\", which a case statement cannot hold."};
+              "Colour " + std::to_string(&e - list.Entries().data() + 1) + " (\"" + e.name +
+                  "\") has the value \"" + e.value + "\", which a case statement cannot hold."};
     text += '$';
     text += e.value;
     text += kCaseMiddle;

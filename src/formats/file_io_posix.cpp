@@ -83,15 +83,16 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std:
   };
   if (failure) *failure = ReadFailure::None;
   auto tooLarge = [&](std::uintmax_t size) {
-    return fail(ReadFailure::TooLarge, "is too large (" + SizeText(size) + "; Tintora reads files of at most " +
-                                           SizeText(maxBytes) + ").");
+    return fail(ReadFailure::TooLarge, "is too large (" + SizeText(size) +
+                                           "; Tintora reads files of at most " + SizeText(maxBytes) + ").");
   };
   // Looked at before it is opened: opening a named pipe waits for a writer that may never
   // come, and a device may never end.
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return fail(ReadFailure::System, Reason(errno));
   if (auto kind = Kind(st.st_mode)) return fail(ReadFailure::NotAFile, "is " + *kind + ", not a file.");
-  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) return tooLarge(static_cast<std::uintmax_t>(st.st_size));
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+    return tooLarge(static_cast<std::uintmax_t>(st.st_size));
 
   Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.Get() < 0) return fail(ReadFailure::System, Reason(errno));
@@ -187,7 +188,8 @@ std::optional<std::string> WriteInPlace(const WriteSteps& steps, const std::file
   if (::fstat(fd, &st) != 0) return closeWith(Reason(errno));
   const auto oldSize = static_cast<std::size_t>(st.st_size);
   const auto old = ReadAllAt(fd, oldSize);
-  if (!old) return closeWith(PathToUtf8(target.filename()) + " cannot be read back, so it is not overwritten");
+  if (!old)
+    return closeWith(PathToUtf8(target.filename()) + " cannot be read back, so it is not overwritten");
   if (bytes.size() > oldSize && steps.allocate(fd, static_cast<long long>(bytes.size())) != 0) {
     const int error = errno;
     // Filesystems without reservations still get the old bytes put back on failure.

@@ -14,6 +14,7 @@
 #include "widgets/colour_list_model.h"
 #include "widgets/debug_panel.h"
 #include "widgets/guarded.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/popup_ext.h"
 #include "widgets/progress_display.h"
@@ -38,9 +39,9 @@ ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsO
       settings_(settings),
       openDialogFolder_(defaultFolder),
       saveDialogFolder_(defaultFolder) {
-  LoadSpeedButton =
-      Make<SpeedButton>(sources, "LoadSpeedButton", {4, 112, 28, 28}, "Get colour  list from disk");
-  LoadSpeedButton->SetGlyph(QPixmap(":/glyphs/open.png"));
+  LoadSpeedButton = Make<SpeedButton>(sources, "LoadSpeedButton", "Get colour  list from disk");
+  AddInOrder(static_cast<QBoxLayout*>(sources->layout()), LoadSpeedButton, 4);
+  LoadSpeedButton->SetGlyph(":/glyphs/open.svg");
 
   CustomColourFileOpen = AddWindowShortcut(sources, "CustomColourFileOpen", "&Open...", QKeySequence::Open);
   CustomColourFileOpen->setToolTip("Opens an existing file");
@@ -58,12 +59,8 @@ ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsO
        [this](Qt::MouseButton b) { LoadSpeedButtonMouseUp(b); });
   Link(CustomColourFileOpen, &QAction::triggered, this, [this](bool) { CustomColourFileOpenExecute(); });
   onTop.KeepSuspendedWhileOpen(options_.get());
-  // While the options are open the main window waits for them.
-  Link(options_.get(), &TSaveAsOptions::Shown, this, [this] { window_->setEnabled(false); });
-  Link(options_.get(), &TSaveAsOptions::Closed, this, [this] {
-    window_->setEnabled(true);
-    onTop_.RestoreOnTop();
-  });
+  // While the options are open the main window waits for them (they are window-modal).
+  Link(options_.get(), &TSaveAsOptions::Closed, this, [this] { onTop_.RestoreOnTop(); });
   // Ctrl+S saves like the Save button: only a list with something in it.
   Link(FileSaveAs1, &QAction::triggered, this, [this](bool) { SaveSpeedButtonClick(); });
 }

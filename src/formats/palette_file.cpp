@@ -34,7 +34,9 @@ struct Delimiters {
 constexpr Delimiters kNameDelimiters{'{', '}', "\xEF\xBD\x9B", "\xEF\xBD\x9D"};   // U+FF5B, U+FF5D
 constexpr Delimiters kValueDelimiters{'[', ']', "\xEF\xBC\xBB", "\xEF\xBC\xBD"};  // U+FF3B, U+FF3D
 
-bool Odd(unsigned char c, const Delimiters& d) { return c < 0x20 || c == 0x7F || c == d.open || c == d.close; }
+bool Odd(unsigned char c, const Delimiters& d) {
+  return c < 0x20 || c == 0x7F || c == d.open || c == d.close;
+}
 
 bool NeedsFilter(std::string_view s, const Delimiters& d) {
   for (std::size_t i = 0; i < s.size(); ++i)

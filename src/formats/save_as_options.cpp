@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 
 namespace tintora {
@@ -17,9 +18,11 @@ TSaveAsOptions::TSaveAsOptions(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint) {
   setObjectName("SaveAsOptions");
+  // The main window waits while it is open.
+  setWindowModality(Qt::WindowModal);
   setWindowTitle("Save As Options");
 
-  PageControl1 = Make<QTabWidget>(this, "PageControl1", {8, 8, 250, 170});
+  PageControl1 = Make<QTabWidget>(this, "PageControl1");
   TabSheet1 = new QWidget;
   TabSheet1->setObjectName("TabSheet1");
   TabSheet2 = new QWidget;
@@ -28,31 +31,48 @@ TSaveAsOptions::TSaveAsOptions(QWidget* parent)
   PageControl1->addTab(TabSheet2, "HTML");
   PageControl1->setCurrentWidget(TabSheet2);
 
-  auto* aco = Make<QGroupBox>(TabSheet1, "GroupBox1", {6, 6, 232, 60});
-  aco->setTitle("ACO Colour Swatch Options");
-  Make<QLabel>(aco, "Label1", {10, 26, 80, 20}, {}, "Colour Space:");
+  auto* aco = Make<QGroupBox>(TabSheet1, "GroupBox1", {}, "ACO Colour Swatch Options");
+  auto* spaceLabel = Make<QLabel>(aco, "Label1", {}, "Colour Space:");
   // The writers always write RGB; the button only says so.
-  RadioButton3 = Make<QRadioButton>(aco, "RadioButton3", {96, 26, 60, 20}, {}, "RGB");
+  RadioButton3 = Make<QRadioButton>(aco, "RadioButton3", {}, "RGB");
   RadioButton3->setChecked(true);
   RadioButton3->setEnabled(false);
+  QGridLayout* acoGrid = GridOn(aco);
+  acoGrid->addWidget(spaceLabel, 0, 0);
+  acoGrid->addWidget(RadioButton3, 0, 1);
+  acoGrid->setColumnStretch(2, 1);
+  QVBoxLayout* acoPage = ColumnOn(TabSheet1);
+  acoPage->addWidget(aco);
+  acoPage->addStretch(1);
 
-  auto* html = Make<QGroupBox>(TabSheet2, "GroupBox2", {6, 6, 232, 130});
-  html->setTitle("HTML Colour Table Options");
-  Make<QLabel>(html, "Label2", {10, 26, 120, 20}, {}, "Number Of Columns:");
-  ColumnsUpDown1 = Make<QSpinBox>(html, "ColumnsUpDown1", {136, 24, 50, 22});
+  auto* html = Make<QGroupBox>(TabSheet2, "GroupBox2", {}, "HTML Colour Table Options");
+  auto* columnsLabel = Make<QLabel>(html, "Label2", {}, "Number Of Columns:");
+  ColumnsUpDown1 = Make<QSpinBox>(html, "ColumnsUpDown1");
   ColumnsUpDown1->setRange(1, 10);
   ColumnsUpDown1->setValue(4);
   Edit1 = ColumnsUpDown1->findChild<QLineEdit*>();
   Edit1->setObjectName("Edit1");
-  Make<QLabel>(html, "Label3", {10, 52, 80, 20}, {}, "Table Style:");
-  TableStyleRadioButton1 =
-      Make<QRadioButton>(html, "TableStyleRadioButton1", {96, 52, 130, 20}, {}, "Consecutive Text");
+  auto* styleLabel = Make<QLabel>(html, "Label3", {}, "Table Style:");
+  TableStyleRadioButton1 = Make<QRadioButton>(html, "TableStyleRadioButton1", {}, "Consecutive Text");
   TableStyleRadioButton1->setChecked(true);
-  RadioButton2 = Make<QRadioButton>(html, "RadioButton2", {96, 74, 130, 20}, {}, "Text Overlay");
-  PrintInstructionsCheckBox1 = Make<QCheckBox>(html, "PrintInstructionsCheckBox1", {10, 100, 210, 20}, {},
-                                               "Include Printing Instructions");
+  RadioButton2 = Make<QRadioButton>(html, "RadioButton2", {}, "Text Overlay");
+  PrintInstructionsCheckBox1 =
+      Make<QCheckBox>(html, "PrintInstructionsCheckBox1", {}, "Include Printing Instructions");
   PrintInstructionsCheckBox1->setChecked(true);
-  adjustSize();
+  QGridLayout* htmlGrid = GridOn(html);
+  htmlGrid->addWidget(columnsLabel, 0, 0);
+  htmlGrid->addWidget(ColumnsUpDown1, 0, 1, Qt::AlignLeft);
+  htmlGrid->addWidget(styleLabel, 1, 0);
+  htmlGrid->addWidget(TableStyleRadioButton1, 1, 1);
+  htmlGrid->addWidget(RadioButton2, 2, 1);
+  htmlGrid->addWidget(PrintInstructionsCheckBox1, 3, 0, 1, 2);
+  htmlGrid->setColumnStretch(2, 1);
+  QVBoxLayout* htmlPage = ColumnOn(TabSheet2);
+  htmlPage->addWidget(html);
+  htmlPage->addStretch(1);
+  QVBoxLayout* window = ColumnOn(this);
+  window->setSizeConstraint(QLayout::SetFixedSize);
+  window->addWidget(PageControl1);
 }
 
 HtmlTableOptions TSaveAsOptions::Options() const {

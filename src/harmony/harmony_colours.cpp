@@ -17,8 +17,10 @@
 #include "widgets/centre.h"
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"
+#include "widgets/glyphs.h"
 #include "widgets/guarded.h"
 #include "widgets/image_box.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/popup_ext.h"
 #include "widgets/settings_store.h"
@@ -66,42 +68,39 @@ HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidg
   CustomizeColourWheel1->setEnabled(false);
   CustomizeColourWheel1->setVisible(false);
 
-  options_->WheelCustSaveSpeedButton->setIcon(QIcon(":/glyphs/save.png"));
+  options_->WheelCustSaveSpeedButton->setIcon(GlyphIcon(":/glyphs/save.svg"));
   onTop.KeepSuspendedWhileOpen(options_.get());
   Connect();
-  Link(options_.get(), &TForm10::Shown, this, [this, &onTop] {
-    onTop.SuspendOnTop();
-    window_->setEnabled(false);
-  });
-  Link(options_.get(), &TForm10::Closed, this, [this, &onTop] {
-    window_->setEnabled(true);
-    onTop.RestoreOnTop();
-  });
+  // While the options are open the main window waits for them (they are window-modal).
+  Link(options_.get(), &TForm10::Shown, this, [&onTop] { onTop.SuspendOnTop(); });
+  Link(options_.get(), &TForm10::Closed, this, [&onTop] { onTop.RestoreOnTop(); });
 }
 
 HarmonyColours::~HarmonyColours() = default;
 
+QWidget* HarmonyColours::CaptionLabel() const { return CompColLabel; }
+QWidget* HarmonyColours::WebSafeMark() const { return WebSafeImage2; }
+
 void HarmonyColours::Build(QGroupBox* viewerPane, QWidget* swatchHost) {
-  CompColLabel = Make<QLabel>(viewerPane, "CompColLabel", {8, 150, 104, 16},
-                              "Right click for complimentary colour options.", "Harmony Colours");
+  CompColLabel = Make<QLabel>(viewerPane, "CompColLabel", "Right click for complimentary colour options.",
+                             "Harmony Colours");
   CompColLabel->setContextMenuPolicy(Qt::CustomContextMenu);
-  WebSafeImage2 =
-      Make<ImageBox>(viewerPane, "WebSafeImage2", {120, 150, 32, 32}, "Websafe Complements Only = ON");
-  WebSafeImage2->SetPicture(QImage(":/glyphs/websafe.png"));
-  WebSafeImage2->SetStretch(true);
+  WebSafeImage2 = Make<ImageBox>(viewerPane, "WebSafeImage2", "Websafe Complements Only = ON");
+  WebSafeImage2->SetGlyph(":/glyphs/websafe.svg");
+  WebSafeImage2->setMinimumSize(32, 32);
   WebSafeImage2->hide();
 
   // Swatches and the wheel sit inside the viewer panel itself.
   const char* names[3] = {"Shape1", "Shape2", "Shape3"};
   for (int i = 0; i < 3; ++i) {
-    swatches_[i] = Make<ShapeBox>(swatchHost, names[i], {kSwatchLeft, 19, kSwatchWidth, 18}, {},
+    swatches_[i] = MakeInPicture<ShapeBox>(swatchHost, names[i], {kSwatchLeft, 19, kSwatchWidth, 18}, {},
                                   ShapeBox::Kind::Rectangle);
     swatches_[i]->SetPen(true, kSilver);
     swatches_[i]->hide();
   }
-  WheelImage = Make<ImageBox>(swatchHost, "WheelImage", {});
+  WheelImage = MakeInPicture<ImageBox>(swatchHost, "WheelImage", {});
   WheelImage->hide();
-  WheelCenterShape = Make<ShapeBox>(swatchHost, "WheelCenterShape", {}, {}, ShapeBox::Kind::Circle);
+  WheelCenterShape = MakeInPicture<ShapeBox>(swatchHost, "WheelCenterShape", {}, {}, ShapeBox::Kind::Circle);
   WheelCenterShape->SetPen(true, kWheelBorderColour);
   WheelCenterShape->hide();
 }

@@ -37,6 +37,10 @@ class HarmonyColours : public QObject {
                  StayOnTop& onTop, SettingsStore& settings);
   ~HarmonyColours() override;
 
+  // The caption and the web-safe mark, for the viewer to place under its panels.
+  QWidget* CaptionLabel() const;
+  QWidget* WebSafeMark() const;
+
   void ComplimentaryColActivate();
   void ComplimentaryColDisplay();
   void ComplimentaryColSize();

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "widgets/guarded.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/stay_on_top.h"
 
@@ -18,32 +19,38 @@ namespace tintora {
 TForm10::TForm10(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
   setObjectName("Form10");
+  // The main window waits while it is open.
+  setWindowModality(Qt::WindowModal);
   setWindowTitle("Customize Colour Wheel");
-  setFixedSize(250, 128);
 
-  WheelOutlineCheckBox =
-      Make<QCheckBox>(this, "WheelOutlineCheckBox", {12, 10, 120, 20}, {}, "Wheel Outline");
+  WheelOutlineCheckBox = Make<QCheckBox>(this, "WheelOutlineCheckBox", {}, "Wheel Outline");
   WheelOutlineCheckBox->setChecked(true);
-  ColourBordersCheckBox =
-      Make<QCheckBox>(this, "ColourBordersCheckBox", {12, 34, 120, 20}, {}, "Colour Borders");
+  ColourBordersCheckBox = Make<QCheckBox>(this, "ColourBordersCheckBox", {}, "Colour Borders");
   ColourBordersCheckBox->setChecked(true);
-  DivisionsLabel = Make<QLabel>(this, "DivisionsLabel", {12, 62, 64, 20}, {}, "Divisions:");
-  DivisionsUpDown = Make<QSpinBox>(this, "DivisionsUpDown", {80, 60, 64, 24});
+  DivisionsLabel = Make<QLabel>(this, "DivisionsLabel", {}, "Divisions:");
+  DivisionsUpDown = Make<QSpinBox>(this, "DivisionsUpDown");
   DivisionsUpDown->setRange(2, 360);
   DivisionsUpDown->setValue(12);
   DivisionsEdit = DivisionsUpDown->findChild<QLineEdit*>();
   DivisionsEdit->setObjectName("DivisionsEdit");
   DivisionsEdit->installEventFilter(this);
 
-  WheelCustSaveSpeedButton =
-      Make<QToolButton>(this, "WheelCustSaveSpeedButton", {212, 10, 26, 26}, "Save Custom Settings");
+  WheelCustSaveSpeedButton = Make<QToolButton>(this, "WheelCustSaveSpeedButton", "Save Custom Settings");
   WheelCustSaveSpeedButton->setAutoRaise(true);
   WheelCustSaveSpeedButton->hide();
 
-  Button1 = Make<QPushButton>(this, "Button1", {12, 94, 70, 26}, {}, "OK");
+  Button1 = Make<QPushButton>(this, "Button1", {}, "OK");
   Button1->setDefault(true);
-  Button2 = Make<QPushButton>(this, "Button2", {88, 94, 70, 26}, {}, "Cancel");
-  Button3 = Make<QPushButton>(this, "Button3", {164, 94, 74, 26}, {}, "Default");
+  Button2 = Make<QPushButton>(this, "Button2", {}, "Cancel");
+  Button3 = Make<QPushButton>(this, "Button3", {}, "Default");
+  QGridLayout* grid = GridOn(this);
+  grid->setSizeConstraint(QLayout::SetFixedSize);
+  grid->addWidget(WheelOutlineCheckBox, 0, 0, 1, 2);
+  grid->addWidget(WheelCustSaveSpeedButton, 0, 2, Qt::AlignRight);
+  grid->addWidget(ColourBordersCheckBox, 1, 0, 1, 2);
+  grid->addWidget(DivisionsLabel, 2, 0);
+  grid->addWidget(DivisionsUpDown, 2, 1, Qt::AlignLeft);
+  grid->addLayout(Row({Button1, Button2, Button3}), 3, 0, 1, 3);
 
   Link(WheelOutlineCheckBox, &QCheckBox::toggled, this, [this](bool) { OptionChanged(); });
   Link(ColourBordersCheckBox, &QCheckBox::toggled, this, [this](bool) { OptionChanged(); });

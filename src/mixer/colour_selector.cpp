@@ -13,6 +13,7 @@
 #include "widgets/cursors.h"
 #include "widgets/guarded.h"
 #include "widgets/image_box.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/popup_ext.h"
 #include "widgets/speed_button.h"
@@ -57,22 +58,25 @@ int BaseLevel(int palette, int colour) {
 ColourSelectorPane::ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& active,
                                        ColourSelection& selection, StayOnTop& onTop)
     : active_(active), selection_(selection) {
-  ColourSelectorPanel = Make<ColourPanel>(pane, "ColourSelectorPanel", {8, 18, 64, 64},
-                                          "Right click for capture and screen magnifier options.");
+  ColourSelectorPanel =
+      Make<ColourPanel>(pane, "ColourSelectorPanel", "Right click for capture and screen magnifier options.");
+  KeepLogicalSize(ColourSelectorPanel, {64, 64});  // the zoom view's pixels sit inside it
   ColourSelectorPanel->SetColour(0);
   ColourSelectorPanel->SetBevel(false);
-  WebSafeImage = Make<ImageBox>(ColourSelectorPanel, "WebSafeImage", {46, 46, 16, 16}, "Websafe Only = ON");
-  WebSafeImage->SetPicture(QImage(":/glyphs/websafe.png"));
+  WebSafeImage = MakeInPicture<ImageBox>(ColourSelectorPanel, "WebSafeImage", {46, 46, 16, 16}, "Websafe Only = ON");
+  WebSafeImage->SetGlyph(":/glyphs/websafe.svg");
   WebSafeImage->hide();
-  ColourSelectorEdit =
-      Make<QLineEdit>(pane, "ColourSelectorEdit", {8, 88, 64, 22}, "Preview Colour RGB HEX Value", "000000");
+  ColourSelectorEdit = Make<QLineEdit>(pane, "ColourSelectorEdit", "Preview Colour RGB HEX Value", "000000");
   ColourSelectorEdit->setReadOnly(true);
   ColourSelectorEdit->setMaxLength(6);
-  QFont fixed("Courier New");
-  fixed.setStyleHint(QFont::TypeWriter);
-  ColourSelectorEdit->setFont(fixed);
-  BuildPalettes(pane);
-  BuildTray(pane);
+  ColourSelectorEdit->setFont(ContentFont("Courier New", QFont::TypeWriter, 8));
+  FitCharacters(ColourSelectorEdit, 6);
+  QGridLayout* grid = GridOn(pane);
+  grid->addWidget(ColourSelectorPanel, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  grid->addWidget(ColourSelectorEdit, 1, 0, Qt::AlignLeft);
+  BuildPalettes(grid);
+  BuildTray(grid);
+  grid->setColumnStretch(4, 1);
 
   ColourSelectorPopupExt = MakePopup(pane, "ColourSelectorPopupExt", onTop);
   RetreiveAllAsWebsafe1 =
@@ -82,31 +86,43 @@ ColourSelectorPane::ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& acti
   Connect();
 }
 
-void ColourSelectorPane::BuildPalettes(QGroupBox* pane) {
+void ColourSelectorPane::BuildPalettes(QGridLayout* grid) {
+  QWidget* pane = grid->parentWidget();
   const char* frames[4] = {"", "RedBasePanel", "GreenBasePanel", "BlueBasePanel"};
   const char* images[4] = {"", "RedBasedPaletteImage", "GreenBasedPaletteImage", "BlueBasedPaletteImage"};
   for (int n = 1; n <= 3; ++n) {
-    auto* frame = Make<ColourPanel>(pane, frames[n], {78 + (n - 1) * 72, 16, 68, 68});
+    auto* frame = Make<ColourPanel>(pane, frames[n]);
     frame->SetBevel(false);
-    auto* image = Make<ImageBox>(frame, images[n], {2, 2, kPaletteSize, kPaletteSize});
+    auto* image = Make<ImageBox>(frame, images[n]);
+    KeepLogicalSize(image, {kPaletteSize, kPaletteSize});
     image->Picture() = QImage(kPaletteSize, kPaletteSize, QImage::Format_RGB32);
     image->setCursor(Qt::CrossCursor);
+    GridOn(frame, true)->addWidget(image);
+    frame->layout()->setContentsMargins(2, 2, 2, 2);
+    grid->addWidget(frame, 0, n, Qt::AlignLeft | Qt::AlignTop);
     basePalette_[n] = image;
   }
-  LockColourSpeedButton = Make<SpeedButton>(pane, "LockColourSpeedButton", {78, 88, 24, 24});
-  LockColourSpeedButton->SetGlyph(QPixmap(":/glyphs/locked.png"));
+  LockColourSpeedButton = Make<SpeedButton>(pane, "LockColourSpeedButton");
+  LockColourSpeedButton->SetGlyph(":/glyphs/locked.svg");
+  grid->addWidget(LockColourSpeedButton, 1, 1, Qt::AlignLeft);
 }
 
-void ColourSelectorPane::BuildTray(QGroupBox* pane) {
-  auto* tray = Make<QFrame>(pane, "ColourTrayPanel", {8, 118, 16 * 14 + 4, 18}, "System 16 Colour Palette.");
+void ColourSelectorPane::BuildTray(QGridLayout* grid) {
+  auto* tray = Make<QFrame>(grid->parentWidget(), "ColourTrayPanel", "System 16 Colour Palette.");
   tray->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  QHBoxLayout* row = RowOn(tray, true);
+  row->setContentsMargins(3, 3, 3, 3);
+  row->setSpacing(2);
   for (int i = 0; i < 16; ++i) {
-    auto* p = Make<ColourPanel>(tray, kTray[i].name, {3 + i * 14, 3, 12, 12}, kTray[i].hint);
+    auto* p = Make<ColourPanel>(tray, kTray[i].name, kTray[i].hint);
+    KeepLogicalSize(p, {12, 12});
     p->SetColour(kTray[i].colour);
     p->SetBevel(false);
     p->setFrameStyle(QFrame::NoFrame);
+    row->addWidget(p);
     trayPanels_[i] = p;
   }
+  grid->addWidget(tray, 2, 0, 1, 5, Qt::AlignLeft);
 }
 
 void ColourSelectorPane::Connect() {
@@ -200,11 +216,11 @@ void ColourSelectorPane::LockColourSpeedButtonMouseDown(Qt::MouseButton button) 
 
 void ColourSelectorPane::BaseColourLockToggle() {
   if (!DerivativesLocked_) {
-    LockColourSpeedButton->SetGlyph(QPixmap(":/glyphs/locked.png"));
+    LockColourSpeedButton->SetGlyph(":/glyphs/locked.svg");
     DerivativesLocked_ = true;
     return;
   }
-  LockColourSpeedButton->SetGlyph(QPixmap(":/glyphs/unlocked.png"));
+  LockColourSpeedButton->SetGlyph(":/glyphs/unlocked.svg");
   LockColourSpeedButton->setCursor(Qt::WaitCursor);
   for (int n = 1; n <= 3; ++n) PalettePanelUpdate(n);
   LockColourSpeedButton->setCursor(Qt::PointingHandCursor);
@@ -214,7 +230,7 @@ void ColourSelectorPane::BaseColourLockToggle() {
 void ColourSelectorPane::BaseColourLockReset() {
   // Palettes drawn from black and locked; the active colour stays as it is.
   LockColourSpeedButton->setCursor(Qt::WaitCursor);
-  LockColourSpeedButton->SetGlyph(QPixmap(":/glyphs/locked.png"));
+  LockColourSpeedButton->SetGlyph(":/glyphs/locked.svg");
   for (int n = 1; n <= 3; ++n) DrawPalette(n, 0);
   DerivativesLocked_ = true;
   LockColourSpeedButton->setCursor(Qt::PointingHandCursor);

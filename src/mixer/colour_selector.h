@@ -8,6 +8,7 @@
 #include "widgets/active_colour_holder.h"
 
 class QAction;
+class QGridLayout;
 class QGroupBox;
 class QLineEdit;
 class QWidget;
@@ -42,8 +43,8 @@ class ColourSelectorPane : public QObject {
   TPopupExt* SelectorMenu() const { return ColourSelectorPopupExt; }
 
  private:
-  void BuildTray(QGroupBox* pane);
-  void BuildPalettes(QGroupBox* pane);
+  void BuildTray(QGridLayout* grid);
+  void BuildPalettes(QGridLayout* grid);
   void Connect();
   void ActiveColourChanged(const ActiveColour& now, const ActiveColour& before);
   void ShowSelection(int colour);

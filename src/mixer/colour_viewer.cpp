@@ -7,6 +7,7 @@
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"
 #include "widgets/guarded.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 
 namespace tintora {
@@ -19,14 +20,18 @@ constexpr int kPaintBucket = 3;
 
 ColourViewer::ColourViewer(QGroupBox* pane, ActiveColourHolder& active, ColourSelection& selection)
     : active_(active), selection_(selection) {
-  ColourViewPanel = Make<ColourPanel>(pane, "ColourViewPanel", {8, 20, 104, 41});
+  // The viewer's panels are pictures of a kind: the harmony swatches and the wheel are drawn
+  // inside the big one, and the sample page is a little page of fixed parts.
+  ColourViewPanel = Make<ColourPanel>(pane, "ColourViewPanel");
+  KeepLogicalSize(ColourViewPanel, {104, 41});
   ColourViewPanel->SetBevel(false);
-  ColourViewNegPanel =
-      Make<ColourPanel>(pane, "ColourViewNegPanel", {116, 20, 38, 30}, "Click to set this colour as active.");
+  ColourViewNegPanel = Make<ColourPanel>(pane, "ColourViewNegPanel", "Click to set this colour as active.");
+  KeepLogicalSize(ColourViewNegPanel, {38, 30});
   ColourViewNegPanel->SetCaption("INV");
-  Panel14 = Make<ColourPanel>(pane, "Panel14", {116, 54, 38, 30});
+  Panel14 = Make<ColourPanel>(pane, "Panel14");
+  KeepLogicalSize(Panel14, {38, 30});
   Panel14->SetBevel(false);
-  Panel15 = Make<ColourPanel>(Panel14, "Panel15", {3, 3, 32, 24}, "Colour Compare");
+  Panel15 = MakeInPicture<ColourPanel>(Panel14, "Panel15", {3, 3, 32, 24}, "Colour Compare");
   Panel15->SetColour(0);
   Panel15->setCursor(CustomCursor(kPaintBucket));
 
@@ -35,18 +40,51 @@ ColourViewer::ColourViewer(QGroupBox* pane, ActiveColourHolder& active, ColourSe
     int number;
     int parent;  // 0: the viewer pane
     QRect geometry;
-  } samples[6] = {{6, 0, {8, 65, 104, 62}}, {7, 6, {0, 0, 104, 12}}, {8, 6, {0, 12, 20, 50}},
+  } samples[6] = {{6, 0, {0, 0, 104, 62}}, {7, 6, {0, 0, 104, 12}}, {8, 6, {0, 12, 20, 50}},
                   {9, 6, {20, 12, 84, 50}}, {10, 9, {4, 4, 76, 20}}, {11, 9, {4, 28, 76, 18}}};
   for (const auto& s : samples) {
     QWidget* parent = s.parent == 0 ? static_cast<QWidget*>(pane) : samplePanels_[s.parent];
-    auto* p = Make<ColourPanel>(parent, QString("Panel%1").arg(s.number), s.geometry);
+    auto* p = s.parent == 0 ? Make<ColourPanel>(parent, QString("Panel%1").arg(s.number))
+                            : MakeInPicture<ColourPanel>(parent, QString("Panel%1").arg(s.number), s.geometry);
+    if (s.parent == 0) KeepLogicalSize(p, s.geometry.size());
     p->SetColour(kSilver);
     p->SetBevel(s.number != kFirstSample);
     p->setCursor(CustomCursor(kPaintBucket));
     samplePanels_[s.number] = p;
   }
+  grid_ = GridOn(pane);
+  grid_->setRowStretch(3, 1);
+  grid_->setColumnStretch(2, 1);
+  PlacePanels();
   Connect();
   ShowActiveColour(active_.Value());
+}
+
+void ColourViewer::PlacePanels() {
+  // With the sample page: the colour over the page, the inverse over the comparison; without
+  // it, the colour twice as tall, the comparison over the inverse.
+  const bool sample = SampleLayoutShown();
+  for (QWidget* w : {static_cast<QWidget*>(ColourViewPanel), static_cast<QWidget*>(ColourViewNegPanel),
+                     static_cast<QWidget*>(Panel14), static_cast<QWidget*>(samplePanels_[kFirstSample])})
+    grid_->removeWidget(w);
+  const Qt::Alignment corner = Qt::AlignLeft | Qt::AlignTop;
+  if (sample) {
+    KeepLogicalSize(ColourViewPanel, {104, 41});
+    grid_->addWidget(ColourViewPanel, 0, 0, corner);
+    grid_->addWidget(ColourViewNegPanel, 0, 1, corner);
+    grid_->addWidget(samplePanels_[kFirstSample], 1, 0, corner);
+    grid_->addWidget(Panel14, 1, 1, corner);
+  } else {
+    KeepLogicalSize(ColourViewPanel, {104, 107});
+    grid_->addWidget(ColourViewPanel, 0, 0, 2, 1, corner);
+    grid_->addWidget(Panel14, 0, 1, corner);
+    grid_->addWidget(ColourViewNegPanel, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
+  }
+}
+
+void ColourViewer::PlaceUnder(QWidget* left, QWidget* right) {
+  grid_->addWidget(left, 2, 0, Qt::AlignLeft | Qt::AlignTop);
+  grid_->addWidget(right, 2, 1, Qt::AlignLeft | Qt::AlignTop);
 }
 
 void ColourViewer::Connect() {
@@ -83,15 +121,8 @@ QWidget* ColourViewer::SwatchHost() const { return ColourViewPanel; }
 bool ColourViewer::SampleLayoutShown() const { return !samplePanels_[kFirstSample]->isHidden(); }
 
 void ColourViewer::ColourSelectorPanelReScale() {
-  if (!SampleLayoutShown()) {
-    samplePanels_[kFirstSample]->show();
-    ColourViewNegPanel->move(ColourViewNegPanel->x(), 20);
-    ColourViewPanel->resize(ColourViewPanel->width(), 41);
-  } else {
-    samplePanels_[kFirstSample]->hide();
-    ColourViewPanel->resize(ColourViewPanel->width(), 107);
-    ColourViewNegPanel->move(ColourViewNegPanel->x(), 86);
-  }
+  samplePanels_[kFirstSample]->setVisible(!SampleLayoutShown());
+  PlacePanels();
   emit LayoutChanged(!SampleLayoutShown());
 }
 

@@ -6,6 +6,7 @@
 
 #include "widgets/active_colour_holder.h"
 
+class QGridLayout;
 class QGroupBox;
 class QWidget;
 
@@ -30,6 +31,8 @@ class ColourViewer : public QObject {
   void CollectSettings(SettingsValues& values) const;
   // Where the harmony room lays out its swatches and wheel.
   QWidget* SwatchHost() const;
+  // Widgets of another room in the row under the panels (the harmony colours' caption).
+  void PlaceUnder(QWidget* left, QWidget* right);
 
  signals:
   // The viewer changed size (large: the sample page is hidden).
@@ -37,6 +40,7 @@ class ColourViewer : public QObject {
 
  private:
   void Connect();
+  void PlacePanels();
   void ShowActiveColour(const ActiveColour& colour);
   void ColourViewNegPanelClick();
   void SamplePanelMouseDown(ColourPanel* panel, Qt::MouseButton button);
@@ -50,6 +54,7 @@ class ColourViewer : public QObject {
   ColourPanel* Panel14 = nullptr;
   ColourPanel* Panel15 = nullptr;
   ColourPanel* samplePanels_[12] = {};  // Panel6 .. Panel11
+  QGridLayout* grid_ = nullptr;
 };
 
 }  // namespace tintora

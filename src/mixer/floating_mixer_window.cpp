@@ -2,12 +2,16 @@
 
 #include <QCloseEvent>
 
+#include "widgets/layouts.h"
+
 namespace tintora {
 
 FloatingMixerWindow::FloatingMixerWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName("HSIMixerWindow");
   setWindowTitle("HSI Mixer");
+  // As large as the mixer it holds.
+  ColumnOn(this, true)->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void FloatingMixerWindow::RemoveCloseCommand() {

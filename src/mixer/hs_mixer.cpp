@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 #include "colour/hsv.h"
 #include "colour/rounding.h"
@@ -15,6 +17,7 @@
 #include "widgets/colour_panel.h"
 #include "widgets/guarded.h"
 #include "widgets/image_box.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/shape_box.h"
 
@@ -26,11 +29,14 @@ HsMixer::HsMixer(QWidget* page, ActiveColourHolder& active) : active_(active) {
 }
 
 void HsMixer::Build(QWidget* page) {
-  HSIDockPanel = Make<QWidget>(page, "HSIDockPanel", {4, 4, kMixerBounds.width(), kMixerBounds.height()});
-  auto* mixer = Make<QFrame>(HSIDockPanel, "HSIMixerPanel", kMixerBounds);
+  HSIDockPanel = Make<QWidget>(page, "HSIDockPanel");
+  auto* mixer = Make<QFrame>(HSIDockPanel, "HSIMixerPanel");
   mixer->setFrameStyle(QFrame::Panel | QFrame::Raised);
   mixer->installEventFilter(this);
   HSIMixerPanel = mixer;
+  ColumnOn(HSIDockPanel, true)->addWidget(mixer);
+  QGridLayout* grid = GridOn(mixer);
+  grid->setVerticalSpacing(grid->verticalSpacing() / 2);
 
   struct Row {
     ColourPanel** panel;
@@ -61,59 +67,83 @@ void HsMixer::Build(QWidget* page) {
   };
   for (int r = 0; r < 3; ++r) {
     const Row& row = rows[r];
-    const int y = 4 + r * 34;
-    auto* panel = Make<ColourPanel>(mixer, row.panelName, {4, y + 6, 22, 22}, row.panelHint);
+    auto* panel = Make<ColourPanel>(mixer, row.panelName, row.panelHint);
+    panel->setMinimumSize(panel->fontMetrics().height() + 6, panel->fontMetrics().height() + 6);
     panel->SetCaption(row.caption);
     panel->UseSystemColours(true);
     *row.panel = panel;
 
-    auto* bar = Make<QSlider>(mixer, row.barName, {28, y + 6, 270, 24}, row.barHint, Qt::Horizontal);
+    auto* bar = Make<QSlider>(mixer, row.barName, row.barHint, Qt::Horizontal);
     bar->setRange(0, row.max);
     bar->setPageStep(row.page);
     bar->setTickInterval(row.page == 10 ? 10 : 0);
     bar->setTickPosition(row.page == 10 ? QSlider::TicksBelow : QSlider::NoTicks);
     *row.bar = bar;
 
-    auto* strip =
-        Make<ImageBox>(mixer, row.stripName, {28 + (270 - row.stripWidth) / 2, y + 1, row.stripWidth, 5});
+    // The strip's pixels stand over the handle's travel: the bar is exactly as wide as the strip
+    // plus its handle.
+    auto* strip = Make<ImageBox>(mixer, row.stripName);
+    KeepLogicalSize(strip, {row.stripWidth, 5});
     strip->Picture() = QImage(row.stripWidth, 5, QImage::Format_RGB32);
     strip->Picture().fill(Qt::black);
     *row.strip = strip;
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    bar->setFixedWidth(row.stripWidth + bar->style()->pixelMetric(QStyle::PM_SliderLength, &option, bar));
 
-    auto* edit = Make<QLineEdit>(mixer, row.editName, {302, y + 6, 62, 22}, {}, row.start);
+    auto* edit = Make<QLineEdit>(mixer, row.editName, {}, row.start);
     edit->setReadOnly(true);
+    FitCharacters(edit, 7);
     *row.edit = edit;
+
+    grid->addWidget(strip, 2 * r, 1, Qt::AlignHCenter | Qt::AlignBottom);
+    grid->addWidget(panel, 2 * r + 1, 0);
+    grid->addWidget(bar, 2 * r + 1, 1);
+    grid->addWidget(edit, 2 * r + 1, 2);
   }
 
-  // Harmony markers over the hue strip.
+  // Harmony markers over the hue strip, placed with it.
   const char* markerNames[3] = {"Shape4", "Shape5", "Shape6"};
   for (int i = 0; i < 3; ++i) {
-    markers_[i] =
-        Make<ShapeBox>(mixer, markerNames[i], {ColourSpectrumImage->x(), ColourSpectrumImage->y() - 1, 3, 7},
-                       {}, ShapeBox::Kind::Rectangle);
+    markers_[i] = Make<ShapeBox>(mixer, markerNames[i], {}, ShapeBox::Kind::Rectangle);
+    markers_[i]->resize(3, 7);
     markers_[i]->SetBrushColour(0xFFFFFF);
     markers_[i]->hide();
   }
+  ColourSpectrumImage->installEventFilter(this);
 
-  const int side = HSIDockPanel->geometry().right() + 8;
-  ActiveSpecCheckBox =
-      Make<QCheckBox>(page, "ActiveSpecCheckBox", {side, 6, 86, 20}, "Active Spectrum", "Act. Spec.");
-  HSSwitchPanel = Make<QWidget>(page, "HSSwitchPanel", {side, 30, 70, 44});
-  HSVRadioButton = Make<QRadioButton>(HSSwitchPanel, "HSVRadioButton", {0, 0, 70, 20},
-                                      "Hue, Saturation, and Vibrance (Hex Cone Theory)", "HSV");
+  ActiveSpecCheckBox = Make<QCheckBox>(page, "ActiveSpecCheckBox", "Active Spectrum", "Act. Spec.");
+  HSSwitchPanel = Make<QWidget>(page, "HSSwitchPanel");
+  HSVRadioButton = Make<QRadioButton>(HSSwitchPanel, "HSVRadioButton",
+                                     "Hue, Saturation, and Vibrance (Hex Cone Theory)", "HSV");
   HSVRadioButton->setChecked(true);
-  HSIRadioButton =
-      Make<QRadioButton>(HSSwitchPanel, "HSIRadioButton", {0, 22, 70, 20},
-                         "Hue, Saturation, and Intensity (Colour Cube Theory - Experimental)", "HSI");
-  CalculatePanel =
-      Make<ColourPanel>(page, "CalculatePanel", {side, 80, 66, 24}, "Warning indicates colour distortion.");
+  HSIRadioButton = Make<QRadioButton>(HSSwitchPanel, "HSIRadioButton",
+                                     "Hue, Saturation, and Intensity (Colour Cube Theory - Experimental)", "HSI");
+  ColumnOn(HSSwitchPanel, true)->addLayout(Column({HSVRadioButton, HSIRadioButton}));
+  CalculatePanel = Make<ColourPanel>(page, "CalculatePanel", "Warning indicates colour distortion.");
   CalculatePanel->SetCaption("Calculate");
   CalculatePanel->UseSystemColours(true);
-  UndockInstructLabel1 =
-      Make<QLabel>(page, "UndockInstructLabel1", {side, 34, 66, 48}, {}, "Drag a corner to dock or undock");
+  ReserveText(CalculatePanel, " Calculate ");
+  CalculatePanel->setMinimumHeight(CalculatePanel->fontMetrics().height() + 8);
+  UndockInstructLabel1 = Make<QLabel>(page, "UndockInstructLabel1", {}, "Drag a corner to dock or undock");
   UndockInstructLabel1->setWordWrap(true);
-  UndockInstructLabel2 = Make<QLabel>(page, "UndockInstructLabel2", {side, 86, 20, 16}, {}, "->");
-  UndockInstructLabel3 = Make<QLabel>(page, "UndockInstructLabel3", {side + 40, 86, 20, 16}, {}, "<-");
+  UndockInstructLabel2 = Make<QLabel>(page, "UndockInstructLabel2", {}, "->");
+  UndockInstructLabel3 = Make<QLabel>(page, "UndockInstructLabel3", {}, "<-");
+
+  QGridLayout* side = GridOn(page);
+  side->addWidget(HSIDockPanel, 0, 0, 6, 1, Qt::AlignTop);
+  side->addWidget(ActiveSpecCheckBox, 0, 1, 1, 2);
+  side->addWidget(HSSwitchPanel, 1, 1, 1, 2);
+  side->addWidget(UndockInstructLabel1, 2, 1, 1, 2);
+  side->addWidget(CalculatePanel, 3, 1, 1, 2, Qt::AlignLeft);
+  side->addWidget(UndockInstructLabel2, 4, 1);
+  side->addWidget(UndockInstructLabel3, 4, 2);
+  side->setRowStretch(5, 1);
+  side->setColumnStretch(3, 1);
+  // The label wraps within the width the check box above it needs.
+  UndockInstructLabel1->setMaximumWidth(std::max(ActiveSpecCheckBox->sizeHint().width(),
+                                                 UndockInstructLabel1->fontMetrics().horizontalAdvance("or undock") + 8));
 
   // The model switch and the calculation panel stay hidden until a key command reveals them.
   HSVRadioButton->hide();
@@ -336,8 +366,9 @@ void HsMixer::PlaceMarkers() {
     const bool shown = i < markerOffsets_.size();
     if (shown)
       marker->move(ColourSpectrumImage->x() + MarkerLeft(HueTrackBar->value(), markerOffsets_[i]),
-                   marker->y());
+                   ColourSpectrumImage->y() - 1);
     marker->setVisible(shown);
+    marker->raise();
   }
 }
 

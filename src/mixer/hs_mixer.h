@@ -30,9 +30,6 @@ struct RgbReal;
 class HsMixer : public QObject {
   Q_OBJECT
  public:
-  // The mixer panel's bounds, in its dock and in the floating window alike.
-  static constexpr QRect kMixerBounds{0, 0, 369, 108};
-
   HsMixer(QWidget* page, ActiveColourHolder& active);
 
   // Converts the active colour's levels into the working values and the sliders.

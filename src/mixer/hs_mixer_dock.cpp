@@ -1,11 +1,13 @@
 // Docking the hue/saturation mixer: dragged out of its page by its background it floats as a
 // tool window that cannot be closed; dropped back on the page it docks again.
 #include <QApplication>
+#include <QLayout>
 #include <QMouseEvent>
 
 #include "mixer/floating_mixer_window.h"
 #include "mixer/hs_mixer.h"
 #include "widgets/guarded.h"
+#include "widgets/image_box.h"
 
 namespace tintora {
 
@@ -31,9 +33,7 @@ void HsMixer::UndockMixer(const QPoint& globalPos) {
     });
   }
   HSIMixerPanel->hide();
-  HSIMixerPanel->setParent(floatingMixer_);
-  HSIMixerPanel->setGeometry(kMixerBounds);
-  floatingMixer_->setFixedSize(kMixerBounds.size());
+  floatingMixer_->layout()->addWidget(HSIMixerPanel);
   floatingMixer_->move(globalPos - QPoint(10, 10));
   HSIMixerPanel->show();
   floatingMixer_->show();
@@ -41,8 +41,8 @@ void HsMixer::UndockMixer(const QPoint& globalPos) {
 
 void HsMixer::HSIDockPanelDockDrop() {
   HSIMixerPanel->hide();
-  HSIMixerPanel->setParent(HSIDockPanel);
-  HSIMixerPanel->setGeometry(kMixerBounds);
+  HSIDockPanel->layout()->addWidget(HSIMixerPanel);
+  HSIDockPanel->layout()->activate();
   HSIMixerPanel->show();
   if (floatingMixer_) floatingMixer_->hide();
 }
@@ -62,6 +62,8 @@ void HsMixer::ShowAfterSnapshot() {
 }
 
 bool HsMixer::eventFilter(QObject* watched, QEvent* event) {
+  // The harmony markers stand over the hue strip wherever the layout puts it.
+  if (watched == ColourSpectrumImage && event->type() == QEvent::Move) PlaceMarkers();
   if (watched != HSIMixerPanel) return QObject::eventFilter(watched, event);
   auto* me = static_cast<QMouseEvent*>(event);
   switch (event->type()) {

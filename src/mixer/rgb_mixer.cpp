@@ -15,7 +15,9 @@
 #include "mixer/mixer_maths.h"
 #include "settings/settings_values.h"
 #include "widgets/colour_panel.h"
+#include "widgets/glyphs.h"
 #include "widgets/guarded.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/popup_ext.h"
 #include "widgets/stay_on_top.h"
@@ -38,8 +40,6 @@ const RowSpec kRows[7] = {{"", "", 0},
                           {"Magenta", "M", ColourFromRgb(255, 0, 255)},
                           {"Yellow", "Y", ColourFromRgb(255, 255, 0)}};
 
-constexpr int kTrackBarLeft = 30;
-constexpr int kRowHeight = 28;
 
 // Width that gives the track bar one pixel per level between its two end positions.
 int TrackBarWidth(QSlider* slider, int levels) {
@@ -74,16 +74,21 @@ void SetEditText(QLineEdit* edit, const QString& text) {
   if (edit->text() != text) edit->setText(text);
 }
 
-QSlider* MakeTrackBar(QWidget* page, const char* name, int minimum, int maximum, int start, int y) {
-  auto* bar = Make<QSlider>(page, name, {}, {}, Qt::Horizontal);
+QSlider* MakeTrackBar(QWidget* page, const char* name, int minimum, int maximum, int start) {
+  auto* bar = Make<QSlider>(page, name, {}, Qt::Horizontal);
   bar->setRange(minimum, maximum);
   bar->setPageStep(5);
   bar->setTickInterval(5);
   bar->setTickPosition(QSlider::TicksBelow);
   bar->setValue(start);
-  bar->setGeometry(kTrackBarLeft, y, TrackBarWidth(bar, 255), 26);
+  bar->setMinimumWidth(TrackBarWidth(bar, 255));
   return bar;
 }
+
+// The columns of a mixer page: caption, track bar, hex, decimal, percentage, preview.
+enum Column { kCaption, kBar, kHex, kDecimal, kPercent, kPreview };
+
+QGridLayout* GridOf(QWidget* page) { return static_cast<QGridLayout*>(page->layout()); }
 
 }  // namespace
 
@@ -100,10 +105,16 @@ void MarkOffset(QLineEdit* edit, bool offset) {
 
 RgbMixer::RgbMixer(QWidget* rgbPage, QWidget* cmyPage, ActiveColourHolder& active, StayOnTop& onTop)
     : active_(active), onTop_(onTop) {
-  for (int i = 1; i <= 3; ++i) BuildComponentRow(rgbPage, i, 6 + (i - 1) * kRowHeight);
-  for (int i = 4; i <= 6; ++i) BuildComponentRow(cmyPage, i, 6 + (i - 4) * kRowHeight);
-  BuildIntensityRow(rgbPage, false, 6 + 3 * kRowHeight + 6);
-  BuildIntensityRow(cmyPage, true, 6 + 3 * kRowHeight + 6);
+  for (QWidget* page : {rgbPage, cmyPage}) {
+    QGridLayout* grid = GridOn(page);
+    grid->setColumnStretch(kBar, 1);
+    grid->setRowStretch(5, 1);
+    grid->setRowMinimumHeight(3, grid->verticalSpacing());  // a gap before the intensity row
+  }
+  for (int i = 1; i <= 3; ++i) BuildComponentRow(rgbPage, i, i - 1);
+  for (int i = 4; i <= 6; ++i) BuildComponentRow(cmyPage, i, i - 4);
+  BuildIntensityRow(rgbPage, false);
+  BuildIntensityRow(cmyPage, true);
   BuildWebSafeGrid(rgbPage, 1);
   BuildWebSafeGrid(cmyPage, 7);
   BuildPreviews(rgbPage);
@@ -115,88 +126,107 @@ RgbMixer::RgbMixer(QWidget* rgbPage, QWidget* cmyPage, ActiveColourHolder& activ
   ColourPercentDisplayUpdate(active_.Value());
 }
 
-void RgbMixer::BuildComponentRow(QWidget* page, int i, int y) {
-  auto* panel = Make<ColourPanel>(page, Name(i, "Panel"), {4, y + 2, 22, 22});
+void RgbMixer::BuildComponentRow(QWidget* page, int i, int row) {
+  auto* panel = Make<ColourPanel>(page, Name(i, "Panel"));
+  panel->setMinimumSize(panel->fontMetrics().height() + 6, panel->fontMetrics().height() + 6);
   panel->SetCaption(kRows[i].caption);
   panel->SetColour(kRows[i].colour);
   panel->SetFontColour(i == 3 ? 0xFFFFFF : 0);
   componentPanel_[i] = panel;
 
-  QSlider* bar = MakeTrackBar(page, Name(i, "TrackBar"), 0, 255, i <= 3 ? 0 : 255, y);
+  QSlider* bar = MakeTrackBar(page, Name(i, "TrackBar"), 0, 255, i <= 3 ? 0 : 255);
   bar->setSingleStep(1);
   bar->setContextMenuPolicy(Qt::CustomContextMenu);
   componentTrackBar_[i] = bar;
 
-  const int x = bar->geometry().right() + 4;
-  hexEdit_[i] = Make<QLineEdit>(page, Name(i, "HexEdit"), {x, y + 2, 28, 22}, {}, i <= 3 ? "00" : "FF");
+  hexEdit_[i] = Make<QLineEdit>(page, Name(i, "HexEdit"), {}, i <= 3 ? "00" : "FF");
   hexEdit_[i]->setMaxLength(2);
-  decimalEdit_[i] =
-      Make<QLineEdit>(page, Name(i, "DecimalEdit"), {x + 32, y + 2, 34, 22}, {}, i <= 3 ? "0" : "255");
+  FitCharacters(hexEdit_[i], 2);
+  decimalEdit_[i] = Make<QLineEdit>(page, Name(i, "DecimalEdit"), {}, i <= 3 ? "0" : "255");
   decimalEdit_[i]->setMaxLength(3);
-  percentLabel_[i] = Make<QLabel>(page, Name(i, "Percent"), {x + 70, y + 4, 52, 18});
+  FitCharacters(decimalEdit_[i], 3);
+  percentLabel_[i] = Make<QLabel>(page, Name(i, "Percent"));
+  ReserveText(percentLabel_[i], "100.000%");
+
+  QGridLayout* grid = GridOf(page);
+  grid->addWidget(panel, row, kCaption);
+  grid->addWidget(bar, row, kBar);
+  grid->addWidget(hexEdit_[i], row, kHex);
+  grid->addWidget(decimalEdit_[i], row, kDecimal);
+  grid->addWidget(percentLabel_[i], row, kPercent);
 }
 
-void RgbMixer::BuildIntensityRow(QWidget* page, bool cmy, int y) {
-  auto* reset = Make<QToolButton>(page, cmy ? "CMYIntensitySpeedButton" : "RGBIntensitySpeedButton",
-                                  {4, y + 2, 22, 22});
-  reset->setIcon(QIcon(":/glyphs/reset.png"));
+void RgbMixer::BuildIntensityRow(QWidget* page, bool cmy) {
+  auto* reset = Make<QToolButton>(page, cmy ? "CMYIntensitySpeedButton" : "RGBIntensitySpeedButton");
+  reset->setIcon(GlyphIcon(":/glyphs/reset.svg"));
   reset->setAutoRaise(true);
   reset->setCursor(Qt::PointingHandCursor);
-  QSlider* bar = MakeTrackBar(page, cmy ? "IntensityTrackBar2" : "IntensityTrackBar", -100, 100, 0, y);
+  QSlider* bar = MakeTrackBar(page, cmy ? "IntensityTrackBar2" : "IntensityTrackBar", -100, 100, 0);
   bar->setToolTip("Slide to increase or decrease the intensity value.");
   auto* edit = Make<QLineEdit>(page, cmy ? "CMYIntensityEdit" : "IntensityEdit",
-                               {bar->geometry().right() + 4, y + 2, 66, 22},
-                               cmy ? "Percent Of Black or \"K\" Value." : "Percentage Of White.", "0%");
+                              cmy ? "Percent Of Black or \"K\" Value." : "Percentage Of White.", "0%");
   edit->setReadOnly(true);
   (cmy ? CMYIntensitySpeedButton : RGBIntensitySpeedButton) = reset;
   (cmy ? IntensityTrackBar2 : IntensityTrackBar) = bar;
   (cmy ? CMYIntensityEdit : IntensityEdit) = edit;
+  QGridLayout* grid = GridOf(page);
+  grid->addWidget(reset, 4, kCaption);
+  grid->addWidget(bar, 4, kBar);
+  grid->addWidget(edit, 4, kHex, 1, 3);
 }
 
 void RgbMixer::BuildWebSafeGrid(QWidget* page, int firstShape) {
   static const char* const kHints[6] = {"0", "51 (33h)", "102 (66h)", "153 (99h)", "204 (CCh)", "255 (FFh)"};
-  QSlider* bar = componentTrackBar_[firstShape == 1 ? 1 : 4];
-  QStyleOptionSlider opt;
-  opt.initFrom(bar);
-  opt.orientation = Qt::Horizontal;
-  opt.minimum = bar->minimum();
-  opt.maximum = bar->maximum();
-  opt.rect = QRect(0, 0, bar->width(), bar->height());
   for (int k = 0; k < 6; ++k) {
-    opt.sliderPosition = opt.sliderValue = 51 * k;
-    const QRect handle = bar->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, bar);
     const QByteArray name = "WebsafeGridShape" + QByteArray::number(firstShape + k);
-    auto* line =
-        Make<QWidget>(page, name, {bar->x() + handle.center().x(), 2, 1, 3 * kRowHeight - 2}, kHints[k]);
+    auto* line = Make<QWidget>(page, name, kHints[k]);
     line->setAutoFillBackground(true);
-    QPalette pal = line->palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Dark));
-    line->setPalette(pal);
+    line->setBackgroundRole(QPalette::Dark);
     line->hide();
     websafeGridShape_[firstShape + k] = line;
+  }
+  // The lines stand where the handle stands at 0, 51 ... 255, over the three track bars, wherever
+  // the layout puts them.
+  QSlider* first = componentTrackBar_[firstShape == 1 ? 1 : 4];
+  first->installEventFilter(this);
+}
+
+void RgbMixer::PlaceWebSafeGrid(int firstShape) {
+  QSlider* first = componentTrackBar_[firstShape == 1 ? 1 : 4];
+  QSlider* last = componentTrackBar_[firstShape == 1 ? 3 : 6];
+  QStyleOptionSlider opt;
+  opt.initFrom(first);
+  opt.orientation = Qt::Horizontal;
+  opt.minimum = first->minimum();
+  opt.maximum = first->maximum();
+  opt.rect = first->rect();
+  const int top = first->y(), bottom = last->geometry().bottom();
+  for (int k = 0; k < 6; ++k) {
+    opt.sliderPosition = opt.sliderValue = 51 * k;
+    const QRect handle =
+        first->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, first);
+    websafeGridShape_[firstShape + k]->setGeometry(first->x() + handle.center().x(), top, 1, bottom - top + 1);
   }
 }
 
 void RgbMixer::BuildPreviews(QWidget* page) {
   // Each RGB row shows its own level in a small swatch; the intensity row its grey.
-  const int px = percentLabel_[1]->geometry().right() + 4;
   const struct {
     ColourPanel** panel;
     const char* name;
     const char* hint;
-    QRect geometry;
+    int row;
   } previews[4] = {
-      {&RedPreviewPanel, "RedPreviewPanel", "Red Intensity Display", {px, 8, 16, 22}},
-      {&GreenPreviewPanel, "GreenPreviewPanel", "Green Intensity Display", {px, 8 + kRowHeight, 16, 22}},
-      {&BluePreviewPanel, "BluePreviewPanel", "Blue Intensity Display", {px, 8 + 2 * kRowHeight, 16, 22}},
-      {&IntensityPreviewPanel,
-       "IntensityPreviewPanel",
-       "Colour Intensity Offset",
-       {IntensityEdit->geometry().right() + 4, IntensityEdit->y(), 22, 22}},
+      {&RedPreviewPanel, "RedPreviewPanel", "Red Intensity Display", 0},
+      {&GreenPreviewPanel, "GreenPreviewPanel", "Green Intensity Display", 1},
+      {&BluePreviewPanel, "BluePreviewPanel", "Blue Intensity Display", 2},
+      {&IntensityPreviewPanel, "IntensityPreviewPanel", "Colour Intensity Offset", 4},
   };
   for (const auto& p : previews) {
-    *p.panel = Make<ColourPanel>(page, p.name, p.geometry, p.hint);
+    *p.panel = Make<ColourPanel>(page, p.name, p.hint);
     (*p.panel)->SetBevel(false);
+    (*p.panel)->setMinimumSize(16, 22);
+    GridOf(page)->addWidget(*p.panel, p.row, kPreview);
   }
 }
 
@@ -283,6 +313,8 @@ void RgbMixer::ComponentPanelMouseDown(int n, Qt::MouseButton button) {
 
 void RgbMixer::WebSafeGridToggle() {
   const bool on = WebSafeIndicatorGridONOFF1->isChecked();
+  PlaceWebSafeGrid(1);
+  PlaceWebSafeGrid(7);
   for (int k = 1; k <= 12; ++k) websafeGridShape_[k]->setVisible(on);
 }
 
@@ -298,6 +330,10 @@ void RgbMixer::CollectSettings(SettingsValues& v) const {
 }
 
 bool RgbMixer::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize || event->type() == QEvent::Move) {
+    if (watched == componentTrackBar_[1]) PlaceWebSafeGrid(1);
+    if (watched == componentTrackBar_[4]) PlaceWebSafeGrid(7);
+  }
   if (event->type() == QEvent::MouseButtonRelease) {
     for (int i = 1; i <= 6; ++i)
       if (watched == hexEdit_[i]) Guarded([&] { HexEntryEditPrep(hexEdit_[i]); });

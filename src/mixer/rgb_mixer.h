@@ -43,9 +43,11 @@ class RgbMixer : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void BuildComponentRow(QWidget* page, int component, int y);
-  void BuildIntensityRow(QWidget* page, bool cmy, int y);
+  void BuildComponentRow(QWidget* page, int component, int row);
+  void BuildIntensityRow(QWidget* page, bool cmy);
   void BuildWebSafeGrid(QWidget* page, int firstShape);
+  // The lines follow the track bars wherever the layout puts them.
+  void PlaceWebSafeGrid(int firstShape);
   void BuildPreviews(QWidget* page);
   void Connect();
   void ActiveColourChanged(const ActiveColour& now, const ActiveColour& before);

@@ -10,6 +10,7 @@
 #include "mixer/rgb_mixer.h"
 #include "settings/settings_values.h"
 #include "widgets/guarded.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/notation.h"
 #include "widgets/popup_ext.h"
@@ -24,34 +25,43 @@ ValueOutput::ValueOutput(QGroupBox* pane, ActiveColourHolder& active, Notation& 
 }
 
 void ValueOutput::Build(QGroupBox* pane) {
-  HexHTMLEdit = Make<QLineEdit>(pane, "HexHTMLEdit", {8, 18, 170, 26}, "Current colour.");
+  HexHTMLEdit = Make<QLineEdit>(pane, "HexHTMLEdit", "Current colour.");
   HexHTMLEdit->setReadOnly(true);
-  QFont fixed("Courier New");
-  fixed.setStyleHint(QFont::TypeWriter);
-  fixed.setPointSize(11);
-  fixed.setBold(true);
-  HexHTMLEdit->setFont(fixed);
+  HexHTMLEdit->setFont(ContentFont("Courier New", QFont::TypeWriter, 11, true));
+  FitCharacters(HexHTMLEdit, 20);  // the longest colour name, LightGoldenRodYellow
 
-  HexOrDecimalRadioButton1 = Make<QRadioButton>(pane, "HexOrDecimalRadioButton1", {8, 50, 100, 20},
-                                                "Displays Hexadecimal Value.", "Hexadecimal");
-  HexOrDecimalRadioButton2 = Make<QRadioButton>(pane, "HexOrDecimalRadioButton2", {112, 50, 80, 20},
-                                                "Displays decimal value.", "Decimal");
+  HexOrDecimalRadioButton1 =
+      Make<QRadioButton>(pane, "HexOrDecimalRadioButton1", "Displays Hexadecimal Value.", "Hexadecimal");
+  HexOrDecimalRadioButton2 =
+      Make<QRadioButton>(pane, "HexOrDecimalRadioButton2", "Displays decimal value.", "Decimal");
   HexOrDecimalRadioButton1->setChecked(true);
-  HTMLCheckBox =
-      Make<QCheckBox>(pane, "HTMLCheckBox", {8, 74, 64, 20}, "Displays HTML 3.2 colour names.", "HTML");
-  IENSCheckBox = Make<QCheckBox>(pane, "IENSCheckBox", {76, 74, 64, 20},
-                                 "Displays Internet Explorer 5/Netscape colour names.", "IE/NS");
+  HTMLCheckBox = Make<QCheckBox>(pane, "HTMLCheckBox", "Displays HTML 3.2 colour names.", "HTML");
+  IENSCheckBox =
+      Make<QCheckBox>(pane, "IENSCheckBox", "Displays Internet Explorer 5/Netscape colour names.", "IE/NS");
   IENSCheckBox->setEnabled(false);
-  BGRCheckBox =
-      Make<QCheckBox>(pane, "BGRCheckBox", {146, 74, 56, 20}, "This option is for programmers.", "BGR");
-  AutoCopyCheckBox = Make<QCheckBox>(pane, "AutoCopyCheckBox", {8, 98, 100, 20},
-                                     "Automatically copy selected colour to clipboard.", "Auto Copy");
-  CopyValueButton = Make<QPushButton>(pane, "CopyValueButton", {160, 96, 100, 26},
-                                      "Copies value to the Windows clipboard.", "Copy Value");
+  BGRCheckBox = Make<QCheckBox>(pane, "BGRCheckBox", "This option is for programmers.", "BGR");
+  AutoCopyCheckBox =
+      Make<QCheckBox>(pane, "AutoCopyCheckBox", "Automatically copy selected colour to clipboard.", "Auto Copy");
+  CopyValueButton =
+      Make<QPushButton>(pane, "CopyValueButton", "Copies value to the Windows clipboard.", "Copy Value");
+
+  grid_ = GridOn(pane);
+  grid_->addWidget(HexHTMLEdit, 0, 0, 1, 3);
+  grid_->addWidget(HexOrDecimalRadioButton1, 1, 0);
+  grid_->addWidget(HexOrDecimalRadioButton2, 1, 1, 1, 2);
+  grid_->addWidget(HTMLCheckBox, 2, 0);
+  grid_->addWidget(IENSCheckBox, 2, 1);
+  grid_->addWidget(BGRCheckBox, 2, 2);
+  grid_->addWidget(AutoCopyCheckBox, 3, 0);
+  grid_->addWidget(CopyValueButton, 3, 2, 1, 2, Qt::AlignRight);
+  grid_->setRowStretch(4, 1);
+  grid_->setColumnStretch(3, 1);
 
   // Ctrl+C anywhere in the window but a text field copies the value as shown.
   EditCopy1 = AddWindowShortcut(pane, "EditCopy1", "&Copy", QKeySequence::Copy);
 }
+
+void ValueOutput::PlaceBesideValue(QWidget* widget) { grid_->addWidget(widget, 0, 3, Qt::AlignRight | Qt::AlignVCenter); }
 
 void ValueOutput::Connect() {
   Link(&active_, &ActiveColourHolder::Changed, this,

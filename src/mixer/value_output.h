@@ -8,10 +8,12 @@
 
 class QAction;
 class QCheckBox;
+class QGridLayout;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QWidget;
 
 namespace tintora {
 
@@ -33,6 +35,8 @@ class ValueOutput : public QObject {
   // handler), a false one changes nothing.
   void ApplySettings(const SettingsValues& values);
   void CollectSettings(SettingsValues& values) const;
+  // A widget of another room at the value field's right (the frame's icons).
+  void PlaceBesideValue(QWidget* widget);
   // How many propagations ran; read by tests and benchmarks.
   int PropagationCount() const { return propagationCount_; }
 
@@ -60,6 +64,7 @@ class ValueOutput : public QObject {
   QCheckBox* AutoCopyCheckBox = nullptr;
   QPushButton* CopyValueButton = nullptr;
   QAction* EditCopy1 = nullptr;
+  QGridLayout* grid_ = nullptr;
 };
 
 }  // namespace tintora

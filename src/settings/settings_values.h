@@ -9,8 +9,10 @@ namespace tintora {
 class IniFile;
 
 struct SettingsValues {
-  // "Main": the main window's top-left corner.
+  // "Main": the main window's top-left corner, and whether the file holds one (a first start
+  // has none: the window then opens in the middle of the screen).
   int left = 0, top = 0;
+  bool placed = false;
   // "Start": where the file dialogs open (empty: the documents folder's "Tintora Colours"), and
   // the list to open again at start.
   std::string defaultDir, autoOpen;

@@ -10,6 +10,7 @@
 #include <QTreeView>
 
 #include "widgets/guarded.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 
 namespace tintora {
@@ -17,32 +18,40 @@ namespace tintora {
 TForm9::TForm9(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
   setObjectName("Form9");
+  // The main window waits while it is open.
+  setWindowModality(Qt::WindowModal);
   setWindowTitle("Change Default Directory");
-  setFixedSize(360, 330);
 
-  DriveComboBox1 = Make<QComboBox>(this, "DriveComboBox1", {12, 12, 336, 24});
+  DriveComboBox1 = Make<QComboBox>(this, "DriveComboBox1");
   for (const QFileInfo& drive : QDir::drives())
     DriveComboBox1->addItem(QDir::toNativeSeparators(drive.absolutePath()));
-  DirectoryListBox1 = Make<QTreeView>(this, "DirectoryListBox1", {12, 42, 336, 206});
+  DirectoryListBox1 = Make<QTreeView>(this, "DirectoryListBox1");
   DirectoryListBox1->header()->hide();
-  Edit1 = Make<QLineEdit>(this, "Edit1", {12, 256, 336, 24});
-  Button1 = Make<QPushButton>(this, "Button1", {12, 292, 100, 26}, {}, "Accept");
+  MinimumTextArea(DirectoryListBox1, 40, 12);
+  Edit1 = Make<QLineEdit>(this, "Edit1");
+  Button1 = Make<QPushButton>(this, "Button1", {}, "Accept");
   Button1->setDefault(true);
-  Button2 = Make<QPushButton>(this, "Button2", {130, 292, 100, 26}, {}, "Cancel");
-  Button3 = Make<QPushButton>(this, "Button3", {248, 292, 100, 26}, {}, "Reset to Default");
+  Button2 = Make<QPushButton>(this, "Button2", {}, "Cancel");
+  Button3 = Make<QPushButton>(this, "Button3", {}, "Reset to Default");
+  QVBoxLayout* column = ColumnOn(this);
+  column->addWidget(DriveComboBox1);
+  column->addWidget(DirectoryListBox1, 1);
+  column->addWidget(Edit1);
+  column->addLayout(Row({Button1, Button2, Button3}));
 
   Link(DriveComboBox1, &QComboBox::currentTextChanged, this,
        [this](const QString&) { DriveComboBox1Change(); });
   // Its hint always says what it holds, however long.
   Link(Edit1, &QLineEdit::textChanged, this, [this](const QString& text) { Edit1->setToolTip(text); });
+  // Closed first: the message that follows must not open behind this stay-on-top window.
   Link(Button1, &QPushButton::clicked, this, [this](bool) {
-    emit DefaultDirChosen(Edit1->text());
     close();
+    emit DefaultDirChosen(Edit1->text());
   });
   Link(Button2, &QPushButton::clicked, this, [this](bool) { close(); });
   Link(Button3, &QPushButton::clicked, this, [this](bool) {
-    emit DefaultDirChosen(QString());
     close();
+    emit DefaultDirChosen(QString());
   });
 }
 

@@ -10,6 +10,7 @@
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"
 #include "widgets/guarded.h"
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/notation.h"
 #include "widgets/popup_ext.h"
@@ -24,20 +25,16 @@ constexpr const char* kCopyHint = "Right click for copy options";
 
 QColor ToQColor(ColourValue c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
-QFont PageFont(int pixels, bool bold, bool underline) {
-  QFont f("Times New Roman");
-  f.setPixelSize(pixels);
-  f.setBold(bold);
+// The sample page's text in a browser's default face, at the page's own sizes (in points as
+// the window's 8-point font had them).
+QFont PageFont(double points, bool bold, bool underline) {
+  QFont f = ContentFont("Times New Roman", QFont::Serif, points, bold);
   f.setUnderline(underline);
   return f;
 }
 
-QLabel* Small(QWidget* parent, const char* name, QRect at, const QString& text) {
-  auto* label = Make<QLabel>(parent, name, at, {}, text);
-  QFont f = label->font();
-  f.setPixelSize(11);
-  label->setFont(f);
-  return label;
+QLabel* Label(QWidget* parent, const char* name, const QString& text) {
+  return Make<QLabel>(parent, name, {}, text);
 }
 
 }  // namespace
@@ -57,47 +54,62 @@ PageCoordinator::~PageCoordinator() = default;
 void PageCoordinator::Build(QWidget* tab) {
   BuildBrowser(tab);
   BuildContrast(tab);
-  LinksGroupBox = Make<QGroupBox>(tab, "LinksGroupBox", {208, 102, 254, 64}, {}, "Doc. Colours and Links");
+  LinksGroupBox = Make<QGroupBox>(tab, "LinksGroupBox", {}, "Doc. Colours and Links");
   const struct {
     const char* name;
-    QRect at;
     const char* text;
-  } steps[] = {{"Label22", {8, 16, 102, 14}, "1. Select a colour."},
-               {"Label23", {110, 16, 142, 14}, "2. Click a spot to colour."},
-               {"Label24", {8, 31, 140, 14}, "3. Right click to retreive"},
-               {"Label25", {148, 31, 100, 14}, "the colour."},
-               {"Label26", {8, 46, 120, 14}, "4. Right click browser"},
-               {"Label27", {128, 46, 120, 14}, "for copy options."}};
-  for (const auto& s : steps) Small(LinksGroupBox, s.name, s.at, s.text);
+  } steps[] = {{"Label22", "1. Select a colour."},        {"Label23", "2. Click a spot to colour."},
+               {"Label24", "3. Right click to retreive"}, {"Label25", "the colour."},
+               {"Label26", "4. Right click browser"},     {"Label27", "for copy options."}};
+  QGridLayout* lines = GridOn(LinksGroupBox);
+  lines->setVerticalSpacing(0);
+  for (int i = 0; i < 6; ++i) lines->addWidget(Label(LinksGroupBox, steps[i].name, steps[i].text), i / 2, i % 2);
+  lines->setColumnStretch(2, 1);
+
+  QGridLayout* grid = GridOn(tab);
+  grid->addWidget(SampleBrowserPanel, 0, 0, 2, 1);
+  grid->addWidget(ContrastGroupBox, 0, 1);
+  grid->addWidget(LinksGroupBox, 1, 1);
+  grid->setColumnStretch(1, 1);
 }
 
 void PageCoordinator::BuildBrowser(QWidget* tab) {
-  SampleBrowserPanel = Make<QFrame>(tab, "SampleBrowserPanel", {4, 4, 200, 162}, kCopyHint);
+  // A small browser window drawn by its parts: a title bar, a tool strip and the page.
+  SampleBrowserPanel = Make<QFrame>(tab, "SampleBrowserPanel", kCopyHint);
   SampleBrowserPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  SampleBrowserAddressPanel =
-      Make<QFrame>(SampleBrowserPanel, "SampleBrowserAddressPanel", {2, 2, 196, 16}, kCopyHint);
+  SampleBrowserPanel->setMinimumSize(200, 162);
+  SampleBrowserAddressPanel = Make<QFrame>(SampleBrowserPanel, "SampleBrowserAddressPanel", kCopyHint);
   SampleBrowserAddressPanel->setAutoFillBackground(true);
   QPalette navy = SampleBrowserAddressPanel->palette();
   navy.setColor(QPalette::Window, QColor(0, 0, 128));
   navy.setColor(QPalette::WindowText, Qt::white);
   SampleBrowserAddressPanel->setPalette(navy);
-  Small(SampleBrowserAddressPanel, "BrowserTitleLabel", {4, 1, 120, 14}, "Sample Page");
-  int x = 150;
+  QHBoxLayout* title = RowOn(SampleBrowserAddressPanel, true);
+  title->setContentsMargins(4, 1, 2, 1);
+  title->setSpacing(2);
+  title->addWidget(Label(SampleBrowserAddressPanel, "BrowserTitleLabel", "Sample Page"));
+  title->addStretch(1);
   for (const char* caption : {"-", "=", "X"}) {
-    auto* button = Small(SampleBrowserAddressPanel, "BrowserButton", {x, 2, 12, 12}, caption);
+    auto* button = Label(SampleBrowserAddressPanel, "BrowserButton", caption);
     button->setAlignment(Qt::AlignCenter);
     button->setFrameStyle(QFrame::Panel | QFrame::Raised);
     button->setAutoFillBackground(true);
     button->setPalette(SampleBrowserPanel->palette());
-    x += 14;
+    const int side = button->fontMetrics().height();
+    button->setMinimumSize(side, side);
+    title->addWidget(button);
   }
-  auto* tools = Make<QFrame>(SampleBrowserPanel, "BrowserToolPanel", {2, 19, 196, 15}, kCopyHint);
+  auto* tools = Make<QFrame>(SampleBrowserPanel, "BrowserToolPanel", kCopyHint);
   tools->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  auto* icon = Make<QLabel>(tools, "BrowserIconLabel", {3, 0, 14, 14}, kCopyHint, "e");
-  icon->setFont(PageFont(13, true, false));
+  auto* icon = Make<QLabel>(tools, "BrowserIconLabel", kCopyHint, "e");
+  icon->setFont(PageFont(9.75, true, false));
   QPalette blue = icon->palette();
   blue.setColor(QPalette::WindowText, QColor(0, 0, 200));
   icon->setPalette(blue);
+  QHBoxLayout* strip = RowOn(tools, true);
+  strip->setContentsMargins(3, 0, 3, 0);
+  strip->addWidget(icon);
+  strip->addStretch(1);
   // The browser's frame, title bar and tool strip open the copy menu.
   for (QWidget* w : {static_cast<QWidget*>(SampleBrowserPanel),
                      static_cast<QWidget*>(SampleBrowserAddressPanel), static_cast<QWidget*>(tools)}) {
@@ -106,25 +118,33 @@ void PageCoordinator::BuildBrowser(QWidget* tab) {
          [this, w](QPoint p) { LinksColPopupExt->Popup(w->mapToGlobal(p)); });
   }
 
-  SampleDocPanel = Make<QFrame>(SampleBrowserPanel, "SampleDocPanel", {2, 35, 196, 125}, "BGCOLOR");
+  SampleDocPanel = Make<QFrame>(SampleBrowserPanel, "SampleDocPanel", "BGCOLOR");
   SampleDocPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   SampleDocPanel->setAutoFillBackground(true);
-  DocumentTextLabel =
-      Make<QLabel>(SampleDocPanel, "DocumentTextLabel", {10, 8, 170, 22}, "TEXT", "Document Text");
-  DocumentTextLabel->setFont(PageFont(16, true, false));
+  DocumentTextLabel = Make<QLabel>(SampleDocPanel, "DocumentTextLabel", "TEXT", "Document Text");
+  DocumentTextLabel->setFont(PageFont(12, true, false));
+  QVBoxLayout* page = ColumnOn(SampleDocPanel);
+  page->addWidget(DocumentTextLabel);
   const struct {
     QLabel** label;
     const char* name;
     const char* hint;
     const char* text;
-    int y;
-  } links[] = {{&UnvisitedLinkLabel, "UnvisitedLinkLabel", "LINK", "Unvisited Link", 42},
-               {&SelectedLinkLabel, "SelectedLinkLabel", "ALINK", "Active Link", 66},
-               {&VisitedLinkLabel, "VisitedLinkLabel", "VLINK", "Visited Link", 90}};
+  } links[] = {{&UnvisitedLinkLabel, "UnvisitedLinkLabel", "LINK", "Unvisited Link"},
+               {&SelectedLinkLabel, "SelectedLinkLabel", "ALINK", "Active Link"},
+               {&VisitedLinkLabel, "VisitedLinkLabel", "VLINK", "Visited Link"}};
   for (const auto& l : links) {
-    *l.label = Make<QLabel>(SampleDocPanel, l.name, {10, l.y, 120, 18}, l.hint, l.text);
-    (*l.label)->setFont(PageFont(13, false, true));
+    *l.label = Make<QLabel>(SampleDocPanel, l.name, l.hint, l.text);
+    (*l.label)->setFont(PageFont(9.75, false, true));
+    page->addWidget(*l.label, 0, Qt::AlignLeft);
   }
+  page->addStretch(1);
+  QVBoxLayout* browser = ColumnOn(SampleBrowserPanel, true);
+  browser->setContentsMargins(2, 2, 2, 2);
+  browser->setSpacing(1);
+  browser->addWidget(SampleBrowserAddressPanel);
+  browser->addWidget(tools);
+  browser->addWidget(SampleDocPanel, 1);
   for (PageRole role : kPageRoles) {
     QWidget* element = Element(role);
     element->setMouseTracking(true);
@@ -135,19 +155,25 @@ void PageCoordinator::BuildBrowser(QWidget* tab) {
 }
 
 void PageCoordinator::BuildContrast(QWidget* tab) {
-  ContrastGroupBox =
-      Make<QGroupBox>(tab, "ContrastGroupBox", {208, 4, 254, 96}, {}, "Contrast on the page (WCAG 2)");
-  const int columns[4] = {8, 70, 140, 196};
+  ContrastGroupBox = Make<QGroupBox>(tab, "ContrastGroupBox", {}, "Contrast on the page (WCAG 2)");
+  QGridLayout* table = GridOn(ContrastGroupBox);
+  table->setVerticalSpacing(0);
   const char* heads[4] = {"", "Ratio", "Normal", "Large"};
-  for (int c = 1; c < 4; ++c) Small(ContrastGroupBox, "ContrastHead", {columns[c], 15, 56, 13}, heads[c]);
+  for (int c = 1; c < 4; ++c) table->addWidget(Label(ContrastGroupBox, "ContrastHead", heads[c]), 0, c);
   const char* roles[4] = {"Text", "Link", "Active", "Visited"};
   for (int r = 0; r < 4; ++r) {
-    Small(ContrastGroupBox, "ContrastRole", {columns[0], 28 + 13 * r, 60, 13}, roles[r]);
-    for (int c = 0; c < 3; ++c)
-      contrastCells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-          Small(ContrastGroupBox, "ContrastCell", {columns[c + 1], 28 + 13 * r, 56, 13}, {});
+    table->addWidget(Label(ContrastGroupBox, "ContrastRole", roles[r]), r + 1, 0);
+    for (int c = 0; c < 3; ++c) {
+      QLabel* cell = Label(ContrastGroupBox, "ContrastCell", {});
+      ReserveText(cell, c == 0 ? "21.00:1" : "AAA");
+      contrastCells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = cell;
+      table->addWidget(cell, r + 1, c + 1);
+    }
   }
-  ActiveContrastLabel = Small(ContrastGroupBox, "ActiveContrastLabel", {8, 80, 242, 13}, {});
+  ActiveContrastLabel = Label(ContrastGroupBox, "ActiveContrastLabel", {});
+  ReserveText(ActiveContrastLabel, "Active: 21.00:1 on white, 21.00:1 on black");
+  table->addWidget(ActiveContrastLabel, 5, 0, 1, 4);
+  table->setColumnStretch(4, 1);
   ContrastGroupBox->setToolTip(
       "How readable the text and links are on the page's background: the ratio of their\n"
       "luminances, and the best WCAG 2 level reached for normal and for large text\n"

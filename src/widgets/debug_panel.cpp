@@ -2,18 +2,30 @@
 
 #include <QLabel>
 
+#include "widgets/layouts.h"
 #include "widgets/make.h"
 
 namespace tintora {
 
-DebugPanel::DebugPanel(QWidget* parent) : QGroupBox("Program Data Box", parent) {
+DebugPanel::DebugPanel(QWidget* owner) : QGroupBox("Program Data Box", owner) {
   setObjectName("DebugPanel");
-  Label10 = Make<QLabel>(this, "Label10", {8, 20, 200, 16});
-  MouseXLabel = Make<QLabel>(this, "MouseXLabel", {8, 40, 150, 16}, {}, "MouseX:=");
-  MouseYLabel = Make<QLabel>(this, "MouseYLabel", {8, 58, 150, 16}, {}, "MouseY:=");
-  Label17 = Make<QLabel>(this, "Label17", {8, 76, 100, 16});
-  Label20 = Make<QLabel>(this, "Label20", {112, 76, 100, 16});
-  Label21 = Make<QLabel>(this, "Label21", {8, 94, 200, 16});
+  // A small window of its own, kept above the window it reports on.
+  setWindowFlags(Qt::Tool);
+  setWindowTitle("Program Data Box");
+  Label10 = Make<QLabel>(this, "Label10");
+  MouseXLabel = Make<QLabel>(this, "MouseXLabel", {}, "MouseX:=");
+  MouseYLabel = Make<QLabel>(this, "MouseYLabel", {}, "MouseY:=");
+  Label17 = Make<QLabel>(this, "Label17");
+  Label20 = Make<QLabel>(this, "Label20");
+  Label21 = Make<QLabel>(this, "Label21");
+  QGridLayout* grid = GridOn(this);
+  grid->addWidget(Label10, 0, 0, 1, 2);
+  grid->addWidget(MouseXLabel, 1, 0, 1, 2);
+  grid->addWidget(MouseYLabel, 2, 0, 1, 2);
+  grid->addWidget(Label17, 3, 0);
+  grid->addWidget(Label20, 3, 1);
+  grid->addWidget(Label21, 4, 0, 1, 2);
+  setMinimumWidth(fontMetrics().horizontalAdvance("Number of Checked Colours = 00000") + 24);
   hide();
 }
 

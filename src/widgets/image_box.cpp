@@ -1,5 +1,11 @@
 #include "widgets/image_box.h"
 
+#include <algorithm>
+
+#include <QStyle>
+
+#include "widgets/glyphs.h"
+
 #include <QPainter>
 
 #include "colour/notations.h"
@@ -13,6 +19,20 @@ void ImageBox::SetPicture(const QImage& image) {
   update();
 }
 
+void ImageBox::SetGlyph(const QString& file) {
+  glyph_ = file;
+  updateGeometry();
+  update();
+}
+
+QSize ImageBox::sizeHint() const {
+  if (!glyph_.isEmpty()) {
+    const int extent = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    return {extent, extent};
+  }
+  return picture_.isNull() ? ClickArea::sizeHint() : picture_.size();
+}
+
 void ImageBox::SetStretch(bool on) {
   stretch_ = on;
   update();
@@ -24,6 +44,12 @@ int ImageBox::PixelColour(int x, int y) const {
 }
 
 void ImageBox::paintEvent(QPaintEvent*) {
+  if (!glyph_.isEmpty()) {
+    QPainter p(this);
+    const int extent = std::min(width(), height());
+    PaintGlyph(p, glyph_, QRectF((width() - extent) / 2.0, (height() - extent) / 2.0, extent, extent));
+    return;
+  }
   if (picture_.isNull()) return;
   QPainter p(this);
   if (stretch_) {

@@ -16,6 +16,11 @@ class ImageBox : public ClickArea {
   QImage& Picture() { return picture_; }
   const QImage& Picture() const { return picture_; }
   void SetPicture(const QImage& image);
+  // A drawing (SVG) instead of a picture: a glyph, drawn sharp at the screen's density and
+  // as large as the style's small icons.
+  void SetGlyph(const QString& file);
+  const QString& Glyph() const { return glyph_; }
+  QSize sizeHint() const override;
   // Scale the picture to the widget instead of drawing it at its own size.
   void SetStretch(bool on);
   // The colour value of a pixel of the picture; -1 outside it.
@@ -26,6 +31,7 @@ class ImageBox : public ClickArea {
 
  private:
   QImage picture_;
+  QString glyph_;
   bool stretch_ = false;
 };
 

@@ -15,6 +15,8 @@ class ProgressDisplay : public QWidget {
  public:
   explicit ProgressDisplay(QWidget* parent);
   QProgressBar* Bar() const { return bar_; }
+  // Over the middle of its parent (the colour list), sized from its own size hint.
+  void PlaceOverParent();
 
  private:
   QProgressBar* bar_;

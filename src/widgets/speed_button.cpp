@@ -1,5 +1,7 @@
 #include "widgets/speed_button.h"
 
+#include "widgets/glyphs.h"
+
 #include <QMouseEvent>
 
 namespace tintora {
@@ -10,7 +12,7 @@ SpeedButton::SpeedButton(QWidget* parent) : QToolButton(parent) {
   setIconSize(QSize(16, 16));
 }
 
-void SpeedButton::SetGlyph(const QPixmap& glyph) { setIcon(QIcon(glyph)); }
+void SpeedButton::SetGlyph(const QString& file) { setIcon(GlyphIcon(file)); }
 
 void SpeedButton::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) QToolButton::mousePressEvent(event);

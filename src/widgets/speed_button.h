@@ -10,7 +10,8 @@ class SpeedButton : public QToolButton {
   Q_OBJECT
  public:
   explicit SpeedButton(QWidget* parent = nullptr);
-  void SetGlyph(const QPixmap& glyph);
+  // The button's drawing (an SVG resource).
+  void SetGlyph(const QString& file);
 
  signals:
   void MouseDown(Qt::MouseButton button);

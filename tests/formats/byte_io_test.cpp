@@ -19,15 +19,31 @@ TEST(ByteReader, EveryReadStopsExactlyAtTheEnd) {
     bool (*read)(ByteReader&, std::uint32_t&);
     std::uint32_t value;  // of the first `width` bytes of `five`
   } reads[] = {
-      {"U8", 1, [](ByteReader& r, std::uint32_t& v) { std::uint8_t x = 0xEE; bool ok = r.U8(x); v = x; return ok; }, 0x01},
-      {"U16", 2, [](ByteReader& r, std::uint32_t& v) { std::uint16_t x = 0xEEEE; bool ok = r.U16(x); v = x; return ok; }, 0x0102},
+      {"U8", 1,
+       [](ByteReader& r, std::uint32_t& v) {
+         std::uint8_t x = 0xEE;
+         bool ok = r.U8(x);
+         v = x;
+         return ok;
+       },
+       0x01},
+      {"U16", 2,
+       [](ByteReader& r, std::uint32_t& v) {
+         std::uint16_t x = 0xEEEE;
+         bool ok = r.U16(x);
+         v = x;
+         return ok;
+       },
+       0x0102},
       {"U32", 4, [](ByteReader& r, std::uint32_t& v) { return r.U32(v); }, 0x01020304},
-      {"Bytes", 3, [](ByteReader& r, std::uint32_t& v) {
+      {"Bytes", 3,
+       [](ByteReader& r, std::uint32_t& v) {
          std::string_view b;
          const bool ok = r.Bytes(3, b);
          v = ok ? static_cast<std::uint32_t>(b[0] << 16 | b[1] << 8 | b[2]) : 0xEE;
          return ok;
-       }, 0x010203},
+       },
+       0x010203},
   };
   for (const auto& c : reads) {
     SCOPED_TRACE(c.what);

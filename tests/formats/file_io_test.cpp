@@ -96,9 +96,11 @@ TEST(FileIo, AFailureAtAnyStepKeepsTheOldFileAndSaysWhy) {
     void (*arrange)(WriteSteps&);
     const char* why;
   } cases[] = {
-      {"a short write, then a full disk", [](WriteSteps& s) { s.write = ShortThenFull; }, "No space left on device"},
+      {"a short write, then a full disk", [](WriteSteps& s) { s.write = ShortThenFull; },
+       "No space left on device"},
       {"a full disk", [](WriteSteps& s) { s.write = NoSpace; }, "No space left on device"},
-      {"a write that takes nothing", [](WriteSteps& s) { s.write = TakesNothing; }, "No space left on device"},
+      {"a write that takes nothing", [](WriteSteps& s) { s.write = TakesNothing; },
+       "No space left on device"},
       {"the sync", [](WriteSteps& s) { s.fsync = FsyncFails; }, "Input/output error"},
       {"the close", [](WriteSteps& s) { s.close = CloseFails; }, "Input/output error"},
       {"the rename", [](WriteSteps& s) { s.rename = RenameFails; }, "Invalid cross-device link"},
@@ -119,7 +121,7 @@ TEST(FileIo, AFailureAtAnyStepKeepsTheOldFileAndSaysWhy) {
     std::string readError;
     EXPECT_EQ(ReadWholeFile(f, &readError), old);
     EXPECT_EQ(EntryCount(dir.Path()), 1u);  // no temporary file behind
-    EXPECT_EQ(closes, 1);                  // the descriptor is closed, whatever failed
+    EXPECT_EQ(closes, 1);                   // the descriptor is closed, whatever failed
   }
 }
 
@@ -235,10 +237,10 @@ TEST(FileIo, TemporaryFilesACrashLeftAreRemovedAtTheNextSave) {
     bool old;
     bool stays;
   } files[] = {
-      {".tintora-" + std::to_string(GonePid()) + "-0badf00d.tmp", false, false},  // its writer is gone
+      {".tintora-" + std::to_string(GonePid()) + "-0badf00d.tmp", false, false},   // its writer is gone
       {".tintora-" + std::to_string(::getppid()) + "-12345678.tmp", false, true},  // still being written
       {".tintora-" + std::to_string(::getppid()) + "-9abcdef0.tmp", true, false},  // a day old
-      {".tintora-" + std::to_string(GonePid()) + "-0badf00d.tmpx", false, true},  // not ours
+      {".tintora-" + std::to_string(GonePid()) + "-0badf00d.tmpx", false, true},   // not ours
       {".list.cdt.tmp-123", true, true},
       {"notes.tmp", true, true},
   };
@@ -287,9 +289,7 @@ TEST(FileIo, WhatIsNotAFileIsNeitherReadNorReplaced) {
 TEST(FileIo, AFileLargerThanAnyListIsRefusedBeforeItIsRead) {
   TempDir dir;
   const fs::path f = dir / "sparse.aco";
-  {
-    std::ofstream out(f);
-  }
+  { std::ofstream out(f); }
   fs::resize_file(f, 2ull * 1024 * 1024 * 1024);  // sparse: no disk space, nothing to read
   std::string error;
   ReadFailure failure = ReadFailure::None;

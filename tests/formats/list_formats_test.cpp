@@ -75,18 +75,23 @@ TEST(ListFormats, EveryWriterReadsBackToTheSameList) {
 
 // Names other programs may write that would break a list file's lines or fields.
 const E kHostile = {
-    {"Gr\0een"s, "00FF00"}, {"a\r\nb", "0000FF"},          {"red}[00FF00]", "FF0000"},
+    {"Gr\0een"s, "00FF00"}, {"a\r\nb", "0000FF"},         {"red}[00FF00]", "FF0000"},
     {"{x}", "010203"},      {"tab\there\x7F!", "040506"}, {"c1\xC2\x85x\xC2\x9F.", "070809"},
 };
 // The same names as the list holds them once read.
 const E kHostileInTheList = {
-    {"Gr een", "00FF00"}, {"a  b", "0000FF"},          {"red\xEF\xBD\x9D[00FF00]", "FF0000"},
-    {"\xEF\xBD\x9Bx\xEF\xBD\x9D", "010203"}, {"tab here !", "040506"}, {"c1 x .", "070809"},
+    {"Gr een", "00FF00"},
+    {"a  b", "0000FF"},
+    {"red\xEF\xBD\x9D[00FF00]", "FF0000"},
+    {"\xEF\xBD\x9Bx\xEF\xBD\x9D", "010203"},
+    {"tab here !", "040506"},
+    {"c1 x .", "070809"},
 };
 
 TEST(ListFormats, NamesThatWouldBreakAFileSurviveEveryWriterWithTheirColours) {
   EXPECT_EQ(ListName("plain \xE6\x97\xA5"), "plain \xE6\x97\xA5");
-  for (std::size_t i = 0; i < kHostile.size(); ++i) EXPECT_EQ(ListName(kHostile[i].name), kHostileInTheList[i].name);
+  for (std::size_t i = 0; i < kHostile.size(); ++i)
+    EXPECT_EQ(ListName(kHostile[i].name), kHostileInTheList[i].name);
   for (const ListFormatInfo& info : ListFormats()) {
     if (!info.writes) continue;
     SCOPED_TRACE(info.description);
@@ -109,7 +114,8 @@ TEST(ListFormats, NamesReadFromAnyFileEnterTheListFiltered) {
   const ListReadResult ase = ReadListFile(ListFormat::Ase, WriteAse(List({{"Gr\0een"s, "00FF00"}})).bytes);
   ASSERT_EQ(ase.entries, E({{"Gr een", "00FF00"}}));
   // Saved as the program's own list, it opens again.
-  const ListReadResult cdt = ReadListFile(ListFormat::Cdt, WriteListFile(ListFormat::Cdt, List(ase.entries)).bytes);
+  const ListReadResult cdt =
+      ReadListFile(ListFormat::Cdt, WriteListFile(ListFormat::Cdt, List(ase.entries)).bytes);
   EXPECT_EQ(cdt.status, Status::Read);
   EXPECT_EQ(cdt.entries, ase.entries);
   EXPECT_EQ(ReadListFile(ListFormat::Gpl, "GIMP Palette\n1 2 3 tab\tin {name}\n").entries,
@@ -132,7 +138,7 @@ TEST(ListFormats, ACdtFileEndingInsideItsLastEntryIsCutShort) {
       {"{Red}[FF0000]\r\n{Green}[00FF", Status::Cut, 1},
       {"{Red}[FF0000]\r\n{Gre", Status::Cut, 1},
       {"{Green}[", Status::Cut, 0},
-      {"{Red}[FF0000]", Status::Read, 1},                    // no final line break: still whole
+      {"{Red}[FF0000]", Status::Read, 1},               // no final line break: still whole
       {"{x}[]\r\n{Red}[FF0000]\r\n", Status::Read, 2},  // an empty value inside is an entry
   };
   for (const auto& c : cases) {
@@ -385,11 +391,13 @@ TEST(ListFormats, FilesOfTheWrongKindAreRefusedWithTheirReason) {
   }
   // Photoshop's 772-byte table says how many of its 256 colours count; no count, or one beyond
   // 256, is all of them.
-  for (const auto& [count, colours] : {std::pair{0, 256}, {1, 1}, {2, 2}, {256, 256}, {257, 256}, {65535, 256}}) {
+  for (const auto& [count, colours] :
+       {std::pair{0, 256}, {1, 1}, {2, 2}, {256, 256}, {257, 256}, {65535, 256}}) {
     std::string table = std::string(768, '\x10') + "\x00\x00\xFF\xFF"s;
     table[768] = static_cast<char>(count >> 8);
     table[769] = static_cast<char>(count & 0xFF);
-    EXPECT_EQ(ReadListFile(ListFormat::Act, table).entries.size(), static_cast<std::size_t>(colours)) << count;
+    EXPECT_EQ(ReadListFile(ListFormat::Act, table).entries.size(), static_cast<std::size_t>(colours))
+        << count;
   }
   EXPECT_EQ(FormatOfPath("page.HTML"), ListFormat::Html);
   EXPECT_EQ(FormatOfPath("notes.doc"), std::nullopt);

@@ -26,12 +26,13 @@ TEST(TextCodec, KnownCharacters) {
 TEST(TextCodec, ReadRuleTakesValidUtf8AsUtf8AndAnythingElseAsWindows1252) {
   const std::pair<std::string, std::string> cases[] = {
       {"plain", "plain"},
-      {"caf\xC3\xA9", "caf\xC3\xA9"},                    // UTF-8 stays
-      {"caf\xE9", "caf\xC3\xA9"},                        // Windows-1252 é
-      {"\xEF\xBB\xBFhi", "hi"},                          // byte order mark dropped
-      {"\xEF\xBB\xBF\xE9", "\xC3\xA9"},                    // a mark before code page text
-      {"\xFF\xFEh\0\xE9\0"s, "h\xC3\xA9"},                 // UTF-16, little end first
-      {"\xFE\xFF\0h\xD8\x3D\xDE\x00x"s, "h\xF0\x9F\x98\x80\xEF\xBF\xBD"},  // big end first; half a unit at the end
+      {"caf\xC3\xA9", "caf\xC3\xA9"},       // UTF-8 stays
+      {"caf\xE9", "caf\xC3\xA9"},           // Windows-1252 é
+      {"\xEF\xBB\xBFhi", "hi"},             // byte order mark dropped
+      {"\xEF\xBB\xBF\xE9", "\xC3\xA9"},     // a mark before code page text
+      {"\xFF\xFEh\0\xE9\0"s, "h\xC3\xA9"},  // UTF-16, little end first
+      {"\xFE\xFF\0h\xD8\x3D\xDE\x00x"s,
+       "h\xF0\x9F\x98\x80\xEF\xBF\xBD"},                 // big end first; half a unit at the end
       {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                  // overlong form is not UTF-8
       {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},  // a surrogate is not UTF-8
       {std::string("a\0b", 3), std::string("a\0b", 3)},
@@ -46,8 +47,11 @@ TEST(TextCodec, WriteRulePrefersWindows1252) {
   // Text whose code page bytes would read as UTF-8 ("Ã©" is C3 A9, "é") is written as UTF-8.
   // So is text whose code page bytes would start like a byte order mark ("þÿ" is FE FF), and
   // text that starts with a mark of its own keeps it.
-  for (std::string text : {"Caf\xC3\x83\xC2\xA9", "0\xC3\xAF\xC2\xBB\xC2\xBF" "00", "\xC3\xBE\xC3\xBFx\xC3\xA9",
-                           "\xC3\xBF\xC3\xBEx", "\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xA9\xC3\xBF", "\xEF\xBB\xBFmark"}) {
+  for (std::string text : {"Caf\xC3\x83\xC2\xA9",
+                           "0\xC3\xAF\xC2\xBB\xC2\xBF"
+                           "00",
+                           "\xC3\xBE\xC3\xBFx\xC3\xA9", "\xC3\xBF\xC3\xBEx",
+                           "\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xA9\xC3\xBF", "\xEF\xBB\xBFmark"}) {
     EXPECT_EQ(DecodeFileText(EncodeFileText(text)), text) << text;
   }
 }

@@ -223,7 +223,8 @@ TEST(IniFile, InstancesSavingAtOnceLeaveOneCompleteSetAndLoseNothing) {
   const IniFile ini(path);
   const int first = ini.ReadInteger("Main", "Key0", -1);
   EXPECT_GE(first, 0);
-  for (int k = 1; k < kKeys; ++k) EXPECT_EQ(ini.ReadInteger("Main", "Key" + std::to_string(k), -1), first) << k;
+  for (int k = 1; k < kKeys; ++k)
+    EXPECT_EQ(ini.ReadInteger("Main", "Key" + std::to_string(k), -1), first) << k;
   for (int i = 0; i < kInstances; ++i)
     EXPECT_EQ(ini.ReadInteger("Instances", "Instance" + std::to_string(i), 0), 1) << i;
   EXPECT_EQ(ini.ReadInteger("Mine", "Keep", 0), 1);

@@ -17,6 +17,7 @@ TEST(SettingsValues, WhatTheWriterKeepsTheReaderGivesBack) {
   SettingsValues v;
   v.left = -1200;  // a monitor left of the primary one
   v.top = 40;
+  v.placed = true;
   v.decimal = v.bgr = v.autoCopy = v.advancedMode = v.onTop = v.webSafeGrid = true;
   v.basePaletteUnlocked = v.webSafePalette = v.activePixelCapture = v.hotKeyCtrl = true;
   v.hotKeySuffix = 15;

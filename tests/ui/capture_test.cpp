@@ -26,7 +26,8 @@ class CaptureTest : public WindowTest {
     WriteFile("tintora.ini",
               "[Main]\r\nLeft=150\r\nTop=320\r\n[External Colour]\r\nHotKeyALT=1\r\n"
               "ActivePixelCaptureHotkeySuffix=6\r\n");
-    // A desktop of four coloured quarters, with the main window well away from the probes.
+    // A desktop of four coloured quarters, with the main window well away from the probes (its
+    // top edge below them).
     QImage& d = services.screen.desktop;
     d.fill(QColor(0x33, 0x66, 0xCC));
     for (int y = 0; y < 300; ++y)
@@ -123,7 +124,7 @@ TEST_F(CaptureTest, EachTickShowsThePixelUnderTheMouseAndTheHotKeyCommitsIt) {
   CaptureOn();
   PointAt(10, 10);
   EXPECT_EQ(Selector(), "FF8000");
-  PointAt(500, 500);
+  PointAt(600, 100);
   EXPECT_EQ(Selector(), "3366CC");
   EXPECT_EQ(Value(), "000000");
   form->Timer1Timer();
@@ -141,7 +142,7 @@ TEST_F(CaptureTest, AFailedReadLeavesTheSelectorAlone) {
   PointAt(5000, 5000);  // beyond the desktop: the invalid colour
   EXPECT_EQ(Selector(), "FF8000");
   services.screen.readable = false;
-  PointAt(500, 500);
+  PointAt(600, 100);
   EXPECT_EQ(Selector(), "FF8000");
 }
 

@@ -235,7 +235,7 @@ TEST_F(ColourListTest, RenamingFiltersTheNameAndCanBeUndone) {
   ASSERT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->Label2->text(), "FF0000");
   EXPECT_EQ(dialog->ChangeColourNameEdit->selectedText(), "FF0000");
-  EXPECT_FALSE(form->isEnabled());
+  EXPECT_TRUE(MainWindowWaits());
   form->ListPane().IndexColour();  // indexing waits while the dialog is open
   EXPECT_EQ(form->List().Count(), 1u);
   QTest::keyClicks(dialog->ChangeColourNameEdit, "Red [hot], caf");
@@ -243,13 +243,13 @@ TEST_F(ColourListTest, RenamingFiltersTheNameAndCanBeUndone) {
   EXPECT_EQ(dialog->ChangeColourNameEdit->text(), "Red (hot)  caf ");
   // The user clicks elsewhere; the next tick brings the focus back to the name.
   form->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  ASSERT_TRUE(WaitActive(form.get()));
   form->Timer1Timer();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  ASSERT_TRUE(WaitActive(dialog));
   EXPECT_TRUE(dialog->ChangeColourNameEdit->hasFocus());
   QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_TRUE(form->isEnabled());
+  EXPECT_FALSE(MainWindowWaits());
   EXPECT_EQ(Names(), V({"Red (hot)  caf "}));
   Menu("UndoLastChange1");
   EXPECT_EQ(Names(), V({"FF0000"}));

@@ -181,7 +181,8 @@ TEST_F(FilesTest, FilesThatAreNoListsAreRefusedAndTheListStaysAsItWas) {
       {words, 1, "Load:\r\n\r\n\"" + words + "\" holds no colours."},
       {blank, 1, "Load:\r\n\r\n\"" + blank + "\" holds no colours."},
       {pipe, 1, "Load:\r\n\r\n\"" + pipe + "\" is a named pipe, not a file."},
-      {huge, 3, "Load:\r\n\r\n\"" + huge + "\" is too large (300 MB; Tintora reads files of at most 256 MB)."},
+      {huge, 3,
+       "Load:\r\n\r\n\"" + huge + "\" is too large (300 MB; Tintora reads files of at most 256 MB)."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file.toStdString());

@@ -63,17 +63,17 @@ TEST_F(FrameTest, BasicAdvancedTwiceRestoresTheLayoutAndTheWindowFollowsThePanes
 }
 
 TEST_F(FrameTest, StayOnTopTogglesTheWindowsAndItsGlyph) {
-  const QImage untacked = Find<ImageBox>("OnTopImage")->Picture();
+  const QString untacked = Find<ImageBox>("OnTopImage")->Glyph();
   ClickImage("OnTopImage");
   EXPECT_TRUE(TForm1Probe::OnTopState(*form));
   EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_TRUE(static_cast<QWidget*>(form->AboutBox())->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-  EXPECT_NE(Find<ImageBox>("OnTopImage")->Picture(), untacked);
+  EXPECT_NE(Find<ImageBox>("OnTopImage")->Glyph(), untacked);
   EXPECT_TRUE(form->isVisible());
   ClickImage("OnTopImage");
   EXPECT_FALSE(TForm1Probe::OnTopState(*form));
   EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-  EXPECT_EQ(Find<ImageBox>("OnTopImage")->Picture(), untacked);
+  EXPECT_EQ(Find<ImageBox>("OnTopImage")->Glyph(), untacked);
 }
 
 TEST_F(FrameTest, APopupSuspendsStayOnTopWhileItIsUp) {
@@ -129,14 +129,15 @@ TEST_F(FrameTest, TheAboutBoxOpensOnceCentredOverTheWindowAndHoldsTheFocus) {
   ClickImage("HelpImage");
   auto* about = form->AboutBox();
   ASSERT_TRUE(about->isVisible());
+  ASSERT_TRUE(WaitActive(about));
   EXPECT_EQ(about->VersionLabel->text(), "Version 2.0.2.2");
   EXPECT_EQ(about->ProductName->text(), "Tintora v2.0");
   const QRect main = form->frameGeometry();
   EXPECT_LE(std::abs(about->geometry().center().x() - main.center().x()), 2);
   form->activateWindow();  // the user clicks back into the main window...
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  ASSERT_TRUE(WaitActive(form.get()));
   form->Timer1Timer();  // ...and the next tick takes the focus back into the about box
-  ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+  ASSERT_TRUE(WaitActive(about));
   EXPECT_TRUE(about->Memo1->hasFocus());
   QTest::mouseClick(about->Button1, Qt::LeftButton);  // "Help!"
   ASSERT_EQ(services.opened.size(), 1u);

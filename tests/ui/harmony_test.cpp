@@ -194,13 +194,13 @@ TEST_F(HarmonyTest, CancelRestoresTheDivisionsAndTheWheel) {
   Menu("ColourWheel1");
   Menu("CustomizeColourWheel1");
   ASSERT_TRUE(Options()->isVisible());
-  EXPECT_FALSE(form->isEnabled());
+  EXPECT_TRUE(MainWindowWaits());
   Options()->DivisionsUpDown->setValue(2);
   EXPECT_FALSE(Options()->WheelCustSaveSpeedButton->isHidden());
   EXPECT_EQ(WheelPixel(90, 0.6), ColourFromRgb(0, 255, 255));
   QTest::mouseClick(Options()->Button2, Qt::LeftButton);
   EXPECT_FALSE(Options()->isVisible());
-  EXPECT_TRUE(form->isEnabled());
+  EXPECT_FALSE(MainWindowWaits());
   EXPECT_EQ(Options()->DivisionsUpDown->value(), 12);
   EXPECT_EQ(WheelPixel(15, 0.6), ColourFromRgb(255, 128, 0));
 }

@@ -1,4 +1,5 @@
 // The colour selector and its sources: tray, base palettes and lock, viewer, inverse.
+#include <QLayout>
 #include <QAction>
 #include <QCheckBox>
 
@@ -122,6 +123,7 @@ TEST_F(SelectorTest, InvOnOrangeWithIntensityGivesTheExactInverse) {
 }
 
 TEST_F(SelectorTest, TheViewerTogglesItsSampleLayout) {
+  QTest::mouseClick(Find<QWidget>("ExpandImage"), Qt::LeftButton);  // the advanced panes, viewer included
   ColourPanel* viewer = Panel("ColourViewPanel");
   SetRgb(10, 20, 30);
   QTest::mousePress(Panel("Panel10"), Qt::LeftButton);  // paint a sample panel
@@ -135,7 +137,11 @@ TEST_F(SelectorTest, TheViewerTogglesItsSampleLayout) {
   QTest::mousePress(viewer, Qt::RightButton);
   EXPECT_TRUE(Panel("Panel6")->isHidden());
   EXPECT_EQ(viewer->height(), 107);
-  EXPECT_EQ(Panel("ColourViewNegPanel")->y(), 86);
+  // The comparison swatch over the inverse, which stands level with the big swatch's foot.
+  form->layout()->activate();
+  Find<QWidget>("ColourViewerGroupBox")->layout()->activate();
+  EXPECT_GT(Panel("ColourViewNegPanel")->y(), Panel("Panel14")->geometry().bottom());
+  EXPECT_EQ(Panel("ColourViewNegPanel")->geometry().bottom(), viewer->geometry().bottom());
   QTest::mousePress(viewer, Qt::RightButton);
   EXPECT_FALSE(Panel("Panel6")->isHidden());
   EXPECT_EQ(viewer->height(), 41);

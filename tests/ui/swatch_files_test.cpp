@@ -81,12 +81,12 @@ TEST_F(SwatchFilesTest, TheHtmlTableTakesTheSaveAsOptionsChoices) {
   // The right button on the Save button opens the window; the main window waits meanwhile.
   QTest::mouseClick(Find<SpeedButton>("SaveSpeedButton"), Qt::RightButton);
   ASSERT_TRUE(Options().isVisible());
-  EXPECT_FALSE(form->isEnabled());
+  EXPECT_TRUE(MainWindowWaits());
   Options().ColumnsUpDown1->setValue(1);
   Options().RadioButton2->setChecked(true);
   Options().PrintInstructionsCheckBox1->setChecked(false);
   Options().close();
-  EXPECT_TRUE(form->isEnabled());
+  EXPECT_FALSE(MainWindowWaits());
   ASSERT_EQ(form->Files().FileSaveAs1Accept(Path("one.htm"), 2), TForm1::SaveOutcome::Saved);
   const std::string page = ReadFile(Path("one.htm"));
   EXPECT_NE(page.find("<TD WIDTH=\"64\" BGCOLOR=\"000080\"><BR><FONT COLOR=\"FFFFFF\">"), std::string::npos);

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <memory>
+#include <type_traits>
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
@@ -47,11 +49,30 @@ class WindowTest : public ::testing::Test {
     form.reset();
   }
 
+  // A control of the main window itself (or of its floating mixer): the secondary windows it
+  // owns have names of their own (Form6 has a HueTrackBar too), found through their window.
   template <typename T>
   T* Find(const char* name) {
-    T* w = form->findChild<T*>(name);
-    if (!w) ADD_FAILURE() << "no control named " << name;
-    return w;
+    for (T* w : form->findChildren<T*>(name)) {
+      if constexpr (std::is_base_of_v<QWidget, T>) {
+        if (w->window() == form.get() || w->window()->objectName() == "HSIMixerWindow") return w;
+      } else {
+        return w;
+      }
+    }
+    ADD_FAILURE() << "no control named " << name;
+    return nullptr;
+  }
+  // Waits until `window` itself is the active window. (QTest's wait counts a window owned by the
+  // active one as active too.)
+  static bool WaitActive(QWidget* window) {
+    for (int i = 0; i < 100 && QApplication::activeWindow() != window; ++i) QTest::qWait(10);
+    return QApplication::activeWindow() == window;
+  }
+  // Whether a window-modal window of the main window is open (the main window takes no input).
+  bool MainWindowWaits() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal->parentWidget() && modal->parentWidget()->window() == form.get();
   }
   QSlider* Slider(const char* name) { return Find<QSlider>(name); }
   QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }

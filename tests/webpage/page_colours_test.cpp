@@ -72,9 +72,12 @@ TEST(Contrast, MatchesTheW3CWorkedValues) {
     double ratio;
     ContrastLevel normal, large;
   } edges[] = {
-      {3.0, ContrastLevel::Fails, ContrastLevel::AA},  {std::nextafter(3.0, 0.0), ContrastLevel::Fails, ContrastLevel::Fails},
-      {4.5, ContrastLevel::AA, ContrastLevel::AAA},    {std::nextafter(4.5, 0.0), ContrastLevel::Fails, ContrastLevel::AA},
-      {7.0, ContrastLevel::AAA, ContrastLevel::AAA},   {std::nextafter(7.0, 0.0), ContrastLevel::AA, ContrastLevel::AAA},
+      {3.0, ContrastLevel::Fails, ContrastLevel::AA},
+      {std::nextafter(3.0, 0.0), ContrastLevel::Fails, ContrastLevel::Fails},
+      {4.5, ContrastLevel::AA, ContrastLevel::AAA},
+      {std::nextafter(4.5, 0.0), ContrastLevel::Fails, ContrastLevel::AA},
+      {7.0, ContrastLevel::AAA, ContrastLevel::AAA},
+      {std::nextafter(7.0, 0.0), ContrastLevel::AA, ContrastLevel::AAA},
   };
   for (const auto& e : edges) {
     EXPECT_EQ(NormalTextLevel(e.ratio), e.normal) << e.ratio;

@@ -1,0 +1,61 @@
+#include "widgets/glyphs.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QSvgRenderer>
+
+namespace tintora {
+
+namespace {
+
+// Renders the drawing for whatever size, density and mode the icon is asked for; a disabled
+// button's glyph is greyed by the style, as any other icon.
+class SvgGlyphEngine : public QIconEngine {
+ public:
+  explicit SvgGlyphEngine(QString file) : file_(std::move(file)) {}
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    QPixmap pix = GlyphPixmap(file_, size, 1.0);
+    if (mode == QIcon::Disabled) {
+      QStyleOption option;
+      pix = QApplication::style()->generatedIconPixmap(QIcon::Disabled, pix, &option);
+    }
+    return pix;
+  }
+  QIconEngine* clone() const override { return new SvgGlyphEngine(file_); }
+
+ private:
+  QString file_;
+};
+
+}  // namespace
+
+QIcon GlyphIcon(const QString& file) { return QIcon(new SvgGlyphEngine(file)); }
+
+QPixmap GlyphPixmap(const QString& file, QSize size, qreal ratio) {
+  QPixmap pix(size * ratio);
+  pix.fill(Qt::transparent);
+  QSvgRenderer renderer(file);
+  QPainter painter(&pix);
+  painter.setRenderHint(QPainter::Antialiasing);
+  renderer.render(&painter);
+  painter.end();
+  pix.setDevicePixelRatio(ratio);
+  return pix;
+}
+
+void PaintGlyph(QPainter& painter, const QString& file, const QRectF& target) {
+  QSvgRenderer renderer(file);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  renderer.render(&painter, target);
+  painter.restore();
+}
+
+}  // namespace tintora
