@@ -8,7 +8,7 @@ namespace tintora {
 
 class NullServices : public Services {
  public:
-  MessageAnswer ShowMessage(QWidget*, const QString&, MessageIcon, MessageButtons) override {
+  MessageAnswer MessageBox(QWidget*, const QString&, MessageIcon, MessageButtons) override {
     return MessageAnswer::Ok;
   }
   void Beep(BeepKind) override {}
@@ -18,13 +18,13 @@ class NullServices : public Services {
   std::optional<QImage> ClipboardImage() override { return std::nullopt; }
   bool OpenWithShell(const QString&) override { return false; }
   void KeepOnTop(QWidget*) override {}
-  std::optional<FileDialogAnswer> OpenFileDialog(QWidget*, const FileDialogRequest&) override {
+  std::optional<FileDialogAnswer> OpenDialog(QWidget*, const FileDialogRequest&) override {
     return std::nullopt;
   }
-  std::optional<FileDialogAnswer> SaveFileDialog(QWidget*, const FileDialogRequest&) override {
+  std::optional<FileDialogAnswer> SaveDialog(QWidget*, const FileDialogRequest&) override {
     return std::nullopt;
   }
-  std::optional<int> ColourDialog(QWidget*, int, CustomColourSlots&) override { return std::nullopt; }
+  std::optional<int> ColourDialogBox(QWidget*, int, CustomColourSlots&) override { return std::nullopt; }
   ScreenAccess& Screen() override { return desktop_.Screen(); }
   GlobalHotKey& HotKey() override { return desktop_.HotKey(); }
 

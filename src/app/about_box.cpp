@@ -23,6 +23,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   VersionLabel = Make<QLabel>(this, "VersionLabel");
   Memo1 = Make<QPlainTextEdit>(this, "Memo1");
   Memo1->setReadOnly(true);
+  Memo1->setAccessibleName("About Tintora");
   MinimumTextArea(Memo1, 44, 6);
   SetSettingsFile("tintora.ini");
   WebPageLabel = Make<QLabel>(this, "WebPageLabel");

@@ -18,9 +18,10 @@
 #include "widgets/debug_panel.h"
 #include "widgets/guarded.h"
 #include "widgets/image_box.h"
-#include "widgets/list_saver.h"
 #include "widgets/layouts.h"
+#include "widgets/list_saver.h"
 #include "widgets/make.h"
+#include "widgets/popup_ext.h"
 #include "widgets/services.h"
 #include "widgets/settings_store.h"
 #include "widgets/stay_on_top.h"
@@ -37,6 +38,7 @@ FramePanes BuildFramePanes(QWidget* window) {
   // The capture, clipboard, palette and load buttons, each put in by its own room.
   ColumnOn(p.ExternalColourSourcePanel, true)->addStretch(1);
   p.PageControl1 = Make<QTabWidget>(window, "PageControl1");
+  p.PageControl1->setAccessibleName("Mixers and tools");
   auto page = [&p](const char* name, const char* caption) {
     auto* w = Make<QWidget>(nullptr, name);
     p.PageControl1->addTab(w, caption);
@@ -88,7 +90,6 @@ Frame::Frame(QWidget* window, const FramePanes& panes, std::unique_ptr<TAboutBox
       panes_(panes) {
   BuildIcons();
   onTop_.Follow(about_.get(), true);
-  onTop_.KeepSuspendedWhileOpen(form9_.get());
   Link(ExpandImage, &ImageBox::Clicked, this, [this] { BasicAdvancedShowHide(); });
   Link(OnTopImage, &ImageBox::Clicked, this, [this] { OnTopToggler(); });
   Link(HelpImage, &ImageBox::Clicked, this, [this] { HelpImageClick(); });
@@ -101,7 +102,12 @@ Frame::Frame(QWidget* window, const FramePanes& panes, std::unique_ptr<TAboutBox
   // The data box and the debug panel share one place; they show and hide together.
   Link(DebugButton, &QPushButton::clicked, this,
        [this](bool) { DebugPanel_->setVisible(DebugPanel_->isHidden()); });
-  Link(about_.get(), &TAboutBox::HelpRequested, this, [this] { RunHelp(); });
+  // The page now shown is laid out: the keyboard goes through it in reading order.
+  Link(panes_.PageControl1, &QTabWidget::currentChanged, this, [this](int) { ChainReadingOrder(); });
+  Link(about_.get(), &TAboutBox::HelpRequested, this, [this] { RunHelp(about_.get()); });
+  // F1 opens the manual from anywhere in the window.
+  Link(AddWindowShortcut(window_, "HelpContents1", "&Help", QKeySequence::HelpContents), &QAction::triggered,
+       this, [this](bool) { RunHelp(window_); });
   Link(about_.get(), &TAboutBox::WebPageRequested, this,
        [this](const QString& address) { services_.OpenWithShell(address); });
 }
@@ -116,6 +122,7 @@ void Frame::BuildIcons() {
     auto* image = Make<ImageBox>(iconPanel_, name, hint);
     image->SetGlyph(picture);
     image->setCursor(Qt::PointingHandCursor);
+    image->setFocusPolicy(Qt::TabFocus);
     return image;
   };
   ExpandImage = icon("ExpandImage", ":/glyphs/expand.svg", "Basic/Advanced Mode");
@@ -212,6 +219,13 @@ void Frame::FitToVisiblePanes() {
   // The window's layout sizes it to the panes that show; this makes it do so at once.
   window_->layout()->activate();
   window_->adjustSize();
+  ChainReadingOrder();
+}
+
+void Frame::ChainReadingOrder() {
+  const FramePanes& p = panes_;
+  ChainTabOrder({p.ColourSelectGroupBox, p.RGBValuesGroupBox, p.ExternalColourSourcePanel, p.PageControl1,
+                 p.ColourViewerGroupBox, p.ColourListGroupBox, p.DonatePanel});
 }
 
 // ---------------------------------------------------------------- about, debug
@@ -224,13 +238,11 @@ void Frame::HelpImageClick() {
 }
 
 void Frame::ToolImageClick() {
-  onTop_.SuspendOnTop();
   services_.Beep(BeepKind::Exclamation);
   const MessageAnswer answer = services_.ShowMessage(
       window_, "Save Settings:\r\n\r\nWould you like to save your\r\ncurrent settings as default?",
       MessageIcon::Warning, MessageButtons::YesNo);
   if (answer == MessageAnswer::Yes) emit SaveSettingsRequested();
-  onTop_.RestoreOnTop();
 }
 
 // ---------------------------------------------------------------- settings of the frame
@@ -263,10 +275,8 @@ void Frame::ShowDefaultDirectory(const QString& folder) {
 
 void Frame::SetDefaultDir(const QString& folder) {
   settings_.WriteString("Start", "DefaultDir", folder);
-  onTop_.SuspendOnTop();
   services_.ShowMessage(window_, "Changes will take effect the next time\r\nyou restart Tintora.",
                         MessageIcon::Information, MessageButtons::Ok);
-  onTop_.RestoreOnTop();
 }
 
 void Frame::ToggleDebugButton() { DebugButton->setVisible(DebugButton->isHidden()); }

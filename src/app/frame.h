@@ -86,7 +86,8 @@ class Frame : public QObject {
   void ShowAdvancedPanes();
   void ToggleDebugButton();
   void MultiLineHintInit();
-  void RunHelp();
+  // Opens the manual; where it cannot be opened, a box owned by `owner` says where it is.
+  void RunHelp(QWidget* owner = nullptr);
   // Heartbeat steps: the window back on top unless paused or one of our own windows is in
   // front by right; and off top once the mode is off.
   void KeepOnTop();
@@ -104,6 +105,8 @@ class Frame : public QObject {
  public:
   // The window's size follows the panes that show (the chart strip comes and goes too).
   void FitToVisiblePanes();
+  // The keyboard's way through the panes, as a reader's eye goes.
+  void ChainReadingOrder();
 
  private:
   void BuildIcons();

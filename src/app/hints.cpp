@@ -1,5 +1,7 @@
 // The multi-line hints of the main window's controls, set by name over the whole window, and
 // the help page.
+#include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 
 #include "app/frame.h"
@@ -60,9 +62,17 @@ void Frame::MultiLineHintInit() {
     if (!w->toolTip().isEmpty()) w->setToolTipDuration(3000);
 }
 
-void Frame::RunHelp() {
-  // A missing manual is the desktop's business to report; the program goes on.
-  services_.OpenWithShell(FindHelpFile(GetAppPath()));
+void Frame::RunHelp(QWidget* owner) {
+  const QString manual = FindHelpFile(GetAppPath());
+  if (QFileInfo(manual).isFile() && services_.OpenWithShell(manual)) return;
+  // No manual here, or nothing on this desktop opens it: say where it would be.
+  services_.ShowMessage(
+      owner ? owner : window_,
+      QString("Help:\r\n\r\nThe manual cannot be opened here. It is the page\r\n\"%1\"\r\n"
+              "(open it in a web browser), and it is also in the README.")
+          .arg(QDir::toNativeSeparators(QFileInfo(manual).isFile() ? QFileInfo(manual).absoluteFilePath()
+                                                                   : GetAppPath() + "help/index.html")),
+      MessageIcon::Information, MessageButtons::Ok);
 }
 
 }  // namespace tintora

@@ -16,8 +16,8 @@
 
 namespace tintora {
 
-MessageAnswer QtServices::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
-                                      MessageButtons buttons) {
+MessageAnswer QtServices::MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
+                                     MessageButtons buttons) {
   QMessageBox box(parent);
   box.setWindowTitle(QApplication::applicationName());
   // The texts carry Windows line breaks; the box wants plain ones.
@@ -139,18 +139,16 @@ std::optional<FileDialogAnswer> RunFileDialog(QWidget* parent, const FileDialogR
 
 }  // namespace
 
-std::optional<FileDialogAnswer> QtServices::OpenFileDialog(QWidget* parent,
-                                                           const FileDialogRequest& request) {
+std::optional<FileDialogAnswer> QtServices::OpenDialog(QWidget* parent, const FileDialogRequest& request) {
   return RunFileDialog(parent, request, false);
 }
 
-std::optional<FileDialogAnswer> QtServices::SaveFileDialog(QWidget* parent,
-                                                           const FileDialogRequest& request) {
+std::optional<FileDialogAnswer> QtServices::SaveDialog(QWidget* parent, const FileDialogRequest& request) {
   return RunFileDialog(parent, request, true);
 }
 
-std::optional<int> QtServices::ColourDialog(QWidget* parent, int initialColour,
-                                            CustomColourSlots& customSlots) {
+std::optional<int> QtServices::ColourDialogBox(QWidget* parent, int initialColour,
+                                               CustomColourSlots& customSlots) {
   // Qt's dialog has no "unset" slot; unset customSlots show white, and a slot still white afterwards
   // counts as unset again.
   for (int i = 0; i < 16; ++i)

@@ -8,8 +8,8 @@ namespace tintora {
 
 class QtServices : public Services {
  public:
-  MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
-                            MessageButtons buttons) override;
+  MessageAnswer MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
+                           MessageButtons buttons) override;
   void Beep(BeepKind kind) override;
   void SetClipboardText(const QString& text) override;
   void SetClipboardImage(const QImage& image) override;
@@ -17,10 +17,10 @@ class QtServices : public Services {
   std::optional<QImage> ClipboardImage() override;
   bool OpenWithShell(const QString& target) override;
   void KeepOnTop(QWidget* window) override;
-  std::optional<FileDialogAnswer> OpenFileDialog(QWidget* parent, const FileDialogRequest& request) override;
-  std::optional<FileDialogAnswer> SaveFileDialog(QWidget* parent, const FileDialogRequest& request) override;
-  std::optional<int> ColourDialog(QWidget* parent, int initialColour,
-                                  CustomColourSlots& customSlots) override;
+  std::optional<FileDialogAnswer> OpenDialog(QWidget* parent, const FileDialogRequest& request) override;
+  std::optional<FileDialogAnswer> SaveDialog(QWidget* parent, const FileDialogRequest& request) override;
+  std::optional<int> ColourDialogBox(QWidget* parent, int initialColour,
+                                     CustomColourSlots& customSlots) override;
   ScreenAccess& Screen() override { return desktop_.Screen(); }
   GlobalHotKey& HotKey() override { return desktop_.HotKey(); }
 

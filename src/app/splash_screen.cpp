@@ -35,7 +35,9 @@ TSplashScreen::TSplashScreen(QWidget* parent)
   setWindowTitle("Splash");
   setAutoFillBackground(true);
   QPalette pal = palette();
+  // The splash is a designed picture: black on white whatever the desktop's colours.
   pal.setColor(QPalette::Window, Qt::white);
+  pal.setColor(QPalette::WindowText, Qt::black);
   setPalette(pal);
 
   auto* picture = Make<QLabel>(this, "Image1");

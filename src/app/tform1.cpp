@@ -33,7 +33,9 @@
 #include "settings/settings_file.h"
 #include "settings/tform9.h"
 #include "webpage/page_coordinator.h"
+#include "widgets/accessible_names.h"
 #include "widgets/guarded.h"
+#include "widgets/keyboard_menus.h"
 #include "widgets/popup_ext.h"
 #include "widgets/progress_display.h"
 #include "widgets/services.h"
@@ -48,6 +50,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setAcceptDrops(true);
+  services_.SetStayOnTop(&onTop_);
   SetHandlerErrorReporter([this](const QString& message) {
     services_.ShowMessage(this, message, MessageIcon::Error, MessageButtons::Ok);
   });
@@ -97,9 +100,11 @@ TForm1::TForm1(Services& services, QWidget* parent)
                                        std::move(form8), active_, frame_->Debug(), onTop_, services_);
   pageColours_ = std::make_unique<PageCoordinator>(panes.LinksTabSheet, active_, selection_, notation_,
                                                    onTop_, services_);
+  new KeyboardMenus(this);
   selector_->SelectorMenu()->addSeparator();
   selector_->SelectorMenu()->addActions(capture_->ZoomActions());
   Wire();
+  NameControlsForScreenReaders(this);
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");

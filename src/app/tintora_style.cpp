@@ -1,11 +1,13 @@
 #include "app/tintora_style.h"
 
 #include <QApplication>
-#include <QStyleFactory>
+#include <QPainter>
+#include <QStyleOption>
 
 namespace tintora {
 
-TintoraStyle::TintoraStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+// No base style: the one the desktop chose (Fusion where it chose none).
+TintoraStyle::TintoraStyle() : QProxyStyle() {}
 
 int TintoraStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                             QStyleHintReturn* returnData) const {
@@ -13,9 +15,22 @@ int TintoraStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
   return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
-void ApplyTintoraLook() {
-  // The desktop's own font and palette: only the style's tooltip delay is ours.
-  QApplication::setStyle(new TintoraStyle);
+void TintoraStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                      QPainter* painter, const QWidget* widget) const {
+  QProxyStyle::drawComplexControl(control, option, painter, widget);
+  // Flat (auto-raised) tool buttons show no frame of their own: the keyboard focus gets one.
+  if (control == CC_ToolButton && (option->state & State_HasFocus) &&
+      (option->state & State_KeyboardFocusChange)) {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    QPen pen(option->palette.color(QPalette::Highlight), 2);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(QRectF(option->rect).adjusted(1, 1, -1, -1), 3, 3);
+    painter->restore();
+  }
 }
+
+void ApplyTintoraLook() { QApplication::setStyle(new TintoraStyle); }
 
 }  // namespace tintora

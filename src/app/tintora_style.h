@@ -1,5 +1,5 @@
-// The look every Tintora window shares: Fusion everywhere (the same on every desktop, which
-// the pixel-exact layout relies on), hints after 250 ms.
+// The look every Tintora window shares: the desktop's own style and palette, hints after
+// 250 ms, and a focus frame on the flat tool buttons that the keyboard can always see.
 #pragma once
 
 #include <QProxyStyle>
@@ -11,9 +11,11 @@ class TintoraStyle : public QProxyStyle {
   TintoraStyle();
   int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
                 QStyleHintReturn* returnData = nullptr) const override;
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                          const QWidget* widget = nullptr) const override;
 };
 
-// Installs the style and the application font.
+// Installs the style over the desktop's own.
 void ApplyTintoraLook();
 
 }  // namespace tintora

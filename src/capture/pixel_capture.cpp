@@ -45,7 +45,10 @@ PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window,
   CaptureDesktopSpeedButton = Make<SpeedButton>(sources, "CaptureDesktopSpeedButton");
   AddInOrder(static_cast<QBoxLayout*>(sources->layout()), CaptureDesktopSpeedButton, 1);
   CaptureDesktopSpeedButton->SetGlyph(":/glyphs/camera.svg");
+  CaptureDesktopSpeedButton->setAccessibleName("Capture");
   ZoomImage = MakeInPicture<ImageBox>(zoomHost, "ZoomImage", {7, 7, 49, 50});
+  ZoomImage->setAccessibleName("Magnifier");
+  ZoomImage->setAccessibleDescription("The pixels around the pointer, magnified");
   ZoomImage->hide();
 
   TPopupExt* menu = ActivePixHotKeyPopupExt = MakePopup(sources, "ActivePixHotKeyPopupExt", onTop);
@@ -188,10 +191,8 @@ void PixelCapture::PickOnce() {
         self->selection_.ColourSelectorUpdate(answer.colour);
         self->selection_.SetColourSelection();
       } else if (answer.outcome == ScreenAnswer::Outcome::Failed) {
-        self->onTop_.SuspendOnTop();
         self->services_.ShowMessage(self->window_, "Pick Colour:\r\n\r\n" + answer.message,
                                     MessageIcon::Warning, MessageButtons::Ok);
-        self->onTop_.RestoreOnTop();
       }
     });
   });

@@ -99,10 +99,8 @@ void Snapshots::SnapshotTaken(const ScreenAnswer& answer, bool onTop) {
     form2_->show();
     form2_->showNormal();
   } else if (answer.outcome != ScreenAnswer::Outcome::Cancelled) {
-    onTop_.SuspendOnTop();
     services_.ShowMessage(window_, "Screen Shot:\r\n\r\n" + answer.message, MessageIcon::Information,
                           MessageButtons::Ok);
-    onTop_.RestoreOnTop();
   }
   if (onTop) ApplyStayOnTop(window_, true);
 }
@@ -119,24 +117,20 @@ void Snapshots::CopyFromClipSpeedButtonClick() {
     form2_->raise();
     return;
   }
-  onTop_.SuspendOnTop();
   services_.Beep(BeepKind::Information);
   services_.ShowMessage(window_, "Retreive From Clipboard:\r\n\r\nThere is no bitmap image on the clipboard.",
                         MessageIcon::Information, MessageButtons::Ok);
-  onTop_.RestoreOnTop();
 }
 
 // ---------------------------------------------------------------- the system colour dialog
 
 void Snapshots::WinPaletteSpeedButtonClick() {
-  onTop_.SuspendOnTop();
   if (const auto chosen = services_.ColourDialog(window_, lastDialogColour_, customColours_)) {
     lastDialogColour_ = *chosen;
     selection_.Take(*chosen);
     selection_.SetColourSelection();
     RetreiveColourPalette();
   }
-  onTop_.RestoreOnTop();
 }
 
 void Snapshots::RetreiveColourPalette() {

@@ -16,10 +16,13 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("Form2");
   setWindowTitle("Screen Shot");
   Panel1 = Make<QScrollArea>(this, "Panel1");
+  Panel1->setAccessibleName("Screen shot");
   Panel1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   Panel1->setAlignment(Qt::AlignCenter);
   Image1 = Make<ImageBox>(nullptr, "Image1");
   Image1->setCursor(Qt::CrossCursor);
+  Image1->setAccessibleName("Screen shot");
+  Image1->setAccessibleDescription("A picture of the desktop to take colours from");
   Image1->Picture() = QImage(1, 1, QImage::Format_RGB32);
   Panel1->setWidget(Image1);
   ColumnOn(this, true)->addWidget(Panel1);

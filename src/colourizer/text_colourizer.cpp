@@ -1,6 +1,7 @@
 #include "colourizer/text_colourizer.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -128,7 +129,7 @@ void TextColourizer::Build(QWidget* tab) {
   HTMLDocClientPanel = Make<QGroupBox>(tab, "HTMLDocClientPanel", {}, "HTML Text Preview");
   ResultRichEdit = Make<QTextEdit>(HTMLDocClientPanel, "ResultRichEdit");
   ResultRichEdit->setReadOnly(true);
-  ResultRichEdit->setFocusPolicy(Qt::ClickFocus);
+  ResultRichEdit->setFocusPolicy(Qt::StrongFocus);  // its menu, from the keyboard too
   ResultRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ResultRichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ResultRichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -295,7 +296,7 @@ void TextColourizer::FirstFontSizeEditChange() {
   if (StaticFontSizeCheckBox->isChecked())
     for (QSpinBox* box : {SecondFontSizeUpDown, ThirdFontSizeUpDown}) box->setRange(-(b - 1), 7 - b);
   // The default base size stands out.
-  QPalette palette = FirstFontSizeEdit->style()->standardPalette();
+  QPalette palette = QApplication::palette(FirstFontSizeEdit);
   if (b == 3) {
     palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::Base, QColor(0xAC, 0xFF, 0xAC));

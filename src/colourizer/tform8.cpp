@@ -13,6 +13,7 @@ TForm8::TForm8(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle("Text Colourizer Preview");
   ColouredTextPreviewRichEdit = Make<QTextEdit>(this, "ColouredTextPreviewRichEdit");
   ColouredTextPreviewRichEdit->setReadOnly(true);
+  ColouredTextPreviewRichEdit->setAccessibleName("Coloured text preview");
   ColouredTextPreviewRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ColouredTextPreviewRichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
   ColouredTextPreviewRichEdit->setFont(ContentFont("Times New Roman", QFont::Serif, 12));

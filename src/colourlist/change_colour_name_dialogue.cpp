@@ -23,6 +23,7 @@ TChangeColourNameDialogue::TChangeColourNameDialogue(QWidget* parent)
   Label1 = Make<QLabel>(this, "Label1", {}, "Old Name:");
   Label2 = Make<QLabel>(this, "Label2");
   ChangeColourNameEdit = Make<QLineEdit>(this, "ChangeColourNameEdit");
+  ChangeColourNameEdit->setAccessibleName("New name");
   FitCharacters(ChangeColourNameEdit, 30);
   ChangeColourNameEdit->setMaximumWidth(QWIDGETSIZE_MAX);
   OKBtn = Make<QPushButton>(this, "OKBtn", {}, "OK");

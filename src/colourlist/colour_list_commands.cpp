@@ -54,11 +54,9 @@ void ColourListPane::DeleteSelectedColours() {
 }
 
 MessageAnswer ColourListPane::AskAboutChanges(const QString& text, bool beep) {
-  parts_.onTop.SuspendOnTop();
   if (beep) parts_.services.Beep(BeepKind::Exclamation);
   const MessageAnswer answer =
       parts_.services.ShowMessage(window_, text, MessageIcon::Warning, MessageButtons::YesNoCancel);
-  parts_.onTop.RestoreOnTop();
   return answer;
 }
 

@@ -19,8 +19,8 @@
 #include "widgets/colour_list_model.h"
 #include "widgets/colour_selection.h"
 #include "widgets/debug_panel.h"
-#include "widgets/guarded.h"
 #include "widgets/elided_label.h"
+#include "widgets/guarded.h"
 #include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/notation.h"
@@ -101,6 +101,7 @@ void ColourListPane::Build(QGroupBox* pane) {
 
   CustomColourListBox = new ColourListView(pane);
   CustomColourListBox->setModel(&model_);
+  CustomColourListBox->setAccessibleName("Colour list");
 
   AddmodeRadioButton = Make<QRadioButton>(pane, "AddmodeRadioButton", "Add Mode", "Add");
   AddmodeRadioButton->setChecked(true);
@@ -108,7 +109,7 @@ void ColourListPane::Build(QGroupBox* pane) {
   AutoIndexCheckBox =
       Make<QCheckBox>(pane, "AutoIndexCheckBox", "Automatically index selected colours", "Auto-Index");
   IncludeComplimentaryCheckBox = Make<QCheckBox>(pane, "IncludeComplimentaryCheckBox",
-                                                "Include complementary colours when Indexing", "Inc. Cmpl.");
+                                                 "Include complementary colours when Indexing", "Inc. Cmpl.");
   IncludeComplimentaryCheckBox->setEnabled(false);
 
   QGridLayout* grid = GridOn(pane);
@@ -129,6 +130,12 @@ void ColourListPane::BuildMenu(QGroupBox* pane) {
   DeleteSelectedColours1 = m->AddItem("DeleteSelectedColours1", "Delete Selected Colour(s)");
   UndoLastChange1 = m->AddItem("UndoLastChange1", "Undo Last Change");
   UndoLastChange1->setEnabled(false);
+  UndoLastChange1->setShortcut(QKeySequence::Undo);  // shown in the menu; the window's Ctrl+Z below
+  // Ctrl+Z anywhere in the window but a text field (which keeps its own undo).
+  QAction* undo = AddWindowShortcut(pane, "EditUndo1", "&Undo", QKeySequence::Undo);
+  Link(undo, &QAction::triggered, this, [this](bool) {
+    if (UndoLastChange1->isEnabled()) UndoLastChange1->trigger();
+  });
   AdjustSelectedColours1 = m->AddItem("AdjustSelectedColours1", "Adjust Selected Colour(s)");
   Link(AdjustSelectedColours1, &QAction::triggered, this,
        [this](bool) { adjuster_->AdjustSelectedColours1Click(); });
@@ -318,18 +325,18 @@ void ColourListPane::CustomColourListBoxKeyDown(QKeyEvent* event, bool* consumed
 
 void ColourListPane::NameEditSpeedButtonClick() {
   if (model_.List().Empty()) {
-    parts_.onTop.SuspendOnTop();
     parts_.services.Beep(BeepKind::Information);
     parts_.services.ShowMessage(window_, "There are no listed colours!", MessageIcon::Information,
                                 MessageButtons::Ok);
-    parts_.onTop.RestoreOnTop();
     return;
   }
   const int i = CurrentItem();
   if (i < 0) return;
   TChangeColourNameDialogue* dialog = nameDialogue_.get();
   dialog->SetOldName(QString::fromStdString(model_.List().At(static_cast<std::size_t>(i)).name));
+  dialog->adjustSize();
   dialog->move(CentreOver(window_->frameGeometry(), dialog->size()));
+  parts_.onTop.SuspendOnTop();  // until it closes
   dialog->show();
   dialog->activateWindow();
   dialog->ChangeColourNameEdit->setFocus();

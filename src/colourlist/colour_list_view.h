@@ -1,6 +1,6 @@
-// CustomColourListBox: the colour list's view, rows of at least 13 pixels (the font's height), each a small swatch with a black
-// outline followed by the name; several entries can be selected; entries are dragged to move
-// them or to copy them to the text colourizer.
+// CustomColourListBox: the colour list's view, rows of at least 13 pixels (the font's height), each a small
+// swatch with a black outline followed by the name; several entries can be selected; entries are dragged to
+// move them or to copy them to the text colourizer.
 #pragma once
 
 #include <QListView>

@@ -101,6 +101,7 @@ TForm6::TForm6(QWidget* parent)
 
   ScrollBox1 = Make<QScrollArea>(this, "ScrollBox1");
   ScrollBox1->setMinimumSize(388, 178);
+  ScrollBox1->setAccessibleName("The selected colours before and after");
   ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ScrollBox1->setBackgroundRole(QPalette::Base);
@@ -140,6 +141,7 @@ TForm6::TForm6(QWidget* parent)
     strip->setFixedHeight(6);
     edits[i] = Make<QLineEdit>(HSIMixerPanel, rows[i].edit, {}, QString::fromUtf8(rows[i].start));
     edits[i]->setReadOnly(true);
+    edits[i]->setAccessibleName(QString(rows[i].hint) + " change");
     FitCharacters(edits[i], 7);
     mixer->addWidget(letter, 2 * i, 0);
     mixer->addWidget(sliders[i], 2 * i, 1);

@@ -58,7 +58,6 @@ ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsO
   Link(LoadSpeedButton, &SpeedButton::MouseUp, this,
        [this](Qt::MouseButton b) { LoadSpeedButtonMouseUp(b); });
   Link(CustomColourFileOpen, &QAction::triggered, this, [this](bool) { CustomColourFileOpenExecute(); });
-  onTop.KeepSuspendedWhileOpen(options_.get());
   // While the options are open the main window waits for them (they are window-modal).
   Link(options_.get(), &TSaveAsOptions::Closed, this, [this] { onTop_.RestoreOnTop(); });
   // Ctrl+S saves like the Save button: only a list with something in it.
@@ -91,9 +90,8 @@ void ListFiles::LoadSpeedButtonMouseUp(Qt::MouseButton button) {
     AutoLoadPopupExt->Popup(QCursor::pos());
     return;
   }
-  onTop_.SuspendOnTop();
+  const OnTopSuspension suspended(onTop_);
   if (!model_.ListChanged() || SaveQuestion("Load")) CustomColourFileOpenExecute();
-  onTop_.RestoreOnTop();
 }
 
 void ListFiles::CustomColourFileOpenExecute() {
@@ -118,17 +116,13 @@ void ListFiles::CustomColourFileOpenExecute() {
 }
 
 void ListFiles::ReportFileError(const QString& fileName, const QString& reason) {
-  onTop_.SuspendOnTop();
   services_.ShowMessage(window_, QString("Cannot open or write \"%1\".\r\n\r\n%2").arg(fileName, reason),
                         MessageIcon::Error, MessageButtons::Ok);
-  onTop_.RestoreOnTop();
 }
 
 void ListFiles::Refuse(const QString& fileName, const QString& why) {
-  onTop_.SuspendOnTop();
   services_.ShowMessage(window_, QString("Load:\r\n\r\n\"%1\" %2").arg(fileName, why), MessageIcon::Warning,
                         MessageButtons::Ok);
-  onTop_.RestoreOnTop();
 }
 
 void ListFiles::CustomColourFileOpenAccept() {
@@ -166,10 +160,8 @@ std::optional<ListReadResult> ListFiles::ReadListFile(const QString& f, int type
   if (debug_ && format == ListFormat::Aco) debug_->ShowSwatchSections(read.fileSize, read.secondSection);
   for (const FileNotice& notice : read.notices) {
     if (notice.beep) services_.Beep(BeepKind::Exclamation);
-    onTop_.SuspendOnTop();
     services_.ShowMessage(window_, QString::fromStdString(notice.text), MessageIcon::Warning,
                           MessageButtons::Ok);
-    onTop_.RestoreOnTop();
   }
   if (read.status == ListReadResult::Status::Refused) {
     if (!read.reason.empty()) Refuse(f, QString::fromStdString(read.reason));
@@ -209,14 +201,12 @@ bool ListFiles::OpenListFile(const QString& f, int type, bool askToAppend) {
     model_.StoreUndo(std::move(before));
     // Not the file's list: it is not known by the file's name, and counts as changed.
     model_.SetListChanged(true);
-    onTop_.SuspendOnTop();
     services_.ShowMessage(window_,
                           QString("Load:\r\n\r\n\"%1\" ends before its last colour: only the first %2 "
                                   "could be read.\r\n\r\nUndo Last Change takes them out again.")
                               .arg(f)
                               .arg(count),
                           MessageIcon::Warning, MessageButtons::Ok);
-    onTop_.RestoreOnTop();
     emit ListLoaded();
     return true;
   }

@@ -21,9 +21,8 @@ namespace tintora {
 using namespace list_file_types;
 
 void ListFiles::SaveSpeedButtonClick() {
-  onTop_.SuspendOnTop();
+  const OnTopSuspension suspended(onTop_);
   if (!model_.List().Empty()) FileSaveAs1Execute();
-  onTop_.RestoreOnTop();
 }
 
 SaveOutcome ListFiles::FileSaveAs1Execute(const QString& title) {
@@ -65,12 +64,10 @@ SaveOutcome ListFiles::FileSaveAs1Accept(const QString& f, int filterIndex) {
     written = WriteListFile(format, model_.List(), options);
   }
   if (!written.Ok()) {
-    onTop_.SuspendOnTop();
     services_.ShowMessage(window_,
                           QString("Save:\r\n\r\n\"%1\" was not written.\r\n\r\n%2")
                               .arg(f, QString::fromStdString(written.error)),
                           MessageIcon::Warning, MessageButtons::Ok);
-    onTop_.RestoreOnTop();
     return SaveOutcome::Failed;
   }
   if (auto error = WriteFileAtomically(PathFromUtf8(f.toStdString()), written.bytes)) {

@@ -23,6 +23,7 @@ TSaveAsOptions::TSaveAsOptions(QWidget* parent)
   setWindowTitle("Save As Options");
 
   PageControl1 = Make<QTabWidget>(this, "PageControl1");
+  PageControl1->setAccessibleName("Save As Options");
   TabSheet1 = new QWidget;
   TabSheet1->setObjectName("TabSheet1");
   TabSheet2 = new QWidget;
@@ -48,6 +49,7 @@ TSaveAsOptions::TSaveAsOptions(QWidget* parent)
   auto* html = Make<QGroupBox>(TabSheet2, "GroupBox2", {}, "HTML Colour Table Options");
   auto* columnsLabel = Make<QLabel>(html, "Label2", {}, "Number Of Columns:");
   ColumnsUpDown1 = Make<QSpinBox>(html, "ColumnsUpDown1");
+  columnsLabel->setBuddy(ColumnsUpDown1);
   ColumnsUpDown1->setRange(1, 10);
   ColumnsUpDown1->setValue(4);
   Edit1 = ColumnsUpDown1->findChild<QLineEdit*>();

@@ -69,7 +69,6 @@ HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidg
   CustomizeColourWheel1->setVisible(false);
 
   options_->WheelCustSaveSpeedButton->setIcon(GlyphIcon(":/glyphs/save.svg"));
-  onTop.KeepSuspendedWhileOpen(options_.get());
   Connect();
   // While the options are open the main window waits for them (they are window-modal).
   Link(options_.get(), &TForm10::Shown, this, [&onTop] { onTop.SuspendOnTop(); });
@@ -83,8 +82,9 @@ QWidget* HarmonyColours::WebSafeMark() const { return WebSafeImage2; }
 
 void HarmonyColours::Build(QGroupBox* viewerPane, QWidget* swatchHost) {
   CompColLabel = Make<QLabel>(viewerPane, "CompColLabel", "Right click for complimentary colour options.",
-                             "Harmony Colours");
+                              "Harmony Colours");
   CompColLabel->setContextMenuPolicy(Qt::CustomContextMenu);
+  CompColLabel->setFocusPolicy(Qt::TabFocus);  // the harmony menu, from the keyboard
   WebSafeImage2 = Make<ImageBox>(viewerPane, "WebSafeImage2", "Websafe Complements Only = ON");
   WebSafeImage2->SetGlyph(":/glyphs/websafe.svg");
   WebSafeImage2->setMinimumSize(32, 32);
@@ -94,14 +94,18 @@ void HarmonyColours::Build(QGroupBox* viewerPane, QWidget* swatchHost) {
   const char* names[3] = {"Shape1", "Shape2", "Shape3"};
   for (int i = 0; i < 3; ++i) {
     swatches_[i] = MakeInPicture<ShapeBox>(swatchHost, names[i], {kSwatchLeft, 19, kSwatchWidth, 18}, {},
-                                  ShapeBox::Kind::Rectangle);
+                                           ShapeBox::Kind::Rectangle);
     swatches_[i]->SetPen(true, kSilver);
+    swatches_[i]->setAccessibleName(QString("Harmony colour %1").arg(i + 1));
     swatches_[i]->hide();
   }
   WheelImage = MakeInPicture<ImageBox>(swatchHost, "WheelImage", {});
+  WheelImage->setAccessibleName("Colour wheel");
+  WheelImage->setAccessibleDescription("The harmony colours around the active colour's hue");
   WheelImage->hide();
   WheelCenterShape = MakeInPicture<ShapeBox>(swatchHost, "WheelCenterShape", {}, {}, ShapeBox::Kind::Circle);
   WheelCenterShape->SetPen(true, kWheelBorderColour);
+  WheelCenterShape->setAccessibleName("Colour wheel centre");
   WheelCenterShape->hide();
 }
 

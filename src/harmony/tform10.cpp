@@ -29,6 +29,7 @@ TForm10::TForm10(QWidget* parent)
   ColourBordersCheckBox->setChecked(true);
   DivisionsLabel = Make<QLabel>(this, "DivisionsLabel", {}, "Divisions:");
   DivisionsUpDown = Make<QSpinBox>(this, "DivisionsUpDown");
+  DivisionsLabel->setBuddy(DivisionsUpDown);
   DivisionsUpDown->setRange(2, 360);
   DivisionsUpDown->setValue(12);
   DivisionsEdit = DivisionsUpDown->findChild<QLineEdit*>();

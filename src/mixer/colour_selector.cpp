@@ -60,10 +60,12 @@ ColourSelectorPane::ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& acti
     : active_(active), selection_(selection) {
   ColourSelectorPanel =
       Make<ColourPanel>(pane, "ColourSelectorPanel", "Right click for capture and screen magnifier options.");
-  KeepLogicalSize(ColourSelectorPanel, {64, 64});  // the zoom view's pixels sit inside it
+  KeepLogicalSize(ColourSelectorPanel, {64, 64});     // the zoom view's pixels sit inside it
+  ColourSelectorPanel->setFocusPolicy(Qt::TabFocus);  // its right-click menu, from the keyboard
   ColourSelectorPanel->SetColour(0);
   ColourSelectorPanel->SetBevel(false);
-  WebSafeImage = MakeInPicture<ImageBox>(ColourSelectorPanel, "WebSafeImage", {46, 46, 16, 16}, "Websafe Only = ON");
+  WebSafeImage =
+      MakeInPicture<ImageBox>(ColourSelectorPanel, "WebSafeImage", {46, 46, 16, 16}, "Websafe Only = ON");
   WebSafeImage->SetGlyph(":/glyphs/websafe.svg");
   WebSafeImage->hide();
   ColourSelectorEdit = Make<QLineEdit>(pane, "ColourSelectorEdit", "Preview Colour RGB HEX Value", "000000");
@@ -97,6 +99,12 @@ void ColourSelectorPane::BuildPalettes(QGridLayout* grid) {
     KeepLogicalSize(image, {kPaletteSize, kPaletteSize});
     image->Picture() = QImage(kPaletteSize, kPaletteSize, QImage::Format_RGB32);
     image->setCursor(Qt::CrossCursor);
+    image->setFocusPolicy(Qt::TabFocus);
+    static const char* const kBase[4] = {"", "Red", "Green", "Blue"};
+    image->setAccessibleName(QString(kBase[n]) + "-based palette");
+    image->setAccessibleDescription(
+        QString("Every colour with the active colour's %1 level").arg(QString(kBase[n]).toLower()));
+    frame->setAccessibleName(image->accessibleName());
     GridOn(frame, true)->addWidget(image);
     frame->layout()->setContentsMargins(2, 2, 2, 2);
     grid->addWidget(frame, 0, n, Qt::AlignLeft | Qt::AlignTop);

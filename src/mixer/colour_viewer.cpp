@@ -25,12 +25,15 @@ ColourViewer::ColourViewer(QGroupBox* pane, ActiveColourHolder& active, ColourSe
   ColourViewPanel = Make<ColourPanel>(pane, "ColourViewPanel");
   KeepLogicalSize(ColourViewPanel, {104, 41});
   ColourViewPanel->SetBevel(false);
+  ColourViewPanel->setFocusPolicy(Qt::TabFocus);
+  ColourViewPanel->setAccessibleName("Active colour");
   ColourViewNegPanel = Make<ColourPanel>(pane, "ColourViewNegPanel", "Click to set this colour as active.");
   KeepLogicalSize(ColourViewNegPanel, {38, 30});
   ColourViewNegPanel->SetCaption("INV");
   Panel14 = Make<ColourPanel>(pane, "Panel14");
   KeepLogicalSize(Panel14, {38, 30});
   Panel14->SetBevel(false);
+  Panel14->setAccessibleName("Colour compare");
   Panel15 = MakeInPicture<ColourPanel>(Panel14, "Panel15", {3, 3, 32, 24}, "Colour Compare");
   Panel15->SetColour(0);
   Panel15->setCursor(CustomCursor(kPaintBucket));
@@ -40,13 +43,27 @@ ColourViewer::ColourViewer(QGroupBox* pane, ActiveColourHolder& active, ColourSe
     int number;
     int parent;  // 0: the viewer pane
     QRect geometry;
-  } samples[6] = {{6, 0, {0, 0, 104, 62}}, {7, 6, {0, 0, 104, 12}}, {8, 6, {0, 12, 20, 50}},
+  } samples[6] = {{6, 0, {0, 0, 104, 62}},  {7, 6, {0, 0, 104, 12}}, {8, 6, {0, 12, 20, 50}},
                   {9, 6, {20, 12, 84, 50}}, {10, 9, {4, 4, 76, 20}}, {11, 9, {4, 28, 76, 18}}};
   for (const auto& s : samples) {
     QWidget* parent = s.parent == 0 ? static_cast<QWidget*>(pane) : samplePanels_[s.parent];
-    auto* p = s.parent == 0 ? Make<ColourPanel>(parent, QString("Panel%1").arg(s.number))
-                            : MakeInPicture<ColourPanel>(parent, QString("Panel%1").arg(s.number), s.geometry);
+    auto* p = s.parent == 0
+                  ? Make<ColourPanel>(parent, QString("Panel%1").arg(s.number))
+                  : MakeInPicture<ColourPanel>(parent, QString("Panel%1").arg(s.number), s.geometry);
     if (s.parent == 0) KeepLogicalSize(p, s.geometry.size());
+    static const char* const kPart[12] = {"",
+                                          "",
+                                          "",
+                                          "",
+                                          "",
+                                          "",
+                                          "Sample page",
+                                          "Sample page header",
+                                          "Sample page side bar",
+                                          "Sample page body",
+                                          "Sample page block 1",
+                                          "Sample page block 2"};
+    p->setAccessibleName(kPart[s.number]);
     p->SetColour(kSilver);
     p->SetBevel(s.number != kFirstSample);
     p->setCursor(CustomCursor(kPaintBucket));

@@ -97,6 +97,13 @@ void HsMixer::Build(QWidget* page) {
     FitCharacters(edit, 7);
     *row.edit = edit;
 
+    static const char* const kWhat[3] = {"Hue", "Saturation", "Vibrance"};
+    panel->setAccessibleName(QString(kWhat[r]) + " presets");
+    bar->setAccessibleName(kWhat[r]);
+    edit->setAccessibleName(QString(kWhat[r]) + " value");
+    strip->setAccessibleName(QString(kWhat[r]) + " strip");
+    strip->setAccessibleDescription(
+        QString("The colours the %1 bar runs through").arg(QString(kWhat[r]).toLower()));
     grid->addWidget(strip, 2 * r, 1, Qt::AlignHCenter | Qt::AlignBottom);
     grid->addWidget(panel, 2 * r + 1, 0);
     grid->addWidget(bar, 2 * r + 1, 1);
@@ -109,6 +116,7 @@ void HsMixer::Build(QWidget* page) {
     markers_[i] = Make<ShapeBox>(mixer, markerNames[i], {}, ShapeBox::Kind::Rectangle);
     markers_[i]->resize(3, 7);
     markers_[i]->SetBrushColour(0xFFFFFF);
+    markers_[i]->setAccessibleName("Harmony hue mark");
     markers_[i]->hide();
   }
   ColourSpectrumImage->installEventFilter(this);
@@ -116,10 +124,11 @@ void HsMixer::Build(QWidget* page) {
   ActiveSpecCheckBox = Make<QCheckBox>(page, "ActiveSpecCheckBox", "Active Spectrum", "Act. Spec.");
   HSSwitchPanel = Make<QWidget>(page, "HSSwitchPanel");
   HSVRadioButton = Make<QRadioButton>(HSSwitchPanel, "HSVRadioButton",
-                                     "Hue, Saturation, and Vibrance (Hex Cone Theory)", "HSV");
+                                      "Hue, Saturation, and Vibrance (Hex Cone Theory)", "HSV");
   HSVRadioButton->setChecked(true);
-  HSIRadioButton = Make<QRadioButton>(HSSwitchPanel, "HSIRadioButton",
-                                     "Hue, Saturation, and Intensity (Colour Cube Theory - Experimental)", "HSI");
+  HSIRadioButton =
+      Make<QRadioButton>(HSSwitchPanel, "HSIRadioButton",
+                         "Hue, Saturation, and Intensity (Colour Cube Theory - Experimental)", "HSI");
   ColumnOn(HSSwitchPanel, true)->addLayout(Column({HSVRadioButton, HSIRadioButton}));
   CalculatePanel = Make<ColourPanel>(page, "CalculatePanel", "Warning indicates colour distortion.");
   CalculatePanel->SetCaption("Calculate");
@@ -142,8 +151,9 @@ void HsMixer::Build(QWidget* page) {
   side->setRowStretch(5, 1);
   side->setColumnStretch(3, 1);
   // The label wraps within the width the check box above it needs.
-  UndockInstructLabel1->setMaximumWidth(std::max(ActiveSpecCheckBox->sizeHint().width(),
-                                                 UndockInstructLabel1->fontMetrics().horizontalAdvance("or undock") + 8));
+  UndockInstructLabel1->setMaximumWidth(
+      std::max(ActiveSpecCheckBox->sizeHint().width(),
+               UndockInstructLabel1->fontMetrics().horizontalAdvance("or undock") + 8));
 
   // The model switch and the calculation panel stay hidden until a key command reveals them.
   HSVRadioButton->hide();

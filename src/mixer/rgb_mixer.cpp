@@ -40,7 +40,6 @@ const RowSpec kRows[7] = {{"", "", 0},
                           {"Magenta", "M", ColourFromRgb(255, 0, 255)},
                           {"Yellow", "Y", ColourFromRgb(255, 255, 0)}};
 
-
 // Width that gives the track bar one pixel per level between its two end positions.
 int TrackBarWidth(QSlider* slider, int levels) {
   QStyleOptionSlider opt;
@@ -148,6 +147,11 @@ void RgbMixer::BuildComponentRow(QWidget* page, int i, int row) {
   percentLabel_[i] = Make<QLabel>(page, Name(i, "Percent"));
   ReserveText(percentLabel_[i], "100.000%");
 
+  const QString colour = kRows[i].name;
+  panel->setAccessibleName(colour + " presets");
+  bar->setAccessibleName(colour);
+  hexEdit_[i]->setAccessibleName(colour + " in hexadecimal");
+  decimalEdit_[i]->setAccessibleName(colour + " in decimal");
   QGridLayout* grid = GridOf(page);
   grid->addWidget(panel, row, kCaption);
   grid->addWidget(bar, row, kBar);
@@ -161,10 +165,11 @@ void RgbMixer::BuildIntensityRow(QWidget* page, bool cmy) {
   reset->setIcon(GlyphIcon(":/glyphs/reset.svg"));
   reset->setAutoRaise(true);
   reset->setCursor(Qt::PointingHandCursor);
+  reset->setAccessibleName(cmy ? "Reset the black" : "Reset the intensity");
   QSlider* bar = MakeTrackBar(page, cmy ? "IntensityTrackBar2" : "IntensityTrackBar", -100, 100, 0);
   bar->setToolTip("Slide to increase or decrease the intensity value.");
   auto* edit = Make<QLineEdit>(page, cmy ? "CMYIntensityEdit" : "IntensityEdit",
-                              cmy ? "Percent Of Black or \"K\" Value." : "Percentage Of White.", "0%");
+                               cmy ? "Percent Of Black or \"K\" Value." : "Percentage Of White.", "0%");
   edit->setReadOnly(true);
   (cmy ? CMYIntensitySpeedButton : RGBIntensitySpeedButton) = reset;
   (cmy ? IntensityTrackBar2 : IntensityTrackBar) = bar;
@@ -205,7 +210,8 @@ void RgbMixer::PlaceWebSafeGrid(int firstShape) {
     opt.sliderPosition = opt.sliderValue = 51 * k;
     const QRect handle =
         first->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, first);
-    websafeGridShape_[firstShape + k]->setGeometry(first->x() + handle.center().x(), top, 1, bottom - top + 1);
+    websafeGridShape_[firstShape + k]->setGeometry(first->x() + handle.center().x(), top, 1,
+                                                   bottom - top + 1);
   }
 }
 

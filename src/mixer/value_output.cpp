@@ -40,8 +40,8 @@ void ValueOutput::Build(QGroupBox* pane) {
       Make<QCheckBox>(pane, "IENSCheckBox", "Displays Internet Explorer 5/Netscape colour names.", "IE/NS");
   IENSCheckBox->setEnabled(false);
   BGRCheckBox = Make<QCheckBox>(pane, "BGRCheckBox", "This option is for programmers.", "BGR");
-  AutoCopyCheckBox =
-      Make<QCheckBox>(pane, "AutoCopyCheckBox", "Automatically copy selected colour to clipboard.", "Auto Copy");
+  AutoCopyCheckBox = Make<QCheckBox>(pane, "AutoCopyCheckBox",
+                                     "Automatically copy selected colour to clipboard.", "Auto Copy");
   CopyValueButton =
       Make<QPushButton>(pane, "CopyValueButton", "Copies value to the Windows clipboard.", "Copy Value");
 
@@ -61,7 +61,9 @@ void ValueOutput::Build(QGroupBox* pane) {
   EditCopy1 = AddWindowShortcut(pane, "EditCopy1", "&Copy", QKeySequence::Copy);
 }
 
-void ValueOutput::PlaceBesideValue(QWidget* widget) { grid_->addWidget(widget, 0, 3, Qt::AlignRight | Qt::AlignVCenter); }
+void ValueOutput::PlaceBesideValue(QWidget* widget) {
+  grid_->addWidget(widget, 0, 3, Qt::AlignRight | Qt::AlignVCenter);
+}
 
 void ValueOutput::Connect() {
   Link(&active_, &ActiveColourHolder::Changed, this,

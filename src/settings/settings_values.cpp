@@ -46,7 +46,8 @@ SettingsValues ReadSettings(const IniFile& ini) {
   SettingsValues v;
   v.left = ini.ReadInteger("Main", "Left", 0);
   v.top = ini.ReadInteger("Main", "Top", 0);
-  v.placed = TryStrToInt(ini.ReadString("Main", "Left", "")) && TryStrToInt(ini.ReadString("Main", "Top", ""));
+  v.placed =
+      TryStrToInt(ini.ReadString("Main", "Left", "")) && TryStrToInt(ini.ReadString("Main", "Top", ""));
   v.defaultDir = ini.ReadString(kStartSection, "DefaultDir", "");
   v.autoOpen = ini.ReadString(kStartSection, "AutoOpen", "");
   for (const BoolKey& k : kBools) v.*k.field = ini.ReadBool(k.section, k.key, false);

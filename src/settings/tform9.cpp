@@ -27,8 +27,10 @@ TForm9::TForm9(QWidget* parent)
     DriveComboBox1->addItem(QDir::toNativeSeparators(drive.absolutePath()));
   DirectoryListBox1 = Make<QTreeView>(this, "DirectoryListBox1");
   DirectoryListBox1->header()->hide();
+  DirectoryListBox1->setAccessibleName("Folders");
   MinimumTextArea(DirectoryListBox1, 40, 12);
   Edit1 = Make<QLineEdit>(this, "Edit1");
+  Edit1->setAccessibleName("Default folder");
   Button1 = Make<QPushButton>(this, "Button1", {}, "Accept");
   Button1->setDefault(true);
   Button2 = Make<QPushButton>(this, "Button2", {}, "Cancel");

@@ -63,7 +63,8 @@ void PageCoordinator::Build(QWidget* tab) {
                {"Label26", "4. Right click browser"},     {"Label27", "for copy options."}};
   QGridLayout* lines = GridOn(LinksGroupBox);
   lines->setVerticalSpacing(0);
-  for (int i = 0; i < 6; ++i) lines->addWidget(Label(LinksGroupBox, steps[i].name, steps[i].text), i / 2, i % 2);
+  for (int i = 0; i < 6; ++i)
+    lines->addWidget(Label(LinksGroupBox, steps[i].name, steps[i].text), i / 2, i % 2);
   lines->setColumnStretch(2, 1);
 
   QGridLayout* grid = GridOn(tab);
@@ -78,6 +79,7 @@ void PageCoordinator::BuildBrowser(QWidget* tab) {
   SampleBrowserPanel = Make<QFrame>(tab, "SampleBrowserPanel", kCopyHint);
   SampleBrowserPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   SampleBrowserPanel->setMinimumSize(200, 162);
+  SampleBrowserPanel->setFocusPolicy(Qt::TabFocus);  // the copy menu, from the keyboard
   SampleBrowserAddressPanel = Make<QFrame>(SampleBrowserPanel, "SampleBrowserAddressPanel", kCopyHint);
   SampleBrowserAddressPanel->setAutoFillBackground(true);
   QPalette navy = SampleBrowserAddressPanel->palette();
@@ -101,6 +103,11 @@ void PageCoordinator::BuildBrowser(QWidget* tab) {
   }
   auto* tools = Make<QFrame>(SampleBrowserPanel, "BrowserToolPanel", kCopyHint);
   tools->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  // The browser's own grey, whatever the desktop's colours: it is a picture of a browser.
+  tools->setAutoFillBackground(true);
+  QPalette grey = tools->palette();
+  grey.setColor(QPalette::Window, QColor(0xD4, 0xD0, 0xC8));
+  tools->setPalette(grey);
   auto* icon = Make<QLabel>(tools, "BrowserIconLabel", kCopyHint, "e");
   icon->setFont(PageFont(9.75, true, false));
   QPalette blue = icon->palette();

@@ -1,8 +1,32 @@
 #include "widgets/click_area.h"
 
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace tintora {
+
+void ClickArea::PaintFocusFrame(QPainter& painter) const {
+  if (!hasFocus()) return;
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.rect = rect().adjusted(1, 1, -1, -1);
+  option.backgroundColor = palette().color(QPalette::Window);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+void ClickArea::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    emit MousePressed(Qt::LeftButton, rect().center());
+    emit MouseReleased(Qt::LeftButton, rect().center());
+    emit Clicked();
+    return;
+  }
+  QFrame::keyPressEvent(event);
+}
 
 ClickArea::ClickArea(QWidget* parent) : QFrame(parent) { setMouseTracking(true); }
 

@@ -11,6 +11,11 @@ class ClickArea : public QFrame {
  public:
   explicit ClickArea(QWidget* parent = nullptr);
 
+ protected:
+  // Draws the style's focus frame while the area has the keyboard focus (a panel the keyboard
+  // can reach must show that it has it).
+  void PaintFocusFrame(QPainter& painter) const;
+
  signals:
   void MousePressed(Qt::MouseButton button, QPoint pos);
   void MouseReleased(Qt::MouseButton button, QPoint pos);
@@ -23,6 +28,8 @@ class ClickArea : public QFrame {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  // Space and Enter click an area the keyboard has reached.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   bool pressedInside_ = false;

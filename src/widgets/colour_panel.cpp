@@ -9,12 +9,26 @@ namespace tintora {
 QColor ToQColor(int c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 int FromQColor(const QColor& c) { return ColourFromRgb(c.red(), c.green(), c.blue()); }
 
-ColourPanel::ColourPanel(QWidget* parent) : ClickArea(parent) { SetBevel(true); }
+ColourPanel::ColourPanel(QWidget* parent) : ClickArea(parent) {
+  SetBevel(true);
+  Describe();
+}
+
+QString ColourDescription(int c) {
+  return c < 0 ? QString("no colour") : "#" + QString::fromStdString(BGRIntToRGBHEX(c));
+}
+
+void ColourPanel::Describe() {
+  // What a screen reader says the panel shows: its colour, or its caption where it has no colour
+  // of its own.
+  setAccessibleDescription(systemColours_ ? caption_ : ColourDescription(colour_));
+}
 
 void ColourPanel::SetColour(int c) {
   if (c == colour_ && !systemColours_) return;
   colour_ = c;
   systemColours_ = false;
+  Describe();
   update();
 }
 
@@ -27,12 +41,14 @@ void ColourPanel::SetFontColour(int c) {
 void ColourPanel::UseSystemColours(bool on) {
   if (systemColours_ == on) return;
   systemColours_ = on;
+  Describe();
   update();
 }
 
 void ColourPanel::SetCaption(const QString& caption) {
   if (caption == caption_) return;
   caption_ = caption;
+  Describe();
   update();
 }
 
@@ -49,6 +65,7 @@ void ColourPanel::paintEvent(QPaintEvent* event) {
       p.setPen(systemColours_ ? palette().color(QPalette::ButtonText) : ToQColor(fontColour_));
       p.drawText(rect(), Qt::AlignCenter, caption_);
     }
+    PaintFocusFrame(p);
   }
   QFrame::paintEvent(event);
 }

@@ -25,11 +25,16 @@ class ColourPanel : public ClickArea {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void Describe();
+
   int colour_ = 0xC0C0C0;
   int fontColour_ = 0;
   bool systemColours_ = false;
   QString caption_;
 };
+
+// "#RRGGBB" of a colour value, as a screen reader reads a colour picture.
+QString ColourDescription(int colourValue);
 
 // QColor of a colour value.
 QColor ToQColor(int colourValue);

@@ -11,7 +11,7 @@ namespace tintora {
 QCursor CustomCursor(int number) {
   struct Picture {
     const char* file;
-    QSize size;          // the drawing's own units
+    QSize size;         // the drawing's own units
     double hotX, hotY;  // in the drawing's units
   };
   static const Picture kPictures[4] = {{":/cursors/eyedroppertolist.svg", {16, 22}, 1.2, 14.6},

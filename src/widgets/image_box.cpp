@@ -44,19 +44,17 @@ int ImageBox::PixelColour(int x, int y) const {
 }
 
 void ImageBox::paintEvent(QPaintEvent*) {
+  QPainter p(this);
   if (!glyph_.isEmpty()) {
-    QPainter p(this);
     const int extent = std::min(width(), height());
     PaintGlyph(p, glyph_, QRectF((width() - extent) / 2.0, (height() - extent) / 2.0, extent, extent));
-    return;
+  } else if (!picture_.isNull()) {
+    if (stretch_)
+      p.drawImage(rect(), picture_);
+    else
+      p.drawImage(0, 0, picture_);
   }
-  if (picture_.isNull()) return;
-  QPainter p(this);
-  if (stretch_) {
-    p.drawImage(rect(), picture_);
-  } else {
-    p.drawImage(0, 0, picture_);
-  }
+  PaintFocusFrame(p);
 }
 
 }  // namespace tintora

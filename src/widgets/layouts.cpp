@@ -1,10 +1,13 @@
 #include "widgets/layouts.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <algorithm>
 
 namespace tintora {
 
@@ -74,11 +77,54 @@ void FitCharacters(QWidget* field, int characters) {
 void MinimumTextArea(QWidget* area, int columns, int lines) {
   const QFontMetrics metrics(area->font());
   const int scrollBar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
-  area->setMinimumSize(metrics.averageCharWidth() * columns + scrollBar + 8, metrics.lineSpacing() * lines + 8);
+  area->setMinimumSize(metrics.averageCharWidth() * columns + scrollBar + 8,
+                       metrics.lineSpacing() * lines + 8);
 }
 
 void ReserveText(QWidget* widget, const QString& sample) {
-  widget->setMinimumWidth(widget->fontMetrics().horizontalAdvance(sample) + widget->fontMetrics().averageCharWidth() / 2);
+  widget->setMinimumWidth(widget->fontMetrics().horizontalAdvance(sample) +
+                          widget->fontMetrics().averageCharWidth() / 2);
+}
+
+namespace {
+
+bool InsideQtsOwnControl(const QWidget* w, const QWidget* pane) {
+  for (const QWidget* p = w->parentWidget(); p && p != pane; p = p->parentWidget())
+    if (qobject_cast<const QAbstractSpinBox*>(p) || qobject_cast<const QComboBox*>(p)) return true;
+  return false;
+}
+
+}  // namespace
+
+void ChainTabOrder(const std::vector<QWidget*>& panes) {
+  std::vector<QWidget*> chain;
+  for (QWidget* pane : panes) {
+    struct Stop {
+      QWidget* widget;
+      QRect at;
+    };
+    std::vector<Stop> stops;
+    for (QWidget* w : pane->findChildren<QWidget*>()) {
+      if (!(w->focusPolicy() & Qt::TabFocus) || w->window() != pane->window() || InsideQtsOwnControl(w, pane))
+        continue;
+      stops.push_back({w, QRect(w->mapTo(pane, QPoint(0, 0)), w->size())});
+    }
+    // Rows first: a control whose middle is within half a line of a row's first one is in it.
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const Stop& a, const Stop& b) { return a.at.center().y() < b.at.center().y(); });
+    const int halfLine = pane->fontMetrics().height() / 2;
+    for (std::size_t first = 0; first < stops.size();) {
+      std::size_t end = first + 1;
+      while (end < stops.size() && stops[end].at.center().y() - stops[first].at.center().y() <= halfLine)
+        ++end;
+      std::stable_sort(stops.begin() + static_cast<std::ptrdiff_t>(first),
+                       stops.begin() + static_cast<std::ptrdiff_t>(end),
+                       [](const Stop& a, const Stop& b) { return a.at.left() < b.at.left(); });
+      first = end;
+    }
+    for (const Stop& s : stops) chain.push_back(s.widget);
+  }
+  for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 QFont ContentFont(const QString& family, QFont::StyleHint hint, double points, bool bold) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include <QBoxLayout>
 #include <QFont>
@@ -39,6 +40,10 @@ void MinimumTextArea(QWidget* area, int columns, int lines);
 
 // A label or button that must show `sample` (its longest text) whole: at least that wide.
 void ReserveText(QWidget* widget, const QString& sample);
+
+// Chains the keyboard focus through the panes in the order given and, within each pane, in
+// reading order (by rows, then left to right) as the layout has placed them.
+void ChainTabOrder(const std::vector<QWidget*>& panes);
 
 // A face the program names for content (the fixed-pitch value field, the colourizer's faces),
 // with a fallback through its style hint, at `points` as the window's 8-point font had it:

@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include "colour/custom_colours.h"
+#include "widgets/stay_on_top.h"
 
 class QWidget;
 class QMimeData;
@@ -48,10 +49,32 @@ class Services {
  public:
   virtual ~Services() = default;
 
-  // Shows a modal message box titled with the program's name; answers the button pressed
-  // (closing the box answers Cancel, or No when there is no Cancel, or Ok).
-  virtual MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
-                                    MessageButtons buttons) = 0;
+  // While a box or a dialog is up, stay-on-top is suspended, so the main window never covers
+  // it; the main window hands its StayOnTop in once it has one.
+  void SetStayOnTop(StayOnTop* onTop) { onTop_ = onTop; }
+
+  // Shows a modal message box titled with the program's name, owned by `parent`; answers the
+  // button pressed (closing the box answers Cancel, or No when there is no Cancel, or Ok).
+  MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, MessageButtons buttons) {
+    const OnTopSuspension suspended(onTop_);
+    return MessageBox(parent, text, icon, buttons);
+  }
+  // nullopt when the user cancels.
+  std::optional<FileDialogAnswer> OpenFileDialog(QWidget* parent, const FileDialogRequest& request) {
+    const OnTopSuspension suspended(onTop_);
+    return OpenDialog(parent, request);
+  }
+  std::optional<FileDialogAnswer> SaveFileDialog(QWidget* parent, const FileDialogRequest& request) {
+    const OnTopSuspension suspended(onTop_);
+    return SaveDialog(parent, request);
+  }
+  // The system colour dialog, opened fully, starting at `initialColour` with the sixteen custom
+  // colour slots, which it updates. The chosen colour value, or nullopt when cancelled.
+  std::optional<int> ColourDialog(QWidget* parent, int initialColour, CustomColourSlots& customSlots) {
+    const OnTopSuspension suspended(onTop_);
+    return ColourDialogBox(parent, initialColour, customSlots);
+  }
+
   virtual void Beep(BeepKind kind) = 0;
 
   virtual void SetClipboardText(const QString& text) = 0;
@@ -68,19 +91,22 @@ class Services {
   // Puts a stay-on-top window back above the others without moving, sizing or activating it.
   virtual void KeepOnTop(QWidget* window) = 0;
 
-  // nullopt when the user cancels.
-  virtual std::optional<FileDialogAnswer> OpenFileDialog(QWidget* parent,
-                                                         const FileDialogRequest& request) = 0;
-  virtual std::optional<FileDialogAnswer> SaveFileDialog(QWidget* parent,
-                                                         const FileDialogRequest& request) = 0;
-
-  // The system colour dialog, opened fully, starting at `initialColour` with the sixteen custom
-  // colour slots, which it updates. The chosen colour value, or nullopt when cancelled.
-  virtual std::optional<int> ColourDialog(QWidget* parent, int initialColour,
-                                          CustomColourSlots& customSlots) = 0;
-
   virtual ScreenAccess& Screen() = 0;
   virtual GlobalHotKey& HotKey() = 0;
+
+ protected:
+  // Whether stay-on-top is down this moment (for stand-ins that check it).
+  bool OnTopSuspendedNow() const { return onTop_ && onTop_->OnTopSuspended(); }
+  // The boxes and dialogs themselves, as each implementation shows them.
+  virtual MessageAnswer MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
+                                   MessageButtons buttons) = 0;
+  virtual std::optional<FileDialogAnswer> OpenDialog(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual std::optional<FileDialogAnswer> SaveDialog(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual std::optional<int> ColourDialogBox(QWidget* parent, int initialColour,
+                                             CustomColourSlots& customSlots) = 0;
+
+ private:
+  StayOnTop* onTop_ = nullptr;
 };
 
 }  // namespace tintora

@@ -32,13 +32,11 @@ void SettingsStore::Write(const std::function<bool(IniFile&)>& writes) {
 void SettingsStore::Failed(const std::string& reason) {
   if (toldOfFailure_) return;
   toldOfFailure_ = true;
-  onTop_.SuspendOnTop();
   services_.ShowMessage(window_,
                         QString("Settings:\r\n\r\nThe settings cannot be kept in\r\n\"%1\"\r\n(%2).\r\n\r\n"
                                 "Changes to them last until Tintora closes.")
                             .arg(path_, QString::fromStdString(reason)),
                         MessageIcon::Warning, MessageButtons::Ok);
-  onTop_.RestoreOnTop();
 }
 
 }  // namespace tintora

@@ -9,8 +9,9 @@ namespace tintora {
 ShapeBox::ShapeBox(Kind kind, QWidget* parent) : ClickArea(parent), kind_(kind) {}
 
 void ShapeBox::SetBrushColour(int c) {
-  if (c == brush_) return;
+  if (c == brush_ && !accessibleDescription().isEmpty()) return;
   brush_ = c;
+  setAccessibleDescription(ColourDescription(c));
   update();
 }
 

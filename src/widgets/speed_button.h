@@ -12,6 +12,8 @@ class SpeedButton : public QToolButton {
   explicit SpeedButton(QWidget* parent = nullptr);
   // The button's drawing (an SVG resource).
   void SetGlyph(const QString& file);
+  // The right button's click, for the keyboard's menu key.
+  void RightClick();
 
  signals:
   void MouseDown(Qt::MouseButton button);
@@ -20,6 +22,9 @@ class SpeedButton : public QToolButton {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool mouseClick_ = false;  // the click now being reported came from the mouse
 };
 
 }  // namespace tintora

@@ -26,8 +26,6 @@ void StayOnTop::Follow(QWidget* window, bool inFrontByRight) {
   if (inFrontByRight) inFront_.emplace_back(window);
 }
 
-void StayOnTop::KeepSuspendedWhileOpen(QWidget* window) { optionWindows_.emplace_back(window); }
-
 void StayOnTop::OnTopToggler() {
   const bool on = !main_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
   onTopState_ = on;
@@ -39,13 +37,6 @@ void StayOnTop::OnTopToggler() {
 bool StayOnTop::InFrontByRight(const QWidget* active) const {
   return active == main_ || std::any_of(inFront_.begin(), inFront_.end(),
                                         [active](const QPointer<QWidget>& w) { return w == active; });
-}
-
-void StayOnTop::AfterPopUp() {
-  // A menu command may have opened an option window, which keeps the suspension until it closes.
-  const bool optionOpen = std::any_of(optionWindows_.begin(), optionWindows_.end(),
-                                      [](const QPointer<QWidget>& w) { return w && w->isVisible(); });
-  if (!optionOpen) RestoreOnTop();
 }
 
 TPopupExt* MakePopup(QWidget* parent, const char* name, StayOnTop& onTop) {

@@ -1,6 +1,6 @@
 // Stay-on-top: the mode, the windows that follow it, and its suspension while a menu, a
-// message box or an option window is up (a topmost main window would cover them). The
-// suspension is one level deep, not a counter.
+// message box or an option window is up (a topmost main window would cover them). Suspensions
+// count: a box inside a suspended load keeps the main window down until both are over.
 #pragma once
 
 #include <vector>
@@ -22,24 +22,24 @@ class StayOnTop : public QObject {
   explicit StayOnTop(QWidget* mainWindow);
 
   bool OnTopState() const { return onTopState_; }
-  bool OnTopSuspended() const { return onTopSuspended_; }
-  void SuspendOnTop() { onTopSuspended_ = onTopState_; }
-  void RestoreOnTop() { onTopSuspended_ = false; }
+  bool OnTopSuspended() const { return onTopState_ && suspensions_ > 0; }
+  // A suspension each; prefer OnTopSuspension where the suspension ends with a scope. Restoring
+  // more often than suspending is harmless.
+  void SuspendOnTop() { ++suspensions_; }
+  void RestoreOnTop() {
+    if (suspensions_ > 0) --suspensions_;
+  }
 
   // A window that takes the mode with the main window. `inFrontByRight`: while it is the
   // active window the main window does not push itself above it.
   void Follow(QWidget* window, bool inFrontByRight);
-  // A window that keeps the suspension for as long as it is open, even after the menu that
-  // opened it has closed.
-  void KeepSuspendedWhileOpen(QWidget* window);
-
   // Switches the mode on the main window and every follower.
   void OnTopToggler();
   // Whether `active` is one of the windows that may stand in front of the main window.
   bool InFrontByRight(const QWidget* active) const;
 
   void BeforePopUp() { SuspendOnTop(); }
-  void AfterPopUp();
+  void AfterPopUp() { RestoreOnTop(); }
 
  signals:
   void Toggled(bool on);
@@ -48,9 +48,25 @@ class StayOnTop : public QObject {
   QWidget* main_;
   std::vector<QPointer<QWidget>> followers_;
   std::vector<QPointer<QWidget>> inFront_;
-  std::vector<QPointer<QWidget>> optionWindows_;
   bool onTopState_ = false;
-  bool onTopSuspended_ = false;
+  int suspensions_ = 0;
+};
+
+// Suspends stay-on-top for its lifetime (nothing when there is no StayOnTop).
+class OnTopSuspension {
+ public:
+  explicit OnTopSuspension(StayOnTop* onTop) : onTop_(onTop) {
+    if (onTop_) onTop_->SuspendOnTop();
+  }
+  explicit OnTopSuspension(StayOnTop& onTop) : OnTopSuspension(&onTop) {}
+  ~OnTopSuspension() {
+    if (onTop_) onTop_->RestoreOnTop();
+  }
+  OnTopSuspension(const OnTopSuspension&) = delete;
+  OnTopSuspension& operator=(const OnTopSuspension&) = delete;
+
+ private:
+  StayOnTop* onTop_;
 };
 
 // A popup menu whose showing suspends stay-on-top.

@@ -73,6 +73,8 @@ struct ShownMessage {
   QString text;
   MessageIcon icon;
   MessageButtons buttons;
+  QWidget* owner = nullptr;
+  bool onTopSuspended = false;  // the main window was kept from covering the box
 };
 
 class FakeServices : public Services {
@@ -101,9 +103,9 @@ class FakeServices : public Services {
   FakeScreen screen;
   FakeHotKey hotKey;
 
-  MessageAnswer ShowMessage(QWidget*, const QString& text, MessageIcon icon,
-                            MessageButtons buttons) override {
-    messages.push_back({text, icon, buttons});
+  MessageAnswer MessageBox(QWidget* owner, const QString& text, MessageIcon icon,
+                           MessageButtons buttons) override {
+    messages.push_back({text, icon, buttons, owner, OnTopSuspendedNow()});
     if (whileShowing) whileShowing(messages.back());
     if (!answers.empty()) {
       const MessageAnswer a = answers.front();
@@ -120,18 +122,19 @@ class FakeServices : public Services {
   void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
   void SetClipboardMimeData(std::unique_ptr<QMimeData> data) override { clipboardMime = std::move(data); }
   std::optional<QImage> ClipboardImage() override { return clipboardImage; }
+  bool shellOpens = true;  // false: the desktop has nothing that opens it
   bool OpenWithShell(const QString& target) override {
     opened.push_back(target);
-    return true;
+    return shellOpens;
   }
   void KeepOnTop(QWidget*) override { ++keepOnTopCalls; }
-  std::optional<FileDialogAnswer> OpenFileDialog(QWidget*, const FileDialogRequest& request) override {
+  std::optional<FileDialogAnswer> OpenDialog(QWidget*, const FileDialogRequest& request) override {
     return NextFileAnswer(request);
   }
-  std::optional<FileDialogAnswer> SaveFileDialog(QWidget*, const FileDialogRequest& request) override {
+  std::optional<FileDialogAnswer> SaveDialog(QWidget*, const FileDialogRequest& request) override {
     return NextFileAnswer(request);
   }
-  std::optional<int> ColourDialog(QWidget*, int, CustomColourSlots& customSlots) override {
+  std::optional<int> ColourDialogBox(QWidget*, int, CustomColourSlots& customSlots) override {
     colourDialogOpenedWith.push_back(customSlots);
     if (colourDialogSlots) customSlots = *colourDialogSlots;
     return colourDialogAnswer;

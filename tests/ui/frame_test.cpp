@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/about_box.h"
+#include "app/frame.h"
 #include "app/splash_screen.h"
 #include "capture/tform2.h"
 #include "colourizer/tform8.h"
@@ -93,6 +94,43 @@ TEST_F(FrameTest, APopupSuspendsStayOnTopWhileItIsUp) {
   EXPECT_FALSE(suspendedDuringMenu);
 }
 
+// A load that meets several boxes (two warnings about the file, then the refusal) keeps the main
+// window down for every one of them, and lets it up again only when the load is over; every
+// box belongs to the main window.
+TEST_F(FrameTest, BoxesInsideASuspendedCommandKeepTheMainWindowDownUntilItEnds) {
+  ClickImage("OnTopImage");
+  std::string aco("\x00\x02\x00\x03", 4);
+  for (const char* space : {"\x00\x03", "\x00\x07", "\x00\x00"})  // Pantone and Lab: a warning each
+    aco += std::string(space, 2) + std::string(8, '\0') + std::string("\x00\x00\x00\x01\x00\x00", 6);
+  aco.resize(aco.size() - 3);  // cut inside the last name: after the warnings, the cut-short notice
+  const QString path = WriteFile("two.aco", aco);
+  std::vector<bool> suspendedDuringBox;
+  services.whileShowing = [&](const ShownMessage&) { suspendedDuringBox.push_back(Suspended()); };
+  services.fileAnswers.push_back(FileDialogAnswer{path, 3});
+  QTest::mouseClick(Find<QWidget>("LoadSpeedButton"), Qt::LeftButton);
+  ASSERT_GE(services.messages.size(), 3u);
+  for (std::size_t i = 0; i < suspendedDuringBox.size(); ++i) {
+    EXPECT_TRUE(suspendedDuringBox[i]) << services.messages[i].text.toStdString();
+    EXPECT_EQ(services.messages[i].owner, form.get());
+  }
+  EXPECT_FALSE(Suspended());
+  EXPECT_TRUE(TForm1Probe::OnTopState(*form));
+}
+
+// The default-folder window stays on top; the message after it must not open behind it.
+TEST_F(FrameTest, TheDefaultFolderMessageComesAfterItsWindowHasClosed) {
+  form->Frame().ShowDefaultDirectory(QString::fromStdString(scratch->Path().string()));
+  TForm9* form9 = form->Form9();
+  ASSERT_TRUE(form9->isVisible());
+  bool form9Open = true;
+  services.whileShowing = [&](const ShownMessage&) { form9Open = form9->isVisible(); };
+  QTest::mouseClick(form9->Button1, Qt::LeftButton);
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_TRUE(services.messages[0].text.startsWith("Changes will take effect"));
+  EXPECT_FALSE(form9Open);
+  EXPECT_FALSE(MainWindowWaits());
+}
+
 TEST_F(FrameTest, TheTickKeepsTheWindowOnTopOnlyWhenNotSuspended) {
   ClickImage("OnTopImage");
   const int before = services.keepOnTopCalls;
@@ -139,10 +177,16 @@ TEST_F(FrameTest, TheAboutBoxOpensOnceCentredOverTheWindowAndHoldsTheFocus) {
   form->Timer1Timer();  // ...and the next tick takes the focus back into the about box
   ASSERT_TRUE(WaitActive(about));
   EXPECT_TRUE(about->Memo1->hasFocus());
-  QTest::mouseClick(about->Button1, Qt::LeftButton);  // "Help!"
+  QTest::mouseClick(about->Button1, Qt::LeftButton);  // "Help!": the manual beside the program
   ASSERT_EQ(services.opened.size(), 1u);
-  EXPECT_TRUE(services.opened[0].endsWith("Tintora v2-0 Help.CHM") || services.opened[0].endsWith(".html"));
+  EXPECT_TRUE(services.opened[0].endsWith("help/index.html")) << services.opened[0].toStdString();
   EXPECT_TRUE(services.messages.empty());
+  // Where nothing opens it, the program says where the manual is instead of doing nothing.
+  services.shellOpens = false;
+  QTest::mouseClick(about->Button1, Qt::LeftButton);
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_TRUE(services.messages[0].text.contains("help/index.html"))
+      << services.messages[0].text.toStdString();
   about->close();
 }
 

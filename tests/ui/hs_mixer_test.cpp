@@ -1,7 +1,7 @@
 // The hue/saturation mixer: conversions into the RGB side, the strips, nudges, the model
 // switch and docking.
-#include <QLayout>
 #include <QCheckBox>
+#include <QLayout>
 #include <QRadioButton>
 
 #include "colour/hsv.h"

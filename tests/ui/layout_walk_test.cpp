@@ -43,12 +43,12 @@ QString Offence(const QWidget* w) {
   const QWidget* parent = w->parentWidget();
   if (parent && !w->isWindow() && !QtsOwnPart(w) && !parent->rect().contains(w->geometry()))
     return "lies outside its parent " + parent->objectName();
-  const bool captioned = qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QGroupBox*>(w) ||
-                         (qobject_cast<const QLabel*>(w) && !qobject_cast<const ElidedLabel*>(w) &&
-                          !static_cast<const QLabel*>(w)->wordWrap() &&
-                          !static_cast<const QLabel*>(w)->hasScaledContents());
-  if (captioned && !QtsOwnPart(w) && (w->width() < w->minimumSizeHint().width() ||
-                                      w->height() < w->minimumSizeHint().height()))
+  const bool captioned =
+      qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QGroupBox*>(w) ||
+      (qobject_cast<const QLabel*>(w) && !qobject_cast<const ElidedLabel*>(w) &&
+       !static_cast<const QLabel*>(w)->wordWrap() && !static_cast<const QLabel*>(w)->hasScaledContents());
+  if (captioned && !QtsOwnPart(w) &&
+      (w->width() < w->minimumSizeHint().width() || w->height() < w->minimumSizeHint().height()))
     return QString("is cut: %1x%2 where it needs %3x%4")
         .arg(w->width())
         .arg(w->height())
@@ -101,7 +101,8 @@ class LayoutWalk : public WindowTest, public ::testing::WithParamInterface<int> 
     if (window->width() < window->minimumSizeHint().width())
       problems << window->objectName() + " is narrower than its contents";
     Walk(window, window, problems);
-    for (const QString& p : problems) ADD_FAILURE() << GetParam() << " pt, " << what.toStdString() << ": " << p.toStdString();
+    for (const QString& p : problems)
+      ADD_FAILURE() << GetParam() << " pt, " << what.toStdString() << ": " << p.toStdString();
     if (const QString folder = qEnvironmentVariable("TINTORA_SHOTS"); !folder.isEmpty())
       window->grab().save(QString("%1/%2-%3pt-x%4.png")
                               .arg(folder, what)

@@ -1,7 +1,7 @@
 // The colour selector and its sources: tray, base palettes and lock, viewer, inverse.
-#include <QLayout>
 #include <QAction>
 #include <QCheckBox>
+#include <QLayout>
 
 #include "colour/notations.h"
 #include "widgets/colour_panel.h"

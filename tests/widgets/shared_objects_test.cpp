@@ -9,6 +9,7 @@
 #include "widgets/colour_list_model.h"
 #include "widgets/colour_selection.h"
 #include "widgets/notation.h"
+#include "widgets/stay_on_top.h"
 
 namespace tintora {
 namespace {
@@ -174,6 +175,32 @@ TEST(ColourListModel, ANewListForgetsItsFileAndItsChanges) {
   EXPECT_TRUE(model.List().Empty());
   EXPECT_FALSE(model.ListChanged());
   EXPECT_TRUE(model.SaveDialogFileName().isEmpty());
+}
+
+// A box inside a suspended command must not let the main window up when the box closes: the
+// command's own suspension still holds.
+TEST(StayOnTop, SuspensionsNestAndOnlyTheLastOneLetsTheWindowUp) {
+  QWidget main;
+  StayOnTop onTop(&main);
+  {
+    const OnTopSuspension whileOff(onTop);
+    EXPECT_FALSE(onTop.OnTopSuspended());  // nothing to suspend while the mode is off
+  }
+  onTop.OnTopToggler();
+  {
+    const OnTopSuspension command(onTop);
+    {
+      const OnTopSuspension box(onTop);
+      EXPECT_TRUE(onTop.OnTopSuspended());
+    }
+    EXPECT_TRUE(onTop.OnTopSuspended());
+  }
+  EXPECT_FALSE(onTop.OnTopSuspended());
+  onTop.RestoreOnTop();  // one restore too many changes nothing
+  onTop.SuspendOnTop();
+  EXPECT_TRUE(onTop.OnTopSuspended());
+  onTop.RestoreOnTop();
+  EXPECT_FALSE(onTop.OnTopSuspended());
 }
 
 TEST(Centre, EachHalfRoundsHalfToEvenOverAWindowButTheDifferenceOnAScreen) {
