@@ -54,15 +54,10 @@ void TAboutBox::SetWebPageAddress(const QString& address) {
   WebPageLabel->setText(QString("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
 }
 
-void TAboutBox::SetSettingsFile(const QString& path) {
-  settingsFile_ = path;
-  ShowFacts();
-}
+// The facts are written when the box is shown: laying out text nobody sees costs the start.
+void TAboutBox::SetSettingsFile(const QString& path) { settingsFile_ = path; }
 
-void TAboutBox::SetScreenBackend(const QString& name) {
-  screenBackend_ = name;
-  ShowFacts();
-}
+void TAboutBox::SetScreenBackend(const QString& name) { screenBackend_ = name; }
 
 void TAboutBox::ShowFacts() {
   QString text =
@@ -88,6 +83,7 @@ bool TAboutBox::KeepFocus() {
 
 void TAboutBox::showEvent(QShowEvent* event) {
   VersionStatus();
+  ShowFacts();
   QWidget::showEvent(event);
 }
 

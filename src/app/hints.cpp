@@ -2,6 +2,7 @@
 // the help page.
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QWidget>
 
 #include "app/frame.h"
@@ -16,10 +17,15 @@ void Frame::MultiLineHintInit() {
   const QString rightClick = "Right Click to ";
   const QString doubleClick = "Duble Click to ";
   const QString second = "\r\n(";
-  auto set = [this](const char* name, const QString& hint) {
+  // The main window's own controls by name (the windows it owns reuse some names).
+  QHash<QString, QWidget*> controls;
+  const QList<QWidget*> all = window_->findChildren<QWidget*>();
+  for (QWidget* w : all)
+    if (w->window() == window_ && !w->objectName().isEmpty()) controls.insert(w->objectName(), w);
+  auto set = [&controls](const char* name, const QString& hint) {
     QString shown = hint;
     shown.replace("\r\n", "\n");
-    if (QWidget* w = window_->findChild<QWidget*>(name)) w->setToolTip(shown);
+    if (QWidget* w = controls.value(name)) w->setToolTip(shown);
   };
 
   set("CaptureDesktopSpeedButton", "Snap photo of desktop.\r\nRight click for active\r\npixel capture.");
@@ -58,7 +64,7 @@ void Frame::MultiLineHintInit() {
   set("ResultRichEdit", rightClick + "set text options, background\r\ncolour, or to copy HTML to clipboard.");
 
   // A hint stays three seconds.
-  for (QWidget* w : window_->findChildren<QWidget*>())
+  for (QWidget* w : all)
     if (!w->toolTip().isEmpty()) w->setToolTipDuration(3000);
 }
 

@@ -18,7 +18,8 @@ namespace tintora {
 
 MessageAnswer QtServices::MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
                                      MessageButtons buttons) {
-  QMessageBox box(parent);
+  // A box always has an owner, so the window manager keeps it above that window.
+  QMessageBox box(parent ? parent : QApplication::activeWindow());
   box.setWindowTitle(QApplication::applicationName());
   // The texts carry Windows line breaks; the box wants plain ones.
   QString shown = text;

@@ -111,10 +111,9 @@ void TextColourizer::Build(QWidget* tab) {
   FontComboBox->setItemDelegate(new FaceDelegate(FontComboBox));
   FontComboBox->addItem(kNoFace);
   FontComboBox->addItems(QFontDatabase::families());
-  // Wide enough for its first entry; the faces' long names show whole in the open list.
+  // Wide enough for its first entry (measuring every face in its own font would load them all).
   FontComboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   FontComboBox->setMinimumContentsLength(QString(kNoFace).size());
-  FontComboBox->view()->setMinimumWidth(FontComboBox->view()->sizeHintForColumn(0));
 
   FirstFontSizeUpDown = SizeBox(tab, "FirstFontSizeUpDown", "FirstFontSizeEdit", 1, 3,
                                 "Text Base size (0 & 3 = Default 12pt).", &FirstFontSizeEdit);

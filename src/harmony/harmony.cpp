@@ -67,8 +67,10 @@ SwatchLayout ComplimentarySwatchLayout(HarmonyScheme scheme, bool large) {
 }
 
 WheelLayout ColourWheelLayout(bool large) {
-  if (large) return {20, 4, 64, 41, 26, 20};
-  return {19, 5, 32, 30, 16, 10};
+  // In the middle of the viewer's colour panel (104 x 107 large, 104 x 41 small), the centre
+  // disc in the middle of the wheel.
+  if (large) return {20, 21, 64, 42, 43, 20};
+  return {36, 4, 32, 47, 15, 10};
 }
 
 std::vector<int> WheelIndexOffsets(int divisions) {

@@ -5,8 +5,10 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QSpinBox>
 #include <QToolButton>
+#include <cmath>
 
 #include "colour/websafe.h"
 #include "harmony/harmony.h"
@@ -15,6 +17,7 @@
 #include "settings/ini_file.h"
 #include "settings/settings_values.h"
 #include "widgets/centre.h"
+#include "widgets/colour_panel.h"
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"
 #include "widgets/glyphs.h"
@@ -33,6 +36,42 @@ namespace {
 constexpr int kSilver = 0xC0C0C0;
 constexpr int kWhite = 0xFFFFFF;
 // The wheel's background, borders and rim are not colours to pick.
+// The wheel as DrawColourWheel paints it, but anti-aliased and at `ratio` device pixels per
+// logical one: the active colour behind, the silver rim, then each section over the last.
+QImage SmoothWheel(QSize size, qreal ratio, int divisions, int active, bool outline, bool borders,
+                   const HueOffsetColour& colourAt) {
+  QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(ToQColor(active));
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QPointF centre(size.width() / 2.0, size.height() / 2.0);
+  const double r = size.height() / 2.0;
+  auto circle = [&](double radius) {
+    return QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+  };
+  if (outline) {
+    // The rim runs from a degree before twelve o'clock to the last section's end; the rest of
+    // the last section shows the active colour.
+    p.setPen(Qt::NoPen);
+    p.setBrush(ToQColor(kWheelOutlineColour));
+    p.drawPie(circle(r - 0.25), 91 * 16, -(360 - 360 / std::max(divisions, 2) + 1) * 16);
+  }
+  p.setPen(borders ? QPen(ToQColor(kWheelBorderColour), 1) : QPen(Qt::NoPen));
+  for (const WheelSection& s : ColourWheelSections(static_cast<int>(r) - 1, divisions, colourAt)) {
+    p.setBrush(ToQColor(s.brush));
+    const QRectF disc = circle(r - 1.5);
+    if (s.full) {
+      p.drawEllipse(disc);
+    } else {
+      // Clockwise from twelve o'clock: Qt counts sixteenths of a degree anticlockwise from three.
+      const int span = -static_cast<int>(std::lround(static_cast<double>(s.end) * 180.0 / M_PI * 16));
+      p.drawPie(disc, 90 * 16, span);
+    }
+  }
+  return image;
+}
+
 bool WheelChrome(int pixel) { return pixel == kWhite || pixel == kWheelBorderColour || pixel == kSilver; }
 }  // namespace
 
@@ -240,8 +279,16 @@ void HarmonyColours::DrawWheel() {
                                               static_cast<std::size_t>(picture.width()) * picture.height()),
                      picture.width(), picture.height()};
   const bool borders = options_->ColourBordersCheckBox->isChecked();
+  const HueOffsetColour colourAt = [this](int offset) {
+    return ComplementWebSafe(HSVtoRGBforComplCol(offset));
+  };
+  // The pixels say which colour is where (pointing and picking read them); what is shown is the
+  // same wheel drawn smooth at the screen's density.
   DrawColourWheel(canvas, options_->Divisions(), ActiveShown(), options_->WheelOutlineCheckBox->isChecked(),
-                  borders, [this](int offset) { return ComplementWebSafe(HSVtoRGBforComplCol(offset)); });
+                  borders, colourAt);
+  WheelImage->SetDisplay(SmoothWheel(size, WheelImage->devicePixelRatioF(), options_->Divisions(),
+                                     ActiveShown(), options_->WheelOutlineCheckBox->isChecked(), borders,
+                                     colourAt));
   WheelCenterShape->SetPen(borders, kWheelBorderColour);
   WheelCenterShape->SetBrushColour(ComplementWebSafe(HSVtoRGBforComplCol(0)));
   WheelImage->update();

@@ -86,12 +86,6 @@ void DrawPieSection(PixelCanvas& canvas, int x, int y, int r, float a1, float a2
 namespace {
 
 // A pie starting at twelve o'clock, as the wheel draws them; nullopt when it is skipped.
-struct Section {
-  long double end;  // radians
-  bool full;
-  int brush;
-};
-
 std::optional<bool> SectionKind(int r, float a2) {
   switch (PieSectionShape(r, 0.0f, a2)) {
     case PieShape::Nothing:
@@ -104,6 +98,22 @@ std::optional<bool> SectionKind(int r, float a2) {
 }
 
 }  // namespace
+
+std::vector<WheelSection> ColourWheelSections(int r, int divisions, const HueOffsetColour& colourAt) {
+  if (divisions == 0) divisions = 2;
+  const float step = 360.0f / static_cast<float>(divisions);
+  float angle = 360.0f - step;
+  constexpr long double kDegree = 0.0174532925L;
+  std::vector<WheelSection> sections;
+  while (angle > 0) {
+    const float a2 = static_cast<float>(angle * kDegree);
+    if (auto full = SectionKind(r, a2))
+      sections.push_back(
+          {static_cast<long double>(a2), *full, colourAt(static_cast<int>(std::trunc(angle)))});
+    angle -= step;
+  }
+  return sections;
+}
 
 void DrawColourWheel(PixelCanvas& canvas, int divisions, int activeColour, bool wheelOutline,
                      bool colourBorders, const HueOffsetColour& colourAt) {
@@ -124,14 +134,7 @@ void DrawColourWheel(PixelCanvas& canvas, int divisions, int activeColour, bool 
   // The sections all start at twelve o'clock and shrink as they are drawn, so a pixel ends up
   // with the last-drawn section that covers it. Finding that one per pixel gives the same
   // picture as painting every section in turn, at a fraction of the cost.
-  std::vector<Section> sections;
-  while (angle > 0) {
-    const float a2 = static_cast<float>(angle * kDegree);
-    if (auto full = SectionKind(r - 1, a2))
-      sections.push_back(
-          {static_cast<long double>(a2), *full, colourAt(static_cast<int>(std::trunc(angle)))});
-    angle -= step;
-  }
+  const std::vector<WheelSection> sections = ColourWheelSections(r - 1, divisions, colourAt);
   if (sections.empty()) return;
   int lastFull = -1;
   std::vector<int> partial;  // indices of partial sections, ends decreasing
@@ -156,7 +159,7 @@ void DrawColourWheel(PixelCanvas& canvas, int divisions, int activeColour, bool 
     if (px < 0 || py < 0 || px >= w || py >= h) return false;
     const long double t = theta[static_cast<std::size_t>(py) * w + px];
     if (t < 0) return false;
-    const Section& s = sections[static_cast<std::size_t>(i)];
+    const WheelSection& s = sections[static_cast<std::size_t>(i)];
     return s.full || t <= s.end;
   };
   for (int py = 0; py < h; ++py) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace tintora {
 
@@ -41,6 +42,15 @@ using HueOffsetColour = std::function<int(int offset)>;
 
 inline constexpr int kWheelOutlineColour = 0xC0C0C0;  // silver rim
 inline constexpr int kWheelBorderColour = 0x010101;   // a black that is not pure black
+
+// The sections of a wheel of radius r, as DrawColourWheel paints them one over the other: each
+// runs clockwise from twelve o'clock to `end` (radians; a full disc where `full`), largest first.
+struct WheelSection {
+  long double end;
+  bool full;
+  int brush;
+};
+std::vector<WheelSection> ColourWheelSections(int r, int divisions, const HueOffsetColour& colourAt);
 
 // The whole wheel: the active colour as background, the silver rim, then one pie per
 // division from the largest down.

@@ -98,6 +98,7 @@ void ColourSelectorPane::BuildPalettes(QGridLayout* grid) {
     auto* image = Make<ImageBox>(frame, images[n]);
     KeepLogicalSize(image, {kPaletteSize, kPaletteSize});
     image->Picture() = QImage(kPaletteSize, kPaletteSize, QImage::Format_RGB32);
+    image->SetGradient(true);
     image->setCursor(Qt::CrossCursor);
     image->setFocusPolicy(Qt::TabFocus);
     static const char* const kBase[4] = {"", "Red", "Green", "Blue"};

@@ -86,6 +86,7 @@ void HsMixer::Build(QWidget* page) {
     KeepLogicalSize(strip, {row.stripWidth, 5});
     strip->Picture() = QImage(row.stripWidth, 5, QImage::Format_RGB32);
     strip->Picture().fill(Qt::black);
+    strip->SetGradient(true);
     *row.strip = strip;
     QStyleOptionSlider option;
     option.initFrom(bar);

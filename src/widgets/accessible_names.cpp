@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -49,14 +50,16 @@ bool UsableControl(const QWidget* w) {
 void NameControlsForScreenReaders(QWidget* root) {
   QList<QWidget*> widgets = root->findChildren<QWidget*>();
   widgets.prepend(root);
+  QHash<const QWidget*, QString> labelled;  // a field and the label that names it
+  for (QWidget* w : widgets)
+    if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
+      labelled.insert(label->buddy(), label->text().remove('&').remove(':'));
   for (QWidget* w : widgets) {
     if (!UsableControl(w) || !w->accessibleName().isEmpty()) continue;
     QString name = Caption(w);
     // A spin box's edit is read as the spin box; a field with a label is read by its label.
     if (auto* spin = qobject_cast<QAbstractSpinBox*>(w->parentWidget())) name = FirstPart(spin->toolTip());
-    for (const QLabel* label : root->findChildren<QLabel*>())
-      if (name.isEmpty() && (label->buddy() == w || (label->buddy() && label->buddy() == w->parentWidget())))
-        name = label->text().remove('&').remove(':');
+    if (name.isEmpty()) name = labelled.value(w, labelled.value(w->parentWidget()));
     if (name.isEmpty()) name = FirstPart(w->toolTip());
     if (!name.isEmpty()) w->setAccessibleName(name);
   }

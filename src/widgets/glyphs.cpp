@@ -1,6 +1,10 @@
 #include "widgets/glyphs.h"
 
+#include <map>
+#include <tuple>
+
 #include <QApplication>
+#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QStyle>
@@ -21,18 +25,31 @@ class SvgGlyphEngine : public QIconEngine {
     painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
   }
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    // A button asks again at every paint: each size and mode is drawn once.
+    const auto key = std::tuple(size.width(), size.height(), static_cast<int>(mode));
+    if (auto found = drawn_.find(key); found != drawn_.end()) return found->second;
     QPixmap pix = GlyphPixmap(file_, size, 1.0);
     if (mode == QIcon::Disabled) {
       QStyleOption option;
       pix = QApplication::style()->generatedIconPixmap(QIcon::Disabled, pix, &option);
     }
+    drawn_.emplace(key, pix);
     return pix;
   }
   QIconEngine* clone() const override { return new SvgGlyphEngine(file_); }
 
  private:
   QString file_;
+  std::map<std::tuple<int, int, int>, QPixmap> drawn_;
 };
+
+// Each drawing is read once and kept: glyphs are painted often, and parsing is the dear part.
+QSvgRenderer& Renderer(const QString& file) {
+  static auto* renderers = new QHash<QString, QSvgRenderer*>;  // lives as long as the program
+  QSvgRenderer*& r = (*renderers)[file];
+  if (!r) r = new QSvgRenderer(file);
+  return *r;
+}
 
 }  // namespace
 
@@ -41,20 +58,18 @@ QIcon GlyphIcon(const QString& file) { return QIcon(new SvgGlyphEngine(file)); }
 QPixmap GlyphPixmap(const QString& file, QSize size, qreal ratio) {
   QPixmap pix(size * ratio);
   pix.fill(Qt::transparent);
-  QSvgRenderer renderer(file);
   QPainter painter(&pix);
   painter.setRenderHint(QPainter::Antialiasing);
-  renderer.render(&painter);
+  Renderer(file).render(&painter);
   painter.end();
   pix.setDevicePixelRatio(ratio);
   return pix;
 }
 
 void PaintGlyph(QPainter& painter, const QString& file, const QRectF& target) {
-  QSvgRenderer renderer(file);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  renderer.render(&painter, target);
+  Renderer(file).render(&painter, target);
   painter.restore();
 }
 

@@ -19,6 +19,11 @@ void ImageBox::SetPicture(const QImage& image) {
   update();
 }
 
+void ImageBox::SetDisplay(const QImage& display) {
+  display_ = display;
+  update();
+}
+
 void ImageBox::SetGlyph(const QString& file) {
   glyph_ = file;
   updateGeometry();
@@ -48,7 +53,10 @@ void ImageBox::paintEvent(QPaintEvent*) {
   if (!glyph_.isEmpty()) {
     const int extent = std::min(width(), height());
     PaintGlyph(p, glyph_, QRectF((width() - extent) / 2.0, (height() - extent) / 2.0, extent, extent));
+  } else if (!display_.isNull()) {
+    p.drawImage(QPointF(0, 0), display_);
   } else if (!picture_.isNull()) {
+    p.setRenderHint(QPainter::SmoothPixmapTransform, gradient_);
     if (stretch_)
       p.drawImage(rect(), picture_);
     else

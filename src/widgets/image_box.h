@@ -16,6 +16,10 @@ class ImageBox : public ClickArea {
   QImage& Picture() { return picture_; }
   const QImage& Picture() const { return picture_; }
   void SetPicture(const QImage& image);
+  // What is shown in place of the picture, drawn at the screen's density (a smooth rendering of
+  // it); the picture stays what PixelColour reads. A null image shows the picture itself.
+  void SetDisplay(const QImage& display);
+
   // A drawing (SVG) instead of a picture: a glyph, drawn sharp at the screen's density and
   // as large as the style's small icons.
   void SetGlyph(const QString& file);
@@ -23,6 +27,9 @@ class ImageBox : public ClickArea {
   QSize sizeHint() const override;
   // Scale the picture to the widget instead of drawing it at its own size.
   void SetStretch(bool on);
+  // A gradient (a palette, a strip): on a screen of more than one device pixel per logical one it
+  // is drawn through, each device pixel blending its neighbours, instead of in blocks.
+  void SetGradient(bool on) { gradient_ = on; }
   // The colour value of a pixel of the picture; -1 outside it.
   int PixelColour(int x, int y) const;
 
@@ -31,8 +38,10 @@ class ImageBox : public ClickArea {
 
  private:
   QImage picture_;
+  QImage display_;
   QString glyph_;
   bool stretch_ = false;
+  bool gradient_ = false;
 };
 
 }  // namespace tintora

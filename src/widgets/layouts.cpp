@@ -79,6 +79,9 @@ void MinimumTextArea(QWidget* area, int columns, int lines) {
   const int scrollBar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
   area->setMinimumSize(metrics.averageCharWidth() * columns + scrollBar + 8,
                        metrics.lineSpacing() * lines + 8);
+  // That is also the size it asks for (a text area's own wish is a large fixed one); it takes
+  // whatever room the window has beyond it.
+  area->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 }
 
 void ReserveText(QWidget* widget, const QString& sample) {

@@ -35,7 +35,8 @@ void KeepLogicalSize(QWidget* picture, QSize size);
 // the frame, never cut, never wider.
 void FitCharacters(QWidget* field, int characters);
 
-// A text area that shows at least `columns` characters on `lines` lines of its own font.
+// A text area that shows at least `columns` characters on `lines` lines of its own font, and
+// asks for no more (it grows into whatever room there is).
 void MinimumTextArea(QWidget* area, int columns, int lines);
 
 // A label or button that must show `sample` (its longest text) whole: at least that wide.

@@ -70,7 +70,14 @@ TEST(Harmony, SwatchLayoutsForBothViewerSizes) {
   }
   EXPECT_EQ(ComplimentarySwatchLayout(HarmonyScheme::ColourWheel, false).visibleSwatches, 0);
   EXPECT_EQ(ColourWheelLayout(false).imageSize, 32);
-  EXPECT_EQ(ColourWheelLayout(true).discLeft, 41);
+  // Wheel and disc centred in the panel, the disc in the wheel.
+  for (const auto& [large, width, height] : {std::tuple{false, 104, 41}, std::tuple{true, 104, 107}}) {
+    const WheelLayout w = ColourWheelLayout(large);
+    EXPECT_LE(std::abs(2 * w.imageLeft + w.imageSize - width), 1) << large;
+    EXPECT_LE(std::abs(2 * w.imageTop + w.imageSize - height), 1) << large;
+    EXPECT_EQ(2 * w.discLeft + w.discSize, 2 * w.imageLeft + w.imageSize) << large;
+    EXPECT_EQ(2 * w.discTop + w.discSize, 2 * w.imageTop + w.imageSize) << large;
+  }
 }
 
 TEST(Harmony, WheelIndexingSkipsTheActiveColour) {

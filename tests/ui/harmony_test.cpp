@@ -132,7 +132,7 @@ TEST_F(HarmonyTest, TwelveDivisionsOnRedReadBackFromTheWheel) {
   Menu("ColourWheel1");
   ImageBox* wheel = Find<ImageBox>("WheelImage");
   ASSERT_FALSE(wheel->isHidden());
-  EXPECT_EQ(wheel->geometry(), QRect(20, 4, 64, 64));
+  EXPECT_EQ(wheel->geometry(), QRect(20, 21, 64, 64));  // in the middle of the 104 x 107 panel
   EXPECT_TRUE(Find<QWidget>("Shape1")->isHidden());
   EXPECT_TRUE(Find<QWidget>("Shape4")->isHidden());
   EXPECT_EQ(WheelPixel(15, 0.6), ColourFromRgb(255, 128, 0));   // the 30 degree section: hue 30
