@@ -1,6 +1,12 @@
 // Throughput of the per-pixel colour routines that the strips, palettes and wheel call.
 #include <benchmark/benchmark.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
+#include "colour/colour_spaces.h"
+#include "colour/css_colour.h"
 #include "colour/hsv.h"
 #include "colour/number_text.h"
 #include "colour/websafe.h"
@@ -48,6 +54,78 @@ void BM_ConvertDecimalToWebSafe(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ConvertDecimalToWebSafe);
+
+// Colours spread over the cube, the same on every run.
+std::vector<tintora::ColourValue> SampleColours(std::size_t count) {
+  std::mt19937 random(20261207);
+  std::vector<tintora::ColourValue> colours(count);
+  for (auto& c : colours) c = static_cast<tintora::ColourValue>(random() & 0xFFFFFF);
+  return colours;
+}
+
+// Writing one colour in a notation (the range argument is the notation).
+void BM_WriteCssColour(benchmark::State& state) {
+  const auto notation = static_cast<tintora::CssNotation>(state.range(0));
+  const auto colours = SampleColours(4096);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(tintora::WriteCssColour(colours[i], notation));
+    i = (i + 1) & 4095;
+  }
+  state.SetLabel(std::string(tintora::WordOfCssNotation(notation)));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_WriteCssColour)->DenseRange(0, static_cast<int>(tintora::CssNotation::Name));
+
+// Reading texts of one notation back.
+void BM_ReadCssColour(benchmark::State& state) {
+  const auto notation = static_cast<tintora::CssNotation>(state.range(0));
+  std::vector<std::string> texts;
+  for (auto c : SampleColours(4096)) texts.push_back(tintora::WriteCssColour(c, notation));
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(tintora::ReadCssColour(texts[i]));
+    i = (i + 1) & 4095;
+  }
+  state.SetLabel(std::string(tintora::WordOfCssNotation(notation)));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ReadCssColour)->DenseRange(0, static_cast<int>(tintora::CssNotation::Name));
+
+// Wide-gamut texts that need the gamut mapping.
+void BM_ReadOutOfGamut(benchmark::State& state) {
+  const std::vector<std::string> texts = {"color(display-p3 0 1 0)", "oklch(70% 0.4 140)", "lab(50 120 -90)",
+                                          "color(rec2020 1 0.2 0)"};
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(tintora::ReadCssColour(texts[i]));
+    i = (i + 1) % texts.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ReadOutOfGamut);
+
+void BM_GamutMapToSrgb(benchmark::State& state) {
+  const tintora::Triple displayP3Green = tintora::ToSrgb(tintora::ColourSpace::DisplayP3, {0, 1, 0});
+  for (auto _ : state) benchmark::DoNotOptimize(tintora::GamutMapToSrgb(displayP3Green));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_GamutMapToSrgb);
+
+// Every 8-bit colour written in every notation and read back: a check too long for the test
+// run, kept here where it is run on purpose. Any colour that comes back different fails it.
+void BM_RoundTripEveryColour(benchmark::State& state) {
+  for (auto _ : state) {
+    long long wrong = 0;
+    for (const auto& n : tintora::CssNotations())
+      for (tintora::ColourValue c = 0; c <= tintora::kMaxColourValue; ++c)
+        if (tintora::ReadCssColour(tintora::WriteCssColour(c, n.notation)).colour != c) ++wrong;
+    if (wrong != 0) state.SkipWithError((std::to_string(wrong) + " colours did not come back").c_str());
+  }
+  state.SetItemsProcessed(state.iterations() * (tintora::kMaxColourValue + 1LL) *
+                          static_cast<long long>(tintora::CssNotations().size()));
+}
+BENCHMARK(BM_RoundTripEveryColour)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(1);
 
 }  // namespace
 

@@ -13,6 +13,7 @@ class NullServices : public Services {
   }
   void Beep(BeepKind) override {}
   void SetClipboardText(const QString&) override {}
+  QString ClipboardText() override { return {}; }
   void SetClipboardImage(const QImage&) override {}
   void SetClipboardMimeData(std::unique_ptr<QMimeData>) override {}
   std::optional<QImage> ClipboardImage() override { return std::nullopt; }

@@ -4,14 +4,7 @@
 set -u
 convert=$1
 data=$2
-work=$(mktemp -d)
-trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
+. "$(dirname "$0")/support/checks.sh"
 
 # expect <exit code> <text that stderr must hold, or ""> <arguments...>
 expect() {
@@ -107,8 +100,4 @@ chmod a-w "$work/locked/list.gpl"
 expect 1 "read-only" "$work/three.cdt" "$work/locked/list.gpl"
 [ "$(cat "$work/locked/list.gpl")" = "old" ] || fail "a failed write changed the file"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures failure(s)"
-  exit 1
-fi
-echo "all conversions behaved"
+finish "all conversions behaved"

@@ -1,10 +1,12 @@
 #include "app/application.h"
+#include "app/pick_mode.h"
 #include "app/qt_services.h"
 #include "app/tform1.h"
 #include "app/tintora_style.h"
 
 int main(int argc, char** argv) {
   tintora::TintoraApplication app(argc, argv);
+  if (QCoreApplication::arguments().contains("--pick")) return tintora::RunPickMode(app);
   tintora::ApplyTintoraLook();
   tintora::QtServices services;
   tintora::TForm1 form(services);

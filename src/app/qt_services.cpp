@@ -74,6 +74,8 @@ void QtServices::Beep(BeepKind) { QApplication::beep(); }
 
 void QtServices::SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 
+QString QtServices::ClipboardText() { return QGuiApplication::clipboard()->text(); }
+
 void QtServices::SetClipboardImage(const QImage& image) { QGuiApplication::clipboard()->setImage(image); }
 
 void QtServices::SetClipboardMimeData(std::unique_ptr<QMimeData> data) {

@@ -12,6 +12,7 @@ class QtServices : public Services {
                            MessageButtons buttons) override;
   void Beep(BeepKind kind) override;
   void SetClipboardText(const QString& text) override;
+  QString ClipboardText() override;
   void SetClipboardImage(const QImage& image) override;
   void SetClipboardMimeData(std::unique_ptr<QMimeData> data) override;
   std::optional<QImage> ClipboardImage() override;

@@ -78,7 +78,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
   frame_ = std::make_unique<tintora::Frame>(this, panes, std::move(about), std::move(splash),
                                             std::move(form9), list_, *files_, onTop_, settings_, services_);
   files_->SetDebugPanel(&frame_->Debug());
-  values_ = std::make_unique<ValueOutput>(panes.RGBValuesGroupBox, active_, notation_, services_);
+  values_ = std::make_unique<ValueOutput>(panes.RGBValuesGroupBox, active_, notation_, selection_, onTop_,
+                                          services_);
   values_->PlaceBesideValue(frame_->IconPanel());
   rgbMixer_ = std::make_unique<tintora::RgbMixer>(panes.RGBTabSheet, panes.TabSheet2, active_, onTop_);
   hsMixer_ = std::make_unique<tintora::HsMixer>(panes.TabSheet1, active_);
@@ -168,6 +169,8 @@ void TForm1::Wire() {
   Link(list, &ColourListPane::NameDialogueActive, this,
        [sources](bool active) { sources->setEnabled(!active); });
   Link(files_.get(), &ListFiles::ListLoaded, list, [list] { list->ShowLoadedList(); });
+  Link(pageColours_.get(), &PageCoordinator::VisionChanged, viewer,
+       [viewer](ColourVision vision) { viewer->SetVision(vision); });
   Link(capture_.get(), &PixelCapture::SnapshotRequested, snapshots_.get(),
        [this] { snapshots_->CaptureDesktop(); });
   Link(snapshots_.get(), &Snapshots::SnapshotStarting, hs, [hs] { hs->HideForSnapshot(); });

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "colour/css_colour.h"
+#include "colour/css_text.h"
 #include "colour/text_filters.h"
-#include "formats/css_colour.h"
 
 namespace tintora {
 
@@ -52,6 +53,20 @@ std::string WithoutComments(std::string_view text) {
 }
 
 }  // namespace
+
+std::optional<std::string> CssColour(std::string_view value) {
+  std::string_view v = Trim(value);
+  constexpr std::string_view kImportant = "!important";
+  if (v.size() >= kImportant.size() && SameWord(v.substr(v.size() - kImportant.size()), kImportant))
+    v = Trim(v.substr(0, v.size() - kImportant.size()));
+  // A number such as "--z: 100000" is not a colour in a style sheet, and "transparent" has none.
+  const bool bareDigits =
+      v.size() == 6 && std::all_of(v.begin(), v.end(), [](char c) { return HexDigit(c) >= 0; });
+  if (bareDigits || SameWord(v, "transparent")) return std::nullopt;
+  const CssColourReading r = ReadCssColour(v);
+  if (!r) return std::nullopt;
+  return BGRIntToRGBHEX(r.colour);
+}
 
 std::string CssIdentifier(std::string_view name) {
   std::string out;

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 
 #include "settings/settings_values.h"
+#include "widgets/click_area.h"
 #include "widgets/colour_panel.h"
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"
@@ -19,7 +20,7 @@ constexpr int kPaintBucket = 3;
 }  // namespace
 
 ColourViewer::ColourViewer(QGroupBox* pane, ActiveColourHolder& active, ColourSelection& selection)
-    : active_(active), selection_(selection) {
+    : active_(active), selection_(selection), pane_(pane), title_(pane->title()) {
   // The viewer's panels are pictures of a kind: the harmony swatches and the wheel are drawn
   // inside the big one, and the sample page is a little page of fixed parts.
   ColourViewPanel = Make<ColourPanel>(pane, "ColourViewPanel");
@@ -173,6 +174,25 @@ void ColourViewer::Panel15MouseDown(Qt::MouseButton button) {
   if (button == Qt::RightButton) {
     selection_.ColourSelectorUpdate(Panel15->Colour());
     selection_.SetColourSelection();
+  }
+}
+
+void ColourViewer::SetVision(ColourVision vision) {
+  ViewAs(pane_, vision);
+  if (vision == ColourVision::Normal) {
+    pane_->setTitle(title_);
+    return;
+  }
+  // The title says how the pane is shown, cut short rather than widening the window.
+  const int room = pane_->width();
+  const QString name =
+      QString::fromLatin1(ColourVisionName(vision).data(), static_cast<int>(ColourVisionName(vision).size()));
+  const QString full = QString("%1 (%2)").arg(title_, name);
+  int textWidth = pane_->fontMetrics().horizontalAdvance(full);
+  pane_->setTitle(full);
+  while (pane_->minimumSizeHint().width() > room && textWidth > 0) {
+    textWidth -= pane_->fontMetrics().averageCharWidth();
+    pane_->setTitle(pane_->fontMetrics().elidedText(full, Qt::ElideRight, textWidth));
   }
 }
 

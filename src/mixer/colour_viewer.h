@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include "colour/colour_vision.h"
 #include "widgets/active_colour_holder.h"
 
 class QGridLayout;
@@ -33,6 +34,9 @@ class ColourViewer : public QObject {
   QWidget* SwatchHost() const;
   // Widgets of another room in the row under the panels (the harmony colours' caption).
   void PlaceUnder(QWidget* left, QWidget* right);
+  // The whole pane drawn as seen with a colour-vision deficiency ("View as" on the Links page);
+  // its title says so.
+  void SetVision(ColourVision vision);
 
  signals:
   // The viewer changed size (large: the sample page is hidden).
@@ -48,6 +52,8 @@ class ColourViewer : public QObject {
 
   ActiveColourHolder& active_;
   ColourSelection& selection_;
+  QGroupBox* pane_;
+  QString title_;
 
   ColourPanel* ColourViewPanel = nullptr;
   ColourPanel* ColourViewNegPanel = nullptr;

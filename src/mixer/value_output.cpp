@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "mixer/rgb_mixer.h"
+#include "mixer/value_menu.h"
 #include "settings/settings_values.h"
 #include "widgets/guarded.h"
 #include "widgets/layouts.h"
@@ -18,9 +19,11 @@
 
 namespace tintora {
 
-ValueOutput::ValueOutput(QGroupBox* pane, ActiveColourHolder& active, Notation& notation, Services& services)
+ValueOutput::ValueOutput(QGroupBox* pane, ActiveColourHolder& active, Notation& notation,
+                         ColourSelection& selection, StayOnTop& onTop, Services& services)
     : active_(active), notation_(notation), services_(services) {
   Build(pane);
+  menu_ = new ValueMenu(HexHTMLEdit, active_, selection, onTop, services_, [this] { CopyEditText(); });
   Connect();
 }
 

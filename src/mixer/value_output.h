@@ -17,14 +17,18 @@ class QWidget;
 
 namespace tintora {
 
+class ColourSelection;
 class Notation;
+class StayOnTop;
+class ValueMenu;
 struct SettingsValues;
 class Services;
 
 class ValueOutput : public QObject {
   Q_OBJECT
  public:
-  ValueOutput(QGroupBox* pane, ActiveColourHolder& active, Notation& notation, Services& services);
+  ValueOutput(QGroupBox* pane, ActiveColourHolder& active, Notation& notation, ColourSelection& selection,
+              StayOnTop& onTop, Services& services);
 
   // The propagation every change of the active colour ends in.
   void CombinedColourValueUpdate();
@@ -65,6 +69,7 @@ class ValueOutput : public QObject {
   QPushButton* CopyValueButton = nullptr;
   QAction* EditCopy1 = nullptr;
   QGridLayout* grid_ = nullptr;
+  ValueMenu* menu_ = nullptr;
 };
 
 }  // namespace tintora

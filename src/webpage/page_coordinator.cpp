@@ -1,6 +1,7 @@
 #include "webpage/page_coordinator.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,6 +25,12 @@ namespace {
 constexpr const char* kCopyHint = "Right click for copy options";
 
 QColor ToQColor(ColourValue c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+  QPalette p = w->palette();
+  p.setColor(role, colour);
+  w->setPalette(p);
+}
 
 // The sample page's text in a browser's default face, at the page's own sizes (in points as
 // the window's 8-point font had them).
@@ -69,8 +76,9 @@ void PageCoordinator::Build(QWidget* tab) {
 
   QGridLayout* grid = GridOn(tab);
   grid->addWidget(SampleBrowserPanel, 0, 0, 2, 1);
+  grid->addLayout(BuildViewAs(tab), 2, 0);
   grid->addWidget(ContrastGroupBox, 0, 1);
-  grid->addWidget(LinksGroupBox, 1, 1);
+  grid->addWidget(LinksGroupBox, 1, 1, 2, 1);
   grid->setColumnStretch(1, 1);
 }
 
@@ -82,10 +90,8 @@ void PageCoordinator::BuildBrowser(QWidget* tab) {
   SampleBrowserPanel->setFocusPolicy(Qt::TabFocus);  // the copy menu, from the keyboard
   SampleBrowserAddressPanel = Make<QFrame>(SampleBrowserPanel, "SampleBrowserAddressPanel", kCopyHint);
   SampleBrowserAddressPanel->setAutoFillBackground(true);
-  QPalette navy = SampleBrowserAddressPanel->palette();
-  navy.setColor(QPalette::Window, QColor(0, 0, 128));
-  navy.setColor(QPalette::WindowText, Qt::white);
-  SampleBrowserAddressPanel->setPalette(navy);
+  chrome_.push_back({SampleBrowserAddressPanel, QPalette::Window, ColourFromRgb(0, 0, 128)});
+  chrome_.push_back({SampleBrowserAddressPanel, QPalette::WindowText, 0xFFFFFF});
   QHBoxLayout* title = RowOn(SampleBrowserAddressPanel, true);
   title->setContentsMargins(4, 1, 2, 1);
   title->setSpacing(2);
@@ -105,14 +111,10 @@ void PageCoordinator::BuildBrowser(QWidget* tab) {
   tools->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   // The browser's own grey, whatever the desktop's colours: it is a picture of a browser.
   tools->setAutoFillBackground(true);
-  QPalette grey = tools->palette();
-  grey.setColor(QPalette::Window, QColor(0xD4, 0xD0, 0xC8));
-  tools->setPalette(grey);
+  chrome_.push_back({tools, QPalette::Window, ColourFromRgb(0xD4, 0xD0, 0xC8)});
   auto* icon = Make<QLabel>(tools, "BrowserIconLabel", kCopyHint, "e");
   icon->setFont(PageFont(9.75, true, false));
-  QPalette blue = icon->palette();
-  blue.setColor(QPalette::WindowText, QColor(0, 0, 200));
-  icon->setPalette(blue);
+  chrome_.push_back({icon, QPalette::WindowText, ColourFromRgb(0, 0, 200)});
   QHBoxLayout* strip = RowOn(tools, true);
   strip->setContentsMargins(3, 0, 3, 0);
   strip->addWidget(icon);
@@ -161,6 +163,26 @@ void PageCoordinator::BuildBrowser(QWidget* tab) {
   }
 }
 
+QLayout* PageCoordinator::BuildViewAs(QWidget* tab) {
+  ViewAsComboBox = Make<QComboBox>(tab, "ViewAsComboBox",
+                                   "Show the sample page and the colour viewer as people with\n"
+                                   "a colour-vision deficiency see them.");
+  for (ColourVision v : kColourVisions)
+    ViewAsComboBox->addItem(
+        QString::fromLatin1(ColourVisionName(v).data(), static_cast<int>(ColourVisionName(v).size())));
+  auto* label = Make<QLabel>(tab, "ViewAsLabel", {}, "&View as:");
+  label->setBuddy(ViewAsComboBox);
+  Link(ViewAsComboBox, &QComboBox::currentIndexChanged, this, [this](int) {
+    ShowColours();
+    emit VisionChanged(Vision());
+  });
+  return Row({label, ViewAsComboBox, nullptr});
+}
+
+ColourVision PageCoordinator::Vision() const {
+  return kColourVisions[static_cast<std::size_t>(std::max(0, ViewAsComboBox->currentIndex()))];
+}
+
 void PageCoordinator::BuildContrast(QWidget* tab) {
   ContrastGroupBox = Make<QGroupBox>(tab, "ContrastGroupBox", {}, "Contrast on the page (WCAG 2)");
   QGridLayout* table = GridOn(ContrastGroupBox);
@@ -180,6 +202,11 @@ void PageCoordinator::BuildContrast(QWidget* tab) {
   ActiveContrastLabel = Label(ContrastGroupBox, "ActiveContrastLabel", {});
   ReserveText(ActiveContrastLabel, "Active: 21.00:1 on white, 21.00:1 on black");
   table->addWidget(ActiveContrastLabel, 5, 0, 1, 4);
+  // "View as" changes only the picture; people read the real colours.
+  auto* note =
+      Label(ContrastGroupBox, "ContrastNoteLabel", "Measured on the real colours, whatever the view.");
+  note->setWordWrap(true);
+  table->addWidget(note, 6, 0, 1, 5);
   table->setColumnStretch(4, 1);
   ContrastGroupBox->setToolTip(
       "How readable the text and links are on the page's background: the ratio of their\n"
@@ -273,15 +300,14 @@ void PageCoordinator::SetColour(PageRole role, ColourValue colour) {
 }
 
 void PageCoordinator::ShowColours() {
-  QPalette page = SampleDocPanel->palette();
-  page.setColor(QPalette::Window, ToQColor(page_[PageRole::Background]));
-  SampleDocPanel->setPalette(page);
-  for (PageRole role : kForegroundRoles) {
-    auto* label = static_cast<QLabel*>(Element(role));
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, ToQColor(page_[role]));
-    label->setPalette(p);
-  }
+  // The page as the chosen vision sees it; the colours kept, copied and measured are the real
+  // ones.
+  const ColourVision vision = Vision();
+  auto seen = [vision](ColourValue c) { return ToQColor(SimulateColourVision(c, vision)); };
+  for (PageRole role : kPageRoles)
+    Paint(Element(role), role == PageRole::Background ? QPalette::Window : QPalette::WindowText,
+          seen(page_[role]));
+  for (const Chrome& c : chrome_) Paint(c.widget, c.role, seen(c.colour));
   ShowContrast();
 }
 

@@ -8,13 +8,17 @@
 #include <vector>
 
 #include <QObject>
+#include <QPalette>
 
+#include "colour/colour_vision.h"
 #include "webpage/page_colours.h"
 
 class QAction;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QWidget;
 
 namespace tintora {
@@ -34,6 +38,8 @@ class PageCoordinator : public QObject {
   ~PageCoordinator() override;
 
   const PageColours& Colours() const { return page_; }
+  // How the sample page, and the colour viewer with it, are shown: "View as".
+  ColourVision Vision() const;
   TPopupExt* Menu() const { return LinksColPopupExt; }
 
   // The sample page: the background panel and its four labels, by their roles' order.
@@ -46,10 +52,14 @@ class PageCoordinator : public QObject {
   QFrame* SampleBrowserAddressPanel = nullptr;
   QGroupBox* LinksGroupBox = nullptr;
   QGroupBox* ContrastGroupBox = nullptr;
+  QComboBox* ViewAsComboBox = nullptr;
 
   TPopupExt* LinksColPopupExt = nullptr;
   QAction* UseWebSafeColours2 = nullptr;
   QAction* ResetColours1 = nullptr;
+
+ signals:
+  void VisionChanged(ColourVision vision);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,6 +69,7 @@ class PageCoordinator : public QObject {
   void BuildBrowser(QWidget* tab);
   void BuildContrast(QWidget* tab);
   void BuildMenu(QWidget* tab);
+  QLayout* BuildViewAs(QWidget* tab);
   QWidget* Element(PageRole role) const;
   void SetColour(PageRole role, ColourValue colour);
   void ShowColours();
@@ -75,6 +86,13 @@ class PageCoordinator : public QObject {
   // The contrast table: per link role and the text, its ratio and the levels for normal and
   // large text; and the active colour's line.
   std::array<std::array<QLabel*, 3>, 4> contrastCells_{};
+  // The browser's own fixed colours around the page, shown in the chosen vision too.
+  struct Chrome {
+    QWidget* widget;
+    QPalette::ColorRole role;
+    ColourValue colour;
+  };
+  std::vector<Chrome> chrome_;
   QLabel* ActiveContrastLabel = nullptr;
 };
 

@@ -4,6 +4,8 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <span>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -16,6 +18,32 @@ void ClickArea::PaintFocusFrame(QPainter& painter) const {
   option.rect = rect().adjusted(1, 1, -1, -1);
   option.backgroundColor = palette().color(QPalette::Window);
   style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+void ClickArea::SetVision(ColourVision vision) {
+  if (vision == vision_) return;
+  vision_ = vision;
+  update();
+}
+
+QColor ClickArea::Seen(int c) const {
+  const ColourValue seen = SimulateColourVision(c, vision_);
+  return QColor(RedOf(seen), GreenOf(seen), BlueOf(seen));
+}
+
+QImage ClickArea::Seen(const QImage& picture) const {
+  if (vision_ == ColourVision::Normal || picture.isNull()) return picture;
+  QImage seen = picture.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < seen.height(); ++y)
+    SimulateColourVision(std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(seen.scanLine(y)),
+                                                  static_cast<std::size_t>(seen.width())),
+                         vision_);
+  return seen;
+}
+
+void ViewAs(QWidget* root, ColourVision vision) {
+  if (auto* area = qobject_cast<ClickArea*>(root)) area->SetVision(vision);
+  for (ClickArea* area : root->findChildren<ClickArea*>()) area->SetVision(vision);
 }
 
 void ClickArea::keyPressEvent(QKeyEvent* event) {

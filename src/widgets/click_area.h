@@ -4,6 +4,8 @@
 
 #include <QFrame>
 
+#include "colour/colour_vision.h"
+
 namespace tintora {
 
 class ClickArea : public QFrame {
@@ -11,10 +13,18 @@ class ClickArea : public QFrame {
  public:
   explicit ClickArea(QWidget* parent = nullptr);
 
+  // How the area draws its colours: as someone with a colour-vision deficiency sees them. The
+  // colours it holds, reports and describes stay the real ones.
+  void SetVision(ColourVision vision);
+  ColourVision Vision() const { return vision_; }
+
  protected:
   // Draws the style's focus frame while the area has the keyboard focus (a panel the keyboard
   // can reach must show that it has it).
   void PaintFocusFrame(QPainter& painter) const;
+  // A colour value, and a picture, as drawn in the area's vision.
+  QColor Seen(int colourValue) const;
+  QImage Seen(const QImage& picture) const;
 
  signals:
   void MousePressed(Qt::MouseButton button, QPoint pos);
@@ -33,6 +43,10 @@ class ClickArea : public QFrame {
 
  private:
   bool pressedInside_ = false;
+  ColourVision vision_ = ColourVision::Normal;
 };
+
+// Every area in `root` (and `root` itself) drawn in that vision.
+void ViewAs(QWidget* root, ColourVision vision);
 
 }  // namespace tintora

@@ -60,9 +60,9 @@ void ColourPanel::SetBevel(bool raised) {
 void ColourPanel::paintEvent(QPaintEvent* event) {
   {
     QPainter p(this);
-    p.fillRect(rect(), systemColours_ ? palette().color(QPalette::Button) : ToQColor(colour_));
+    p.fillRect(rect(), systemColours_ ? palette().color(QPalette::Button) : Seen(colour_));
     if (!caption_.isEmpty()) {
-      p.setPen(systemColours_ ? palette().color(QPalette::ButtonText) : ToQColor(fontColour_));
+      p.setPen(systemColours_ ? palette().color(QPalette::ButtonText) : Seen(fontColour_));
       p.drawText(rect(), Qt::AlignCenter, caption_);
     }
     PaintFocusFrame(p);

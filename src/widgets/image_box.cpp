@@ -54,13 +54,13 @@ void ImageBox::paintEvent(QPaintEvent*) {
     const int extent = std::min(width(), height());
     PaintGlyph(p, glyph_, QRectF((width() - extent) / 2.0, (height() - extent) / 2.0, extent, extent));
   } else if (!display_.isNull()) {
-    p.drawImage(QPointF(0, 0), display_);
+    p.drawImage(QPointF(0, 0), Seen(display_));
   } else if (!picture_.isNull()) {
     p.setRenderHint(QPainter::SmoothPixmapTransform, gradient_);
     if (stretch_)
-      p.drawImage(rect(), picture_);
+      p.drawImage(rect(), Seen(picture_));
     else
-      p.drawImage(0, 0, picture_);
+      p.drawImage(0, 0, Seen(picture_));
   }
   PaintFocusFrame(p);
 }

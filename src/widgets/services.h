@@ -84,6 +84,8 @@ class Services {
   virtual void SetClipboardMimeData(std::unique_ptr<QMimeData> data) = 0;
   // nullopt when the clipboard holds no picture.
   virtual std::optional<QImage> ClipboardImage() = 0;
+  // The clipboard's text, empty when it holds none.
+  virtual QString ClipboardText() = 0;
 
   // Opens a file or web address with its associated program; false when the system refused.
   virtual bool OpenWithShell(const QString& target) = 0;

@@ -24,9 +24,9 @@ void ShapeBox::SetPen(bool visible, int c) {
 void ShapeBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (kind_ == Kind::Circle) p.setRenderHint(QPainter::Antialiasing);
-  p.setBrush(ToQColor(brush_));
+  p.setBrush(Seen(brush_));
   if (penVisible_) {
-    p.setPen(QPen(ToQColor(pen_), 1));
+    p.setPen(QPen(Seen(pen_), 1));
   } else {
     p.setPen(Qt::NoPen);
   }

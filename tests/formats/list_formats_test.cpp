@@ -103,7 +103,9 @@ TEST(ListFormats, NamesThatWouldBreakAFileSurviveEveryWriterWithTheirColours) {
     ASSERT_EQ(back.entries.size(), kHostile.size());
     for (std::size_t i = 0; i < kHostile.size(); ++i) {
       EXPECT_EQ(back.entries[i].value, kHostile[i].value);
-      if (info.format != ListFormat::Act) EXPECT_EQ(back.entries[i].name, kHostileInTheList[i].name);
+      if (info.format != ListFormat::Act) {
+        EXPECT_EQ(back.entries[i].name, kHostileInTheList[i].name);
+      }
     }
     // The palette's title never brings a line of its own.
     EXPECT_EQ(written.bytes.find("my\npalette"), std::string::npos);
@@ -270,30 +272,14 @@ TEST(Css, ReadsTheColoursOfCustomProperties) {
     const char* value;
     const char* hex;  // nullptr: no colour
   } values[] = {
-      {"#f00", "FF0000"},
-      {"#F00C", "FF0000"},
-      {"#87ceeb", "87CEEB"},
+      // Colour values are read by the colour module (tested there); the sheet adds these rules.
       {"#87CEEB80", "87CEEB"},
-      {"#12345", nullptr},
-      {"#ggg", nullptr},
-      {"rgb(255, 128, 0)", "FF8000"},
-      {"rgba(255,0,0,0.5)", "FF0000"},
-      {"rgb(100% 50% 0% / 50%)", "FF8000"},
-      {"rgb(300 -5 0)", "FF0000"},
-      {"RGB(1 2 3)", "010203"},
-      {"rgb(1 2)", nullptr},
-      {"rgb(1px 2 3)", nullptr},
-      {"hsl(120, 100%, 50%)", "00FF00"},
-      {"hsl(240deg 100% 25%)", "000080"},
-      {"hsla(0.5turn, 100%, 50%, 1)", "00FFFF"},
-      {"hsl(-120 100% 50%)", "0000FF"},
-      {"hsl(0 0% 100%)", "FFFFFF"},
-      {"RebeccaPurple", "663399"},
-      {"grey", "808080"},
+      {"oklch(62.796% 0.25768 29.234)", "FF0000"},
+      {"red !important", "FF0000"},
       {"transparent", nullptr},
+      {"100000", nullptr},
       {"var(--x)", nullptr},
       {"4px", nullptr},
-      {"red !important", "FF0000"},
       {"", nullptr},
   };
   for (const auto& v : values) {

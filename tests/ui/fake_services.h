@@ -122,6 +122,7 @@ class FakeServices : public Services {
   void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
   void SetClipboardMimeData(std::unique_ptr<QMimeData> data) override { clipboardMime = std::move(data); }
   std::optional<QImage> ClipboardImage() override { return clipboardImage; }
+  QString ClipboardText() override { return clipboardText; }
   bool shellOpens = true;  // false: the desktop has nothing that opens it
   bool OpenWithShell(const QString& target) override {
     opened.push_back(target);

@@ -2,6 +2,8 @@
 // Selected Colours window, as a user meets them.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -103,6 +105,41 @@ TEST_F(PageTest, TheContrastFollowsTheColoursAsTheyChange) {
   EXPECT_EQ(Cell("Visited", 1), "fails");
   SetRgb(255, 255, 255);
   EXPECT_EQ(Find<QLabel>("ActiveContrastLabel")->text(), "Active: 1.00:1 on white, 21.00:1 on black");
+}
+
+// "View as" draws the sample page and the colour viewer as a dichromat sees them; the colours
+// themselves, and the contrast measured from them, stay the real ones.
+TEST_F(PageTest, ViewAsShowsTheDeficiencyAndTheContrastStaysReal) {
+  SetRgb(255, 0, 0);
+  QTest::mouseClick(P().SampleDocPanel, Qt::LeftButton, {}, QPoint(150, 110));
+  const QString ratio = Cell("Text", 0);
+  auto* viewer = Find<QGroupBox>("ColourViewerGroupBox");
+  auto shown = [&](QWidget* w) {
+    const QImage window = form->grab().toImage();
+    const QPoint centre = w->mapTo(form.get(), w->rect().center()) * window.devicePixelRatio();
+    return window.pixelColor(centre);
+  };
+  auto near = [](QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) <= 2 && std::abs(a.green() - b.green()) <= 2 &&
+           std::abs(a.blue() - b.blue()) <= 2;
+  };
+  QComboBox* viewAs = P().ViewAsComboBox;
+  viewAs->setFocus();
+  QTest::keyClick(viewAs, Qt::Key_Down);
+  QTest::keyClick(viewAs, Qt::Key_Down);
+  ASSERT_EQ(viewAs->currentText(), "Deuteranopia");
+  const QColor deuteranRed(0xA3, 0x90, 0x00);
+  EXPECT_TRUE(near(shown(P().SampleDocPanel), deuteranRed)) << shown(P().SampleDocPanel).name().toStdString();
+  EXPECT_TRUE(near(shown(Find<QWidget>("ColourViewPanel")), deuteranRed));
+  EXPECT_TRUE(viewer->title().startsWith("Colour Viewer (Deut")) << viewer->title().toStdString();
+  EXPECT_EQ(P().Colours()[R::Background], ColourFromRgb(255, 0, 0));
+  EXPECT_EQ(Cell("Text", 0), ratio);
+  EXPECT_EQ(Value(), "FF0000");
+
+  viewAs->setCurrentIndex(0);
+  EXPECT_TRUE(near(shown(P().SampleDocPanel), Qt::red));
+  EXPECT_TRUE(near(shown(Find<QWidget>("ColourViewPanel")), Qt::red));
+  EXPECT_EQ(viewer->title(), "Colour Viewer");
 }
 
 class AdjustTest : public WindowTest {

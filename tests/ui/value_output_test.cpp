@@ -3,7 +3,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <QMenu>
+
 #include "widgets/colour_panel.h"
+#include "widgets/popup_ext.h"
 #include "window_fixture.h"
 
 namespace tintora::testing {
@@ -14,6 +17,23 @@ class ValueOutputTest : public WindowTest {
   QCheckBox* Check(const char* name) { return Find<QCheckBox>(name); }
   QRadioButton* Radio(const char* name) { return Find<QRadioButton>(name); }
   void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+  // Right-clicks the value field and picks an item; `seen` gets the menu's items as shown.
+  void ValueMenu(const char* item, std::map<QString, QAction*>* seen = nullptr) {
+    TPopupExt::SetExecHook([&](TPopupExt* menu, const QPoint&) -> QAction* {
+      // The items the menu holds, its own and the window's shortcuts it shows.
+      std::map<QString, QAction*> shown;
+      for (QAction* a : menu->findChildren<QAction*>()) shown[a->objectName()] = a;
+      for (QAction* a : menu->actions()) shown[a->objectName()] = a;
+      if (seen) *seen = shown;
+      return shown[item];
+    });
+    emit Edit("HexHTMLEdit")->customContextMenuRequested(QPoint(2, 2));
+    TPopupExt::SetExecHook(nullptr);
+  }
+  void Keys(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods) {
+    w->setFocus();
+    QTest::keyClick(w, key, mods);
+  }
 };
 
 TEST_F(ValueOutputTest, OrangeInEveryNotation) {
@@ -132,6 +152,77 @@ TEST_F(ValueOutputTest, CtrlCCopiesTheShownValue) {
   Slider("RedTrackBar")->setFocus();
   QTest::keyClick(Slider("RedTrackBar"), Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(services.clipboardText, "COLOR=\"#010203\"");
+}
+
+TEST_F(ValueOutputTest, CopyAsWritesCssNotationsAndCtrlShiftCRepeatsTheLastChoice) {
+  SetRgb(0x33, 0x66, 0xCC);
+  std::map<QString, QAction*> items;
+  ValueMenu("CopyAsHsl", &items);
+  EXPECT_EQ(services.clipboardText, "hsl(220 60% 50%)");
+  EXPECT_EQ(items["CopyAsHex"]->text(), "#3366CC\tCtrl+Shift+C");  // hex until another is chosen
+  EXPECT_EQ(items["CopyAsRgb"]->text(), "rgb(51 102 204)");
+  EXPECT_TRUE(items["CopyAsOklch"]->text().startsWith("oklch("));
+  EXPECT_FALSE(items["CopyAsName"]->isVisible());  // no CSS name for this colour
+  EXPECT_EQ(Value(), "3366CC");                    // the value field keeps its own notation
+
+  SetRgb(255, 0, 0);
+  Keys(Slider("RedTrackBar"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(services.clipboardText, "hsl(0 100% 50%)");
+  ValueMenu("CopyAsName", &items);
+  EXPECT_EQ(services.clipboardText, "red");
+  EXPECT_TRUE(items["CopyAsHsl"]->text().endsWith("\tCtrl+Shift+C"));
+  // The offset colour is the one copied, as the value field shows it.
+  Slider("IntensityTrackBar")->setValue(100);
+  Keys(Slider("RedTrackBar"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(services.clipboardText, "white");
+  ValueMenu("CopyValue1");
+  EXPECT_EQ(services.clipboardText, "FFFFFF");
+}
+
+TEST_F(ValueOutputTest, PasteColourTakesAnyColourTextAsAPickedColour) {
+  Find<QCheckBox>("AutoIndexCheckBox")->setChecked(true);
+  const struct {
+    const char* clipboard;
+    const char* value;  // nullptr: not a colour
+    bool byMenu;
+  } rows[] = {
+      {"oklch(62.796% 0.25768 29.234)", "FF0000", false},
+      {"  rgb(0 128 0)\n", "008000", true},
+      {"color(display-p3 0 0 1)", "0000FF", false},
+      {"hello", nullptr, false},
+      {"", nullptr, true},
+  };
+  std::size_t indexed = 0;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.clipboard);
+    services.clipboardText = row.clipboard;
+    services.messages.clear();
+    const QString before = Value();
+    if (row.byMenu)
+      ValueMenu("PasteColour1");
+    else
+      Keys(Slider("GreenTrackBar"), Qt::Key_V, Qt::ControlModifier);
+    if (row.value) {
+      EXPECT_EQ(Value(), row.value);
+      EXPECT_TRUE(services.messages.empty());
+      EXPECT_EQ(form->List().Count(), ++indexed);  // auto-indexed as any picked colour
+    } else {
+      EXPECT_EQ(Value(), before);
+      EXPECT_EQ(form->List().Count(), indexed);
+      ASSERT_EQ(services.messages.size(), 1u);
+      EXPECT_EQ(services.messages[0].owner, form.get());
+      EXPECT_TRUE(
+          services.messages[0].text.contains(*row.clipboard ? "\"hello\" is not a colour" : "no text"))
+          << services.messages[0].text.toStdString();
+    }
+  }
+  // A text field that takes Ctrl+V keeps it: nothing is read as a colour there.
+  SetRgb(1, 2, 3);
+  services.clipboardText = "blue";
+  services.messages.clear();
+  Keys(Edit("RedHexEdit"), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Value(), "010203");
+  EXPECT_TRUE(services.messages.empty());
 }
 
 }  // namespace

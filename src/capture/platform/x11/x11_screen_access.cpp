@@ -2,12 +2,17 @@
 // QueryPointer and one GetImage on the root window per capture tick, every 50 ms all day long.
 // That costs about a third of Qt's grab, and no reply wakes Qt's own event thread. Elsewhere
 // (offscreen, Wayland) Qt's reader stands in.
+#include <chrono>
 #include <optional>
+#include <thread>
 
 #include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSocketNotifier>
+#include <QTimer>
 
 #include "capture/platform/backends.h"
 #include "capture/screen_backend.h"
@@ -60,7 +65,10 @@ class X11ScreenAccess final : public QtScreenAccess {
       if (f.data->depth == screen->root_depth) bytesPerPixel_ = f.data->bits_per_pixel / 8;
   }
 
-  ~X11ScreenAccess() override { xcb_disconnect(connection_); }
+  ~X11ScreenAccess() override {
+    if (picking_) EndPick();
+    xcb_disconnect(connection_);
+  }
 
   QString BackendName() const override { return ScreenBackendName(ScreenBackend::X11); }
 
@@ -124,7 +132,130 @@ class X11ScreenAccess final : public QtScreenAccess {
     return block;
   }
 
+  // One colour picked from anywhere on the screen, as the command-line picker asks for it: the
+  // pointer and the keyboard held with a crosshair until a left click (or Enter) picks the pixel
+  // under it, or Escape (or a right click) gives up. The arrow keys move the pointer a pixel at
+  // a time (ten with Shift), so a colour can be picked exactly, and without a mouse.
+  void PickColour(ScreenAnswerHandler done) override {
+    if (picking_) return done(ScreenAnswer::Cancelled());
+    if (!trueColour_ || bytesPerPixel_ < 2) return ScreenAccess::PickColour(std::move(done));
+    if (!BeginPick()) {
+      return done(ScreenAnswer::Failure(
+          "Another program holds the pointer or the keyboard, so no colour can be picked now."));
+    }
+    pickDone_ = std::move(done);
+    pickEvents_ =
+        std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection_), QSocketNotifier::Read);
+    QObject::connect(pickEvents_.get(), &QSocketNotifier::activated, [this] { TakePickEvents(); });
+    TakePickEvents();  // any that came with the grabs' replies
+  }
+
  private:
+  bool BeginPick() {
+    constexpr std::uint16_t kCrosshair = 34;  // in the X cursor font, followed by its mask
+    const xcb_font_t font = xcb_generate_id(connection_);
+    xcb_open_font(connection_, font, 6, "cursor");
+    pickCursor_ = xcb_generate_id(connection_);
+    xcb_create_glyph_cursor(connection_, pickCursor_, font, font, kCrosshair, kCrosshair + 1, 0, 0, 0, 0xFFFF,
+                            0xFFFF, 0xFFFF);
+    xcb_close_font(connection_, font);
+    // The key or click that started us may still hold a grab for a moment: try for a second.
+    bool pointer = false, keyboard = false;
+    for (int attempt = 0; attempt < 20 && !(pointer && keyboard); ++attempt) {
+      if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      if (!pointer) {
+        auto* r = xcb_grab_pointer_reply(
+            connection_,
+            xcb_grab_pointer(connection_, 0, root_, XCB_EVENT_MASK_BUTTON_PRESS, XCB_GRAB_MODE_ASYNC,
+                             XCB_GRAB_MODE_ASYNC, XCB_NONE, pickCursor_, XCB_CURRENT_TIME),
+            nullptr);
+        pointer = r && r->status == XCB_GRAB_STATUS_SUCCESS;
+        free(r);
+      }
+      if (!keyboard) {
+        auto* r = xcb_grab_keyboard_reply(connection_,
+                                          xcb_grab_keyboard(connection_, 0, root_, XCB_CURRENT_TIME,
+                                                            XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+                                          nullptr);
+        keyboard = r && r->status == XCB_GRAB_STATUS_SUCCESS;
+        free(r);
+      }
+    }
+    picking_ = true;
+    keySymbols_ = xcb_key_symbols_alloc(connection_);
+    if (pointer && keyboard) return true;
+    EndPick();
+    return false;
+  }
+
+  void EndPick() {
+    xcb_ungrab_pointer(connection_, XCB_CURRENT_TIME);
+    xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
+    xcb_free_cursor(connection_, pickCursor_);
+    xcb_flush(connection_);
+    if (keySymbols_) xcb_key_symbols_free(keySymbols_);
+    keySymbols_ = nullptr;
+    picking_ = false;
+  }
+
+  void FinishPick(const ScreenAnswer& answer) {
+    EndPick();
+    // Not from inside the notifier's own signal: it goes once this event is handled.
+    pickEvents_.release()->deleteLater();
+    ScreenAnswerHandler done = std::move(pickDone_);
+    pickDone_ = nullptr;
+    QTimer::singleShot(0, [done, answer] { done(answer); });
+  }
+
+  void TakePickEvents() {
+    while (picking_) {
+      xcb_generic_event_t* event = xcb_poll_for_event(connection_);
+      if (!event) break;
+      HandlePickEvent(event);
+      free(event);
+    }
+    if (picking_ && xcb_connection_has_error(connection_))
+      FinishPick(ScreenAnswer::Failure("The connection to the X server was lost."));
+  }
+
+  void HandlePickEvent(const xcb_generic_event_t* event) {
+    enum : unsigned { kEscape = 0xFF1B, kReturn = 0xFF0D, kEnter = 0xFF8D, kSpace = 0x20 };
+    enum : unsigned { kLeft = 0xFF51, kUp = 0xFF52, kRight = 0xFF53, kDown = 0xFF54 };
+    switch (event->response_type & 0x7F) {
+      case XCB_BUTTON_PRESS: {
+        const auto* press = reinterpret_cast<const xcb_button_press_event_t*>(event);
+        if (press->detail == XCB_BUTTON_INDEX_1) FinishPick(PickedAt(press->root_x, press->root_y));
+        if (press->detail == XCB_BUTTON_INDEX_3) FinishPick(ScreenAnswer::Cancelled());
+        break;
+      }
+      case XCB_KEY_PRESS: {
+        const auto* press = reinterpret_cast<const xcb_key_press_event_t*>(event);
+        const unsigned keysym = xcb_key_symbols_get_keysym(keySymbols_, press->detail, 0);
+        const int step = (press->state & XCB_MOD_MASK_SHIFT) ? 10 : 1;
+        if (keysym == kEscape) {
+          FinishPick(ScreenAnswer::Cancelled());
+        } else if (keysym == kReturn || keysym == kEnter || keysym == kSpace) {
+          FinishPick(PickedAt(press->root_x, press->root_y));
+        } else if (keysym >= kLeft && keysym <= kDown) {
+          const int dx = keysym == kLeft ? -step : keysym == kRight ? step : 0;
+          const int dy = keysym == kUp ? -step : keysym == kDown ? step : 0;
+          xcb_warp_pointer(connection_, XCB_NONE, XCB_NONE, 0, 0, 0, 0, static_cast<std::int16_t>(dx),
+                           static_cast<std::int16_t>(dy));
+          xcb_flush(connection_);
+        }
+        break;
+      }
+      default:
+        break;
+    }
+  }
+
+  ScreenAnswer PickedAt(int x, int y) {
+    const int colour = OnRoot(QPoint(x, y)) ? TakeColour(RequestImage(x, y, 1, 1)) : -1;
+    return colour < 0 ? ScreenAnswer::Failure("The pixel under the pointer could not be read.")
+                      : ScreenAnswer::Colour(colour);
+  }
+
   // The device pixel under a logical position: Qt scales about each screen's top-left corner.
   static QPoint Native(QPoint p, const QScreen* screen = nullptr) {
     if (!screen) screen = QGuiApplication::screenAt(p);
@@ -191,6 +322,12 @@ class X11ScreenAccess final : public QtScreenAccess {
   bool littleEndian_ = true;
   bool trueColour_ = false;
   Channel red_, green_, blue_;
+  // While a colour is being picked.
+  bool picking_ = false;
+  xcb_cursor_t pickCursor_ = 0;
+  xcb_key_symbols_t* keySymbols_ = nullptr;
+  std::unique_ptr<QSocketNotifier> pickEvents_;
+  ScreenAnswerHandler pickDone_;
 };
 
 }  // namespace

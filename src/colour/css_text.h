@@ -1,23 +1,16 @@
-// The colour values of CSS: hex colours, rgb() and hsl() with their variants, and the colour
-// keywords, as RGB hex text.
+// The small pieces of CSS text that colour values and style sheets are both made of.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
-namespace tintora {
+namespace tintora::css_text {
 
-// RGB hex text of a CSS colour value, nullopt when it is none.
-std::optional<std::string> CssColour(std::string_view value);
-
-// The small pieces of CSS text both the colour values and the style sheets are made of.
-namespace css_text {
+inline char LowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 inline std::string Lower(std::string_view s) {
   std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char& c : out) c = LowerChar(c);
   return out;
 }
 
@@ -36,6 +29,12 @@ inline int HexDigit(char c) {
   return -1;
 }
 
-}  // namespace css_text
+// Whether two texts are equal, ignoring the case of ASCII letters.
+inline bool SameWord(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (LowerChar(a[i]) != LowerChar(b[i])) return false;
+  return true;
+}
 
-}  // namespace tintora
+}  // namespace tintora::css_text

@@ -1,0 +1,33 @@
+#include "app/pick_mode.h"
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "capture/platform/desktop.h"
+#include "colour/notations.h"
+
+namespace tintora {
+
+int RunPickMode(QApplication& app) {
+  Desktop desktop;
+  int status = 1;
+  QTimer::singleShot(0, &app, [&] {
+    // On X11 the pointer is held with a crosshair; on Wayland the portal shows its own picker.
+    desktop.Screen().PickColour([&](const ScreenAnswer& answer) {
+      if (answer.outcome == ScreenAnswer::Outcome::Done && answer.colour >= 0) {
+        std::printf("#%s\n", BGRIntToRGBHEX(answer.colour).c_str());
+        std::fflush(stdout);
+        status = 0;
+      } else if (answer.outcome == ScreenAnswer::Outcome::Failed) {
+        std::fprintf(stderr, "tintora: %s\n", answer.message.toLocal8Bit().constData());
+      }
+      app.quit();
+    });
+  });
+  app.exec();
+  return status;
+}
+
+}  // namespace tintora

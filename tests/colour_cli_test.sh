@@ -1,0 +1,81 @@
+#!/bin/sh
+# tintora-colour from the outside: what it prints, what it says, and how it exits.
+#   colour_cli_test.sh <tintora-colour>
+set -u
+colour=$1
+. "$(dirname "$0")/support/checks.sh"
+
+# expect <exit code> <expected stdout, lines joined by |> <text stderr must hold, or ""> <args...>
+expect() {
+  want=$1
+  printed=$2
+  said=$3
+  shift 3
+  timeout 20 "$colour" "$@" <"$work/in.txt" >"$work/out.txt" 2>"$work/err.txt"
+  got=$?
+  [ "$got" -eq "$want" ] || fail "tintora-colour $* exited $got, not $want: $(cat "$work/err.txt")"
+  out=$(paste -sd'|' "$work/out.txt")
+  [ "$printed" = "*" ] || [ "$out" = "$printed" ] || fail "tintora-colour $* printed '$out', not '$printed'"
+  if [ -n "$said" ] && ! grep -qF -- "$said" "$work/err.txt"; then
+    fail "tintora-colour $* did not say '$said' but: $(cat "$work/err.txt")"
+  fi
+  if [ -z "$said" ] && [ -s "$work/err.txt" ]; then fail "tintora-colour $* said: $(cat "$work/err.txt")"; fi
+}
+: >"$work/in.txt"
+
+# Every notation, one colour in each, read back through the same tool.
+while read -r notation text; do
+  expect 0 "$text" "" --to "$notation" "#3366cc"
+  expect 0 "#3366CC" "" --to hex "$text"
+done <<'ROWS'
+hex #3366CC
+rgb rgb(51 102 204)
+hsl hsl(220 60% 50%)
+hwb hwb(220 20% 20%)
+lab lab(44.121 10.954 -59.086)
+lch lch(44.121 60.093 280.503)
+oklab oklab(53.248% -0.02251 -0.16635)
+oklch oklch(53.248% 0.16787 262.293)
+name #3366CC
+ROWS
+expect 0 "rebeccapurple" "" --to=name "RGB(102, 51, 153)"
+expect 0 "hex: #FF0000|rgb: rgb(255 0 0)|hsl: hsl(0 100% 50%)|hwb: hwb(0 0% 0%)|lab: lab(54.291 80.805 69.891)|lch: lch(54.291 106.837 40.858)|oklab: oklab(62.796% 0.22486 0.12585)|oklch: oklch(62.796% 0.25768 29.234)|name: red" "" red
+
+# Several colours in order; one that is not a colour is named, the others still printed.
+expect 0 "#FF0000|#00FF00|#0000FF" "" --to hex red lime blue
+expect 1 "#FF0000|#0000FF" '"rgb(1, 2 3)" is not a colour: a comma is missing' --to hex red "rgb(1, 2 3)" blue
+expect 1 "" '"nocolour" is not a colour' nocolour
+# Without --to, a blank line between colours.
+expect 0 "*" "" red blue
+[ "$(grep -c '^$' "$work/out.txt")" -eq 1 ] || fail "no blank line between two colours' notations"
+# Standard input, one colour a line; out of gamut and mapped.
+printf '#fff\n\ncolor(display-p3 0 1 0)\n' >"$work/in.txt"
+expect 0 "rgb(255 255 255)|rgb(0 251 41)" "" --to rgb -
+: >"$work/in.txt"
+
+# Usage.
+expect 0 "*" "" --help
+grep -q "^Usage: tintora-colour \[--to NOTATION\] COLOUR" "$work/out.txt" || fail "--help shows no usage"
+expect 0 "*" "" --version
+grep -q "^tintora-colour [0-9]" "$work/out.txt" || fail "--version shows no version"
+expect 2 "" "give at least one colour"
+expect 2 "" "'cmyk' is no notation" --to cmyk red
+expect 2 "" "--to needs a notation" red --to
+expect 2 "" "unknown option '--fast'" --fast red
+expect 2 "" "--pick takes no colours" --pick red
+
+# A desktop with no picker (no display at all): said, nothing printed, exit 1.
+if [ -x "$(dirname "$colour")/tintora" ]; then
+  (
+    failures=0
+    unset DISPLAY WAYLAND_DISPLAY
+    export QT_QPA_PLATFORM=offscreen
+    expect 1 "" "no colour picker" --pick
+    exit $failures
+  )
+  failures=$((failures + $?))
+else
+  echo "note: no tintora beside $colour (a build without the window), --pick not tried"
+fi
+
+finish "tintora-colour: all checks passed"

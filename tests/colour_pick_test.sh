@@ -1,0 +1,70 @@
+#!/bin/sh
+# tintora-colour --pick against a real X server (run under xvfb-run): a click picks the pixel
+# under the pointer, the arrow keys and Enter pick without a mouse, Escape cancels with nothing
+# printed. The screen is the root window, painted with xsetroot.
+#   colour_pick_test.sh <tintora-colour>
+set -u
+colour=$1
+for tool in xsetroot xdotool xev; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "SKIP: $tool is not installed (scripts/setup installs it)"
+    exit 77
+  fi
+done
+if [ -z "${DISPLAY:-}" ]; then
+  echo "SKIP: no X server (DISPLAY is not set); make test runs this under xvfb-run"
+  exit 77
+fi
+. "$(dirname "$0")/support/checks.sh"
+# An X server resets, root background and all, when its last client leaves: one stays.
+xev -root -event property >/dev/null 2>&1 &
+keeper=$!
+trap 'kill $keeper 2>/dev/null; cleanup' EXIT
+sleep 0.3
+
+# pick <what to do until the picker ends> <args...>: runs the picker in the background and does
+# the action over and over (the picker may not hold the pointer yet) for at most ten seconds.
+pick() {
+  action=$1
+  shift
+  "$colour" --pick "$@" >"$work/out.txt" 2>"$work/err.txt" &
+  pid=$!
+  tries=0
+  while kill -0 "$pid" 2>/dev/null && [ $tries -lt 50 ]; do
+    $action
+    sleep 0.2
+    tries=$((tries + 1))
+  done
+  kill "$pid" 2>/dev/null
+  wait "$pid"
+  status=$?
+}
+
+click() { xdotool mousemove 40 40 click 1; }
+escape() { xdotool key Escape; }
+# One pixel to the right with the keyboard, then Enter; only once the move has happened, which
+# tells that the picker holds the keyboard.
+nudge() {
+  xdotool mousemove 16 16 key Right
+  sleep 0.1
+  [ "$(xdotool getmouselocation | sed 's/^x:\([0-9]*\).*/\1/')" = 17 ] && xdotool key Return
+}
+
+xsetroot -solid '#3366cc'
+pick click --to rgb
+[ "$status" -eq 0 ] || fail "a click exited $status: $(cat "$work/err.txt")"
+[ "$(cat "$work/out.txt")" = "rgb(51 102 204)" ] || fail "a click printed '$(cat "$work/out.txt")'"
+
+pick escape
+[ "$status" -eq 1 ] || fail "Escape exited $status, not 1"
+[ -s "$work/out.txt" ] && fail "Escape printed '$(cat "$work/out.txt")'"
+
+# A tile whose first column is red and the rest green: x = 16 is red, x = 17 green.
+printf '#define t_width 8\n#define t_height 8\nstatic unsigned char t_bits[] = {\n 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01};\n' >"$work/tile.xbm"
+xsetroot -bitmap "$work/tile.xbm" -fg '#ff0000' -bg '#00ff00'
+pick nudge --to name
+[ "$status" -eq 0 ] || fail "the keyboard pick exited $status: $(cat "$work/err.txt")"
+[ "$(cat "$work/out.txt")" = "lime" ] || fail "the keyboard pick printed '$(cat "$work/out.txt")', not lime"
+xsetroot -solid black
+
+finish "tintora-colour --pick: all checks passed"
