@@ -21,6 +21,7 @@ run: build
 	$(BUILD)/src/tintora
 
 test: build
+	@scripts/fetch-palettes $(BUILD)/other-palettes
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -LE x11
 	cd $(BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -L x11
 

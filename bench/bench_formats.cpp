@@ -1,12 +1,14 @@
 // Every palette format read and written with 100,000 entries (Adobe swatch files with the
-// 65,534 they can hold). Core only.
+// 65,534 they can hold, Paint.NET palettes written with their 96). Core only.
 #include <random>
 
 #include <benchmark/benchmark.h>
 
 #include "colour/number_text.h"
 #include "formats/aco.h"
+#include "formats/art_palettes.h"
 #include "formats/list_formats.h"
+#include "formats/zip_archive.h"
 
 namespace {
 
@@ -27,6 +29,7 @@ tintora::ColourList BigList(std::size_t n) {
 }
 
 std::size_t EntriesFor(ListFormat f) {
+  if (f == ListFormat::PaintNet) return tintora::kPaintNetMaxColours;
   return f == ListFormat::Aco || f == ListFormat::AcoV0 ? tintora::kAcoMaxEntries : 100000;
 }
 
@@ -43,7 +46,9 @@ void BM_Write(benchmark::State& state, ListFormat format) {
 void BM_Read(benchmark::State& state, ListFormat format) {
   const tintora::ColourList list = BigList(EntriesFor(format));
   const std::string bytes = tintora::WriteListFile(format, list).bytes;
-  const ListFormat reader = format == ListFormat::AcoV0 ? ListFormat::Aco : format;
+  const ListFormat reader = format == ListFormat::AcoV0      ? ListFormat::Aco
+                            : format == ListFormat::PaintNet ? ListFormat::Txt
+                                                             : format;
   for (auto _ : state) {
     auto read = tintora::ReadListFile(reader, bytes);
     if (read.entries.size() != list.Count()) state.SkipWithError("entries lost");
@@ -65,6 +70,43 @@ FORMAT_BENCHMARKS(Html);
 FORMAT_BENCHMARKS(Gpl);
 FORMAT_BENCHMARKS(Ase);
 FORMAT_BENCHMARKS(Css);
+FORMAT_BENCHMARKS(Soc);
+FORMAT_BENCHMARKS(ScribusXml);
+FORMAT_BENCHMARKS(Kpl);
+FORMAT_BENCHMARKS(Procreate);
+FORMAT_BENCHMARKS(PaintNet);
+FORMAT_BENCHMARKS(HexList);
+
+// Files too big for Tintora to write in these formats, as other programs may: 100,000 lines of
+// Paint.NET colours, and a SwatchBooker book of 100,000 Lab materials.
+void BM_ReadLarge(benchmark::State& state, ListFormat format) {
+  std::string bytes;
+  if (format == ListFormat::Txt) {
+    bytes = "; paint.net Palette File\r\n";
+    for (int i = 0; i < 100000; ++i) bytes += "FF" + tintora::IntToHex(i * 167, 6) + "\r\n";
+  } else {
+    std::string xml =
+        "<?xml version=\"1.0\"?><SwatchBook xmlns:dc=\"http://purl.org/dc/elements/1.1/\"><materials>";
+    std::string book = "<book>";
+    for (int i = 0; i < 100000; ++i) {
+      const std::string id = "c" + std::to_string(i);
+      xml += "<color><metadata><dc:identifier>" + id + "</dc:identifier></metadata><values model=\"Lab\">" +
+             std::to_string(i % 100) + " " + std::to_string(i % 61 - 30) + " 12.5</values></color>";
+      book += "<swatch material=\"" + id + "\"/>";
+    }
+    xml += "</materials>" + book + "</book></SwatchBook>";
+    const tintora::ZipEntryToWrite entries[] = {{"swatchbook.xml", xml, false}};
+    bytes = tintora::WriteZip(entries);
+  }
+  for (auto _ : state) {
+    auto read = tintora::ReadListFile(format, bytes);
+    if (read.entries.size() != 100000) state.SkipWithError("entries lost");
+    benchmark::DoNotOptimize(read.entries.data());
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * 100000));
+}
+BENCHMARK_CAPTURE(BM_ReadLarge, PaintNet, ListFormat::Txt)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadLarge, SwatchBooker, ListFormat::SwatchBooker)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

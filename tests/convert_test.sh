@@ -38,11 +38,33 @@ expect 2 "needs a value" "$work/three.cdt" "$work/x.htm" --html-columns
 
 # Through every format that keeps names and back: the same list, byte for byte.
 previous="$work/names.cdt"
-for ext in aco gpl ase css txt htm html cdt; do
+for ext in aco gpl ase css txt htm html soc xml kpl cdt; do
   expect 0 "" "$previous" "$work/chain.$ext"
   previous="$work/chain.$ext"
 done
 cmp -s "$work/names.cdt" "$work/chain.cdt" || fail "the chain of formats changed the list"
+# Through the formats without names: the colours come through, named by their values.
+previous="$work/three.cdt"
+for out in swatches:procreate hex:hex pn.txt:paint.net act:act bare.cdt:cdt; do
+  expect 0 "" "$previous" "$work/nameless.${out%%:*}" --to "${out##*:}"
+  previous="$work/nameless.${out%%:*}"
+done
+grep -q '^FFFF0000' "$work/nameless.pn.txt" || fail "the Paint.NET palette has no AARRGGBB lines"
+printf '{FF0000}[FF0000]\r\n{FFFF00}[FFFF00]\r\n{000080}[000080]\r\n' | cmp -s - "$work/nameless.bare.cdt" ||
+  fail "the chain without names changed the colours"
+# A GIMP palette's name and columns go through Krita's and back, whatever the files are called.
+printf 'GIMP Palette\nName: Tango\nColumns: 3\n#\n255 0 0 Red\n' >"$work/tango.gpl"
+expect 0 "" "$work/tango.gpl" "$work/other.kpl"
+expect 0 "" "$work/other.kpl" "$work/back.gpl"
+head -n 3 "$work/back.gpl" | tr '\n' '|' | grep -qx 'GIMP Palette|Name: Tango|Columns: 3|' ||
+  fail "the GIMP header did not survive: $(head -n 3 "$work/back.gpl")"
+# Photoshop's table on request; it holds 256 colours at most.
+expect 0 "" --act-adobe "$work/three.cdt" "$work/adobe.act"
+[ "$(wc -c <"$work/adobe.act")" -eq 772 ] || fail "the Photoshop table is not 772 bytes"
+awk 'BEGIN { for (i = 0; i < 257; i++) printf "{c%d}[%06X]\r\n", i, i }' >"$work/many.cdt"
+expect 1 "at most 256 colours" --act-adobe "$work/many.cdt" "$work/bad0.act"
+expect 2 "--to takes the name of a format Tintora writes" --to sbz "$work/three.cdt" "$work/x.sbz"
+expect 2 "--to takes the name of a format Tintora writes" "$work/three.cdt" "$work/x.txt" --to cmyk
 
 # The HTML table with its options, against the page written by hand.
 expect 0 "" --html-columns 2 "$work/three.cdt" "$work/two.htm"
@@ -76,7 +98,7 @@ ln -s /dev/zero "$work/zero.aco"
 expect 1 "zero.aco is a device, not a file." "$work/zero.aco" "$work/bad9.gpl"
 expect 1 "Is a named pipe, not a file" "$work/three.cdt" "$work/pipe.cdt"
 [ -p "$work/pipe.cdt" ] || fail "a named pipe was replaced by a file"
-for n in 1 2 3 4 5 6 7 8 9; do
+for n in 0 1 2 3 4 5 6 7 8 9; do
   ls "$work"/bad$n.* >/dev/null 2>&1 && fail "a failed conversion left bad$n behind"
 done
 

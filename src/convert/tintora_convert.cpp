@@ -1,12 +1,15 @@
 // tintora-convert: a colour list from one palette file format to another, chosen by the files'
 // extensions. Core only: it needs no display and no Qt.
 //
-//   tintora-convert IN OUT [--html-columns N] [--html-style consecutive|overlay]
+//   tintora-convert IN OUT [--to FORMAT] [--act-adobe] [--html-columns N]
+//                   [--html-style consecutive|overlay]
 //
 // Exit codes: 0 converted, 1 the input could not be read or the output not written, 2 the
 // command line is wrong (unknown options or extensions).
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,24 +25,35 @@ constexpr int kConverted = 0, kBadInput = 1, kUsage = 2;
 void PrintUsage(std::FILE* to) {
   std::string extensions;
   for (const ListFormatInfo& f : ListFormats()) {
-    if (f.format == ListFormat::AcoV0) continue;
-    const std::string ext = f.format == ListFormat::Html ? ".htm, .html" : std::string(f.extension);
-    extensions += "  " + ext + "  " + std::string(f.description);
-    extensions += f.reads && f.writes ? "\n" : f.reads ? " (read only)\n" : " (written only)\n";
+    std::string ext = f.format == ListFormat::Html ? ".htm, .html" : std::string(f.extension);
+    ext.resize(std::max<std::size_t>(ext.size(), 11), ' ');
+    std::string key(f.key);
+    key.resize(std::max<std::size_t>(key.size(), 10), ' ');
+    extensions += "  " + ext + " " + key + " " + std::string(f.description);
+    extensions += f.reads && f.writes                ? "\n"
+                  : f.format == ListFormat::PaintNet ? " (a .txt read tells it by its lines)\n"
+                  : f.format == ListFormat::AcoV0    ? " (written with --to aco-v0)\n"
+                  : f.reads                          ? " (read only)\n"
+                                                     : " (written only)\n";
   }
   std::fprintf(to,
-               "Usage: tintora-convert IN OUT [--html-columns N] [--html-style consecutive|overlay]\n"
+               "Usage: tintora-convert IN OUT [--to FORMAT] [--act-adobe] [--html-columns N]\n"
+               "                       [--html-style consecutive|overlay]\n"
                "\n"
                "Converts a colour list between palette file formats, each chosen by its file's\n"
-               "extension. OUT is written whole or not at all.\n"
+               "extension. OUT is written whole or not at all. A palette's own name and columns\n"
+               "(GIMP, Krita, Scribus, Procreate) go with it into formats that keep them.\n"
                "\n"
                "Options:\n"
+               "  --to FORMAT        write OUT in FORMAT (a name from the list below) whatever\n"
+               "                     its extension, e.g. --to paint.net for a .txt\n"
+               "  --act-adobe        an .act as Photoshop's 772-byte table (at most 256 colours)\n"
                "  --html-columns N   cells per row of an HTML table, 1 to 10 (default 4)\n"
                "  --html-style S     consecutive (swatch beside the text, the default) or overlay\n"
                "                     (text on the swatch)\n"
                "  --help             this text\n"
                "\n"
-               "Formats:\n%s"
+               "Formats (extension, name for --to, description):\n%s"
                "\n"
                "Exit status: 0 converted, 1 the input could not be read or OUT not written,\n"
                "2 the command line is wrong.\n",
@@ -65,10 +79,11 @@ std::string OneLine(std::string_view text) {
   return out;
 }
 
-int Convert(const std::string& in, const std::string& out, const ListWriteOptions& options) {
+int Convert(const std::string& in, const std::string& out, ListWriteOptions options,
+            std::optional<ListFormat> to) {
   const auto inFormat = FormatOfPath(in);
   if (!inFormat) return UsageError("'" + in + "': Tintora does not know this kind of file.");
-  const auto outFormat = FormatOfPath(out);
+  const auto outFormat = to ? to : FormatOfPath(out);
   if (!outFormat) return UsageError("'" + out + "': Tintora does not know this kind of file.");
   if (!InfoOf(*outFormat).writes)
     return UsageError("'" + out + "': Tintora reads " + std::string(InfoOf(*outFormat).description) +
@@ -99,6 +114,8 @@ int Convert(const std::string& in, const std::string& out, const ListWriteOption
                  in.c_str(), read.entries.size(), out.c_str());
     return kBadInput;
   }
+  if (!read.title.empty()) options.title = read.title;
+  options.columns = read.columns;
   ColourList list;
   list.Append(std::move(read.entries));
   const ListWriteResult written = WriteListFile(*outFormat, list, options);
@@ -116,11 +133,25 @@ int Convert(const std::string& in, const std::string& out, const ListWriteOption
 int Main(int argc, char** argv) {
   std::vector<std::string> files;
   ListWriteOptions options;
+  std::optional<ListFormat> to;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       PrintUsage(stdout);
       return kConverted;
+    }
+    if (arg == "--act-adobe") {
+      options.actAdobeTable = true;
+      continue;
+    }
+    if (arg == "--to") {
+      if (i + 1 >= argc) return UsageError("--to needs a value.");
+      const std::string_view key = argv[++i];
+      to = FormatOfKey(key);
+      if (!to || !InfoOf(*to).writes)
+        return UsageError("--to takes the name of a format Tintora writes (see --help), not '" +
+                          std::string(key) + "'.");
+      continue;
     }
     if (arg == "--html-columns" || arg == "--html-style") {
       if (i + 1 >= argc) return UsageError(std::string(arg) + " needs a value.");
@@ -148,7 +179,7 @@ int Main(int argc, char** argv) {
   const std::size_t slash = out.find_last_of('/');
   const std::string name = out.substr(slash == std::string::npos ? 0 : slash + 1);
   options.title = name.substr(0, name.find_last_of('.'));
-  return Convert(files[0], out, options);
+  return Convert(files[0], out, options, to);
 }
 
 }  // namespace

@@ -6,16 +6,28 @@
 
 namespace tintora {
 
-ListWriteResult WriteAct(const ColourList& list) {
+ListWriteResult WriteAct(const ColourList& list, bool adobeTable) {
   if (list.Empty()) return {{}, "The colour list is empty."};
+  if (adobeTable && list.Count() > 256)
+    return {{},
+            "Photoshop's colour table holds at most 256 colours; this list has " +
+                std::to_string(list.Count()) +
+                ". Save it without the 772-byte layout (Save As Options), or split it."};
   if (auto bad = FirstNonColour(list)) return {{}, *bad};
   std::string bytes;
-  bytes.reserve(3 * list.Count());
+  bytes.reserve(adobeTable ? kAdobeTableBytes : 3 * list.Count());
   for (const ColourEntry& e : list.Entries()) {
     const Rgb c = *EntryRgb(e);
     bytes += static_cast<char>(c.red);
     bytes += static_cast<char>(c.green);
     bytes += static_cast<char>(c.blue);
+  }
+  if (adobeTable) {
+    bytes.resize(768, '\0');
+    const std::size_t n = list.Count();
+    bytes += static_cast<char>((n >> 8) & 0xFF);
+    bytes += static_cast<char>(n & 0xFF);
+    bytes += "\xFF\xFF";
   }
   return {std::move(bytes), {}};
 }

@@ -37,10 +37,7 @@ std::optional<std::string> BlockColour(std::string_view model, ByteReader& r) {
     if (!r.F32(f[k])) return std::nullopt;
   if (model == "RGB ") return HexOfRgb(Byte(f[0]), Byte(f[1]), Byte(f[2]));
   if (model == "Gray") return HexOfRgb(Byte(f[0]), Byte(f[0]), Byte(f[0]));  // 0 is black
-  if (model == "CMYK") {
-    auto light = [&](float ink) { return (1 - Unit(ink)) * (1 - Unit(f[3])); };
-    return HexOfRgb(Byte(light(f[0])), Byte(light(f[1])), Byte(light(f[2])));
-  }
+  if (model == "CMYK") return CmykToHex(f[0], f[1], f[2], f[3]);
   return LabHex(f[0], f[1], f[2]);  // L as 0..1, a and b as -128..127
 }
 

@@ -1,5 +1,6 @@
 #include "formats/gpl.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "formats/colour_list_files.h"
@@ -33,12 +34,12 @@ void AppendPadded(std::string& out, int v) {
 
 }  // namespace
 
-ListWriteResult WriteGpl(const ColourList& list, std::string_view title) {
+ListWriteResult WriteGpl(const ColourList& list, std::string_view title, int columns) {
   if (list.Empty()) return {{}, "The colour list is empty."};
   if (auto bad = FirstNonColour(list)) return {{}, *bad};
   std::string text = "GIMP Palette\nName: ";
   text += title.empty() ? std::string_view("Tintora") : title;
-  text += "\nColumns: 0\n#\n";
+  text += "\nColumns: " + std::to_string(std::clamp(columns, 0, 256)) + "\n#\n";
   text.reserve(text.size() + list.Count() * 24);
   for (const ColourEntry& e : list.Entries()) {
     const Rgb c = *EntryRgb(e);
@@ -71,12 +72,25 @@ ListReadResult ReadGpl(std::string_view text) {
       alpha = TrimBlanks(line.substr(9)) == "RGBA";
       continue;
     }
+    if (line.starts_with("Name:")) {
+      out.title = std::string(TrimBlanks(line.substr(5)));
+      continue;
+    }
+    if (line.starts_with("Columns:")) {
+      std::string_view n = TrimBlanks(line.substr(8));
+      int columns = 0;
+      if (std::from_chars(n.data(), n.data() + n.size(), columns).ec == std::errc() && columns >= 0 &&
+          columns <= 256)
+        out.columns = columns;
+      continue;
+    }
     int rgb[3], a;
     if (!TakeComponent(line, rgb[0]) || !TakeComponent(line, rgb[1]) || !TakeComponent(line, rgb[2]))
       continue;
     if (alpha && !TakeComponent(line, a)) continue;
     out.entries.push_back({std::string(line), HexOfRgb(rgb[0], rgb[1], rgb[2])});
   }
+  NameByValue(out.entries);
   return out;
 }
 

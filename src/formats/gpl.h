@@ -8,10 +8,12 @@
 
 namespace tintora {
 
-// `title`: the palette's name in the "Name:" line (the file's name, usually).
-ListWriteResult WriteGpl(const ColourList& list, std::string_view title);
+// `title`: the palette's name in the "Name:" line; `columns` its "Columns:" (0: none asked).
+ListWriteResult WriteGpl(const ColourList& list, std::string_view title, int columns = 0);
 // Blanks or tabs between the numbers, comments, blank lines, an alpha channel ("Channels:
-// RGBA") and any line end are all taken; a line that is no colour is passed over.
+// RGBA") and any line end are all taken; a line that is no colour is passed over. The header's
+// "Name:" and "Columns:" become the result's title and columns; a colour without a name is
+// named by its value (GIMP's own "Untitled" is a name and stays).
 ListReadResult ReadGpl(std::string_view text);
 
 }  // namespace tintora

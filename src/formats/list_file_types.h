@@ -30,6 +30,13 @@ inline constexpr DialogType kOpenTypes[] = {
     {"Adobe RGB Colour Table - (*.ACT)", ".ACT", ListFormat::Act},
     {"Case Statements - (Text) (*.TXT)", ".TXT", ListFormat::Txt},
     {"HTML Table - (HTML) (*.HTM *.HTML)", ".htm", ListFormat::Html},
+    {"LibreOffice Colour Table - (*.SOC)", ".soc", ListFormat::Soc},
+    {"Scribus Swatches - (*.XML)", ".xml", ListFormat::ScribusXml},
+    {"SwatchBooker - (Scribus) (*.SBZ)", ".sbz", ListFormat::SwatchBooker},
+    {"Krita Palette - (*.KPL)", ".kpl", ListFormat::Kpl},
+    {"Procreate Swatches - (*.SWATCHES)", ".swatches", ListFormat::Procreate},
+    {"Paint.NET Palette - (Text) (*.TXT)", ".txt", ListFormat::Txt},
+    {"Hex List - (*.HEX)", ".hex", ListFormat::HexList},
     // Lists saved without an extension, and files of other names.
     {"All Files (*)", nullptr, ListFormat::Cdt},
 };
@@ -43,6 +50,12 @@ inline constexpr DialogType kSaveTypes[] = {
     {"GIMP Palette - (GIMP, Inkscape) (*.GPL)", ".gpl", ListFormat::Gpl},
     {"Adobe Swatch Exchange - (*.ASE)", ".ase", ListFormat::Ase},
     {"CSS Custom Properties - (*.CSS)", ".css", ListFormat::Css},
+    {"LibreOffice Colour Table - (*.SOC)", ".soc", ListFormat::Soc},
+    {"Scribus Swatches - (*.XML)", ".xml", ListFormat::ScribusXml},
+    {"Krita Palette - (*.KPL)", ".kpl", ListFormat::Kpl},
+    {"Procreate Swatches - (*.SWATCHES)", ".swatches", ListFormat::Procreate},
+    {"Paint.NET Palette - (*.TXT)", ".txt", ListFormat::PaintNet},
+    {"Hex List - (*.HEX)", ".hex", ListFormat::HexList},
 };
 
 template <std::size_t N>
@@ -61,11 +74,12 @@ std::function<QString(const QString&, int)> TypeChange(const DialogType (&types)
 }
 
 // The open dialog's filter index of a file by its extension; 0 when it is no list file. A
-// ".txt" file is taken for case statements only when the user picked it in the dialog: dropped
-// or named on the command line it is far more likely to be any other text.
-inline int ListFileType(const QString& path, bool pickedInDialog) {
+// ".txt" file is taken for case statements or a Paint.NET palette only when the user picked it
+// in the dialog, or (`textIsAPalette`) its lines show it to be one: dropped or named on the
+// command line it is far more likely to be any other text.
+inline int ListFileType(const QString& path, bool pickedInDialog, bool textIsAPalette = false) {
   const auto format = FormatOfPath(path.toStdString());
-  if (!format || (*format == ListFormat::Txt && !pickedInDialog)) return 0;
+  if (!format || (*format == ListFormat::Txt && !pickedInDialog && !textIsAPalette)) return 0;
   for (std::size_t i = 0; i < std::size(kOpenTypes); ++i)
     if (kOpenTypes[i].format == *format) return static_cast<int>(i) + 1;
   return 0;

@@ -5,11 +5,14 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include "formats/act.h"
+#include "formats/art_palettes.h"
 #include "formats/colour_list_files.h"
 #include "formats/file_io.h"
 #include "formats/list_file_types.h"
 #include "formats/list_formats.h"
 #include "formats/save_as_options.h"
+#include "formats/text_codec.h"
 #include "settings/settings_values.h"
 #include "widgets/colour_list_model.h"
 #include "widgets/debug_panel.h"
@@ -192,6 +195,8 @@ bool ListFiles::OpenListFile(const QString& f, int type, bool askToAppend) {
   } else if (!model_.List().Empty()) {
     model_.SetListChanged(true);
   }
+  // The file's own name and grid go with the list it becomes, not with one it is added to.
+  if (model_.List().Empty()) model_.SetPalette(read->title, read->columns);
   const std::size_t count = read->entries.size();
   {
     Progress progress(progress_);
@@ -256,11 +261,27 @@ void ListFiles::AutoOpenFileOnStartup() {
 
 // ---------------------------------------------------------------- command line and drops
 
+namespace {
+
+// Whether a ".txt" dropped or named on the command line is a palette (Paint.NET's, or case
+// statements) rather than any other text: its first lines say so.
+bool TextIsAPalette(const QString& path) {
+  if (FormatOfPath(path.toStdString()) != ListFormat::Txt) return false;
+  std::string error;
+  constexpr std::uintmax_t kLargestLooked = 16u << 20;
+  const auto bytes = ReadWholeFile(PathFromUtf8(path.toStdString()), &error, kLargestLooked);
+  if (!bytes) return false;
+  const std::string text = DecodeFileText(*bytes);
+  return LooksLikePaintNet(text) || !ReadCaseText(text).entries.empty();
+}
+
+}  // namespace
+
 void ListFiles::OpenCommandLineFiles(const QStringList& arguments) {
   // Each argument is a file of its own: the first opens, the others are appended to it.
   bool first = true;
   for (const QString& file : arguments) {
-    const int type = ListFileType(file, false);
+    const int type = ListFileType(file, false, TextIsAPalette(file));
     if (type == 0) continue;
     bool opened = false;
     Guarded([&] { opened = OpenListFile(file, type, first); });
@@ -270,7 +291,7 @@ void ListFiles::OpenCommandLineFiles(const QStringList& arguments) {
 
 void ListFiles::WMDropFiles(const QStringList& files) {
   for (const QString& file : files) {
-    const int type = ListFileType(file, false);
+    const int type = ListFileType(file, false, TextIsAPalette(file));
     if (type == 0) continue;
     SetOpenDialog(file, type);
     Guarded([&] { OpenListFile(file, type, true); });

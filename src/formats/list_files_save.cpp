@@ -57,7 +57,11 @@ SaveOutcome ListFiles::FileSaveAs1Accept(const QString& f, int filterIndex) {
   const ListFormat format = kSaveTypes[filterIndex - 1].format;
   ListWriteOptions options;
   options.html = options_->Options();
-  options.title = QFileInfo(f).completeBaseName().toStdString();
+  options.actAdobeTable = options_->ActAdobeTable();
+  // A palette keeps the name it came with; a list of Tintora's own is named by its file.
+  options.title =
+      model_.PaletteTitle().empty() ? QFileInfo(f).completeBaseName().toStdString() : model_.PaletteTitle();
+  options.columns = model_.PaletteColumns();
   ListWriteResult written;
   {
     Progress progress(progress_);

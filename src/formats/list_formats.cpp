@@ -6,31 +6,54 @@
 #include "colour/conversion_error.h"
 #include "formats/aco.h"
 #include "formats/act.h"
+#include "formats/art_palettes.h"
 #include "formats/ase.h"
 #include "formats/colour_list_files.h"
 #include "formats/css.h"
 #include "formats/gpl.h"
+#include "formats/office_palettes.h"
 #include "formats/text_codec.h"
 
 namespace tintora {
 
 namespace {
 
-constexpr std::array<ListFormatInfo, 10> kFormats = {{
-    {ListFormat::Cdt, ".cdt", "Tintora colour data", true, true},
-    {ListFormat::Lst, ".lst", "Match head colour list", true, false},
-    {ListFormat::AcoV0, ".aco", "Adobe colour swatch, version 0", false, true},
-    {ListFormat::Aco, ".aco", "Adobe colour swatch, versions 1 and 2", true, true},
-    {ListFormat::Act, ".act", "Adobe colour table", true, true},
-    {ListFormat::Txt, ".txt", "case statements", true, true},
-    {ListFormat::Html, ".htm", "HTML palette table", true, true},
-    {ListFormat::Gpl, ".gpl", "GIMP palette", true, true},
-    {ListFormat::Ase, ".ase", "Adobe Swatch Exchange", true, true},
-    {ListFormat::Css, ".css", "CSS custom properties", true, true},
+constexpr std::array<ListFormatInfo, 17> kFormats = {{
+    {ListFormat::Cdt, ".cdt", "Tintora colour data", true, true, "cdt"},
+    {ListFormat::Lst, ".lst", "Match head colour list", true, false, "lst"},
+    {ListFormat::AcoV0, ".aco", "Adobe colour swatch, version 0", false, true, "aco-v0"},
+    {ListFormat::Aco, ".aco", "Adobe colour swatch, versions 1 and 2", true, true, "aco"},
+    {ListFormat::Act, ".act", "Adobe colour table", true, true, "act"},
+    {ListFormat::Txt, ".txt", "case statements", true, true, "txt"},
+    {ListFormat::Html, ".htm", "HTML palette table", true, true, "html"},
+    {ListFormat::Gpl, ".gpl", "GIMP palette", true, true, "gpl"},
+    {ListFormat::Ase, ".ase", "Adobe Swatch Exchange", true, true, "ase"},
+    {ListFormat::Css, ".css", "CSS custom properties", true, true, "css"},
+    {ListFormat::Soc, ".soc", "LibreOffice colour table", true, true, "soc"},
+    {ListFormat::ScribusXml, ".xml", "Scribus swatches", true, true, "scribus"},
+    {ListFormat::SwatchBooker, ".sbz", "SwatchBooker book", true, false, "sbz"},
+    {ListFormat::Kpl, ".kpl", "Krita palette", true, true, "kpl"},
+    {ListFormat::Procreate, ".swatches", "Procreate swatches", true, true, "procreate"},
+    {ListFormat::PaintNet, ".txt", "Paint.NET palette", false, true, "paint.net"},
+    {ListFormat::HexList, ".hex", "hex colour list", true, true, "hex"},
 }};
 
+// Formats read as text: decoded first (UTF-8, Windows-1252 or UTF-16), binary data refused.
+// The XML formats decode themselves by their own declaration; the others are bytes.
 bool IsText(ListFormat f) {
-  return f != ListFormat::Aco && f != ListFormat::AcoV0 && f != ListFormat::Act && f != ListFormat::Ase;
+  switch (f) {
+    case ListFormat::Cdt:
+    case ListFormat::Lst:
+    case ListFormat::Txt:
+    case ListFormat::Html:
+    case ListFormat::Gpl:
+    case ListFormat::Css:
+    case ListFormat::PaintNet:
+    case ListFormat::HexList:
+      return true;
+    default:
+      return false;
+  }
 }
 
 ListReadResult Entries(std::vector<ColourEntry> entries) {
@@ -68,7 +91,12 @@ ListReadResult ReadText(ListFormat format, const std::string& text) {
         return r;
       }
     case ListFormat::Txt:
-      return ReadCaseText(text);
+      // Paint.NET palettes share the extension: their lines say which they are.
+      return LooksLikePaintNet(text) ? ReadPaintNet(text) : ReadCaseText(text);
+    case ListFormat::PaintNet:
+      return ReadPaintNet(text);
+    case ListFormat::HexList:
+      return ReadHexList(text);
     case ListFormat::Html:
       return ReadHtmlTable(text);
     case ListFormat::Gpl:
@@ -90,6 +118,12 @@ const ListFormatInfo& InfoOf(ListFormat format) {
   return kFormats[0];
 }
 
+std::optional<ListFormat> FormatOfKey(std::string_view key) {
+  for (const auto& info : kFormats)
+    if (info.key == key) return info.format;
+  return std::nullopt;
+}
+
 std::optional<ListFormat> FormatOfPath(std::string_view path) {
   const std::string ext = NormalisedExt(path);
   if (ext == ".html") return ListFormat::Html;
@@ -101,9 +135,32 @@ std::optional<ListFormat> FormatOfPath(std::string_view path) {
 ListReadResult ReadListFile(ListFormat format, std::string_view bytes) {
   ListReadResult r;
   if (!IsText(format)) {
-    r = format == ListFormat::Ase   ? ReadAse(bytes)
-        : format == ListFormat::Act ? ReadAct(bytes)
-                                    : ReadAco(bytes);
+    switch (format) {
+      case ListFormat::Ase:
+        r = ReadAse(bytes);
+        break;
+      case ListFormat::Act:
+        r = ReadAct(bytes);
+        break;
+      case ListFormat::Soc:
+        r = ReadSoc(bytes);
+        break;
+      case ListFormat::ScribusXml:
+        r = ReadScribusXml(bytes);
+        break;
+      case ListFormat::SwatchBooker:
+        r = ReadSwatchBooker(bytes);
+        break;
+      case ListFormat::Kpl:
+        r = ReadKpl(bytes);
+        break;
+      case ListFormat::Procreate:
+        r = ReadProcreate(bytes);
+        break;
+      default:
+        r = ReadAco(bytes);
+        break;
+    }
   } else {
     const std::string text = DecodeFileText(bytes);
     if (CheckListFile(text, 1) == ListFileProblem::Binary) {
@@ -122,6 +179,7 @@ ListReadResult ReadListFile(ListFormat format, std::string_view bytes) {
     if (NeedsListName(e.name)) e.name = ListName(e.name);
     if (NeedsListValue(e.value)) e.value = ListValue(e.value);
   }
+  if (NeedsListName(r.title)) r.title = ListName(r.title);
   return r;
 }
 
@@ -137,18 +195,31 @@ ListWriteResult WriteFormat(ListFormat format, const ColourList& list, const Lis
     case ListFormat::Aco:
       return WriteAcoV1V2(list);
     case ListFormat::Act:
-      return WriteAct(list);
+      return WriteAct(list, options.actAdobeTable);
     case ListFormat::Txt:
       return WriteCaseText(list);
     case ListFormat::Html:
       return WriteHtmlTable(list, options.html);
     case ListFormat::Gpl:
-      return WriteGpl(list, options.title);
+      return WriteGpl(list, options.title, options.columns);
     case ListFormat::Ase:
       return WriteAse(list);
     case ListFormat::Css:
       return WriteCss(list);
+    case ListFormat::Soc:
+      return WriteSoc(list);
+    case ListFormat::ScribusXml:
+      return WriteScribusXml(list, options.title);
+    case ListFormat::Kpl:
+      return WriteKpl(list, options.title, options.columns);
+    case ListFormat::Procreate:
+      return WriteProcreate(list, options.title);
+    case ListFormat::PaintNet:
+      return WritePaintNet(list);
+    case ListFormat::HexList:
+      return WriteHexList(list);
     case ListFormat::Lst:
+    case ListFormat::SwatchBooker:
       break;
   }
   return {{}, "Tintora does not write " + std::string(InfoOf(format).description) + " files."};

@@ -1,6 +1,10 @@
 #include "formats/palette_file.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "colour/cie.h"
+#include "colour/colour_spaces.h"
 #include "colour/notations.h"
 #include "colour/rounding.h"
 
@@ -96,6 +100,54 @@ std::string LabToHex(long double l, long double a, long double b) {
   for (int k = 0; k < 3; ++k) rgb[k] = XYZtoRGB(k + 1, xyz[0], xyz[1], xyz[2]).value_or(0);
   return HexOfRgb(static_cast<int>(Round(rgb[0])), static_cast<int>(Round(rgb[1])),
                   static_cast<int>(Round(rgb[2])));
+}
+
+std::string LabD50ToHex(double l, double a, double b) {
+  if (std::isnan(l) || std::isnan(a) || std::isnan(b)) return "000000";
+  const Triple srgb = ToSrgb(ColourSpace::Lab, {std::clamp(l, 0.0, 100.0), a, b});
+  return BGRIntToRGBHEX(ColourOfSrgb(InSrgbGamut(srgb) ? srgb : GamutMapToSrgb(srgb)));
+}
+
+namespace {
+double Unit(double v) { return std::isnan(v) ? 0.0 : std::clamp(v, 0.0, 1.0); }
+int Byte(double v) { return static_cast<int>(Round(static_cast<long double>(Unit(v)) * 255)); }
+}  // namespace
+
+std::string UnitRgbToHex(double red, double green, double blue) {
+  return HexOfRgb(Byte(red), Byte(green), Byte(blue));
+}
+
+std::string CmykToHex(double cyan, double magenta, double yellow, double black) {
+  auto light = [&](double ink) { return (1 - Unit(ink)) * (1 - Unit(black)); };
+  return UnitRgbToHex(light(cyan), light(magenta), light(yellow));
+}
+
+std::string HsbToHex(double hue, double saturation, double brightness) {
+  const double h = std::isnan(hue) ? 0.0 : (hue - std::floor(hue)) * 6, s = Unit(saturation),
+               v = Unit(brightness);
+  auto channel = [&](double n) {
+    const double k = std::fmod(n + h, 6);
+    return v - v * s * std::max(0.0, std::min({k, 4 - k, 1.0}));
+  };
+  return UnitRgbToHex(channel(5), channel(3), channel(1));
+}
+
+std::size_t TextBytes(const ColourList& list, std::size_t perEntry) {
+  std::size_t bytes = 0;
+  for (const ColourEntry& e : list.Entries()) bytes += e.name.size() + perEntry;
+  return bytes;
+}
+
+ListReadResult RefusedRead(std::string why) {
+  ListReadResult r;
+  r.status = ListReadResult::Status::Refused;
+  r.reason = std::move(why);
+  return r;
+}
+
+void NameByValue(std::vector<ColourEntry>& entries) {
+  for (ColourEntry& e : entries)
+    if (e.name.empty()) e.name = e.value;
 }
 
 std::optional<Rgb> EntryRgb(const ColourEntry& entry) {

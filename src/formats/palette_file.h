@@ -28,6 +28,10 @@ struct ListReadResult {
   std::vector<ColourEntry> entries;
   std::vector<FileNotice> notices;
   std::string reason;
+  // The palette's own name and its number of columns, where the format keeps them (GIMP,
+  // Krita, Procreate, Scribus ...); empty and 0 otherwise.
+  std::string title;
+  int columns = 0;
   // Adobe swatch files: the file's size and where a second section was looked for (0 when
   // there was none), for the program data box.
   std::size_t fileSize = 0, secondSection = 0;
@@ -61,6 +65,25 @@ std::string CutToChars(std::string_view utf8, std::size_t maxChars);
 std::string HexOfRgb(int red, int green, int blue);
 // RGB hex text of a Lab colour (D65, 2 degrees; out of gamut is clipped).
 std::string LabToHex(long double l, long double a, long double b);
+// RGB hex text of a Lab colour relative to D50, the white ICC profiles and the swatch formats
+// of print programs use; a colour outside sRGB is brought in by the CSS gamut mapping.
+std::string LabD50ToHex(double l, double a, double b);
+// RGB hex text of components 0..1 (anything else, NaN included, is brought into that range).
+std::string UnitRgbToHex(double red, double green, double blue);
+// RGB hex text of inks 0..1: each channel is (1 - ink) x (1 - black), the arithmetic every
+// CMYK swatch Tintora reads goes through.
+std::string CmykToHex(double cyan, double magenta, double yellow, double black);
+// RGB hex text of hue, saturation and brightness, each 0..1.
+std::string HsbToHex(double hue, double saturation, double brightness);
+// Entries without a name are named by their value, as the swatch formats without names are.
+void NameByValue(std::vector<ColourEntry>& entries);
+
+// A read that takes nothing, for `why` (which follows the file's name).
+ListReadResult RefusedRead(std::string why);
+
+// What a writer should reserve for a list: `perEntry` bytes of markup for each entry plus
+// its name. Growing a text of many megabytes by doubling costs more than writing it.
+std::size_t TextBytes(const ColourList& list, std::size_t perEntry);
 // Red, green and blue of an entry whose value is RGB hex text.
 struct Rgb {
   int red, green, blue;

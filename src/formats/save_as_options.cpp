@@ -28,8 +28,11 @@ TSaveAsOptions::TSaveAsOptions(QWidget* parent)
   TabSheet1->setObjectName("TabSheet1");
   TabSheet2 = new QWidget;
   TabSheet2->setObjectName("TabSheet2");
+  TabSheet3 = new QWidget;
+  TabSheet3->setObjectName("TabSheet3");
   PageControl1->addTab(TabSheet1, "ACO");
   PageControl1->addTab(TabSheet2, "HTML");
+  PageControl1->addTab(TabSheet3, "ACT");
   PageControl1->setCurrentWidget(TabSheet2);
 
   auto* aco = Make<QGroupBox>(TabSheet1, "GroupBox1", {}, "ACO Colour Swatch Options");
@@ -72,6 +75,17 @@ TSaveAsOptions::TSaveAsOptions(QWidget* parent)
   QVBoxLayout* htmlPage = ColumnOn(TabSheet2);
   htmlPage->addWidget(html);
   htmlPage->addStretch(1);
+  auto* act = Make<QGroupBox>(TabSheet3, "GroupBox3", {}, "ACT Colour Table Options");
+  ActAdobeTableCheckBox =
+      Make<QCheckBox>(act, "ActAdobeTableCheckBox",
+                      "Photoshop's own layout: 256 colours, then how many count. Lists of up to 256 colours.",
+                      "Write Photoshop's 772-byte table");
+  QVBoxLayout* actBox = ColumnOn(act);
+  actBox->addWidget(ActAdobeTableCheckBox);
+  QVBoxLayout* actPage = ColumnOn(TabSheet3);
+  actPage->addWidget(act);
+  actPage->addStretch(1);
+
   QVBoxLayout* window = ColumnOn(this);
   window->setSizeConstraint(QLayout::SetFixedSize);
   window->addWidget(PageControl1);
@@ -101,5 +115,7 @@ void TSaveAsOptions::keyPressEvent(QKeyEvent* event) {
   }
   QWidget::keyPressEvent(event);
 }
+
+bool TSaveAsOptions::ActAdobeTable() const { return ActAdobeTableCheckBox->isChecked(); }
 
 }  // namespace tintora

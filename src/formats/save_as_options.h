@@ -1,5 +1,6 @@
-// TSaveAsOptions: the "Save As Options" window, the layout of the HTML palette table (and,
-// for show, the ACO colour space). Not kept between runs: each start shows the defaults.
+// TSaveAsOptions: the "Save As Options" window, the layout of the HTML palette table, the
+// layout of Adobe colour tables (and, for show, the ACO colour space). Not kept between runs:
+// each start shows the defaults.
 #pragma once
 
 #include <QWidget>
@@ -23,10 +24,14 @@ class TSaveAsOptions : public QWidget {
 
   // What the next HTML save uses.
   HtmlTableOptions Options() const;
+  // Whether the next ACT save writes Photoshop's 772-byte table instead of 3 bytes a colour.
+  bool ActAdobeTable() const;
 
   QTabWidget* PageControl1 = nullptr;
   QWidget* TabSheet1 = nullptr;  // ACO
   QWidget* TabSheet2 = nullptr;  // HTML
+  QWidget* TabSheet3 = nullptr;  // ACT
+  QCheckBox* ActAdobeTableCheckBox = nullptr;
   QRadioButton* RadioButton3 = nullptr;
   QSpinBox* ColumnsUpDown1 = nullptr;  // with its edit, Edit1
   QLineEdit* Edit1 = nullptr;

@@ -111,6 +111,7 @@ void ColourListModel::NewList() {
   undoSnapshot_.clear();
   Reset([](ColourList& l) { l.Clear(); });
   saveDialogFileName_.clear();
+  SetPalette({}, 0);
   listChanged_ = false;
 }
 

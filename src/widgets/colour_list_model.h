@@ -72,6 +72,15 @@ class ColourListModel : public QAbstractListModel {
   const QString& SaveDialogFileName() const { return saveDialogFileName_; }
   void SetSaveDialogFileName(const QString& name) { saveDialogFileName_ = name; }
 
+  // The palette's own name and grid columns, from a file that keeps them (GIMP, Krita ...);
+  // saved again, they go back into the file rather than the file's name. Empty for a new list.
+  const std::string& PaletteTitle() const { return paletteTitle_; }
+  int PaletteColumns() const { return paletteColumns_; }
+  void SetPalette(std::string title, int columns) {
+    paletteTitle_ = std::move(title);
+    paletteColumns_ = columns;
+  }
+
   // A new, empty, unchanged list without a file name to save to.
   void NewList();
 
@@ -86,6 +95,8 @@ class ColourListModel : public QAbstractListModel {
   int undoCount_ = 0;
   QString fileName_ = "Untitled";
   QString saveDialogFileName_;
+  std::string paletteTitle_;
+  int paletteColumns_ = 0;
 };
 
 }  // namespace tintora

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/lists.h"
 #include "support/printers.h"
 
 namespace tintora {
@@ -18,12 +19,6 @@ std::string Hex(std::string_view text) {
   for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
     out += static_cast<char>(std::stoi(digits.substr(i, 2), nullptr, 16));
   return out;
-}
-
-ColourList List(E entries) {
-  ColourList list;
-  list.Append(std::move(entries));
-  return list;
 }
 
 TEST(AcoWriters, WriteTheBytesOfEachLayout) {

@@ -10,6 +10,7 @@
 #include "formats/ase.h"
 #include "formats/css.h"
 #include "formats/gpl.h"
+#include "support/lists.h"
 #include "support/printers.h"
 
 namespace tintora {
@@ -18,12 +19,6 @@ namespace {
 using namespace std::string_literals;
 using E = std::vector<ColourEntry>;
 using Status = ListReadResult::Status;
-
-ColourList List(E entries) {
-  ColourList list;
-  list.Append(std::move(entries));
-  return list;
-}
 
 std::string DataFile(const std::string& name) {
   std::ifstream in(std::string(TINTORA_TEST_DATA) + "/formats/" + name, std::ios::binary);
@@ -46,30 +41,62 @@ const E kMixed = {
 // unnamed colour by its value) by value.
 enum class Names { Kept, EmptyByValue, AllByValue };
 
+Names NamesOf(ListFormat f) {
+  switch (f) {
+    case ListFormat::Cdt:
+    case ListFormat::Txt:
+    case ListFormat::Html:
+    case ListFormat::Ase:
+      return Names::Kept;
+    case ListFormat::Act:
+    case ListFormat::Procreate:
+    case ListFormat::PaintNet:
+    case ListFormat::HexList:
+      return Names::AllByValue;
+    default:
+      return Names::EmptyByValue;
+  }
+}
+
+// The format a written file is read back as: its extension's.
+ListFormat ReaderOf(ListFormat f) {
+  return f == ListFormat::AcoV0 ? ListFormat::Aco : f == ListFormat::PaintNet ? ListFormat::Txt : f;
+}
+
 TEST(ListFormats, EveryWriterReadsBackToTheSameList) {
-  const struct {
-    ListFormat format;
-    Names names;
-  } cases[] = {
-      {ListFormat::Cdt, Names::Kept},         {ListFormat::AcoV0, Names::EmptyByValue},
-      {ListFormat::Aco, Names::EmptyByValue}, {ListFormat::Act, Names::AllByValue},
-      {ListFormat::Txt, Names::Kept},         {ListFormat::Html, Names::Kept},
-      {ListFormat::Gpl, Names::Kept},         {ListFormat::Ase, Names::Kept},
-      {ListFormat::Css, Names::EmptyByValue},
-  };
-  for (const auto& c : cases) {
-    const ListFormatInfo& info = InfoOf(c.format);
-    const ListWriteResult written = WriteListFile(c.format, List(kMixed));
+  for (const ListFormatInfo& info : ListFormats()) {
+    if (!info.writes) continue;
+    const ListWriteResult written = WriteListFile(info.format, List(kMixed));
     ASSERT_TRUE(written.Ok()) << info.description << ": " << written.error;
-    const ListFormat reader = c.format == ListFormat::AcoV0 ? ListFormat::Aco : c.format;
+    const ListFormat reader = ReaderOf(info.format);
     EXPECT_EQ(FormatOfPath("x" + std::string(info.extension)), reader);
+    EXPECT_EQ(FormatOfKey(info.key), info.format);
     const ListReadResult back = ReadListFile(reader, written.bytes);
     EXPECT_EQ(back.status, Status::Read) << info.description;
+    const Names names = NamesOf(info.format);
     E expected = kMixed;
     for (ColourEntry& e : expected)
-      if (c.names == Names::AllByValue || (c.names == Names::EmptyByValue && e.name.empty()))
-        e.name = e.value;
+      if (names == Names::AllByValue || (names == Names::EmptyByValue && e.name.empty())) e.name = e.value;
     EXPECT_EQ(back.entries, expected) << info.description;
+  }
+}
+
+// The palette's own name and grid come back from the formats that keep them.
+TEST(ListFormats, TitlesAndColumnsComeBackWhereTheFormatKeepsThem) {
+  const struct {
+    ListFormat format;
+    bool columns;
+  } keepers[] = {{ListFormat::Gpl, true},
+                 {ListFormat::Kpl, true},
+                 {ListFormat::ScribusXml, false},
+                 {ListFormat::Procreate, false}};
+  for (const auto& k : keepers) {
+    SCOPED_TRACE(InfoOf(k.format).description);
+    const ListWriteResult written = WriteListFile(k.format, List(kMixed), {{}, "Caf\xC3\xA9 <b> & co", 6});
+    ASSERT_TRUE(written.Ok()) << written.error;
+    const ListReadResult back = ReadListFile(k.format, written.bytes);
+    EXPECT_EQ(back.title, "Caf\xC3\xA9 <b> & co");
+    EXPECT_EQ(back.columns, k.columns ? 6 : 0);
   }
 }
 
@@ -97,16 +124,16 @@ TEST(ListFormats, NamesThatWouldBreakAFileSurviveEveryWriterWithTheirColours) {
     SCOPED_TRACE(info.description);
     const ListWriteResult written = WriteListFile(info.format, List(kHostile), {{}, "my\npalette"});
     ASSERT_TRUE(written.Ok()) << written.error;
-    const ListFormat reader = info.format == ListFormat::AcoV0 ? ListFormat::Aco : info.format;
-    const ListReadResult back = ReadListFile(reader, written.bytes);
+    const ListReadResult back = ReadListFile(ReaderOf(info.format), written.bytes);
     EXPECT_EQ(back.status, Status::Read);
     ASSERT_EQ(back.entries.size(), kHostile.size());
     for (std::size_t i = 0; i < kHostile.size(); ++i) {
       EXPECT_EQ(back.entries[i].value, kHostile[i].value);
-      if (info.format != ListFormat::Act) {
+      if (NamesOf(info.format) != Names::AllByValue) {
         EXPECT_EQ(back.entries[i].name, kHostileInTheList[i].name);
       }
     }
+    EXPECT_EQ(back.title.find('\n'), std::string::npos);
     // The palette's title never brings a line of its own.
     EXPECT_EQ(written.bytes.find("my\npalette"), std::string::npos);
   }
@@ -256,13 +283,21 @@ TEST(Gpl, ReadsThePalettesOtherProgramsWrite) {
        "GIMP Palette\r\nName: Test\r\nColumns: 4\r\n# comment\r\n\r\n255 0 0\tRed\r\n  0\t128   255   Sky "
        "blue  \r\n",
        {{"Red", "FF0000"}, {"Sky blue", "0080FF"}}},
-      {"no name", "GIMP Palette\n1 2 3\n", {{"", "010203"}}},
+      {"no name: named by value; GIMP's own \"Untitled\" is a name",
+       "GIMP Palette\n1 2 3\n4 5 6 Untitled\n",
+       {{"010203", "010203"}, {"Untitled", "040506"}}},
       {"an alpha channel", "GIMP Palette\nChannels: RGBA\n1 2 3 128 Half\n", {{"Half", "010203"}}},
       {"lines that are no colour are passed over",
        "GIMP Palette\n256 0 0 big\n1 2 x\n-1 0 0\n1 2\n10 20 30 ok\n",
        {{"ok", "0A141E"}}},
   };
   for (const auto& c : cases) EXPECT_EQ(ReadGpl(c.text).entries, c.entries) << c.what;
+  // The header is kept: the name and the columns, written back from the list, not the file name.
+  const ListReadResult header = ReadGpl("GIMP Palette\nName: Tango Icon Theme\nColumns: 3\n#\n1 2 3 a\n");
+  EXPECT_EQ(header.title, "Tango Icon Theme");
+  EXPECT_EQ(header.columns, 3);
+  EXPECT_EQ(WriteGpl(List(header.entries), header.title, header.columns).bytes,
+            "GIMP Palette\nName: Tango Icon Theme\nColumns: 3\n#\n  1   2   3\ta\n");
   EXPECT_EQ(ReadGpl("255 0 0 Red\n").status, Status::Refused);
   EXPECT_EQ(ReadListFile(ListFormat::Gpl, "GIMP Palette\n# nothing\n").reason, "holds no colours.");
 }

@@ -1,5 +1,7 @@
 // Opening and saving colour lists: the dialogs, the append question, CDT and LST files from
 // elsewhere, command lines, dropped files and the save question at close.
+#include <algorithm>
+
 #include <QAction>
 #include <QFileInfo>
 #include <QItemSelectionModel>
@@ -10,6 +12,7 @@
 #include <sys/stat.h>
 
 #include "colourlist/colour_list_view.h"
+#include "formats/list_formats.h"
 #include "support/printers.h"
 #include "widgets/speed_button.h"
 #include "window_fixture.h"
@@ -51,8 +54,10 @@ TEST_F(FilesTest, SavingWritesTheExactCdtBytes) {
   const FileDialogRequest& request = services.fileRequests.back();
   EXPECT_EQ(request.title, "Tintora: Save Custom Colour List");
   // The types in the order they have always had, the case statements sixth, then the
-  // exchange formats.
-  ASSERT_EQ(request.filters.size(), 9);
+  // exchange formats: one for every format Tintora writes.
+  const auto writes =
+      std::count_if(ListFormats().begin(), ListFormats().end(), [](const auto& f) { return f.writes; });
+  ASSERT_EQ(request.filters.size(), writes);
   EXPECT_EQ(request.filters[0], "Colour Data - (Tintora) (*.CDT)");
   EXPECT_EQ(request.filters[3], "Adobe RGB Colour Swatch v1 & v2 - (*.ACO)");
   EXPECT_EQ(request.filters[5], "Case Statements - (Text) (*.TXT)");
@@ -72,7 +77,10 @@ TEST_F(FilesTest, LoadingIntoAnEmptyListAsksNothing) {
   EXPECT_EQ(request.filters.mid(0, 3),
             QStringList({"Colour Data - (Tintora) (*.CDT)", "Colour List - (Match head) (*.LST)",
                          "Adobe Colour Swatch v0 - v2  (*.ACO)"}));
-  EXPECT_EQ(request.filters.size(), 10);
+  // Every format read by its extension, Paint.NET's .txt, and all files.
+  const auto reads =
+      std::count_if(ListFormats().begin(), ListFormats().end(), [](const auto& f) { return f.reads; });
+  EXPECT_EQ(request.filters.size(), reads + 2);
   EXPECT_EQ(request.filters.back(), "All Files (*)");
   // Saved again, the file is byte for byte the same.
   EXPECT_EQ(form->Files().SaveDialogFileName(), path);
@@ -310,6 +318,11 @@ TEST_F(FilesTest, DroppedFilesOpenInTurnByTheirExtension) {
   form->Files().WMDropFiles(
       {WriteFile("swatches.aco", kRedAco), WriteFile("warm.gpl", "GIMP Palette\n1 2 3 Dark\n")});
   EXPECT_EQ(Entries(), E({{"FF0000", "FF0000"}, {"Dark", "010203"}}));
+  // A .txt whose lines make it a palette is taken; other text still is not.
+  services.answers = {MessageAnswer::No, MessageAnswer::No};
+  form->Files().WMDropFiles({WriteFile("pdn.txt", "; paint.net Palette File\r\nFF102030\r\n"),
+                             WriteFile("readme.txt", "Hello\r\n")});
+  EXPECT_EQ(Entries(), E({{"102030", "102030"}}));
 }
 
 class CommandLineTest : public FilesTest {

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "formats/list_file_types.h"
 #include "formats/list_formats.h"
 #include "formats/save_as_options.h"
 #include "support/printers.h"
@@ -39,30 +40,62 @@ class SwatchFilesTest : public WindowTest {
 const E kWarm = {{"Red", "FF0000"}, {"Caf\xC3\xA9", "6F4E37"}, {"Navy", "000080"}};
 
 TEST_F(SwatchFilesTest, EverySaveTypeWritesItsFormatAndOnlyColourDataCountsAsSaved) {
-  const struct {
-    int index;
-    const char* file;
-    ListFormat format;
-  } types[] = {
-      {2, "list.htm", ListFormat::Html}, {3, "v0.aco", ListFormat::AcoV0}, {4, "v12.aco", ListFormat::Aco},
-      {5, "list.act", ListFormat::Act},  {6, "list.txt", ListFormat::Txt}, {7, "list.gpl", ListFormat::Gpl},
-      {8, "list.ase", ListFormat::Ase},  {9, "list.css", ListFormat::Css}, {1, "list.cdt", ListFormat::Cdt},
-  };
   MakeList(kWarm);
   form->ListPane().IndexColour();  // a change, so the list counts as unsaved
   ColourList expected;
   expected.Append(Entries());
-  for (const auto& t : types) {
-    SCOPED_TRACE(t.file);
+  // Every type of the save dialog, the program's own last.
+  const int types = static_cast<int>(std::size(list_file_types::kSaveTypes));
+  for (int index = 2; index <= types + 1; ++index) {
+    const int type = index <= types ? index : 1;
+    const list_file_types::DialogType& t = list_file_types::kSaveTypes[type - 1];
+    const std::string file = "type" + std::to_string(type) + t.extension;
+    SCOPED_TRACE(file);
     ListWriteOptions options;
-    options.title = QFileInfo(t.file).completeBaseName().toStdString();
-    EXPECT_EQ(form->Files().FileSaveAs1Accept(Path(t.file), t.index), TForm1::SaveOutcome::Saved);
-    EXPECT_EQ(ReadFile(Path(t.file)), WriteListFile(t.format, expected, options).bytes);
+    options.title = "type" + std::to_string(type);  // a list of Tintora's own is named by its file
+    EXPECT_EQ(form->Files().FileSaveAs1Accept(Path(file), type), TForm1::SaveOutcome::Saved);
+    EXPECT_EQ(ReadFile(Path(file)), WriteListFile(t.format, expected, options).bytes);
     EXPECT_EQ(form->ListModel().ListChanged(), t.format != ListFormat::Cdt);
     EXPECT_TRUE(Find<QWidget>("ProgressPanel")->isHidden());
   }
-  EXPECT_EQ(form->ListModel().FileName(), Path("list.cdt"));
+  EXPECT_EQ(form->ListModel().FileName(), Path("type1.CDT"));
   EXPECT_TRUE(services.messages.empty());
+}
+
+// A palette keeps its own name and columns through the window: opened, then saved under
+// another file name, it is still itself; a new list is named by its file again.
+TEST_F(SwatchFilesTest, APaletteKeepsItsNameAndColumnsWhenSavedAgain) {
+  Open(WriteFile("tango.gpl", "GIMP Palette\nName: Tango Icons\nColumns: 3\n#\n255 0 0 Red\n"), 4);
+  const int gpl = 7, kpl = 12;
+  ASSERT_EQ(list_file_types::kSaveTypes[gpl - 1].format, ListFormat::Gpl);
+  ASSERT_EQ(list_file_types::kSaveTypes[kpl - 1].format, ListFormat::Kpl);
+  ASSERT_EQ(form->Files().FileSaveAs1Accept(Path("copy.gpl"), gpl), TForm1::SaveOutcome::Saved);
+  EXPECT_TRUE(ReadFile(Path("copy.gpl")).starts_with("GIMP Palette\nName: Tango Icons\nColumns: 3\n"));
+  ASSERT_EQ(form->Files().FileSaveAs1Accept(Path("copy.kpl"), kpl), TForm1::SaveOutcome::Saved);
+  const ListReadResult kritas = ReadListFile(ListFormat::Kpl, ReadFile(Path("copy.kpl")));
+  EXPECT_EQ(kritas.title, "Tango Icons");
+  EXPECT_EQ(kritas.columns, 3);
+  // Appended to, the list keeps the name it has; replaced by a list of Tintora's own, it drops it.
+  services.answers = {MessageAnswer::Yes};
+  Open(WriteFile("other.gpl", "GIMP Palette\nName: Other\n1 2 3 x\n"), 4);
+  ASSERT_EQ(form->Files().FileSaveAs1Accept(Path("both.gpl"), gpl), TForm1::SaveOutcome::Saved);
+  EXPECT_NE(ReadFile(Path("both.gpl")).find("Name: Tango Icons\n"), std::string::npos);
+  services.answers = {MessageAnswer::No, MessageAnswer::No};  // not saved first; replace
+  Open(WriteFile("plain.cdt", "{A}[010203]\r\n"), 1);
+  ASSERT_EQ(form->Files().FileSaveAs1Accept(Path("plain.gpl"), gpl), TForm1::SaveOutcome::Saved);
+  EXPECT_TRUE(ReadFile(Path("plain.gpl")).starts_with("GIMP Palette\nName: plain\nColumns: 0\n"));
+}
+
+TEST_F(SwatchFilesTest, TheActOptionWritesPhotoshopsTable) {
+  MakeList(kWarm);
+  const int act = 5;
+  ASSERT_EQ(list_file_types::kSaveTypes[act - 1].format, ListFormat::Act);
+  Options().ActAdobeTableCheckBox->setChecked(true);
+  ASSERT_EQ(form->Files().FileSaveAs1Accept(Path("ps.act"), act), TForm1::SaveOutcome::Saved);
+  EXPECT_EQ(ReadFile(Path("ps.act")).size(), 772u);
+  Options().ActAdobeTableCheckBox->setChecked(false);
+  ASSERT_EQ(form->Files().FileSaveAs1Accept(Path("short.act"), act), TForm1::SaveOutcome::Saved);
+  EXPECT_EQ(ReadFile(Path("short.act")).size(), 9u);
 }
 
 TEST_F(SwatchFilesTest, AListTooLongForAnAdobeSwatchFileIsRefusedAndNothingIsWritten) {

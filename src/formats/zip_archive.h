@@ -1,0 +1,63 @@
+// Zip archives in memory, for the palette formats that are zips (Krita, Procreate, SwatchBooker).
+// An entry is read whole or handed over a piece at a time as it is inflated, always within
+// bounds checked before and while it is inflated, so a small file that would unpack into
+// gigabytes (a zip bomb) is refused.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+struct zip;  // libzip's archive
+
+namespace tintora {
+
+inline constexpr std::size_t kZipMaxEntries = 10000;
+inline constexpr std::size_t kZipMaxEntryBytes = 64u << 20;
+
+// One entry of an archive being read: its bytes, or why there are none. `missing` when the
+// archive has no entry of that name (the only failure a reader may pass over).
+struct ZipEntryRead {
+  std::optional<std::string> bytes;
+  bool missing = false;
+  std::string why;  // completes "... is refused: " style sentences ("holds no ...", "would unpack ...")
+};
+
+class ZipReader {
+ public:
+  // Opens the archive in `bytes`, which must outlive the reader. On failure Ok() is false and
+  // Why() says what is wrong ("is not a zip archive.", "holds more files than a palette can.").
+  explicit ZipReader(std::string_view bytes);
+  ~ZipReader();
+  ZipReader(const ZipReader&) = delete;
+  ZipReader& operator=(const ZipReader&) = delete;
+
+  bool Ok() const { return archive_ != nullptr; }
+  const std::string& Why() const { return why_; }
+  // The named entry (case as written, or any case when none matches exactly), inflated whole.
+  ZipEntryRead Read(std::string_view name, std::size_t maxBytes = kZipMaxEntryBytes) const;
+  // The named entry handed to `take` a piece at a time as it is inflated, so a big entry is
+  // never held whole; `take` returns false to stop early. `sizeHint` (may be null) learns the
+  // size the archive claims, before the first piece. The result's `bytes` stay empty.
+  ZipEntryRead Stream(std::string_view name, const std::function<bool(std::string_view piece)>& take,
+                      std::size_t* sizeHint = nullptr, std::size_t maxBytes = kZipMaxEntryBytes) const;
+
+ private:
+  ::zip* archive_ = nullptr;
+  std::string why_;
+};
+
+struct ZipEntryToWrite {
+  std::string_view name;
+  std::string_view bytes;
+  bool stored = false;  // not compressed (a "mimetype" entry must be so, and first)
+};
+
+// The archive of the entries in their order, with a fixed date so the same list gives the same
+// bytes. Empty when the zip library fails (which it does not for data in memory).
+std::string WriteZip(std::span<const ZipEntryToWrite> entries);
+
+}  // namespace tintora

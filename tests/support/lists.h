@@ -1,0 +1,17 @@
+// Colour lists for tests, written as the entries they hold.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "colourlist/colour_list.h"
+
+namespace tintora {
+
+inline ColourList List(std::vector<ColourEntry> entries) {
+  ColourList list;
+  list.Append(std::move(entries));
+  return list;
+}
+
+}  // namespace tintora
