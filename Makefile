@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all run test bench setup configure build clean fuzz sanitize
+.PHONY: all run test bench setup configure build clean fuzz sanitize package
 
 all: build
 
@@ -24,6 +24,10 @@ test: build
 	@scripts/fetch-palettes $(BUILD)/other-palettes
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -LE x11
 	cd $(BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -L x11
+
+# A Debian package (tintora_<version>_<arch>.deb) in $(BUILD)/package.
+package: build
+	@cmake --build $(BUILD) --target package
 
 BENCH_FLAGS = --benchmark_min_time=0.2 --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 

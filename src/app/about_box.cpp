@@ -8,6 +8,7 @@
 
 #include "widgets/layouts.h"
 #include "widgets/make.h"
+#include "version.h"
 
 namespace tintora {
 
@@ -48,7 +49,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   column->addLayout(Row({nullptr, Button1, OKButton}));
 }
 
-void TAboutBox::VersionStatus() { VersionLabel->setText("Version 2.0.2.2"); }
+void TAboutBox::VersionStatus() { VersionLabel->setText(QString("Version ") + kVersion); }
 
 void TAboutBox::SetWebPageAddress(const QString& address) {
   WebPageLabel->setText(QString("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));

@@ -3,12 +3,13 @@
 #include <QIcon>
 
 #include "widgets/guarded.h"
+#include "version.h"
 
 namespace tintora {
 
 TintoraApplication::TintoraApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName("Tintora v2.0");
-  setApplicationVersion("2.0.2.2");
+  setApplicationVersion(kVersion);
   setOrganizationName("Tintora");
   setDesktopFileName("org.tintora.Tintora");
   QIcon icon;

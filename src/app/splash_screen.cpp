@@ -9,6 +9,7 @@
 #include "widgets/centre.h"
 #include "widgets/layouts.h"
 #include "widgets/make.h"
+#include "version.h"
 
 namespace tintora {
 
@@ -52,7 +53,7 @@ TSplashScreen::TSplashScreen(QWidget* parent)
   title->setAlignment(Qt::AlignCenter);
   auto* subtitle = Make<QLabel>(this, "Label2", {}, "A colour picker for web pages and graphics");
   subtitle->setAlignment(Qt::AlignCenter);
-  auto* version = Make<QLabel>(this, "Label3", {}, "Version 2.0.2.2");
+  auto* version = Make<QLabel>(this, "Label3", {}, QString("Version ") + kVersion);
   version->setAlignment(Qt::AlignCenter);
   QVBoxLayout* column = ColumnOn(this, true);
   column->setSizeConstraint(QLayout::SetFixedSize);

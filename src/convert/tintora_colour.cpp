@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include "colour/css_colour.h"
+#include "version.h"
 
 extern char** environ;
 
@@ -157,7 +158,7 @@ int Run(int argc, char** argv) {
       PrintUsage(stdout);
       return kRead;
     } else if (arg == "--version") {
-      std::printf("tintora-colour %s\n", TINTORA_VERSION);
+      std::printf("tintora-colour %s\n", kVersion);
       return kRead;
     } else if (arg == "--pick") {
       pick = true;

@@ -16,6 +16,7 @@
 
 #include "formats/file_io.h"
 #include "formats/list_formats.h"
+#include "version.h"
 
 namespace tintora {
 namespace {
@@ -52,6 +53,7 @@ void PrintUsage(std::FILE* to) {
                "  --html-style S     consecutive (swatch beside the text, the default) or overlay\n"
                "                     (text on the swatch)\n"
                "  --help             this text\n"
+               "  --version          the version\n"
                "\n"
                "Formats (extension, name for --to, description):\n%s"
                "\n"
@@ -138,6 +140,10 @@ int Main(int argc, char** argv) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       PrintUsage(stdout);
+      return kConverted;
+    }
+    if (arg == "--version") {
+      std::printf("tintora-convert %s\n", kVersion);
       return kConverted;
     }
     if (arg == "--act-adobe") {

@@ -20,6 +20,10 @@ namespace tintora {
 
 namespace {
 
+// A step whose failure changes nothing: the error that follows (or none) is what is reported.
+// (A cast to void does not quiet GCC for calls marked warn_unused_result.)
+inline void BestEffort(int) {}
+
 std::string Reason(int error) { return std::strerror(error); }
 
 // What a path is when it is not a plain file ("a named pipe"); nullopt for a plain file.
@@ -194,7 +198,7 @@ std::optional<std::string> WriteInPlace(const WriteSteps& steps, const std::file
     const int error = errno;
     // Filesystems without reservations still get the old bytes put back on failure.
     if (error != EOPNOTSUPP && error != ENOSYS && error != EINVAL) {
-      (void)::ftruncate(fd, static_cast<off_t>(oldSize));  // an emulated reservation may have grown it
+      BestEffort(::ftruncate(fd, static_cast<off_t>(oldSize)));  // an emulated reservation may have grown it
       return closeWith(Reason(error));
     }
   }
@@ -202,7 +206,7 @@ std::optional<std::string> WriteInPlace(const WriteSteps& steps, const std::file
   if (auto why = WriteAll(steps, fd, bytes)) {
     (void)::lseek(fd, 0, SEEK_SET);
     (void)WriteAll(SystemWriteSteps(), fd, *old);
-    (void)::ftruncate(fd, static_cast<off_t>(oldSize));
+    BestEffort(::ftruncate(fd, static_cast<off_t>(oldSize)));
     return closeWith(*why);
   }
   if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) return closeWith(Reason(errno));
@@ -281,7 +285,7 @@ std::optional<std::string> WriteFileAtomically(const std::filesystem::path& requ
   if (existed) {
     // What the user set on the file stays: its owner and group (only root can give them), then
     // its permission bits.
-    if (::geteuid() == 0) (void)::fchown(fd, st.st_uid, st.st_gid);
+    if (::geteuid() == 0) BestEffort(::fchown(fd, st.st_uid, st.st_gid));
     (void)::fchmod(fd, st.st_mode & 07777);
   }
   if (auto why = SyncAndClose(steps, fd)) return fail(*why);

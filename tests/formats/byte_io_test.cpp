@@ -56,7 +56,9 @@ TEST(ByteReader, EveryReadStopsExactlyAtTheEnd) {
       const bool ok = c.read(r, v);
       EXPECT_EQ(ok, left == c.width) << left << " left";
       EXPECT_EQ(r.Position(), ok ? before + c.width : before);
-      if (ok) EXPECT_EQ(v, c.value);
+      if (ok) {
+        EXPECT_EQ(v, c.value);
+      }
     }
   }
 }

@@ -65,9 +65,9 @@ class WindowTest : public ::testing::Test {
   }
   // Waits until `window` itself is the active window. (QTest's wait counts a window owned by the
   // active one as active too.)
+  // Generous: on a loaded machine the platform may take a while to move the activation.
   static bool WaitActive(QWidget* window) {
-    for (int i = 0; i < 100 && QApplication::activeWindow() != window; ++i) QTest::qWait(10);
-    return QApplication::activeWindow() == window;
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 5000);
   }
   // Whether a window-modal window of the main window is open (the main window takes no input).
   bool MainWindowWaits() const {
