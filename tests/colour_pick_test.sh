@@ -5,17 +5,9 @@
 #   colour_pick_test.sh <tintora-colour>
 set -u
 colour=$1
-for tool in xsetroot xdotool xev; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIP: $tool is not installed (scripts/setup installs it)"
-    exit 77
-  fi
-done
-if [ -z "${DISPLAY:-}" ]; then
-  echo "SKIP: no X server (DISPLAY is not set); make test runs this under xvfb-run"
-  exit 77
-fi
 . "$(dirname "$0")/support/checks.sh"
+need_tools xsetroot xdotool xev
+need_display
 # An X server resets, root background and all, when its last client leaves: one stays.
 xev -root -event property >/dev/null 2>&1 &
 keeper=$!

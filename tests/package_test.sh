@@ -5,17 +5,9 @@
 set -u
 build=$1
 version=$2
-for tool in cpack dpkg-deb dpkg-shlibdeps lintian xdotool; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIP: $tool is not installed (scripts/setup installs it)"
-    exit 77
-  fi
-done
-if [ -z "${DISPLAY:-}" ]; then
-  echo "SKIP: no X server (DISPLAY is not set); make test runs this under xvfb-run"
-  exit 77
-fi
 . "$(dirname "$0")/support/checks.sh"
+need_tools cpack dpkg-deb dpkg-shlibdeps lintian xdotool
+need_display
 
 arch=$(dpkg --print-architecture)
 deb="$work/tintora_${version}_${arch}.deb"

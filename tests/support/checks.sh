@@ -18,3 +18,21 @@ finish() {
   fi
   echo "$1"
 }
+
+# need_tools <tool...>: skip the test (exit 77, with the reason) when one is missing.
+need_tools() {
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "SKIP: $tool is not installed (scripts/setup installs it)"
+      exit 77
+    fi
+  done
+}
+
+# need_display: skip the test when there is no X server to run on.
+need_display() {
+  if [ -z "${DISPLAY:-}" ]; then
+    echo "SKIP: no X server (DISPLAY is not set); make test runs this under xvfb-run"
+    exit 77
+  fi
+}
