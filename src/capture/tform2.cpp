@@ -12,7 +12,11 @@
 
 namespace tintora {
 
-TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
+// A dialog to the window system, so that it names its owner and stays above it as the other
+// secondary windows do (Qt names an owner only for dialogs), with a plain window's buttons.
+TForm2::TForm2(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
   setObjectName("Form2");
   setWindowTitle("Screen Shot");
   Panel1 = Make<QScrollArea>(this, "Panel1");

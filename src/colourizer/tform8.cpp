@@ -8,7 +8,11 @@
 
 namespace tintora {
 
-TForm8::TForm8(QWidget* parent) : QWidget(parent, Qt::Window) {
+// A dialog to the window system, so that it names its owner and stays above it as the other
+// secondary windows do (Qt names an owner only for dialogs), with a plain window's buttons.
+TForm8::TForm8(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
   setObjectName("Form8");
   setWindowTitle("Text Colourizer Preview");
   ColouredTextPreviewRichEdit = Make<QTextEdit>(this, "ColouredTextPreviewRichEdit");
