@@ -24,6 +24,7 @@ test: build
 	@scripts/fetch-palettes $(BUILD)/other-palettes
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -LE x11
 	cd $(BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -L x11
+	@scripts/windows-test $(BUILD)
 
 # A Debian package (tintora_<version>_<arch>.deb) in $(BUILD)/package.
 package: build

@@ -14,7 +14,8 @@ expect() {
   timeout 20 "$colour" "$@" <"$work/in.txt" >"$work/out.txt" 2>"$work/err.txt"
   got=$?
   [ "$got" -eq "$want" ] || fail "tintora-colour $* exited $got, not $want: $(cat "$work/err.txt")"
-  out=$(paste -sd'|' "$work/out.txt")
+  # (A Windows console program ends its lines with CR LF, as it should.)
+  out=$(tr -d '\r' <"$work/out.txt" | paste -sd'|')
   [ "$printed" = "*" ] || [ "$out" = "$printed" ] || fail "tintora-colour $* printed '$out', not '$printed'"
   if [ -n "$said" ] && ! grep -qF -- "$said" "$work/err.txt"; then
     fail "tintora-colour $* did not say '$said' but: $(cat "$work/err.txt")"
@@ -47,7 +48,7 @@ expect 1 "#FF0000|#0000FF" '"rgb(1, 2 3)" is not a colour: a comma is missing' -
 expect 1 "" '"nocolour" is not a colour' nocolour
 # Without --to, a blank line between colours.
 expect 0 "*" "" red blue
-[ "$(grep -c '^$' "$work/out.txt")" -eq 1 ] || fail "no blank line between two colours' notations"
+[ "$(tr -d '\r' <"$work/out.txt" | grep -c '^$')" -eq 1 ] || fail "no blank line between two colours' notations"
 # Standard input, one colour a line; out of gamut and mapped.
 printf '#fff\n\ncolor(display-p3 0 1 0)\n' >"$work/in.txt"
 expect 0 "rgb(255 255 255)|rgb(0 251 41)" "" --to rgb -

@@ -79,7 +79,10 @@ expect 0 "" "$work/three.act" "$work/act.cdt"
 printf '{FF0000}[FF0000]\r\n{FFFF00}[FFFF00]\r\n{000080}[000080]\r\n' | cmp -s - "$work/act.cdt" || fail "ACT read back wrongly"
 
 # Bad input: exit 1, a reason, and no output file.
-expect 1 "No such file" "$work/missing.cdt" "$work/bad1.gpl"
+# (The system's own words: Windows says "File not found" where POSIX says "No such file".)
+missing="No such file"
+[ -n "${TINTORA_TEST_WINDOWS:-}" ] && missing="File not found"
+expect 1 "$missing" "$work/missing.cdt" "$work/bad1.gpl"
 printf '{A}[123456]\r\n\000\001' >"$work/binary.cdt"
 expect 1 "binary data" "$work/binary.cdt" "$work/bad2.gpl"
 printf '\000\003\000\002' >"$work/v3.aco"
@@ -92,12 +95,15 @@ printf '{odd}[zz]\r\n' >"$work/odd.cdt"
 expect 1 "not an RGB colour" "$work/odd.cdt" "$work/bad6.ase"
 printf '{Red}[FF0000]\r\n{Green}[' >"$work/cut.cdt"
 expect 1 "ends before its last colour (1 read)" "$work/cut.cdt" "$work/bad7.gpl"
-mkfifo "$work/pipe.cdt"
-expect 1 "pipe.cdt is a named pipe, not a file." "$work/pipe.cdt" "$work/bad8.gpl"
-ln -s /dev/zero "$work/zero.aco"
-expect 1 "zero.aco is a device, not a file." "$work/zero.aco" "$work/bad9.gpl"
-expect 1 "Is a named pipe, not a file" "$work/three.cdt" "$work/pipe.cdt"
-[ -p "$work/pipe.cdt" ] || fail "a named pipe was replaced by a file"
+# Named pipes and devices as files are POSIX's; a Windows program under Wine cannot meet them.
+if [ -z "${TINTORA_TEST_WINDOWS:-}" ]; then
+  mkfifo "$work/pipe.cdt"
+  expect 1 "pipe.cdt is a named pipe, not a file." "$work/pipe.cdt" "$work/bad8.gpl"
+  ln -s /dev/zero "$work/zero.aco"
+  expect 1 "zero.aco is a device, not a file." "$work/zero.aco" "$work/bad9.gpl"
+  expect 1 "Is a named pipe, not a file" "$work/three.cdt" "$work/pipe.cdt"
+  [ -p "$work/pipe.cdt" ] || fail "a named pipe was replaced by a file"
+fi
 for n in 0 1 2 3 4 5 6 7 8 9; do
   ls "$work"/bad$n.* >/dev/null 2>&1 && fail "a failed conversion left bad$n behind"
 done
@@ -107,13 +113,16 @@ printf '\377\376{\000R\000}\000[\000F\000F\0000\0000\0000\0000\000]\000\r\000\n\
 expect 0 "" "$work/utf16.cdt" "$work/from16.cdt"
 printf '{R}[FF0000]\r\n' | cmp -s - "$work/from16.cdt" || fail "a UTF-16 list read wrongly"
 
-# The output's own name is the palette's title, but never a line of its own.
-expect 0 "" "$work/three.cdt" "$work/two
+# The output's own name is the palette's title, but never a line of its own. (Windows allows
+# no line break in a file name.)
+if [ -z "${TINTORA_TEST_WINDOWS:-}" ]; then
+  expect 0 "" "$work/three.cdt" "$work/two
 lines.gpl"
-sed -n 2p "$work/two
+  sed -n 2p "$work/two
 lines.gpl" | grep -qx "Name: two lines" || fail "a line break in the file name reached the palette"
-[ "$(grep -c . "$work/two
+  [ "$(grep -c . "$work/two
 lines.gpl")" -eq 7 ] || fail "the palette has lines it should not"
+fi
 
 # An output that cannot be written leaves what was there.
 mkdir "$work/locked"

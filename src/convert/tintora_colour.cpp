@@ -6,23 +6,16 @@
 //
 // Exit codes: 0 every colour read (or one picked), 1 a colour was not read (the others are
 // still printed) or the pick was cancelled or failed, 2 the command line is wrong.
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include "colour/css_colour.h"
+#include "convert/run_picker.h"
 #include "version.h"
-
-extern char** environ;
 
 namespace tintora {
 namespace {
@@ -85,57 +78,19 @@ bool Print(std::string_view text, std::optional<CssNotation> to, bool& first) {
   return true;
 }
 
-// The main program beside this one, which owns the screen: on X11 it holds the pointer with a
-// crosshair, on Wayland it asks the desktop portal.
-std::string PickerPath(const char* argv0) {
-  std::string self(4096, '\0');
-  const ssize_t n = readlink("/proc/self/exe", self.data(), self.size() - 1);
-  self = n > 0 ? self.substr(0, static_cast<std::size_t>(n)) : std::string(argv0);
-  const std::size_t slash = self.rfind('/');
-  return (slash == std::string::npos ? std::string(".") : self.substr(0, slash)) + "/tintora";
-}
-
 int Pick(const char* argv0, std::optional<CssNotation> to) {
-  const std::string picker = PickerPath(argv0);
-  int out[2];
-  if (pipe(out) != 0) {
-    std::perror("tintora-colour: pipe");
+  const PickerRun run = RunPicker(argv0);
+  if (!run.started) {
+    std::fprintf(stderr, "tintora-colour: cannot start the picker %s: %s\n", run.picker.c_str(),
+                 run.why.c_str());
     return kNotRead;
   }
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addclose(&actions, out[0]);
-  posix_spawn_file_actions_addclose(&actions, out[1]);
-  char* const args[] = {const_cast<char*>(picker.c_str()), const_cast<char*>("--pick"), nullptr};
-  pid_t child = 0;
-  const int spawned = posix_spawn(&child, picker.c_str(), &actions, nullptr, args, environ);
-  posix_spawn_file_actions_destroy(&actions);
-  close(out[1]);
-  if (spawned != 0) {
-    close(out[0]);
-    std::fprintf(stderr, "tintora-colour: cannot start the picker %s: %s\n", picker.c_str(),
-                 std::strerror(spawned));
-    return kNotRead;
-  }
-  std::string picked;
-  char buffer[256];
-  for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) != 0;) {
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      break;
-    }
-    picked.append(buffer, static_cast<std::size_t>(n));
-  }
-  close(out[0]);
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
-  if (!WIFEXITED(status)) {
+  if (!run.finished) {
     std::fprintf(stderr, "tintora-colour: the picker stopped without an answer\n");
     return kNotRead;
   }
-  if (WEXITSTATUS(status) != 0) return kNotRead;  // cancelled, or it said why itself
+  if (run.exitCode != 0) return kNotRead;  // cancelled, or it said why itself
+  std::string picked = run.output;
   while (!picked.empty() && (picked.back() == '\n' || picked.back() == '\r')) picked.pop_back();
   bool first = true;
   return Print(picked, to, first) ? kRead : kNotRead;

@@ -1,5 +1,7 @@
 #include "formats/file_io.h"
 
+#include <cstdio>
+
 namespace tintora {
 
 std::filesystem::path PathFromUtf8(std::string_view utf8) {
@@ -27,6 +29,32 @@ std::optional<long> TemporaryFileWriter(std::string_view name) {
   for (char c : name.substr(dash + 1))
     if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return std::nullopt;
   return pid;
+}
+
+namespace {
+
+std::string SizeText(std::uintmax_t bytes) {
+  char text[32];
+  if (bytes >= 1024ull * 1024 * 1024)
+    std::snprintf(text, sizeof text, "%.1f GB", static_cast<double>(bytes) / (1024.0 * 1024 * 1024));
+  else if (bytes >= 1024 * 1024)
+    std::snprintf(text, sizeof text, "%llu MB", static_cast<unsigned long long>(bytes / (1024 * 1024)));
+  else
+    std::snprintf(text, sizeof text, "%llu KB", static_cast<unsigned long long>((bytes + 1023) / 1024));
+  return text;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFailed(std::string* error, ReadFailure* failure, ReadFailure kind,
+                                      std::string why) {
+  if (error) *error = std::move(why);
+  if (failure) *failure = kind;
+  return std::nullopt;
+}
+
+std::string TooLargeText(std::uintmax_t size, std::uintmax_t maxBytes) {
+  return "is too large (" + SizeText(size) + "; Tintora reads files of at most " + SizeText(maxBytes) + ").";
 }
 
 WriteSteps& CurrentWriteSteps() {

@@ -80,4 +80,10 @@ struct WriteSteps {
 WriteSteps& CurrentWriteSteps();
 const WriteSteps& SystemWriteSteps();
 
+// For the platform's file layer: a failed read told to ReadWholeFile's caller (always nullopt),
+// and the words for a file beyond the limit.
+std::optional<std::string> ReadFailed(std::string* error, ReadFailure* failure, ReadFailure kind,
+                                      std::string why);
+std::string TooLargeText(std::uintmax_t size, std::uintmax_t maxBytes);
+
 }  // namespace tintora

@@ -36,17 +36,6 @@ std::optional<std::string> Kind(mode_t mode) {
   return "something else";
 }
 
-std::string SizeText(std::uintmax_t bytes) {
-  char text[32];
-  if (bytes >= 1024ull * 1024 * 1024)
-    std::snprintf(text, sizeof text, "%.1f GB", static_cast<double>(bytes) / (1024.0 * 1024 * 1024));
-  else if (bytes >= 1024 * 1024)
-    std::snprintf(text, sizeof text, "%ju MB", bytes / (1024 * 1024));
-  else
-    std::snprintf(text, sizeof text, "%ju KB", (bytes + 1023) / 1024);
-  return text;
-}
-
 int SystemOpen(const char* path, int flags, unsigned mode) {
   return ::open(path, flags, static_cast<mode_t>(mode));
 }
@@ -80,15 +69,12 @@ const WriteSteps& SystemWriteSteps() {
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* error,
                                          std::uintmax_t maxBytes, ReadFailure* failure) {
-  auto fail = [&](ReadFailure kind, std::string why) -> std::optional<std::string> {
-    if (error) *error = std::move(why);
-    if (failure) *failure = kind;
-    return std::nullopt;
+  auto fail = [&](ReadFailure kind, std::string why) {
+    return ReadFailed(error, failure, kind, std::move(why));
   };
   if (failure) *failure = ReadFailure::None;
   auto tooLarge = [&](std::uintmax_t size) {
-    return fail(ReadFailure::TooLarge, "is too large (" + SizeText(size) +
-                                           "; Tintora reads files of at most " + SizeText(maxBytes) + ").");
+    return fail(ReadFailure::TooLarge, TooLargeText(size, maxBytes));
   };
   // Looked at before it is opened: opening a named pipe waits for a writer that may never
   // come, and a device may never end.

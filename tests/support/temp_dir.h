@@ -7,7 +7,11 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace tintora::testing {
 
@@ -36,7 +40,12 @@ class TempDir {
 
 // A folder nobody may create files in. Ordinary users get a folder with its write bit removed;
 // root ignores that, so root gets sysfs, where no one can create files. nullopt when neither works.
+// Windows has no such folder to be had (a read-only attribute on a folder stops nothing).
 inline std::optional<std::filesystem::path> ReadOnlyFolder(const TempDir& scratch) {
+#ifdef _WIN32
+  (void)scratch;
+  return std::nullopt;
+#else
   if (::geteuid() != 0) {
     const auto ro = scratch / "read-only";
     std::filesystem::create_directories(ro);
@@ -50,6 +59,7 @@ inline std::optional<std::filesystem::path> ReadOnlyFolder(const TempDir& scratc
     return std::nullopt;
   }
   return std::filesystem::path("/sys");
+#endif
 }
 
 }  // namespace tintora::testing

@@ -1,0 +1,22 @@
+// Runs the main program beside this one as the screen picker ("tintora --pick") and collects
+// what it prints. The system side is chosen by the build: run_picker_posix.cpp or
+// run_picker_windows.cpp.
+#pragma once
+
+#include <string>
+
+namespace tintora {
+
+struct PickerRun {
+  bool started = false;   // false: `why` says why the picker could not be started
+  bool finished = false;  // ended on its own, with `exitCode`
+  int exitCode = -1;
+  std::string output;  // what it printed
+  std::string why;
+  std::string picker;  // the program it ran
+};
+
+// `argv0` is this program's own argv[0], the last resort for finding its folder.
+PickerRun RunPicker(const char* argv0);
+
+}  // namespace tintora
