@@ -41,7 +41,7 @@ bench: build
 	@echo "== idle CPU with live capture on (X11)"
 	@bench/idle_capture_cpu $(BUILD) 10
 
-# The core's tests under ASan and UBSan, then every fuzz target for 30 s each (CI runs this).
+# The core's tests under ASan and UBSan, then every fuzz target for 20 s each (CI runs this).
 sanitize:
 	@scripts/sanitize
 

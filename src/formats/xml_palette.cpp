@@ -185,7 +185,26 @@ XmlText& XmlText::Attr(std::string_view name, std::string_view value) {
   text_ += ' ';
   text_ += name;
   text_ += "=\"";
-  for (char c : value) {
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const char c = value[i];
+    // What XML cannot hold at all becomes U+FFFD, or the file would not read back: the
+    // noncharacters U+FFFE and U+FFFF, halves of surrogate pairs, and control characters.
+    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(value[k]); };
+    if (c == '\xEF' && i + 2 < value.size() && at(i + 1) == 0xBF &&
+        (at(i + 2) == 0xBE || at(i + 2) == 0xBF)) {
+      text_ += "\xEF\xBF\xBD";
+      i += 2;
+      continue;
+    }
+    if (c == '\xED' && i + 2 < value.size() && at(i + 1) >= 0xA0) {
+      text_ += "\xEF\xBF\xBD";
+      i += 2;
+      continue;
+    }
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+      text_ += "\xEF\xBF\xBD";
+      continue;
+    }
     switch (c) {
       case '&':
         text_ += "&amp;";

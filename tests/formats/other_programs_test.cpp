@@ -222,6 +222,18 @@ TEST(OtherPrograms, WritersGiveTheProgramsWhatTheyRead) {
   EXPECT_NE(soc.find(R"(<draw:color draw:name="Blue &amp; &lt;b&gt;" draw:color="#0000ff"/>)"),
             std::string::npos)
       << soc;
+  // What XML cannot hold (U+FFFF) is written as U+FFFD, so the file reads back.
+  const ColourList odd =
+      List({{"a\xEF\xBF\xBF"
+             "b\x01",
+             "FF0000"}});
+  for (ListFormat f : {ListFormat::Soc, ListFormat::ScribusXml, ListFormat::Kpl}) {
+    const ListReadResult back = ReadListFile(f, WriteListFile(f, odd).bytes);
+    ASSERT_EQ(back.entries.size(), 1u) << back.reason;
+    EXPECT_EQ(back.entries[0].name,
+              "a\xEF\xBF\xBD"
+              "b ");  // control characters are blanks in any list
+  }
   const std::string scribus = WriteListFile(ListFormat::ScribusXml, three, {{}, "Set"}).bytes;
   EXPECT_NE(scribus.find(R"(<SCRIBUSCOLORS Name="Set">)"), std::string::npos) << scribus;
   EXPECT_NE(scribus.find(R"(<COLOR RGB="#00ff80" NAME="00FF80"/>)"), std::string::npos);
