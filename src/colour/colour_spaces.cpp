@@ -15,7 +15,7 @@ Triple Multiply(const Matrix& m, const Triple& v) {
           m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
 }
 
-// CSS Color 4's matrices, as rationals where the specification gives them so.
+// CSS Color 4's conversion matrices, kept as rationals where they are published so.
 constexpr Matrix kLinearSrgbToXyz = {{{506752.0 / 1228815, 87881.0 / 245763, 12673.0 / 70218},
                                       {87098.0 / 409605, 175762.0 / 245763, 12673.0 / 175545},
                                       {7918.0 / 409605, 87881.0 / 737289, 1001167.0 / 1053270}}};

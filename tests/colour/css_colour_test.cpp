@@ -16,7 +16,7 @@ using ::testing::HasSubstr;
 
 std::string Hex(ColourValue c) { return WriteCssColour(c, CssNotation::Hex); }
 
-// Published values: the CSS Color 4 specification's examples and the W3C's conformance tests
+// Published values: the worked examples of CSS Color 4 and the W3C's conformance tests
 // (each of which converts a colour to sRGB, given there as percentages, rounded here to 8 bits).
 TEST(CssColour, ReadsEveryNotation) {
   const struct {
