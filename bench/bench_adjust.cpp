@@ -12,10 +12,10 @@
 #include <QSlider>
 
 #include "app/tform1.h"
-#include "colour/number_text.h"
 #include "colourlist/tform6.h"
-#include "formats/colour_list_files.h"
-#include "formats/file_io.h"
+#include "core/colour/number_text.h"
+#include "core/formats/colour_list_files.h"
+#include "core/formats/file_io.h"
 #include "formats/list_files.h"
 #include "null_services.h"
 #include "qt_bench_main.h"

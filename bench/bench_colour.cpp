@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "colour/colour_spaces.h"
-#include "colour/css_colour.h"
-#include "colour/hsv.h"
-#include "colour/number_text.h"
-#include "colour/websafe.h"
+#include "core/colour/colour_spaces.h"
+#include "core/colour/css_colour.h"
+#include "core/colour/hsv.h"
+#include "core/colour/number_text.h"
+#include "core/colour/websafe.h"
 
 namespace {
 

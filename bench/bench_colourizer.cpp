@@ -12,9 +12,9 @@
 
 #include "app/frame.h"
 #include "app/tform1.h"
-#include "colour/number_text.h"
 #include "colourizer/colour_check_list.h"
 #include "colourizer/text_colourizer.h"
+#include "core/colour/number_text.h"
 #include "null_services.h"
 #include "qt_bench_main.h"
 

@@ -4,11 +4,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "colour/number_text.h"
-#include "formats/aco.h"
-#include "formats/art_palettes.h"
-#include "formats/list_formats.h"
-#include "formats/zip_archive.h"
+#include "core/colour/number_text.h"
+#include "core/formats/aco.h"
+#include "core/formats/art_palettes.h"
+#include "core/formats/list_formats.h"
+#include "core/formats/zip_archive.h"
 
 namespace {
 

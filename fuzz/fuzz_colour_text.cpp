@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "colour/css_colour.h"
+#include "core/colour/css_colour.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tintora;

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string_view>
 
-#include "formats/file_io.h"
-#include "settings/ini_file.h"
+#include "core/formats/file_io.h"
+#include "core/settings/ini_file.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "formats/list_formats.h"
+#include "core/formats/list_formats.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "capture/platform/desktop.h"
-#include "colour/notations.h"
+#include "core/colour/notations.h"
 
 namespace tintora {
 

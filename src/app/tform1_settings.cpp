@@ -3,13 +3,13 @@
 #include "app/frame.h"
 #include "app/tform1.h"
 #include "capture/pixel_capture.h"
+#include "core/settings/settings_values.h"
 #include "formats/list_files.h"
 #include "harmony/harmony_colours.h"
 #include "mixer/colour_selector.h"
 #include "mixer/colour_viewer.h"
 #include "mixer/rgb_mixer.h"
 #include "mixer/value_output.h"
-#include "settings/settings_values.h"
 
 namespace tintora {
 

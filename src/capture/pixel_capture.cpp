@@ -6,12 +6,12 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "capture/capture_maths.h"
-#include "capture/hot_key.h"
 #include "capture/platform/global_hot_key.h"
 #include "capture/platform/screen_access.h"
-#include "colour/notations.h"
-#include "settings/settings_values.h"
+#include "core/capture/capture_maths.h"
+#include "core/capture/hot_key.h"
+#include "core/colour/notations.h"
+#include "core/settings/settings_values.h"
 #include "widgets/colour_selection.h"
 #include "widgets/debug_panel.h"
 #include "widgets/guarded.h"

@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QObject>
 
-#include "colour/custom_colours.h"
+#include "core/colour/custom_colours.h"
 
 class QWidget;
 

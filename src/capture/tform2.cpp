@@ -4,7 +4,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "colour/rounding.h"
+#include "core/colour/rounding.h"
 #include "widgets/guarded.h"
 #include "widgets/image_box.h"
 #include "widgets/layouts.h"

@@ -7,8 +7,8 @@
 
 #include <QListWidget>
 
-#include "colourizer/colourizer.h"
-#include "colourlist/colour_list.h"
+#include "core/colourizer/colourizer.h"
+#include "core/list/colour_list.h"
 
 namespace tintora {
 

@@ -17,7 +17,7 @@
 
 #include "colourizer/colour_check_list.h"
 #include "colourizer/tform8.h"
-#include "formats/colour_list_files.h"
+#include "core/formats/colour_list_files.h"
 #include "widgets/guarded.h"
 #include "widgets/layouts.h"
 #include "widgets/make.h"

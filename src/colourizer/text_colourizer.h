@@ -7,7 +7,7 @@
 
 #include <QObject>
 
-#include "colourizer/colourizer.h"
+#include "core/colourizer/colourizer.h"
 
 class QAction;
 class QCheckBox;

@@ -6,9 +6,9 @@
 #include <QTextEdit>
 
 #include "colourizer/colour_check_list.h"
-#include "colourizer/rich_text.h"
 #include "colourizer/text_colourizer.h"
 #include "colourizer/tform8.h"
+#include "core/colourizer/rich_text.h"
 #include "widgets/active_colour_holder.h"
 #include "widgets/centre.h"
 #include "widgets/debug_panel.h"

@@ -8,7 +8,7 @@
 
 #include <QObject>
 
-#include "colourlist/adjust.h"
+#include "core/list/adjust.h"
 
 class QAction;
 class QItemSelectionModel;

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "colourlist/name_filter.h"
+#include "core/list/name_filter.h"
 #include "widgets/guarded.h"
 #include "widgets/layouts.h"
 #include "widgets/make.h"

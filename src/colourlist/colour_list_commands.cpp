@@ -7,11 +7,11 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
-#include "colour/websafe.h"
 #include "colourlist/colour_list_pane.h"
+#include "core/colour/websafe.h"
 
 #include "colourlist/colour_list_view.h"
-#include "formats/colour_list_files.h"
+#include "core/formats/colour_list_files.h"
 #include "widgets/active_colour_holder.h"
 #include "widgets/colour_list_model.h"
 #include "widgets/colour_selection.h"

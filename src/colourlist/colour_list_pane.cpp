@@ -8,12 +8,12 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "colour/notations.h"
 #include "colourlist/adjust_colours.h"
 #include "colourlist/change_colour_name_dialogue.h"
 #include "colourlist/colour_list_view.h"
 #include "colourlist/tform6.h"
-#include "formats/colour_list_files.h"
+#include "core/colour/notations.h"
+#include "core/formats/colour_list_files.h"
 #include "widgets/active_colour_holder.h"
 #include "widgets/centre.h"
 #include "widgets/colour_list_model.h"

@@ -8,7 +8,7 @@
 #include <QObject>
 #include <QPoint>
 
-#include "colour/custom_colours.h"
+#include "core/colour/custom_colours.h"
 #include "widgets/services.h"
 
 class QAction;

@@ -9,8 +9,8 @@
 #include <QScrollArea>
 #include <QSlider>
 
-#include "colour/hsv.h"
-#include "colour/notations.h"
+#include "core/colour/hsv.h"
+#include "core/colour/notations.h"
 #include "widgets/layouts.h"
 #include "widgets/make.h"
 

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "colourlist/adjust.h"
+#include "core/list/adjust.h"
 
 class QLabel;
 class QLineEdit;

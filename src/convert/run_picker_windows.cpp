@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "convert/run_picker.h"
-#include "formats/windows_text.h"
+#include "core/formats/windows_text.h"
 
 namespace tintora {
 

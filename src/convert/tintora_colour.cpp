@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "colour/css_colour.h"
 #include "convert/run_picker.h"
+#include "core/colour/css_colour.h"
 #include "version.h"
 
 namespace tintora {

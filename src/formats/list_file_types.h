@@ -8,8 +8,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "formats/colour_list_files.h"
-#include "formats/list_formats.h"
+#include "core/formats/colour_list_files.h"
+#include "core/formats/list_formats.h"
 
 namespace tintora::list_file_types {
 

@@ -5,15 +5,15 @@
 #include <QFileInfo>
 #include <QWidget>
 
-#include "formats/act.h"
-#include "formats/art_palettes.h"
-#include "formats/colour_list_files.h"
-#include "formats/file_io.h"
+#include "core/formats/act.h"
+#include "core/formats/art_palettes.h"
+#include "core/formats/colour_list_files.h"
+#include "core/formats/file_io.h"
+#include "core/formats/list_formats.h"
+#include "core/formats/text_codec.h"
+#include "core/settings/settings_values.h"
 #include "formats/list_file_types.h"
-#include "formats/list_formats.h"
 #include "formats/save_as_options.h"
-#include "formats/text_codec.h"
-#include "settings/settings_values.h"
 #include "widgets/colour_list_model.h"
 #include "widgets/debug_panel.h"
 #include "widgets/guarded.h"

@@ -11,8 +11,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "colourlist/colour_list.h"
-#include "formats/palette_file.h"
+#include "core/formats/palette_file.h"
+#include "core/list/colour_list.h"
 #include "widgets/list_saver.h"
 
 class QAction;

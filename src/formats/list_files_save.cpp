@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QWidget>
 
-#include "formats/file_io.h"
+#include "core/formats/file_io.h"
+#include "core/formats/list_formats.h"
 #include "formats/list_file_types.h"
-#include "formats/list_formats.h"
 #include "formats/save_as_options.h"
 #include "widgets/centre.h"
 #include "widgets/colour_list_model.h"

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "formats/html_table.h"
+#include "core/formats/html_table.h"
 
 class QCheckBox;
 class QGroupBox;

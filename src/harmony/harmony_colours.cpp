@@ -10,12 +10,12 @@
 #include <QToolButton>
 #include <cmath>
 
-#include "colour/websafe.h"
-#include "harmony/harmony.h"
+#include "core/colour/websafe.h"
+#include "core/harmony/harmony.h"
+#include "core/harmony/wheel.h"
+#include "core/settings/ini_file.h"
+#include "core/settings/settings_values.h"
 #include "harmony/tform10.h"
-#include "harmony/wheel.h"
-#include "settings/ini_file.h"
-#include "settings/settings_values.h"
 #include "widgets/centre.h"
 #include "widgets/colour_panel.h"
 #include "widgets/colour_selection.h"

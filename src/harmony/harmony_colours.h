@@ -8,7 +8,7 @@
 
 #include <QObject>
 
-#include "mixer/mixer_maths.h"
+#include "core/mixer/mixer_maths.h"
 #include "widgets/active_colour_holder.h"
 
 class QAction;

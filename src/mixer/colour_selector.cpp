@@ -4,10 +4,10 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
-#include "colour/notations.h"
-#include "mixer/palette.h"
-#include "mixer/spectrum.h"
-#include "settings/settings_values.h"
+#include "core/colour/notations.h"
+#include "core/mixer/palette.h"
+#include "core/mixer/spectrum.h"
+#include "core/settings/settings_values.h"
 #include "widgets/colour_panel.h"
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"

@@ -2,7 +2,7 @@
 
 #include <QGroupBox>
 
-#include "settings/settings_values.h"
+#include "core/settings/settings_values.h"
 #include "widgets/click_area.h"
 #include "widgets/colour_panel.h"
 #include "widgets/colour_selection.h"

@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-#include "colour/colour_vision.h"
+#include "core/colour/colour_vision.h"
 #include "widgets/active_colour_holder.h"
 
 class QGridLayout;

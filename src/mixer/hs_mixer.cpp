@@ -10,10 +10,10 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 
-#include "colour/hsv.h"
-#include "colour/rounding.h"
-#include "harmony/harmony.h"
-#include "mixer/spectrum.h"
+#include "core/colour/hsv.h"
+#include "core/colour/rounding.h"
+#include "core/harmony/harmony.h"
+#include "core/mixer/spectrum.h"
 #include "widgets/colour_panel.h"
 #include "widgets/guarded.h"
 #include "widgets/image_box.h"

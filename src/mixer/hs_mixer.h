@@ -9,7 +9,7 @@
 #include <QPoint>
 #include <QRect>
 
-#include "mixer/mixer_maths.h"
+#include "core/mixer/mixer_maths.h"
 #include "widgets/active_colour_holder.h"
 
 class QCheckBox;

@@ -9,11 +9,11 @@
 #include <QStyleOptionSlider>
 #include <QToolButton>
 
-#include "colour/conversion_error.h"
-#include "colour/number_text.h"
-#include "colour/text_filters.h"
-#include "mixer/mixer_maths.h"
-#include "settings/settings_values.h"
+#include "core/colour/conversion_error.h"
+#include "core/colour/number_text.h"
+#include "core/colour/text_filters.h"
+#include "core/mixer/mixer_maths.h"
+#include "core/settings/settings_values.h"
 #include "widgets/colour_panel.h"
 #include "widgets/glyphs.h"
 #include "widgets/guarded.h"

@@ -8,7 +8,7 @@
 
 #include <QObject>
 
-#include "colour/css_colour.h"
+#include "core/colour/css_colour.h"
 
 class QAction;
 class QLineEdit;

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/settings/settings_values.h"
 #include "mixer/rgb_mixer.h"
 #include "mixer/value_menu.h"
-#include "settings/settings_values.h"
 #include "widgets/guarded.h"
 #include "widgets/layouts.h"
 #include "widgets/make.h"

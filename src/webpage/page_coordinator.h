@@ -10,8 +10,8 @@
 #include <QObject>
 #include <QPalette>
 
-#include "colour/colour_vision.h"
-#include "webpage/page_colours.h"
+#include "core/colour/colour_vision.h"
+#include "core/webpage/page_colours.h"
 
 class QAction;
 class QComboBox;

@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-#include "colour/active_colour.h"
+#include "core/colour/active_colour.h"
 
 namespace tintora {
 

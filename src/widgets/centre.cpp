@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "colour/rounding.h"
+#include "core/colour/rounding.h"
 
 namespace tintora {
 

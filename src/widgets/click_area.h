@@ -4,7 +4,7 @@
 
 #include <QFrame>
 
-#include "colour/colour_vision.h"
+#include "core/colour/colour_vision.h"
 
 namespace tintora {
 

@@ -7,7 +7,7 @@
 #include <QAbstractListModel>
 #include <QString>
 
-#include "colourlist/colour_list.h"
+#include "core/list/colour_list.h"
 
 namespace tintora {
 

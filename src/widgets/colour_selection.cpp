@@ -1,6 +1,6 @@
 #include "widgets/colour_selection.h"
 
-#include "colour/websafe.h"
+#include "core/colour/websafe.h"
 
 namespace tintora {
 

@@ -8,7 +8,7 @@
 
 #include <QPainter>
 
-#include "colour/notations.h"
+#include "core/colour/notations.h"
 
 namespace tintora {
 

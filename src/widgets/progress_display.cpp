@@ -2,7 +2,7 @@
 
 #include <QProgressBar>
 
-#include "colour/notations.h"
+#include "core/colour/notations.h"
 #include "widgets/layouts.h"
 #include "widgets/make.h"
 

@@ -12,7 +12,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "colour/custom_colours.h"
+#include "core/colour/custom_colours.h"
 #include "widgets/stay_on_top.h"
 
 class QWidget;

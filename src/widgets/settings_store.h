@@ -8,7 +8,7 @@
 #include <QObject>
 #include <QString>
 
-#include "settings/ini_file.h"
+#include "core/settings/ini_file.h"
 
 class QWidget;
 

@@ -1,8 +1,8 @@
-#include "capture/capture_maths.h"
+#include "core/capture/capture_maths.h"
 
 #include <gtest/gtest.h>
 
-#include "capture/hot_key.h"
+#include "core/capture/hot_key.h"
 #include "support/printers.h"
 
 namespace tintora {

@@ -1,10 +1,10 @@
-#include "capture/screen_backend.h"
+#include "core/capture/screen_backend.h"
 
 #include <cmath>
 
 #include <gtest/gtest.h>
 
-#include "colour/notations.h"
+#include "core/colour/notations.h"
 
 namespace tintora {
 namespace {

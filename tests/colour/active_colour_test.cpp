@@ -1,4 +1,4 @@
-#include "colour/active_colour.h"
+#include "core/colour/active_colour.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "colour/cie.h"
+#include "core/colour/cie.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "colour/colour_vision.h"
+#include "core/colour/colour_vision.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <vector>
 
-#include "colour/colour_spaces.h"
-#include "colour/css_colour.h"
+#include "core/colour/colour_spaces.h"
+#include "core/colour/css_colour.h"
 
 namespace tintora {
 namespace {

@@ -1,4 +1,4 @@
-#include "colour/css_colour.h"
+#include "core/colour/css_colour.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <random>
 #include <regex>
 
-#include "colour/colour_spaces.h"
+#include "core/colour/colour_spaces.h"
 
 namespace tintora {
 namespace {

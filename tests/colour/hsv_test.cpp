@@ -1,8 +1,8 @@
-#include "colour/hsv.h"
+#include "core/colour/hsv.h"
 
 #include <gtest/gtest.h>
 
-#include "colour/notations.h"
+#include "core/colour/notations.h"
 
 namespace tintora {
 namespace {

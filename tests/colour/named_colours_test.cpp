@@ -1,8 +1,8 @@
-#include "colour/named_colours.h"
+#include "core/colour/named_colours.h"
 
 #include <gtest/gtest.h>
 
-#include "colour/conversion_error.h"
+#include "core/colour/conversion_error.h"
 
 namespace tintora {
 namespace {

@@ -1,9 +1,9 @@
-#include "colour/notations.h"
+#include "core/colour/notations.h"
 
 #include <gtest/gtest.h>
 
-#include "colour/conversion_error.h"
-#include "colour/maths.h"
+#include "core/colour/conversion_error.h"
+#include "core/colour/maths.h"
 
 namespace tintora {
 namespace {

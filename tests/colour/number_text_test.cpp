@@ -1,4 +1,4 @@
-#include "colour/number_text.h"
+#include "core/colour/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "colour/rounding.h"
+#include "core/colour/rounding.h"
 
 #include <gtest/gtest.h>
 

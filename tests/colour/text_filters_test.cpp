@@ -1,4 +1,4 @@
-#include "colour/text_filters.h"
+#include "core/colour/text_filters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "colour/websafe.h"
+#include "core/colour/websafe.h"
 
 #include <set>
 
 #include <gtest/gtest.h>
 
-#include "colour/conversion_error.h"
-#include "colour/notations.h"
-#include "colour/number_text.h"
+#include "core/colour/conversion_error.h"
+#include "core/colour/notations.h"
+#include "core/colour/number_text.h"
 
 namespace tintora {
 namespace {

@@ -1,9 +1,9 @@
-#include "colourizer/colourizer.h"
+#include "core/colourizer/colourizer.h"
 
 #include <gtest/gtest.h>
 
-#include "colour/text_filters.h"
-#include "colourizer/rich_text.h"
+#include "core/colour/text_filters.h"
+#include "core/colourizer/rich_text.h"
 
 namespace tintora {
 namespace {

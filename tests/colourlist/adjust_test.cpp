@@ -1,4 +1,4 @@
-#include "colourlist/adjust.h"
+#include "core/list/adjust.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "colourlist/colour_list.h"
+#include "core/list/colour_list.h"
 
 #include <gtest/gtest.h>
 
-#include "colourlist/name_filter.h"
+#include "core/list/name_filter.h"
 #include "support/printers.h"
 
 namespace tintora {
@@ -101,16 +101,27 @@ TEST(ColourNameFilter, ReplacesTheTypedCharacter) {
     int caret;
     const char* out;
   } cases[] = {
-      {"a[", 2, "a("},   {"a{", 2, "a("}, {"a]", 2, "a)"}, {"a}", 2, "a)"},        {"a,", 2, "a "},
-      {"a'", 2, "a "},   {"a<", 2, "a "}, {"a>", 2, "a "}, {"a\xC3\xA9", 2, "a "}, {"a\t", 2, "a "},
-      {"a\r", 2, "a\r"}, {"ab", 2, "ab"}, {"[b", 2, "[b"},  // only the character left of the caret
-      {"", 0, ""},       {"x(", 2, "x("},
+      {"a[", 2, "a("},
+      {"a{", 2, "a("},
+      {"a]", 2, "a)"},
+      {"a}", 2, "a)"},
+      {"a,", 2, "a "},
+      {"a'", 2, "a "},
+      {"a<", 2, "a "},
+      {"a>", 2, "a "},
+      {"a\xC3\xA9", 2, "a "},
+      {"a\t", 2, "a "},
+      {"a\r", 2, "a\r"},
+      {"ab", 2, "ab"},
+      {"[b", 2, "[b"},  // only the character left of the caret
+      {"", 0, ""},
+      {"x(", 2, "x("},
       // The code page's upper half goes (Latin-1, the euro, C1 controls); what lies beyond it stays.
-      {"a\xE2\x82\xAC", 2, "a "},              // euro sign, 0x80 in the code page
-      {"a\xC2\x85", 2, "a "},                  // NEL, a C1 control
-      {"a\xCE\xA9", 2, "a\xCE\xA9"},           // Greek capital omega
-      {"a\xE4\xB8\xAD", 2, "a\xE4\xB8\xAD"},   // CJK
-      {"a\xE2\x98\x85", 2, "a\xE2\x98\x85"},   // a black star
+      {"a\xE2\x82\xAC", 2, "a "},                     // euro sign, 0x80 in the code page
+      {"a\xC2\x85", 2, "a "},                         // NEL, a C1 control
+      {"a\xCE\xA9", 2, "a\xCE\xA9"},                  // Greek capital omega
+      {"a\xE4\xB8\xAD", 2, "a\xE4\xB8\xAD"},          // CJK
+      {"a\xE2\x98\x85", 2, "a\xE2\x98\x85"},          // a black star
       {"a\xF0\x9F\x8E\xA8", 2, "a\xF0\x9F\x8E\xA8"},  // beyond the first plane: an artist palette
   };
   for (const auto& c : cases) {

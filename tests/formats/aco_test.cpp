@@ -1,4 +1,4 @@
-#include "formats/aco.h"
+#include "core/formats/aco.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "formats/byte_io.h"
+#include "core/formats/byte_io.h"
 
 #include <bit>
 

@@ -1,9 +1,9 @@
-#include "formats/colour_list_files.h"
+#include "core/formats/colour_list_files.h"
 
 #include <gtest/gtest.h>
 
-#include "colour/conversion_error.h"
-#include "formats/text_codec.h"
+#include "core/colour/conversion_error.h"
+#include "core/formats/text_codec.h"
 #include "support/printers.h"
 
 namespace tintora {

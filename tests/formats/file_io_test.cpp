@@ -1,4 +1,4 @@
-#include "formats/file_io.h"
+#include "core/formats/file_io.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

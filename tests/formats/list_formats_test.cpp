@@ -1,4 +1,4 @@
-#include "formats/list_formats.h"
+#include "core/formats/list_formats.h"
 
 #include <bit>
 #include <cmath>
@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "formats/ase.h"
-#include "formats/css.h"
-#include "formats/gpl.h"
+#include "core/formats/ase.h"
+#include "core/formats/css.h"
+#include "core/formats/gpl.h"
 #include "support/lists.h"
 #include "support/printers.h"
 

@@ -9,11 +9,11 @@
 #include <regex>
 #include <sstream>
 
-#include "formats/act.h"
-#include "formats/art_palettes.h"
-#include "formats/list_formats.h"
-#include "formats/office_palettes.h"
-#include "formats/zip_archive.h"
+#include "core/formats/act.h"
+#include "core/formats/art_palettes.h"
+#include "core/formats/list_formats.h"
+#include "core/formats/office_palettes.h"
+#include "core/formats/zip_archive.h"
 #include "support/lists.h"
 #include "support/printers.h"
 

@@ -1,4 +1,4 @@
-#include "formats/text_codec.h"
+#include "core/formats/text_codec.h"
 
 #include <gtest/gtest.h>
 

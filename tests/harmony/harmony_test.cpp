@@ -1,9 +1,9 @@
-#include "harmony/harmony.h"
+#include "core/harmony/harmony.h"
 
 #include <gtest/gtest.h>
 
-#include "colour/notations.h"
-#include "colour/websafe.h"
+#include "core/colour/notations.h"
+#include "core/colour/websafe.h"
 
 namespace tintora {
 namespace {

@@ -1,4 +1,4 @@
-#include "harmony/wheel.h"
+#include "core/harmony/wheel.h"
 
 #include <cmath>
 #include <numbers>
@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "colour/notations.h"
-#include "harmony/harmony.h"
+#include "core/colour/notations.h"
+#include "core/harmony/harmony.h"
 
 namespace tintora {
 namespace {

@@ -1,9 +1,9 @@
-#include "mixer/mixer_maths.h"
+#include "core/mixer/mixer_maths.h"
 
 #include <gtest/gtest.h>
 
-#include "mixer/palette.h"
-#include "mixer/spectrum.h"
+#include "core/mixer/palette.h"
+#include "core/mixer/spectrum.h"
 
 namespace tintora {
 namespace {

@@ -1,4 +1,4 @@
-#include "settings/ini_file.h"
+#include "core/settings/ini_file.h"
 
 #include <gtest/gtest.h>
 #ifndef _WIN32
@@ -6,7 +6,7 @@
 #endif
 #include <unistd.h>
 
-#include "formats/file_io.h"
+#include "core/formats/file_io.h"
 #include "support/temp_dir.h"
 
 namespace tintora {

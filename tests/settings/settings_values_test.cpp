@@ -1,9 +1,9 @@
-#include "settings/settings_values.h"
+#include "core/settings/settings_values.h"
 
 #include <gtest/gtest.h>
 
-#include "formats/file_io.h"
-#include "settings/ini_file.h"
+#include "core/formats/file_io.h"
+#include "core/settings/ini_file.h"
 #include "support/temp_dir.h"
 
 namespace tintora {

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "colourlist/colour_list.h"
+#include "core/list/colour_list.h"
 
 namespace tintora {
 

@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "colourlist/colour_list.h"
+#include "core/list/colour_list.h"
 
 namespace tintora {
 

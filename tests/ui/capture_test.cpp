@@ -5,10 +5,10 @@
 #include <QElapsedTimer>
 #include <QTabWidget>
 
-#include "capture/hot_key.h"
 #include "capture/tform2.h"
-#include "colour/notations.h"
 #include "colourlist/colour_list_view.h"
+#include "core/capture/hot_key.h"
+#include "core/colour/notations.h"
 #include "support/printers.h"
 #include "widgets/colour_panel.h"
 #include "widgets/image_box.h"

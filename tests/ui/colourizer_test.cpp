@@ -16,7 +16,7 @@
 #include "colourizer/text_colourizer.h"
 #include "colourizer/tform8.h"
 #include "colourlist/colour_list_view.h"
-#include "formats/colour_list_files.h"
+#include "core/formats/colour_list_files.h"
 #include "support/printers.h"
 #include "widgets/colour_list_model.h"
 #include "widgets/popup_ext.h"

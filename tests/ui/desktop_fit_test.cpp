@@ -15,8 +15,8 @@
 
 #include "app/tintora_style.h"
 #include "colourlist/colour_list_pane.h"
+#include "core/webpage/page_colours.h"
 #include "formats/save_as_options.h"
-#include "webpage/page_colours.h"
 #include "widgets/accessible_names.h"
 #include "widgets/colour_panel.h"
 #include "widgets/image_box.h"

@@ -10,7 +10,7 @@
 #include <QMimeData>
 
 #include "capture/platform/desktop.h"
-#include "colour/notations.h"
+#include "core/colour/notations.h"
 #include "widgets/services.h"
 
 namespace tintora::testing {

@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 
 #include "colourlist/colour_list_view.h"
-#include "formats/list_formats.h"
+#include "core/formats/list_formats.h"
 #include "support/printers.h"
 #include "widgets/speed_button.h"
 #include "window_fixture.h"

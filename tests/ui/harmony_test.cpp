@@ -5,11 +5,11 @@
 #include <QSpinBox>
 #include <QToolButton>
 
-#include "colour/notations.h"
-#include "harmony/harmony.h"
+#include "core/colour/notations.h"
+#include "core/harmony/harmony.h"
+#include "core/harmony/wheel.h"
+#include "core/settings/ini_file.h"
 #include "harmony/tform10.h"
-#include "harmony/wheel.h"
-#include "settings/ini_file.h"
 #include "widgets/colour_panel.h"
 #include "widgets/image_box.h"
 #include "widgets/popup_ext.h"

@@ -4,7 +4,7 @@
 #include <QLayout>
 #include <QRadioButton>
 
-#include "colour/hsv.h"
+#include "core/colour/hsv.h"
 #include "widgets/colour_panel.h"
 #include "widgets/image_box.h"
 #include "window_fixture.h"

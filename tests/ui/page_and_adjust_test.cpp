@@ -14,7 +14,7 @@
 #include "colourlist/adjust_colours.h"
 #include "colourlist/colour_list_view.h"
 #include "colourlist/tform6.h"
-#include "formats/colour_list_files.h"
+#include "core/formats/colour_list_files.h"
 #include "support/printers.h"
 #include "webpage/page_coordinator.h"
 #include "widgets/colour_list_model.h"

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QLayout>
 
-#include "colour/notations.h"
+#include "core/colour/notations.h"
 #include "widgets/colour_panel.h"
 #include "widgets/image_box.h"
 #include "widgets/popup_ext.h"

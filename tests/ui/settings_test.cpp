@@ -10,8 +10,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include "core/settings/ini_file.h"
 #include "harmony/tform10.h"
-#include "settings/ini_file.h"
 #include "settings/settings_file.h"
 #include "settings/tform9.h"
 #include "widgets/image_box.h"

@@ -6,8 +6,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "core/formats/list_formats.h"
 #include "formats/list_file_types.h"
-#include "formats/list_formats.h"
 #include "formats/save_as_options.h"
 #include "support/printers.h"
 #include "widgets/colour_list_model.h"

@@ -1,4 +1,4 @@
-#include "webpage/page_colours.h"
+#include "core/webpage/page_colours.h"
 
 #include <cmath>
 

@@ -6,7 +6,7 @@
 
 #include "capture/platform/global_hot_key.h"
 #include "capture/platform/screen_access.h"
-#include "capture/screen_backend.h"
+#include "core/capture/screen_backend.h"
 
 namespace tintora {
 

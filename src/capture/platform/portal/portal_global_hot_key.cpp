@@ -11,7 +11,7 @@
 
 #include "capture/platform/backends.h"
 #include "capture/platform/portal/portal_request.h"
-#include "capture/screen_backend.h"
+#include "core/capture/screen_backend.h"
 
 namespace tintora {
 

@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QVariantMap>
 
-#include "capture/screen_backend.h"
+#include "core/capture/screen_backend.h"
 
 namespace tintora {
 

@@ -7,8 +7,8 @@
 #include <QScreen>
 
 #include "capture/platform/screen_access.h"
-#include "capture/screen_backend.h"
-#include "colour/notations.h"
+#include "core/capture/screen_backend.h"
+#include "core/colour/notations.h"
 
 namespace tintora {
 

@@ -7,8 +7,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
-#include "capture/hot_key.h"
 #include "capture/platform/backends.h"
+#include "core/capture/hot_key.h"
 
 namespace tintora {
 

@@ -15,8 +15,8 @@
 #include <QTimer>
 
 #include "capture/platform/backends.h"
-#include "capture/screen_backend.h"
-#include "colour/notations.h"
+#include "core/capture/screen_backend.h"
+#include "core/colour/notations.h"
 
 namespace tintora {
 

@@ -1,1 +1,2 @@
 #include <QWidget>
+#include "core/colour/plain.h"

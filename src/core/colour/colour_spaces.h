@@ -1,0 +1,62 @@
+// The colour spaces of CSS Color 4, in double precision, and the way a colour outside sRGB is
+// brought into it. Every space goes through CIE XYZ (D65, or D50 for Lab, LCH and ProPhoto),
+// with the matrices CSS Color 4 publishes. sRGB components run 0..1 and may lie outside that
+// range until they are gamut-mapped.
+#pragma once
+
+#include <array>
+
+#include "core/colour/notations.h"
+
+namespace tintora {
+
+using Triple = std::array<double, 3>;
+
+enum class ColourSpace {
+  Srgb,
+  SrgbLinear,
+  DisplayP3,
+  A98Rgb,
+  ProphotoRgb,
+  Rec2020,
+  XyzD50,
+  XyzD65,
+  Lab,    // CIE Lab, D50, L 0..100
+  Lch,    // of Lab
+  Oklab,  // L 0..1
+  Oklch,  // of Oklab
+};
+
+// A colour in any of the spaces, converted to sRGB (0..1 per component, not yet in gamut).
+Triple ToSrgb(ColourSpace space, const Triple& c);
+// sRGB (0..1) in the spaces Tintora writes: sRGB, linear sRGB, XYZ, Lab, LCH, Oklab, Oklch (the
+// wide-gamut RGB spaces are only read; asked for one, this answers XYZ D65).
+Triple FromSrgb(ColourSpace space, const Triple& srgb);
+
+// Whether an sRGB colour lies inside sRGB (a hair of rounding noise allowed).
+bool InSrgbGamut(const Triple& srgb);
+
+// An sRGB colour brought into sRGB by the CSS Color 4 gamut mapping: chroma reduced in OKLCH
+// by binary search, keeping lightness and hue, until clipping what is left is less than a
+// just-noticeable difference (deltaEOK 0.02). Colours inside sRGB come back unchanged.
+Triple GamutMapToSrgb(const Triple& srgb);
+
+// 0..1 components as an 8-bit colour value (each rounded, after clamping).
+ColourValue ColourOfSrgb(const Triple& srgb);
+Triple SrgbOfColour(ColourValue colour);
+
+// Hue, saturation and lightness of sRGB as CSS writes them (hue in degrees 0..360, the other
+// two 0..100), and hue, whiteness and blackness.
+Triple SrgbToHsl(const Triple& srgb);
+Triple HslToSrgb(const Triple& hsl);
+Triple SrgbToHwb(const Triple& srgb);
+Triple HwbToSrgb(const Triple& hwb);
+
+// Lab (or Oklab) to LCH (or Oklch) and back; hue in degrees.
+Triple LabToLch(const Triple& lab);
+Triple LchToLab(const Triple& lch);
+
+// The Euclidean distance of two colours in Oklab.
+double DeltaEOK(const Triple& oklabA, const Triple& oklabB);
+
+}  // namespace tintora

@@ -1,0 +1,225 @@
+#include "core/colourizer/colourizer.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+#include "core/colour/rounding.h"
+#include "core/colour/websafe.h"
+#include "core/formats/text_codec.h"
+
+namespace tintora {
+
+namespace {
+
+bool IsWhite(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n'; }
+
+// The colour of an entry's value; a value that is no colour counts as black.
+ColourValue EntryColour(const TextColourEntry& e) {
+  if (e.value.size() != 6) return 0;
+  for (char c : e.value)
+    if (!std::isxdigit(static_cast<unsigned char>(c))) return 0;
+  return RGBHEXToBGRInt(e.value);
+}
+
+ColourValue WebSafe(ColourValue c) { return RGBHEXToBGRInt(ConvertRGBToWebSafe(BGRIntToRGBHEX(c))); }
+
+// The colour of character k of n along the gradient through the sequence.
+ColourValue GradientColour(const std::vector<ColourValue>& seq, std::size_t k, std::size_t n) {
+  const std::size_t m = seq.size();
+  const std::size_t scaled = (m - 1) * k;
+  const std::size_t whole = scaled / (n - 1);
+  if (scaled % (n - 1) == 0) return seq[whole];
+  const long double f = static_cast<long double>(scaled % (n - 1)) / static_cast<long double>(n - 1);
+  const ColourValue a = seq[whole], b = seq[whole + 1];
+  auto mix = [f](int x, int y) { return std::clamp(static_cast<int>(x + Round(f * (y - x))), 0, 255); };
+  return ColourFromRgb(mix(RedOf(a), RedOf(b)), mix(GreenOf(a), GreenOf(b)), mix(BlueOf(a), BlueOf(b)));
+}
+
+int PointsOf(int sizeIndex) {
+  return kColourizerPointSizes[static_cast<std::size_t>(std::clamp(sizeIndex, 0, 7))];
+}
+
+struct EntityName {
+  unsigned char code;
+  const char* text;
+};
+constexpr EntityName kEntities[] = {
+    {32, "&nbsp;"},    {34, "&quot;"},    {38, "&amp;"},     {60, "&lt;"},      {62, "&gt;"},
+    {128, "&euro;"},   {131, "&fnof;"},   {153, "&trade;"},  {169, "&copy;"},   {174, "&reg;"},
+    {188, "&frac14;"}, {189, "&frac12;"}, {190, "&frac34;"}, {196, "&Auml;"},   {197, "&Aring;"},
+    {198, "&AElig;"},  {201, "&Eacute;"}, {214, "&Ouml;"},   {224, "&agrave;"}, {225, "&aacute;"},
+    {226, "&acirc;"},  {228, "&auml;"},   {229, "&aring;"},  {230, "&aelig;"},  {232, "&egrave;"},
+    {233, "&eacute;"}, {234, "&ecirc;"},  {235, "&euml;"},   {236, "&igrave;"}, {237, "&iacute;"},
+    {238, "&icirc;"},  {239, "&iuml;"},   {242, "&ograve;"}, {243, "&oacute;"}, {244, "&ocirc;"},
+    {246, "&ouml;"},   {249, "&ugrave;"}, {250, "&uacute;"}, {251, "&ucirc;"},  {252, "&uuml;"},
+    {253, "&yacute;"}, {255, "&yuml;"},
+};
+
+}  // namespace
+
+std::u32string NormaliseColourizerText(std::u32string_view text) {
+  std::u32string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == U'\r') {
+      out += U'\n';
+      if (i + 1 < text.size() && text[i + 1] == U'\n') ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+std::size_t CharacterCount(std::u32string_view text) {
+  std::size_t n = text.size();
+  while (n > 0 && IsWhite(text[n - 1])) --n;
+  return n;
+}
+
+std::size_t CheckedColourCount(const std::vector<TextColourEntry>& colours) {
+  return static_cast<std::size_t>(
+      std::count_if(colours.begin(), colours.end(), [](const auto& e) { return e.checked; }));
+}
+
+std::optional<int> HTMLTextSize(int points) {
+  for (int size = 1; size <= 7; ++size)
+    if (kColourizerPointSizes[static_cast<std::size_t>(size)] == points) return size;
+  return std::nullopt;
+}
+
+std::string HTMLCharacterFilter(char32_t ch) {
+  const auto code = Cp1252Code(ch);
+  if (!code) return "&#" + std::to_string(static_cast<unsigned long>(ch)) + ";";
+  for (const EntityName& e : kEntities)
+    if (e.code == *code) return e.text;
+  if (*code < 33 || *code > 126) return "&#" + std::to_string(*code) + ";";
+  return std::string(1, static_cast<char>(*code));
+}
+
+std::vector<int> GradualSizeIndexes(std::size_t n, int start, int end) {
+  std::vector<int> sizes(n, start);
+  if (end == start || n == 0) return sizes;
+  const long long dx2 = 2 * (static_cast<long long>(n) - 1);
+  const long long dy2 = std::llabs(2LL * (end - start));
+  long long err = -(static_cast<long long>(n) - 1);
+  int idx = start;
+  for (std::size_t k = 0; k < n; ++k) {
+    sizes[k] = idx;
+    err += dy2;
+    if (err > 0) {
+      idx = idx < end ? idx + 1 : idx - 1;
+      if (k + 2 == n) idx = end;
+      err -= dx2;
+    }
+  }
+  return sizes;
+}
+
+Colourized Colourize(const ColourizerInput& in) {
+  Colourized out;
+  out.count = CharacterCount(in.text);
+  // The characters that take a colour and a size: those before the trailing white space,
+  // line breaks left out.
+  std::vector<std::size_t> shown;
+  for (std::size_t i = 0; i < out.count; ++i)
+    if (in.text[i] != U'\n') shown.push_back(i);
+  const std::size_t n = shown.size();
+
+  int oneSize = in.start == 0 ? in.base : in.relative ? in.base + in.start : in.start;
+  std::vector<int> sizes;
+  if (in.end != 0) {
+    const int from = in.start == 0 ? in.base : in.relative ? in.base + in.start : in.start;
+    const int to = in.relative ? in.base + in.end : in.end;
+    sizes = GradualSizeIndexes(n, from, to);
+    oneSize = in.base;  // for what lies outside the progression
+  }
+  out.chars.reserve(in.text.size());
+  for (char32_t ch : in.text) out.chars.push_back({ch, std::nullopt, PointsOf(oneSize)});
+  for (std::size_t k = 0; k < sizes.size(); ++k) out.chars[shown[k]].points = PointsOf(sizes[k]);
+
+  std::vector<ColourValue> seq;
+  for (const TextColourEntry& e : in.colours)
+    if (e.checked) seq.push_back(EntryColour(e));
+  const std::size_t m = seq.size();
+  auto safe = [&in](ColourValue c) { return in.webSafe ? WebSafe(c) : c; };
+  if (m == 1) {
+    for (ColourizedChar& c : out.chars)
+      if (c.ch != U'\n') c.colour = safe(seq[0]);
+  } else if (m >= 2) {
+    for (std::size_t k = 0; k < n; ++k)
+      out.chars[shown[k]].colour = safe(m >= n ? seq[k] : GradientColour(seq, k, n));
+  }
+  return out;
+}
+
+std::vector<std::string> GenerateHTML(const Colourized& r, const ColourizerInput& in) {
+  std::vector<std::string> lines;
+  if (r.count < 1) return lines;
+  const int B = in.base, S = in.start, E = in.end;
+  const std::size_t m = CheckedColourCount(in.colours);
+  const bool face = !in.face.empty();
+  const bool oneSize = S != 0 && (E == 0 || E == S);
+  const bool outer = face || m == 1 || oneSize;
+  const bool sizesVary =
+      in.relative ? (E != S && E != 0) : ((B != E && S == 0 && E != 0) || (S != E && S != 0 && E != 0));
+  const bool perCharacter = m > 1 || sizesVary;
+
+  if (outer) {
+    std::string open = "<FONT";
+    if (face) open += " FACE=\"" + in.face + "\"";
+    if (m == 1) {
+      const auto first = std::find_if(r.chars.begin(), r.chars.end(), [](const auto& c) { return c.colour; });
+      if (first != r.chars.end()) open += " COLOR=\"#" + BGRIntToRGBHEX(*first->colour) + "\"";
+    }
+    if (oneSize)
+      open += std::string(" SIZE=\"") + (in.relative && S > 0 ? "+" : "") + std::to_string(S) + "\"";
+    lines.push_back(open + ">");
+  }
+  const ColourizerStyles& st = in.styles;
+  const std::pair<bool, const char*> styles[] = {
+      {st.bold, "B"}, {st.italic, "I"}, {st.underline, "U"}, {st.strikeOut, "STRIKE"}};
+  for (const auto& [on, tag] : styles)
+    if (on) lines.push_back(std::string("<") + tag + ">");
+
+  std::string joined;
+  for (std::size_t k = 0; k < r.count; ++k) {
+    const ColourizedChar& c = r.chars[k];
+    std::string block;
+    if (c.ch == U'\n') {
+      block = "<BR>";
+    } else if (!perCharacter) {
+      block = HTMLCharacterFilter(c.ch);
+    } else {
+      std::string attributes;
+      if (m > 1 && c.colour) attributes += " COLOR=\"#" + BGRIntToRGBHEX(*c.colour) + "\"";
+      if (S != E && E != 0) {
+        const auto h = HTMLTextSize(c.points);
+        if (h && *h != B) {
+          attributes += " SIZE=\"";
+          if (in.relative && *h - B > 0) attributes += "+";
+          attributes += std::to_string(in.relative ? *h - B : *h) + "\"";
+        }
+      }
+      block = attributes.empty() ? HTMLCharacterFilter(c.ch)
+                                 : "<FONT" + attributes + ">" + HTMLCharacterFilter(c.ch) + "</FONT>";
+    }
+    if (perCharacter && in.linePerBlock)
+      lines.push_back((outer ? "   " : "") + block);
+    else
+      joined += block;
+  }
+  if (!(perCharacter && in.linePerBlock)) lines.push_back(joined);
+
+  for (auto it = std::rbegin(styles); it != std::rend(styles); ++it)
+    if (it->first) lines.push_back(std::string("</") + it->second + ">");
+  if (outer) lines.push_back("</FONT>");
+  return lines;
+}
+
+std::string BackgroundAttribute(ColourValue background) {
+  return "BGColor=\"#" + BGRIntToRGBHEX(background) + "\"";
+}
+
+}  // namespace tintora

@@ -1,0 +1,393 @@
+#include "core/formats/art_palettes.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "core/colour/colour_spaces.h"
+#include "core/colour/css_text.h"
+#include "core/formats/colour_list_files.h"
+#include "core/formats/xml_palette.h"
+#include "core/formats/zip_archive.h"
+
+namespace tintora {
+
+using namespace xml_palette;
+
+namespace {
+
+double Attr(const XmlAttributes& a, std::string_view name) { return Number(a[name]); }
+
+}  // namespace
+
+// ---------------------------------------------------------------- Krita
+
+namespace {
+
+constexpr std::string_view kKritaMimeType = "krita/x-colorset";
+
+std::string KritaColourHex(std::string_view model, const XmlAttributes& a) {
+  if (model == "RGB" || model == "sRGB") return UnitRgbToHex(Attr(a, "r"), Attr(a, "g"), Attr(a, "b"));
+  if (model == "Lab") return LabD50ToHex(Attr(a, "L"), Attr(a, "a"), Attr(a, "b"));
+  if (model == "CMYK") return CmykToHex(Attr(a, "c"), Attr(a, "m"), Attr(a, "y"), Attr(a, "k"));
+  if (model == "Gray") return UnitRgbToHex(Attr(a, "g"), Attr(a, "g"), Attr(a, "g"));
+  if (model == "XYZ") {
+    const Triple s = ToSrgb(ColourSpace::XyzD50, {Attr(a, "x"), Attr(a, "y"), Attr(a, "z")});
+    if (std::isnan(s[0]) || std::isnan(s[1]) || std::isnan(s[2])) return {};
+    return BGRIntToRGBHEX(ColourOfSrgb(InSrgbGamut(s) ? s : GamutMapToSrgb(s)));
+  }
+  return {};
+}
+
+// The colour set's entries: those of the set itself, then each group's, each in its grid's
+// reading order with the entries without a place after them, as they come.
+struct KritaReader : XmlReader {
+  struct Placed {
+    long long row, column;
+    std::size_t order;
+    ColourEntry entry;
+  };
+  struct Group {
+    std::vector<Placed> placed;
+    std::vector<ColourEntry> loose;
+  };
+
+  std::string title;
+  int columns = 0;
+  std::vector<Group> groups{1};  // the set's own entries first
+  std::size_t group = 0;
+  // The entry being read: its colour is its first colour element.
+  bool inEntry = false, hasPlace = false;
+  ColourEntry entry;
+  double row = 0, column = 0;
+
+  // Reserving is free until the entries arrive: an entry takes 40 bytes at the least.
+  void Expect(std::size_t bytes) override { groups[0].placed.reserve(bytes / 40); }
+
+  void Start(std::string_view name, const XmlAttributes& a) override {
+    if (Depth() == 0) {
+      if (name != "ColorSet" && name != "Colorset")
+        Refuse("is not a Krita palette: its colorset.xml holds no ColorSet.");
+      title = a["name"];
+      const double c = Attr(a, "columns");
+      columns = std::isnan(c) || c < 0 || c > 4096 ? 0 : static_cast<int>(c);
+    } else if (Depth() == 1 && name == "Group") {
+      groups.emplace_back();
+      group = groups.size() - 1;
+    } else if (name == "ColorSetEntry" && (Depth() == 1 || (Depth() == 2 && group != 0))) {
+      inEntry = true, hasPlace = false;
+      entry = {std::string(a["name"]), {}};
+    } else if (inEntry && Depth() == (group ? 3u : 2u)) {
+      if (name == "Position") {
+        row = Attr(a, "row"), column = Attr(a, "column");
+        hasPlace = !std::isnan(row) && !std::isnan(column);
+      } else if (entry.value.empty()) {
+        entry.value = KritaColourHex(name, a);
+      }
+    }
+  }
+
+  void End(std::string_view name, std::string_view) override {
+    if (Depth() == 1 && name == "Group") {
+      group = 0;
+    } else if (inEntry && name == "ColorSetEntry" && Depth() == (group ? 2u : 1u)) {
+      inEntry = false;
+      if (entry.value.empty()) return;
+      Group& g = groups[group];
+      if (hasPlace)
+        g.placed.push_back(
+            {static_cast<long long>(row), static_cast<long long>(column), g.placed.size(), std::move(entry)});
+      else
+        g.loose.push_back(std::move(entry));
+    }
+  }
+
+  void Into(std::vector<ColourEntry>& out) {
+    std::size_t total = 0;
+    for (const Group& g : groups) total += g.placed.size() + g.loose.size();
+    out.reserve(total);
+    for (Group& g : groups) {
+      std::stable_sort(g.placed.begin(), g.placed.end(), [](const Placed& a, const Placed& b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+      });
+      for (Placed& p : g.placed) out.push_back(std::move(p.entry));
+      for (ColourEntry& e : g.loose) out.push_back(std::move(e));
+    }
+  }
+};
+
+}  // namespace
+
+ListReadResult ReadKpl(std::string_view bytes) {
+  KritaReader reader;
+  std::string why;
+  if (!ReadZippedXml(bytes, "colorset.xml", "a Krita palette", reader, why)) return RefusedRead(why);
+  ListReadResult r;
+  r.title = std::move(reader.title);
+  r.columns = reader.columns;
+  reader.Into(r.entries);
+  NameByValue(r.entries);
+  return r;
+}
+
+ListWriteResult WriteKpl(const ColourList& list, std::string_view title, int columns) {
+  if (list.Empty()) return {{}, "The colour list is empty."};
+  if (auto bad = FirstNonColour(list)) return {{}, *bad};
+  if (columns <= 0) columns = 16;  // a palette without columns would place no swatch in Krita
+  const std::size_t n = list.Count(), cols = static_cast<std::size_t>(columns);
+  XmlText xml(TextBytes(list, 240));
+  xml.Open("ColorSet")
+      .Attr("version", "2.0")
+      .Attr("name", title.empty() ? std::string_view("Tintora") : title)
+      .Attr("comment", "")
+      .Attr("columns", static_cast<long long>(columns))
+      .Attr("rows", static_cast<long long>((n + cols - 1) / cols))
+      .Attr("readonly", "false")
+      .EndStart();
+  for (std::size_t i = 0; i < n; ++i) {
+    const ColourEntry& e = list.At(i);
+    const Rgb c = *EntryRgb(e);
+    xml.Open("ColorSetEntry")
+        .Attr("name", e.name.empty() ? HexOfRgb(c.red, c.green, c.blue) : e.name)
+        .Attr("id", "")
+        .Attr("spot", "false")
+        .Attr("bitdepth", "U8")
+        .EndStart();
+    xml.Open("RGB")
+        .Attr("space", "sRGB-elle-V2-srgbtrc.icc")
+        .Attr("r", c.red / 255.0)
+        .Attr("g", c.green / 255.0)
+        .Attr("b", c.blue / 255.0)
+        .EndEmpty();
+    xml.Open("Position")
+        .Attr("row", static_cast<long long>(i / cols))
+        .Attr("column", static_cast<long long>(i % cols))
+        .EndEmpty();
+    xml.Close("ColorSetEntry");
+  }
+  xml.Close("ColorSet");
+  const std::string colourSet = xml.Take();
+  XmlText profilesXml;
+  profilesXml.Open("Profiles").EndEmpty();
+  const std::string profiles = profilesXml.Take();
+  const ZipEntryToWrite entries[] = {
+      {"mimetype", kKritaMimeType, true},
+      {"colorset.xml", colourSet, false},
+      {"profiles.xml", profiles, false},
+  };
+  std::string bytes = WriteZip(entries);
+  if (bytes.empty()) return {{}, "The Krita palette could not be put together."};
+  return {std::move(bytes), {}};
+}
+
+// ---------------------------------------------------------------- Procreate
+
+namespace {
+
+// Swatches.json as it streams past: one palette object, or an array of them, each with a name
+// and its swatches (hue, saturation and brightness 0..1; null for an empty slot). A tree of
+// 100,000 swatch objects would cost more than the reading.
+struct ProcreateReader : nlohmann::json_sax<nlohmann::json> {
+  ListReadResult r;
+  // What each open container is: a palette, its swatch array, a swatch, or anything else.
+  enum class Kind { Palette, Swatches, Swatch, Other };
+  std::vector<Kind> open;
+  std::string lastKey;
+  double hue = 0, saturation = 0, brightness = 0;
+  int found = 0;  // the swatch's components seen, one bit each
+
+  Kind Top() const { return open.empty() ? Kind::Other : open.back(); }
+
+  bool Number(double v) {
+    if (Top() == Kind::Swatch) {
+      if (lastKey == "hue") hue = v, found |= 1;
+      if (lastKey == "saturation") saturation = v, found |= 2;
+      if (lastKey == "brightness") brightness = v, found |= 4;
+    }
+    return true;
+  }
+  bool null() override { return true; }
+  bool boolean(bool) override { return true; }
+  bool number_integer(number_integer_t v) override { return Number(static_cast<double>(v)); }
+  bool number_unsigned(number_unsigned_t v) override { return Number(static_cast<double>(v)); }
+  bool number_float(number_float_t v, const string_t&) override { return Number(v); }
+  bool string(string_t& v) override {
+    if (Top() == Kind::Palette && lastKey == "name" && r.title.empty()) r.title = v;
+    return true;
+  }
+  bool binary(binary_t&) override { return true; }
+  bool start_object(std::size_t) override {
+    // A palette is the document itself or an element of the document's array.
+    const bool palette = open.empty() || (open.size() == 1 && Top() == Kind::Other && rootIsArray);
+    open.push_back(palette ? Kind::Palette : Top() == Kind::Swatches ? Kind::Swatch : Kind::Other);
+    if (open.back() == Kind::Swatch) found = 0;
+    lastKey.clear();
+    return true;
+  }
+  bool key(string_t& k) override {
+    lastKey = k;
+    return true;
+  }
+  bool end_object() override {
+    if (Top() == Kind::Swatch && found == 7) r.entries.push_back({{}, HsbToHex(hue, saturation, brightness)});
+    open.pop_back();
+    return true;
+  }
+  bool start_array(std::size_t) override {
+    if (open.empty()) rootIsArray = true;
+    open.push_back(Top() == Kind::Palette && lastKey == "swatches" ? Kind::Swatches : Kind::Other);
+    return true;
+  }
+  bool end_array() override {
+    open.pop_back();
+    return true;
+  }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+    return false;
+  }
+
+  bool rootIsArray = false;
+};
+
+}  // namespace
+
+ListReadResult ReadProcreate(std::string_view bytes) {
+  const ZipReader zip(bytes);
+  if (!zip.Ok()) return RefusedRead("is not a Procreate swatch file: it " + zip.Why());
+  const ZipEntryRead json = zip.Read("Swatches.json");
+  if (!json.bytes) return RefusedRead("is not a Procreate swatch file: it " + json.why);
+  ProcreateReader reader;
+  reader.r.entries.reserve(json.bytes->size() / 40);
+  if (!nlohmann::json::sax_parse(*json.bytes, &reader, nlohmann::json::input_format_t::json, true, true))
+    return RefusedRead("holds a Swatches.json that is not well-formed JSON.");
+  NameByValue(reader.r.entries);
+  return std::move(reader.r);
+}
+
+ListWriteResult WriteProcreate(const ColourList& list, std::string_view title) {
+  if (list.Empty()) return {{}, "The colour list is empty."};
+  if (auto bad = FirstNonColour(list)) return {{}, *bad};
+  // Written as text: a JSON tree of 100,000 swatches costs more than the file itself.
+  const std::string name = nlohmann::json(title.empty() ? std::string("Tintora") : std::string(title))
+                               .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  std::string text;
+  text.reserve(list.Count() * 128 + name.size() + 32);
+  text += "[{\"name\":" + name + ",\"swatches\":[";
+  bool first = true;
+  for (const ColourEntry& e : list.Entries()) {
+    const Rgb c = *EntryRgb(e);
+    const double r = c.red / 255.0, g = c.green / 255.0, b = c.blue / 255.0;
+    const double max = std::max({r, g, b}), min = std::min({r, g, b}), d = max - min;
+    double h = 0;
+    if (d > 0) {
+      h = max == r ? (g - b) / d + (g < b ? 6 : 0) : max == g ? (b - r) / d + 2 : (r - g) / d + 4;
+      h /= 6;
+    }
+    if (!first) text += ',';
+    first = false;
+    text += "{\"hue\":";
+    AppendNumber(text, h);
+    text += ",\"saturation\":";
+    AppendNumber(text, max > 0 ? d / max : 0.0);
+    text += ",\"brightness\":";
+    AppendNumber(text, max);
+    text += ",\"alpha\":1,\"colorSpace\":0}";
+  }
+  text += "]}]";
+  const ZipEntryToWrite entries[] = {{"Swatches.json", text, false}};
+  std::string bytes = WriteZip(entries);
+  if (bytes.empty()) return {{}, "The Procreate swatch file could not be put together."};
+  return {std::move(bytes), {}};
+}
+
+// ---------------------------------------------------------------- Paint.NET and hex lists
+
+namespace {
+
+std::string_view TrimLine(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\xEF' || s.front() == '\xBB' ||
+                        s.front() == '\xBF'))
+    s.remove_prefix(1);  // blanks, and a byte order mark's bytes
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+
+bool AllHex(std::string_view s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return css_text::HexDigit(c) >= 0; });
+}
+
+// RRGGBB of "AARRGGBB" or "RRGGBB" (a "#" before it allowed); empty for anything else.
+std::string LineHex(std::string_view line) {
+  if (!line.empty() && line.front() == '#') line.remove_prefix(1);
+  if (line.size() == 8 && AllHex(line)) line.remove_prefix(2);
+  if (line.size() != 6 || !AllHex(line)) return {};
+  std::string hex(line);
+  for (char& c : hex) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return hex;
+}
+
+ListReadResult ReadHexLines(std::string_view text, bool comments) {
+  ListReadResult r;
+  for (std::string_view line : SplitLines(text)) {
+    line = TrimLine(line);
+    if (line.empty() || (comments && line.front() == ';')) continue;
+    const std::string hex = LineHex(line);
+    if (!hex.empty()) r.entries.push_back({hex, hex});
+  }
+  return r;
+}
+
+}  // namespace
+
+bool LooksLikePaintNet(std::string_view text) {
+  bool colour = false;
+  for (std::string_view line : SplitLines(text)) {
+    line = TrimLine(line);
+    if (line.empty() || line.front() == ';') continue;
+    if (LineHex(line).empty()) return false;
+    colour = true;
+  }
+  return colour;
+}
+
+ListReadResult ReadPaintNet(std::string_view text) { return ReadHexLines(text, true); }
+
+ListWriteResult WritePaintNet(const ColourList& list) {
+  if (list.Empty()) return {{}, "The colour list is empty."};
+  if (list.Count() > kPaintNetMaxColours)
+    return {{},
+            "A Paint.NET palette holds at most 96 colours; this list has " + std::to_string(list.Count()) +
+                ". Save it in another format, or split it."};
+  if (auto bad = FirstNonColour(list)) return {{}, *bad};
+  std::string text =
+      "; paint.net Palette File\r\n"
+      "; Lines that start with a semicolon are comments\r\n"
+      "; Colors are written as 8-digit hexadecimal numbers: aarrggbb\r\n"
+      "; Written by Tintora\r\n";
+  for (const ColourEntry& e : list.Entries()) {
+    const Rgb c = *EntryRgb(e);
+    text += "FF" + HexOfRgb(c.red, c.green, c.blue) + "\r\n";
+  }
+  return {std::move(text), {}};
+}
+
+ListReadResult ReadHexList(std::string_view text) { return ReadHexLines(text, false); }
+
+ListWriteResult WriteHexList(const ColourList& list) {
+  if (list.Empty()) return {{}, "The colour list is empty."};
+  if (auto bad = FirstNonColour(list)) return {{}, *bad};
+  std::string text;
+  text.reserve(list.Count() * 7);
+  for (const ColourEntry& e : list.Entries()) {
+    const Rgb c = *EntryRgb(e);
+    text += css_text::Lower(HexOfRgb(c.red, c.green, c.blue));
+    text += '\n';
+  }
+  return {std::move(text), {}};
+}
+
+}  // namespace tintora

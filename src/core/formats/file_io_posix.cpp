@@ -1,0 +1,282 @@
+// The file layer on POSIX systems: reads that never open what is not a file, replacement by
+// rename, the in-place write of last resort, stale temporary files and folder locks.
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <random>
+#include <utility>
+
+#include "core/formats/file_io.h"
+
+namespace tintora {
+
+namespace {
+
+// A step whose failure changes nothing: the error that follows (or none) is what is reported.
+// (A cast to void does not quiet GCC for calls marked warn_unused_result.)
+inline void BestEffort(int) {}
+
+std::string Reason(int error) { return std::strerror(error); }
+
+// What a path is when it is not a plain file ("a named pipe"); nullopt for a plain file.
+std::optional<std::string> Kind(mode_t mode) {
+  if (S_ISREG(mode)) return std::nullopt;
+  if (S_ISDIR(mode)) return "a folder";
+  if (S_ISFIFO(mode)) return "a named pipe";
+  if (S_ISSOCK(mode)) return "a socket";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+  return "something else";
+}
+
+int SystemOpen(const char* path, int flags, unsigned mode) {
+  return ::open(path, flags, static_cast<mode_t>(mode));
+}
+long SystemWrite(int fd, const void* data, unsigned long size) { return ::write(fd, data, size); }
+int SystemAllocate(int fd, long long length) {
+  const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(length));
+  if (error == 0) return 0;
+  errno = error;
+  return -1;
+}
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int Get() const { return fd_; }
+  int Release() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+const WriteSteps& SystemWriteSteps() {
+  static const WriteSteps steps{SystemOpen, SystemWrite, ::fsync, ::close, ::rename, SystemAllocate};
+  return steps;
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* error,
+                                         std::uintmax_t maxBytes, ReadFailure* failure) {
+  auto fail = [&](ReadFailure kind, std::string why) {
+    return ReadFailed(error, failure, kind, std::move(why));
+  };
+  if (failure) *failure = ReadFailure::None;
+  auto tooLarge = [&](std::uintmax_t size) {
+    return fail(ReadFailure::TooLarge, TooLargeText(size, maxBytes));
+  };
+  // Looked at before it is opened: opening a named pipe waits for a writer that may never
+  // come, and a device may never end.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return fail(ReadFailure::System, Reason(errno));
+  if (auto kind = Kind(st.st_mode)) return fail(ReadFailure::NotAFile, "is " + *kind + ", not a file.");
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+    return tooLarge(static_cast<std::uintmax_t>(st.st_size));
+
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (fd.Get() < 0) return fail(ReadFailure::System, Reason(errno));
+  // What was opened must be what was looked at: it may have been swapped in between.
+  if (::fstat(fd.Get(), &st) != 0) return fail(ReadFailure::System, Reason(errno));
+  if (auto kind = Kind(st.st_mode)) return fail(ReadFailure::NotAFile, "is " + *kind + ", not a file.");
+
+  // One allocation for a file of the size it says, with a byte to spare to see its end; a
+  // file that grows while it is read grows the buffer, up to the limit.
+  std::string data(static_cast<std::size_t>(std::min<std::uintmax_t>(st.st_size, maxBytes)) + 1, '\0');
+  std::size_t got = 0;
+  for (;;) {
+    if (got == data.size()) {
+      if (got > maxBytes) return tooLarge(got);
+      data.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(2 * got + 4096, maxBytes + 1)));
+    }
+    const ssize_t n = ::read(fd.Get(), data.data() + got, data.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return fail(ReadFailure::System, Reason(errno));
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  if (got > maxBytes) return tooLarge(got);
+  data.resize(got);
+  return data;
+}
+
+FolderLock::FolderLock(const std::filesystem::path& folder) {
+  fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd_ < 0) return;
+  while (::flock(fd_, LOCK_EX) != 0) {
+    if (errno == EINTR) continue;
+    ::close(fd_);
+    fd_ = -1;
+    return;
+  }
+}
+
+FolderLock::~FolderLock() {
+  if (fd_ >= 0) ::close(fd_);  // closing lets go of the lock
+}
+
+namespace {
+
+// Everything or the reason why not. A write that takes nothing counts as a full disk, so a
+// stubborn device cannot keep the loop going for ever.
+std::optional<std::string> WriteAll(const WriteSteps& steps, int fd, std::string_view bytes) {
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const long n = steps.write(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return Reason(errno);
+    if (n == 0) return Reason(ENOSPC);
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return std::nullopt;
+}
+
+// Syncs and closes; the descriptor is closed whatever the sync says.
+std::optional<std::string> SyncAndClose(const WriteSteps& steps, int fd) {
+  std::optional<std::string> why;
+  if (steps.fsync(fd) != 0) why = Reason(errno);
+  if (steps.close(fd) != 0 && !why) why = Reason(errno);
+  return why;
+}
+
+std::optional<std::string> ReadAllAt(int fd, std::size_t size) {
+  std::string old(size, '\0');
+  std::size_t got = 0;
+  while (got < size) {
+    const ssize_t n = ::pread(fd, old.data() + got, size - got, static_cast<off_t>(got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return std::nullopt;
+    got += static_cast<std::size_t>(n);
+  }
+  return old;
+}
+
+// For a writable file where nothing can be made beside it. The new content is complete in
+// memory; the disk space it needs is reserved before a byte of the old file changes, and the
+// old bytes, kept aside, go back if the write fails all the same.
+std::optional<std::string> WriteInPlace(const WriteSteps& steps, const std::filesystem::path& target,
+                                        std::string_view bytes) {
+  const int fd = steps.open(target.c_str(), O_RDWR | O_CLOEXEC, 0);
+  if (fd < 0) return Reason(errno);
+  auto closeWith = [&](std::string why) {
+    steps.close(fd);
+    return std::optional<std::string>(std::move(why));
+  };
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return closeWith(Reason(errno));
+  const auto oldSize = static_cast<std::size_t>(st.st_size);
+  const auto old = ReadAllAt(fd, oldSize);
+  if (!old)
+    return closeWith(PathToUtf8(target.filename()) + " cannot be read back, so it is not overwritten");
+  if (bytes.size() > oldSize && steps.allocate(fd, static_cast<long long>(bytes.size())) != 0) {
+    const int error = errno;
+    // Filesystems without reservations still get the old bytes put back on failure.
+    if (error != EOPNOTSUPP && error != ENOSYS && error != EINVAL) {
+      BestEffort(::ftruncate(fd, static_cast<off_t>(oldSize)));  // an emulated reservation may have grown it
+      return closeWith(Reason(error));
+    }
+  }
+  if (::lseek(fd, 0, SEEK_SET) != 0) return closeWith(Reason(errno));
+  if (auto why = WriteAll(steps, fd, bytes)) {
+    (void)::lseek(fd, 0, SEEK_SET);
+    (void)WriteAll(SystemWriteSteps(), fd, *old);
+    BestEffort(::ftruncate(fd, static_cast<off_t>(oldSize)));
+    return closeWith(*why);
+  }
+  if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) return closeWith(Reason(errno));
+  return SyncAndClose(steps, fd);
+}
+
+bool WriterGone(long pid) {
+  if (pid <= 0 || pid == ::getpid()) return false;
+  return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// Temporary files of ours that a crash or a kill left in the folder: their writer is gone, or
+// they are a day old (a writer's number may have been given to another process since).
+void RemoveStaleTemporaries(const std::filesystem::path& folder) {
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (!dir) return;
+  const std::time_t dayAgo = std::time(nullptr) - 24 * 60 * 60;
+  while (const dirent* entry = ::readdir(dir)) {
+    const auto pid = TemporaryFileWriter(entry->d_name);
+    if (!pid) continue;
+    struct stat st {};
+    if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
+    if (WriterGone(*pid) || st.st_mtime < dayAgo) (void)::unlinkat(::dirfd(dir), entry->d_name, 0);
+  }
+  ::closedir(dir);
+}
+
+std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
+  static std::mt19937 tags{std::random_device{}()};
+  char name[48];
+  std::snprintf(name, sizeof name, ".tintora-%ld-%08x.tmp", static_cast<long>(::getpid()),
+                static_cast<unsigned>(tags()));
+  return target.parent_path() / name;
+}
+
+}  // namespace
+
+std::optional<std::string> WriteFileAtomically(const std::filesystem::path& requested,
+                                               std::string_view bytes) {
+  std::error_code ec;
+  // Saving over a link replaces what it points to, not the link itself.
+  std::filesystem::path target = requested;
+  if (std::filesystem::is_symlink(requested, ec)) {
+    auto resolved = std::filesystem::weakly_canonical(requested, ec);
+    if (!ec) target = resolved;
+  }
+
+  const WriteSteps& steps = CurrentWriteSteps();
+  struct stat st {};
+  const bool existed = ::stat(target.c_str(), &st) == 0;
+  if (existed && S_ISDIR(st.st_mode)) return std::string("Is a directory");
+  // Replacing a pipe or a device would take it away from whatever uses it.
+  if (auto kind = existed ? Kind(st.st_mode) : std::nullopt) return "Is " + *kind + ", not a file";
+  // A file the user has made read-only (or may not write) is not replaced behind their back.
+  if (existed && ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
+    return PathToUtf8(target.filename()) + " is read-only";
+
+  RemoveStaleTemporaries(target.parent_path());
+  const std::filesystem::path tmp = TemporaryBeside(target);
+  const int fd = steps.open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? 0600 : 0666);
+  if (fd < 0) {
+    const int error = errno;
+    if (existed && (error == EACCES || error == EPERM || error == EROFS))
+      return WriteInPlace(steps, target, bytes);
+    return Reason(error);
+  }
+  auto fail = [&](std::string why) {
+    ::unlink(tmp.c_str());
+    return std::optional<std::string>(std::move(why));
+  };
+  if (auto why = WriteAll(steps, fd, bytes)) {
+    steps.close(fd);
+    return fail(*why);
+  }
+  if (existed) {
+    // What the user set on the file stays: its owner and group (only root can give them), then
+    // its permission bits.
+    if (::geteuid() == 0) BestEffort(::fchown(fd, st.st_uid, st.st_gid));
+    (void)::fchmod(fd, st.st_mode & 07777);
+  }
+  if (auto why = SyncAndClose(steps, fd)) return fail(*why);
+  if (steps.rename(tmp.c_str(), target.c_str()) != 0) return fail(Reason(errno));
+  return std::nullopt;
+}
+
+}  // namespace tintora

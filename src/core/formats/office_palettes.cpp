@@ -1,0 +1,239 @@
+#include "core/formats/office_palettes.h"
+
+#include <cmath>
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include "core/colour/colour_spaces.h"
+#include "core/colour/css_text.h"
+#include "core/formats/colour_list_files.h"
+#include "core/formats/xml_palette.h"
+
+namespace tintora {
+
+using namespace xml_palette;
+using css_text::Lower;
+using css_text::SameWord;
+
+namespace {
+
+// "#rrggbb" (the "#" may be missing) as RRGGBB; empty when it is no such text.
+std::string HashHex(std::string_view text, std::size_t digits = 6) {
+  if (!text.empty() && text.front() == '#') text.remove_prefix(1);
+  if (text.size() != digits) return {};
+  std::string hex;
+  for (char c : text) {
+    if (!std::isxdigit(static_cast<unsigned char>(c))) return {};
+    hex += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  }
+  return hex;
+}
+
+int HexByte(std::string_view two) { return std::stoi(std::string(two), nullptr, 16); }
+
+}  // namespace
+
+// ---------------------------------------------------------------- LibreOffice
+
+ListReadResult ReadSoc(std::string_view bytes) {
+  // Colours may sit anywhere below the table, not only among its children.
+  struct Reader : XmlReader {
+    std::vector<ColourEntry> entries;
+    // Reserving is free until the entries arrive: a colour takes 24 bytes at the least.
+    void Expect(std::size_t bytes) override { entries.reserve(bytes / 24); }
+    void Start(std::string_view name, const XmlAttributes& a) override {
+      if (Depth() == 0) {
+        if (name != "color-table")
+          Refuse("is not a LibreOffice colour table: its root is not a colour table.");
+      } else if (name == "color") {
+        std::string hex = HashHex(a["color"]);
+        if (!hex.empty()) entries.push_back({std::string(a["name"]), std::move(hex)});
+      }
+    }
+  } reader;
+  std::string why;
+  if (!ReadXml(bytes, reader, why)) return RefusedRead(std::move(why));
+  ListReadResult r;
+  r.entries = std::move(reader.entries);
+  NameByValue(r.entries);
+  return r;
+}
+
+ListWriteResult WriteSoc(const ColourList& list) {
+  if (list.Empty()) return {{}, "The colour list is empty."};
+  if (auto bad = FirstNonColour(list)) return {{}, *bad};
+  XmlText xml(TextBytes(list, 72));
+  xml.Open("ooo:color-table")
+      .Attr("xmlns:office", "urn:oasis:names:tc:opendocument:xmlns:office:1.0")
+      .Attr("xmlns:draw", "urn:oasis:names:tc:opendocument:xmlns:drawing:1.0")
+      .Attr("xmlns:xlink", "http://www.w3.org/1999/xlink")
+      .Attr("xmlns:svg", "http://www.w3.org/2000/svg")
+      .Attr("xmlns:ooo", "http://openoffice.org/2004/office")
+      .EndStart();
+  for (const ColourEntry& e : list.Entries()) {
+    const Rgb c = *EntryRgb(e);
+    const std::string hex = HexOfRgb(c.red, c.green, c.blue);
+    xml.Open("draw:color")
+        .Attr("draw:name", e.name.empty() ? hex : e.name)
+        .Attr("draw:color", "#" + Lower(hex));
+    xml.EndEmpty();
+  }
+  xml.Close("ooo:color-table");
+  return {xml.Take(), {}};
+}
+
+// ---------------------------------------------------------------- Scribus
+
+ListReadResult ReadScribusXml(std::string_view bytes) {
+  struct Reader : XmlReader {
+    ListReadResult r;
+    void Expect(std::size_t bytes) override { r.entries.reserve(bytes / 24); }
+    void Start(std::string_view name, const XmlAttributes& a) override {
+      if (Depth() == 0) {
+        if (!SameWord(name, "SCRIBUSCOLORS"))
+          Refuse("is not a Scribus swatch file: its root is not SCRIBUSCOLORS.");
+        r.title = a["Name"];
+        return;
+      }
+      if (Depth() != 1 || !SameWord(name, "COLOR")) return;
+      std::string hex = HashHex(a["RGB"]);
+      if (hex.empty()) {
+        const std::string cmyk = HashHex(a["CMYK"], 8);
+        if (cmyk.empty()) return;
+        auto ink = [&](std::size_t k) { return HexByte(std::string_view(cmyk).substr(2 * k, 2)) / 255.0; };
+        hex = CmykToHex(ink(0), ink(1), ink(2), ink(3));
+      }
+      r.entries.push_back({std::string(a["NAME"]), std::move(hex)});
+    }
+  } reader;
+  std::string why;
+  if (!ReadXml(bytes, reader, why)) return RefusedRead(std::move(why));
+  NameByValue(reader.r.entries);
+  return std::move(reader.r);
+}
+
+ListWriteResult WriteScribusXml(const ColourList& list, std::string_view title) {
+  if (list.Empty()) return {{}, "The colour list is empty."};
+  if (auto bad = FirstNonColour(list)) return {{}, *bad};
+  XmlText xml(TextBytes(list, 56));
+  xml.Open("SCRIBUSCOLORS");
+  if (!title.empty()) xml.Attr("Name", title);
+  xml.EndStart();
+  for (const ColourEntry& e : list.Entries()) {
+    const Rgb c = *EntryRgb(e);
+    const std::string hex = HexOfRgb(c.red, c.green, c.blue);
+    xml.Open("COLOR").Attr("RGB", "#" + Lower(hex)).Attr("NAME", e.name.empty() ? hex : e.name).EndEmpty();
+  }
+  xml.Close("SCRIBUSCOLORS");
+  return {xml.Take(), {}};
+}
+
+// ---------------------------------------------------------------- SwatchBooker
+
+namespace {
+
+std::vector<double> Numbers(std::string_view text) {
+  std::vector<double> numbers;
+  std::istringstream in{std::string(text)};
+  for (std::string word; in >> word;) numbers.push_back(Number(word));
+  return numbers;
+}
+
+// A material's colour from one of its definitions; empty when the model is unknown or short.
+std::string ValuesHex(std::string_view model, const std::vector<double>& v) {
+  auto has = [&](std::size_t n) { return v.size() >= n; };
+  if (model == "Lab" && has(3)) return LabD50ToHex(v[0], v[1], v[2]);
+  if ((model == "sRGB" || model == "RGB") && has(3)) return UnitRgbToHex(v[0], v[1], v[2]);
+  if (model == "HSV" && has(3)) return HsbToHex(v[0], v[1], v[2]);
+  if (model == "HLS" && has(3)) {
+    const Triple s = HslToSrgb({v[0] * 360, v[2] * 100, v[1] * 100});
+    return UnitRgbToHex(s[0], s[1], s[2]);
+  }
+  if (model == "CMY" && has(3)) return CmykToHex(v[0], v[1], v[2], 0);
+  if (model == "CMYK" && has(4)) return CmykToHex(v[0], v[1], v[2], v[3]);
+  if (model == "GRAY" && has(1)) return UnitRgbToHex(1 - v[0], 1 - v[0], 1 - v[0]);  // the amount of ink
+  if (model == "XYZ" && has(3)) {
+    const Triple s = ToSrgb(ColourSpace::XyzD50, {v[0] / 100, v[1] / 100, v[2] / 100});
+    return BGRIntToRGBHEX(ColourOfSrgb(InSrgbGamut(s) ? s : GamutMapToSrgb(s)));
+  }
+  return {};
+}
+
+// The book's materials by identifier, and the swatches of its book in order; a book may
+// come before its materials, so the swatches are matched once the whole file is read.
+struct SwatchBookReader : XmlReader {
+  struct Material {
+    std::string name, hex;
+  };
+  // Groups within groups are opened in place, to a depth no real book reaches.
+  static constexpr std::size_t kDeepest = 32;
+
+  std::string title;
+  std::map<std::string, Material, std::less<>> materials;
+  std::vector<std::string> order, swatches;
+  bool hasBook = false;
+  // The material being read.
+  std::string id, materialTitle, identifier, labHex, firstHex, model;
+
+  void Start(std::string_view name, const XmlAttributes& a) override {
+    if (Depth() == 0) {
+      if (name != "SwatchBook") Refuse("is not a SwatchBooker book: its swatchbook.xml holds no SwatchBook.");
+      return;
+    }
+    if (Depth() == 1 && name == "book") hasBook = true;
+    if (Inside({"SwatchBook", "materials"}) && name == "color") {
+      id.clear(), materialTitle.clear(), identifier.clear(), labHex.clear(), firstHex.clear();
+    } else if (name == "values" && Depth() == 3 && InMaterial()) {
+      model = a["model"];
+    } else if (name == "swatch" && Depth() >= 2 && Path()[1] == "book" && Depth() - 2 <= kDeepest) {
+      swatches.emplace_back(a["material"]);
+    }
+  }
+
+  void End(std::string_view name, std::string_view text) override {
+    if (Inside({"SwatchBook", "metadata"}) && name == "title" && title.empty()) {
+      title = Trimmed(text);
+    } else if (Depth() == 4 && InMaterial() && Path()[3] == "metadata") {
+      // The book refers to a material by its identifier exactly as written, blanks and all.
+      if (name == "identifier") id = text, identifier = Trimmed(text);
+      if (name == "title") materialTitle = Trimmed(text);
+    } else if (Depth() == 3 && InMaterial() && name == "values") {
+      const std::string h = ValuesHex(model, Numbers(text));
+      // Lab first, as the book's own reference; otherwise the first model Tintora knows.
+      if (h.empty()) return;
+      if (model == "Lab" && labHex.empty()) labHex = h;
+      if (firstHex.empty()) firstHex = h;
+    } else if (Inside({"SwatchBook", "materials"}) && name == "color") {
+      const std::string& hex = labHex.empty() ? firstHex : labHex;
+      if (hex.empty() || id.empty() || materials.count(id)) return;
+      materials[id] = {materialTitle.empty() ? identifier : materialTitle, hex};
+      order.push_back(id);
+    }
+  }
+
+  bool InMaterial() const { return Depth() >= 3 && Path()[1] == "materials" && Path()[2] == "color"; }
+};
+
+}  // namespace
+
+ListReadResult ReadSwatchBooker(std::string_view bytes) {
+  SwatchBookReader reader;
+  std::string why;
+  if (!ReadZippedXml(bytes, "swatchbook.xml", "a SwatchBooker book", reader, why)) return RefusedRead(why);
+  ListReadResult r;
+  r.title = std::move(reader.title);
+  if (reader.hasBook) {
+    for (const std::string& id : reader.swatches) {
+      const auto m = reader.materials.find(id);
+      if (m != reader.materials.end()) r.entries.push_back({m->second.name, m->second.hex});
+    }
+  } else {
+    for (const std::string& id : reader.order)
+      r.entries.push_back({reader.materials[id].name, reader.materials[id].hex});
+  }
+  NameByValue(r.entries);
+  return r;
+}
+
+}  // namespace tintora

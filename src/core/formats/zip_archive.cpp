@@ -1,0 +1,156 @@
+#include "core/formats/zip_archive.h"
+
+#include <zip.h>
+
+#include <string>
+
+namespace tintora {
+
+namespace {
+
+std::string Megabytes(std::size_t bytes) { return std::to_string((bytes + (1u << 20) - 1) >> 20) + " MB"; }
+
+}  // namespace
+
+ZipReader::ZipReader(std::string_view bytes) {
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+  if (source) {
+    archive_ = zip_open_from_source(source, ZIP_RDONLY, &error);
+    if (!archive_) zip_source_free(source);
+  }
+  zip_error_fini(&error);
+  if (!archive_) {
+    why_ = "is not a zip archive, or a damaged one.";
+    return;
+  }
+  const zip_int64_t entries = zip_get_num_entries(archive_, 0);
+  if (entries < 0 || static_cast<std::size_t>(entries) > kZipMaxEntries) {
+    zip_discard(archive_);
+    archive_ = nullptr;
+    why_ = "is a zip archive of more files than any palette holds.";
+  }
+}
+
+ZipReader::~ZipReader() {
+  if (archive_) zip_discard(archive_);
+}
+
+ZipEntryRead ZipReader::Stream(std::string_view name, const std::function<bool(std::string_view)>& take,
+                               std::size_t* sizeHint, std::size_t maxBytes) const {
+  ZipEntryRead out;
+  if (!archive_) {
+    out.why = why_;
+    return out;
+  }
+  const std::string wanted(name);
+  zip_int64_t index = zip_name_locate(archive_, wanted.c_str(), 0);
+  if (index < 0) index = zip_name_locate(archive_, wanted.c_str(), ZIP_FL_NOCASE);
+  if (index < 0) {
+    out.missing = true;
+    out.why = "holds no " + wanted + ".";
+    return out;
+  }
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_stat_index(archive_, static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
+    out.why = "is a damaged zip archive.";
+    return out;
+  }
+  // The size the archive claims is checked first; what really comes out is counted as well,
+  // for an archive may claim less than it holds.
+  if ((stat.valid & ZIP_STAT_SIZE) && stat.size > maxBytes) {
+    out.why = "would unpack its " + wanted + " to " + Megabytes(static_cast<std::size_t>(stat.size)) +
+              ", more than a palette can hold (at most " + Megabytes(maxBytes) + "): it is refused.";
+    return out;
+  }
+  if (sizeHint) *sizeHint = (stat.valid & ZIP_STAT_SIZE) ? static_cast<std::size_t>(stat.size) : 0;
+  zip_file_t* file = zip_fopen_index(archive_, static_cast<zip_uint64_t>(index), 0);
+  if (!file) {
+    out.why = "is a zip archive whose " + wanted + " cannot be unpacked (encrypted or damaged).";
+    return out;
+  }
+  char buffer[65536];
+  std::size_t total = 0;
+  while (true) {
+    const zip_int64_t n = zip_fread(file, buffer, sizeof buffer);
+    if (n < 0) {
+      out.why = "is a damaged zip archive: its " + wanted + " cannot be unpacked.";
+      break;
+    }
+    if (n == 0) break;
+    total += static_cast<std::size_t>(n);
+    if (total > maxBytes) {
+      out.why = "would unpack its " + wanted + " to more than " + Megabytes(maxBytes) +
+                ", more than a palette can hold: it is refused.";
+      break;
+    }
+    if (!take(std::string_view(buffer, static_cast<std::size_t>(n)))) break;
+  }
+  zip_fclose(file);
+  return out;
+}
+
+ZipEntryRead ZipReader::Read(std::string_view name, std::size_t maxBytes) const {
+  std::string bytes;
+  std::size_t size = 0;
+  ZipEntryRead out = Stream(
+      name,
+      [&](std::string_view piece) {
+        if (bytes.empty()) bytes.reserve(size);
+        bytes += piece;
+        return true;
+      },
+      &size, maxBytes);
+  if (out.why.empty()) out.bytes = std::move(bytes);
+  return out;
+}
+
+std::string WriteZip(std::span<const ZipEntryToWrite> entries) {
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* target = zip_source_buffer_create(nullptr, 0, 0, &error);
+  zip_error_fini(&error);
+  if (!target) return {};
+  zip_source_keep(target);  // the archive's bytes are read from it after the archive is closed
+  zip_error_init(&error);
+  zip_t* archive = zip_open_from_source(target, ZIP_TRUNCATE, &error);
+  zip_error_fini(&error);
+  if (!archive) {
+    zip_source_free(target);
+    return {};
+  }
+  bool ok = true;
+  for (const ZipEntryToWrite& e : entries) {
+    zip_source_t* data = zip_source_buffer(archive, e.bytes.data(), e.bytes.size(), 0);
+    const std::string name(e.name);
+    const zip_int64_t index = data ? zip_file_add(archive, name.c_str(), data, ZIP_FL_ENC_UTF_8) : -1;
+    if (index < 0) {
+      if (data) zip_source_free(data);
+      ok = false;
+      break;
+    }
+    const auto i = static_cast<zip_uint64_t>(index);
+    zip_set_file_compression(archive, i, e.stored ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 1);
+    zip_file_set_mtime(archive, i, 315532800 + 86400, 0);  // 2 January 1980, the first zip date
+  }
+  if (!ok || zip_close(archive) != 0) {
+    zip_discard(archive);
+    zip_source_free(target);
+    return {};
+  }
+  std::string bytes;
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_source_stat(target, &stat) == 0 && zip_source_open(target) == 0) {
+    bytes.resize(static_cast<std::size_t>(stat.size));
+    const zip_int64_t n = zip_source_read(target, bytes.data(), bytes.size());
+    if (n < 0 || static_cast<std::size_t>(n) != bytes.size()) bytes.clear();
+    zip_source_close(target);
+  }
+  zip_source_free(target);
+  return bytes;
+}
+
+}  // namespace tintora

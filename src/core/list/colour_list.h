@@ -1,0 +1,67 @@
+// The colour list: ordered entries of a name and an RGB hex value. One model, so names and
+// values can never come out of step.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/colour/custom_colours.h"
+
+namespace tintora {
+
+struct ColourEntry {
+  std::string name;   // UTF-8, one line
+  std::string value;  // RRGGBB as indexed; files may give other text, kept as given
+
+  bool operator==(const ColourEntry&) const = default;
+};
+
+// The five sort commands, by their codes.
+enum class SortKey { Alphabetical = 0, Intensity = 1, Saturation = 2, Hue = 3, HexValue = 4 };
+
+class ColourList {
+ public:
+  std::size_t Count() const { return entries_.size(); }
+  bool Empty() const { return entries_.empty(); }
+  const ColourEntry& At(std::size_t i) const { return entries_[i]; }
+  const std::vector<ColourEntry>& Entries() const { return entries_; }
+
+  void Append(ColourEntry entry);
+  void Append(std::vector<ColourEntry> entries);
+  // Inserts before `position` (Count() appends).
+  void Insert(std::size_t position, ColourEntry entry);
+  // Removes the entries at the given indices (any order, duplicates allowed) in one pass.
+  void Remove(std::vector<std::size_t> indices);
+  // Takes the entry at `from` out and puts it back at `to`.
+  void Move(std::size_t from, std::size_t to);
+  void Rename(std::size_t i, std::string name);
+  void Clear();
+  void Replace(std::vector<ColourEntry> entries);
+
+  // Ascending by the key's sequence (alphabetical: names upper-cased; hex: values
+  // upper-cased; the colour keys: vibrance/hue/saturation in the order of the command). Entries
+  // whose value is not hex text cannot be placed by colour and go to the end, in their order.
+  void Sort(SortKey key);
+
+  // Every value snapped to the web-safe palette; values that are not hex text stay.
+  void ConvertToWebSafe();
+
+ private:
+  std::vector<ColourEntry> entries_;
+};
+
+// The list as the program's own text: one "{name}[value]" line each, CR LF after every line.
+std::string ParseDataForCDTFile(const ColourList& list);
+
+// The list as an HTML comment: "<!--", one "\"value\" = name" line each, "//-->".
+std::vector<std::string> HtmlCommentLines(const ColourList& list);
+
+// The colour value (red in the low byte) of an entry's value, or -1 when it is not hex text.
+int EntryColourValue(const ColourEntry& entry);
+
+// The entries the colour dialog's custom colours give: one per set slot, in slot order, named
+// by the slot's key, valued RRGGBB.
+std::vector<ColourEntry> CustomColourEntries(const CustomColourSlots& slots);
+
+}  // namespace tintora

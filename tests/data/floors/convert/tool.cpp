@@ -1,0 +1,3 @@
+#include <QCoreApplication>
+#include "core/colour/plain.h"
+#include "widgets/control.h"

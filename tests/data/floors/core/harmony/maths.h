@@ -1,0 +1,2 @@
+#include "core/colour/plain.h"
+#include "harmony/wheel_pane.h"

@@ -1,1 +1,0 @@
-#include "harmony/wheel_pane.h"
