@@ -40,6 +40,8 @@ bench: build
 	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench/bench_capture $(BENCH_FLAGS)
 	@echo "== idle CPU with live capture on (X11)"
 	@bench/idle_capture_cpu $(BUILD) 10
+	@echo "== idle wake-ups with capture off (X11)"
+	@bench/idle_wakeups $(BUILD) 10
 
 # The core's tests under ASan and UBSan, then every fuzz target for 20 s each (CI runs this).
 sanitize:

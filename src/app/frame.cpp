@@ -199,6 +199,11 @@ void Frame::KeepOnTop() {
     ApplyStayOnTop(window_, false);
 }
 
+bool Frame::NeedsTick() const {
+  return onTop_.OnTopState() || window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint) ||
+         (about_ && about_->isVisible());
+}
+
 // ---------------------------------------------------------------- basic and advanced
 
 void Frame::BasicAdvancedShowHide() {

@@ -91,6 +91,9 @@ class Frame : public QObject {
   // Heartbeat steps: the window back on top unless paused or one of our own windows is in
   // front by right; and off top once the mode is off.
   void KeepOnTop();
+  // Whether the next tick has work here: stay-on-top is on or still to be taken off, or the
+  // about box keeps the focus.
+  bool NeedsTick() const;
 
   TAboutBox* AboutBox() const { return about_.get(); }
   TSplashScreen* SplashScreen() const { return splash_.get(); }

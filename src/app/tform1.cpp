@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QGroupBox>
@@ -112,6 +113,9 @@ TForm1::TForm1(Services& services, QWidget* parent)
   Timer1->setInterval(50);
   connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
   Timer1->start();
+  // Input and windows coming and going are what give the heartbeat work; watching them is
+  // what lets it rest in between.
+  qApp->installEventFilter(this);
 }
 
 TForm1::~TForm1() {
@@ -160,6 +164,9 @@ void TForm1::Wire() {
   Link(list, &ColourListPane::CalculateControlsToggleRequested, hs, [hs] { hs->ToggleCalculateControls(); });
   Link(list, &ColourListPane::InViewRequested, frame, [frame] { frame->ShowAdvancedPanes(); });
   Link(frame, &Frame::SaveSettingsRequested, this, [this] { SaveSettings(); });
+  Link(capture_.get(), &PixelCapture::TickWanted, this, [this] { WakeHeartbeat(); });
+  Link(hs, &HsMixer::TickWanted, this, [this] { WakeHeartbeat(); });
+  Link(&onTop_, &StayOnTop::Toggled, this, [this](bool) { WakeHeartbeat(); });
   TextColourizer* colourizer = colourizer_.get();
   Link(frame, &Frame::AdvancedChanged, colourizer, [colourizer](bool on) { colourizer->SetAdvanced(on); });
   Link(colourizer, &TextColourizer::ChartShownChanged, frame, [frame] { frame->FitToVisiblePanes(); });
@@ -245,6 +252,38 @@ void TForm1::Timer1Timer() {
   capture_->CaptureTick();
   // 7. Strips marked by slider drags are redrawn at most once a tick.
   hsMixer_->RedrawMarkedStrips();
+  if (!HeartbeatNeeded()) Timer1->stop();
+}
+
+bool TForm1::HeartbeatNeeded() const {
+  return capture_->NeedsTick() || hsMixer_->NeedsTick() || frame_->NeedsTick() ||
+         listPane_->NameDialogue()->isVisible() || harmony_->Options()->isVisible();
+}
+
+void TForm1::WakeHeartbeat() {
+  if (!Timer1->isActive()) Timer1->start();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::WindowStateChange:
+    case QEvent::FocusIn:
+      WakeHeartbeat();
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------- closing, drops

@@ -61,8 +61,11 @@ class TForm1 : public QWidget {
   void FormInitialize();
   // The first activation shows the splash again.
   void FormActivate();
-  // The heartbeat, every 50 ms.
+  // The heartbeat, every 50 ms while it has work; it rests while every step would do nothing
+  // and wakes when one of them gets work (or the user does anything with a window).
   void Timer1Timer();
+  bool HeartbeatNeeded() const;
+  void WakeHeartbeat();
 
   // The settings file; tests point it elsewhere.
   QString SettingsFile() const { return settings_.Path(); }
@@ -111,6 +114,7 @@ class TForm1 : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;

@@ -90,11 +90,13 @@ PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window,
       SetupHotkeys();
     });
   services_.HotKey().SetHandler([this] { Guarded([this] { HotKeyPressed(); }); });
+  services_.HotKey().SetAvailabilityHandler([this] { emit TickWanted(); });
 }
 
 PixelCapture::~PixelCapture() {
   // Every key we held is given back when the program ends.
   services_.HotKey().SetHandler(nullptr);
+  services_.HotKey().SetAvailabilityHandler(nullptr);
   services_.HotKey().Unregister();
 }
 
@@ -113,6 +115,8 @@ void PixelCapture::SetupHotkeys() {
   HotKeyVirtualKey = 0;
   for (std::size_t i = 0; i < HotKeyItems().size(); ++i)
     if (hotKeyItems_[i]->isChecked()) HotKeyVirtualKey = HotKeyItems()[i].virtualKey;
+  hotKeyHeld_ = false;  // the next tick registers the new combination
+  emit TickWanted();
 }
 
 void PixelCapture::CheckHotKeyItem(int settingsIndex) {
@@ -164,6 +168,7 @@ void PixelCapture::PixelCaptureHintDisplay() {
 
 void PixelCapture::PixelCaptureToggler() {
   PixelCaptureActive = !PixelCaptureActive;
+  if (PixelCaptureActive) emit TickWanted();
   ZoomViewOnOff1->setEnabled(PixelCaptureActive);
   CaptureDesktopSpeedButton->SetGlyph(PixelCaptureActive ? ":/glyphs/eyedropper.svg" : ":/glyphs/camera.svg");
   if (PixelCaptureActive) {
@@ -198,8 +203,15 @@ void PixelCapture::PickOnce() {
   });
 }
 
+bool PixelCapture::NeedsTick() const {
+  if (PixelCaptureActive) return true;
+  // A combination another program holds is tried again each tick until it is free.
+  const bool canGrab = services_.HotKey().CanGrabHotKey();
+  return canGrab != hintCanGrab_ || (canGrab && HotKeyVirtualKey != 0 && !hotKeyHeld_);
+}
+
 void PixelCapture::HoldHotKey() {
-  services_.HotKey().Register(HotKeyModifiers, HotKeyVirtualKey);
+  hotKeyHeld_ = services_.HotKey().Register(HotKeyModifiers, HotKeyVirtualKey);
   // A desktop portal tells whether it has global shortcuts only some time after start.
   const bool canGrab = services_.HotKey().CanGrabHotKey();
   if (canGrab != hintCanGrab_) {

@@ -55,10 +55,14 @@ class PixelCapture : public QObject {
   // combination already held costs nothing), and the pixel under the mouse is read.
   void HoldHotKey();
   void CaptureTick();
+  // Whether the next tick has work here: capture is on, or the hot key is not yet held.
+  bool NeedsTick() const;
 
  signals:
   // A left click on the capture button while capture is off.
   void SnapshotRequested();
+  // A heartbeat job appeared (capture on, a new hot key, the desktop now offering keys).
+  void TickWanted();
 
  private:
   void CaptureDesktopSpeedButtonMouseUp(Qt::MouseButton button);
@@ -75,6 +79,7 @@ class PixelCapture : public QObject {
   // The stored "ActivePixelCapture" where live capture cannot run, written back unchanged.
   bool storedCaptureActive_ = false;
   std::optional<bool> hintCanGrab_;  // what the hint last said of the hot key
+  bool hotKeyHeld_ = false;          // the last registration succeeded
   unsigned HotKeyModifiers = 0;
   unsigned HotKeyVirtualKey = 0;
   QImage ZoomBitmap;

@@ -300,7 +300,10 @@ void HsMixer::HsSliderChange(int row) {
       working_.vibrance = IntensityTrackBar3->value();
       break;
   }
-  SpectrumRedrawPending_ = true;
+  if (!SpectrumRedrawPending_) {
+    SpectrumRedrawPending_ = true;
+    emit TickWanted();
+  }
   PlaceMarkers();
   HSIHSVtoRGB();
 }

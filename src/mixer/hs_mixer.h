@@ -55,6 +55,8 @@ class HsMixer : public QObject {
   // drags marked are redrawn at most once a tick.
   void KeepFloatingUncloseable();
   void RedrawMarkedStrips();
+  // Whether the next tick has work here: the mixer floats, or strips wait to be redrawn.
+  bool NeedsTick() const;
 
   const HsWorkingValues& Working() const { return working_; }
   bool SpectrumRedrawPending() const { return SpectrumRedrawPending_; }
@@ -64,6 +66,8 @@ class HsMixer : public QObject {
   // The working values changed, or the levels did (the harmony colours follow both): once for
   // every change of the active colour's levels and every move of this mixer's sliders.
   void WorkingValuesChanged(const HsWorkingValues& values);
+  // A heartbeat job appeared (strips to redraw, the mixer floating).
+  void TickWanted();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -20,8 +20,11 @@ bool HsMixer::DockContains(QPoint globalPos) const {
   return HSIDockPanel->isVisible() && dock.contains(globalPos);
 }
 
+bool HsMixer::NeedsTick() const { return MixerFloating() || (SpectrumRedrawPending_ && ActiveSpectrum()); }
+
 void HsMixer::UndockMixer(const QPoint& globalPos) {
   if (MixerFloating()) return;
+  emit TickWanted();
   if (!floatingMixer_) {
     floatingMixer_ = new FloatingMixerWindow(HSIDockPanel->window());
     Link(floatingMixer_, &FloatingMixerWindow::Moved, this, [this] {

@@ -48,13 +48,14 @@ class FakeScreen : public ScreenAccess {
 class FakeHotKey : public GlobalHotKey {
  public:
   bool supported = true;
+  bool takenElsewhere = false;  // another program holds every combination
   bool held = false;
   unsigned modifiers = 0, virtualKey = 0;
   int registrations = 0;  // registrations that changed what is held
 
   bool CanGrabHotKey() const override { return supported; }
   bool Register(unsigned m, unsigned vk) override {
-    if (!supported) return false;
+    if (!supported || takenElsewhere) return false;
     if (held && m == modifiers && vk == virtualKey) return true;
     ++registrations;
     modifiers = m;
@@ -63,6 +64,11 @@ class FakeHotKey : public GlobalHotKey {
     return held;
   }
   void Unregister() override { held = false; }
+  // The desktop answers, some time after start, that it offers global keys.
+  void BecomeAvailable() {
+    supported = true;
+    AvailabilityChanged();
+  }
   // The user presses this combination.
   void Press(unsigned m, unsigned vk) {
     if (held && m == modifiers && vk == virtualKey) Pressed();

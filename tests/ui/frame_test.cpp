@@ -1,21 +1,25 @@
 // The frame: start-up, the ten windows, stay-on-top and its suspension, basic/advanced,
 // closing, the about box and the hints.
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTimer>
 
 #include "app/about_box.h"
 #include "app/frame.h"
 #include "app/splash_screen.h"
+#include "capture/pixel_capture.h"
 #include "capture/tform2.h"
 #include "colourizer/tform8.h"
 #include "colourlist/change_colour_name_dialogue.h"
 #include "colourlist/tform6.h"
 #include "formats/save_as_options.h"
 #include "harmony/tform10.h"
+#include "mixer/hs_mixer.h"
 #include "settings/tform9.h"
 #include "version.h"
 #include "widgets/image_box.h"
@@ -130,6 +134,61 @@ TEST_F(FrameTest, TheDefaultFolderMessageComesAfterItsWindowHasClosed) {
   EXPECT_TRUE(services.messages[0].text.startsWith("Changes will take effect"));
   EXPECT_FALSE(form9Open);
   EXPECT_FALSE(MainWindowWaits());
+}
+
+// The heartbeat rests while no step has work, wakes for each job without waiting for input,
+// keeps going while the job lasts and rests again after it.
+TEST_F(FrameTest, TheHeartbeatRestsUntilAStepHasWork) {
+  auto* timer = form->findChild<QTimer*>("Timer1");
+  struct Job {
+    const char* name;
+    std::function<void()> start, end;
+    bool lasts = true;  // false: one tick does the work
+  };
+  const Job jobs[] = {
+      {"capture", [&] { form->Capture().PixelCaptureToggler(); },
+       [&] { form->Capture().PixelCaptureToggler(); }},
+      {"stay on top", [&] { form->OnTop().OnTopToggler(); }, [&] { form->OnTop().OnTopToggler(); }},
+      {"about box", [&] { form->AboutBox()->show(); }, [&] { form->AboutBox()->hide(); }},
+      {"colour name", [&] { form->ChangeColourNameDialogue()->show(); },
+       [&] { form->ChangeColourNameDialogue()->hide(); }},
+      {"wheel options", [&] { form->Form10()->show(); }, [&] { form->Form10()->hide(); }},
+      {"floating mixer", [&] { form->HsMixer().UndockMixer(form->geometry().bottomRight()); },
+       [&] { form->HsMixer().HSIDockPanelDockDrop(); }},
+      {"strips to redraw",
+       [&] {
+         Find<QCheckBox>("ActiveSpecCheckBox")->setChecked(true);
+         Find<QSlider>("SaturationTrackBar")->setValue(17);
+       },
+       [] {}, false},
+      {"a key another program holds",
+       [&] {
+         services.hotKey.takenElsewhere = true;
+         form->Capture().SetupHotkeys();
+       },
+       [&] { services.hotKey.takenElsewhere = false; }},
+      {"the desktop offering keys later",
+       [&] {
+         services.hotKey.supported = false;
+         form->Timer1Timer();
+         timer->stop();
+         services.hotKey.BecomeAvailable();
+       },
+       [] {}, false},
+  };
+  form->Timer1Timer();
+  ASSERT_FALSE(timer->isActive()) << "busy with nothing to do";
+  for (const Job& job : jobs) {
+    SCOPED_TRACE(job.name);
+    job.start();
+    EXPECT_TRUE(timer->isActive()) << "not woken";
+    form->Timer1Timer();
+    EXPECT_EQ(timer->isActive(), job.lasts) << "rested with work to do, or kept going after it";
+    job.end();
+    form->Timer1Timer();
+    form->Timer1Timer();  // a floating mixer's window leaves a tick behind
+    EXPECT_FALSE(timer->isActive()) << "kept going after the job";
+  }
 }
 
 TEST_F(FrameTest, TheTickKeepsTheWindowOnTopOnlyWhenNotSuspended) {

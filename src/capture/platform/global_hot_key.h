@@ -21,14 +21,21 @@ class GlobalHotKey {
   virtual void Unregister() = 0;
   // Called on the GUI thread whenever the combination is pressed.
   void SetHandler(std::function<void()> handler) { handler_ = std::move(handler); }
+  // Called on the GUI thread when CanGrabHotKey's answer changes (a desktop portal answers
+  // some time after start).
+  void SetAvailabilityHandler(std::function<void()> handler) { availability_ = std::move(handler); }
 
  protected:
   void Pressed() {
     if (handler_) handler_();
   }
+  void AvailabilityChanged() {
+    if (availability_) availability_();
+  }
 
  private:
   std::function<void()> handler_;
+  std::function<void()> availability_;
 };
 
 }  // namespace tintora

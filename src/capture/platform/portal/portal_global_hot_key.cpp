@@ -64,7 +64,10 @@ PortalGlobalHotKey::PortalGlobalHotKey() {
     w->deleteLater();
     const QDBusPendingReply<QDBusVariant> reply = *w;
     available_ = !reply.isError() && reply.value().variant().toUInt() >= 1;
-    if (available_) Sync();
+    if (available_) {
+      Sync();
+      AvailabilityChanged();
+    }
   });
 }
 
