@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <optional>
+
+#include "core/colour/hsv.h"
 #include "core/list/name_filter.h"
+#include "support/lists.h"
 #include "support/printers.h"
 
 namespace tintora {
@@ -60,6 +67,71 @@ TEST(ColourList, EqualKeysFallBackToTheNextKey) {
   EXPECT_EQ(Names(l), V({"grey", "dark", "pale", "full"}));
   l.Sort(SortKey::Saturation);  // saturation, then hue, then vibrance
   EXPECT_EQ(Names(l), V({"grey", "pale", "dark", "full"}));
+}
+
+// The colour sorts against their definition: levels compared as numbers, key by key, equal
+// colours and non-colours keeping their places. The colours include the closest hues and
+// saturations 8-bit components can give (fractions over 252 to 255 next to each other).
+TEST(ColourList, ColourSortsMatchComparingTheLevelsThemselves) {
+  std::vector<ColourEntry> entries;
+  auto add = [&](int r, int g, int b) {
+    char hex[7];
+    std::snprintf(hex, sizeof hex, "%02X%02X%02X", r, g, b);
+    entries.push_back({std::to_string(entries.size()), hex});
+  };
+  for (int r : {252, 253, 254, 255})
+    for (int b : {0, 1})
+      for (int g = 0; g < 256; ++g) add(r, g, b), add(g, b, r);
+  std::uint32_t seed = 12345;
+  for (int i = 0; i < 20000; ++i) {
+    seed = seed * 1664525 + 1013904223;
+    add(seed >> 24, (seed >> 16) & 0xFF, (seed >> 8) & 0x03);  // many equal hues and repeats
+  }
+  entries.push_back({"not a colour", "zz"});
+  entries.insert(entries.begin() + 100, {"neither", ""});
+  using Levels = std::array<long double, 3>;
+  const struct {
+    SortKey key;
+    std::array<int, 3> order;  // of hue 0, saturation 1, vibrance 2
+  } sorts[] = {{SortKey::Hue, {0, 1, 2}}, {SortKey::Intensity, {2, 0, 1}}, {SortKey::Saturation, {1, 0, 2}}};
+  for (const auto& sort : sorts) {
+    std::vector<std::pair<std::optional<Levels>, std::string>> expected;
+    for (const ColourEntry& e : entries) {
+      std::optional<Levels> k;
+      if (e.value.size() == 6 && e.value != "zz") {
+        const Levels levels = {RGBHexToHue(e.value), RGBHexToSaturation(e.value), RGBHexToVibrance(e.value)};
+        k = Levels{levels[sort.order[0]], levels[sort.order[1]], levels[sort.order[2]]};
+      }
+      expected.emplace_back(k, e.name);
+    }
+    std::stable_sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) {
+      if (!a.first || !b.first) return a.first.has_value() && !b.first.has_value();
+      return *a.first < *b.first;
+    });
+    ColourList l = List(entries);
+    l.Sort(sort.key);
+    std::vector<std::string> want;
+    for (const auto& e : expected) want.push_back(e.second);
+    EXPECT_EQ(Names(l), want) << "sorted by key " << static_cast<int>(sort.key);
+  }
+  // By value: as upper-case text, whether every value is a colour or not.
+  for (ColourEntry& e : entries)
+    if (e.name.size() % 2) std::transform(e.value.begin(), e.value.end(), e.value.begin(), ::tolower);
+  std::vector<ColourEntry> colours = entries;
+  std::erase_if(colours, [](const ColourEntry& e) { return e.value.size() != 6 || e.value == "zz"; });
+  for (const auto& some : {entries, colours}) {
+    std::vector<ColourEntry> expected = some;
+    auto upper = [](std::string t) {
+      std::transform(t.begin(), t.end(), t.begin(), ::toupper);
+      return t;
+    };
+    std::stable_sort(expected.begin(), expected.end(), [&](const ColourEntry& x, const ColourEntry& y) {
+      return upper(x.value) < upper(y.value);
+    });
+    ColourList l = List(some);
+    l.Sort(SortKey::HexValue);
+    EXPECT_EQ(l.Entries(), expected) << some.size() << " entries";
+  }
 }
 
 TEST(ColourList, HexSortIgnoresLetterCaseAndNonColoursGoLast) {

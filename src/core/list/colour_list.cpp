@@ -1,12 +1,11 @@
 #include "core/list/colour_list.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
-#include <optional>
-#include <tuple>
+#include <utility>
 
 #include "core/colour/conversion_error.h"
-#include "core/colour/hsv.h"
 #include "core/colour/notations.h"
 #include "core/colour/websafe.h"
 
@@ -63,16 +62,91 @@ std::string UpperAscii(const std::string& s) {
   return out;
 }
 
-struct ColourKeys {
-  long double hue, saturation, vibrance;
-};
+// A colour's sort key in one integer, computed once per entry: the three levels in the key's
+// order, most significant first. The levels are fractions of the 8-bit components (the hue
+// 60 times (a difference plus a sector) over the spread, the saturation the spread over the
+// largest component, the vibrance the largest), computed here in whole numbers: two different
+// hues are at least 60 / (255 * 254) apart and two saturations 1 / (255 * 254), so scaled by
+// 2^12 and 2^17 and rounded they keep their order exactly, and equal ones stay equal.
+// Non-colours carry the top bit and so come last.
+constexpr std::uint64_t kHueScale = 60 * 4096, kSaturationScale = 131072;
+constexpr int kHueBits = 21;         // 360 * 2^12 < 2^21
+constexpr int kSaturationBits = 18;  // 1 * 2^17 < 2^18
+constexpr int kVibranceBits = 8;
+constexpr std::uint64_t kNotAColour = std::uint64_t{1} << 63;
 
-std::optional<ColourKeys> KeysOf(const std::string& value) {
-  try {
-    return ColourKeys{RGBHexToHue(value), RGBHexToSaturation(value), RGBHexToVibrance(value)};
-  } catch (const ConversionError&) {
-    return std::nullopt;
+// numerator / denominator * scale, rounded; both not negative.
+std::uint64_t Scaled(std::uint64_t numerator, std::uint64_t denominator, std::uint64_t scale) {
+  return (2 * scale * numerator + denominator) / (2 * denominator);
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// The common case read without the general parser: "RRGGBB".
+bool SixHexDigits(const std::string& value, int (&rgb)[3]) {
+  if (value.size() != 6) return false;
+  for (int i = 0; i < 3; ++i) {
+    const int high = HexDigit(value[2 * i]), low = HexDigit(value[2 * i + 1]);
+    if (high < 0 || low < 0) return false;
+    rgb[i] = high * 16 + low;
   }
+  return true;
+}
+
+std::uint64_t PackedKey(const std::string& value, SortKey key) {
+  std::uint64_t hue = 0, saturation = 0, vibrance = 0;
+  try {
+    int rgb[3];
+    if (!SixHexDigits(value, rgb))  // anything else as every other reader of values takes it
+      for (int i = 0; i < 3; ++i) rgb[i] = ExtractColour(value, i + 1);
+    const int r = rgb[0], g = rgb[1], b = rgb[2];
+    const int mx = std::max({r, g, b}), mn = std::min({r, g, b});
+    const int spread = mx == mn ? 1 : mx - mn;
+    // The sectors as RGBDecToHue takes them: red first, then green, then blue.
+    const int sixths = mx == r   ? (g - b < 0 ? g - b + 6 * spread : g - b)
+                       : mx == g ? b - r + 2 * spread
+                                 : r - g + 4 * spread;
+    hue = Scaled(static_cast<std::uint64_t>(sixths), static_cast<std::uint64_t>(spread), kHueScale);
+    saturation = mx == 0 ? 0
+                         : Scaled(static_cast<std::uint64_t>(mx - mn), static_cast<std::uint64_t>(mx),
+                                  kSaturationScale);
+    vibrance = static_cast<std::uint64_t>(mx);
+  } catch (const ConversionError&) {
+    return kNotAColour;
+  }
+  switch (key) {
+    case SortKey::Intensity:
+      return (vibrance << (kHueBits + kSaturationBits)) | (hue << kSaturationBits) | saturation;
+    case SortKey::Saturation:
+      return (saturation << (kHueBits + kVibranceBits)) | (hue << kVibranceBits) | vibrance;
+    default:
+      return (hue << (kSaturationBits + kVibranceBits)) | (saturation << kVibranceBits) | vibrance;
+  }
+}
+
+using Keyed = std::vector<std::pair<std::uint64_t, std::size_t>>;
+
+Keyed ColourKeys(const std::vector<ColourEntry>& entries, SortKey key) {
+  Keyed keyed(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) keyed[i] = {PackedKey(entries[i].value, key), i};
+  return keyed;
+}
+
+// Values that are all "RRGGBB" compare as their numbers do as upper-case text; where one is
+// anything else, none is given (the values are compared as text).
+Keyed HexKeys(const std::vector<ColourEntry>& entries) {
+  Keyed keyed(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    int rgb[3];
+    if (!SixHexDigits(entries[i].value, rgb)) return {};
+    keyed[i] = {static_cast<std::uint64_t>((rgb[0] << 16) | (rgb[1] << 8) | rgb[2]), i};
+  }
+  return keyed;
 }
 
 }  // namespace
@@ -81,34 +155,38 @@ void ColourList::Sort(SortKey key) {
   const std::size_t n = entries_.size();
   std::vector<std::size_t> order(n);
   std::iota(order.begin(), order.end(), 0);
-  if (key == SortKey::Alphabetical || key == SortKey::HexValue) {
+  std::vector<std::pair<std::uint64_t, std::size_t>> keyed;
+  if (key == SortKey::HexValue)
+    keyed = HexKeys(entries_);
+  else if (key != SortKey::Alphabetical)
+    keyed = ColourKeys(entries_, key);
+  if (keyed.size() == n) {
+    // The position breaks ties, so the order is stable without a stable sort.
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < n; ++i) order[i] = keyed[i].second;
+  } else {
     std::vector<std::string> keys(n);
     for (std::size_t i = 0; i < n; ++i)
       keys[i] = UpperAscii(key == SortKey::Alphabetical ? entries_[i].name : entries_[i].value);
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-  } else {
-    std::vector<std::optional<ColourKeys>> keys(n);
-    for (std::size_t i = 0; i < n; ++i) keys[i] = KeysOf(entries_[i].value);
-    auto tupleOf = [key](const ColourKeys& k) {
-      switch (key) {
-        case SortKey::Intensity:
-          return std::tuple(k.vibrance, k.hue, k.saturation);
-        case SortKey::Saturation:
-          return std::tuple(k.saturation, k.hue, k.vibrance);
-        default:
-          return std::tuple(k.hue, k.saturation, k.vibrance);
-      }
-    };
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-      if (!keys[a] || !keys[b]) return keys[a].has_value() && !keys[b].has_value();
-      return tupleOf(*keys[a]) < tupleOf(*keys[b]);
-    });
   }
-  std::vector<ColourEntry> sorted;
-  sorted.reserve(n);
-  for (std::size_t i : order) sorted.push_back(std::move(entries_[i]));
-  entries_ = std::move(sorted);
+  // In place, a cycle at a time: a second list of 100,000 entries would cost more in fresh
+  // pages than the sort itself. `order[i]` is where position i's entry comes from; a position
+  // done points at itself.
+  for (std::size_t start = 0; start < n; ++start) {
+    if (order[start] == start) continue;
+    ColourEntry held = std::move(entries_[start]);
+    std::size_t at = start;
+    while (order[at] != start) {
+      const std::size_t from = order[at];
+      entries_[at] = std::move(entries_[from]);
+      order[at] = at;
+      at = from;
+    }
+    entries_[at] = std::move(held);
+    order[at] = at;
+  }
 }
 
 void ColourList::ConvertToWebSafe() {
