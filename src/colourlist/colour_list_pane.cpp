@@ -14,6 +14,7 @@
 #include "colourlist/tform6.h"
 #include "core/colour/notations.h"
 #include "core/formats/colour_list_files.h"
+#include "core/formats/file_names.h"
 #include "widgets/active_colour_holder.h"
 #include "widgets/centre.h"
 #include "widgets/colour_list_model.h"

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "core/formats/colour_list_files.h"
+#include "core/formats/file_names.h"
 #include "core/formats/list_formats.h"
 
 namespace tintora::list_file_types {

@@ -9,6 +9,7 @@
 #include "core/formats/art_palettes.h"
 #include "core/formats/colour_list_files.h"
 #include "core/formats/file_io.h"
+#include "core/formats/file_names.h"
 #include "core/formats/list_formats.h"
 #include "core/formats/text_codec.h"
 #include "core/settings/settings_values.h"

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/colour/conversion_error.h"
+#include "core/formats/file_names.h"
+#include "core/formats/lines.h"
 #include "core/formats/text_codec.h"
 #include "support/printers.h"
 

@@ -2,6 +2,7 @@
 
 #include "core/formats/byte_io.h"
 #include "core/formats/colour_list_files.h"
+#include "core/formats/lines.h"
 #include "core/formats/text_codec.h"
 
 namespace tintora {

@@ -11,6 +11,7 @@
 #include "core/colour/colour_spaces.h"
 #include "core/colour/css_text.h"
 #include "core/formats/colour_list_files.h"
+#include "core/formats/lines.h"
 #include "core/formats/xml_palette.h"
 #include "core/formats/zip_archive.h"
 

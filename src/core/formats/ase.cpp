@@ -61,21 +61,32 @@ bool ReadBlockName(ByteReader& r, std::string& name) {
 
 ListWriteResult WriteAse(const ColourList& list) {
   if (list.Empty()) return {{}, "The colour list is empty."};
-  if (auto bad = FirstNonColour(list)) return {{}, *bad};
   ByteWriter w;
-  w.Reserve(12 + list.Count() * 64);
+  // Enough for every block at once (a name has no more UTF-16 units than UTF-8 bytes): growing
+  // megabytes by doubling would copy them and touch twice the memory.
+  std::size_t size = 12;
+  for (const ColourEntry& e : list.Entries()) size += 28 + 2 * e.name.size();
+  w.Reserve(size);
   w.Bytes("ASEF");
   w.U16(1);
   w.U16(0);
   w.U32(static_cast<std::uint32_t>(list.Count()));
-  for (const ColourEntry& e : list.Entries()) {
-    const Rgb c = *EntryRgb(e);
-    const std::u16string name = Utf8ToUtf16(e.name);
+  std::u16string name;
+  for (std::size_t i = 0; i < list.Count(); ++i) {
+    const ColourEntry& e = list.At(i);
+    const auto rgb = EntryRgb(e);
+    if (!rgb) return {{}, NonColourReason(i, e)};  // the bytes so far are dropped
+    const Rgb c = *rgb;
+    // ASCII (nearly every name) is its own UTF-16.
+    if (NextNonAscii(e.name, 0) == e.name.size())
+      name.assign(e.name.begin(), e.name.end());
+    else
+      name = Utf8ToUtf16(e.name);
     w.U16(kColourBlock);
     const std::size_t lengthAt = w.Size();
     w.U32(0);
     w.U16(static_cast<std::uint16_t>(std::min<std::size_t>(name.size(), 0xFFFE) + 1));
-    for (std::size_t k = 0; k < name.size() && k < 0xFFFE; ++k) w.U16(name[k]);
+    w.U16s(std::u16string_view(name).substr(0, 0xFFFE));
     w.U16(0);
     w.Bytes("RGB ");
     w.F32(static_cast<float>(c.red / 255.0));

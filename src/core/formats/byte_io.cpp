@@ -52,14 +52,14 @@ bool ByteReader::Bytes(std::size_t count, std::string_view& out) {
   return true;
 }
 
-void ByteWriter::U16(std::uint16_t v) {
-  bytes_ += static_cast<char>(v >> 8);
-  bytes_ += static_cast<char>(v & 0xFF);
-}
-
-void ByteWriter::U32(std::uint32_t v) {
-  U16(static_cast<std::uint16_t>(v >> 16));
-  U16(static_cast<std::uint16_t>(v & 0xFFFF));
+void ByteWriter::U16s(std::u16string_view units) {
+  const std::size_t at = bytes_.size();
+  bytes_.resize(at + 2 * units.size());
+  char* out = bytes_.data() + at;
+  for (char16_t u : units) {
+    *out++ = static_cast<char>(u >> 8);
+    *out++ = static_cast<char>(u & 0xFF);
+  }
 }
 
 void ByteWriter::F32(float v) { U32(std::bit_cast<std::uint32_t>(v)); }

@@ -38,9 +38,18 @@ class ByteWriter {
  public:
   void Reserve(std::size_t n) { bytes_.reserve(n); }
   void U8(std::uint8_t v) { bytes_ += static_cast<char>(v); }
-  void U16(std::uint16_t v);
-  void U32(std::uint32_t v);
+  void U16(std::uint16_t v) {
+    const char b[2] = {static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)};
+    bytes_.append(b, 2);
+  }
+  void U32(std::uint32_t v) {
+    const char b[4] = {static_cast<char>(v >> 24), static_cast<char>((v >> 16) & 0xFF),
+                       static_cast<char>((v >> 8) & 0xFF), static_cast<char>(v & 0xFF)};
+    bytes_.append(b, 4);
+  }
   void F32(float v);
+  // Each unit as U16 would write it.
+  void U16s(std::u16string_view units);
   void Bytes(std::string_view b) { bytes_ += b; }
   // Rewrites four bytes already written, for lengths known only after their content.
   void PatchU32(std::size_t position, std::uint32_t v);

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "core/formats/colour_list_files.h"
+#include "core/formats/lines.h"
 
 namespace tintora {
 

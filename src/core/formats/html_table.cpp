@@ -6,6 +6,7 @@
 #include "core/colour/hsv.h"
 #include "core/colour/text_filters.h"
 #include "core/formats/colour_list_files.h"
+#include "core/formats/lines.h"
 #include "core/formats/text_codec.h"
 
 namespace tintora {

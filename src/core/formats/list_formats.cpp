@@ -10,6 +10,7 @@
 #include "core/formats/ase.h"
 #include "core/formats/colour_list_files.h"
 #include "core/formats/css.h"
+#include "core/formats/file_names.h"
 #include "core/formats/gpl.h"
 #include "core/formats/office_palettes.h"
 #include "core/formats/text_codec.h"
@@ -66,7 +67,7 @@ ListReadResult Entries(std::vector<ColourEntry> entries) {
 // no value (nothing, an open "[", or "[]"): the file was cut while it was written or copied,
 // and the half line is no colour. Every line Tintora writes ends with a line break, so an
 // entry without a value that a list really holds still comes back.
-ListReadResult ReadCdt(const std::string& text) {
+ListReadResult ReadCdt(std::string_view text) {
   ListReadResult r = Entries(ParseCdtText(text));
   const bool unterminated = !text.empty() && text.back() != '\n' && text.back() != '\r';
   if (unterminated && !r.entries.empty() && r.entries.back().value.empty()) {
@@ -76,7 +77,7 @@ ListReadResult ReadCdt(const std::string& text) {
   return r;
 }
 
-ListReadResult ReadText(ListFormat format, const std::string& text) {
+ListReadResult ReadText(ListFormat format, std::string_view text) {
   switch (format) {
     case ListFormat::Cdt:
       return ReadCdt(text);
@@ -162,7 +163,13 @@ ListReadResult ReadListFile(ListFormat format, std::string_view bytes) {
         break;
     }
   } else {
-    const std::string text = DecodeFileText(bytes);
+    // Text in UTF-8 (nearly every file) is read where it lies; anything else is decoded first.
+    std::string decoded;
+    std::string_view text = bytes;
+    if (!IsPlainUtf8(bytes)) {
+      decoded = DecodeFileText(bytes);
+      text = decoded;
+    }
     if (CheckListFile(text, 1) == ListFileProblem::Binary) {
       r.status = ListReadResult::Status::Refused;
       r.reason = "is not a colour list: it holds binary data.";

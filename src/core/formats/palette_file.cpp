@@ -156,13 +156,14 @@ std::optional<Rgb> EntryRgb(const ColourEntry& entry) {
   return Rgb{RedOf(value), GreenOf(value), BlueOf(value)};
 }
 
+std::string NonColourReason(std::size_t index, const ColourEntry& e) {
+  return "Colour " + std::to_string(index + 1) + " (\"" + e.name + "\") has the value \"" + e.value +
+         "\", which is not an RGB colour.";
+}
+
 std::optional<std::string> FirstNonColour(const ColourList& list) {
-  for (std::size_t i = 0; i < list.Count(); ++i) {
-    const ColourEntry& e = list.At(i);
-    if (!EntryRgb(e))
-      return "Colour " + std::to_string(i + 1) + " (\"" + e.name + "\") has the value \"" + e.value +
-             "\", which is not an RGB colour.";
-  }
+  for (std::size_t i = 0; i < list.Count(); ++i)
+    if (!EntryRgb(list.At(i))) return NonColourReason(i, list.At(i));
   return std::nullopt;
 }
 

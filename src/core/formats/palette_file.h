@@ -93,5 +93,7 @@ std::optional<Rgb> EntryRgb(const ColourEntry& entry);
 // Formats that store colours as numbers cannot hold a value that is not a colour: the reason
 // for the first such entry, nullopt when every value is RGB hex text.
 std::optional<std::string> FirstNonColour(const ColourList& list);
+// That reason for entry `index` (from 0).
+std::string NonColourReason(std::size_t index, const ColourEntry& entry);
 
 }  // namespace tintora

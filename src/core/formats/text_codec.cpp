@@ -145,6 +145,8 @@ std::string DecodeFileText(std::string_view bytes) {
   return Decode8BitText(bytes);
 }
 
+bool IsPlainUtf8(std::string_view bytes) { return !StartsWithByteOrderMark(bytes) && IsValidUtf8(bytes); }
+
 std::string EncodeFileText(std::string utf8) {
   // Plain ASCII is the same in both encodings: the text is the file, without a copy.
   if (NextNonAscii(utf8, 0) == utf8.size()) return utf8;

@@ -30,6 +30,8 @@ std::string Decode8BitText(std::string_view bytes);
 // File bytes to UTF-8 text: a UTF-16 file with its byte order mark (either byte order) as
 // UTF-16, otherwise as eight-bit text; a byte order mark is dropped.
 std::string DecodeFileText(std::string_view bytes);
+// Whether DecodeFileText would give the bytes back as they are: UTF-8 without a byte order mark.
+bool IsPlainUtf8(std::string_view bytes);
 
 // UTF-8 text to file bytes: Windows-1252 when everything fits (and the bytes cannot be taken
 // for UTF-8), else UTF-8.

@@ -14,6 +14,10 @@ namespace tintora {
 void ColourList::Append(ColourEntry entry) { entries_.push_back(std::move(entry)); }
 
 void ColourList::Append(std::vector<ColourEntry> entries) {
+  if (entries_.empty()) {  // a list read from a file: taken over, not moved entry by entry
+    entries_ = std::move(entries);
+    return;
+  }
   entries_.insert(entries_.end(), std::make_move_iterator(entries.begin()),
                   std::make_move_iterator(entries.end()));
 }
@@ -227,9 +231,9 @@ std::vector<std::string> HtmlCommentLines(const ColourList& list) {
 int EntryColourValue(const ColourEntry& entry) {
   const std::string& v = entry.value;
   if (v.size() != 6) return -1;
-  for (char c : v)
-    if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'))) return -1;
-  return RGBHEXToBGRInt(v);
+  int rgb[3];
+  if (!SixHexDigits(v, rgb)) return -1;
+  return (rgb[2] << 16) | (rgb[1] << 8) | rgb[0];  // as RGBHEXToBGRInt gives it, without its text
 }
 
 std::vector<ColourEntry> CustomColourEntries(const CustomColourSlots& slots) {
