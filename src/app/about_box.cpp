@@ -6,9 +6,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "version.h"
 #include "widgets/layouts.h"
 #include "widgets/make.h"
-#include "version.h"
 
 namespace tintora {
 

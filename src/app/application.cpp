@@ -2,8 +2,8 @@
 
 #include <QIcon>
 
-#include "widgets/guarded.h"
 #include "version.h"
+#include "widgets/guarded.h"
 
 namespace tintora {
 

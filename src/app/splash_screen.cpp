@@ -6,10 +6,10 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "version.h"
 #include "widgets/centre.h"
 #include "widgets/layouts.h"
 #include "widgets/make.h"
-#include "version.h"
 
 namespace tintora {
 

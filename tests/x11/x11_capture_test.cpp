@@ -144,6 +144,16 @@ TEST_F(X11CaptureTest, TheX11ReaderReadsThePointerPixelsAndBlocks) {
   ASSERT_EQ(edge.size(), QSize(12, 12));
   EXPECT_EQ(edge.pixel(6, 6), qRgb(0x10, 0x20, 0x30));
   EXPECT_NE(edge.pixel(5, 6), qRgb(0x10, 0x20, 0x30));
+  // At rest the block comes with the pointer's position, as the pixel does, and follows the
+  // screen just the same.
+  EXPECT_EQ(screen.CursorPos(), QPoint(850, 700));
+  EXPECT_EQ(screen.GrabRect(QRect(894, 700, 12, 12)), edge);
+  pal.setColor(QPalette::Window, QColor(0x40, 0x50, 0x60));
+  swatch->setPalette(pal);
+  swatch->repaint();
+  QTest::qWait(100);
+  EXPECT_EQ(screen.CursorPos(), QPoint(850, 700));
+  EXPECT_EQ(screen.GrabRect(QRect(894, 700, 12, 12)).pixel(6, 6), qRgb(0x40, 0x50, 0x60));
   const QImage corner = screen.GrabRect(QRect(1274, 1018, 12, 12));
   EXPECT_EQ(corner.pixel(11, 11), qRgb(0, 0, 0));
   EXPECT_EQ(screen.PixelAt({5000, 5000}), -1);

@@ -3,6 +3,8 @@
 // That costs about a third of Qt's grab, and no reply wakes Qt's own event thread. Elsewhere
 // (offscreen, Wayland) Qt's reader stands in.
 #include <chrono>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <thread>
 
@@ -73,14 +75,20 @@ class X11ScreenAccess final : public QtScreenAccess {
   QString BackendName() const override { return ScreenBackendName(ScreenBackend::X11); }
 
   QPoint CursorPos() const override {
-    // The pixel where the last one was read goes out with the pointer's question: a pointer at
-    // rest then costs one round trip a tick, not two.
+    // The pixel or the block where the last one was read goes out with the pointer's question:
+    // a pointer at rest then costs one round trip a tick, not two.
     const xcb_query_pointer_cookie_t pointer = xcb_query_pointer(connection_, root_);
-    std::optional<xcb_get_image_cookie_t> pixel;
+    std::optional<xcb_get_image_cookie_t> pixel, block;
     if (lastPixel_) pixel = RequestImage(lastPixel_->x(), lastPixel_->y(), 1, 1);
+    if (lastBlock_) {
+      const BlockPlace place = PlaceOf(*lastBlock_);
+      if (!place.device.isEmpty())
+        block = RequestImage(place.device.x(), place.device.y(), place.device.width(), place.device.height());
+    }
     xcb_query_pointer_reply_t* reply = xcb_query_pointer_reply(connection_, pointer, nullptr);
     prefetched_.reset();
     if (pixel) prefetched_ = TakeColour(*pixel);
+    prefetchedBlock_.reset(block ? Reply(*block) : nullptr);
     if (!reply) return QtScreenAccess::CursorPos();
     const QPoint p = Logical(QPoint(reply->root_x, reply->root_y));
     free(reply);
@@ -88,6 +96,8 @@ class X11ScreenAccess final : public QtScreenAccess {
   }
 
   int PixelAt(QPoint p) override {
+    lastBlock_.reset();  // plain reads want the pixel, not a block
+    prefetchedBlock_.reset();
     if (!trueColour_ || bytesPerPixel_ < 2) return QtScreenAccess::PixelAt(p);
     const QPoint n = Native(p);
     const bool fresh = lastPixel_ == n && prefetched_;
@@ -106,14 +116,19 @@ class X11ScreenAccess final : public QtScreenAccess {
     if (!trueColour_ || bytesPerPixel_ < 2) return QtScreenAccess::GrabRect(rect);
     QImage block(rect.size(), QImage::Format_RGB32);
     block.fill(Qt::black);
-    const QScreen* screen = QGuiApplication::screenAt(rect.center());
-    const qreal dpr = screen ? screen->devicePixelRatio() : 1.0;
-    // The device pixels under the block, clipped to the root window; outside it stays black.
-    const QPoint topLeft = Native(rect.topLeft(), screen);
-    const int w = static_cast<int>(rect.width() * dpr), h = static_cast<int>(rect.height() * dpr);
-    const QRect device = QRect(topLeft, QSize(w, h)).intersected(QRect(0, 0, rootWidth_, rootHeight_));
+    const BlockPlace place = PlaceOf(rect);
+    const QRect& device = place.device;
+    const QPoint& topLeft = place.topLeft;
+    const qreal dpr = place.dpr;
+    const bool fresh = lastBlock_ == rect && prefetchedBlock_;
+    lastBlock_ = rect;
     if (device.isEmpty()) return block;
-    xcb_get_image_reply_t* reply = GetImage(device.x(), device.y(), device.width(), device.height());
+    std::unique_ptr<xcb_get_image_reply_t, decltype(&free)> owned(
+        fresh ? prefetchedBlock_.release()
+              : GetImage(device.x(), device.y(), device.width(), device.height()),
+        &free);
+    prefetchedBlock_.reset();
+    xcb_get_image_reply_t* reply = owned.get();
     if (!reply) return block;
     const std::uint8_t* data = xcb_get_image_data(reply);
     const int stride = xcb_get_image_data_length(reply) / device.height();
@@ -128,7 +143,6 @@ class X11ScreenAccess final : public QtScreenAccess {
         row[x] = PixelOf(ColourOf(data + dy * stride + dx * bytesPerPixel_));
       }
     }
-    free(reply);
     return block;
   }
 
@@ -280,6 +294,21 @@ class X11ScreenAccess final : public QtScreenAccess {
     return n.x() >= 0 && n.y() >= 0 && n.x() < rootWidth_ && n.y() < rootHeight_;
   }
 
+  // Where a block of logical pixels lies in device pixels, clipped to the root window (outside
+  // it the block stays black).
+  struct BlockPlace {
+    QRect device;
+    QPoint topLeft;
+    qreal dpr;
+  };
+  BlockPlace PlaceOf(QRect rect) const {
+    const QScreen* screen = QGuiApplication::screenAt(rect.center());
+    const qreal dpr = screen ? screen->devicePixelRatio() : 1.0;
+    const QPoint topLeft = Native(rect.topLeft(), screen);
+    const int w = static_cast<int>(rect.width() * dpr), h = static_cast<int>(rect.height() * dpr);
+    return {QRect(topLeft, QSize(w, h)).intersected(QRect(0, 0, rootWidth_, rootHeight_)), topLeft, dpr};
+  }
+
   xcb_get_image_cookie_t RequestImage(int x, int y, int w, int h) const {
     return xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, static_cast<std::int16_t>(x),
                          static_cast<std::int16_t>(y), static_cast<std::uint16_t>(w),
@@ -316,6 +345,8 @@ class X11ScreenAccess final : public QtScreenAccess {
   // The device pixel read last, and its colour as fetched with the pointer's position.
   mutable std::optional<QPoint> lastPixel_;
   mutable std::optional<int> prefetched_;
+  std::optional<QRect> lastBlock_;
+  mutable std::unique_ptr<xcb_get_image_reply_t, decltype(&free)> prefetchedBlock_{nullptr, &free};
   xcb_window_t root_ = 0;
   int rootWidth_ = 0, rootHeight_ = 0;
   int bytesPerPixel_ = 0;

@@ -1,0 +1,26 @@
+# Run by ctest (see gtest_suites.cmake): asks the test program for its suites and adds one
+# test for each.
+if(NOT EXISTS "${suites_program}")
+  add_test("${suites_prefix}_NOT_BUILT" "${suites_program}")
+  return()
+endif()
+execute_process(COMMAND "${suites_program}" --gtest_list_tests
+                OUTPUT_VARIABLE listing RESULT_VARIABLE result ERROR_VARIABLE errors TIMEOUT 60)
+if(NOT result EQUAL 0)
+  add_test("${suites_prefix}_CANNOT_LIST" "${suites_program}" --gtest_list_tests)
+  return()
+endif()
+string(REPLACE "\n" ";" lines "${listing}")
+foreach(line IN LISTS lines)
+  # A suite's line starts in the first column ("Suite." or "Prefix/Suite.  # TypeParam ...").
+  if(line MATCHES "^([^ #][^ ]*)\\.")
+    set(suite "${CMAKE_MATCH_1}")
+    add_test("${suites_prefix}.${suite}" "${suites_program}" "--gtest_filter=${suite}.*")
+    if(suites_environment)
+      set_tests_properties("${suites_prefix}.${suite}" PROPERTIES ENVIRONMENT "${suites_environment}")
+    endif()
+    if(suites_labels)
+      set_tests_properties("${suites_prefix}.${suite}" PROPERTIES LABELS "${suites_labels}")
+    endif()
+  endif()
+endforeach()
