@@ -67,7 +67,7 @@ void BM_WheelRedraw360(benchmark::State& state) {
   form->findChild<QAction*>("ShowComplimentaryColours1")->trigger();
   form->findChild<QAction*>("ColourWheel1")->trigger();
   form->Viewer().ColourSelectorPanelReScale();
-  form->Form10()->DivisionsUpDown->setValue(360);
+  form->Form10()->findChild<QSpinBox*>("DivisionsUpDown")->setValue(360);
   form->findChild<QSlider*>("RedTrackBar")->setValue(230);
   for (auto _ : state) form->Harmony().DrawWheel();
 }

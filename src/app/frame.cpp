@@ -74,19 +74,16 @@ FramePanes BuildFramePanes(QWidget* window) {
   return p;
 }
 
-Frame::Frame(QWidget* window, const FramePanes& panes, std::unique_ptr<TAboutBox> about,
-             std::unique_ptr<TSplashScreen> splash, std::unique_ptr<TForm9> defaultDirectory,
-             ColourListModel& list, ListSaver& saver, StayOnTop& onTop, SettingsStore& settings,
-             Services& services)
+Frame::Frame(QWidget* window, const FramePanes& panes, FrameWindows windows, const FrameParts& parts)
     : window_(window),
-      about_(std::move(about)),
-      splash_(std::move(splash)),
-      form9_(std::move(defaultDirectory)),
-      list_(list),
-      saver_(saver),
-      onTop_(onTop),
-      settings_(settings),
-      services_(services),
+      about_(std::move(windows.about)),
+      splash_(std::move(windows.splash)),
+      form9_(std::move(windows.defaultDirectory)),
+      list_(parts.list),
+      saver_(parts.saver),
+      onTop_(parts.onTop),
+      settings_(parts.settings),
+      services_(parts.services),
       panes_(panes) {
   BuildIcons();
   onTop_.Follow(about_.get(), true);

@@ -44,16 +44,27 @@ struct FramePanes {
 // Builds the panes into the main window, in basic mode (only the top row shown).
 FramePanes BuildFramePanes(QWidget* window);
 
+// The secondary windows the frame owns, and the shared objects it talks through.
+struct FrameWindows {
+  std::unique_ptr<TAboutBox> about;
+  std::unique_ptr<TSplashScreen> splash;
+  std::unique_ptr<TForm9> defaultDirectory;
+};
+struct FrameParts {
+  ColourListModel& list;
+  ListSaver& saver;
+  StayOnTop& onTop;
+  SettingsStore& settings;
+  Services& services;
+};
+
 class Frame : public QObject {
   Q_OBJECT
  public:
   // The address of the maker's web page, shown on the about box.
   static constexpr const char* kWebPageAddress = "https://tintora.org";
 
-  Frame(QWidget* window, const FramePanes& panes, std::unique_ptr<TAboutBox> about,
-        std::unique_ptr<TSplashScreen> splash, std::unique_ptr<TForm9> defaultDirectory,
-        ColourListModel& list, ListSaver& saver, StayOnTop& onTop, SettingsStore& settings,
-        Services& services);
+  Frame(QWidget* window, const FramePanes& panes, FrameWindows windows, const FrameParts& parts);
   ~Frame() override;
 
   const FramePanes& Panes() const { return panes_; }

@@ -73,11 +73,12 @@ TForm1::TForm1(Services& services, QWidget* parent)
 
   const FramePanes panes = BuildFramePanes(this);
   auto* progress = new ProgressDisplay(panes.ColourListGroupBox);
-  files_ = std::make_unique<ListFiles>(panes.ExternalColourSourcePanel, this, std::move(saveAsOptions), list_,
-                                       *progress, onTop_, services_, settings_,
+  files_ = std::make_unique<ListFiles>(panes.ExternalColourSourcePanel, this, std::move(saveAsOptions),
+                                       ListFilesParts{list_, *progress, onTop_, services_, settings_},
                                        GetMyDocDir() + "/Tintora Colours");
-  frame_ = std::make_unique<tintora::Frame>(this, panes, std::move(about), std::move(splash),
-                                            std::move(form9), list_, *files_, onTop_, settings_, services_);
+  frame_ = std::make_unique<tintora::Frame>(
+      this, panes, FrameWindows{std::move(about), std::move(splash), std::move(form9)},
+      FrameParts{list_, *files_, onTop_, settings_, services_});
   files_->SetDebugPanel(&frame_->Debug());
   values_ = std::make_unique<ValueOutput>(panes.RGBValuesGroupBox, active_, notation_, selection_, onTop_,
                                           services_);
@@ -87,7 +88,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
   selector_ = std::make_unique<ColourSelectorPane>(panes.ColourSelectGroupBox, active_, selection_, onTop_);
   viewer_ = std::make_unique<ColourViewer>(panes.ColourViewerGroupBox, active_, selection_);
   harmony_ = std::make_unique<HarmonyColours>(panes.ColourViewerGroupBox, viewer_->SwatchHost(), this,
-                                              std::move(form10), active_, selection_, onTop_, settings_);
+                                              std::move(form10),
+                                              HarmonyParts{active_, selection_, onTop_, settings_});
   viewer_->PlaceUnder(harmony_->CaptionLabel(), harmony_->WebSafeMark());
   listPane_ = std::make_unique<ColourListPane>(
       panes.ColourListGroupBox, this, std::move(nameDialogue), std::move(form6),
@@ -97,9 +99,9 @@ TForm1::TForm1(Services& services, QWidget* parent)
                                             selection_, frame_->Debug(), onTop_, services_);
   snapshots_ = std::make_unique<tintora::Snapshots>(panes.ExternalColourSourcePanel, this, std::move(form2),
                                                     selection_, onTop_, services_);
-  colourizer_ =
-      std::make_unique<TextColourizer>(panes.TextColourizerTabSheet, panes.DonatePanel, this,
-                                       std::move(form8), active_, frame_->Debug(), onTop_, services_);
+  colourizer_ = std::make_unique<TextColourizer>(
+      panes.TextColourizerTabSheet, panes.DonatePanel, this, std::move(form8),
+      ColourizerParts{active_, frame_->Debug(), onTop_, services_});
   pageColours_ = std::make_unique<PageCoordinator>(panes.LinksTabSheet, active_, selection_, notation_,
                                                    onTop_, services_);
   new KeyboardMenus(this);

@@ -73,16 +73,15 @@ QSpinBox* SizeBox(QWidget* parent, const char* name, const char* editName, int l
 }  // namespace
 
 TextColourizer::TextColourizer(QWidget* tab, QWidget* chartHost, QWidget* window,
-                               std::unique_ptr<TForm8> preview, const ActiveColourHolder& active,
-                               DebugPanel& debug, StayOnTop& onTop, Services& services)
+                               std::unique_ptr<TForm8> preview, const ColourizerParts& parts)
     : tab_(tab),
       chartHost_(chartHost),
       window_(window),
       form8_(std::move(preview)),
-      active_(active),
-      debug_(debug),
-      onTop_(onTop),
-      services_(services) {
+      active_(parts.active),
+      debug_(parts.debug),
+      onTop_(parts.onTop),
+      services_(parts.services) {
   Build(tab);
   BuildMenu(tab);
   BuildChart(chartHost);

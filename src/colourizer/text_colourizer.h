@@ -30,12 +30,20 @@ class StayOnTop;
 class TForm8;
 class TPopupExt;
 
+// The shared objects the colourizer talks through.
+struct ColourizerParts {
+  const ActiveColourHolder& active;
+  DebugPanel& debug;
+  StayOnTop& onTop;
+  Services& services;
+};
+
 class TextColourizer : public QObject {
   Q_OBJECT
  public:
   // `tab`: the tab page; `chartHost`: the strip below the panes that holds the chart.
   TextColourizer(QWidget* tab, QWidget* chartHost, QWidget* window, std::unique_ptr<TForm8> preview,
-                 const ActiveColourHolder& active, DebugPanel& debug, StayOnTop& onTop, Services& services);
+                 const ColourizerParts& parts);
   ~TextColourizer() override;
 
   // What the controls say now.

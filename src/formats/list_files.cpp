@@ -32,15 +32,14 @@ namespace tintora {
 using namespace list_file_types;
 
 ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsOptions> options,
-                     ColourListModel& model, ProgressDisplay& progress, StayOnTop& onTop, Services& services,
-                     SettingsStore& settings, const QString& defaultFolder)
+                     const ListFilesParts& parts, const QString& defaultFolder)
     : window_(window),
       options_(std::move(options)),
-      model_(model),
-      progress_(progress),
-      onTop_(onTop),
-      services_(services),
-      settings_(settings),
+      model_(parts.model),
+      progress_(parts.progress),
+      onTop_(parts.onTop),
+      services_(parts.services),
+      settings_(parts.settings),
       openDialogFolder_(defaultFolder),
       saveDialogFolder_(defaultFolder) {
   LoadSpeedButton = Make<SpeedButton>(sources, "LoadSpeedButton", "Get colour  list from disk");
@@ -52,7 +51,7 @@ ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsO
   FileSaveAs1 = AddWindowShortcut(sources, "FileSaveAs1", "Save Colour List &As...", QKeySequence::Save);
   FileSaveAs1->setToolTip("Saves the active file with a new name");
 
-  AutoLoadPopupExt = MakePopup(sources, "AutoLoadPopupExt", onTop);
+  AutoLoadPopupExt = MakePopup(sources, "AutoLoadPopupExt", onTop_);
   AutoLoadLastUsedFile1 =
       AutoLoadPopupExt->AddItem("AutoLoadLastUsedFile1", "Auto Load Last Loaded File", true);
   ChangeDefaultDirectory1 = AutoLoadPopupExt->AddItem("ChangeDefaultDirectory1", "Change Default Directory");

@@ -31,13 +31,21 @@ class SpeedButton;
 class StayOnTop;
 class TSaveAsOptions;
 
+// The shared objects the list's files go through.
+struct ListFilesParts {
+  ColourListModel& model;
+  ProgressDisplay& progress;
+  StayOnTop& onTop;
+  Services& services;
+  SettingsStore& settings;
+};
+
 class ListFiles : public QObject, public ListSaver {
   Q_OBJECT
  public:
   // `defaultFolder`: where the dialogs open until the user has gone elsewhere.
   ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsOptions> options,
-            ColourListModel& model, ProgressDisplay& progress, StayOnTop& onTop, Services& services,
-            SettingsStore& settings, const QString& defaultFolder);
+            const ListFilesParts& parts, const QString& defaultFolder);
   ~ListFiles() override;
 
   // Loads the file named in the open dialog, by its filter index (1 CDT, 2 LST, 3 ACO, then the

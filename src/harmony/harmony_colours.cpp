@@ -76,15 +76,14 @@ bool WheelChrome(int pixel) { return pixel == kWhite || pixel == kWheelBorderCol
 }  // namespace
 
 HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidget* window,
-                               std::unique_ptr<TForm10> options, ActiveColourHolder& active,
-                               ColourSelection& selection, StayOnTop& onTop, SettingsStore& settings)
-    : active_(active),
-      selection_(selection),
+                               std::unique_ptr<TForm10> options, const HarmonyParts& parts)
+    : active_(parts.active),
+      selection_(parts.selection),
       window_(window),
       options_(std::move(options)),
-      settings_(settings) {
+      settings_(parts.settings) {
   Build(viewerPane, swatchHost);
-  ComplimentaryColPopupExt = MakePopup(viewerPane, "ComplimentaryColPopupExt", onTop);
+  ComplimentaryColPopupExt = MakePopup(viewerPane, "ComplimentaryColPopupExt", parts.onTop);
   TPopupExt* menu = ComplimentaryColPopupExt;
   ShowComplimentaryColours1 = menu->AddItem("ShowComplimentaryColours1", "Show Complimentary Colours", true);
   WebsafeComplimentsOnly1 = menu->AddItem("WebsafeComplimentsOnly1", "Websafe Compliments Only", true);
@@ -107,11 +106,10 @@ HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidg
   CustomizeColourWheel1->setEnabled(false);
   CustomizeColourWheel1->setVisible(false);
 
-  options_->WheelCustSaveSpeedButton->setIcon(GlyphIcon(":/glyphs/save.svg"));
   Connect();
   // While the options are open the main window waits for them (they are window-modal).
-  Link(options_.get(), &TForm10::Shown, this, [&onTop] { onTop.SuspendOnTop(); });
-  Link(options_.get(), &TForm10::Closed, this, [&onTop] { onTop.RestoreOnTop(); });
+  Link(options_.get(), &TForm10::Shown, this, [&onTop = parts.onTop] { onTop.SuspendOnTop(); });
+  Link(options_.get(), &TForm10::Closed, this, [&onTop = parts.onTop] { onTop.RestoreOnTop(); });
 }
 
 HarmonyColours::~HarmonyColours() = default;
@@ -278,18 +276,16 @@ void HarmonyColours::DrawWheel() {
   PixelCanvas canvas{std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(picture.bits()),
                                               static_cast<std::size_t>(picture.width()) * picture.height()),
                      picture.width(), picture.height()};
-  const bool borders = options_->ColourBordersCheckBox->isChecked();
+  const WheelOptions o = options_->Options();
   const HueOffsetColour colourAt = [this](int offset) {
     return ComplementWebSafe(HSVtoRGBforComplCol(offset));
   };
   // The pixels say which colour is where (pointing and picking read them); what is shown is the
   // same wheel drawn smooth at the screen's density.
-  DrawColourWheel(canvas, options_->Divisions(), ActiveShown(), options_->WheelOutlineCheckBox->isChecked(),
-                  borders, colourAt);
-  WheelImage->SetDisplay(SmoothWheel(size, WheelImage->devicePixelRatioF(), options_->Divisions(),
-                                     ActiveShown(), options_->WheelOutlineCheckBox->isChecked(), borders,
-                                     colourAt));
-  WheelCenterShape->SetPen(borders, kWheelBorderColour);
+  DrawColourWheel(canvas, o.divisions, ActiveShown(), o.outline, o.borders, colourAt);
+  WheelImage->SetDisplay(SmoothWheel(size, WheelImage->devicePixelRatioF(), o.divisions, ActiveShown(),
+                                     o.outline, o.borders, colourAt));
+  WheelCenterShape->SetPen(o.borders, kWheelBorderColour);
   WheelCenterShape->SetBrushColour(ComplementWebSafe(HSVtoRGBforComplCol(0)));
   WheelImage->update();
 }
@@ -400,13 +396,11 @@ void HarmonyColours::WheelCenterShapeMouseDown(Qt::MouseButton button) {
 // ---------------------------------------------------------------- settings
 
 void HarmonyColours::WheelCustSave() {
-  const bool outline = options_->WheelOutlineCheckBox->isChecked();
-  const bool borders = options_->ColourBordersCheckBox->isChecked();
-  const int divisions = options_->Divisions();
+  const WheelOptions o = options_->Options();
   settings_.Write([&](IniFile& ini) {
-    return ini.WriteBool("Colour Wheel", "WheelOutline", outline) &&
-           ini.WriteBool("Colour Wheel", "ColourBorders", borders) &&
-           ini.WriteInteger("Colour Wheel", "Divisions", divisions);
+    return ini.WriteBool("Colour Wheel", "WheelOutline", o.outline) &&
+           ini.WriteBool("Colour Wheel", "ColourBorders", o.borders) &&
+           ini.WriteInteger("Colour Wheel", "Divisions", o.divisions);
   });
 }
 
@@ -418,12 +412,12 @@ void HarmonyColours::ApplySchemeSettings(const SettingsValues& v) {
     WebSafeImage2->show();
   }
   if (v.divisions <= 0) return;  // no saved wheel: the window keeps its own defaults
-  TForm10* o = options_.get();
-  const QSignalBlocker a(o->DivisionsUpDown), b(o->WheelOutlineCheckBox), c(o->ColourBordersCheckBox);
-  o->DivisionsUpDown->setValue(v.divisions);
-  if (!v.wheelOutline) o->WheelOutlineCheckBox->setChecked(false);
-  if (!v.colourBorders) o->ColourBordersCheckBox->setChecked(false);
-  o->WheelCustSaveSpeedButton->hide();
+  // A saved "on" leaves the window's own choice as it is; only "off" is taken from the file.
+  WheelOptions o = options_->Options();
+  o.divisions = v.divisions;
+  if (!v.wheelOutline) o.outline = false;
+  if (!v.colourBorders) o.borders = false;
+  options_->SetStoredOptions(o);
 }
 
 void HarmonyColours::ApplyShowSettings(const SettingsValues& v) {

@@ -29,12 +29,19 @@ class StayOnTop;
 class TForm10;
 class TPopupExt;
 
+// The shared objects the harmony colours talk through.
+struct HarmonyParts {
+  ActiveColourHolder& active;
+  ColourSelection& selection;
+  StayOnTop& onTop;
+  SettingsStore& settings;
+};
+
 class HarmonyColours : public QObject {
   Q_OBJECT
  public:
   HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidget* window,
-                 std::unique_ptr<TForm10> options, ActiveColourHolder& active, ColourSelection& selection,
-                 StayOnTop& onTop, SettingsStore& settings);
+                 std::unique_ptr<TForm10> options, const HarmonyParts& parts);
   ~HarmonyColours() override;
 
   // The caption and the web-safe mark, for the viewer to place under its panels.

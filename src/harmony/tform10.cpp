@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "widgets/glyphs.h"
 #include "widgets/guarded.h"
 #include "widgets/layouts.h"
 #include "widgets/make.h"
@@ -37,6 +38,7 @@ TForm10::TForm10(QWidget* parent)
   DivisionsEdit->installEventFilter(this);
 
   WheelCustSaveSpeedButton = Make<QToolButton>(this, "WheelCustSaveSpeedButton", "Save Custom Settings");
+  WheelCustSaveSpeedButton->setIcon(GlyphIcon(":/glyphs/save.svg"));
   WheelCustSaveSpeedButton->setAutoRaise(true);
   WheelCustSaveSpeedButton->hide();
 
@@ -64,6 +66,18 @@ TForm10::TForm10(QWidget* parent)
 }
 
 int TForm10::Divisions() const { return DivisionsUpDown->value(); }
+
+WheelOptions TForm10::Options() const {
+  return {WheelOutlineCheckBox->isChecked(), ColourBordersCheckBox->isChecked(), Divisions()};
+}
+
+void TForm10::SetStoredOptions(const WheelOptions& o) {
+  const QSignalBlocker a(DivisionsUpDown), b(WheelOutlineCheckBox), c(ColourBordersCheckBox);
+  DivisionsUpDown->setValue(o.divisions);
+  WheelOutlineCheckBox->setChecked(o.outline);
+  ColourBordersCheckBox->setChecked(o.borders);
+  WheelCustSaveSpeedButton->hide();
+}
 
 bool TForm10::KeepFocus(QWidget* mainWindow) {
   if (!isVisible()) return false;

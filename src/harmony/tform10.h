@@ -12,22 +12,22 @@ class QToolButton;
 
 namespace tintora {
 
+// How the wheel is drawn.
+struct WheelOptions {
+  bool outline = true;
+  bool borders = true;
+  int divisions = 12;
+};
+
 class TForm10 : public QWidget {
   Q_OBJECT
  public:
   explicit TForm10(QWidget* parent = nullptr);
 
-  QCheckBox* WheelOutlineCheckBox = nullptr;
-  QCheckBox* ColourBordersCheckBox = nullptr;
-  QLabel* DivisionsLabel = nullptr;
-  QSpinBox* DivisionsUpDown = nullptr;  // with its edit, DivisionsEdit
-  QLineEdit* DivisionsEdit = nullptr;
-  QPushButton* Button1 = nullptr;  // OK
-  QPushButton* Button2 = nullptr;  // Cancel
-  QPushButton* Button3 = nullptr;  // Default
-  QToolButton* WheelCustSaveSpeedButton = nullptr;
-
+  WheelOptions Options() const;
   int Divisions() const;
+  // Stored options, set without announcing a change; the save button goes, as they are saved.
+  void SetStoredOptions(const WheelOptions& options);
   // While open it keeps the keyboard focus, above the main window; false when it is closed.
   bool KeepFocus(QWidget* mainWindow);
 
@@ -44,6 +44,16 @@ class TForm10 : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QCheckBox* WheelOutlineCheckBox = nullptr;
+  QCheckBox* ColourBordersCheckBox = nullptr;
+  QLabel* DivisionsLabel = nullptr;
+  QSpinBox* DivisionsUpDown = nullptr;  // with its edit, DivisionsEdit
+  QLineEdit* DivisionsEdit = nullptr;
+  QPushButton* Button1 = nullptr;  // OK
+  QPushButton* Button2 = nullptr;  // Cancel
+  QPushButton* Button3 = nullptr;  // Default
+  QToolButton* WheelCustSaveSpeedButton = nullptr;
+
   void OptionChanged();
   void Button1Click();
   void Button2Click();

@@ -1,4 +1,5 @@
 // Harmony swatches, markers and the colour wheel in the viewer, with its options window.
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
@@ -39,6 +40,11 @@ class HarmonyTest : public WindowTest {
                               static_cast<int>(std::floor(c - std::cos(a) * d)));
   }
   TForm10* Options() { return form->Form10(); }
+  // The wheel options' controls, found by name as a user finds them by label.
+  template <typename T = QAbstractButton>
+  T* Option(const char* name) {
+    return Options()->findChild<T*>(name);
+  }
 };
 
 TEST_F(HarmonyTest, NothingShowsUntilTheMasterSwitchIsOn) {
@@ -145,7 +151,7 @@ TEST_F(HarmonyTest, TwoDivisionsSplitTheWheel) {
   Menu("ShowComplimentaryColours1");
   SetRgb(255, 0, 0);
   Menu("ColourWheel1");
-  Options()->DivisionsUpDown->setValue(2);
+  Option<QSpinBox>("DivisionsUpDown")->setValue(2);
   EXPECT_EQ(WheelPixel(90, 0.6), ColourFromRgb(0, 255, 255));
   EXPECT_EQ(WheelPixel(270, 0.6), ColourFromRgb(255, 0, 0));
 }
@@ -154,8 +160,8 @@ TEST_F(HarmonyTest, ThreeHundredSixtyDivisionsOnTheSmallWheel) {
   Menu("ShowComplimentaryColours1");
   SetRgb(255, 0, 0);
   Menu("ColourWheel1");
-  Options()->ColourBordersCheckBox->setChecked(false);
-  Options()->DivisionsUpDown->setValue(360);
+  Option("ColourBordersCheckBox")->setChecked(false);
+  Option<QSpinBox>("DivisionsUpDown")->setValue(360);
   ImageBox* wheel = Find<ImageBox>("WheelImage");
   EXPECT_EQ(wheel->size(), QSize(32, 32));
   EXPECT_EQ(wheel->PixelColour(16, 1), HSVtoRGBforComplCol(2, 0, 1, 255));
@@ -195,13 +201,13 @@ TEST_F(HarmonyTest, CancelRestoresTheDivisionsAndTheWheel) {
   Menu("CustomizeColourWheel1");
   ASSERT_TRUE(Options()->isVisible());
   EXPECT_TRUE(MainWindowWaits());
-  Options()->DivisionsUpDown->setValue(2);
-  EXPECT_FALSE(Options()->WheelCustSaveSpeedButton->isHidden());
+  Option<QSpinBox>("DivisionsUpDown")->setValue(2);
+  EXPECT_FALSE(Option("WheelCustSaveSpeedButton")->isHidden());
   EXPECT_EQ(WheelPixel(90, 0.6), ColourFromRgb(0, 255, 255));
-  QTest::mouseClick(Options()->Button2, Qt::LeftButton);
+  QTest::mouseClick(Option("Button2"), Qt::LeftButton);
   EXPECT_FALSE(Options()->isVisible());
   EXPECT_FALSE(MainWindowWaits());
-  EXPECT_EQ(Options()->DivisionsUpDown->value(), 12);
+  EXPECT_EQ(Option<QSpinBox>("DivisionsUpDown")->value(), 12);
   EXPECT_EQ(WheelPixel(15, 0.6), ColourFromRgb(255, 128, 0));
 }
 
@@ -220,20 +226,20 @@ TEST_F(HarmonyTest, UncheckingBordersAndOutlineTakesTheLinesAway) {
   EXPECT_GT(count(kWheelBorderColour), 50);
   EXPECT_GT(count(kWheelOutlineColour), 50);
   EXPECT_TRUE(Find<ShapeBox>("WheelCenterShape")->PenVisible());
-  Options()->ColourBordersCheckBox->setChecked(false);
+  Option("ColourBordersCheckBox")->setChecked(false);
   EXPECT_EQ(count(kWheelBorderColour), 0);
   EXPECT_FALSE(Find<ShapeBox>("WheelCenterShape")->PenVisible());
-  Options()->WheelOutlineCheckBox->setChecked(false);
+  Option("WheelOutlineCheckBox")->setChecked(false);
   EXPECT_EQ(count(kWheelOutlineColour), 0);
 }
 
 TEST_F(HarmonyTest, DefaultRestoresTwelveWithOutlineAndBorders) {
-  Options()->DivisionsUpDown->setValue(40);
-  Options()->WheelOutlineCheckBox->setChecked(false);
-  QTest::mouseClick(Options()->Button3, Qt::LeftButton);
-  EXPECT_EQ(Options()->DivisionsUpDown->value(), 12);
-  EXPECT_TRUE(Options()->WheelOutlineCheckBox->isChecked());
-  EXPECT_TRUE(Options()->ColourBordersCheckBox->isChecked());
+  Option<QSpinBox>("DivisionsUpDown")->setValue(40);
+  Option("WheelOutlineCheckBox")->setChecked(false);
+  QTest::mouseClick(Option("Button3"), Qt::LeftButton);
+  EXPECT_EQ(Option<QSpinBox>("DivisionsUpDown")->value(), 12);
+  EXPECT_TRUE(Option("WheelOutlineCheckBox")->isChecked());
+  EXPECT_TRUE(Option("ColourBordersCheckBox")->isChecked());
 }
 
 class WheelSettingsTest : public HarmonyTest {
@@ -245,20 +251,20 @@ class WheelSettingsTest : public HarmonyTest {
 };
 
 TEST_F(WheelSettingsTest, ASavedWheelStartsWithItsDivisionsAndNoOutlineOrBorders) {
-  EXPECT_EQ(Options()->DivisionsUpDown->value(), 7);
-  EXPECT_FALSE(Options()->WheelOutlineCheckBox->isChecked());
-  EXPECT_FALSE(Options()->ColourBordersCheckBox->isChecked());
-  EXPECT_TRUE(Options()->WheelCustSaveSpeedButton->isHidden());
+  EXPECT_EQ(Option<QSpinBox>("DivisionsUpDown")->value(), 7);
+  EXPECT_FALSE(Option("WheelOutlineCheckBox")->isChecked());
+  EXPECT_FALSE(Option("ColourBordersCheckBox")->isChecked());
+  EXPECT_TRUE(Option("WheelCustSaveSpeedButton")->isHidden());
 }
 
 TEST_F(HarmonyTest, TheWheelSectionRoundTripsThroughTheSettingsFile) {
   // Without the section the window keeps its own defaults.
-  EXPECT_EQ(Options()->DivisionsUpDown->value(), 12);
-  EXPECT_TRUE(Options()->WheelOutlineCheckBox->isChecked());
-  Options()->DivisionsUpDown->setValue(24);
-  Options()->ColourBordersCheckBox->setChecked(false);
-  QTest::mouseClick(Options()->WheelCustSaveSpeedButton, Qt::LeftButton);
-  EXPECT_TRUE(Options()->WheelCustSaveSpeedButton->isHidden());
+  EXPECT_EQ(Option<QSpinBox>("DivisionsUpDown")->value(), 12);
+  EXPECT_TRUE(Option("WheelOutlineCheckBox")->isChecked());
+  Option<QSpinBox>("DivisionsUpDown")->setValue(24);
+  Option("ColourBordersCheckBox")->setChecked(false);
+  QTest::mouseClick(Option("WheelCustSaveSpeedButton"), Qt::LeftButton);
+  EXPECT_TRUE(Option("WheelCustSaveSpeedButton")->isHidden());
   const IniFile ini(settingsPath.toStdString());
   EXPECT_EQ(ini.ReadInteger("Colour Wheel", "Divisions", 0), 24);
   EXPECT_TRUE(ini.ReadBool("Colour Wheel", "WheelOutline", false));
@@ -267,9 +273,9 @@ TEST_F(HarmonyTest, TheWheelSectionRoundTripsThroughTheSettingsFile) {
   TForm1 second(services);
   second.SetSettingsFile(settingsPath);
   second.StartUp({});
-  EXPECT_EQ(second.Form10()->DivisionsUpDown->value(), 24);
-  EXPECT_TRUE(second.Form10()->WheelOutlineCheckBox->isChecked());
-  EXPECT_FALSE(second.Form10()->ColourBordersCheckBox->isChecked());
+  EXPECT_EQ(second.Form10()->Options().divisions, 24);
+  EXPECT_TRUE(second.Form10()->Options().outline);
+  EXPECT_FALSE(second.Form10()->Options().borders);
 }
 
 }  // namespace

@@ -103,8 +103,8 @@ TEST_F(SettingsTest, WithoutAFileTheWindowStartsAsTheDesignSays) {
   form->Timer1Timer();
   EXPECT_EQ(services.hotKey.modifiers, 0u);  // F8 alone
   EXPECT_EQ(services.hotKey.virtualKey, 0x77u);
-  EXPECT_EQ(form->Form10()->DivisionsUpDown->value(), 12);
-  EXPECT_TRUE(form->Form10()->WheelOutlineCheckBox->isChecked());
+  EXPECT_EQ(form->Form10()->Options().divisions, 12);
+  EXPECT_TRUE(form->Form10()->Options().outline);
   EXPECT_FALSE(QFileInfo::exists(settingsPath));  // nothing is written just by starting
 }
 
@@ -184,7 +184,7 @@ TEST_F(OutOfRangeSettingsTest, ThePartsThatMakeSenseAreTakenAndTheRestStays) {
   EXPECT_TRUE(form->findChild<QAction*>("Complimentary1")->isChecked());  // style 9 names no scheme
   EXPECT_FALSE(form->Selector().DerivativesLocked());                     // BasePaletteLock=1: unlocked
   EXPECT_TRUE(form->findChild<QAction*>("F81")->isChecked());             // key 400 names no key
-  EXPECT_EQ(form->Form10()->DivisionsUpDown->value(), 12);                // negative divisions: ignored
+  EXPECT_EQ(form->Form10()->Options().divisions, 12);                     // negative divisions: ignored
 }
 
 TEST_F(SettingsTest, TheDefaultFolderIsSetAndResetForTheNextStart) {
