@@ -186,26 +186,13 @@ bool ListFiles::OpenListFile(const QString& f, int type, bool askToAppend) {
                               MessageIcon::Question, MessageButtons::YesNo);
     replace = answer != MessageAnswer::Yes;
   }
-  // A file cut short brings only part of itself: the list as it was stays one undo away.
-  std::vector<ColourEntry> before;
-  if (cut) before = model_.List().Entries();
-  model_.ForgetUndo();
-  if (replace) {
-    model_.NewList();
-  } else if (!model_.List().Empty()) {
-    model_.SetListChanged(true);
-  }
-  // The file's own name and grid go with the list it becomes, not with one it is added to.
-  if (model_.List().Empty()) model_.SetPalette(read->title, read->columns);
   const std::size_t count = read->entries.size();
   {
     Progress progress(progress_);
-    model_.AppendEntries(std::move(read->entries));
+    model_.TakeFileList(std::move(*read), replace);
   }
   if (cut) {
-    model_.StoreUndo(std::move(before));
-    // Not the file's list: it is not known by the file's name, and counts as changed.
-    model_.SetListChanged(true);
+    // Not the file's list: it is not known by the file's name.
     services_.ShowMessage(window_,
                           QString("Load:\r\n\r\n\"%1\" ends before its last colour: only the first %2 "
                                   "could be read.\r\n\r\nUndo Last Change takes them out again.")

@@ -115,4 +115,22 @@ void ColourListModel::NewList() {
   listChanged_ = false;
 }
 
+void ColourListModel::TakeFileList(ListReadResult&& read, bool replace) {
+  const bool cut = read.status == ListReadResult::Status::Cut;
+  std::vector<ColourEntry> before;
+  if (cut) before = list_.Entries();
+  ForgetUndo();
+  if (replace) {
+    NewList();
+  } else if (!list_.Empty()) {
+    SetListChanged(true);
+  }
+  if (list_.Empty()) SetPalette(std::move(read.title), read.columns);
+  AppendEntries(std::move(read.entries));
+  if (cut) {
+    StoreUndo(std::move(before));
+    SetListChanged(true);
+  }
+}
+
 }  // namespace tintora

@@ -7,6 +7,7 @@
 #include <QAbstractListModel>
 #include <QString>
 
+#include "core/formats/palette_file.h"
 #include "core/list/colour_list.h"
 
 namespace tintora {
@@ -83,6 +84,12 @@ class ColourListModel : public QAbstractListModel {
 
   // A new, empty, unchanged list without a file name to save to.
   void NewList();
+
+  // A list read from a file joins the list, replacing it or added after it. The undo step of
+  // whatever came before is forgotten; a file cut short (`cut`) brings only part of itself, so
+  // the list as it was stays one undo away and the list counts as changed. The file's own name
+  // and grid go with the list it becomes, not with one it is added to.
+  void TakeFileList(ListReadResult&& read, bool replace);
 
  signals:
   void UndoAvailableChanged(bool available);

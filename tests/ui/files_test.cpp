@@ -24,10 +24,6 @@ const std::string kRedSky = "{Red}[FF0000]\r\n{Sky}[87CEEB]\r\n";
 
 class FilesTest : public WindowTest {
  protected:
-  void Load(const QString& path, int type = 1) {
-    services.fileAnswers.push_back(FileDialogAnswer{path, type});
-    QTest::mouseClick(Find<SpeedButton>("LoadSpeedButton"), Qt::LeftButton);
-  }
   TForm1::SaveOutcome Save(const QString& path, int type = 1) {
     services.fileAnswers.push_back(FileDialogAnswer{path, type});
     return form->Files().FileSaveAs1Execute();
@@ -196,10 +192,10 @@ TEST_F(FilesTest, FilesThatAreNoListsAreRefusedAndTheListStaysAsItWas) {
     SCOPED_TRACE(c.file.toStdString());
     services.messages.clear();
     services.answers = {MessageAnswer::No};  // should the save question come, keep the list
-    form->Files().SetOpenDialog(c.file, c.filter);
-    form->Files().CustomColourFileOpenAccept();
-    ASSERT_EQ(services.messages.size(), 1u);  // no append question for a file that is refused
-    EXPECT_EQ(services.messages[0].text, c.message);
+    Load(c.file, c.filter);
+    // The save question (answered no), then the refusal; no append question for such a file.
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[1].text, c.message);
     EXPECT_EQ(Entries(), E({{"Red", "FF0000"}}));
     EXPECT_EQ(Find<QLabel>("FileNameLabel")->toolTip(), good);
     EXPECT_EQ(form->Files().SaveDialogFileName(), good);

@@ -154,8 +154,7 @@ class AdjustTest : public WindowTest {
                  {"e", "FFFF00"},
                  {"f", "00FF00"}});
     services.answers = {MessageAnswer::Yes};
-    form->Files().SetOpenDialog(WriteFile("six.cdt", ParseDataForCDTFile(list)), 1);
-    form->Files().CustomColourFileOpenAccept();
+    Load(WriteFile("six.cdt", ParseDataForCDTFile(list)));
     services.messages.clear();
   }
   TForm6& W() { return *form->Form6(); }

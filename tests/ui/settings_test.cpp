@@ -219,8 +219,7 @@ TEST_F(SettingsTest, AutoLoadRemembersTheLastListAndOpensItAgain) {
   EXPECT_EQ(Ini().ReadString("External Colour", "AutoOpenActive", "?"), "1");  // at once
   form->Files().AutoOpenNameSave();
   EXPECT_EQ(Ini().ReadString("Start", "AutoOpen", "none"), "none");
-  form->Files().SetOpenDialog(list, 1);
-  form->Files().CustomColourFileOpenAccept();
+  Load(list);
   services.answers = {MessageAnswer::Yes};  // exit
   EXPECT_TRUE(form->close());
   EXPECT_EQ(Ini().ReadString("Start", "AutoOpen", "?"), list.toStdString());

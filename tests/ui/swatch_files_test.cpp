@@ -22,10 +22,7 @@ using E = std::vector<ColourEntry>;
 class SwatchFilesTest : public WindowTest {
  protected:
   QString Path(const std::string& name) { return QString::fromStdString((scratch->Path() / name).string()); }
-  void Open(const QString& path, int type) {
-    form->Files().SetOpenDialog(path, type);
-    form->Files().CustomColourFileOpenAccept();
-  }
+  void Open(const QString& path, int type) { Load(path, type); }
   void MakeList(const E& entries) {
     ColourList list;
     list.Append(entries);

@@ -22,6 +22,7 @@
 #include "mixer/colour_viewer.h"
 #include "probe.h"
 #include "support/temp_dir.h"
+#include "widgets/speed_button.h"
 
 QT_BEGIN_NAMESPACE
 // Readable QStrings in failure messages.
@@ -81,6 +82,12 @@ class WindowTest : public ::testing::Test {
   QString Value() { return Text("HexHTMLEdit"); }
 
   // Sets the three RGB track bars as a user dragging them would.
+  // Opens a list file as the user does: the Load button, and the open dialog answering `path`
+  // with file type `type`.
+  void Load(const QString& path, int type = 1) {
+    services.fileAnswers.push_back(FileDialogAnswer{path, type});
+    QTest::mouseClick(Find<SpeedButton>("LoadSpeedButton"), Qt::LeftButton);
+  }
   void SetRgb(int r, int g, int b) {
     Slider("RedTrackBar")->setValue(r);
     Slider("GreenTrackBar")->setValue(g);
