@@ -28,13 +28,13 @@ std::unique_ptr<tintora::TForm1> FullColourizer() {
   form->show();
   form->Frame().ShowAdvancedPanes();
   form->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(3);
-  tintora::TextColourizer& c = form->Colourizer();
   std::vector<tintora::ColourEntry> colours;
   for (int i = 0; i < 20; ++i)
     colours.push_back({"c" + std::to_string(i), tintora::IntToHex(i * 0x0C1F37, 6)});
-  c.ColourCheckListBox->AppendEntries(colours);
-  for (int i = 0; i < 20; ++i) c.ColourCheckListBox->item(i)->setCheckState(Qt::Checked);
-  c.Bold1->trigger();
+  auto* checkList = form->findChild<tintora::ColourCheckList*>("ColourCheckListBox");
+  checkList->AppendEntries(colours);
+  for (int i = 0; i < 20; ++i) checkList->item(i)->setCheckState(Qt::Checked);
+  form->findChild<QAction*>("Bold1")->trigger();
   return form;
 }
 
@@ -46,12 +46,13 @@ QString Text(int length, char first) {
 
 void BM_PreviewUpdateAndHtml(benchmark::State& state) {
   auto form = FullColourizer();
-  tintora::TextColourizer& c = form->Colourizer();
   const QString texts[2] = {Text(155, 'a'), Text(155, 'A')};
+  auto* memo = form->findChild<QPlainTextEdit*>("TextToColourMemo");
+  auto* copyHtml = form->findChild<QAction*>("CopyHTMLToClipBoard1");
   int k = 0;
   for (auto _ : state) {
-    c.TextToColourMemo->setPlainText(texts[k ^= 1]);
-    c.CopyHTMLToClipBoard1->trigger();
+    memo->setPlainText(texts[k ^= 1]);
+    copyHtml->trigger();
   }
 }
 BENCHMARK(BM_PreviewUpdateAndHtml)->Unit(benchmark::kMicrosecond);
@@ -59,19 +60,17 @@ BENCHMARK(BM_PreviewUpdateAndHtml)->Unit(benchmark::kMicrosecond);
 // A character typed at the end of 154 and taken away again, each with the preview painted.
 void BM_KeystrokeWithPaint(benchmark::State& state) {
   auto form = FullColourizer();
-  tintora::TextColourizer& c = form->Colourizer();
-  c.TextToColourMemo->setPlainText(Text(154, 'a'));
-  c.TextToColourMemo->setFocus();
-  c.TextToColourMemo->moveCursor(QTextCursor::End);
+  auto* memo = form->findChild<QPlainTextEdit*>("TextToColourMemo");
+  auto* preview = form->findChild<QTextEdit*>("ResultRichEdit");
+  memo->setPlainText(Text(154, 'a'));
+  memo->setFocus();
+  memo->moveCursor(QTextCursor::End);
   bool type = true;
   for (auto _ : state) {
-    if (type)
-      QTest::keyClick(c.TextToColourMemo, Qt::Key_X);
-    else
-      QTest::keyClick(c.TextToColourMemo, Qt::Key_Backspace);
+    QTest::keyClick(memo, type ? Qt::Key_X : Qt::Key_Backspace);
     type = !type;
-    c.ResultRichEdit->viewport()->repaint();
-    c.TextToColourMemo->viewport()->repaint();
+    preview->viewport()->repaint();
+    memo->viewport()->repaint();
   }
 }
 BENCHMARK(BM_KeystrokeWithPaint)->Unit(benchmark::kMicrosecond);

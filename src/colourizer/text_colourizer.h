@@ -56,7 +56,15 @@ class TextColourizer : public QObject {
   // The window switched between its reduced and full form: the chart follows while it is on.
   void SetAdvanced(bool advanced);
 
-  // The controls, by the names users and tests know.
+ signals:
+  // The chart strip was shown or hidden: the window fits itself to it.
+  void ChartShownChanged();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The controls, by the names users and tests know (and find them by).
   QPlainTextEdit* TextToColourMemo = nullptr;
   ColourCheckList* ColourCheckListBox = nullptr;
   QComboBox* FontComboBox = nullptr;
@@ -85,14 +93,6 @@ class TextColourizer : public QObject {
   QAction* CarriageReturnAfterEachChrBlock1 = nullptr;
   QAction* ViewInBiggerWindow1 = nullptr;
 
- signals:
-  // The chart strip was shown or hidden: the window fits itself to it.
-  void ChartShownChanged();
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
   void Build(QWidget* tab);
   void BuildMenu(QWidget* tab);
   void Connect();

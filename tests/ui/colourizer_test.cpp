@@ -35,7 +35,7 @@ class ColourizerTest : public WindowTest {
     Find<QTabWidget>("PageControl1")->setCurrentIndex(3);
   }
   TextColourizer& C() { return form->Colourizer(); }
-  ColourCheckList* CheckList() { return C().ColourCheckListBox; }
+  ColourCheckList* CheckList() { return Find<ColourCheckList>("ColourCheckListBox"); }
   // Drops CDT lines on a view, as a drag from another list would.
   void Drop(QAbstractItemView* view, const std::string& lines, QPoint at = {5, 5}) {
     QMimeData mime;
@@ -47,9 +47,9 @@ class ColourizerTest : public WindowTest {
   }
   void DropRedGreenBlue() { Drop(CheckList(), "{Red}[FF0000]\r\n{Green}[00FF00]\r\n{Blue}[0000FF]\r\n"); }
   void Check(int row) { CheckList()->item(row)->setCheckState(Qt::Checked); }
-  void SetText(const QString& text) { C().TextToColourMemo->setPlainText(text); }
+  void SetText(const QString& text) { Find<QPlainTextEdit>("TextToColourMemo")->setPlainText(text); }
   QColor PreviewColour(int position) {
-    QTextCursor c(C().ResultRichEdit->document());
+    QTextCursor c(Find<QTextEdit>("ResultRichEdit")->document());
     c.setPosition(position + 1);
     return c.charFormat().foreground().color();
   }
@@ -101,19 +101,19 @@ TEST_F(ColourizerTest, TheCopiesTakeTheHtmlTheBackgroundAndTheRichText) {
   C().Menu()->findChild<QAction*>("CopyHTMLToClipBoard1")->trigger();
   EXPECT_EQ(Copied(), "<FONT COLOR=\"#FF0000\">\nA&nbsp;B\n</FONT>");
   Check(1);
-  C().Bold1->trigger();
-  C().CopyHTMLToClipBoard1->trigger();
+  Find<QAction>("Bold1")->trigger();
+  Find<QAction>("CopyHTMLToClipBoard1")->trigger();
   EXPECT_EQ(Copied(),
             "<B>\n<FONT COLOR=\"#FF0000\">A</FONT><FONT COLOR=\"#7F0080\">&nbsp;</FONT>"
             "<FONT COLOR=\"#0000FF\">B</FONT>\n</B>");
 
   SetRgb(0x12, 0x34, 0x56);
-  C().SetBackgroundColour1->trigger();
-  C().CopyBackgroundHTMLtoClipboard1->trigger();
+  Find<QAction>("SetBackgroundColour1")->trigger();
+  Find<QAction>("CopyBackgroundHTMLtoClipboard1")->trigger();
   EXPECT_EQ(Copied(), "BGColor=\"#123456\"");
-  EXPECT_EQ(C().ResultRichEdit->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(Find<QTextEdit>("ResultRichEdit")->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
 
-  C().CopyRichTextToClipboard1->trigger();
+  Find<QAction>("CopyRichTextToClipboard1")->trigger();
   ASSERT_TRUE(services.clipboardMime);
   const QMimeData& mime = *services.clipboardMime;
   EXPECT_EQ(mime.text(), "A B");  // the trailing blanks left out
@@ -135,65 +135,65 @@ TEST_F(ColourizerTest, SizeRangesFollowTheModeAndTheBase) {
     int base, low, high;
   } cases[] = {{true, 7, -6, 0}, {true, 1, 0, 6}, {true, 3, -2, 4}, {false, 7, 0, 7}};
   for (const auto& c : cases) {
-    C().StaticFontSizeCheckBox->setChecked(c.relative);
-    C().FirstFontSizeUpDown->setValue(c.base);
-    EXPECT_EQ(C().ThirdFontSizeUpDown->minimum(), c.low) << c.base;
-    EXPECT_EQ(C().SecondFontSizeUpDown->maximum(), c.high) << c.base;
+    Find<QCheckBox>("StaticFontSizeCheckBox")->setChecked(c.relative);
+    Find<QSpinBox>("FirstFontSizeUpDown")->setValue(c.base);
+    EXPECT_EQ(Find<QSpinBox>("ThirdFontSizeUpDown")->minimum(), c.low) << c.base;
+    EXPECT_EQ(Find<QSpinBox>("SecondFontSizeUpDown")->maximum(), c.high) << c.base;
   }
-  C().StaticFontSizeCheckBox->setChecked(false);
-  C().FirstFontSizeUpDown->setValue(3);
-  EXPECT_EQ(C().FirstFontSizeEdit->palette().color(QPalette::Base), QColor(0xAC, 0xFF, 0xAC));
-  C().SecondFontSizeUpDown->setValue(1);
-  C().ThirdFontSizeUpDown->setValue(7);
+  Find<QCheckBox>("StaticFontSizeCheckBox")->setChecked(false);
+  Find<QSpinBox>("FirstFontSizeUpDown")->setValue(3);
+  EXPECT_EQ(Find<QLineEdit>("FirstFontSizeEdit")->palette().color(QPalette::Base), QColor(0xAC, 0xFF, 0xAC));
+  Find<QSpinBox>("SecondFontSizeUpDown")->setValue(1);
+  Find<QSpinBox>("ThirdFontSizeUpDown")->setValue(7);
   SetText("ABCDEFG");
-  QTextCursor c(C().ResultRichEdit->document());
+  QTextCursor c(Find<QTextEdit>("ResultRichEdit")->document());
   c.setPosition(7);
   EXPECT_EQ(c.charFormat().fontPointSize(), 36);
 }
 
 TEST_F(ColourizerTest, TheTextKeepsItsLimitAndALineBreakBecomesABreak) {
   SetText(QString(200, 'x'));
-  EXPECT_EQ(C().TextToColourMemo->toPlainText().size(), 155);
-  C().TextToColourMemo->setFocus();
-  C().TextToColourMemo->moveCursor(QTextCursor::End);
-  QTest::keyClicks(C().TextToColourMemo, "yz");
-  EXPECT_EQ(C().TextToColourMemo->toPlainText(), QString(155, 'x'));
-  QTest::keyClick(C().TextToColourMemo, Qt::Key_Return);  // Enter adds no line
-  EXPECT_EQ(C().TextToColourMemo->toPlainText(), QString(155, 'x'));
+  EXPECT_EQ(Find<QPlainTextEdit>("TextToColourMemo")->toPlainText().size(), 155);
+  Find<QPlainTextEdit>("TextToColourMemo")->setFocus();
+  Find<QPlainTextEdit>("TextToColourMemo")->moveCursor(QTextCursor::End);
+  QTest::keyClicks(Find<QPlainTextEdit>("TextToColourMemo"), "yz");
+  EXPECT_EQ(Find<QPlainTextEdit>("TextToColourMemo")->toPlainText(), QString(155, 'x'));
+  QTest::keyClick(Find<QPlainTextEdit>("TextToColourMemo"), Qt::Key_Return);  // Enter adds no line
+  EXPECT_EQ(Find<QPlainTextEdit>("TextToColourMemo")->toPlainText(), QString(155, 'x'));
   SetText("A\nB");
-  C().CopyHTMLToClipBoard1->trigger();
+  Find<QAction>("CopyHTMLToClipBoard1")->trigger();
   EXPECT_EQ(Copied(), "A<BR>B");
 }
 
 TEST_F(ColourizerTest, TheChartCopiesAndPastesWhatIsSelected) {
-  C().ShowUnicodeChart1->trigger();
+  Find<QAction>("ShowUnicodeChart1")->trigger();
   ASSERT_TRUE(Find<QWidget>("DonatePanel")->isVisible());
-  const QString chart = C().UnicodeMemo->toPlainText();
+  const QString chart = Find<QPlainTextEdit>("UnicodeMemo")->toPlainText();
   EXPECT_EQ(chart.size(), 98);
-  C().ShowUnicodeChart1->trigger();
-  C().ShowUnicodeChart1->trigger();
-  EXPECT_EQ(C().UnicodeMemo->toPlainText(), chart);  // shown once after off and on
+  Find<QAction>("ShowUnicodeChart1")->trigger();
+  Find<QAction>("ShowUnicodeChart1")->trigger();
+  EXPECT_EQ(Find<QPlainTextEdit>("UnicodeMemo")->toPlainText(), chart);  // shown once after off and on
 
   SetText("caf");
-  C().TextToColourMemo->moveCursor(QTextCursor::End);
-  QTextCursor pick(C().UnicodeMemo->document());
+  Find<QPlainTextEdit>("TextToColourMemo")->moveCursor(QTextCursor::End);
+  QTextCursor pick(Find<QPlainTextEdit>("UnicodeMemo")->document());
   pick.setPosition(static_cast<int>(chart.indexOf(QChar(0xE9))));
   pick.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-  C().UnicodeMemo->setTextCursor(pick);
-  QTest::mouseRelease(C().UnicodeMemo->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+  Find<QPlainTextEdit>("UnicodeMemo")->setTextCursor(pick);
+  QTest::mouseRelease(Find<QPlainTextEdit>("UnicodeMemo")->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
   EXPECT_EQ(Copied(), QString(QChar(0xE9)));
-  EXPECT_EQ(C().TextToColourMemo->toPlainText(), QString("caf") + QChar(0xE9));
-  C().CopyHTMLToClipBoard1->trigger();
+  EXPECT_EQ(Find<QPlainTextEdit>("TextToColourMemo")->toPlainText(), QString("caf") + QChar(0xE9));
+  Find<QAction>("CopyHTMLToClipBoard1")->trigger();
   EXPECT_EQ(Copied(), "caf&eacute;");
 
   // On another tab the selection is copied but nothing is pasted; a plain click copies nothing.
   Find<QTabWidget>("PageControl1")->setCurrentIndex(0);
-  C().UnicodeMemo->setTextCursor(pick);
-  QTest::mouseRelease(C().UnicodeMemo->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+  Find<QPlainTextEdit>("UnicodeMemo")->setTextCursor(pick);
+  QTest::mouseRelease(Find<QPlainTextEdit>("UnicodeMemo")->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
   EXPECT_EQ(Copied(), QString(QChar(0xE9)));
-  EXPECT_EQ(C().TextToColourMemo->toPlainText(), QString("caf") + QChar(0xE9));
+  EXPECT_EQ(Find<QPlainTextEdit>("TextToColourMemo")->toPlainText(), QString("caf") + QChar(0xE9));
   services.clipboardText.clear();
-  QTest::mouseRelease(C().UnicodeMemo->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+  QTest::mouseRelease(Find<QPlainTextEdit>("UnicodeMemo")->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
   EXPECT_TRUE(Copied().isEmpty());
 
   // The strip follows the window's reduced form, and a right click closes it.
@@ -201,16 +201,16 @@ TEST_F(ColourizerTest, TheChartCopiesAndPastesWhatIsSelected) {
   EXPECT_FALSE(Find<QWidget>("DonatePanel")->isVisible());
   form->Frame().BasicAdvancedShowHide();
   EXPECT_TRUE(Find<QWidget>("DonatePanel")->isVisible());
-  EXPECT_EQ(C().UnicodeMemo->toPlainText(), chart);
-  QTest::mousePress(C().UnicodeMemo->viewport(), Qt::RightButton, {}, QPoint(2, 2));
+  EXPECT_EQ(Find<QPlainTextEdit>("UnicodeMemo")->toPlainText(), chart);
+  QTest::mousePress(Find<QPlainTextEdit>("UnicodeMemo")->viewport(), Qt::RightButton, {}, QPoint(2, 2));
   EXPECT_FALSE(Find<QWidget>("DonatePanel")->isVisible());
-  EXPECT_FALSE(C().ShowUnicodeChart1->isChecked());
+  EXPECT_FALSE(Find<QAction>("ShowUnicodeChart1")->isChecked());
 }
 
 TEST_F(ColourizerTest, TheBiggerWindowShowsWhatThePreviewShows) {
   Drop(CheckList(), "{Red}[FF0000]\r\n");
   Check(0);
-  C().ViewInBiggerWindow1->trigger();
+  Find<QAction>("ViewInBiggerWindow1")->trigger();
   TForm8* big = form->Form8();
   ASSERT_TRUE(big->isVisible());
   EXPECT_EQ(big->ColouredTextPreviewRichEdit->toPlainText(), "SAMPLE");
