@@ -34,8 +34,6 @@ namespace tintora {
 
 namespace {
 constexpr int kSilver = 0xC0C0C0;
-constexpr int kWhite = 0xFFFFFF;
-// The wheel's background, borders and rim are not colours to pick.
 // The wheel as DrawColourWheel paints it, but anti-aliased and at `ratio` device pixels per
 // logical one: the active colour behind, the silver rim, then each section over the last.
 QImage SmoothWheel(QSize size, qreal ratio, int divisions, int active, bool outline, bool borders,
@@ -71,8 +69,6 @@ QImage SmoothWheel(QSize size, qreal ratio, int divisions, int active, bool outl
   }
   return image;
 }
-
-bool WheelChrome(int pixel) { return pixel == kWhite || pixel == kWheelBorderColour || pixel == kSilver; }
 }  // namespace
 
 HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidget* window,
@@ -314,83 +310,6 @@ void HarmonyColours::CustomizeColourWheel1Click() {
   options_->show();
   options_->raise();
   options_->activateWindow();
-}
-
-// ---------------------------------------------------------------- picking and indexing
-
-void HarmonyColours::PointAt(int colour, QWidget* source) {
-  source->setCursor(CustomCursor(selection_.SourceCursor()));
-  selection_.ColourSelectorUpdate(colour);
-}
-
-void HarmonyColours::IndexComplimentary(int colour) {
-  // The active colour comes back exactly as it was: its levels, not the shown value (which
-  // carries the intensity offset and could be snapped by web-safe retrieval).
-  const ActiveColour saved = active_.Value();
-  selection_.ColourSelectorUpdate(colour);
-  selection_.SetColourSelection({.index = Commit::Index::Always, .complements = !indexingComplements_});
-  selection_.RestoreActiveColour(saved.Red(), saved.Green(), saved.Blue());
-}
-
-void HarmonyColours::IndexComplements() {
-  if (!ShowingComplements() || indexingComplements_) return;
-  // Taken before any is indexed: indexing moves the active colour to each in turn.
-  std::vector<int> colours;
-  if (!schemes_[5]->isChecked()) {
-    colours.push_back(swatches_[0]->BrushColour());
-    if (!schemes_[0]->isChecked()) colours.push_back(ComplementWebSafe(swatches_[1]->BrushColour()));
-    if (schemes_[4]->isChecked()) colours.push_back(ComplementWebSafe(swatches_[2]->BrushColour()));
-  } else {
-    for (int offset : WheelIndexOffsets(options_->Divisions()))
-      colours.push_back(ComplementWebSafe(HSVtoRGBforComplCol(offset)));
-  }
-  indexingComplements_ = true;
-  Guarded([&] {
-    for (int c : colours) IndexComplimentary(c);
-  });
-  indexingComplements_ = false;
-  ComplimentaryColDisplay();
-}
-
-void HarmonyColours::ShapeMouseDown(ShapeBox* shape, Qt::MouseButton button) {
-  if (button == Qt::LeftButton) {
-    selection_.ColourSelectorUpdate(shape->BrushColour());
-    selection_.SetColourSelection();
-  } else {
-    IndexComplimentary(shape->BrushColour());
-  }
-}
-
-void HarmonyColours::WheelImageMouseMove(QPoint pos) {
-  const int pixel = WheelImage->PixelColour(pos.x(), pos.y());
-  if (!WheelChrome(pixel)) selection_.ColourSelectorUpdate(pixel);
-  const bool colour = !WheelChrome(pixel) && pixel != ActiveShown();
-  WheelImage->setCursor(colour ? CustomCursor(selection_.SourceCursor()) : QCursor(Qt::ArrowCursor));
-}
-
-void HarmonyColours::WheelImageMouseDown(Qt::MouseButton button, QPoint pos) {
-  const int pixel = WheelImage->PixelColour(pos.x(), pos.y());
-  if (button == Qt::LeftButton) {
-    if (pixel == ActiveShown()) return;
-    WheelImage->setCursor(CustomCursor(selection_.SourceCursor()));
-    if (!WheelChrome(pixel)) selection_.ColourSelectorUpdate(pixel);
-    selection_.SetColourSelection({.copyValue = true});
-  } else if (button == Qt::RightButton) {
-    if (pixel >= 0 && pixel != kWhite && pixel != 0 && pixel != kSilver && pixel != ActiveShown()) {
-      IndexComplimentary(pixel);
-    } else {
-      emit ViewerRescaleRequested();
-    }
-  }
-}
-
-void HarmonyColours::WheelCenterShapeMouseDown(Qt::MouseButton button) {
-  if (button == Qt::RightButton) {
-    emit ViewerRescaleRequested();
-    return;
-  }
-  selection_.ColourSelectorUpdate(WheelCenterShape->BrushColour());
-  selection_.SetColourSelection({.copyValue = true});
 }
 
 // ---------------------------------------------------------------- settings

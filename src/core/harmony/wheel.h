@@ -42,6 +42,11 @@ using HueOffsetColour = std::function<int(int offset)>;
 
 inline constexpr int kWheelOutlineColour = 0xC0C0C0;  // silver rim
 inline constexpr int kWheelBorderColour = 0x010101;   // a black that is not pure black
+inline constexpr int kWheelBackgroundColour = 0xFFFFFF;
+// The wheel's background, borders and rim are not colours to pick.
+constexpr bool IsWheelChrome(int pixel) {
+  return pixel == kWheelBackgroundColour || pixel == kWheelBorderColour || pixel == kWheelOutlineColour;
+}
 
 // The sections of a wheel of radius r, as DrawColourWheel paints them one over the other: each
 // runs clockwise from twelve o'clock to `end` (radians; a full disc where `full`), largest first.
