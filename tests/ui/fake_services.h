@@ -156,8 +156,10 @@ class FakeServices : public Services {
   std::optional<FileDialogAnswer> NextFileAnswer(const FileDialogRequest& request) {
     fileRequests.push_back(request);
     if (fileAnswers.empty()) return std::nullopt;
-    auto a = fileAnswers.front();
+    const bool cancelled = !fileAnswers.front();
+    FileDialogAnswer a = cancelled ? FileDialogAnswer{} : std::move(*fileAnswers.front());
     fileAnswers.pop_front();
+    if (cancelled) return std::nullopt;
     return a;
   }
 };

@@ -65,7 +65,7 @@ class XProperties {
   xcb_atom_t Atom(const char* name) {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
         c_, xcb_intern_atom(c_, 0, static_cast<std::uint16_t>(strlen(name)), name), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+    const xcb_atom_t atom = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
     free(reply);
     return atom;
   }
@@ -136,8 +136,9 @@ TEST_F(WindowManagerTest, AMessageBoxStandsAboveItsOwnerAndNamesIt) {
   int boxPlace = -1, ownerPlace = -1;
   QTimer::singleShot(0, [&] {
     QWidget* box = nullptr;
-    QTest::qWaitFor([&] { return (box = QApplication::activeModalWidget()) && Managed(box); }, 5000);
-    if (box) {
+    // Not found in time: box stays as it is, and the places stay -1 for the test to report.
+    if (QTest::qWaitFor([&] { return (box = QApplication::activeModalWidget()) && Managed(box); }, 5000) ||
+        box) {
       owner = x.TransientFor(Id(box));
       QTest::qWait(200);
       boxPlace = x.StackingPlace(Id(box));
