@@ -54,6 +54,10 @@ void TChangeColourNameDialogue::SetOldName(const QString& name) {
   ChangeColourNameEdit->selectAll();
 }
 
+QString TChangeColourNameDialogue::NewName() const { return ChangeColourNameEdit->text(); }
+
+void TChangeColourNameDialogue::FocusName() { ChangeColourNameEdit->setFocus(); }
+
 bool TChangeColourNameDialogue::KeepFocus(bool onTop) {
   if (!isVisible()) return false;
   QWidget* focus = QApplication::focusWidget();

@@ -16,15 +16,13 @@ class TChangeColourNameDialogue : public QWidget {
 
   // Shows the old name and puts it, selected, into the edit.
   void SetOldName(const QString& name);
+  // The name as it stands in the edit.
+  QString NewName() const;
+  // The keyboard focus into the name.
+  void FocusName();
   // While open it keeps the keyboard focus in the name (on top too while stay-on-top is on);
   // false when it is closed.
   bool KeepFocus(bool onTop);
-
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLineEdit* ChangeColourNameEdit = nullptr;
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
 
  signals:
   void Shown();
@@ -39,6 +37,11 @@ class TChangeColourNameDialogue : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLineEdit* ChangeColourNameEdit = nullptr;
+  QPushButton* OKBtn = nullptr;
+  QPushButton* CancelBtn = nullptr;
   void ChangeColourNameEditChange();
 };
 

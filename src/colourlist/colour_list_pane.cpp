@@ -340,14 +340,14 @@ void ColourListPane::NameEditSpeedButtonClick() {
   parts_.onTop.SuspendOnTop();  // until it closes
   dialog->show();
   dialog->activateWindow();
-  dialog->ChangeColourNameEdit->setFocus();
+  dialog->FocusName();
 }
 
 void ColourListPane::ChangeColourNameOK() {
   StoreUndo();
   const int i = CurrentItem();
   if (i >= 0) {
-    model_.RenameEntry(i, nameDialogue_->ChangeColourNameEdit->text().toStdString());
+    model_.RenameEntry(i, nameDialogue_->NewName().toStdString());
     SelectItem(i, false);
   }
   model_.SetListChanged(true);

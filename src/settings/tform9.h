@@ -20,13 +20,6 @@ class TForm9 : public QWidget {
   // Opens on the dialogs' current folder.
   void ShowAt(const QString& folder);
 
-  QComboBox* DriveComboBox1 = nullptr;
-  QTreeView* DirectoryListBox1 = nullptr;
-  QLineEdit* Edit1 = nullptr;
-  QPushButton* Button1 = nullptr;  // Accept
-  QPushButton* Button2 = nullptr;  // Cancel
-  QPushButton* Button3 = nullptr;  // Reset to Default
-
  signals:
   // Accept (the chosen folder) or Reset to Default (an empty one).
   void DefaultDirChosen(const QString& folder);
@@ -38,6 +31,12 @@ class TForm9 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QComboBox* DriveComboBox1 = nullptr;
+  QTreeView* DirectoryListBox1 = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QPushButton* Button1 = nullptr;  // Accept
+  QPushButton* Button2 = nullptr;  // Cancel
+  QPushButton* Button3 = nullptr;  // Reset to Default
   void DriveComboBox1Change();
   void DirectoryListBox1Change();
 

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -233,21 +234,22 @@ TEST_F(ColourListTest, RenamingFiltersTheNameAndCanBeUndone) {
   Click("NameEditSpeedButton");
   auto* dialog = form->ChangeColourNameDialogue();
   ASSERT_TRUE(dialog->isVisible());
-  EXPECT_EQ(dialog->Label2->text(), "FF0000");
-  EXPECT_EQ(dialog->ChangeColourNameEdit->selectedText(), "FF0000");
+  EXPECT_EQ(dialog->findChild<QLabel*>("Label2")->text(), "FF0000");
+  EXPECT_EQ(dialog->findChild<QLineEdit*>("ChangeColourNameEdit")->selectedText(), "FF0000");
   EXPECT_TRUE(MainWindowWaits());
   form->ListPane().IndexColour();  // indexing waits while the dialog is open
   EXPECT_EQ(form->List().Count(), 1u);
-  QTest::keyClicks(dialog->ChangeColourNameEdit, "Red [hot], caf");
-  dialog->ChangeColourNameEdit->insert(QString::fromUtf8("\u00E9"));  // as typed: at the caret
-  EXPECT_EQ(dialog->ChangeColourNameEdit->text(), "Red (hot)  caf ");
+  QTest::keyClicks(dialog->findChild<QLineEdit*>("ChangeColourNameEdit"), "Red [hot], caf");
+  dialog->findChild<QLineEdit*>("ChangeColourNameEdit")
+      ->insert(QString::fromUtf8("\u00E9"));  // as typed: at the caret
+  EXPECT_EQ(dialog->findChild<QLineEdit*>("ChangeColourNameEdit")->text(), "Red (hot)  caf ");
   // The user clicks elsewhere; the next tick brings the focus back to the name.
   form->activateWindow();
   ASSERT_TRUE(WaitActive(form.get()));
   form->Timer1Timer();
   ASSERT_TRUE(WaitActive(dialog));
-  EXPECT_TRUE(dialog->ChangeColourNameEdit->hasFocus());
-  QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+  EXPECT_TRUE(dialog->findChild<QLineEdit*>("ChangeColourNameEdit")->hasFocus());
+  QTest::mouseClick(dialog->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_FALSE(MainWindowWaits());
   EXPECT_EQ(Names(), V({"Red (hot)  caf "}));

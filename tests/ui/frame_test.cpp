@@ -129,7 +129,7 @@ TEST_F(FrameTest, TheDefaultFolderMessageComesAfterItsWindowHasClosed) {
   ASSERT_TRUE(form9->isVisible());
   bool form9Open = true;
   services.whileShowing = [&](const ShownMessage&) { form9Open = form9->isVisible(); };
-  QTest::mouseClick(form9->Button1, Qt::LeftButton);
+  QTest::mouseClick(form9->findChild<QPushButton*>("Button1"), Qt::LeftButton);
   ASSERT_EQ(services.messages.size(), 1u);
   EXPECT_TRUE(services.messages[0].text.startsWith("Changes will take effect"));
   EXPECT_FALSE(form9Open);

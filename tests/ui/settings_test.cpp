@@ -194,8 +194,8 @@ TEST_F(SettingsTest, TheDefaultFolderIsSetAndResetForTheNextStart) {
   ASSERT_TRUE(window->isVisible());
   window->ShowAt(folder);
   EXPECT_TRUE(MainWindowWaits());
-  EXPECT_EQ(window->Edit1->text(), folder);
-  QTest::mouseClick(window->Button1, Qt::LeftButton);  // Accept
+  EXPECT_EQ(window->findChild<QLineEdit*>("Edit1")->text(), folder);
+  QTest::mouseClick(window->findChild<QPushButton*>("Button1"), Qt::LeftButton);  // Accept
   EXPECT_EQ(services.messages.back().text, "Changes will take effect the next time\r\nyou restart Tintora.");
   EXPECT_FALSE(MainWindowWaits());
   EXPECT_EQ(Ini().ReadString("Start", "DefaultDir", "?"), folder.toStdString());
@@ -204,7 +204,7 @@ TEST_F(SettingsTest, TheDefaultFolderIsSetAndResetForTheNextStart) {
   second->Files().FileSaveAs1Execute();
   EXPECT_EQ(services.fileRequests.back().folder, folder);
   window->ShowAt(folder);
-  QTest::mouseClick(window->Button3, Qt::LeftButton);  // Reset to Default
+  QTest::mouseClick(window->findChild<QPushButton*>("Button3"), Qt::LeftButton);  // Reset to Default
   EXPECT_EQ(Ini().ReadString("Start", "DefaultDir", "?"), "");
   auto third = Restart();
   services.fileAnswers = {std::nullopt};
