@@ -7,9 +7,9 @@
 
 #include <QObject>
 
-class QGroupBox;
+#include "app/frame_panes.h"
+
 class QPushButton;
-class QTabWidget;
 class QWidget;
 
 namespace tintora {
@@ -24,25 +24,6 @@ class StayOnTop;
 class TAboutBox;
 class TForm9;
 class TSplashScreen;
-
-// The panes the other rooms build their controls into.
-struct FramePanes {
-  QGroupBox* ColourSelectGroupBox = nullptr;
-  QGroupBox* RGBValuesGroupBox = nullptr;
-  QWidget* ExternalColourSourcePanel = nullptr;
-  QTabWidget* PageControl1 = nullptr;
-  QWidget* RGBTabSheet = nullptr;
-  QWidget* TabSheet2 = nullptr;
-  QWidget* TabSheet1 = nullptr;
-  QWidget* TextColourizerTabSheet = nullptr;
-  QWidget* LinksTabSheet = nullptr;
-  QGroupBox* ColourViewerGroupBox = nullptr;
-  QGroupBox* ColourListGroupBox = nullptr;
-  QWidget* DonatePanel = nullptr;
-};
-
-// Builds the panes into the main window, in basic mode (only the top row shown).
-FramePanes BuildFramePanes(QWidget* window);
 
 // The secondary windows the frame owns, and the shared objects it talks through.
 struct FrameWindows {

@@ -11,6 +11,7 @@
 
 #include "app/about_box.h"
 #include "app/frame.h"
+#include "app/heartbeat.h"
 #include "app/splash_screen.h"
 #include "capture/pixel_capture.h"
 #include "capture/snapshots.h"
@@ -110,14 +111,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
   Wire();
   NameControlsForScreenReaders(this);
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName("Timer1");
-  Timer1->setInterval(50);
-  connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
-  Timer1->start();
-  // Input and windows coming and going are what give the heartbeat work; watching them is
-  // what lets it rest in between.
-  qApp->installEventFilter(this);
+  heartbeat_ = new Heartbeat(
+      this, [this] { Timer1Timer(); }, [this] { return HeartbeatNeeded(); });
 }
 
 TForm1::~TForm1() {
@@ -166,9 +161,9 @@ void TForm1::Wire() {
   Link(list, &ColourListPane::CalculateControlsToggleRequested, hs, [hs] { hs->ToggleCalculateControls(); });
   Link(list, &ColourListPane::InViewRequested, frame, [frame] { frame->ShowAdvancedPanes(); });
   Link(frame, &Frame::SaveSettingsRequested, this, [this] { SaveSettings(); });
-  Link(capture_.get(), &PixelCapture::TickWanted, this, [this] { WakeHeartbeat(); });
-  Link(hs, &HsMixer::TickWanted, this, [this] { WakeHeartbeat(); });
-  Link(&onTop_, &StayOnTop::Toggled, this, [this](bool) { WakeHeartbeat(); });
+  Link(capture_.get(), &PixelCapture::TickWanted, this, [this] { heartbeat_->Wake(); });
+  Link(hs, &HsMixer::TickWanted, this, [this] { heartbeat_->Wake(); });
+  Link(&onTop_, &StayOnTop::Toggled, this, [this](bool) { heartbeat_->Wake(); });
   TextColourizer* colourizer = colourizer_.get();
   Link(frame, &Frame::AdvancedChanged, colourizer, [colourizer](bool on) { colourizer->SetAdvanced(on); });
   Link(colourizer, &TextColourizer::ChartShownChanged, frame, [frame] { frame->FitToVisiblePanes(); });
@@ -254,38 +249,12 @@ void TForm1::Timer1Timer() {
   capture_->CaptureTick();
   // 7. Strips marked by slider drags are redrawn at most once a tick.
   hsMixer_->RedrawMarkedStrips();
-  if (!HeartbeatNeeded()) Timer1->stop();
+  heartbeat_->RestUnlessNeeded();
 }
 
 bool TForm1::HeartbeatNeeded() const {
   return capture_->NeedsTick() || hsMixer_->NeedsTick() || frame_->NeedsTick() ||
          listPane_->NameDialogue()->isVisible() || harmony_->Options()->isVisible();
-}
-
-void TForm1::WakeHeartbeat() {
-  if (!Timer1->isActive()) Timer1->start();
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseMove:
-    case QEvent::Wheel:
-    case QEvent::Show:
-    case QEvent::Hide:
-    case QEvent::WindowActivate:
-    case QEvent::WindowDeactivate:
-    case QEvent::WindowStateChange:
-    case QEvent::FocusIn:
-      WakeHeartbeat();
-      break;
-    default:
-      break;
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------- closing, drops

@@ -17,8 +17,6 @@
 #include "widgets/settings_store.h"
 #include "widgets/stay_on_top.h"
 
-class QTimer;
-
 namespace tintora {
 
 class ColourListPane;
@@ -26,6 +24,7 @@ class ColourSelectorPane;
 class ColourViewer;
 class Frame;
 class HarmonyColours;
+class Heartbeat;
 class HsMixer;
 class ListFiles;
 class PixelCapture;
@@ -61,11 +60,9 @@ class TForm1 : public QWidget {
   void FormInitialize();
   // The first activation shows the splash again.
   void FormActivate();
-  // The heartbeat, every 50 ms while it has work; it rests while every step would do nothing
-  // and wakes when one of them gets work (or the user does anything with a window).
+  // The heartbeat, every 50 ms while one of its steps has work (see Heartbeat).
   void Timer1Timer();
   bool HeartbeatNeeded() const;
-  void WakeHeartbeat();
 
   // The settings file; tests point it elsewhere.
   QString SettingsFile() const { return settings_.Path(); }
@@ -114,7 +111,6 @@ class TForm1 : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -148,7 +144,7 @@ class TForm1 : public QWidget {
   std::unique_ptr<ColourListPane> listPane_;
   std::unique_ptr<PixelCapture> capture_;
   std::unique_ptr<tintora::Snapshots> snapshots_;
-  QTimer* Timer1 = nullptr;
+  Heartbeat* heartbeat_ = nullptr;
 };
 
 }  // namespace tintora

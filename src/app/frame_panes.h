@@ -1,0 +1,30 @@
+// The main window's panes: built once, empty, in basic mode; each room builds its controls
+// into the ones it is handed.
+#pragma once
+
+class QGroupBox;
+class QTabWidget;
+class QWidget;
+
+namespace tintora {
+
+// The panes the other rooms build their controls into.
+struct FramePanes {
+  QGroupBox* ColourSelectGroupBox = nullptr;
+  QGroupBox* RGBValuesGroupBox = nullptr;
+  QWidget* ExternalColourSourcePanel = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  QWidget* RGBTabSheet = nullptr;
+  QWidget* TabSheet2 = nullptr;
+  QWidget* TabSheet1 = nullptr;
+  QWidget* TextColourizerTabSheet = nullptr;
+  QWidget* LinksTabSheet = nullptr;
+  QGroupBox* ColourViewerGroupBox = nullptr;
+  QGroupBox* ColourListGroupBox = nullptr;
+  QWidget* DonatePanel = nullptr;
+};
+
+// Builds the panes into the main window, in basic mode (only the top row shown).
+FramePanes BuildFramePanes(QWidget* window);
+
+}  // namespace tintora
