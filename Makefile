@@ -46,6 +46,8 @@ bench: build
 	@bench/idle_capture_cpu $(BUILD) 10
 	@echo "== idle wake-ups with capture off (X11)"
 	@bench/idle_wakeups $(BUILD) 10
+	@echo "== the converter on a million colours"
+	@bench/convert_million $(BUILD)
 
 # The core's tests under ASan and UBSan, then every fuzz target for 20 s each (CI runs this).
 sanitize:

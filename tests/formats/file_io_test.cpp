@@ -1,4 +1,5 @@
 #include "core/formats/file_io.h"
+#include "core/formats/large_buffer.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -12,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 
 #include "support/temp_dir.h"
 
@@ -328,6 +330,61 @@ TEST(FileIo, SavingThroughALinkReplacesTheTargetAndKeepsTheLink) {
   EXPECT_TRUE(fs::is_symlink(link));
   std::string error;
   EXPECT_EQ(ReadWholeFile(target, &error), "new");
+}
+
+// The address ranges the kernel lists for this process with large pages asked for ("hg").
+std::vector<std::pair<std::uintptr_t, std::uintptr_t>> RangesAdvisedForLargePages() {
+  std::vector<std::pair<std::uintptr_t, std::uintptr_t>> ranges;
+  std::ifstream smaps("/proc/self/smaps");
+  std::string line;
+  std::uintptr_t from = 0, to = 0;
+  while (std::getline(smaps, line)) {
+    // A mapping's first line is its range; field names such as "FilePmdMapped" start like hex.
+    std::uintptr_t a = 0, b = 0;
+    if (std::sscanf(line.c_str(), "%zx-%zx ", &a, &b) == 2) {
+      from = a;
+      to = b;
+      continue;
+    }
+    if (line.starts_with("VmFlags:") && (' ' + line + ' ').find(" hg ") != std::string::npos)
+      ranges.emplace_back(from, to);
+  }
+  return ranges;
+}
+
+TEST(LargeBuffer, OnlyWholeLargePagesInsideABigBufferAreAdvised) {
+  if (!fs::exists("/proc/self/smaps")) GTEST_SKIP() << "no /proc/self/smaps to see the advice in";
+  struct Case {
+    std::size_t bytes;
+    bool advised;
+  };
+  for (const Case c : {Case{kLargeBufferBytes - 1, false}, Case{kLargeBufferBytes, true},
+                       Case{3 * kLargeBufferBytes + 12345, true}}) {
+    std::string buffer;
+    ReserveLarge(buffer, c.bytes);
+    const auto begin = reinterpret_cast<std::uintptr_t>(buffer.data());
+    const auto end = begin + buffer.capacity();
+    bool inside = false;
+    for (const auto& [from, to] : RangesAdvisedForLargePages()) {
+      if (to <= begin || from >= end) continue;
+      // Advice beyond the buffer would change memory it does not own.
+      EXPECT_TRUE(from >= begin && to <= end) << c.bytes << " bytes: advised past the buffer";
+      EXPECT_EQ(from % (2u << 20), 0u) << c.bytes;
+      inside = true;
+    }
+    EXPECT_EQ(inside, c.advised) << c.bytes << " bytes";
+  }
+}
+
+TEST(FileIo, AFileOfManyMegabytesReadsBackByteForByte) {
+  TempDir dir;
+  std::string bytes(3 * kLargeBufferBytes + 7, '\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 131) >> 7);
+  ASSERT_FALSE(WriteFileAtomically(dir / "big.cdt", bytes).has_value());
+  std::string error;
+  const auto read = ReadWholeFile(dir / "big.cdt", &error);
+  ASSERT_TRUE(read.has_value()) << error;
+  EXPECT_TRUE(*read == bytes);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "core/colour/conversion_error.h"
 #include "core/colour/number_text.h"
+#include "core/formats/large_buffer.h"
 #include "core/formats/lines.h"
 
 namespace tintora {
@@ -30,7 +31,7 @@ std::vector<ColourEntry> ParseCdtText(std::string_view text) {
   const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
   const auto marks = static_cast<std::size_t>(std::count(text.begin(), text.end(), '{') +
                                               std::count(text.begin(), text.end(), '['));
-  entries.reserve(std::min(lines, marks));
+  ReserveLarge(entries, std::min(lines, marks));
   ForEachLine(text, [&](std::string_view line) {
     if (line.find('{') == std::string_view::npos && line.find('[') == std::string_view::npos) return;
     // The value is looked for after the name, so a name holding "[" or "]" (from sources other
@@ -55,7 +56,7 @@ std::vector<ColourEntry> ParseLstText(std::string_view text) {
   });
   const std::size_t n = std::min(names.size(), values.size());
   std::vector<ColourEntry> entries;
-  entries.reserve(n);
+  ReserveLarge(entries, n);
   for (std::size_t i = 0; i < n; ++i) entries.push_back({std::move(names[i]), std::move(values[i])});
   return entries;
 }

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +16,7 @@
 #include <utility>
 
 #include "core/formats/file_io.h"
+#include "core/formats/large_buffer.h"
 
 namespace tintora {
 
@@ -67,6 +69,21 @@ const WriteSteps& SystemWriteSteps() {
   return steps;
 }
 
+void AdviseLargeBuffer(const void* data, std::size_t bytes) {
+#ifdef MADV_HUGEPAGE
+  if (bytes < kLargeBufferBytes) return;
+  constexpr std::uintptr_t kLargePage = std::uintptr_t{1} << 21;
+  const auto from = reinterpret_cast<std::uintptr_t>(data);
+  const std::uintptr_t first = (from + kLargePage - 1) & ~(kLargePage - 1);
+  const std::uintptr_t last = (from + bytes) & ~(kLargePage - 1);
+  // Refused advice (large pages switched off, an older kernel) leaves ordinary pages.
+  if (last > first) (void)::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#else
+  (void)data;
+  (void)bytes;
+#endif
+}
+
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* error,
                                          std::uintmax_t maxBytes, ReadFailure* failure) {
   auto fail = [&](ReadFailure kind, std::string why) {
@@ -92,7 +109,9 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std:
 
   // One allocation for a file of the size it says, with a byte to spare to see its end; a
   // file that grows while it is read grows the buffer, up to the limit.
-  std::string data(static_cast<std::size_t>(std::min<std::uintmax_t>(st.st_size, maxBytes)) + 1, '\0');
+  std::string data;
+  ReserveLarge(data, static_cast<std::size_t>(std::min<std::uintmax_t>(st.st_size, maxBytes)) + 1);
+  data.resize(data.capacity());
   std::size_t got = 0;
   for (;;) {
     if (got == data.size()) {

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "core/formats/file_io.h"
+#include "core/formats/large_buffer.h"
 #include "core/formats/windows_text.h"
 
 namespace tintora {
@@ -64,6 +65,9 @@ const WriteSteps& SystemWriteSteps() {
                                 SystemClose, SystemRename, SystemAllocate};
   return steps;
 }
+
+// Large pages need a privilege on Windows that a desktop program does not hold.
+void AdviseLargeBuffer(const void*, std::size_t) {}
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* error,
                                          std::uintmax_t maxBytes, ReadFailure* failure) {

@@ -8,6 +8,7 @@
 #include "core/colour/conversion_error.h"
 #include "core/colour/notations.h"
 #include "core/colour/websafe.h"
+#include "core/formats/large_buffer.h"
 
 namespace tintora {
 
@@ -208,7 +209,7 @@ std::string ParseDataForCDTFile(const ColourList& list) {
   std::string out;
   std::size_t size = 0;
   for (const ColourEntry& e : list.Entries()) size += e.name.size() + e.value.size() + 6;
-  out.reserve(size);
+  ReserveLarge(out, size);
   for (const ColourEntry& e : list.Entries()) {
     out += '{';
     out += e.name;
