@@ -27,6 +27,16 @@ class TSaveAsOptions : public QWidget {
   // Whether the next ACT save writes Photoshop's 772-byte table instead of 3 bytes a colour.
   bool ActAdobeTable() const;
 
+ signals:
+  void Shown();
+  void Closed();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
   QTabWidget* PageControl1 = nullptr;
   QWidget* TabSheet1 = nullptr;  // ACO
   QWidget* TabSheet2 = nullptr;  // HTML
@@ -38,15 +48,6 @@ class TSaveAsOptions : public QWidget {
   QRadioButton* TableStyleRadioButton1 = nullptr;  // Consecutive Text
   QRadioButton* RadioButton2 = nullptr;            // Text Overlay
   QCheckBox* PrintInstructionsCheckBox1 = nullptr;
-
- signals:
-  void Shown();
-  void Closed();
-
- protected:
-  void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace tintora

@@ -42,22 +42,6 @@ class PageCoordinator : public QObject {
   ColourVision Vision() const;
   TPopupExt* Menu() const { return LinksColPopupExt; }
 
-  // The sample page: the background panel and its four labels, by their roles' order.
-  QFrame* SampleDocPanel = nullptr;
-  QLabel* DocumentTextLabel = nullptr;
-  QLabel* UnvisitedLinkLabel = nullptr;
-  QLabel* SelectedLinkLabel = nullptr;
-  QLabel* VisitedLinkLabel = nullptr;
-  QFrame* SampleBrowserPanel = nullptr;
-  QFrame* SampleBrowserAddressPanel = nullptr;
-  QGroupBox* LinksGroupBox = nullptr;
-  QGroupBox* ContrastGroupBox = nullptr;
-  QComboBox* ViewAsComboBox = nullptr;
-
-  TPopupExt* LinksColPopupExt = nullptr;
-  QAction* UseWebSafeColours2 = nullptr;
-  QAction* ResetColours1 = nullptr;
-
  signals:
   void VisionChanged(ColourVision vision);
 
@@ -94,6 +78,22 @@ class PageCoordinator : public QObject {
   };
   std::vector<Chrome> chrome_;
   QLabel* ActiveContrastLabel = nullptr;
+
+  // The sample page: the background panel and its four labels, by their roles' order.
+  QFrame* SampleDocPanel = nullptr;
+  QLabel* DocumentTextLabel = nullptr;
+  QLabel* UnvisitedLinkLabel = nullptr;
+  QLabel* SelectedLinkLabel = nullptr;
+  QLabel* VisitedLinkLabel = nullptr;
+  QFrame* SampleBrowserPanel = nullptr;
+  QFrame* SampleBrowserAddressPanel = nullptr;
+  QGroupBox* LinksGroupBox = nullptr;
+  QGroupBox* ContrastGroupBox = nullptr;
+  QComboBox* ViewAsComboBox = nullptr;
+
+  TPopupExt* LinksColPopupExt = nullptr;
+  QAction* UseWebSafeColours2 = nullptr;
+  QAction* ResetColours1 = nullptr;
 };
 
 }  // namespace tintora

@@ -45,19 +45,20 @@ class PageTest : public WindowTest {
 
 TEST_F(PageTest, ClicksSetTheColoursAndOtherButtonsTakeThemBack) {
   SetRgb(0x12, 0x34, 0x56);
-  QTest::mouseClick(P().DocumentTextLabel, Qt::LeftButton);
+  QTest::mouseClick(Find<QLabel>("DocumentTextLabel"), Qt::LeftButton);
   EXPECT_EQ(P().Colours()[R::Text], ColourFromRgb(0x12, 0x34, 0x56));
-  EXPECT_EQ(P().DocumentTextLabel->palette().color(QPalette::WindowText), QColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(Find<QLabel>("DocumentTextLabel")->palette().color(QPalette::WindowText),
+            QColor(0x12, 0x34, 0x56));
   SetRgb(0xFF, 0xFF, 0x00);
-  QTest::mouseClick(P().SampleDocPanel, Qt::LeftButton, {}, QPoint(150, 110));
+  QTest::mouseClick(Find<QFrame>("SampleDocPanel"), Qt::LeftButton, {}, QPoint(150, 110));
   EXPECT_EQ(P().Colours()[R::Background], ColourFromRgb(0xFF, 0xFF, 0));
   // A right or middle click makes the element's colour the active one; hovering shows it.
   for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
     SetRgb(0, 0, 0);
-    QTest::mouseClick(P().VisitedLinkLabel, b);
+    QTest::mouseClick(Find<QLabel>("VisitedLinkLabel"), b);
     EXPECT_EQ(Value(), "800080");
   }
-  QTest::mouseMove(P().UnvisitedLinkLabel, QPoint(3, 3));
+  QTest::mouseMove(Find<QLabel>("UnvisitedLinkLabel"), QPoint(3, 3));
   EXPECT_EQ(form->Selection().Colour(), ColourFromRgb(0, 0, 0xFF));
   Copy("ResetColours1");
   EXPECT_EQ(P().Colours().colours, PageColours{}.colours);
@@ -85,8 +86,8 @@ TEST_F(PageTest, TheCopiesFollowTheNotationAndTheWebSafeOption) {
   }
   Find<QCheckBox>("HTMLCheckBox")->setChecked(false);
   SetRgb(0x12, 0x34, 0x56);
-  QTest::mouseClick(P().DocumentTextLabel, Qt::LeftButton);
-  P().UseWebSafeColours2->trigger();
+  QTest::mouseClick(Find<QLabel>("DocumentTextLabel"), Qt::LeftButton);
+  Copy("UseWebSafeColours2");
   Copy("CopyDocumentTextColour1");
   EXPECT_EQ(services.clipboardText, "TEXT=\"#003366\"");
   EXPECT_EQ(P().Colours()[R::Text], ColourFromRgb(0x12, 0x34, 0x56));
@@ -96,12 +97,12 @@ TEST_F(PageTest, TheContrastFollowsTheColoursAsTheyChange) {
   EXPECT_EQ(Cell("Text", 0), "21.00:1");
   EXPECT_EQ(Cell("Link", 0), "8.59:1");
   SetRgb(0x77, 0x77, 0x77);
-  QTest::mouseClick(P().DocumentTextLabel, Qt::LeftButton);
+  QTest::mouseClick(Find<QLabel>("DocumentTextLabel"), Qt::LeftButton);
   EXPECT_EQ(Cell("Text", 0), "4.48:1");
   EXPECT_EQ(Cell("Text", 1), "fails");
   EXPECT_EQ(Cell("Text", 2), "AA");
   SetRgb(0, 0, 0x80);
-  QTest::mouseClick(P().SampleDocPanel, Qt::LeftButton, {}, QPoint(150, 110));  // a navy page
+  QTest::mouseClick(Find<QFrame>("SampleDocPanel"), Qt::LeftButton, {}, QPoint(150, 110));  // a navy page
   EXPECT_EQ(Cell("Visited", 1), "fails");
   SetRgb(255, 255, 255);
   EXPECT_EQ(Find<QLabel>("ActiveContrastLabel")->text(), "Active: 1.00:1 on white, 21.00:1 on black");
@@ -111,7 +112,7 @@ TEST_F(PageTest, TheContrastFollowsTheColoursAsTheyChange) {
 // themselves, and the contrast measured from them, stay the real ones.
 TEST_F(PageTest, ViewAsShowsTheDeficiencyAndTheContrastStaysReal) {
   SetRgb(255, 0, 0);
-  QTest::mouseClick(P().SampleDocPanel, Qt::LeftButton, {}, QPoint(150, 110));
+  QTest::mouseClick(Find<QFrame>("SampleDocPanel"), Qt::LeftButton, {}, QPoint(150, 110));
   const QString ratio = Cell("Text", 0);
   auto* viewer = Find<QGroupBox>("ColourViewerGroupBox");
   auto shown = [&](QWidget* w) {
@@ -123,13 +124,14 @@ TEST_F(PageTest, ViewAsShowsTheDeficiencyAndTheContrastStaysReal) {
     return std::abs(a.red() - b.red()) <= 2 && std::abs(a.green() - b.green()) <= 2 &&
            std::abs(a.blue() - b.blue()) <= 2;
   };
-  QComboBox* viewAs = P().ViewAsComboBox;
+  QComboBox* viewAs = Find<QComboBox>("ViewAsComboBox");
   viewAs->setFocus();
   QTest::keyClick(viewAs, Qt::Key_Down);
   QTest::keyClick(viewAs, Qt::Key_Down);
   ASSERT_EQ(viewAs->currentText(), "Deuteranopia");
   const QColor deuteranRed(0xA3, 0x90, 0x00);
-  EXPECT_TRUE(near(shown(P().SampleDocPanel), deuteranRed)) << shown(P().SampleDocPanel).name().toStdString();
+  EXPECT_TRUE(near(shown(Find<QFrame>("SampleDocPanel")), deuteranRed))
+      << shown(Find<QFrame>("SampleDocPanel")).name().toStdString();
   EXPECT_TRUE(near(shown(Find<QWidget>("ColourViewPanel")), deuteranRed));
   EXPECT_TRUE(viewer->title().startsWith("Colour Viewer (Deut")) << viewer->title().toStdString();
   EXPECT_EQ(P().Colours()[R::Background], ColourFromRgb(255, 0, 0));
@@ -137,7 +139,7 @@ TEST_F(PageTest, ViewAsShowsTheDeficiencyAndTheContrastStaysReal) {
   EXPECT_EQ(Value(), "FF0000");
 
   viewAs->setCurrentIndex(0);
-  EXPECT_TRUE(near(shown(P().SampleDocPanel), Qt::red));
+  EXPECT_TRUE(near(shown(Find<QFrame>("SampleDocPanel")), Qt::red));
   EXPECT_TRUE(near(shown(Find<QWidget>("ColourViewPanel")), Qt::red));
   EXPECT_EQ(viewer->title(), "Colour Viewer");
 }

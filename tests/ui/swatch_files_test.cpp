@@ -87,10 +87,10 @@ TEST_F(SwatchFilesTest, TheActOptionWritesPhotoshopsTable) {
   MakeList(kWarm);
   const int act = 5;
   ASSERT_EQ(list_file_types::kSaveTypes[act - 1].format, ListFormat::Act);
-  Options().ActAdobeTableCheckBox->setChecked(true);
+  Options().findChild<QCheckBox*>("ActAdobeTableCheckBox")->setChecked(true);
   ASSERT_EQ(form->Files().FileSaveAs1Accept(Path("ps.act"), act), TForm1::SaveOutcome::Saved);
   EXPECT_EQ(ReadFile(Path("ps.act")).size(), 772u);
-  Options().ActAdobeTableCheckBox->setChecked(false);
+  Options().findChild<QCheckBox*>("ActAdobeTableCheckBox")->setChecked(false);
   ASSERT_EQ(form->Files().FileSaveAs1Accept(Path("short.act"), act), TForm1::SaveOutcome::Saved);
   EXPECT_EQ(ReadFile(Path("short.act")).size(), 9u);
 }
@@ -112,9 +112,9 @@ TEST_F(SwatchFilesTest, TheHtmlTableTakesTheSaveAsOptionsChoices) {
   QTest::mouseClick(Find<SpeedButton>("SaveSpeedButton"), Qt::RightButton);
   ASSERT_TRUE(Options().isVisible());
   EXPECT_TRUE(MainWindowWaits());
-  Options().ColumnsUpDown1->setValue(1);
-  Options().RadioButton2->setChecked(true);
-  Options().PrintInstructionsCheckBox1->setChecked(false);
+  Options().findChild<QSpinBox*>("ColumnsUpDown1")->setValue(1);
+  Options().findChild<QRadioButton*>("RadioButton2")->setChecked(true);
+  Options().findChild<QCheckBox*>("PrintInstructionsCheckBox1")->setChecked(false);
   Options().close();
   EXPECT_FALSE(MainWindowWaits());
   ASSERT_EQ(form->Files().FileSaveAs1Accept(Path("one.htm"), 2), TForm1::SaveOutcome::Saved);
