@@ -47,12 +47,13 @@ void BM_AdjustSliderStep(benchmark::State& state) {
   auto form = WindowWithSelection(10000);
   tintora::TForm6* w = form->Form6();
   // What the scroll box shows of the preview, painted as the screen would get it.
-  QImage screen(w->ScrollBox1->viewport()->size(), QImage::Format_RGB32);
+  QImage screen(w->findChild<QScrollArea*>("ScrollBox1")->viewport()->size(), QImage::Format_RGB32);
   const QRegion shown(QRect(QPoint(0, 0), screen.size()));
+  auto* hueBar = w->findChild<QSlider*>("HueTrackBar");
   int hue = 0;
   for (auto _ : state) {
-    w->HueTrackBar->setValue(hue = (hue + 1) % 361);
-    w->PaletteImage->render(&screen, {}, shown);
+    hueBar->setValue(hue = (hue + 1) % 361);
+    w->Preview().render(&screen, {}, shown);
   }
 }
 BENCHMARK(BM_AdjustSliderStep)->Unit(benchmark::kMicrosecond);
@@ -60,10 +61,12 @@ BENCHMARK(BM_AdjustSliderStep)->Unit(benchmark::kMicrosecond);
 void BM_AdjustAccept(benchmark::State& state) {
   auto form = WindowWithSelection(10000);
   tintora::TForm6* w = form->Form6();
+  auto* hueBar = w->findChild<QSlider*>("HueTrackBar");
+  auto* accept = w->findChild<QPushButton*>("AdjustAcceptButton");
   int hue = 0;
   for (auto _ : state) {
-    w->HueTrackBar->setValue(hue = hue % 360 + 1);
-    w->AdjustAcceptButton->click();
+    hueBar->setValue(hue = hue % 360 + 1);
+    accept->click();
   }
 }
 BENCHMARK(BM_AdjustAccept)->Unit(benchmark::kMillisecond);

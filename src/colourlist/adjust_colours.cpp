@@ -3,9 +3,6 @@
 #include <algorithm>
 
 #include <QItemSelectionModel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSlider>
 
 #include "colourlist/tform6.h"
 #include "widgets/centre.h"
@@ -37,28 +34,17 @@ AdjustColours::AdjustColours(std::unique_ptr<TForm6> window, QWidget* mainWindow
   AdjustedColoursPopupExt = MakePopup(w, "AdjustedColoursPopupExt", onTop);
   CopyToClipboard2 = AdjustedColoursPopupExt->AddItem("CopyToClipboard2", "Copy To Clipboard");
   Link(CopyToClipboard2, &QAction::triggered, this,
-       [this](bool) { services_.SetClipboardImage(window_->PaletteImage->Picture(kPictureHeight)); });
-  Link(w->PaletteImage, &AdjustPreview::MenuRequested, this,
+       [this](bool) { services_.SetClipboardImage(window_->Preview().Picture(kPictureHeight)); });
+  Link(&w->Preview(), &AdjustPreview::MenuRequested, this,
        [this](QPoint at) { AdjustedColoursPopupExt->Popup(at); });
 
-  Link(w->HueTrackBar, &QSlider::valueChanged, this, [this](int v) {
-    CreateColourAdjustImage();
-    window_->HueEdit->setText(QString("+%1").arg(v) + QChar(0xB0));
-  });
-  Link(w->SaturationTrackBar, &QSlider::valueChanged, this, [this](int v) {
-    CreateColourAdjustImage();
-    window_->SaturationEdit->setText(QString::fromStdString(AdjustPercentText(v)));
-  });
-  Link(w->IntensityTrackBar3, &QSlider::valueChanged, this, [this](int v) {
-    CreateColourAdjustImage();
-    window_->Intensity3Edit->setText(QString::fromStdString(AdjustPercentText(v)));
-  });
-  Link(w->AdjustAcceptButton, &QPushButton::clicked, this, [this](bool) { AdjustAcceptButtonClick(); });
-  Link(w->AdjustCancelButton, &QPushButton::clicked, this, [this](bool) {
-    SlidersToZero();
+  Link(w, &TForm6::SlidersMoved, this, [this] { CreateColourAdjustImage(); });
+  Link(w, &TForm6::AcceptClicked, this, [this] { AdjustAcceptButtonClick(); });
+  Link(w, &TForm6::CancelClicked, this, [this] {
+    window_->ResetSliders();
     window_->close();
   });
-  Link(w, &TForm6::Closed, this, [this] { window_->PaletteImage->SetCells(0, {}); });
+  Link(w, &TForm6::Closed, this, [this] { window_->Preview().SetCells(0, {}); });
 
   // While the window is open, whatever changes the list or its selection changes the preview.
   auto follow = [this] {
@@ -96,11 +82,11 @@ void AdjustColours::ReadSelection() {
 
 void AdjustColours::CreateColourAdjustImage() {
   const Adjustment a = window_->Sliders();
-  window_->AdjustAcceptButton->setEnabled(!selected_.empty() && !a.IsNone());
+  window_->SetAcceptEnabled(!selected_.empty() && !a.IsNone());
   const bool webSafe = webSafe_.WebSafeOnly();
   // Each cell is worked out as it is painted, from the same list, selection and sliders that
   // Accept reads, so what Accept writes is what the preview shows.
-  window_->PaletteImage->SetCells(selected_.size(), [this, a, webSafe](std::size_t k) {
+  window_->Preview().SetCells(selected_.size(), [this, a, webSafe](std::size_t k) {
     return AdjustEntry(model_.List(), selected_[k], a, webSafe);
   });
 }
@@ -112,14 +98,9 @@ void AdjustColours::AdjustAcceptButtonClick() {
   model_.StoreUndo();
   std::vector<ColourEntry> after = AdjustedEntries(model_.List(), selected_, a);
   model_.ChangeValues([&after](ColourList& list) { list.Replace(std::move(after)); });
-  SlidersToZero();
+  window_->ResetSliders();
   CreateColourAdjustImage();
   if (!model_.List().Empty()) model_.SetListChanged(true);
-}
-
-void AdjustColours::SlidersToZero() {
-  for (QSlider* s : {window_->HueTrackBar, window_->SaturationTrackBar, window_->IntensityTrackBar3})
-    s->setValue(0);
 }
 
 }  // namespace tintora

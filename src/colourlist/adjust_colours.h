@@ -43,7 +43,6 @@ class AdjustColours : public QObject {
 
  private:
   void ReadSelection();
-  void SlidersToZero();
 
   std::unique_ptr<TForm6> window_;
   QWidget* mainWindow_;

@@ -155,6 +155,18 @@ TForm6::TForm6(QWidget* parent)
   HueEdit = edits[0];
   SaturationEdit = edits[1];
   Intensity3Edit = edits[2];
+  connect(HueTrackBar, &QSlider::valueChanged, this, [this](int v) {
+    HueEdit->setText(QString("+%1").arg(v) + QChar(0xB0));
+    emit SlidersMoved();
+  });
+  connect(SaturationTrackBar, &QSlider::valueChanged, this, [this](int v) {
+    SaturationEdit->setText(QString::fromStdString(AdjustPercentText(v)));
+    emit SlidersMoved();
+  });
+  connect(IntensityTrackBar3, &QSlider::valueChanged, this, [this](int v) {
+    Intensity3Edit->setText(QString::fromStdString(AdjustPercentText(v)));
+    emit SlidersMoved();
+  });
 
   AdjustAcceptButton = Make<QPushButton>(this, "AdjustAcceptButton", {}, "Accept");
   AdjustAcceptButton->setEnabled(false);
@@ -164,11 +176,19 @@ TForm6::TForm6(QWidget* parent)
   column->addWidget(ScrollBox1);
   column->addWidget(HSIMixerPanel);
   column->addLayout(Row({nullptr, AdjustAcceptButton, AdjustCancelButton}));
+  connect(AdjustAcceptButton, &QPushButton::clicked, this, &TForm6::AcceptClicked);
+  connect(AdjustCancelButton, &QPushButton::clicked, this, &TForm6::CancelClicked);
 }
 
 Adjustment TForm6::Sliders() const {
   return {HueTrackBar->value(), SaturationTrackBar->value(), IntensityTrackBar3->value()};
 }
+
+void TForm6::ResetSliders() {
+  for (QSlider* s : {HueTrackBar, SaturationTrackBar, IntensityTrackBar3}) s->setValue(0);
+}
+
+void TForm6::SetAcceptEnabled(bool enabled) { AdjustAcceptButton->setEnabled(enabled); }
 
 void TForm6::closeEvent(QCloseEvent* event) {
   emit Closed();

@@ -44,13 +44,27 @@ class AdjustPreview : public QWidget {
   std::function<AdjustedEntry(std::size_t)> cell_;
 };
 
+// The window shows its sliders' values itself; what they do to the list is the controller's.
 class TForm6 : public QWidget {
   Q_OBJECT
  public:
   explicit TForm6(QWidget* parent = nullptr);
 
   Adjustment Sliders() const;
+  void ResetSliders();
+  void SetAcceptEnabled(bool enabled);
+  AdjustPreview& Preview() const { return *PaletteImage; }
 
+ signals:
+  void SlidersMoved();
+  void AcceptClicked();
+  void CancelClicked();
+  void Closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
   QScrollArea* ScrollBox1 = nullptr;
   AdjustPreview* PaletteImage = nullptr;
   QWidget* HSIMixerPanel = nullptr;
@@ -62,12 +76,6 @@ class TForm6 : public QWidget {
   QLineEdit* Intensity3Edit = nullptr;
   QPushButton* AdjustAcceptButton = nullptr;
   QPushButton* AdjustCancelButton = nullptr;
-
- signals:
-  void Closed();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 };
 
 }  // namespace tintora

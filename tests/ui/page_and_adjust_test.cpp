@@ -160,6 +160,9 @@ class AdjustTest : public WindowTest {
     services.messages.clear();
   }
   TForm6& W() { return *form->Form6(); }
+  QSlider* Bar(const char* name) { return W().findChild<QSlider*>(name); }
+  QString Shown(const char* edit) { return W().findChild<QLineEdit*>(edit)->text(); }
+  QPushButton* Button(const char* name) { return W().findChild<QPushButton*>(name); }
   void Select(std::initializer_list<int> rows) {
     auto* view = Find<ColourListView>("CustomColourListBox");
     view->selectionModel()->clearSelection();
@@ -178,22 +181,22 @@ TEST_F(AdjustTest, ThePreviewShowsEverySelectedEntryOldAndNew) {
   Select({});
   Open();
   ASSERT_TRUE(W().isVisible());
-  W().HueTrackBar->setValue(120);
-  EXPECT_EQ(W().PaletteImage->Count(), 0u);
-  EXPECT_FALSE(W().AdjustAcceptButton->isEnabled());
+  Bar("HueTrackBar")->setValue(120);
+  EXPECT_EQ(W().Preview().Count(), 0u);
+  EXPECT_FALSE(Button("AdjustAcceptButton")->isEnabled());
   Select({0, 2, 3, 4, 5});  // the preview follows the selection while the window is open
-  ASSERT_EQ(W().PaletteImage->Count(), 5u);
-  EXPECT_EQ(W().PaletteImage->height(), 105);
-  EXPECT_TRUE(W().AdjustAcceptButton->isEnabled());
-  const AdjustedEntry first = W().PaletteImage->Cell(0);
+  ASSERT_EQ(W().Preview().Count(), 5u);
+  EXPECT_EQ(W().Preview().height(), 105);
+  EXPECT_TRUE(Button("AdjustAcceptButton")->isEnabled());
+  const AdjustedEntry first = W().Preview().Cell(0);
   EXPECT_EQ(first.before + " {" + first.after + "}", "FF0000 {00FF00}");
-  EXPECT_EQ(W().PaletteImage->Cell(1).name, std::string(20, 'n') + "...");
-  EXPECT_EQ(W().HueEdit->text(), QString("+120") + QChar(0xB0));
-  W().SaturationTrackBar->setValue(128);
-  EXPECT_EQ(W().SaturationEdit->text(), "50.196%");
-  W().IntensityTrackBar3->setValue(-255);
-  EXPECT_EQ(W().Intensity3Edit->text(), "-100%");
-  EXPECT_EQ(W().PaletteImage->Cell(4).after, "000000");
+  EXPECT_EQ(W().Preview().Cell(1).name, std::string(20, 'n') + "...");
+  EXPECT_EQ(Shown("HueEdit"), QString("+120") + QChar(0xB0));
+  Bar("SaturationTrackBar")->setValue(128);
+  EXPECT_EQ(Shown("SaturationEdit"), "50.196%");
+  Bar("IntensityTrackBar3")->setValue(-255);
+  EXPECT_EQ(Shown("Intensity3Edit"), "-100%");
+  EXPECT_EQ(W().Preview().Cell(4).after, "000000");
   // The copy is the preview as a picture.
   W().findChild<QAction*>("CopyToClipboard2")->trigger();
   ASSERT_TRUE(services.clipboardImage);
@@ -205,18 +208,18 @@ TEST_F(AdjustTest, AcceptWritesWhatThePreviewShowedAndUndoBringsTheListBack) {
   Select({0, 1});
   Open();
   form->findChild<QAction*>("RetreiveAllAsWebsafe1")->trigger();
-  W().SaturationTrackBar->setValue(255);
-  W().IntensityTrackBar3->setValue(-40);
-  const AdjustedEntry grey = W().PaletteImage->Cell(1);
+  Bar("SaturationTrackBar")->setValue(255);
+  Bar("IntensityTrackBar3")->setValue(-40);
+  const AdjustedEntry grey = W().Preview().Cell(1);
   EXPECT_EQ(grey.shown, "660000");  // painted web-safe ...
   EXPECT_EQ(grey.after, "6C0000");  // ... stored as adjusted
-  QTest::mouseClick(W().AdjustAcceptButton, Qt::LeftButton);
+  QTest::mouseClick(Button("AdjustAcceptButton"), Qt::LeftButton);
   EXPECT_EQ(form->List().At(0).value, "D70000");
   EXPECT_EQ(form->List().At(1).value, grey.after);
   EXPECT_EQ(form->List().At(2).value, "0000FF");
   EXPECT_TRUE(form->ListModel().ListChanged());
   EXPECT_EQ(W().Sliders(), Adjustment{});
-  EXPECT_FALSE(W().AdjustAcceptButton->isEnabled());
+  EXPECT_FALSE(Button("AdjustAcceptButton")->isEnabled());
   EXPECT_TRUE(W().isVisible());
   form->findChild<QAction*>("UndoLastChange1")->trigger();
   EXPECT_EQ(Cdt(), before);
@@ -226,17 +229,17 @@ TEST_F(AdjustTest, CancelPutsTheSlidersBackAndTheFrameKeepsThem) {
   const std::string before = Cdt();
   Select({0});
   Open();
-  W().HueTrackBar->setValue(90);
-  QTest::mouseClick(W().AdjustCancelButton, Qt::LeftButton);
+  Bar("HueTrackBar")->setValue(90);
+  QTest::mouseClick(Button("AdjustCancelButton"), Qt::LeftButton);
   EXPECT_FALSE(W().isVisible());
   EXPECT_EQ(W().Sliders(), Adjustment{});
   EXPECT_EQ(Cdt(), before);
   Open();
-  W().HueTrackBar->setValue(30);
+  Bar("HueTrackBar")->setValue(30);
   W().close();
   Open();
-  EXPECT_EQ(W().HueTrackBar->value(), 30);
-  EXPECT_EQ(W().PaletteImage->Count(), 1u);
+  EXPECT_EQ(Bar("HueTrackBar")->value(), 30);
+  EXPECT_EQ(W().Preview().Count(), 1u);
 }
 
 }  // namespace
