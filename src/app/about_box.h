@@ -23,13 +23,6 @@ class TAboutBox : public QWidget {
   // While open it keeps the keyboard focus; false when it is closed.
   bool KeepFocus();
 
-  QLabel* ProductName = nullptr;
-  QLabel* VersionLabel = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
-  QLabel* WebPageLabel = nullptr;
-  QPushButton* OKButton = nullptr;
-  QPushButton* Button1 = nullptr;
-
  signals:
   void HelpRequested();
   void WebPageRequested(const QString& address);
@@ -39,6 +32,13 @@ class TAboutBox : public QWidget {
 
  private:
   void ShowFacts();
+
+  QLabel* ProductName = nullptr;
+  QLabel* VersionLabel = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
+  QLabel* WebPageLabel = nullptr;
+  QPushButton* OKButton = nullptr;
+  QPushButton* Button1 = nullptr;
 
   QString settingsFile_;
   QString screenBackend_;

@@ -13,10 +13,10 @@ class TSplashScreen : public QWidget {
  public:
   explicit TSplashScreen(QWidget* parent = nullptr);
 
-  QTimer* Timer1 = nullptr;
   void Timer1Timer();
 
  private:
+  QTimer* Timer1 = nullptr;
   void FormCreate();
 };
 

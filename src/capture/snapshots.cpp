@@ -60,7 +60,7 @@ Snapshots::Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<TForm2> 
 Snapshots::~Snapshots() = default;
 
 void Snapshots::BMPPixelColourRetreive(QPoint pos, bool select) {
-  ImageBox* image = form2_->Image1;
+  ImageBox* image = &form2_->Image();
   image->setCursor(CustomCursor(selection_.SourceCursor()));
   selection_.ColourSelectorUpdate(image->PixelColour(pos.x(), pos.y()));
   if (select) selection_.SetColourSelection({.copyValue = true});

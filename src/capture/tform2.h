@@ -21,9 +21,8 @@ class TForm2 : public QWidget {
   void SetPicture(const QImage& picture);
   void ClearPicture();
   const QImage& Picture() const;
-
-  QScrollArea* Panel1 = nullptr;
-  ImageBox* Image1 = nullptr;
+  // The picture as shown, with its cursor and the colour under a point.
+  ImageBox& Image() const { return *Image1; }
 
  signals:
   void PointedAt(QPoint pos, bool click);
@@ -34,6 +33,8 @@ class TForm2 : public QWidget {
 
  private:
   std::function<QRect()> mainBounds_;
+  QScrollArea* Panel1 = nullptr;
+  ImageBox* Image1 = nullptr;
 };
 
 }  // namespace tintora

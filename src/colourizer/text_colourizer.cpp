@@ -214,7 +214,7 @@ void TextColourizer::Connect() {
        [this](bool) { CopyRichTextToClipboard1Click(); });
   Link(ViewInBiggerWindow1, &QAction::triggered, this, [this](bool) { ViewInBiggerWindow1Click(); });
   Link(ShowUnicodeChart1, &QAction::triggered, this, [this](bool) { ShowUnicodeChart1Click(); });
-  for (QTextEdit* preview : {ResultRichEdit, form8_->ColouredTextPreviewRichEdit})
+  for (QTextEdit* preview : {ResultRichEdit, form8_->Preview()})
     Link(preview, &QWidget::customContextMenuRequested, this,
          [this, preview](QPoint p) { TextColourizerPopupExt->Popup(preview->mapToGlobal(p)); });
   Link(form8_.get(), &TForm8::Shown, this, [this] { UpdatePreview(); });
@@ -264,7 +264,7 @@ ColourizerInput TextColourizer::Input() const {
 }
 
 void TextColourizer::RefocusText() {
-  if (form8_->ColouredTextPreviewRichEdit->hasFocus()) return;
+  if (form8_->Preview()->hasFocus()) return;
   if (TextToColourMemo->isVisible()) TextToColourMemo->setFocus();
 }
 

@@ -45,7 +45,7 @@ void TextColourizer::UpdatePreview() {
   const ColourizerInput in = Input();
   result_ = Colourize(in);
   RenderInto(ResultRichEdit, in);
-  if (form8_->isVisible()) RenderInto(form8_->ColouredTextPreviewRichEdit, in);
+  if (form8_->isVisible()) RenderInto(form8_->Preview(), in);
   if (debug_.isVisible())
     debug_.ShowColourizerCounts(result_.count, in.colours.size(), CheckedColourCount(in.colours));
 }
@@ -80,7 +80,7 @@ void TextColourizer::RenderInto(QTextEdit* edit, const ColourizerInput& in) cons
 
 void TextColourizer::SetBackgroundColour1Click() {
   background_ = active_.Value().Shown();
-  for (QTextEdit* preview : {ResultRichEdit, form8_->ColouredTextPreviewRichEdit}) {
+  for (QTextEdit* preview : {ResultRichEdit, form8_->Preview()}) {
     QPalette palette = preview->palette();
     palette.setColor(QPalette::Base, QColor(RedOf(background_), GreenOf(background_), BlueOf(background_)));
     preview->setPalette(palette);

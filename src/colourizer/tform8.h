@@ -13,7 +13,8 @@ class TForm8 : public QWidget {
  public:
   explicit TForm8(QWidget* parent = nullptr);
 
-  QTextEdit* ColouredTextPreviewRichEdit = nullptr;
+  // The bigger preview the colourizer renders into.
+  QTextEdit* Preview() const { return ColouredTextPreviewRichEdit; }
 
  signals:
   void Shown();
@@ -22,6 +23,9 @@ class TForm8 : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+
+ private:
+  QTextEdit* ColouredTextPreviewRichEdit = nullptr;
 };
 
 }  // namespace tintora

@@ -81,8 +81,7 @@ TEST_F(PortalTest, ThePortalIsTheBackendAndTheAboutBoxSaysSo) {
   EXPECT_TRUE(services.Screen().PicksOnRequest());
   EXPECT_FALSE(services.Screen().CanReadScreen());
   form->AboutBox()->show();  // what the user opens to find out
-  EXPECT_TRUE(
-      form->AboutBox()->Memo1->toPlainText().contains("Screen colours are read through the desktop portal."));
+  EXPECT_TRUE(AboutText().contains("Screen colours are read through the desktop portal."));
   form->Timer1Timer();
   EXPECT_TRUE(Find<SpeedButton>("CaptureDesktopSpeedButton")
                   ->toolTip()

@@ -208,14 +208,14 @@ TEST_F(CaptureTest, ASnapshotWaitsThenShowsTheDesktopToPickFrom) {
   EXPECT_EQ(shot->width(), m.width() - qRound(m.width() / 4.0));
   // Picking: hover previews, a left click commits and copies.
   Find<QCheckBox>("AutoCopyCheckBox")->setChecked(true);
-  QTest::mouseMove(shot->Image1, QPoint(10, 10));
+  QTest::mouseMove(&shot->Image(), QPoint(10, 10));
   EXPECT_EQ(Selector(), "FF8000");
-  QTest::mouseClick(shot->Image1, Qt::LeftButton, {}, QPoint(500, 500));
+  QTest::mouseClick(&shot->Image(), Qt::LeftButton, {}, QPoint(500, 500));
   EXPECT_EQ(Value(), "3366CC");
   EXPECT_EQ(services.clipboardText, "3366CC");
   TPopupExt::SetExecHook(
       [](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>("CopyToClipboard1"); });
-  QTest::mousePress(shot->Image1, Qt::RightButton, {}, QPoint(3, 3));
+  QTest::mousePress(&shot->Image(), Qt::RightButton, {}, QPoint(3, 3));
   ASSERT_TRUE(services.clipboardImage.has_value());
   EXPECT_EQ(services.clipboardImage->size(), QSize(800, 600));
 }

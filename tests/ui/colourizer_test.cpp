@@ -213,12 +213,12 @@ TEST_F(ColourizerTest, TheBiggerWindowShowsWhatThePreviewShows) {
   Find<QAction>("ViewInBiggerWindow1")->trigger();
   TForm8* big = form->Form8();
   ASSERT_TRUE(big->isVisible());
-  EXPECT_EQ(big->ColouredTextPreviewRichEdit->toPlainText(), "SAMPLE");
-  QTextCursor c(big->ColouredTextPreviewRichEdit->document());
+  EXPECT_EQ(big->Preview()->toPlainText(), "SAMPLE");
+  QTextCursor c(big->Preview()->document());
   c.setPosition(1);
   EXPECT_EQ(c.charFormat().foreground().color(), QColor(255, 0, 0));
   SetText("Hi");
-  EXPECT_EQ(big->ColouredTextPreviewRichEdit->toPlainText(), "Hi");
+  EXPECT_EQ(big->Preview()->toPlainText(), "Hi");
   big->close();
 }
 

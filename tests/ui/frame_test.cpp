@@ -228,8 +228,8 @@ TEST_F(FrameTest, TheAboutBoxOpensOnceCentredOverTheWindowAndHoldsTheFocus) {
   auto* about = form->AboutBox();
   ASSERT_TRUE(about->isVisible());
   ASSERT_TRUE(WaitActive(about));
-  EXPECT_EQ(about->VersionLabel->text(), QString("Version ") + kVersion);
-  EXPECT_EQ(about->ProductName->text(), "Tintora v2.0");
+  EXPECT_EQ(about->findChild<QLabel*>("VersionLabel")->text(), QString("Version ") + kVersion);
+  EXPECT_EQ(about->findChild<QLabel*>("ProductName")->text(), "Tintora v2.0");
   const QRect main = form->frameGeometry();
   EXPECT_LE(std::abs(about->geometry().center().x() - main.center().x()), 2);
   // The heartbeat is driven by hand from here: a tick of its own could take the focus back
@@ -239,14 +239,15 @@ TEST_F(FrameTest, TheAboutBoxOpensOnceCentredOverTheWindowAndHoldsTheFocus) {
   ASSERT_TRUE(WaitActive(form.get()));
   form->Timer1Timer();  // ...and the next tick takes the focus back into the about box
   ASSERT_TRUE(WaitActive(about));
-  EXPECT_TRUE(about->Memo1->hasFocus());
-  QTest::mouseClick(about->Button1, Qt::LeftButton);  // "Help!": the manual beside the program
+  EXPECT_TRUE(about->findChild<QPlainTextEdit*>("Memo1")->hasFocus());
+  auto* help = about->findChild<QPushButton*>("Button1");
+  QTest::mouseClick(help, Qt::LeftButton);  // "Help!": the manual beside the program
   ASSERT_EQ(services.opened.size(), 1u);
   EXPECT_TRUE(services.opened[0].endsWith("help/index.html")) << services.opened[0].toStdString();
   EXPECT_TRUE(services.messages.empty());
   // Where nothing opens it, the program says where the manual is instead of doing nothing.
   services.shellOpens = false;
-  QTest::mouseClick(about->Button1, Qt::LeftButton);
+  QTest::mouseClick(help, Qt::LeftButton);
   ASSERT_EQ(services.messages.size(), 1u);
   EXPECT_TRUE(services.messages[0].text.contains("help/index.html"))
       << services.messages[0].text.toStdString();
@@ -255,8 +256,9 @@ TEST_F(FrameTest, TheAboutBoxOpensOnceCentredOverTheWindowAndHoldsTheFocus) {
 
 TEST_F(FrameTest, TheSplashClosesByItselfAndReturnsAtTheFirstActivation) {
   TSplashScreen* splash = form->SplashScreen();
-  EXPECT_EQ(splash->Timer1->interval(), 3000);
-  EXPECT_TRUE(splash->Timer1->isActive());
+  const auto* timer = splash->findChild<QTimer*>("Timer1");
+  EXPECT_EQ(timer->interval(), 3000);
+  EXPECT_TRUE(timer->isActive());
   EXPECT_TRUE(splash->isVisible());  // shown again by the first activation
   splash->Timer1Timer();
   EXPECT_FALSE(splash->isVisible());

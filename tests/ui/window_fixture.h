@@ -8,9 +8,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSlider>
 #include <QTest>
 
+#include "app/about_box.h"
 #include "app/tform1.h"
 #include "capture/pixel_capture.h"
 #include "capture/snapshots.h"
@@ -79,6 +81,8 @@ class WindowTest : public ::testing::Test {
   QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
   QString Text(const char* name) { return Find<QLineEdit>(name)->text(); }
   QString Label(const char* name) { return Find<QLabel>(name)->text(); }
+  // The about box's facts (its version, settings file and screen access).
+  QString AboutText() { return form->AboutBox()->findChild<QPlainTextEdit*>("Memo1")->toPlainText(); }
   QString Value() { return Text("HexHTMLEdit"); }
 
   // Sets the three RGB track bars as a user dragging them would.

@@ -61,9 +61,8 @@ TEST_F(WaylandTest, ThePortalIsChosenOnItsOwnAndTheAboutBoxSaysSo) {
   EXPECT_EQ(QGuiApplication::platformName(), "wayland");
   EXPECT_EQ(desktop->Backend(), ScreenBackend::Portal);
   form->AboutBox()->show();
-  EXPECT_TRUE(
-      form->AboutBox()->Memo1->toPlainText().contains("Screen colours are read through the desktop portal."))
-      << form->AboutBox()->Memo1->toPlainText().toStdString();
+  EXPECT_TRUE(AboutText().contains("Screen colours are read through the desktop portal."))
+      << AboutText().toStdString();
 }
 
 TEST_F(WaylandTest, TheSnapshotShowsTheDesktopWithoutTintorasWindow) {
@@ -117,9 +116,8 @@ using NoPortalTest = WaylandTest;
 TEST_F(NoPortalTest, TheWindowSaysThereIsNoScreenAccess) {
   EXPECT_EQ(desktop->Backend(), ScreenBackend::None);
   form->AboutBox()->show();
-  EXPECT_TRUE(
-      form->AboutBox()->Memo1->toPlainText().contains("nothing (this desktop gives no screen access)"))
-      << form->AboutBox()->Memo1->toPlainText().toStdString();
+  EXPECT_TRUE(AboutText().contains("nothing (this desktop gives no screen access)"))
+      << AboutText().toStdString();
   // Live capture can be switched on, and its hint says there is nothing to capture here.
   Release(Qt::RightButton);
   EXPECT_TRUE(Find<SpeedButton>("CaptureDesktopSpeedButton")->toolTip().contains("does not let programs"))
