@@ -2,19 +2,14 @@
 
 #include <cstdint>
 
+#include "core/colour/number_text.h"
+
 namespace tintora {
 
 ConversionError::ConversionError(std::string_view text)
     : std::runtime_error("'" + std::string(text) + "' is not a valid integer value"), text_(text) {}
 
 namespace {
-
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 std::optional<int> Parse(std::string_view s) {
   std::size_t i = 0;
@@ -35,7 +30,7 @@ std::optional<int> Parse(std::string_view s) {
   if (i >= s.size()) return std::nullopt;
   std::uint64_t value = 0;
   for (; i < s.size(); ++i) {
-    const int d = hex ? HexDigitValue(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
+    const int d = hex ? HexDigit(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
     if (d < 0) return std::nullopt;
     value = value * (hex ? 16 : 10) + static_cast<unsigned>(d);
     if (value > 0xFFFFFFFFull) return std::nullopt;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/colour/number_text.h"
+
 namespace tintora::css_text {
 
 inline char LowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -22,12 +24,7 @@ inline std::string_view Trim(std::string_view s) {
   return s;
 }
 
-inline int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
+using tintora::HexDigit;
 
 // Whether two texts are equal, ignoring the case of ASCII letters.
 inline bool SameWord(std::string_view a, std::string_view b) {

@@ -18,4 +18,12 @@ std::string IntToHex(long long value, int digits);
 // Plain decimal text.
 std::string IntToStr(long long value);
 
+// A hexadecimal digit's value in either case, -1 for any other character.
+inline int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 }  // namespace tintora

@@ -7,6 +7,7 @@
 
 #include "core/colour/conversion_error.h"
 #include "core/colour/notations.h"
+#include "core/colour/number_text.h"
 #include "core/colour/websafe.h"
 #include "core/formats/large_buffer.h"
 
@@ -83,13 +84,6 @@ constexpr std::uint64_t kNotAColour = std::uint64_t{1} << 63;
 // numerator / denominator * scale, rounded; both not negative.
 std::uint64_t Scaled(std::uint64_t numerator, std::uint64_t denominator, std::uint64_t scale) {
   return (2 * scale * numerator + denominator) / (2 * denominator);
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
 }
 
 // The common case read without the general parser: "RRGGBB".
