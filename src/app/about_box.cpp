@@ -44,7 +44,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   column->setSizeConstraint(QLayout::SetFixedSize);
   column->addWidget(ProductName);
   column->addWidget(VersionLabel);
-  column->addWidget(Memo1);
+  column->addWidget(Memo1, 1);
   column->addWidget(WebPageLabel);
   column->addLayout(Row({nullptr, Button1, OKButton}));
 }

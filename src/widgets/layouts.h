@@ -36,7 +36,9 @@ void KeepLogicalSize(QWidget* picture, QSize size);
 void FitCharacters(QWidget* field, int characters);
 
 // A text area that shows at least `columns` characters on `lines` lines of its own font, and
-// asks for no more (it grows into whatever room there is).
+// asks for no more (it grows into whatever room there is). Add it to its layout with a
+// stretch: a box layout shares spare room by what each control asks for, and gives this one,
+// which asks for nothing, less than its least, so it comes to lie over its neighbours.
 void MinimumTextArea(QWidget* area, int columns, int lines);
 
 // A label or button that must show `sample` (its longest text) whole: at least that wide.

@@ -71,11 +71,19 @@ QString Offence(const QWidget* w) {
 }
 
 void Walk(const QWidget* window, const QWidget* w, QStringList& problems) {
+  std::vector<const QWidget*> placed;
   for (const QObject* o : w->children()) {
     auto* child = qobject_cast<const QWidget*>(o);
     if (!child || child->isWindow() || !child->isVisibleTo(window)) continue;
     if (const QString offence = Offence(child); !offence.isEmpty())
       problems << window->objectName() + ": " + Describe(child) + " " + offence;
+    // Controls side by side never lie over each other (a layout squeezed below what one of
+    // them must have does that).
+    if (!QtsOwnPart(child))
+      for (const QWidget* other : placed)
+        if (child->geometry().intersects(other->geometry()))
+          problems << window->objectName() + ": " + Describe(child) + " lies over " + Describe(other);
+    placed.push_back(child);
     Walk(window, child, problems);
   }
 }
