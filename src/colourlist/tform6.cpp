@@ -143,6 +143,11 @@ TForm6::TForm6(QWidget* parent)
     edits[i]->setReadOnly(true);
     edits[i]->setAccessibleName(QString(rows[i].hint) + " change");
     FitCharacters(edits[i], 7);
+    // The value beside its bar: the hue's turn in degrees, the others as a share.
+    connect(sliders[i], &QSlider::valueChanged, this, [this, edit = edits[i], hue = i == 0](int v) {
+      edit->setText(hue ? QString("+%1").arg(v) + QChar(0xB0) : QString::fromStdString(AdjustPercentText(v)));
+      emit SlidersMoved();
+    });
     mixer->addWidget(letter, 2 * i, 0);
     mixer->addWidget(sliders[i], 2 * i, 1);
     mixer->addWidget(edits[i], 2 * i, 2);
@@ -152,21 +157,6 @@ TForm6::TForm6(QWidget* parent)
   HueTrackBar = sliders[0];
   SaturationTrackBar = sliders[1];
   IntensityTrackBar3 = sliders[2];
-  HueEdit = edits[0];
-  SaturationEdit = edits[1];
-  Intensity3Edit = edits[2];
-  connect(HueTrackBar, &QSlider::valueChanged, this, [this](int v) {
-    HueEdit->setText(QString("+%1").arg(v) + QChar(0xB0));
-    emit SlidersMoved();
-  });
-  connect(SaturationTrackBar, &QSlider::valueChanged, this, [this](int v) {
-    SaturationEdit->setText(QString::fromStdString(AdjustPercentText(v)));
-    emit SlidersMoved();
-  });
-  connect(IntensityTrackBar3, &QSlider::valueChanged, this, [this](int v) {
-    Intensity3Edit->setText(QString::fromStdString(AdjustPercentText(v)));
-    emit SlidersMoved();
-  });
 
   AdjustAcceptButton = Make<QPushButton>(this, "AdjustAcceptButton", {}, "Accept");
   AdjustAcceptButton->setEnabled(false);

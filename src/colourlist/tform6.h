@@ -9,7 +9,6 @@
 #include "core/list/adjust.h"
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QScrollArea;
 class QSlider;
@@ -71,9 +70,6 @@ class TForm6 : public QWidget {
   QSlider* HueTrackBar = nullptr;
   QSlider* SaturationTrackBar = nullptr;
   QSlider* IntensityTrackBar3 = nullptr;
-  QLineEdit* HueEdit = nullptr;
-  QLineEdit* SaturationEdit = nullptr;
-  QLineEdit* Intensity3Edit = nullptr;
   QPushButton* AdjustAcceptButton = nullptr;
   QPushButton* AdjustCancelButton = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "core/colour/css_names.h"
 #include "core/colour/css_parts.h"
 #include "core/colour/css_text.h"
+#include "core/colour/number_text.h"
 
 // Reading every colour notation of CSS Color 4; the writers are in css_colour.cpp.
 namespace tintora {

@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/colour/number_text.h"
-
 namespace tintora::css_text {
 
 inline char LowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -23,8 +21,6 @@ inline std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
   return s;
 }
-
-using tintora::HexDigit;
 
 // Whether two texts are equal, ignoring the case of ASCII letters.
 inline bool SameWord(std::string_view a, std::string_view b) {

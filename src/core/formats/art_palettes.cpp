@@ -10,6 +10,7 @@
 
 #include "core/colour/colour_spaces.h"
 #include "core/colour/css_text.h"
+#include "core/colour/number_text.h"
 #include "core/formats/colour_list_files.h"
 #include "core/formats/lines.h"
 #include "core/formats/xml_palette.h"
@@ -318,7 +319,7 @@ std::string_view TrimLine(std::string_view s) {
 }
 
 bool AllHex(std::string_view s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return css_text::HexDigit(c) >= 0; });
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return HexDigit(c) >= 0; });
 }
 
 // RRGGBB of "AARRGGBB" or "RRGGBB" (a "#" before it allowed); empty for anything else.

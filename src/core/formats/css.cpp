@@ -5,6 +5,7 @@
 
 #include "core/colour/css_colour.h"
 #include "core/colour/css_text.h"
+#include "core/colour/number_text.h"
 #include "core/colour/text_filters.h"
 
 namespace tintora {

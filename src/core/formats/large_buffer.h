@@ -1,5 +1,5 @@
-// Buffers of many megabytes: a million-colour file is a few hundred megabytes touched for the
-// first time, and on Linux each 4 KiB page of it costs a fault of its own. Backed by 2 MiB
+// Buffers of many megabytes: a million-colour file is well over a hundred megabytes touched
+// for the first time, and on Linux each 4 KiB page of it costs a fault of its own. Backed by 2 MiB
 // pages, the same buffer takes a five-hundredth of the faults (and of the processor's
 // address-translation misses while it is filled and read).
 #pragma once
