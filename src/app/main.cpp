@@ -1,4 +1,6 @@
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "app/application.h"
@@ -6,6 +8,7 @@
 #include "app/qt_services.h"
 #include "app/tform1.h"
 #include "app/tintora_style.h"
+#include "core/formats/file_io.h"
 #include "version.h"
 
 namespace {
@@ -43,12 +46,34 @@ bool AnsweredWithoutWindow(int argc, char** argv) {
   return false;
 }
 
+// Qt ends a program that finds no display with a fatal message in its own words (and a core
+// dump); until the application stands, that is said plainly instead, with exit status 1.
+void SayPlainlyWhenThereIsNoDisplay() {
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+      const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(name) + (value && *value ? std::string(" is ") + value : " is not set");
+      };
+      std::fprintf(stderr, "tintora: no display or desktop portal is reachable (%s; %s).\n",
+                   variable("DISPLAY").c_str(), variable("WAYLAND_DISPLAY").c_str());
+      std::_Exit(1);
+    }
+    // The platform's own words about the display it could not open go with the fatal message.
+    if (context.category && std::string_view(context.category).starts_with("qt.qpa")) return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+  });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (AnsweredWithoutWindow(argc, argv)) return 0;
+  SayPlainlyWhenThereIsNoDisplay();
   tintora::TintoraApplication app(argc, argv);
+  qInstallMessageHandler(nullptr);
   if (QCoreApplication::arguments().contains("--pick")) return tintora::RunPickMode(app);
+  tintora::RecoverInterruptedSaves();  // files a crash left half-written in place
   tintora::ApplyTintoraLook();
   tintora::QtServices services;
   tintora::TForm1 form(services);

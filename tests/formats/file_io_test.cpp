@@ -9,11 +9,16 @@
 #include <sys/un.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
+#include <optional>
+#include <random>
 #include <sstream>
+#include <thread>
 
 #include "support/temp_dir.h"
 
@@ -163,6 +168,32 @@ TEST(FileIo, AReadOnlyFileIsNotReplaced) {
   EXPECT_EQ(EntryCount(dir.Path()), 1u);
 }
 
+// The user's state folder, where an in-place write keeps its undo copy: a scratch one for the
+// scope, so tests never write into the real home.
+class StateFolder {
+ public:
+  StateFolder() : path_(fs::temp_directory_path() / ("tintora-state-" + std::to_string(::getpid()))) {
+    const char* old = std::getenv("XDG_STATE_HOME");
+    saved_ = old ? std::optional<std::string>(old) : std::nullopt;
+    ::setenv("XDG_STATE_HOME", path_.c_str(), 1);
+  }
+  ~StateFolder() {
+    saved_ ? ::setenv("XDG_STATE_HOME", saved_->c_str(), 1) : ::unsetenv("XDG_STATE_HOME");
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  std::size_t UndoCopies() const {
+    std::error_code ec;
+    std::size_t n = 0;
+    for (const auto& e : fs::recursive_directory_iterator(path_, ec)) n += e.path().extension() == ".undo";
+    return n;
+  }
+
+ private:
+  fs::path path_;
+  std::optional<std::string> saved_;
+};
+
 int NoFilesBesideIt(const char* path, int flags, unsigned mode) {
   if (std::string(path).find("/.tintora-") != std::string::npos) {
     errno = EACCES;
@@ -173,6 +204,7 @@ int NoFilesBesideIt(const char* path, int flags, unsigned mode) {
 
 TEST(FileIo, AWritableFileInAFolderThatIsNotIsWrittenInPlace) {
   TempDir dir;
+  StateFolder state;
   const fs::path f = dir / "inplace.cdt";
   ASSERT_FALSE(WriteFileAtomically(f, "a much longer old content").has_value());
   fs::permissions(f, fs::perms::owner_read | fs::perms::owner_write);
@@ -185,6 +217,7 @@ TEST(FileIo, AWritableFileInAFolderThatIsNotIsWrittenInPlace) {
   // A new file there cannot be made at all, and says so.
   EXPECT_EQ(WriteFileAtomically(dir / "fresh.cdt", "x"), "Permission denied");
   EXPECT_EQ(EntryCount(dir.Path()), 1u);
+  EXPECT_EQ(state.UndoCopies(), 0u);  // gone once the write is whole
 }
 
 int NoSpaceToReserve(int, long long) {
@@ -207,6 +240,7 @@ TEST(FileIo, AFailedWriteInPlaceKeepsTheOldFile) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.step);
     TempDir dir;
+    StateFolder state;
     const fs::path f = dir / "inplace.cdt";
     const std::string old = "{Old}[010203]\r\n{Older}[040506]\r\n";
     ASSERT_FALSE(WriteFileAtomically(f, old).has_value());
@@ -217,7 +251,60 @@ TEST(FileIo, AFailedWriteInPlaceKeepsTheOldFile) {
     EXPECT_EQ(WriteFileAtomically(f, std::string(100000, 'n')), "No space left on device");
     std::string error;
     EXPECT_EQ(ReadWholeFile(f, &error), old);
+    EXPECT_EQ(state.UndoCopies(), 0u);
   }
+}
+
+long SmallWrites(int fd, const void* data, unsigned long size) {
+  return SystemWriteSteps().write(fd, data, std::min(size, 16ul << 10));
+}
+
+// Killed at any moment of an in-place write, a save leaves, by the next read of the file, the
+// old content or the new, never the start of one and the rest of the other: a hundred kills at
+// random moments of a 4 MB write (made of small writes, so most kills land inside it).
+TEST(FileIo, AWriteInPlaceKilledAnywhereLeavesTheOldFileOrTheNew) {
+  TempDir dir;
+  StateFolder state;
+  const fs::path f = dir / "inplace.cdt";
+  const std::string before(4 << 20, 'o'), after((4 << 20) - 4096, 'n');
+  const auto save = [&] {
+    Faults faults;
+    faults.Steps().open = NoFilesBesideIt;
+    faults.Steps().write = SmallWrites;
+    ::_exit(WriteFileAtomically(f, after) ? 1 : 0);
+  };
+  // How long a whole save takes, to kill within it.
+  ASSERT_FALSE(WriteFileAtomically(f, before));
+  const auto start = std::chrono::steady_clock::now();
+  pid_t child = ::fork();
+  if (child == 0) save();
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  const auto whole =
+      std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+  std::mt19937 random(29);
+  int old = 0, fresh = 0;
+  std::string error;
+  for (int run = 0; run < 100; ++run) {
+    ASSERT_FALSE(WriteFileAtomically(f, before));
+    child = ::fork();
+    if (child == 0) save();
+    std::this_thread::sleep_for(whole * std::uniform_real_distribution<double>(0, 1.3)(random));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, &status, 0);
+    const auto now = ReadWholeFile(f, &error);
+    ASSERT_TRUE(now) << error;
+    if (*now == before)
+      ++old;
+    else if (*now == after)
+      ++fresh;
+    else
+      FAIL() << "run " << run << ": a torn file of " << now->size() << " bytes";
+  }
+  EXPECT_GT(old, 10);  // the kills did land inside the write
+  EXPECT_GT(fresh, 10);
+  EXPECT_EQ(state.UndoCopies(), 0u);
 }
 
 TEST(FileIo, ALongNameThatIsLegalCanBeSaved) {
@@ -298,12 +385,23 @@ TEST(FileIo, AFileLargerThanAnyListIsRefusedBeforeItIsRead) {
   TempDir dir;
   const fs::path f = dir / "sparse.aco";
   { std::ofstream out(f); }
-  fs::resize_file(f, 2ull * 1024 * 1024 * 1024);  // sparse: no disk space, nothing to read
-  std::string error;
-  ReadFailure failure = ReadFailure::None;
-  EXPECT_FALSE(ReadWholeFile(f, &error, kMaxReadBytes, &failure).has_value());
-  EXPECT_EQ(failure, ReadFailure::TooLarge);
-  EXPECT_EQ(error, "is too large (2.0 GB; Tintora reads files of at most 256 MB).");
+  const struct {
+    std::uintmax_t size;
+    const char* why;
+  } rows[] = {
+      {2ull << 30, "is too large (2.0 GB; Tintora reads files of at most 256 MB)."},
+      // Just past the limit, the sizes are told in bytes, where they differ.
+      {kMaxReadBytes + 1,
+       "is too large (268,435,457 bytes; Tintora reads files of at most 268,435,456 bytes)."},
+  };
+  for (const auto& row : rows) {
+    fs::resize_file(f, row.size);  // sparse: no disk space, nothing to read
+    std::string error;
+    ReadFailure failure = ReadFailure::None;
+    EXPECT_FALSE(ReadWholeFile(f, &error, kMaxReadBytes, &failure).has_value());
+    EXPECT_EQ(failure, ReadFailure::TooLarge);
+    EXPECT_EQ(error, row.why);
+  }
 }
 
 TEST(FileIo, AMissingFolderIsReportedNotCrashed) {
@@ -326,16 +424,33 @@ TEST(FileIo, ReadingRefusesDirectoriesMissingFilesAndOversizedFiles) {
   EXPECT_TRUE(ReadWholeFile(dir / "big", &error, 1000).has_value());
 }
 
-TEST(FileIo, SavingThroughALinkReplacesTheTargetAndKeepsTheLink) {
+// A link stays a link: saving through it replaces (or makes) what it points to, and a link that
+// points nowhere to be or round in a circle is refused.
+TEST(FileIo, SavingThroughALinkWritesWhatItPointsTo) {
   TempDir dir;
-  const fs::path target = dir / "real.cdt";
-  const fs::path link = dir / "link.cdt";
+  const fs::path target = dir / "real.cdt", link = dir / "link.cdt";
+  std::string error;
   ASSERT_FALSE(WriteFileAtomically(target, "old").has_value());
   fs::create_symlink(target, link);
-  ASSERT_FALSE(WriteFileAtomically(link, "new").has_value());
+  fs::create_symlink("link.cdt", dir / "link-to-link.cdt");
+  ASSERT_FALSE(WriteFileAtomically(dir / "link-to-link.cdt", "new").has_value());
   EXPECT_TRUE(fs::is_symlink(link));
-  std::string error;
   EXPECT_EQ(ReadWholeFile(target, &error), "new");
+  // A link to a file still to be made makes it.
+  fs::create_symlink("later.cdt", dir / "dangling.cdt");
+  ASSERT_FALSE(WriteFileAtomically(dir / "dangling.cdt", "made").has_value());
+  EXPECT_TRUE(fs::is_symlink(dir / "dangling.cdt"));
+  EXPECT_EQ(ReadWholeFile(dir / "later.cdt", &error), "made");
+  // Nowhere to be, and round in a circle.
+  fs::create_symlink(dir / "missing" / "x.cdt", dir / "nowhere.cdt");
+  fs::create_symlink("loop-b.cdt", dir / "loop-a.cdt");
+  fs::create_symlink("loop-a.cdt", dir / "loop-b.cdt");
+  EXPECT_NE(WriteFileAtomically(dir / "nowhere.cdt", "x").value_or("").find("whose folder is not there"),
+            std::string::npos);
+  EXPECT_EQ(WriteFileAtomically(dir / "loop-a.cdt", "x"),
+            "loop-a.cdt is a link that leads round in a circle");
+  for (const char* name : {"nowhere.cdt", "loop-a.cdt", "loop-b.cdt"})
+    EXPECT_TRUE(fs::is_symlink(dir / name));
 }
 
 // The address ranges the kernel lists for this process with large pages asked for ("hg").

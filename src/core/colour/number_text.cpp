@@ -62,4 +62,13 @@ std::string IntToHex(long long value, int digits) {
 
 std::string IntToStr(long long value) { return std::to_string(value); }
 
+std::string GroupedNumber(unsigned long long value) {
+  std::string digits = std::to_string(value), out;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+    out += digits[i];
+  }
+  return out;
+}
+
 }  // namespace tintora

@@ -18,6 +18,9 @@ std::string IntToHex(long long value, int digits);
 // Plain decimal text.
 std::string IntToStr(long long value);
 
+// A count as people read it in messages: 2,000,000.
+std::string GroupedNumber(unsigned long long value);
+
 // A hexadecimal digit's value in either case, -1 for any other character.
 inline int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/colour/number_text.h"
+
 namespace tintora {
 
 std::filesystem::path PathFromUtf8(std::string_view utf8) {
@@ -54,6 +56,10 @@ std::optional<std::string> ReadFailed(std::string* error, ReadFailure* failure, 
 }
 
 std::string TooLargeText(std::uintmax_t size, std::uintmax_t maxBytes) {
+  // Just past the limit, the rounded sizes read alike: then the bytes say it.
+  if (SizeText(size) == SizeText(maxBytes))
+    return "is too large (" + GroupedNumber(size) + " bytes; Tintora reads files of at most " +
+           GroupedNumber(maxBytes) + " bytes).";
   return "is too large (" + SizeText(size) + "; Tintora reads files of at most " + SizeText(maxBytes) + ").";
 }
 

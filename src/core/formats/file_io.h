@@ -40,12 +40,17 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std:
 // nor is anything that is not a plain file. Where no temporary file can be made beside a
 // writable file (a folder the user may not write), the file is written in place, but only
 // once its new size is reserved on the disk, and with its old bytes put back if the write
-// fails after all.
+// fails after all: a crash during that write leaves an undo copy of the old bytes in the
+// user's state folder, put back by the next read or save of the file (or RecoverInterruptedSaves).
 //
 // Temporary files are named ".tintora-PID-TAG.tmp" whatever the target's name, so a long name
 // still fits; ones that a crashed save left behind (their writer gone, or a day old) are
 // removed the next time anything is saved into that folder.
 std::optional<std::string> WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Puts back the old content of files whose in-place write (above) a crash interrupted; reads and
+// saves of such a file do it for that file first. Nothing where no write was interrupted.
+void RecoverInterruptedSaves();
 
 // Whether a file name is one of our temporary files, and the process that made it.
 std::optional<long> TemporaryFileWriter(std::string_view fileName);

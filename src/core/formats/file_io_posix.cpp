@@ -9,7 +9,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <random>
@@ -84,7 +86,9 @@ void AdviseLargeBuffer(const void* data, std::size_t bytes) {
 #endif
 }
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* error,
+namespace {
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string* error,
                                          std::uintmax_t maxBytes, ReadFailure* failure) {
   auto fail = [&](ReadFailure kind, std::string why) {
     return ReadFailed(error, failure, kind, std::move(why));
@@ -127,6 +131,20 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std:
   if (got > maxBytes) return tooLarge(got);
   data.resize(got);
   return data;
+}
+
+std::optional<std::string> ReadWholeFileUnchecked(const std::filesystem::path& path, std::string* error) {
+  return ReadFileBytes(path, error, kMaxReadBytes, nullptr);
+}
+
+void RecoverInterruptedSave(const std::filesystem::path& target);
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* error,
+                                         std::uintmax_t maxBytes, ReadFailure* failure) {
+  RecoverInterruptedSave(path);
+  return ReadFileBytes(path, error, maxBytes, failure);
 }
 
 FolderLock::FolderLock(const std::filesystem::path& folder) {
@@ -182,6 +200,129 @@ std::optional<std::string> ReadAllAt(int fd, std::size_t size) {
   return old;
 }
 
+// ---- The in-place write's undo copy
+//
+// Written in place, a file is torn if the program dies half-way. So before the first byte
+// changes, the old bytes go to an undo copy in the user's own state folder (synced, then named
+// for the file): a crash while that copy is made leaves the file untouched; a crash during the
+// write leaves the copy, and the next read or save of the file (or the next start) puts the old
+// bytes back; a crash after the new bytes are synced leaves a copy whose record of the new
+// content matches the file, and it is only removed.
+
+constexpr std::string_view kUndoMagic = "TINTORA-UNDO 1\n";
+
+std::uint64_t Fnv1a(std::string_view bytes) {
+  std::uint64_t h = 1469598103934665603ull;
+  for (const char c : bytes) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  return h;
+}
+
+std::filesystem::path UndoFolder() {
+  if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state == '/')
+    return std::filesystem::path(state) / "tintora" / "interrupted-saves";
+  if (const char* home = std::getenv("HOME"); home && *home == '/')
+    return std::filesystem::path(home) / ".local" / "state" / "tintora" / "interrupted-saves";
+  return {};
+}
+
+std::filesystem::path UndoCopyOf(const std::filesystem::path& target) {
+  const std::filesystem::path folder = UndoFolder();
+  if (folder.empty()) return {};
+  char name[32];
+  std::snprintf(name, sizeof name, "%016llx.undo",
+                static_cast<unsigned long long>(Fnv1a(std::filesystem::absolute(target).native())));
+  return folder / name;
+}
+
+struct UndoRecord {
+  std::string path;
+  std::size_t newSize = 0;
+  std::uint64_t newHash = 0;
+  std::string_view old;
+};
+
+// The record in an undo copy's bytes; nullopt when they are not a whole one.
+std::optional<UndoRecord> ParseUndo(std::string_view bytes) {
+  if (!bytes.starts_with(kUndoMagic)) return std::nullopt;
+  bytes.remove_prefix(kUndoMagic.size());
+  const std::size_t eol = bytes.find('\n');
+  if (eol == std::string_view::npos) return std::nullopt;
+  unsigned long long pathSize = 0, oldSize = 0, newSize = 0, newHash = 0;
+  const std::string header(bytes.substr(0, eol));
+  if (std::sscanf(header.c_str(), "%llu %llu %llu %llx", &pathSize, &oldSize, &newSize, &newHash) != 4)
+    return std::nullopt;
+  bytes.remove_prefix(eol + 1);
+  if (bytes.size() != pathSize + oldSize) return std::nullopt;
+  return UndoRecord{std::string(bytes.substr(0, pathSize)), static_cast<std::size_t>(newSize), newHash,
+                    bytes.substr(pathSize)};
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  BestEffort(::fsync(fd));
+  ::close(fd);
+}
+
+void RemoveStaleTemporaries(const std::filesystem::path& folder);
+
+// Makes the undo copy of `old` for a write of `bytes` over `target`; the reason when it cannot.
+std::optional<std::string> KeepUndoCopy(const std::filesystem::path& target, std::string_view old,
+                                        std::string_view bytes) {
+  const std::filesystem::path copy = UndoCopyOf(target);
+  if (copy.empty())
+    return std::string("there is no home folder to keep its old content in while it is written");
+  std::error_code ec;
+  std::filesystem::create_directories(copy.parent_path(), ec);
+  RemoveStaleTemporaries(copy.parent_path());
+  const std::string path = std::filesystem::absolute(target).native();
+  char header[96];
+  std::snprintf(header, sizeof header, "%zu %zu %zu %llx\n", path.size(), old.size(), bytes.size(),
+                static_cast<unsigned long long>(Fnv1a(bytes)));
+  std::string record;
+  record.reserve(kUndoMagic.size() + sizeof header + path.size() + old.size());
+  record.append(kUndoMagic).append(header).append(path).append(old);
+  const std::filesystem::path tmp =
+      copy.parent_path() / (".tintora-" + std::to_string(::getpid()) + "-00000000.tmp");
+  const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (fd < 0) return Reason(errno);
+  auto why = WriteAll(SystemWriteSteps(), fd, record);
+  if (!why && ::fsync(fd) != 0) why = Reason(errno);
+  ::close(fd);
+  if (!why && ::rename(tmp.c_str(), copy.c_str()) != 0) why = Reason(errno);
+  if (why) {
+    ::unlink(tmp.c_str());
+    return why;
+  }
+  SyncFolder(copy.parent_path());
+  return std::nullopt;
+}
+
+// Puts back what an undo copy holds, unless the file already holds the new content; the copy
+// goes once the file is whole. A copy that cannot be read or applied stays for the next time.
+void ApplyUndoCopy(const std::filesystem::path& copy) {
+  if (::access(copy.c_str(), F_OK) != 0) return;
+  std::string error;
+  const auto bytes = ReadWholeFileUnchecked(copy, &error);
+  if (!bytes) return;
+  const auto record = ParseUndo(*bytes);
+  if (!record) {  // not one of ours, or cut short while made: then the file was never touched
+    ::unlink(copy.c_str());
+    return;
+  }
+  const auto now = ReadWholeFileUnchecked(record->path, &error);
+  if (now && now->size() == record->newSize && Fnv1a(*now) == record->newHash) {
+    ::unlink(copy.c_str());
+    return;
+  }
+  const int fd = ::open(record->path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  const bool restored = !WriteAll(SystemWriteSteps(), fd, record->old) &&
+                        ::ftruncate(fd, static_cast<off_t>(record->old.size())) == 0 && ::fsync(fd) == 0;
+  ::close(fd);
+  if (restored) ::unlink(copy.c_str());
+}
+
 // For a writable file where nothing can be made beside it. The new content is complete in
 // memory; the disk space it needs is reserved before a byte of the old file changes, and the
 // old bytes, kept aside, go back if the write fails all the same.
@@ -199,6 +340,13 @@ std::optional<std::string> WriteInPlace(const WriteSteps& steps, const std::file
   const auto old = ReadAllAt(fd, oldSize);
   if (!old)
     return closeWith(PathToUtf8(target.filename()) + " cannot be read back, so it is not overwritten");
+  if (auto why = KeepUndoCopy(target, *old, bytes))
+    return closeWith(PathToUtf8(target.filename()) + " cannot be saved safely in place: " + *why);
+  // Whatever happens next leaves the file whole (old or new), so the copy can go.
+  struct DropCopy {
+    std::filesystem::path copy;
+    ~DropCopy() { ::unlink(copy.c_str()); }
+  } dropCopy{UndoCopyOf(target)};
   if (bytes.size() > oldSize && steps.allocate(fd, static_cast<long long>(bytes.size())) != 0) {
     const int error = errno;
     // Filesystems without reservations still get the old bytes put back on failure.
@@ -217,6 +365,22 @@ std::optional<std::string> WriteInPlace(const WriteSteps& steps, const std::file
   if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) return closeWith(Reason(errno));
   return SyncAndClose(steps, fd);
 }
+
+void RecoverInterruptedSave(const std::filesystem::path& target) {
+  const std::filesystem::path copy = UndoCopyOf(target);
+  if (!copy.empty()) ApplyUndoCopy(copy);
+}
+
+}  // namespace
+
+void RecoverInterruptedSaves() {
+  const std::filesystem::path folder = UndoFolder();
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
+    if (entry.path().extension() == ".undo") ApplyUndoCopy(entry.path());
+}
+
+namespace {
 
 bool WriterGone(long pid) {
   if (pid <= 0 || pid == ::getpid()) return false;
@@ -252,13 +416,27 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
 
 std::optional<std::string> WriteFileAtomically(const std::filesystem::path& requested,
                                                std::string_view bytes) {
-  std::error_code ec;
-  // Saving over a link replaces what it points to, not the link itself.
+  // Saving over a link replaces what it points to, not the link itself; a link to nothing yet
+  // makes its file, where the folder it names is there.
   std::filesystem::path target = requested;
-  if (std::filesystem::is_symlink(requested, ec)) {
-    auto resolved = std::filesystem::weakly_canonical(requested, ec);
-    if (!ec) target = resolved;
+  for (int hops = 0;; ++hops) {
+    struct stat link {};
+    if (::lstat(target.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) break;
+    // As many links as the system follows before it gives up (ELOOP).
+    if (hops == 40) return PathToUtf8(requested.filename()) + " is a link that leads round in a circle";
+    std::error_code ec;
+    const std::filesystem::path to = std::filesystem::read_symlink(target, ec);
+    if (ec) return ec.message();
+    target = to.is_absolute() ? to : target.parent_path() / to;
   }
+  if (target != requested) {
+    struct stat folder {};
+    const std::filesystem::path parent = target.parent_path().empty() ? "." : target.parent_path();
+    if (::stat(parent.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+      return PathToUtf8(requested.filename()) + " is a link to " + PathToUtf8(target) +
+             ", whose folder is not there";
+  }
+  RecoverInterruptedSave(target);
 
   const WriteSteps& steps = CurrentWriteSteps();
   struct stat st {};

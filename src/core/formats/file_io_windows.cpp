@@ -201,4 +201,7 @@ std::optional<std::string> WriteFileAtomically(const std::filesystem::path& targ
   return std::nullopt;
 }
 
+// Files are replaced whole here (ReplaceFileW), never written in place: nothing to put back.
+void RecoverInterruptedSaves() {}
+
 }  // namespace tintora
