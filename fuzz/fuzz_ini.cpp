@@ -7,6 +7,7 @@
 
 #include "core/formats/file_io.h"
 #include "core/settings/ini_file.h"
+#include "core/settings/settings_values.h"
 
 namespace {
 
@@ -35,8 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (tintora::WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(data), size)))
     return 0;
   tintora::IniFile ini(path);
-  (void)ini.ReadInteger("Main", "Left", 0);
-  (void)ini.ReadString("Start", "AutoOpen", "");
+  (void)tintora::ReadSettings(ini.Values());
   if (!ini.WriteInteger("Colour Wheel", "Divisions", 7)) return 0;
   if (ini.ReadInteger("Colour Wheel", "Divisions", 0) != 7) std::abort();
   return 0;

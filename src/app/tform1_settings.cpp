@@ -14,7 +14,7 @@
 namespace tintora {
 
 void TForm1::LoadSettings() {
-  const SettingsValues v = ReadSettings(settings_.File());
+  const SettingsValues v = ReadSettings(settings_.File().Values());
   if (v.placed) frame_->PlaceWindow(v.left, v.top);
   files_->ApplySettings(v);
   values_->ApplySettings(v);

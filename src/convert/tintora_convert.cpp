@@ -116,6 +116,11 @@ int Convert(const std::string& in, const std::string& out, ListWriteOptions opti
                  in.c_str(), read.entries.size(), out.c_str());
     return kBadInput;
   }
+  if (read.entries.empty()) {
+    std::fprintf(stderr, "tintora-convert: %s holds no colours; '%s' was not written.\n", in.c_str(),
+                 out.c_str());
+    return kBadInput;
+  }
   if (!read.title.empty()) options.title = read.title;
   options.columns = read.columns;
   ColourList list;

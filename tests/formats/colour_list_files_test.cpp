@@ -13,14 +13,23 @@ namespace {
 
 using E = std::vector<ColourEntry>;
 
-TEST(SplitLines, EveryLineEndCountsAndAFinalOneMakesNoEmptyLine) {
+TEST(Lines, EveryLineEndCountsAFinalOneMakesNoEmptyLineAndAWalkCanStop) {
   using L = std::vector<std::string_view>;
-  EXPECT_EQ(SplitLines("a\r\nb\r\n"), L({"a", "b"}));
-  EXPECT_EQ(SplitLines("a\nb"), L({"a", "b"}));
-  EXPECT_EQ(SplitLines("a\rb\r"), L({"a", "b"}));
-  EXPECT_EQ(SplitLines("a\r\n\r\nb"), L({"a", "", "b"}));
-  EXPECT_EQ(SplitLines("a\n\rb"), L({"a", "", "b"}));  // LF then a lone CR
-  EXPECT_TRUE(SplitLines("").empty());
+  const auto lines = [](std::string_view text, std::size_t upTo = 99) {
+    L out;
+    ForEachLine(text, [&](std::string_view l) {
+      out.push_back(l);
+      return out.size() < upTo;
+    });
+    return out;
+  };
+  EXPECT_EQ(lines("a\r\nb\r\n"), L({"a", "b"}));
+  EXPECT_EQ(lines("a\nb"), L({"a", "b"}));
+  EXPECT_EQ(lines("a\rb\r"), L({"a", "b"}));
+  EXPECT_EQ(lines("a\r\n\r\nb"), L({"a", "", "b"}));
+  EXPECT_EQ(lines("a\n\rb"), L({"a", "", "b"}));  // LF then a lone CR
+  EXPECT_TRUE(lines("").empty());
+  EXPECT_EQ(lines("a\nb\nc\n", 2), L({"a", "b"}));
 }
 
 TEST(Cdt, ReadsNamesAndValuesBetweenTheirDelimiters) {

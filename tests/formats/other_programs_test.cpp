@@ -39,6 +39,7 @@ TEST(OtherPrograms, ReadersTakeWhatTheProgramsWrite) {
     E entries;
     std::string title;
     const char* refusal = nullptr;  // part of the reason, when refused
+    const char* notice = nullptr;   // part of what the reading says besides
   } rows[] = {
       {"LibreOffice, old prefixes, any depth, a colour that is none passed over",
        ListFormat::Soc,
@@ -175,6 +176,52 @@ TEST(OtherPrograms, ReadersTakeWhatTheProgramsWrite) {
        "; paint.net Palette File\r\n; comment\r\nFFFF0000\r\n80123456\r\n\r\nabcdef\r\n",
        {{"FF0000", "FF0000"}, {"123456", "123456"}, {"ABCDEF", "ABCDEF"}},
        ""},
+      {"Paint.NET with a mistyped line: the others read, the line named",
+       ListFormat::Txt,
+       "; paint.net Palette File\r\nFFFF0000\r\nFFGG0000\r\n80123456\r\n",
+       {{"FF0000", "FF0000"}, {"123456", "123456"}},
+       "",
+       nullptr,
+       "line 3 (\"FFGG0000\") is not a colour"},
+      {"Krita: a place off any grid is no place",
+       ListFormat::Kpl,
+       Zip({{"colorset.xml",
+             R"(<ColorSet><ColorSetEntry name="far"><RGB r="1" g="0" b="0"/>)"
+             R"(<Position row="1e300" column="-1e300"/></ColorSetEntry>)"
+             R"(<ColorSetEntry name="near"><RGB r="0" g="0" b="1"/><Position row="0" column="0"/>)"
+             R"(</ColorSetEntry></ColorSet>)"}}),
+       {{"near", "0000FF"}, {"far", "FF0000"}},
+       ""},
+      {"SwatchBooker: groups within groups, 40 deep, opened in place",
+       ListFormat::SwatchBooker,
+       Zip({{"swatchbook.xml",
+             "<SwatchBook><materials><color><metadata><identifier>m</identifier></metadata>"
+             "<values model=\"RGB\">0 1 0</values></color></materials><book>" +
+                 [] {
+                   std::string deep = "<swatch material=\"m\"/>";
+                   for (int i = 0; i < 40; ++i) deep = "<group>" + deep + "</group>";
+                   return deep;
+                 }() +
+                 "</book></SwatchBook>"}}),
+       {{"m", "00FF00"}},
+       ""},
+      {"XML nested deeper than any palette",
+       ListFormat::Soc,
+       "<color-table>" +
+           [] {
+             std::string s;
+             for (int i = 0; i < 100; ++i) s += "<a>";
+             return s;
+           }(),
+       {},
+       "",
+       "nests more than 64 levels"},
+      {"JSON nested deeper than any palette",
+       ListFormat::Procreate,
+       Zip({{"Swatches.json", std::string(100, '[') + std::string(100, ']')}}),
+       {},
+       "",
+       "nests more than 64 levels"},
       {"case statements stay case statements",
        ListFormat::Txt,
        "$FF0000: NumericValue := 'Red';\r\n",
@@ -197,6 +244,10 @@ TEST(OtherPrograms, ReadersTakeWhatTheProgramsWrite) {
     EXPECT_EQ(r.status, Status::Read) << r.reason;
     EXPECT_EQ(r.entries, row.entries);
     EXPECT_EQ(r.title, row.title);
+    if (row.notice) {
+      ASSERT_EQ(r.notices.size(), 1u);
+      EXPECT_NE(r.notices[0].text.find(row.notice), std::string::npos) << r.notices[0].text;
+    }
   }
 }
 
@@ -233,6 +284,11 @@ TEST(OtherPrograms, WritersGiveTheProgramsWhatTheyRead) {
     EXPECT_EQ(back.entries[0].name,
               "a\xEF\xBF\xBD"
               "b ");  // control characters are blanks in any list
+  }
+  // A title from a file's name may hold bytes that are no UTF-8; XML cannot.
+  for (ListFormat f : {ListFormat::ScribusXml, ListFormat::Kpl}) {
+    const ListReadResult back = ReadListFile(f, WriteListFile(f, odd, {{}, "bad\xFF.xml"}).bytes);
+    EXPECT_EQ(back.title, "bad\xEF\xBF\xBD.xml") << back.reason;
   }
   const std::string scribus = WriteListFile(ListFormat::ScribusXml, three, {{}, "Set"}).bytes;
   EXPECT_NE(scribus.find(R"(<SCRIBUSCOLORS Name="Set">)"), std::string::npos) << scribus;
@@ -276,6 +332,33 @@ TEST(OtherPrograms, ZipArchivesAreReadWithinBounds) {
   const std::string good = WriteListFile(ListFormat::Kpl, List({{"a", "010203"}})).bytes;
   for (std::size_t cut = 0; cut < good.size(); cut += 7)
     EXPECT_EQ(ReadListFile(ListFormat::Kpl, good.substr(0, cut)).status, Status::Refused) << cut;
+}
+
+// What Tintora writes it reads back: a zipped palette that would unpack past what its reader
+// takes is refused when it is saved, with the reason, and one just within reads back whole.
+TEST(OtherPrograms, AZippedPaletteIsWrittenOnlyWhenItReadsBack) {
+  const struct {
+    ListFormat format;
+    const char* entry;
+  } kinds[] = {{ListFormat::Procreate, "Swatches.json"}, {ListFormat::Kpl, "colorset.xml"}};
+  for (const auto& kind : kinds) {
+    SCOPED_TRACE(InfoOf(kind.format).description);
+    auto list = [](std::size_t n) { return List(std::vector<ColourEntry>(n, {"Colour", "3366CC"})); };
+    auto unpacked = [&](std::size_t n) {
+      return ZipReader(WriteListFile(kind.format, list(n)).bytes).Read(kind.entry).bytes->size();
+    };
+    // The count that reaches the limit, from the size of a thousand colours more.
+    const std::size_t perColour = (unpacked(2000) - unpacked(1000)) / 1000;
+    const std::size_t atLimit = 1000 + (kZipMaxEntryBytes - unpacked(1000)) / perColour;
+    const ListWriteResult within = WriteListFile(kind.format, list(atLimit * 98 / 100));
+    ASSERT_TRUE(within.Ok()) << within.error;
+    const ListReadResult back = ReadListFile(kind.format, within.bytes);
+    EXPECT_EQ(back.status, Status::Read) << back.reason;
+    EXPECT_EQ(back.entries.size(), atLimit * 98 / 100);
+    const ListWriteResult past = WriteListFile(kind.format, list(atLimit * 102 / 100));
+    EXPECT_TRUE(past.bytes.empty());
+    EXPECT_NE(past.error.find("so it would not open again"), std::string::npos) << past.error;
+  }
 }
 
 // ------------------------------------------------------------ the palettes the programs ship

@@ -24,7 +24,7 @@ TEST(SettingsValues, WhatTheWriterKeepsTheReaderGivesBack) {
   v.showComplimentary = v.large = true;
   v.complimentaryStyle = 5;
   ASSERT_TRUE(WriteSettings(ini, v));
-  EXPECT_EQ(ReadSettings(ini), v);
+  EXPECT_EQ(ReadSettings(ini.Values()), v);
   // The keys of their own commands are not the writer's.
   for (const char* key : {"DefaultDir", "AutoOpen"}) EXPECT_EQ(ini.ReadString("Start", key, "none"), "none");
   EXPECT_EQ(ini.ReadString("External Colour", "AutoOpenActive", "none"), "none");
@@ -45,7 +45,7 @@ TEST(SettingsValues, BadValuesReadAsTheirDefaults) {
     SCOPED_TRACE(c.name);
     TempDir dir;
     ASSERT_FALSE(WriteFileAtomically(dir / "tintora.ini", c.file).has_value());
-    EXPECT_EQ(ReadSettings(IniFile(dir / "tintora.ini")), SettingsValues{});
+    EXPECT_EQ(ReadSettings(IniFile(dir / "tintora.ini").Values()), SettingsValues{});
   }
 }
 
@@ -56,7 +56,7 @@ TEST(SettingsValues, NumbersOutOfRangeAreReadAsWrittenForTheirRoomsToRefuse) {
                    "\xEF\xBB\xBF[Main]\rLeft=99999\r[External Colour]\rActivePixelCaptureHotkeySuffix=400\r"
                    "[Colour Wheel]\rDivisions=-4\r[Main]\rLeft=1\r")
                    .has_value());
-  const SettingsValues v = ReadSettings(IniFile(dir / "tintora.ini"));
+  const SettingsValues v = ReadSettings(IniFile(dir / "tintora.ini").Values());
   EXPECT_EQ(v.left, 99999);  // the first of two sections counts
   EXPECT_EQ(v.hotKeySuffix, 400);
   EXPECT_EQ(v.divisions, -4);

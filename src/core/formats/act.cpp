@@ -81,16 +81,16 @@ ListWriteResult WriteCaseText(const ColourList& list) {
 
 ListReadResult ReadCaseText(std::string_view text) {
   ListReadResult out;
-  const std::vector<std::string_view> lines = SplitLines(text);
-  out.entries.reserve(lines.size());
-  for (std::string_view line : lines) {
+  ForEachLine(text, [&](std::string_view line) {
     const std::size_t middle = line.find(kCaseMiddle);
-    if (line.empty() || line[0] != '$' || middle == std::string_view::npos || !line.ends_with("';")) continue;
+    if (line.empty() || line[0] != '$' || middle == std::string_view::npos || !line.ends_with("';"))
+      return true;
     const std::size_t nameStart = middle + kCaseMiddle.size();
-    if (nameStart > line.size() - 2) continue;
+    if (nameStart > line.size() - 2) return true;
     out.entries.push_back({std::string(line.substr(nameStart, line.size() - 2 - nameStart)),
                            std::string(line.substr(1, middle - 1))});
-  }
+    return !OverFull(out.entries);
+  });
   return out;
 }
 

@@ -61,14 +61,16 @@ struct KritaReader : XmlReader {
   std::string title;
   int columns = 0;
   std::vector<Group> groups{1};  // the set's own entries first
-  std::size_t group = 0;
+  std::size_t group = 0, kept = 0;
   // The entry being read: its colour is its first colour element.
   bool inEntry = false, hasPlace = false;
   ColourEntry entry;
   double row = 0, column = 0;
 
   // Reserving is free until the entries arrive: an entry takes 40 bytes at the least.
-  void Expect(std::size_t bytes) override { groups[0].placed.reserve(bytes / 40); }
+  void Expect(std::size_t bytes) override {
+    groups[0].placed.reserve(std::min(bytes / 40, kMaxListEntries + 1));
+  }
 
   void Start(std::string_view name, const XmlAttributes& a) override {
     if (Depth() == 0) {
@@ -86,7 +88,9 @@ struct KritaReader : XmlReader {
     } else if (inEntry && Depth() == (group ? 3u : 2u)) {
       if (name == "Position") {
         row = Attr(a, "row"), column = Attr(a, "column");
-        hasPlace = !std::isnan(row) && !std::isnan(column);
+        // A place that is no whole number a grid can have is no place.
+        const auto onGrid = [](double v) { return std::isfinite(v) && std::fabs(v) < 1e15; };
+        hasPlace = onGrid(row) && onGrid(column);
       } else if (entry.value.empty()) {
         entry.value = KritaColourHex(name, a);
       }
@@ -99,6 +103,7 @@ struct KritaReader : XmlReader {
     } else if (inEntry && name == "ColorSetEntry" && Depth() == (group ? 2u : 1u)) {
       inEntry = false;
       if (entry.value.empty()) return;
+      if (++kept > kMaxListEntries) return Refuse(TooManyEntries());
       Group& g = groups[group];
       if (hasPlace)
         g.placed.push_back(
@@ -181,6 +186,7 @@ ListWriteResult WriteKpl(const ColourList& list, std::string_view title, int col
       {"colorset.xml", colourSet, false},
       {"profiles.xml", profiles, false},
   };
+  if (auto why = TooLargeToReadBack(entries)) return {{}, "A Krita palette of this list " + *why};
   std::string bytes = WriteZip(entries);
   if (bytes.empty()) return {{}, "The Krita palette could not be put together."};
   return {std::move(bytes), {}};
@@ -222,13 +228,18 @@ struct ProcreateReader : nlohmann::json_sax<nlohmann::json> {
     return true;
   }
   bool binary(binary_t&) override { return true; }
+  // Nesting past what any palette needs stops the reading before it costs anything.
+  bool Open(Kind kind) {
+    open.push_back(kind);
+    tooDeep = open.size() > kMaxNesting;
+    return !tooDeep;
+  }
   bool start_object(std::size_t) override {
     // A palette is the document itself or an element of the document's array.
     const bool palette = open.empty() || (open.size() == 1 && Top() == Kind::Other && rootIsArray);
-    open.push_back(palette ? Kind::Palette : Top() == Kind::Swatches ? Kind::Swatch : Kind::Other);
-    if (open.back() == Kind::Swatch) found = 0;
+    found = 0;
     lastKey.clear();
-    return true;
+    return Open(palette ? Kind::Palette : Top() == Kind::Swatches ? Kind::Swatch : Kind::Other);
   }
   bool key(string_t& k) override {
     lastKey = k;
@@ -237,12 +248,11 @@ struct ProcreateReader : nlohmann::json_sax<nlohmann::json> {
   bool end_object() override {
     if (Top() == Kind::Swatch && found == 7) r.entries.push_back({{}, HsbToHex(hue, saturation, brightness)});
     open.pop_back();
-    return true;
+    return !OverFull(r.entries);  // stops the reading; the entries then refuse the file
   }
   bool start_array(std::size_t) override {
     if (open.empty()) rootIsArray = true;
-    open.push_back(Top() == Kind::Palette && lastKey == "swatches" ? Kind::Swatches : Kind::Other);
-    return true;
+    return Open(Top() == Kind::Palette && lastKey == "swatches" ? Kind::Swatches : Kind::Other);
   }
   bool end_array() override {
     open.pop_back();
@@ -252,7 +262,7 @@ struct ProcreateReader : nlohmann::json_sax<nlohmann::json> {
     return false;
   }
 
-  bool rootIsArray = false;
+  bool rootIsArray = false, tooDeep = false;
 };
 
 }  // namespace
@@ -263,9 +273,12 @@ ListReadResult ReadProcreate(std::string_view bytes) {
   const ZipEntryRead json = zip.Read("Swatches.json");
   if (!json.bytes) return RefusedRead("is not a Procreate swatch file: it " + json.why);
   ProcreateReader reader;
-  reader.r.entries.reserve(json.bytes->size() / 40);
-  if (!nlohmann::json::sax_parse(*json.bytes, &reader, nlohmann::json::input_format_t::json, true, true))
+  reader.r.entries.reserve(std::min(json.bytes->size() / 40, kMaxListEntries + 1));
+  if (!nlohmann::json::sax_parse(*json.bytes, &reader, nlohmann::json::input_format_t::json, true, true)) {
+    if (OverFull(reader.r.entries)) return RefusedRead(TooManyEntries());
+    if (reader.tooDeep) return RefusedRead(TooDeep());
     return RefusedRead("holds a Swatches.json that is not well-formed JSON.");
+  }
   NameByValue(reader.r.entries);
   return std::move(reader.r);
 }
@@ -301,6 +314,7 @@ ListWriteResult WriteProcreate(const ColourList& list, std::string_view title) {
   }
   text += "]}]";
   const ZipEntryToWrite entries[] = {{"Swatches.json", text, false}};
+  if (auto why = TooLargeToReadBack(entries)) return {{}, "A Procreate swatch file of this list " + *why};
   std::string bytes = WriteZip(entries);
   if (bytes.empty()) return {{}, "The Procreate swatch file could not be put together."};
   return {std::move(bytes), {}};
@@ -332,28 +346,44 @@ std::string LineHex(std::string_view line) {
   return hex;
 }
 
+// Lines that are no colour are passed over, and said: the first by its number and text, the
+// others counted, so a palette with one mistyped line still opens and the mistake is found.
 ListReadResult ReadHexLines(std::string_view text, bool comments) {
   ListReadResult r;
-  for (std::string_view line : SplitLines(text)) {
-    line = TrimLine(line);
-    if (line.empty() || (comments && line.front() == ';')) continue;
+  std::size_t number = 0, skipped = 0;
+  std::string first;
+  ForEachLine(text, [&](std::string_view whole) {
+    ++number;
+    const std::string_view line = TrimLine(whole);
+    if (line.empty() || (comments && line.front() == ';')) return true;
     const std::string hex = LineHex(line);
-    if (!hex.empty()) r.entries.push_back({hex, hex});
-  }
+    if (hex.empty()) {
+      if (skipped++ == 0) first = "line " + std::to_string(number) + " (\"" + CutToChars(line, 40) + "\")";
+      return true;
+    }
+    r.entries.push_back({hex, hex});
+    return !OverFull(r.entries);
+  });
+  if (skipped == 1)
+    r.notices.push_back({"Its " + first + " is not a colour and was left out.", false});
+  else if (skipped > 1)
+    r.notices.push_back(
+        {std::to_string(skipped) + " lines that are not colours were left out, the first " + first + ".",
+         false});
   return r;
 }
 
 }  // namespace
 
 bool LooksLikePaintNet(std::string_view text) {
-  bool colour = false;
-  for (std::string_view line : SplitLines(text)) {
-    line = TrimLine(line);
-    if (line.empty() || line.front() == ';') continue;
-    if (LineHex(line).empty()) return false;
-    colour = true;
-  }
-  return colour;
+  bool colour = false, statement = false;
+  ForEachLine(text, [&](std::string_view whole) {
+    const std::string_view line = TrimLine(whole);
+    statement = !line.empty() && line.front() == '$';
+    colour = colour || (!line.empty() && line.front() != ';' && !LineHex(line).empty());
+    return !statement;
+  });
+  return colour && !statement;
 }
 
 ListReadResult ReadPaintNet(std::string_view text) { return ReadHexLines(text, true); }

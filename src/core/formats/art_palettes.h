@@ -23,8 +23,9 @@ ListWriteResult WriteProcreate(const ColourList& list, std::string_view title);
 inline constexpr std::size_t kPaintNetMaxColours = 96;
 ListReadResult ReadPaintNet(std::string_view text);
 ListWriteResult WritePaintNet(const ColourList& list);
-// Whether a .txt file is a Paint.NET palette rather than case statements: every line that is
-// not blank is a ";" comment or a hex colour, and one at least is a colour.
+// Whether a .txt file is a Paint.NET palette rather than case statements: one line at least is
+// a hex colour, and none is a statement ("$" first). Lines that are neither are read past, and
+// the reading says so.
 bool LooksLikePaintNet(std::string_view text);
 
 // .hex: one RRGGBB a line ("#" allowed when read). Named by value when read.

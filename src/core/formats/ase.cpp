@@ -116,8 +116,8 @@ ListReadResult ReadAse(std::string_view bytes) {
     return out;
   }
   std::size_t unknownModels = 0, damaged = 0;
-  out.entries.reserve(std::min<std::size_t>(blocks, r.Remaining() / 22));
-  for (std::uint32_t k = 0; k < blocks; ++k) {
+  out.entries.reserve(std::min<std::size_t>({blocks, r.Remaining() / 22, kMaxListEntries + 1}));
+  for (std::uint32_t k = 0; k < blocks && !OverFull(out.entries); ++k) {
     std::uint16_t type;
     std::uint32_t length;
     std::string_view body;

@@ -6,6 +6,7 @@
 #include "core/colour/number_text.h"
 #include "core/formats/large_buffer.h"
 #include "core/formats/lines.h"
+#include "core/formats/palette_file.h"
 
 namespace tintora {
 
@@ -31,14 +32,15 @@ std::vector<ColourEntry> ParseCdtText(std::string_view text) {
   const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
   const auto marks = static_cast<std::size_t>(std::count(text.begin(), text.end(), '{') +
                                               std::count(text.begin(), text.end(), '['));
-  ReserveLarge(entries, std::min(lines, marks));
+  ReserveLarge(entries, std::min({lines, marks, kMaxListEntries + 1}));
   ForEachLine(text, [&](std::string_view line) {
-    if (line.find('{') == std::string_view::npos && line.find('[') == std::string_view::npos) return;
+    if (line.find('{') == std::string_view::npos && line.find('[') == std::string_view::npos) return true;
     // The value is looked for after the name, so a name holding "[" or "]" (from sources other
     // than the name dialog) cannot spoil its value.
     const std::size_t nameEnd = line.find('}');
     const std::string_view rest = nameEnd == std::string_view::npos ? line : line.substr(nameEnd + 1);
     entries.push_back({Between(line, '{', '}'), Between(rest, '[', ']')});
+    return !OverFull(entries);
   });
   return entries;
 }
@@ -48,11 +50,14 @@ std::vector<ColourEntry> ParseLstText(std::string_view text) {
   ForEachLine(text, [&](std::string_view line) {
     const std::size_t eq = line.find('=');
     const std::string_view after = eq == std::string_view::npos ? line : line.substr(eq + 1);
+    // Each side stops one past what a list may hold; the entries then say the file holds too many.
     if (line.substr(0, 4) == "Name") {
-      names.emplace_back(after);
+      if (names.size() <= kMaxListEntries) names.emplace_back(after);
     } else if (line.substr(0, 5) == "Color") {
-      values.push_back(IntToHex(StrToInt(eq == std::string_view::npos ? std::string_view{} : after), 6));
+      if (values.size() <= kMaxListEntries)
+        values.push_back(IntToHex(StrToInt(eq == std::string_view::npos ? std::string_view{} : after), 6));
     }
+    return names.size() <= kMaxListEntries || values.size() <= kMaxListEntries;
   });
   const std::size_t n = std::min(names.size(), values.size());
   std::vector<ColourEntry> entries;

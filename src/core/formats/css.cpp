@@ -7,6 +7,7 @@
 #include "core/colour/css_text.h"
 #include "core/colour/number_text.h"
 #include "core/colour/text_filters.h"
+#include "core/formats/text_codec.h"
 
 namespace tintora {
 
@@ -90,30 +91,31 @@ std::string CssIdentifier(std::string_view name) {
   return out;
 }
 
-std::string CssUnescape(std::string_view id) {
-  std::u32string out;
-  const std::u32string text = DecodeUtf8Lenient(id);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != U'\\' || i + 1 >= text.size()) {
-      out += text[i];
+std::string CssUnescape(std::string_view id, std::size_t maxChars) {
+  std::string out;
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < id.size() && chars < maxChars; ++chars) {
+    if (id[i] != '\\' || i + 1 >= id.size()) {
+      const std::size_t end = CharacterEnd(id, i);
+      out.append(id.substr(i, end - i));
+      i = end;
       continue;
     }
     ++i;
-    const auto hex = [](char32_t c) { return c < 0x80 ? HexDigit(static_cast<char>(c)) : -1; };
-    if (hex(text[i]) < 0) {
-      out += text[i];
+    if (HexDigit(id[i]) < 0) {  // an escaped character stands for itself
+      const std::size_t end = CharacterEnd(id, i);
+      out.append(id.substr(i, end - i));
+      i = end;
       continue;
     }
     char32_t cp = 0;
-    std::size_t digits = 0;
-    for (; digits < 6 && i < text.size() && hex(text[i]) >= 0; ++digits, ++i)
-      cp = cp * 16 + static_cast<char32_t>(hex(text[i]));
-    if (i < text.size() && (text[i] == U' ' || text[i] == U'\t' || text[i] == U'\n'))
-      ++i;  // the escape's end
-    --i;
-    out += (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) ? U'\uFFFD' : cp;
+    for (std::size_t digits = 0; digits < 6 && i < id.size() && HexDigit(id[i]) >= 0; ++digits, ++i)
+      cp = cp * 16 + static_cast<char32_t>(HexDigit(id[i]));
+    if (i < id.size() && (id[i] == ' ' || id[i] == '\t' || id[i] == '\n')) ++i;  // the escape's end
+    const char32_t one[] = {(cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) ? U'\uFFFD' : cp};
+    out += EncodeUtf8(std::u32string_view(one, 1));
   }
-  return EncodeUtf8(out);
+  return out;
 }
 
 ListWriteResult WriteCss(const ColourList& list) {
@@ -161,8 +163,10 @@ ListReadResult ReadCss(std::string_view source) {
       else if (depth == 0 && (s[end] == ';' || s[end] == '}'))
         break;
     }
-    if (auto hex = CssColour(s.substr(colon + 1, end - colon - 1)))
-      out.entries.push_back({CutToChars(CssUnescape(s.substr(i + 2, nameEnd - i - 2)), 255), *hex});
+    if (auto hex = CssColour(s.substr(colon + 1, end - colon - 1))) {
+      out.entries.push_back({CssUnescape(s.substr(i + 2, nameEnd - i - 2), kCssNameChars), *hex});
+      if (OverFull(out.entries)) break;
+    }
     i = end == s.size() ? end : end - 1;  // the ";" or "}" is looked at next
     before = ':';
   }

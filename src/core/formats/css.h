@@ -22,8 +22,10 @@ ListReadResult ReadCss(std::string_view text);
 // ("!important" allowed after it).
 std::optional<std::string> CssColour(std::string_view value);
 
-// A name as the identifier after "--", and back.
+// A name as the identifier after "--", and back: at most `maxChars` characters of it, decoded
+// no further, so a name of a hundred megabytes costs what is kept.
+inline constexpr std::size_t kCssNameChars = 255;
 std::string CssIdentifier(std::string_view name);
-std::string CssUnescape(std::string_view identifier);
+std::string CssUnescape(std::string_view identifier, std::size_t maxChars = kCssNameChars);
 
 }  // namespace tintora

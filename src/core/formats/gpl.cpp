@@ -58,38 +58,34 @@ ListWriteResult WriteGpl(const ColourList& list, std::string_view title, int col
 
 ListReadResult ReadGpl(std::string_view text) {
   ListReadResult out;
-  const std::vector<std::string_view> lines = SplitLines(text);
-  if (lines.empty() || TrimBlanks(lines[0]) != "GIMP Palette") {
-    out.status = ListReadResult::Status::Refused;
-    out.reason = "is not a GIMP palette: its first line is not \"GIMP Palette\".";
-    return out;
-  }
-  bool alpha = false;
-  out.entries.reserve(lines.size());
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    std::string_view line = TrimBlanks(lines[i]);
-    if (line.empty() || line.front() == '#') continue;
+  bool gimp = false, alpha = false;
+  ForEachLine(text, [&](std::string_view whole) {
+    std::string_view line = TrimBlanks(whole);
+    if (!gimp) return gimp = line == "GIMP Palette";  // the first line, or the walk stops
+    if (line.empty() || line.front() == '#') return true;
     if (line.starts_with("Channels:")) {
       alpha = TrimBlanks(line.substr(9)) == "RGBA";
-      continue;
-    }
-    if (line.starts_with("Name:")) {
+    } else if (line.starts_with("Name:")) {
       out.title = std::string(TrimBlanks(line.substr(5)));
-      continue;
-    }
-    if (line.starts_with("Columns:")) {
+    } else if (line.starts_with("Columns:")) {
       std::string_view n = TrimBlanks(line.substr(8));
       int columns = 0;
       if (std::from_chars(n.data(), n.data() + n.size(), columns).ec == std::errc() && columns >= 0 &&
           columns <= 256)
         out.columns = columns;
-      continue;
+    } else {
+      int rgb[3], a;
+      if (!TakeComponent(line, rgb[0]) || !TakeComponent(line, rgb[1]) || !TakeComponent(line, rgb[2]) ||
+          (alpha && !TakeComponent(line, a)))
+        return true;
+      out.entries.push_back({std::string(line), HexOfRgb(rgb[0], rgb[1], rgb[2])});
     }
-    int rgb[3], a;
-    if (!TakeComponent(line, rgb[0]) || !TakeComponent(line, rgb[1]) || !TakeComponent(line, rgb[2]))
-      continue;
-    if (alpha && !TakeComponent(line, a)) continue;
-    out.entries.push_back({std::string(line), HexOfRgb(rgb[0], rgb[1], rgb[2])});
+    return !OverFull(out.entries);
+  });
+  if (!gimp) {
+    out.status = ListReadResult::Status::Refused;
+    out.reason = "is not a GIMP palette: its first line is not \"GIMP Palette\".";
+    return out;
   }
   NameByValue(out.entries);
   return out;

@@ -190,7 +190,7 @@ std::vector<std::string> HtmlTableLines(const ColourList& list, const HtmlTableO
   std::vector<std::string> lines;
   if (list.Empty()) return lines;
   const std::string page = PageText(list, options);
-  for (std::string_view line : SplitLines(page)) lines.emplace_back(line);
+  ForEachLine(page, [&](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 
@@ -202,24 +202,23 @@ ListWriteResult WriteHtmlTable(const ColourList& list, const HtmlTableOptions& o
 
 ListReadResult ReadHtmlTable(std::string_view text) {
   ListReadResult out;
-  const std::vector<std::string_view> lines = SplitLines(text);
-  out.entries.reserve(lines.size());
-  for (std::string_view line : lines) {
+  ForEachLine(text, [&](std::string_view line) {
     const std::size_t cell = line.find("<TD WIDTH=\"");
     const std::size_t bg = line.find("BGCOLOR=\"", cell == std::string_view::npos ? 0 : cell);
-    if (cell == std::string_view::npos || bg == std::string_view::npos) continue;
+    if (cell == std::string_view::npos || bg == std::string_view::npos) return true;
     const std::size_t valueStart = bg + 9;
     const std::size_t valueEnd = line.find('"', valueStart);
     // The name is the text of the last small font of the cell: size 2, or size 1 on a swatch.
     std::size_t name = line.rfind("<FONT SIZE=\"2\">");
     if (name == std::string_view::npos) name = line.rfind("<FONT SIZE=\"1\">");
-    if (valueEnd == std::string_view::npos || name == std::string_view::npos || name < valueEnd) continue;
+    if (valueEnd == std::string_view::npos || name == std::string_view::npos || name < valueEnd) return true;
     const std::size_t nameStart = name + 15;
     const std::size_t nameEnd = line.find("</FONT>", nameStart);
-    if (nameEnd == std::string_view::npos) continue;
+    if (nameEnd == std::string_view::npos) return true;
     out.entries.push_back({HtmlUnescape(line.substr(nameStart, nameEnd - nameStart)),
                            HtmlUnescape(line.substr(valueStart, valueEnd - valueStart))});
-  }
+    return !OverFull(out.entries);
+  });
   return out;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/colour/conversion_error.h"
+#include "core/colour/number_text.h"
 #include "core/formats/aco.h"
 #include "core/formats/act.h"
 #include "core/formats/art_palettes.h"
@@ -177,6 +178,7 @@ ListReadResult ReadListFile(ListFormat format, std::string_view bytes) {
     }
     r = ReadText(format, text);
   }
+  if (OverFull(r.entries)) return RefusedRead(TooManyEntries());
   if (r.status == ListReadResult::Status::Read && r.entries.empty() && !bytes.empty()) {
     r.status = ListReadResult::Status::Refused;
     r.reason = "holds no colours.";
@@ -235,6 +237,11 @@ ListWriteResult WriteFormat(ListFormat format, const ColourList& list, const Lis
 }  // namespace
 
 ListWriteResult WriteListFile(ListFormat format, const ColourList& list, const ListWriteOptions& options) {
+  // What could not be read back is not written.
+  if (list.Count() > kMaxListEntries)
+    return {{},
+            "The colour list holds " + GroupedNumber(list.Count()) + " colours; a list file holds at most " +
+                GroupedNumber(kMaxListEntries) + "."};
   // Names reach the writers as a list file can hold them, the palette's title included (it
   // may come from a file's name, which can hold anything but "/").
   const bool odd = std::any_of(list.Entries().begin(), list.Entries().end(), [](const ColourEntry& e) {

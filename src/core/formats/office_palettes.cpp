@@ -1,5 +1,6 @@
 #include "core/formats/office_palettes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <sstream>
@@ -41,7 +42,7 @@ ListReadResult ReadSoc(std::string_view bytes) {
   struct Reader : XmlReader {
     std::vector<ColourEntry> entries;
     // Reserving is free until the entries arrive: a colour takes 24 bytes at the least.
-    void Expect(std::size_t bytes) override { entries.reserve(bytes / 24); }
+    void Expect(std::size_t bytes) override { entries.reserve(std::min(bytes / 24, kMaxListEntries + 1)); }
     void Start(std::string_view name, const XmlAttributes& a) override {
       if (Depth() == 0) {
         if (name != "color-table")
@@ -49,6 +50,7 @@ ListReadResult ReadSoc(std::string_view bytes) {
       } else if (name == "color") {
         std::string hex = HashHex(a["color"]);
         if (!hex.empty()) entries.push_back({std::string(a["name"]), std::move(hex)});
+        if (OverFull(entries)) Refuse(TooManyEntries());
       }
     }
   } reader;
@@ -88,7 +90,7 @@ ListWriteResult WriteSoc(const ColourList& list) {
 ListReadResult ReadScribusXml(std::string_view bytes) {
   struct Reader : XmlReader {
     ListReadResult r;
-    void Expect(std::size_t bytes) override { r.entries.reserve(bytes / 24); }
+    void Expect(std::size_t bytes) override { r.entries.reserve(std::min(bytes / 24, kMaxListEntries + 1)); }
     void Start(std::string_view name, const XmlAttributes& a) override {
       if (Depth() == 0) {
         if (!SameWord(name, "SCRIBUSCOLORS"))
@@ -105,6 +107,7 @@ ListReadResult ReadScribusXml(std::string_view bytes) {
         hex = CmykToHex(ink(0), ink(1), ink(2), ink(3));
       }
       r.entries.push_back({std::string(a["NAME"]), std::move(hex)});
+      if (OverFull(r.entries)) Refuse(TooManyEntries());
     }
   } reader;
   std::string why;
@@ -166,15 +169,16 @@ struct SwatchBookReader : XmlReader {
   struct Material {
     std::string name, hex;
   };
-  // Groups within groups are opened in place, to a depth no real book reaches.
-  static constexpr std::size_t kDeepest = 32;
 
   std::string title;
   std::map<std::string, Material, std::less<>> materials;
   std::vector<std::string> order, swatches;
   bool hasBook = false;
+  std::size_t documentBytes = 0;
   // The material being read.
   std::string id, materialTitle, identifier, labHex, firstHex, model;
+
+  void Expect(std::size_t bytes) override { documentBytes = bytes; }
 
   void Start(std::string_view name, const XmlAttributes& a) override {
     if (Depth() == 0) {
@@ -186,7 +190,9 @@ struct SwatchBookReader : XmlReader {
       id.clear(), materialTitle.clear(), identifier.clear(), labHex.clear(), firstHex.clear();
     } else if (name == "values" && Depth() == 3 && InMaterial()) {
       model = a["model"];
-    } else if (name == "swatch" && Depth() >= 2 && Path()[1] == "book" && Depth() - 2 <= kDeepest) {
+    } else if (name == "swatch" && Depth() >= 2 && Path()[1] == "book") {
+      // Groups within groups are opened in place, as deep as the document may nest.
+      if (swatches.size() == kMaxListEntries) return Refuse(TooManyEntries());
       swatches.emplace_back(a["material"]);
     }
   }
@@ -207,13 +213,21 @@ struct SwatchBookReader : XmlReader {
     } else if (Inside({"SwatchBook", "materials"}) && name == "color") {
       const std::string& hex = labHex.empty() ? firstHex : labHex;
       if (hex.empty() || id.empty() || materials.count(id)) return;
-      materials[id] = {materialTitle.empty() ? identifier : materialTitle, hex};
+      if (materials.size() == kMaxListEntries) return Refuse(TooManyEntries());
+      // Named as the swatch formats name colours, so a swatch costs no more than any other's.
+      materials[id] = {SwatchName(materialTitle.empty() ? identifier : materialTitle), hex};
       order.push_back(id);
     }
   }
 
   bool InMaterial() const { return Depth() >= 3 && Path()[1] == "materials" && Path()[2] == "color"; }
 };
+
+// Every swatch copies its material's name into the list, so a short book of references to one
+// long-named material would unfold into far more text than the book holds. The names may come
+// to the book's own size (a real book names each swatch about as long as it refers to it), or
+// to 16 MB where that is more; a book past that is refused.
+std::size_t NameBudget(std::size_t documentBytes) { return std::max<std::size_t>(documentBytes, 16u << 20); }
 
 }  // namespace
 
@@ -224,9 +238,17 @@ ListReadResult ReadSwatchBooker(std::string_view bytes) {
   ListReadResult r;
   r.title = std::move(reader.title);
   if (reader.hasBook) {
+    std::size_t names = 0;
+    const std::size_t budget = NameBudget(reader.documentBytes);
+    r.entries.reserve(reader.swatches.size());
     for (const std::string& id : reader.swatches) {
       const auto m = reader.materials.find(id);
-      if (m != reader.materials.end()) r.entries.push_back({m->second.name, m->second.hex});
+      if (m == reader.materials.end()) continue;
+      names += m->second.name.size();
+      if (names > budget)
+        return RefusedRead("repeats its colours' names in more text than the book holds (over " +
+                           std::to_string(budget >> 20) + " MB): it is not read.");
+      r.entries.push_back({m->second.name, m->second.hex});
     }
   } else {
     for (const std::string& id : reader.order)

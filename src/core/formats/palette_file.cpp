@@ -6,7 +6,9 @@
 #include "core/colour/cie.h"
 #include "core/colour/colour_spaces.h"
 #include "core/colour/notations.h"
+#include "core/colour/number_text.h"
 #include "core/colour/rounding.h"
+#include "core/formats/text_codec.h"
 
 namespace tintora {
 
@@ -45,11 +47,14 @@ bool Odd(unsigned char c, const Delimiters& d) {
 bool NeedsFilter(std::string_view s, const Delimiters& d) {
   for (std::size_t i = 0; i < s.size(); ++i)
     if (Odd(static_cast<unsigned char>(s[i]), d) || IsC1At(s, i)) return true;
-  return false;
+  return !IsValidUtf8(s);
 }
 
-std::string Filter(std::string_view s, const Delimiters& d) {
-  if (!NeedsFilter(s, d)) return std::string(s);
+std::string Filter(std::string_view text, const Delimiters& d) {
+  if (!NeedsFilter(text, d)) return std::string(text);
+  // Names from file names (a title) may hold any bytes; text from files is decoded already.
+  const std::string valid = IsValidUtf8(text) ? std::string() : ValidUtf8(text);
+  const std::string_view s = valid.empty() ? text : valid;
   std::string out;
   out.reserve(s.size() + 8);
   for (std::size_t i = 0; i < s.size(); ++i) {
@@ -71,6 +76,15 @@ std::string Filter(std::string_view s, const Delimiters& d) {
 }
 
 }  // namespace
+
+std::string TooManyEntries() {
+  return "holds more than " + GroupedNumber(kMaxListEntries) + " colours, more than a list file may hold.";
+}
+
+std::string TooDeep() {
+  return "nests more than " + std::to_string(kMaxNesting) +
+         " levels deep, deeper than any palette: it is not read.";
+}
 
 bool NeedsListName(std::string_view s) { return NeedsFilter(s, kNameDelimiters); }
 std::string ListName(std::string_view s) { return Filter(s, kNameDelimiters); }

@@ -44,14 +44,33 @@ struct ListWriteResult {
   bool Ok() const { return error.empty(); }
 };
 
-// A name as Tintora's lists hold names, whatever file it came from: control characters (C0,
-// DEL and C1: NUL, tabs, line breaks ...) become blanks, and "{" and "}" become the full-width
-// braces U+FF5B and U+FF5D, so that a name can never break a list file's line or its fields.
+// The most entries a list file may hold, read or written. A million named colours read in about
+// a second; past twice that, a file is more likely one of nothing but empty entries, each of
+// which would cost memory that its one or two bytes in the file do not.
+inline constexpr std::size_t kMaxListEntries = 2'000'000;
+// Why a file with more is refused (it follows the file's name).
+std::string TooManyEntries();
+// The deepest a palette document (XML or JSON) may nest. LibreOffice and Scribus palettes are
+// two levels deep, Krita's four, Procreate's three; SwatchBooker's groups within groups are the
+// deepest, and a real book nests a handful. A document nested past this is refused as soon as
+// it gets there, before its nesting costs anything.
+inline constexpr std::size_t kMaxNesting = 64;
+std::string TooDeep();
+
+// Whether a reader has taken more entries than a file may hold: it stops there, and
+// ReadListFile refuses the file, so no reader makes entries without bound.
+inline bool OverFull(const std::vector<ColourEntry>& entries) { return entries.size() > kMaxListEntries; }
+
+// A name as Tintora's lists hold names, whatever file it came from: bytes that are not UTF-8
+// become U+FFFD, control characters (C0, DEL and C1: NUL, tabs, line breaks ...) become blanks,
+// and "{" and "}" become the full-width braces U+FF5B and U+FF5D, so that a name can never
+// break a list file's line or its fields, nor an XML file's text.
 std::string ListName(std::string_view utf8);
 // Whether ListName would change the name.
 bool NeedsListName(std::string_view utf8);
 // The same for a value that is no colour (case statements and HTML tables may carry any
-// text): control characters become blanks, "[" and "]" the full-width U+FF3B and U+FF3D.
+// text): not UTF-8 as U+FFFD, control characters as blanks, "[" and "]" as the full-width
+// U+FF3B and U+FF3D.
 std::string ListValue(std::string_view utf8);
 bool NeedsListValue(std::string_view utf8);
 

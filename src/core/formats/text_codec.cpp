@@ -72,40 +72,64 @@ std::size_t CharacterEnd(std::string_view utf8, std::size_t start) {
   return end;
 }
 
+namespace {
+
+// The length of the valid UTF-8 character at `i`, or 0 where the byte there starts none
+// (a stray continuation, a cut or overlong form, a surrogate, a value beyond Unicode).
+std::size_t ValidCharacterAt(std::string_view s, std::size_t i) {
+  const unsigned char c = static_cast<unsigned char>(s[i]);
+  if (c < 0x80) return 1;
+  std::size_t len;
+  char32_t cp;
+  if ((c >> 5) == 6) {
+    len = 2;
+    cp = c & 0x1F;
+  } else if ((c >> 4) == 14) {
+    len = 3;
+    cp = c & 0x0F;
+  } else if ((c >> 3) == 30) {
+    len = 4;
+    cp = c & 0x07;
+  } else {
+    return 0;
+  }
+  if (i + len > s.size()) return 0;
+  for (std::size_t k = 1; k < len; ++k) {
+    const unsigned char cc = static_cast<unsigned char>(s[i + k]);
+    if ((cc >> 6) != 2) return 0;
+    cp = (cp << 6) | (cc & 0x3F);
+  }
+  if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) || cp > 0x10FFFF ||
+      (cp >= 0xD800 && cp <= 0xDFFF))
+    return 0;
+  return len;
+}
+
+}  // namespace
+
 bool IsValidUtf8(std::string_view s) {
   for (std::size_t i = 0; i < s.size();) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    int len;
-    char32_t cp;
-    if ((c >> 5) == 6) {
-      len = 2;
-      cp = c & 0x1F;
-    } else if ((c >> 4) == 14) {
-      len = 3;
-      cp = c & 0x0F;
-    } else if ((c >> 3) == 30) {
-      len = 4;
-      cp = c & 0x07;
-    } else {
-      return false;
-    }
-    if (i + static_cast<std::size_t>(len) > s.size()) return false;
-    for (int k = 1; k < len; ++k) {
-      const unsigned char cc = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-      if ((cc >> 6) != 2) return false;
-      cp = (cp << 6) | (cc & 0x3F);
-    }
-    // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
-    if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) || cp > 0x10FFFF ||
-        (cp >= 0xD800 && cp <= 0xDFFF))
-      return false;
-    i += static_cast<std::size_t>(len);
+    const std::size_t n = ValidCharacterAt(s, i);
+    if (n == 0) return false;
+    i += n;
   }
   return true;
+}
+
+std::string ValidUtf8(std::string_view s) {
+  std::string out;
+  out.reserve(s.size() + 8);
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t n = ValidCharacterAt(s, i);
+    if (n == 0) {
+      out += "\xEF\xBF\xBD";
+      ++i;
+    } else {
+      out.append(s.substr(i, n));
+      i += n;
+    }
+  }
+  return out;
 }
 
 std::string Decode8BitText(std::string_view bytes) {

@@ -17,6 +17,8 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 
 bool IsValidUtf8(std::string_view bytes);
+// The text with each byte that starts no valid UTF-8 character made U+FFFD.
+std::string ValidUtf8(std::string_view bytes);
 // Whether a character has a Windows-1252 byte, and that byte.
 bool FitsCp1252(char32_t cp);
 std::optional<unsigned char> Cp1252Code(char32_t cp);

@@ -1,5 +1,6 @@
 #include "core/formats/xml_palette.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -7,6 +8,7 @@
 
 #include <expat.h>
 
+#include "core/formats/palette_file.h"
 #include "core/formats/zip_archive.h"
 
 namespace tintora::xml_palette {
@@ -71,6 +73,11 @@ struct XmlStream {
 
   static void XMLCALL StartElement(void* data, const XML_Char* name, const XML_Char** attributes) {
     auto* self = static_cast<XmlStream*>(data);
+    if (self->reader.path_.size() >= kMaxNesting) {
+      self->reader.Refuse(TooDeep());
+      self->Stop();
+      return;
+    }
     const std::string_view local = LocalName(name);
     self->text.clear();
     self->reader.Start(local, XmlAttributes(attributes));
@@ -87,7 +94,9 @@ struct XmlStream {
   }
 
   static void XMLCALL Characters(void* data, const XML_Char* s, int length) {
-    static_cast<XmlStream*>(data)->text.append(s, static_cast<std::size_t>(length));
+    std::string& text = static_cast<XmlStream*>(data)->text;
+    text.append(s,
+                std::min(static_cast<std::size_t>(length), kMaxXmlText - std::min(kMaxXmlText, text.size())));
   }
 
   static void XMLCALL EntityDeclaration(void* data, const XML_Char*, int, const XML_Char*, int,

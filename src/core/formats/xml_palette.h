@@ -11,6 +11,10 @@
 
 namespace tintora::xml_palette {
 
+// The most character data kept for one element: titles, identifiers and value lists are short,
+// and text past this is not kept (a reader sees its start).
+inline constexpr std::size_t kMaxXmlText = 64 * 1024;
+
 // The attributes of the element being read, found by their local name whatever their prefix.
 class XmlAttributes {
  public:

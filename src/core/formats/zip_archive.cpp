@@ -107,6 +107,15 @@ ZipEntryRead ZipReader::Read(std::string_view name, std::size_t maxBytes) const 
   return out;
 }
 
+std::optional<std::string> TooLargeToReadBack(std::span<const ZipEntryToWrite> entries) {
+  for (const ZipEntryToWrite& e : entries)
+    if (e.bytes.size() > kZipMaxEntryBytes)
+      return "would unpack its " + std::string(e.name) + " to " + Megabytes(e.bytes.size()) +
+             ", more than a palette file may hold (" + Megabytes(kZipMaxEntryBytes) +
+             "), so it would not open again. Save fewer colours, or in another format.";
+  return std::nullopt;
+}
+
 std::string WriteZip(std::span<const ZipEntryToWrite> entries) {
   zip_error_t error;
   zip_error_init(&error);

@@ -1,10 +1,13 @@
 #include "core/settings/ini_file.h"
 
 #include <algorithm>
+#include <deque>
+#include <unordered_set>
 #include <vector>
 
 #include "core/colour/conversion_error.h"
 #include "core/formats/file_io.h"
+#include "core/formats/lines.h"
 #include "core/formats/text_codec.h"
 
 namespace tintora {
@@ -32,35 +35,33 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
+// The file's lines as views of its text, with the lines a write puts in kept beside them: a
+// file of millions of blank lines costs a view each, once. Made in place and never moved (the
+// views point into it).
 struct ParsedFile {
-  std::vector<std::string> lines;
+  explicit ParsedFile(std::string decoded) : text(std::move(decoded)) {
+    // The line ends a file uses: CR LF, LF alone or CR alone; new files get CR LF.
+    if (text.find("\r\n") == std::string::npos) {
+      if (text.find('\n') != std::string::npos)
+        eol = "\n";
+      else if (text.find('\r') != std::string::npos)
+        eol = "\r";
+    }
+    ForEachLine(text, [&](std::string_view line) { lines.push_back(line); });
+    endsWithEol = text.empty() || text.back() == '\n' || text.back() == '\r';
+  }
+  ParsedFile(const ParsedFile&) = delete;
+  ParsedFile& operator=(const ParsedFile&) = delete;
+
+  // A line of the write's own, kept as long as the file.
+  std::string_view Own(std::string line) { return added.emplace_back(std::move(line)); }
+
+  std::string text;
+  std::deque<std::string> added;
+  std::vector<std::string_view> lines;
   std::string eol = "\r\n";
   bool endsWithEol = true;
 };
-
-// The line ends a file uses: CR LF, LF alone or CR alone; new files get CR LF.
-ParsedFile Split(const std::string& text) {
-  ParsedFile f;
-  if (text.find("\r\n") == std::string::npos) {
-    if (text.find('\n') != std::string::npos) {
-      f.eol = "\n";
-    } else if (text.find('\r') != std::string::npos) {
-      f.eol = "\r";
-    }
-  }
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string::npos) {
-      f.lines.push_back(text.substr(start));
-      f.endsWithEol = false;
-      break;
-    }
-    f.lines.push_back(text.substr(start, end - start));
-    start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
-  }
-  return f;
-}
 
 std::optional<std::string_view> SectionName(std::string_view line) {
   const std::string_view t = Trim(line);
@@ -89,12 +90,6 @@ std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
   return ReadWholeFile(path, &error, kMaxIniBytes);
 }
 
-std::optional<std::string> ReadText(const std::filesystem::path& path) {
-  auto bytes = ReadBytes(path);
-  if (!bytes) return std::nullopt;
-  return DecodeFileText(*bytes);
-}
-
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // Written back in the encoding it came in: a UTF-8 file (with its byte order mark, if it had
@@ -114,48 +109,64 @@ std::string OneLine(std::string_view v) {
   return out;
 }
 
+std::string KeyOf(std::string_view section, std::string_view key) {
+  std::string k;
+  k.reserve(section.size() + key.size() + 1);
+  for (char c : section) k += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+  k += '\n';
+  for (char c : key) k += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+  return k;
+}
+
 }  // namespace
 
-IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
-
-std::optional<std::string> IniFile::Lookup(std::string_view section, std::string_view key) const {
-  const auto text = ReadText(path_);
-  if (!text) return std::nullopt;
-  const ParsedFile f = Split(*text);
-  bool inSection = false;
-  bool seenSection = false;
-  for (const std::string& line : f.lines) {
+IniValues::IniValues(std::string_view text) {
+  std::string_view section;  // the one being read, while it is the first of its name
+  bool reading = false;
+  std::unordered_set<std::string> seen;  // the sections met, upper case
+  ForEachLine(text, [&](std::string_view line) {
     if (auto name = SectionName(line)) {
       // The first section of a name is the one that counts, as on the platform.
-      if (inSection) return std::nullopt;
-      inSection = !seenSection && SameName(*name, section);
-      seenSection = seenSection || inSection;
-      continue;
+      reading = seen.insert(KeyOf(*name, {})).second;
+      section = *name;
+      return;
     }
-    if (!inSection) continue;
-    if (auto kv = ParseKeyLine(line); kv && SameName(kv->key, key)) {
+    if (!reading) return;
+    if (auto kv = ParseKeyLine(line)) {
       std::string_view v = kv->value;
       if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.substr(1, v.size() - 2);
-      return std::string(v);
+      values_.emplace(KeyOf(section, kv->key), v);  // the first line of a key counts
     }
-  }
-  return std::nullopt;
+  });
 }
 
-std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
-  if (auto v = Lookup(section, key)) return *v;
-  return std::string(def);
+std::optional<std::string_view> IniValues::Lookup(std::string_view section, std::string_view key) const {
+  const auto found = values_.find(KeyOf(section, key));
+  if (found == values_.end()) return std::nullopt;
+  return std::string_view(found->second);
 }
 
-int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
+std::string IniValues::ReadString(std::string_view section, std::string_view key,
+                                  std::string_view def) const {
+  return std::string(Lookup(section, key).value_or(def));
+}
+
+int IniValues::ReadInteger(std::string_view section, std::string_view key, int def) const {
   const auto v = Lookup(section, key);
   if (!v) return def;
-  return TryStrToInt(*v).value_or(def);
+  return TryStrToInt(std::string(*v)).value_or(def);
 }
 
-bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
+bool IniValues::ReadBool(std::string_view section, std::string_view key, bool def) const {
   return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+IniValues IniFile::Values() const {
+  auto bytes = ReadBytes(path_);
+  return IniValues(bytes ? DecodeFileText(*bytes) : std::string());
 }
 
 namespace {
@@ -163,7 +174,7 @@ namespace {
 // Puts `key=value` in its section: over the key's line where it has one, after the section's
 // last line where it has not, in a new section at the end where there is none.
 void SetKey(ParsedFile& f, std::string_view section, std::string_view key, std::string_view value) {
-  const std::string newLine = std::string(key) + "=" + OneLine(value);
+  const std::string_view newLine = f.Own(std::string(key) + "=" + OneLine(value));
   std::optional<std::size_t> sectionStart;  // index of the header line
   std::size_t lastContent = 0;              // last non-blank line of the section
   for (std::size_t i = 0; i < f.lines.size(); ++i) {
@@ -189,13 +200,14 @@ void SetKey(ParsedFile& f, std::string_view section, std::string_view key, std::
     return;
   }
   if (!f.lines.empty() && !Trim(f.lines.back()).empty()) f.lines.emplace_back();
-  f.lines.push_back("[" + std::string(section) + "]");
+  f.lines.push_back(f.Own("[" + std::string(section) + "]"));
   f.lines.push_back(newLine);
   f.endsWithEol = true;
 }
 
 std::string Join(const ParsedFile& f) {
   std::string text;
+  text.reserve(f.text.size() + 64 * f.added.size());
   for (std::size_t i = 0; i < f.lines.size(); ++i) {
     text += f.lines[i];
     if (i + 1 < f.lines.size() || f.endsWithEol) text += f.eol;
@@ -206,6 +218,7 @@ std::string Join(const ParsedFile& f) {
 }  // namespace
 
 struct IniFile::Pending {
+  explicit Pending(std::string bytes) : original(std::move(bytes)), file(DecodeFileText(original)) {}
   std::string original;
   ParsedFile file;
 };
@@ -224,9 +237,7 @@ bool IniFile::Transaction(const std::function<bool(IniFile&)>& writes) {
     lastError_ = "The file cannot be read";
     return false;
   }
-  pending_ = std::make_unique<Pending>();
-  pending_->original = std::move(bytes).value_or("");
-  pending_->file = Split(DecodeFileText(pending_->original));
+  pending_ = std::make_unique<Pending>(std::move(bytes).value_or(""));
   const bool wanted = writes(*this);
   const std::unique_ptr<Pending> done = std::move(pending_);
   if (!wanted) return false;

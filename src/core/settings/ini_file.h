@@ -1,4 +1,5 @@
-// Private-profile INI access: one key at a time, no caching, every write on disk at once.
+// Private-profile INI access: the file read once into its keys (IniValues), every write on disk
+// at once.
 //
 // Section and key names match case-insensitively and are written exactly as given (names such
 // as "RGB Values" and "Hex/Decimal" stay byte-exact). A write keeps every other line of the file
@@ -11,8 +12,28 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace tintora {
+
+// The keys of a settings file as it was when read: one read and one pass over its lines,
+// however many keys are then looked up.
+class IniValues {
+ public:
+  explicit IniValues(std::string_view text);
+  // A missing section or key gives the default. Values are trimmed and lose one pair of
+  // surrounding quotes, as the platform's INI reader does; the first section of a name counts,
+  // and the first line of a key in it.
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+  // A value that is not an integer gives the default.
+  int ReadInteger(std::string_view section, std::string_view key, int def) const;
+  // True for any non-zero integer.
+  bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+
+ private:
+  std::optional<std::string_view> Lookup(std::string_view section, std::string_view key) const;
+  std::unordered_map<std::string, std::string> values_;  // by "SECTION\nKEY", upper case
+};
 
 class IniFile {
  public:
@@ -22,13 +43,18 @@ class IniFile {
 
   const std::filesystem::path& Path() const { return path_; }
 
-  // A missing file, section or key gives the default. Values are trimmed and lose one pair of
-  // surrounding quotes, as the platform's INI reader does.
-  std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
-  // A value that is not an integer gives the default.
-  int ReadInteger(std::string_view section, std::string_view key, int def) const;
-  // True for any non-zero integer.
-  bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+  // The file's keys, read now; a missing or unreadable file has none.
+  IniValues Values() const;
+  // One key, the file read for it (IniValues for more than one).
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const {
+    return Values().ReadString(section, key, def);
+  }
+  int ReadInteger(std::string_view section, std::string_view key, int def) const {
+    return Values().ReadInteger(section, key, def);
+  }
+  bool ReadBool(std::string_view section, std::string_view key, bool def) const {
+    return Values().ReadBool(section, key, def);
+  }
 
   // Several writes as one change of the file: it is read once, under a lock on its folder that
   // other Tintoras take too, changed by `writes`, and written once, so two Tintoras saving at
@@ -46,8 +72,6 @@ class IniFile {
   const std::string& LastError() const { return lastError_; }
 
  private:
-  std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
-
   struct Pending;
 
   std::filesystem::path path_;

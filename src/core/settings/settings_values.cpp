@@ -42,7 +42,7 @@ constexpr BoolKey kBools[] = {
 
 }  // namespace
 
-SettingsValues ReadSettings(const IniFile& ini) {
+SettingsValues ReadSettings(const IniValues& ini) {
   SettingsValues v;
   v.left = ini.ReadInteger("Main", "Left", 0);
   v.top = ini.ReadInteger("Main", "Top", 0);

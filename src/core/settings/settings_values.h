@@ -7,6 +7,7 @@
 namespace tintora {
 
 class IniFile;
+class IniValues;
 
 struct SettingsValues {
   // "Main": the main window's top-left corner, and whether the file holds one (a first start
@@ -39,7 +40,7 @@ struct SettingsValues {
   bool operator==(const SettingsValues&) const = default;
 };
 
-SettingsValues ReadSettings(const IniFile& ini);
+SettingsValues ReadSettings(const IniValues& ini);
 
 // The keys "Save Settings As Default" writes, in its order: all but "Start", "Colour Wheel"
 // and "AutoOpenActive", which their own commands write. False when a key could not be written
