@@ -50,9 +50,17 @@ expect 1 "" '"nocolour" is not a colour' nocolour
 expect 0 "*" "" red blue
 [ "$(tr -d '\r' <"$work/out.txt" | grep -c '^$')" -eq 1 ] || fail "no blank line between two colours' notations"
 # Standard input, one colour a line; out of gamut and mapped.
-printf '#fff\n\ncolor(display-p3 0 1 0)\n' >"$work/in.txt"
+printf '\357\273\277#fff\n\ncolor(display-p3 0 1 0)\n' >"$work/in.txt"  # a byte order mark first
 expect 0 "rgb(255 255 255)|rgb(0 251 41)" "" --to rgb -
 : >"$work/in.txt"
+# Standard input or output that fails is an error, not silence.
+"$colour" - <"$work" >/dev/null 2>"$work/err.txt"
+[ $? -eq 1 ] && grep -q "cannot read standard input" "$work/err.txt" || fail "a folder as standard input: $(cat "$work/err.txt")"
+if [ -w /dev/full ]; then
+  "$colour" red >/dev/full 2>"$work/err.txt"
+  [ $? -eq 1 ] && grep -q "cannot write to standard output: No space" "$work/err.txt" ||
+    fail "a full standard output: $(cat "$work/err.txt")"
+fi
 
 # Usage.
 expect 0 "*" "" --help
@@ -72,6 +80,10 @@ if [ -x "$(dirname "$colour")/tintora" ]; then
     unset DISPLAY WAYLAND_DISPLAY
     export QT_QPA_PLATFORM=offscreen
     expect 1 "" "no colour picker" --pick
+    # A display named but not there: said plainly, not in the toolkit's words.
+    unset QT_QPA_PLATFORM
+    export DISPLAY=:97
+    expect 1 "" "no display or desktop portal is reachable (DISPLAY is :97" --pick
     exit $failures
   )
   failures=$((failures + $?))

@@ -1,6 +1,6 @@
-// Runs the main program beside this one as the screen picker ("tintora --pick") and collects
-// what it prints. The system side is chosen by the build: run_picker_posix.cpp or
-// run_picker_windows.cpp.
+// The system side of tintora-colour, chosen by the build (run_picker_posix.cpp or
+// run_picker_windows.cpp): running the main program beside it as the screen picker ("tintora
+// --pick") and collecting what it prints, and whether its output is a terminal.
 #pragma once
 
 #include <string>
@@ -18,5 +18,8 @@ struct PickerRun {
 
 // `argv0` is this program's own argv[0], the last resort for finding its folder.
 PickerRun RunPicker(const char* argv0);
+
+// Whether standard output is a terminal, where each line is wanted as soon as it is made.
+bool OutputIsTerminal();
 
 }  // namespace tintora

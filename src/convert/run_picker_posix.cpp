@@ -66,4 +66,6 @@ PickerRun RunPicker(const char* argv0) {
   return run;
 }
 
+bool OutputIsTerminal() { return ::isatty(STDOUT_FILENO) == 1; }
+
 }  // namespace tintora

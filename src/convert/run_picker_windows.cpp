@@ -1,4 +1,7 @@
+#include <io.h>
 #include <windows.h>
+
+#include <cstdio>
 
 #include "convert/run_picker.h"
 #include "core/formats/windows_text.h"
@@ -59,5 +62,7 @@ PickerRun RunPicker(const char*) {
   ::CloseHandle(process.hThread);
   return run;
 }
+
+bool OutputIsTerminal() { return ::_isatty(::_fileno(stdout)) != 0; }
 
 }  // namespace tintora

@@ -6,8 +6,10 @@
 //
 // Exit codes: 0 every colour read (or one picked), 1 a colour was not read (the others are
 // still printed) or the pick was cancelled or failed, 2 the command line is wrong.
+#include <cerrno>
 #include <cstdio>
-#include <iostream>
+#include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,12 +49,71 @@ void PrintUsage(std::FILE* to) {
                "                  without it, every notation as 'notation: text' lines\n"
                "  --pick          pick a colour from the screen: click it, or move with the\n"
                "                  arrow keys and press Enter; Escape or a right click cancels\n"
+               "  --line-buffered write each line as soon as it is made (it is on a terminal)\n"
                "  --help          this text\n"
                "  --version       the version\n"
                "\n"
                "Exit status: 0 every colour read, 1 a colour was not read (the others are\n"
-               "still printed) or the pick was cancelled, 2 the command line is wrong.\n",
+               "still printed), the pick was cancelled, or standard input or output failed,\n"
+               "2 the command line is wrong.\n",
                NotationWords().c_str());
+}
+
+// Standard output, buffered: many colours a write, and a line at a time only where someone
+// watches it come (a terminal) or asks for it (--line-buffered, for a pipe read line by line).
+class Output {
+ public:
+  explicit Output(bool lineByLine) : lineByLine_(lineByLine) {}
+  void Line(std::string_view text) {
+    buffer_.append(text);
+    buffer_ += '\n';
+    if (lineByLine_ || buffer_.size() >= (1u << 16)) Flush();
+  }
+  // False, with the system's reason, once a write has failed (a full disk, a closed pipe).
+  bool Flush() {
+    if (error_ == 0 && !buffer_.empty() &&
+        (std::fwrite(buffer_.data(), 1, buffer_.size(), stdout) != buffer_.size() ||
+         std::fflush(stdout) != 0))
+      error_ = errno ? errno : EIO;
+    buffer_.clear();
+    return error_ == 0;
+  }
+  int Error() const { return error_; }
+
+ private:
+  std::string buffer_;
+  bool lineByLine_;
+  int error_ = 0;
+};
+
+// Calls `line` for each line of standard input (a byte order mark before it dropped); the
+// system's reason when reading fails (standard input a folder, an I/O error), 0 otherwise.
+int ForEachInputLine(const std::function<void(std::string_view)>& line) {
+  std::string pending;
+  std::vector<char> block(1u << 16);
+  auto take = [&](std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    line(text);
+  };
+  for (;;) {
+    const std::size_t n = std::fread(block.data(), 1, block.size(), stdin);
+    std::string_view got(block.data(), n);
+    for (std::size_t eol; (eol = got.find('\n')) != std::string_view::npos; got.remove_prefix(eol + 1)) {
+      if (pending.empty()) {
+        take(got.substr(0, eol));
+      } else {
+        pending.append(got.substr(0, eol));
+        take(pending);
+        pending.clear();
+      }
+    }
+    pending.append(got);
+    if (n < block.size()) break;
+  }
+  if (std::ferror(stdin)) return errno ? errno : EIO;
+  if (!pending.empty()) take(pending);
+  return 0;
 }
 
 int UsageError(const std::string& why) {
@@ -61,24 +122,25 @@ int UsageError(const std::string& why) {
 }
 
 // Prints one colour; false (and a message on standard error) when the text is none.
-bool Print(std::string_view text, std::optional<CssNotation> to, bool& first) {
+bool Print(Output& out, std::string_view text, std::optional<CssNotation> to, bool& first) {
   const CssColourReading read = ReadCssColour(text);
   if (!read) {
+    out.Flush();  // what came before it comes first
     std::fprintf(stderr, "tintora-colour: %s\n", read.error.c_str());
     return false;
   }
   if (to) {
-    std::printf("%s\n", WriteCssColour(read.colour, *to).c_str());
+    out.Line(WriteCssColour(read.colour, *to));
   } else {
-    if (!first) std::printf("\n");
+    if (!first) out.Line("");
     for (const CssNotationName& n : CssNotations())
-      std::printf("%s: %s\n", std::string(n.word).c_str(), WriteCssColour(read.colour, n.notation).c_str());
+      out.Line(std::string(n.word) + ": " + WriteCssColour(read.colour, n.notation));
   }
   first = false;
   return true;
 }
 
-int Pick(const char* argv0, std::optional<CssNotation> to) {
+int Pick(Output& out, const char* argv0, std::optional<CssNotation> to) {
   const PickerRun run = RunPicker(argv0);
   if (!run.started) {
     std::fprintf(stderr, "tintora-colour: cannot start the picker %s: %s\n", run.picker.c_str(),
@@ -93,12 +155,12 @@ int Pick(const char* argv0, std::optional<CssNotation> to) {
   std::string picked = run.output;
   while (!picked.empty() && (picked.back() == '\n' || picked.back() == '\r')) picked.pop_back();
   bool first = true;
-  return Print(picked, to, first) ? kRead : kNotRead;
+  return Print(out, picked, to, first) ? kRead : kNotRead;
 }
 
 int Run(int argc, char** argv) {
   std::optional<CssNotation> to;
-  bool pick = false, optionsEnd = false;
+  bool pick = false, optionsEnd = false, lineBuffered = false;
   std::vector<std::string> colours;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
@@ -117,6 +179,8 @@ int Run(int argc, char** argv) {
       return kRead;
     } else if (arg == "--pick") {
       pick = true;
+    } else if (arg == "--line-buffered") {
+      lineBuffered = true;
     } else if (arg == "--to" || arg.starts_with("--to=")) {
       std::string_view word;
       if (arg == "--to") {
@@ -132,21 +196,36 @@ int Run(int argc, char** argv) {
       return UsageError("unknown option '" + std::string(arg) + "'");
     }
   }
+  Output out(lineBuffered || OutputIsTerminal());
+  int status = kRead;
   if (pick) {
     if (!colours.empty()) return UsageError("--pick takes no colours");
-    return Pick(argv[0], to);
-  }
-  if (colours.empty()) return UsageError("give at least one colour, or --pick");
-  bool all = true, first = true;
-  for (const std::string& colour : colours) {
-    if (colour != "-") {
-      all = Print(colour, to, first) && all;
-      continue;
+    status = Pick(out, argv[0], to);
+  } else {
+    if (colours.empty()) return UsageError("give at least one colour, or --pick");
+    bool all = true, first = true;
+    for (const std::string& colour : colours) {
+      if (colour != "-") {
+        all = Print(out, colour, to, first) && all;
+        continue;
+      }
+      const int failed = ForEachInputLine([&](std::string_view line) {
+        if (line.find_first_not_of(" \t\r") != std::string_view::npos)
+          all = Print(out, line, to, first) && all;
+      });
+      if (failed != 0) {
+        out.Flush();
+        std::fprintf(stderr, "tintora-colour: cannot read standard input: %s\n", std::strerror(failed));
+        all = false;
+      }
     }
-    for (std::string line; std::getline(std::cin, line);)
-      if (line.find_first_not_of(" \t\r") != std::string::npos) all = Print(line, to, first) && all;
+    status = all ? kRead : kNotRead;
   }
-  return all ? kRead : kNotRead;
+  if (!out.Flush()) {
+    std::fprintf(stderr, "tintora-colour: cannot write to standard output: %s\n", std::strerror(out.Error()));
+    return kNotRead;
+  }
+  return status;
 }
 
 }  // namespace
