@@ -298,6 +298,31 @@ TEST(CssColour, OutOfGamutColoursAreMappedNotClipped) {
   EXPECT_FALSE(ReadCssColour("lab(50 20 -30)").gamutMapped);
 }
 
+// However far out a component lies, it gives what a large one does, not what rounding makes of
+// it: a chroma of 1e30 is the same red as one of 5, and 1e308 turns a whole number of turns.
+TEST(CssColour, HugeComponentsGiveWhatLargeOnesDo) {
+  const struct {
+    const char *huge, *large;
+  } rows[] = {
+      {"oklch(50% 1e15 30)", "oklch(50% 5 30)"},
+      {"oklch(50% 1e20 30)", "oklch(50% 5 30)"},
+      {"oklch(50% 1e30 30)", "oklch(50% 5 30)"},
+      {"oklch(100% 1e30 30)", "white"},
+      {"lch(50 1e30 200)", "lch(50 2000 200)"},
+      {"oklab(60% 1e300 -1e300)", "oklab(60% 9 -9)"},
+      {"color(display-p3 1e200 0 -1e200)", "color(display-p3 50 0 -50)"},
+      {"hsl(1e308turn 50% 50%)", "hsl(0 50% 50%)"},
+      {"hwb(-1e300grad 10% 10%)", "hwb(-160grad 10% 10%)"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.huge);
+    const CssColourReading huge = ReadCssColour(row.huge), large = ReadCssColour(row.large);
+    ASSERT_TRUE(huge) << huge.error;
+    EXPECT_EQ(huge.colour, large.colour);
+  }
+  EXPECT_EQ(ReadCssColour("oklch(50% 1e30 30)").colour, ColourFromRgb(0xC3, 0, 0));
+}
+
 TEST(CssColour, NotationWords) {
   for (const auto& n : CssNotations()) EXPECT_EQ(CssNotationOfWord(n.word), n.notation);
   EXPECT_EQ(CssNotationOfWord("OKLCH"), CssNotation::Oklch);

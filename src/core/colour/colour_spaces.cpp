@@ -194,7 +194,10 @@ double DeltaEOK(const Triple& a, const Triple& b) {
 
 Triple GamutMapToSrgb(const Triple& srgb) {
   if (InSrgbGamut(srgb)) return srgb;
-  const Triple origin = LabToLch(XyzD65ToOklab(SrgbToXyzD65(srgb)));
+  return GamutMapOklchToSrgb(LabToLch(XyzD65ToOklab(SrgbToXyzD65(srgb))));
+}
+
+Triple GamutMapOklchToSrgb(const Triple& origin) {
   if (origin[0] >= 1) return {1, 1, 1};
   if (origin[0] <= 0) return {0, 0, 0};
   auto clip = [](const Triple& c) { return Each(c, [](double v) { return std::clamp(v, 0.0, 1.0); }); };
@@ -202,6 +205,7 @@ Triple GamutMapToSrgb(const Triple& srgb) {
   auto oklabOf = [](const Triple& s) { return XyzD65ToOklab(SrgbToXyzD65(s)); };
   constexpr double kJnd = 0.02, kEpsilon = 0.0001;
   Triple current = origin;
+  if (InSrgbGamut(toSrgb(current))) return toSrgb(current);
   Triple clipped = clip(toSrgb(current));
   double e = DeltaEOK(oklabOf(clipped), LchToLab(current));
   if (e < kJnd) return clipped;

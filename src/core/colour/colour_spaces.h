@@ -40,6 +40,9 @@ bool InSrgbGamut(const Triple& srgb);
 // by binary search, keeping lightness and hue, until clipping what is left is less than a
 // just-noticeable difference (deltaEOK 0.02). Colours inside sRGB come back unchanged.
 Triple GamutMapToSrgb(const Triple& srgb);
+// The same from a colour's own OKLCH (the mapping's own space), which keeps its lightness and
+// hue exactly however far outside sRGB it lies.
+Triple GamutMapOklchToSrgb(const Triple& oklch);
 
 // 0..1 components as an 8-bit colour value (each rounded, after clamping).
 ColourValue ColourOfSrgb(const Triple& srgb);

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 #include "core/colour/colour_spaces.h"
 #include "core/colour/css_colour.h"
@@ -21,9 +22,15 @@ constexpr ColourValue ColourOfRgb(int rgb) {
   return ColourFromRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+// Components far outside any colour (a chroma of 1e30) are brought to the largest the
+// conversions and the gamut mapping still hold exactly, so that any huge value gives what a
+// large one does rather than what rounding makes of it: ten times the reference range.
+double Bounded(double value, double reference) { return std::clamp(value, -10 * reference, 10 * reference); }
+
 // The outcome of reading: sRGB (perhaps outside its gamut) and alpha, or why not.
 struct Reading {
   Triple srgb{};
+  std::optional<Triple> oklch;  // the colour's own OKLCH, where it was given in OKLab or OKLCH
   double alpha = 1;
   std::string why;
 };
@@ -159,8 +166,9 @@ Reading ReadFunction(std::string_view name, std::string_view inside) {
       const bool ok = function == Function::Oklab;
       const double lightness = std::clamp(Scaled(c[0], ok ? 1 : 100), 0.0, ok ? 1.0 : 100.0);
       const double axis = ok ? 0.4 : 125;
-      const Triple lab = {lightness, Scaled(c[1], axis), Scaled(c[2], axis)};
+      const Triple lab = {lightness, Bounded(Scaled(c[1], axis), axis), Bounded(Scaled(c[2], axis), axis)};
       r.srgb = ToSrgb(ok ? ColourSpace::Oklab : ColourSpace::Lab, lab);
+      if (ok) r.oklch = LabToLch(lab);
       return r;
     }
     case Function::Lch:
@@ -169,14 +177,17 @@ Reading ReadFunction(std::string_view name, std::string_view inside) {
         return r;
       const bool ok = function == Function::Oklch;
       const double lightness = std::clamp(Scaled(c[0], ok ? 1 : 100), 0.0, ok ? 1.0 : 100.0);
-      const Triple lch = {lightness, std::max(0.0, Scaled(c[1], ok ? 0.4 : 150)), Hue(c[2])};
+      const double full = ok ? 0.4 : 150;
+      const Triple lch = {lightness, Bounded(std::max(0.0, Scaled(c[1], full)), full), Hue(c[2])};
       r.srgb = ToSrgb(ok ? ColourSpace::Oklch : ColourSpace::Lch, lch);
+      if (ok) r.oklch = lch;
       return r;
     }
     case Function::Color: {
       for (std::size_t k = 0; k < 3; ++k)
         if (!check(k, kNumber | kPercent)) return r;
-      r.srgb = ToSrgb(space, {Scaled(c[0], 1), Scaled(c[1], 1), Scaled(c[2], 1)});
+      r.srgb = ToSrgb(
+          space, {Bounded(Scaled(c[0], 1), 1), Bounded(Scaled(c[1], 1), 1), Bounded(Scaled(c[2], 1), 1)});
       return r;
     }
   }
@@ -249,7 +260,9 @@ CssColourReading ReadCssColour(std::string_view text) {
   }
   out.alpha = r.alpha;
   out.gamutMapped = !InSrgbGamut(r.srgb);
-  out.colour = ColourOfSrgb(out.gamutMapped ? GamutMapToSrgb(r.srgb) : r.srgb);
+  out.colour = ColourOfSrgb(!out.gamutMapped ? r.srgb
+                            : r.oklch        ? GamutMapOklchToSrgb(*r.oklch)
+                                             : GamutMapToSrgb(r.srgb));
   return out;
 }
 

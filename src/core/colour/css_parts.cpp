@@ -60,7 +60,9 @@ bool ReadComponent(std::string_view token, Component& out, std::string& why) {
       return false;
     }
     out.kind = Component::Angle;
-    out.value = v * angle->degrees;
+    // Reduced within a turn in its own unit first: 1e308turn is a whole number of turns, not
+    // an overflow.
+    out.value = std::fmod(v, 360 / angle->degrees) * angle->degrees;
   }
   return true;
 }

@@ -14,7 +14,7 @@ std::string Quoted(std::string_view text);
 // One component of a colour function as written.
 struct Component {
   enum Kind { Number, Percent, Angle, None } kind = None;
-  double value = 0;  // an angle in degrees
+  double value = 0;  // an angle in degrees, within a turn
   std::string_view text;
 };
 
