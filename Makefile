@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all run test bench setup configure build clean fuzz sanitize package
+.PHONY: all run test test-windows bench setup configure build clean fuzz sanitize package
 
 all: build
 
@@ -30,9 +30,16 @@ test: build
 	cd $(BUILD) && xvfb-run -a -s "$(XVFB_ARGS)" ctest --output-on-failure -L x11
 	@scripts/windows-test $(BUILD)
 
-# A Debian package (tintora_<version>_<arch>.deb) in $(BUILD)/package.
+# The window as a Windows program: Qt for Windows built once a machine (about a quarter of an
+# hour) into ~/.cache/tintora, tintora.exe, its tests under Wine, and the installer.
+test-windows: setup
+	@scripts/windows-test --window $(BUILD)
+
+# A Debian package (tintora_<version>_<arch>.deb) in $(BUILD)/package, and the Windows installer
+# (tintora-<version>-windows-x86_64.exe) in $(BUILD)/windows-window/package.
 package: build
 	@cmake --build $(BUILD) --target package
+	@scripts/windows-test --package $(BUILD)
 
 BENCH_FLAGS = --benchmark_min_time=0.2 --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 

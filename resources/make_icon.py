@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws Tintora's application icon: a six-colour wheel around the active colour on a dark
-rounded square. Writes the scalable SVG and the PNG sizes desktops ask for, from one geometry.
+rounded square. Writes the scalable SVG, the PNG sizes desktops ask for and the Windows icon, from one geometry.
 
 Run it after changing the icon: python3 resources/make_icon.py
 """
@@ -97,14 +97,32 @@ def svg():
     return "\n".join(parts)
 
 
+def ico(pngs):
+    """A Windows icon holding the PNG pictures as they are (Windows Vista and later read them)."""
+    header = struct.pack("<HHH", 0, 1, len(pngs))
+    offset = len(header) + 16 * len(pngs)
+    entries, data = b"", b""
+    for size, picture in pngs:
+        edge = 0 if size >= 256 else size  # 0 means 256
+        entries += struct.pack("<BBBBHHII", edge, edge, 0, 0, 1, 32, len(picture), offset + len(data))
+        data += picture
+    return header + entries + data
+
+
 def main():
-    out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "icons")
+    here = os.path.dirname(os.path.abspath(__file__))
+    out = os.path.join(here, "icons")
     os.makedirs(out, exist_ok=True)
     with open(os.path.join(out, "org.tintora.Tintora.svg"), "w") as f:
         f.write(svg())
+    pictures = []
     for size in PNG_SIZES:
+        pictures.append((size, png(size)))
         with open(os.path.join(out, "org.tintora.Tintora-%d.png" % size), "wb") as f:
-            f.write(png(size))
+            f.write(pictures[-1][1])
+    os.makedirs(os.path.join(here, "windows"), exist_ok=True)
+    with open(os.path.join(here, "windows", "tintora.ico"), "wb") as f:
+        f.write(ico(pictures))
 
 
 if __name__ == "__main__":

@@ -7,6 +7,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_CURRENT_BINARY_DIR}/googletest EXCL
 # The reading budgets are set on child processes through fork and setrlimit, which Windows has
 # not either.
 list(REMOVE_ITEM core_test_sources formats/file_io_test.cpp formats/bounds_test.cpp)
+list(APPEND core_test_sources formats/file_io_windows_test.cpp)
 add_executable(core_tests ${core_test_sources})
 target_link_libraries(core_tests PRIVATE tintora_core gtest gtest_main gmock)
 target_include_directories(core_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
@@ -32,3 +33,44 @@ add_test(NAME windows_colour_cli_black_box
   COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/colour_cli_test.sh ${CMAKE_CURRENT_BINARY_DIR}/tintora-colour-wine)
 set_tests_properties(windows_colour_cli_black_box PROPERTIES LABELS windows TIMEOUT 600
                      ENVIRONMENT "${wine_environment};TINTORA_TEST_WINDOWS=1")
+
+# Each program stands alone on a Windows without Wine's extras.
+find_program(TINTORA_WINDOWS_OBJDUMP ${TINTORA_WINDOWS_ARCH}-w64-mingw32-objdump REQUIRED)
+set(programs $<TARGET_FILE:tintora-convert> $<TARGET_FILE:tintora-colour>)
+if(TINTORA_BUILD_UI)
+  list(APPEND programs $<TARGET_FILE:tintora>)
+endif()
+add_test(NAME windows_programs_stand_alone
+  COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/windows/stand_alone_test.sh ${TINTORA_WINDOWS_OBJDUMP} ${programs})
+set_tests_properties(windows_programs_stand_alone PROPERTIES LABELS "windows;windows_window")
+
+if(NOT TINTORA_BUILD_UI)
+  return()
+endif()
+# The window, as a Windows program under Wine (label windows_window; make test-windows): its
+# own tests, what only Windows has (the hot key through RegisterHotKey, the screen read through
+# GDI, the clipboard, where settings live), and the installer, installed, started and removed.
+find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+add_executable(ui_tests ${ui_test_sources})
+target_include_directories(ui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/ui)
+target_link_libraries(ui_tests PRIVATE tintora_ui Qt6::Test gtest)
+set_target_properties(ui_tests PROPERTIES AUTOMOC ON)
+# Qt is linked in: the platform these tests run on must be too (the windows one comes by default).
+qt_import_plugins(ui_tests INCLUDE Qt6::QOffscreenIntegrationPlugin)
+add_custom_command(TARGET ui_tests POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/resources/help $<TARGET_FILE_DIR:ui_tests>/help)
+add_test(NAME windows_ui_tests COMMAND ui_tests)
+set_tests_properties(windows_ui_tests PROPERTIES LABELS windows_window TIMEOUT 900
+                     ENVIRONMENT "${wine_environment};QT_QPA_PLATFORM=offscreen")
+add_executable(windows_desktop_tests windows/windows_desktop_test.cpp)
+target_include_directories(windows_desktop_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/ui)
+target_link_libraries(windows_desktop_tests PRIVATE tintora_ui Qt6::Test gtest)
+set_target_properties(windows_desktop_tests PROPERTIES AUTOMOC ON)
+add_test(NAME windows_desktop COMMAND windows_desktop_tests)
+set_tests_properties(windows_desktop PROPERTIES LABELS windows_window TIMEOUT 300
+                     ENVIRONMENT "${wine_environment};QT_QPA_PLATFORM=windows")
+add_test(NAME windows_installer
+  COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer_test.sh ${PROJECT_BINARY_DIR}/package
+          ${CMAKE_CROSSCOMPILING_EMULATOR})
+set_tests_properties(windows_installer PROPERTIES LABELS windows_window TIMEOUT 300 SKIP_RETURN_CODE 77
+                     ENVIRONMENT "WINEDEBUG=-all")

@@ -183,16 +183,21 @@ void ColourViewer::SetVision(ColourVision vision) {
     pane_->setTitle(title_);
     return;
   }
-  // The title says how the pane is shown, cut short rather than widening the window.
+  // The title says how the pane is shown without widening the window: the deficiency's name
+  // whole, with as much of the pane's own name as there is room for; cut only where not even
+  // the name fits.
   const int room = pane_->width();
   const QString name =
       QString::fromLatin1(ColourVisionName(vision).data(), static_cast<int>(ColourVisionName(vision).size()));
-  const QString full = QString("%1 (%2)").arg(title_, name);
-  int textWidth = pane_->fontMetrics().horizontalAdvance(full);
-  pane_->setTitle(full);
-  while (pane_->minimumSizeHint().width() > room && textWidth > 0) {
+  for (const QString& title :
+       {QString("%1 (%2)").arg(title_, name), QString("Viewer (%1)").arg(name), name}) {
+    pane_->setTitle(title);
+    if (pane_->minimumSizeHint().width() <= room) return;
+  }
+  for (int textWidth = pane_->fontMetrics().horizontalAdvance(name);
+       pane_->minimumSizeHint().width() > room && textWidth > 0;) {
     textWidth -= pane_->fontMetrics().averageCharWidth();
-    pane_->setTitle(pane_->fontMetrics().elidedText(full, Qt::ElideRight, textWidth));
+    pane_->setTitle(pane_->fontMetrics().elidedText(name, Qt::ElideRight, textWidth));
   }
 }
 

@@ -23,6 +23,7 @@ TForm9::TForm9(QWidget* parent)
   setWindowTitle("Change Default Directory");
 
   DriveComboBox1 = Make<QComboBox>(this, "DriveComboBox1");
+  DriveComboBox1->setAccessibleName("Drive");
   for (const QFileInfo& drive : QDir::drives())
     DriveComboBox1->addItem(QDir::toNativeSeparators(drive.absolutePath()));
   DirectoryListBox1 = Make<QTreeView>(this, "DirectoryListBox1");

@@ -4,12 +4,12 @@
 #include <tuple>
 
 #include <QApplication>
-#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
+
+#include "widgets/glyph_drawing.h"
 
 namespace tintora {
 
@@ -43,14 +43,6 @@ class SvgGlyphEngine : public QIconEngine {
   std::map<std::tuple<int, int, int>, QPixmap> drawn_;
 };
 
-// Each drawing is read once and kept: glyphs are painted often, and parsing is the dear part.
-QSvgRenderer& Renderer(const QString& file) {
-  static auto* renderers = new QHash<QString, QSvgRenderer*>;  // lives as long as the program
-  QSvgRenderer*& r = (*renderers)[file];
-  if (!r) r = new QSvgRenderer(file);
-  return *r;
-}
-
 }  // namespace
 
 QIcon GlyphIcon(const QString& file) { return QIcon(new SvgGlyphEngine(file)); }
@@ -59,8 +51,7 @@ QPixmap GlyphPixmap(const QString& file, QSize size, qreal ratio) {
   QPixmap pix(size * ratio);
   pix.fill(Qt::transparent);
   QPainter painter(&pix);
-  painter.setRenderHint(QPainter::Antialiasing);
-  Renderer(file).render(&painter);
+  DrawGlyph(painter, file, QRectF(QPointF(0, 0), QSizeF(pix.size())));
   painter.end();
   pix.setDevicePixelRatio(ratio);
   return pix;
@@ -68,8 +59,7 @@ QPixmap GlyphPixmap(const QString& file, QSize size, qreal ratio) {
 
 void PaintGlyph(QPainter& painter, const QString& file, const QRectF& target) {
   painter.save();
-  painter.setRenderHint(QPainter::Antialiasing);
-  Renderer(file).render(&painter, target);
+  DrawGlyph(painter, file, target);
   painter.restore();
 }
 

@@ -10,6 +10,7 @@
 #ifdef _WIN32
 #include <process.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -59,6 +60,16 @@ inline std::optional<std::filesystem::path> ReadOnlyFolder(const TempDir& scratc
     return std::nullopt;
   }
   return std::filesystem::path("/sys");
+#endif
+}
+
+// A named pipe at `path`; false where the system has none in its file system (Windows).
+inline bool MakeNamedPipe(const std::filesystem::path& path) {
+#ifdef _WIN32
+  (void)path;
+  return false;
+#else
+  return ::mkfifo(path.c_str(), 0600) == 0;
 #endif
 }
 

@@ -330,7 +330,7 @@ TEST_F(ColourListTest, CopyingAsAnHtmlComment) {
   IndexRgb(255, 0, 0);
   IndexRgb(0x87, 0xCE, 0xEB);
   Menu("CopyListasHTMLComment1");
-  EXPECT_EQ(services.clipboardText.split('\n'),
+  EXPECT_EQ(QString(services.clipboardText).remove('\r').split('\n'),
             QStringList({"<!--", "\"FF0000\" = FF0000", "\"87CEEB\" = 87CEEB", "//-->"}));
 }
 

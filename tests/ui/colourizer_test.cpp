@@ -53,7 +53,8 @@ class ColourizerTest : public WindowTest {
     c.setPosition(position + 1);
     return c.charFormat().foreground().color();
   }
-  QString Copied() { return services.clipboardText; }
+  // What was copied, its lines ended as here (Windows ends them with CR LF).
+  QString Copied() { return QString(services.clipboardText).remove('\r'); }
 };
 
 TEST_F(ColourizerTest, ColoursDroppedFromTheListComeInUncheckedAndColourOnceChecked) {

@@ -171,23 +171,24 @@ TEST_F(FilesTest, FilesThatAreNoListsAreRefusedAndTheListStaysAsItWas) {
   const QString words = WriteFile("words.cdt", "not a colour in sight\r\n");
   const QString blank = WriteFile("blank.lst", "\r\n\r\n");
   const QString pipe = QString::fromStdString((scratch->Path() / "pipe.cdt").string());
-  ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
   const QString huge = WriteFile("huge.aco", "");
   std::filesystem::resize_file(huge.toStdString(), 300ull * 1024 * 1024);  // sparse
-  const struct {
+  struct Case {
     QString file;
     int filter;
     QString message;
-  } cases[] = {
+  };
+  std::vector<Case> cases = {
       {folder, 1, "Load:\r\n\r\n\"" + folder + "\" is a folder, not a colour list."},
       {gone, 1, "Load:\r\n\r\n\"" + gone + "\" does not exist."},
       {binary, 1, "Load:\r\n\r\n\"" + binary + "\" is not a colour list: it holds binary data."},
       {words, 1, "Load:\r\n\r\n\"" + words + "\" holds no colours."},
       {blank, 1, "Load:\r\n\r\n\"" + blank + "\" holds no colours."},
-      {pipe, 1, "Load:\r\n\r\n\"" + pipe + "\" is a named pipe, not a file."},
       {huge, 3,
        "Load:\r\n\r\n\"" + huge + "\" is too large (300 MB; Tintora reads files of at most 256 MB)."},
   };
+  if (MakeNamedPipe(pipe.toStdString()))
+    cases.push_back({pipe, 1, "Load:\r\n\r\n\"" + pipe + "\" is a named pipe, not a file."});
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file.toStdString());
     services.messages.clear();
@@ -256,6 +257,9 @@ long DiskFull(int, const void*, unsigned long) {
 }
 
 TEST_F(FilesTest, AFailedSaveSaysWhyAndKeepsEverything) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the Windows file layer makes its own system calls, which tests cannot make fail";
+#endif
   MakeRedSky();
   const QString path = QString::fromStdString((scratch->Path() / "keep.cdt").string());
   ASSERT_EQ(Save(path), TForm1::SaveOutcome::Saved);

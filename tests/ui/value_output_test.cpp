@@ -2,6 +2,8 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <QMenu>
 
@@ -16,7 +18,15 @@ class ValueOutputTest : public WindowTest {
  protected:
   QCheckBox* Check(const char* name) { return Find<QCheckBox>(name); }
   QRadioButton* Radio(const char* name) { return Find<QRadioButton>(name); }
-  void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+  // On the indicator, where every style takes a click (Windows' take none on the empty width
+  // a layout gives a check box beyond its text).
+  void Click(QAbstractButton* b) {
+    QStyleOptionButton option;
+    option.initFrom(b);
+    const auto element =
+        qobject_cast<QRadioButton*>(b) ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator;
+    QTest::mouseClick(b, Qt::LeftButton, {}, b->style()->subElementRect(element, &option, b).center());
+  }
   // Right-clicks the value field and picks an item; `seen` gets the menu's items as shown.
   void ValueMenu(const char* item, std::map<QString, QAction*>* seen = nullptr) {
     TPopupExt::SetExecHook([&](TPopupExt* menu, const QPoint&) -> QAction* {

@@ -198,6 +198,9 @@ std::optional<std::string> WriteFileAtomically(const std::filesystem::path& targ
                                 : ::MoveFileExW(tmp.c_str(), target.c_str(),
                                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
   if (!replaced) return fail(::GetLastError());
+  // And again by hand, where the system's replacement does not (Wine's drops them).
+  const DWORD kept = attributes & ~FILE_ATTRIBUTE_NORMAL;
+  if (existed) ::SetFileAttributesW(target.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
   return std::nullopt;
 }
 
