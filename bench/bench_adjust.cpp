@@ -11,8 +11,8 @@
 #include <QScrollArea>
 #include <QSlider>
 
-#include "app/tform1.h"
-#include "colourlist/tform6.h"
+#include "app/main_window.h"
+#include "colourlist/adjust_window.h"
 #include "core/colour/number_text.h"
 #include "core/formats/colour_list_files.h"
 #include "core/formats/file_io.h"
@@ -24,7 +24,7 @@ namespace {
 
 tintora::NullServices services;
 
-std::unique_ptr<tintora::TForm1> WindowWithSelection(int entries) {
+std::unique_ptr<tintora::MainWindow> WindowWithSelection(int entries) {
   std::mt19937 random(7);
   tintora::ColourList list;
   for (int i = 0; i < entries; ++i) {
@@ -33,7 +33,7 @@ std::unique_ptr<tintora::TForm1> WindowWithSelection(int entries) {
   }
   const auto file = std::filesystem::temp_directory_path() / "tintora-bench-adjust.cdt";
   if (tintora::WriteFileAtomically(file, tintora::ParseDataForCDTFile(list))) std::abort();
-  auto form = std::make_unique<tintora::TForm1>(services);
+  auto form = std::make_unique<tintora::MainWindow>(services);
   form->StartUp({});
   form->show();
   form->Files().SetOpenDialog(QString::fromStdString(file.string()), 1);
@@ -45,7 +45,7 @@ std::unique_ptr<tintora::TForm1> WindowWithSelection(int entries) {
 
 void BM_AdjustSliderStep(benchmark::State& state) {
   auto form = WindowWithSelection(10000);
-  tintora::TForm6* w = form->Form6();
+  tintora::AdjustWindow* w = form->Adjust();
   // What the scroll box shows of the preview, painted as the screen would get it.
   QImage screen(w->findChild<QScrollArea*>("ScrollBox1")->viewport()->size(), QImage::Format_RGB32);
   const QRegion shown(QRect(QPoint(0, 0), screen.size()));
@@ -60,7 +60,7 @@ BENCHMARK(BM_AdjustSliderStep)->Unit(benchmark::kMicrosecond);
 
 void BM_AdjustAccept(benchmark::State& state) {
   auto form = WindowWithSelection(10000);
-  tintora::TForm6* w = form->Form6();
+  tintora::AdjustWindow* w = form->Adjust();
   auto* hueBar = w->findChild<QSlider*>("HueTrackBar");
   auto* accept = w->findChild<QPushButton*>("AdjustAcceptButton");
   int hue = 0;

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "app/application.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "app/tintora_style.h"
 #include "capture/pixel_capture.h"
 #include "null_services.h"
@@ -22,7 +22,7 @@ void Tick(benchmark::State& state, bool zoom) {
     state.SkipWithError("needs an X server: run under xvfb-run");
     return;
   }
-  tintora::TForm1 form(*services);
+  tintora::MainWindow form(*services);
   form.StartUp({});
   form.show();
   form.move(0, 0);
@@ -30,7 +30,7 @@ void Tick(benchmark::State& state, bool zoom) {
   QCursor::setPos(900, 700);  // well away from the window
   form.Capture().PixelCaptureToggler();
   if (zoom) form.findChild<QAction*>("ZoomViewOnOff1")->setChecked(true);
-  for (auto _ : state) form.Timer1Timer();
+  for (auto _ : state) form.OnHeartbeat();
 }
 
 void BM_CaptureTickPlain(benchmark::State& state) { Tick(state, false); }

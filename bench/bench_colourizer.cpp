@@ -11,7 +11,7 @@
 #include <QTextEdit>
 
 #include "app/frame.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "colourizer/colour_check_list.h"
 #include "colourizer/text_colourizer.h"
 #include "core/colour/number_text.h"
@@ -22,8 +22,8 @@ namespace {
 
 tintora::NullServices services;
 
-std::unique_ptr<tintora::TForm1> FullColourizer() {
-  auto form = std::make_unique<tintora::TForm1>(services);
+std::unique_ptr<tintora::MainWindow> FullColourizer() {
+  auto form = std::make_unique<tintora::MainWindow>(services);
   form->StartUp({});
   form->show();
   form->Frame().ShowAdvancedPanes();

@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "app/application.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "app/tintora_style.h"
 #include "colourlist/colour_list_pane.h"
 #include "core/colour/number_text.h"
@@ -51,15 +51,15 @@ QString BigListFile() {
   return path;
 }
 
-std::unique_ptr<tintora::TForm1> MakeWindow() {
-  auto form = std::make_unique<tintora::TForm1>(services);
+std::unique_ptr<tintora::MainWindow> MakeWindow() {
+  auto form = std::make_unique<tintora::MainWindow>(services);
   form->SetSettingsFile(QString::fromStdString((Folder() / "bench.ini").string()));
   form->StartUp({});
   form->show();
   return form;
 }
 
-void Load(tintora::TForm1& form) {
+void Load(tintora::MainWindow& form) {
   form.Files().SetOpenDialog(BigListFile(), 1);
   form.Files().CustomColourFileOpenAccept();  // a list already there is replaced (the question answers no)
 }
@@ -78,7 +78,7 @@ void BM_SaveCdt(benchmark::State& state) {
   Load(*form);
   const QString out = QString::fromStdString((Folder() / "saved.cdt").string());
   for (auto _ : state)
-    if (form->Files().FileSaveAs1Accept(out, 1) != tintora::TForm1::SaveOutcome::Saved)
+    if (form->Files().SaveAsAccept(out, 1) != tintora::MainWindow::SaveOutcome::Saved)
       state.SkipWithError("not saved");
 }
 BENCHMARK(BM_SaveCdt)->Unit(benchmark::kMillisecond);
@@ -135,7 +135,7 @@ void BM_StartUpWithSettingsAndAutoOpenedList(benchmark::State& state) {
                            "[Colour Viewer]\r\nShowComplimentary=1\r\nComplimentaryStyle=6\r\n";
   if (tintora::WriteFileAtomically(ini, text)) state.SkipWithError("no settings file");
   for (auto _ : state) {
-    auto form = std::make_unique<tintora::TForm1>(services);
+    auto form = std::make_unique<tintora::MainWindow>(services);
     form->SetSettingsFile(QString::fromStdString(ini.string()));
     form->StartUp({});
     form->show();

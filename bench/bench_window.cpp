@@ -10,10 +10,10 @@
 #include <QTest>
 
 #include "app/application.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "app/tintora_style.h"
 #include "harmony/harmony_colours.h"
-#include "harmony/tform10.h"
+#include "harmony/wheel_options_window.h"
 #include "mixer/colour_selector.h"
 #include "mixer/colour_viewer.h"
 #include "mixer/hs_mixer.h"
@@ -24,8 +24,8 @@ namespace {
 
 tintora::NullServices services;
 
-std::unique_ptr<tintora::TForm1> MakeWindow() {
-  auto form = std::make_unique<tintora::TForm1>(services);
+std::unique_ptr<tintora::MainWindow> MakeWindow() {
+  auto form = std::make_unique<tintora::MainWindow>(services);
   form->StartUp({});
   form->show();
   return form;
@@ -67,7 +67,7 @@ void BM_WheelRedraw360(benchmark::State& state) {
   form->findChild<QAction*>("ShowComplimentaryColours1")->trigger();
   form->findChild<QAction*>("ColourWheel1")->trigger();
   form->Viewer().ColourSelectorPanelReScale();
-  form->Form10()->findChild<QSpinBox*>("DivisionsUpDown")->setValue(360);
+  form->WheelCustomizer()->findChild<QSpinBox*>("DivisionsUpDown")->setValue(360);
   form->findChild<QSlider*>("RedTrackBar")->setValue(230);
   for (auto _ : state) form->Harmony().DrawWheel();
 }

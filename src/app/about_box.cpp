@@ -22,10 +22,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   big.setBold(true);
   ProductName->setFont(big);
   VersionLabel = Make<QLabel>(this, "VersionLabel");
-  Memo1 = Make<QPlainTextEdit>(this, "Memo1");
-  Memo1->setReadOnly(true);
-  Memo1->setAccessibleName("About Tintora");
-  MinimumTextArea(Memo1, 44, 6);
+  AboutText = Make<QPlainTextEdit>(this, "Memo1");
+  AboutText->setReadOnly(true);
+  AboutText->setAccessibleName("About Tintora");
+  MinimumTextArea(AboutText, 44, 6);
   SetSettingsFile("tintora.ini");
   WebPageLabel = Make<QLabel>(this, "WebPageLabel");
   WebPageLabel->setCursor(Qt::PointingHandCursor);
@@ -37,16 +37,16 @@ TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
 
-  Button1 = Make<QPushButton>(this, "Button1", {}, "Help!");
-  connect(Button1, &QPushButton::clicked, this, [this] { emit HelpRequested(); });
+  HelpButton = Make<QPushButton>(this, "Button1", {}, "Help!");
+  connect(HelpButton, &QPushButton::clicked, this, [this] { emit HelpRequested(); });
 
   QVBoxLayout* column = ColumnOn(this);
   column->setSizeConstraint(QLayout::SetFixedSize);
   column->addWidget(ProductName);
   column->addWidget(VersionLabel);
-  column->addWidget(Memo1, 1);
+  column->addWidget(AboutText, 1);
   column->addWidget(WebPageLabel);
-  column->addLayout(Row({nullptr, Button1, OKButton}));
+  column->addLayout(Row({nullptr, HelpButton, OKButton}));
 }
 
 void TAboutBox::VersionStatus() { VersionLabel->setText(QString("Version ") + kVersion); }
@@ -69,15 +69,15 @@ void TAboutBox::ShowFacts() {
           .arg(QDir::toNativeSeparators(settingsFile_));
   if (!screenBackend_.isEmpty())
     text += QString("\n\nScreen colours are read through %1.").arg(screenBackend_);
-  Memo1->setPlainText(text);
+  AboutText->setPlainText(text);
 }
 
 bool TAboutBox::KeepFocus() {
   if (!isVisible()) return false;
   QWidget* focus = QApplication::focusWidget();
-  if (focus != Memo1 && focus != Button1 && focus != OKButton) {
+  if (focus != AboutText && focus != HelpButton && focus != OKButton) {
     activateWindow();
-    Memo1->setFocus();
+    AboutText->setFocus();
   }
   return true;
 }

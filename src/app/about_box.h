@@ -35,10 +35,10 @@ class TAboutBox : public QWidget {
 
   QLabel* ProductName = nullptr;
   QLabel* VersionLabel = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
+  QPlainTextEdit* AboutText = nullptr;
   QLabel* WebPageLabel = nullptr;
   QPushButton* OKButton = nullptr;
-  QPushButton* Button1 = nullptr;
+  QPushButton* HelpButton = nullptr;
 
   QString settingsFile_;
   QString screenBackend_;

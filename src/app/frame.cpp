@@ -12,7 +12,7 @@
 #include "app/about_box.h"
 #include "app/splash_screen.h"
 #include "capture/platform/screen_access.h"
-#include "settings/tform9.h"
+#include "settings/default_folder_window.h"
 #include "widgets/centre.h"
 #include "widgets/colour_list_model.h"
 #include "widgets/debug_panel.h"
@@ -32,7 +32,7 @@ Frame::Frame(QWidget* window, const FramePanes& panes, FrameWindows windows, con
     : window_(window),
       about_(std::move(windows.about)),
       splash_(std::move(windows.splash)),
-      form9_(std::move(windows.defaultDirectory)),
+      defaultFolder_(std::move(windows.defaultDirectory)),
       list_(parts.list),
       saver_(parts.saver),
       onTop_(parts.onTop),
@@ -45,16 +45,16 @@ Frame::Frame(QWidget* window, const FramePanes& panes, FrameWindows windows, con
   Link(OnTopImage, &ImageBox::Clicked, this, [this] { OnTopToggler(); });
   Link(HelpImage, &ImageBox::Clicked, this, [this] { HelpImageClick(); });
   Link(ToolImage, &ImageBox::Clicked, this, [this] { ToolImageClick(); });
-  Link(form9_.get(), &TForm9::DefaultDirChosen, this,
+  Link(defaultFolder_.get(), &DefaultFolderWindow::DefaultDirChosen, this,
        [this](const QString& folder) { SetDefaultDir(folder); });
   // While it is open the main window waits for it (it is window-modal).
-  Link(form9_.get(), &TForm9::Shown, this, [this] { onTop_.SuspendOnTop(); });
-  Link(form9_.get(), &TForm9::Closed, this, [this] { onTop_.RestoreOnTop(); });
+  Link(defaultFolder_.get(), &DefaultFolderWindow::Shown, this, [this] { onTop_.SuspendOnTop(); });
+  Link(defaultFolder_.get(), &DefaultFolderWindow::Closed, this, [this] { onTop_.RestoreOnTop(); });
   // The data box and the debug panel share one place; they show and hide together.
   Link(DebugButton, &QPushButton::clicked, this,
        [this](bool) { DebugPanel_->setVisible(DebugPanel_->isHidden()); });
   // The page now shown is laid out: the keyboard goes through it in reading order.
-  Link(panes_.PageControl1, &QTabWidget::currentChanged, this, [this](int) { ChainReadingOrder(); });
+  Link(panes_.MixerPages, &QTabWidget::currentChanged, this, [this](int) { ChainReadingOrder(); });
   Link(about_.get(), &TAboutBox::HelpRequested, this, [this] { RunHelp(about_.get()); });
   // F1 opens the manual from anywhere in the window.
   Link(AddWindowShortcut(window_, "HelpContents1", "&Help", QKeySequence::HelpContents), &QAction::triggered,
@@ -126,7 +126,7 @@ bool Frame::FormClose() {
                               MessageIcon::Warning, MessageButtons::YesNo);
     // Closing would lose a list the user wanted kept; it stays until it is saved.
     if (answer == MessageAnswer::Yes)
-      return saver_.FileSaveAs1Execute("Tintora v1.0: List Has Changed!") == SaveOutcome::Saved;
+      return saver_.SaveAsExecute("Tintora v1.0: List Has Changed!") == SaveOutcome::Saved;
   }
   list_.NewList();
   return true;
@@ -158,9 +158,9 @@ bool Frame::NeedsTick() const {
 // ---------------------------------------------------------------- basic and advanced
 
 void Frame::BasicAdvancedShowHide() {
-  const bool show = panes_.PageControl1->isHidden();
+  const bool show = panes_.MixerPages->isHidden();
   for (QWidget* pane :
-       {static_cast<QWidget*>(panes_.PageControl1), static_cast<QWidget*>(panes_.ColourViewerGroupBox),
+       {static_cast<QWidget*>(panes_.MixerPages), static_cast<QWidget*>(panes_.ColourViewerGroupBox),
         static_cast<QWidget*>(panes_.ColourListGroupBox)})
     pane->setVisible(show);
   FitToVisiblePanes();
@@ -168,7 +168,7 @@ void Frame::BasicAdvancedShowHide() {
 }
 
 void Frame::ShowAdvancedPanes() {
-  if (panes_.PageControl1->isHidden()) BasicAdvancedShowHide();
+  if (panes_.MixerPages->isHidden()) BasicAdvancedShowHide();
 }
 
 void Frame::FitToVisiblePanes() {
@@ -180,7 +180,7 @@ void Frame::FitToVisiblePanes() {
 
 void Frame::ChainReadingOrder() {
   const FramePanes& p = panes_;
-  ChainTabOrder({p.ColourSelectGroupBox, p.RGBValuesGroupBox, p.ExternalColourSourcePanel, p.PageControl1,
+  ChainTabOrder({p.ColourSelectGroupBox, p.RGBValuesGroupBox, p.ExternalColourSourcePanel, p.MixerPages,
                  p.ColourViewerGroupBox, p.ColourListGroupBox, p.DonatePanel});
 }
 
@@ -222,11 +222,11 @@ void Frame::PlaceWindow(int left, int top) {
   window_->move(PlaceOnScreens(QPoint(left, top), window_->frameGeometry().size(), screens));
 }
 
-bool Frame::AdvancedShown() const { return !panes_.PageControl1->isHidden(); }
+bool Frame::AdvancedShown() const { return !panes_.MixerPages->isHidden(); }
 
 void Frame::ShowDefaultDirectory(const QString& folder) {
-  form9_->move(CentreOver(window_->frameGeometry(), form9_->size()));
-  form9_->ShowAt(folder);
+  defaultFolder_->move(CentreOver(window_->frameGeometry(), defaultFolder_->size()));
+  defaultFolder_->ShowAt(folder);
 }
 
 void Frame::SetDefaultDir(const QString& folder) {

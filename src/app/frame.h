@@ -22,14 +22,14 @@ class Services;
 class SettingsStore;
 class StayOnTop;
 class TAboutBox;
-class TForm9;
+class DefaultFolderWindow;
 class TSplashScreen;
 
 // The secondary windows the frame owns, and the shared objects it talks through.
 struct FrameWindows {
   std::unique_ptr<TAboutBox> about;
   std::unique_ptr<TSplashScreen> splash;
-  std::unique_ptr<TForm9> defaultDirectory;
+  std::unique_ptr<DefaultFolderWindow> defaultDirectory;
 };
 struct FrameParts {
   ColourListModel& list;
@@ -89,7 +89,7 @@ class Frame : public QObject {
 
   TAboutBox* AboutBox() const { return about_.get(); }
   TSplashScreen* SplashScreen() const { return splash_.get(); }
-  TForm9* Form9() const { return form9_.get(); }
+  DefaultFolderWindow* DefaultFolder() const { return defaultFolder_.get(); }
 
  signals:
   // The spanner icon, once the user said yes: the settings are to be written.
@@ -112,7 +112,7 @@ class Frame : public QObject {
   QWidget* window_;
   std::unique_ptr<TAboutBox> about_;
   std::unique_ptr<TSplashScreen> splash_;
-  std::unique_ptr<TForm9> form9_;
+  std::unique_ptr<DefaultFolderWindow> defaultFolder_;
   ColourListModel& list_;
   ListSaver& saver_;
   StayOnTop& onTop_;

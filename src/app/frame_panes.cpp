@@ -18,22 +18,22 @@ FramePanes BuildFramePanes(QWidget* window) {
   p.ExternalColourSourcePanel = Make<QWidget>(window, "ExternalColourSourcePanel");
   // The capture, clipboard, palette and load buttons, each put in by its own room.
   ColumnOn(p.ExternalColourSourcePanel, true)->addStretch(1);
-  p.PageControl1 = Make<QTabWidget>(window, "PageControl1");
-  p.PageControl1->setAccessibleName("Mixers and tools");
+  p.MixerPages = Make<QTabWidget>(window, "PageControl1");
+  p.MixerPages->setAccessibleName("Mixers and tools");
   auto page = [&p](const char* name, const char* caption) {
     auto* w = Make<QWidget>(nullptr, name);
-    p.PageControl1->addTab(w, caption);
+    p.MixerPages->addTab(w, caption);
     return w;
   };
   p.RGBTabSheet = page("RGBTabSheet", "RGB Colour Mixer");
-  p.TabSheet2 = page("TabSheet2", "CMY Mixer");
-  p.TabSheet1 = page("TabSheet1", "HS... Mixer");
+  p.CmyTabSheet = page("TabSheet2", "CMY Mixer");
+  p.HsTabSheet = page("TabSheet1", "HS... Mixer");
   p.TextColourizerTabSheet = page("TextColourizerTabSheet", "Text Colourizer");
   p.LinksTabSheet = page("LinksTabSheet", "Links");
   // Every tab shows its whole caption: the bar never scrolls, the pages widen instead.
-  p.PageControl1->tabBar()->setUsesScrollButtons(false);
-  p.PageControl1->tabBar()->setElideMode(Qt::ElideNone);
-  p.PageControl1->tabBar()->setExpanding(false);
+  p.MixerPages->tabBar()->setUsesScrollButtons(false);
+  p.MixerPages->tabBar()->setElideMode(Qt::ElideNone);
+  p.MixerPages->tabBar()->setExpanding(false);
   p.DonatePanel = Make<QWidget>(window, "DonatePanel");
 
   // The top row (selector, value, capture buttons) is the basic window; the mixers, viewer and
@@ -43,12 +43,12 @@ FramePanes BuildFramePanes(QWidget* window) {
   auto* left = new QVBoxLayout;
   left->setContentsMargins(0, 0, 0, 0);
   left->addLayout(Row({p.ColourSelectGroupBox, p.RGBValuesGroupBox, p.ExternalColourSourcePanel}));
-  left->addLayout(Row({p.PageControl1, p.ColourViewerGroupBox}), 1);
+  left->addLayout(Row({p.MixerPages, p.ColourViewerGroupBox}), 1);
   grid->addLayout(left, 0, 0);
   grid->addWidget(p.ColourListGroupBox, 0, 1);
   grid->addWidget(p.DonatePanel, 1, 0, 1, 2);
 
-  p.PageControl1->hide();
+  p.MixerPages->hide();
   p.ColourViewerGroupBox->hide();
   p.ColourListGroupBox->hide();
   p.DonatePanel->hide();

@@ -13,10 +13,10 @@ struct FramePanes {
   QGroupBox* ColourSelectGroupBox = nullptr;
   QGroupBox* RGBValuesGroupBox = nullptr;
   QWidget* ExternalColourSourcePanel = nullptr;
-  QTabWidget* PageControl1 = nullptr;
+  QTabWidget* MixerPages = nullptr;
   QWidget* RGBTabSheet = nullptr;
-  QWidget* TabSheet2 = nullptr;
-  QWidget* TabSheet1 = nullptr;
+  QWidget* CmyTabSheet = nullptr;
+  QWidget* HsTabSheet = nullptr;
   QWidget* TextColourizerTabSheet = nullptr;
   QWidget* LinksTabSheet = nullptr;
   QGroupBox* ColourViewerGroupBox = nullptr;

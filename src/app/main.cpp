@@ -4,9 +4,9 @@
 #include <string_view>
 
 #include "app/application.h"
+#include "app/main_window.h"
 #include "app/pick_mode.h"
 #include "app/qt_services.h"
-#include "app/tform1.h"
 #include "app/tintora_style.h"
 #include "core/formats/file_io.h"
 #include "version.h"
@@ -76,8 +76,8 @@ int main(int argc, char** argv) {
   tintora::RecoverInterruptedSaves();  // files a crash left half-written in place
   tintora::ApplyTintoraLook();
   tintora::QtServices services;
-  tintora::TForm1 form(services);
-  QObject::connect(&form, &tintora::TForm1::Closed, &app, &QCoreApplication::quit);
+  tintora::MainWindow form(services);
+  QObject::connect(&form, &tintora::MainWindow::Closed, &app, &QCoreApplication::quit);
   QStringList arguments = QCoreApplication::arguments();
   arguments.removeFirst();
   form.StartUp(arguments);

@@ -65,12 +65,12 @@ TSplashScreen::TSplashScreen(QWidget* parent)
     column->addWidget(l);
   }
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName("Timer1");
-  Timer1->setInterval(3000);
-  connect(Timer1, &QTimer::timeout, this, &TSplashScreen::Timer1Timer);
+  CloseTimer = new QTimer(this);
+  CloseTimer->setObjectName("Timer1");
+  CloseTimer->setInterval(3000);
+  connect(CloseTimer, &QTimer::timeout, this, &TSplashScreen::OnCloseTimer);
   FormCreate();
-  Timer1->start();
+  CloseTimer->start();
 }
 
 void TSplashScreen::FormCreate() {
@@ -80,6 +80,6 @@ void TSplashScreen::FormCreate() {
 }
 
 // The timer keeps running: a later showing closes again at the next tick.
-void TSplashScreen::Timer1Timer() { close(); }
+void TSplashScreen::OnCloseTimer() { close(); }
 
 }  // namespace tintora

@@ -13,10 +13,10 @@ class TSplashScreen : public QWidget {
  public:
   explicit TSplashScreen(QWidget* parent = nullptr);
 
-  void Timer1Timer();
+  void OnCloseTimer();
 
  private:
-  QTimer* Timer1 = nullptr;
+  QTimer* CloseTimer = nullptr;
   void FormCreate();
 };
 

@@ -53,13 +53,13 @@ PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window,
 
   TPopupExt* menu = ActivePixHotKeyPopupExt = MakePopup(sources, "ActivePixHotKeyPopupExt", onTop);
   // Shown only where the desktop will not let us hold a key, so the menu does not pretend.
-  HotKeyUnavailable1 = menu->AddItem("HotKeyUnavailable1", "Hot key unavailable on this desktop");
-  HotKeyUnavailable1->setEnabled(false);
-  HotKeyUnavailable1->setVisible(false);
-  Shift1 = menu->AddItem("Shift1", "Shift+", true);
-  Ctrl1 = menu->AddItem("Ctrl1", "Ctrl+", true);
-  Alt1 = menu->AddItem("Alt1", "Alt+", true);
-  Alt1->setChecked(true);
+  HotKeyUnavailableAction = menu->AddItem("HotKeyUnavailable1", "Hot key unavailable on this desktop");
+  HotKeyUnavailableAction->setEnabled(false);
+  HotKeyUnavailableAction->setVisible(false);
+  ShiftAction = menu->AddItem("Shift1", "Shift+", true);
+  CtrlAction = menu->AddItem("Ctrl1", "Ctrl+", true);
+  AltAction = menu->AddItem("Alt1", "Alt+", true);
+  AltAction->setChecked(true);
   menu->addSeparator();
   auto* keys = new QActionGroup(this);
   keys->setExclusive(true);
@@ -71,18 +71,18 @@ PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window,
   }
   hotKeyItems_[5]->setChecked(true);  // F8
 
-  ZoomViewOnOff1 = MakeAction(zoomHost, "ZoomViewOnOff1", "Zoom View On/Off", true);
-  ZoomViewOnOff1->setEnabled(false);
-  ZoomX21 = MakeAction(zoomHost, "ZoomX21", "Zoom x2", true);
-  ZoomX41 = MakeAction(zoomHost, "ZoomX41", "Zoom x4", true);
+  ZoomViewAction = MakeAction(zoomHost, "ZoomViewOnOff1", "Zoom View On/Off", true);
+  ZoomViewAction->setEnabled(false);
+  ZoomX2Action = MakeAction(zoomHost, "ZoomX21", "Zoom x2", true);
+  ZoomX4Action = MakeAction(zoomHost, "ZoomX41", "Zoom x4", true);
   auto* zoom = new QActionGroup(this);
-  zoom->addAction(ZoomX21);
-  zoom->addAction(ZoomX41);
-  ZoomX41->setChecked(true);
+  zoom->addAction(ZoomX2Action);
+  zoom->addAction(ZoomX4Action);
+  ZoomX4Action->setChecked(true);
 
   Link(CaptureDesktopSpeedButton, &SpeedButton::MouseUp, this,
        [this](Qt::MouseButton b) { CaptureDesktopSpeedButtonMouseUp(b); });
-  for (QAction* a : {Shift1, Ctrl1, Alt1})
+  for (QAction* a : {ShiftAction, CtrlAction, AltAction})
     Link(a, &QAction::triggered, this, [this](bool) { SetupHotkeys(); });
   for (QAction* a : hotKeyItems_)
     Link(a, &QAction::triggered, this, [this, a](bool) {
@@ -100,7 +100,7 @@ PixelCapture::~PixelCapture() {
   services_.HotKey().Unregister();
 }
 
-QList<QAction*> PixelCapture::ZoomActions() const { return {ZoomViewOnOff1, ZoomX21, ZoomX41}; }
+QList<QAction*> PixelCapture::ZoomActions() const { return {ZoomViewAction, ZoomX2Action, ZoomX4Action}; }
 
 // ---------------------------------------------------------------- hot keys
 
@@ -111,7 +111,8 @@ void PixelCapture::DeskTopPixelCaptInit() {
 
 void PixelCapture::SetupHotkeys() {
   PixelCaptureHintDisplay();
-  HotKeyModifiers = tintora::HotKeyModifiers(Shift1->isChecked(), Ctrl1->isChecked(), Alt1->isChecked());
+  HotKeyModifiers =
+      tintora::HotKeyModifiers(ShiftAction->isChecked(), CtrlAction->isChecked(), AltAction->isChecked());
   HotKeyVirtualKey = 0;
   for (std::size_t i = 0; i < HotKeyItems().size(); ++i)
     if (hotKeyItems_[i]->isChecked()) HotKeyVirtualKey = HotKeyItems()[i].virtualKey;
@@ -129,20 +130,20 @@ void PixelCapture::ApplySettings(const SettingsValues& v) {
   if (v.activePixelCapture && !PixelCaptureActive && !services_.Screen().PicksOnRequest())
     PixelCaptureToggler();
   // A missing key unchecks its item: without a settings file the hot key is F8 alone.
-  ZoomViewOnOff1->setChecked(v.zoomView);
-  Shift1->setChecked(v.hotKeyShift);
-  Ctrl1->setChecked(v.hotKeyCtrl);
-  Alt1->setChecked(v.hotKeyAlt);
+  ZoomViewAction->setChecked(v.zoomView);
+  ShiftAction->setChecked(v.hotKeyShift);
+  CtrlAction->setChecked(v.hotKeyCtrl);
+  AltAction->setChecked(v.hotKeyAlt);
   CheckHotKeyItem(v.hotKeySuffix);
   SetupHotkeys();
 }
 
 void PixelCapture::CollectSettings(SettingsValues& v) const {
   v.activePixelCapture = services_.Screen().PicksOnRequest() ? storedCaptureActive_ : PixelCaptureActive;
-  v.zoomView = ZoomViewOnOff1->isChecked();
-  v.hotKeyShift = Shift1->isChecked();
-  v.hotKeyCtrl = Ctrl1->isChecked();
-  v.hotKeyAlt = Alt1->isChecked();
+  v.zoomView = ZoomViewAction->isChecked();
+  v.hotKeyShift = ShiftAction->isChecked();
+  v.hotKeyCtrl = CtrlAction->isChecked();
+  v.hotKeyAlt = AltAction->isChecked();
   v.hotKeySuffix = 0;
   for (std::size_t i = 0; i < HotKeyItems().size(); ++i)
     if (hotKeyItems_[i]->isChecked()) v.hotKeySuffix = HotKeyItems()[i].settingsIndex;
@@ -158,8 +159,8 @@ void PixelCapture::PixelCaptureHintDisplay() {
   if (!PixelCaptureActive) return;
   std::array<bool, 19> checked{};
   for (std::size_t i = 0; i < checked.size(); ++i) checked[i] = hotKeyItems_[i]->isChecked();
-  QString hint =
-      WindowsText(PixelCaptureHint(Shift1->isChecked(), Ctrl1->isChecked(), Alt1->isChecked(), checked));
+  QString hint = WindowsText(
+      PixelCaptureHint(ShiftAction->isChecked(), CtrlAction->isChecked(), AltAction->isChecked(), checked));
   // Say so plainly where the desktop will not play along, rather than failing in silence.
   if (!services_.Screen().CanReadScreen()) hint += WindowsText(kNoScreenAccess);
   if (!services_.HotKey().CanGrabHotKey()) hint += WindowsText(kNoHotKey);
@@ -169,7 +170,7 @@ void PixelCapture::PixelCaptureHintDisplay() {
 void PixelCapture::PixelCaptureToggler() {
   PixelCaptureActive = !PixelCaptureActive;
   if (PixelCaptureActive) emit TickWanted();
-  ZoomViewOnOff1->setEnabled(PixelCaptureActive);
+  ZoomViewAction->setEnabled(PixelCaptureActive);
   CaptureDesktopSpeedButton->SetGlyph(PixelCaptureActive ? ":/glyphs/eyedropper.svg" : ":/glyphs/camera.svg");
   if (PixelCaptureActive) {
     PixelCaptureHintDisplay();
@@ -239,7 +240,7 @@ void PixelCapture::CaptureDesktopSpeedButtonMouseUp(Qt::MouseButton button) {
 }
 
 void PixelCapture::PopupHotKeyMenu() {
-  HotKeyUnavailable1->setVisible(!services_.HotKey().CanGrabHotKey());
+  HotKeyUnavailableAction->setVisible(!services_.HotKey().CanGrabHotKey());
   ActivePixHotKeyPopupExt->Popup(QCursor::pos());
 }
 
@@ -255,7 +256,7 @@ void PixelCapture::CaptureTick() {
   }
   // A read that fails this tick is simply tried again on the next.
   try {
-    if (ZoomViewOnOff1->isChecked()) {
+    if (ZoomViewAction->isChecked()) {
       ZoomRead(p);
     } else {
       PlainRead(p);
@@ -271,7 +272,7 @@ void PixelCapture::PlainRead(QPoint p) {
 
 void PixelCapture::ZoomRead(QPoint p) {
   if (ZoomImage->isHidden()) ZoomImage->show();
-  const int size = ZoomX21->isChecked() ? 2 * kZoomBlock : kZoomBlock;
+  const int size = ZoomX2Action->isChecked() ? 2 * kZoomBlock : kZoomBlock;
   const int c = ZoomCentre(size);
   QImage block = services_.Screen().GrabRect(QRect(p.x() - c, p.y() - c, size, size));
   if (block.isNull()) return;

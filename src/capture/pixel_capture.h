@@ -87,14 +87,14 @@ class PixelCapture : public QObject {
   SpeedButton* CaptureDesktopSpeedButton = nullptr;
   ImageBox* ZoomImage = nullptr;
   TPopupExt* ActivePixHotKeyPopupExt = nullptr;
-  QAction* Shift1 = nullptr;
-  QAction* Ctrl1 = nullptr;
-  QAction* Alt1 = nullptr;
-  QAction* HotKeyUnavailable1 = nullptr;
+  QAction* ShiftAction = nullptr;
+  QAction* CtrlAction = nullptr;
+  QAction* AltAction = nullptr;
+  QAction* HotKeyUnavailableAction = nullptr;
   QAction* hotKeyItems_[19] = {};
-  QAction* ZoomViewOnOff1 = nullptr;
-  QAction* ZoomX21 = nullptr;
-  QAction* ZoomX41 = nullptr;
+  QAction* ZoomViewAction = nullptr;
+  QAction* ZoomX2Action = nullptr;
+  QAction* ZoomX4Action = nullptr;
 };
 
 }  // namespace tintora

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "capture/platform/screen_access.h"
-#include "capture/tform2.h"
+#include "capture/screen_shot_window.h"
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"
 #include "widgets/guarded.h"
@@ -32,9 +32,13 @@ void Delay(int milliseconds) {
 
 }  // namespace
 
-Snapshots::Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<TForm2> shot,
+Snapshots::Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<ScreenShotWindow> shot,
                      ColourSelection& selection, StayOnTop& onTop, Services& services)
-    : window_(window), form2_(std::move(shot)), selection_(selection), onTop_(onTop), services_(services) {
+    : window_(window),
+      screenShot_(std::move(shot)),
+      selection_(selection),
+      onTop_(onTop),
+      services_(services) {
   CopyFromClipSpeedButton =
       Make<SpeedButton>(sources, "CopyFromClipSpeedButton", "Get image from clipboard (if available)");
   AddInOrder(static_cast<QBoxLayout*>(sources->layout()), CopyFromClipSpeedButton, 2);
@@ -44,23 +48,24 @@ Snapshots::Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<TForm2> 
   WinPaletteSpeedButton->SetGlyph(":/glyphs/palette.svg");
   DesktopCapturePopupExt = MakePopup(sources, "DesktopCapturePopupExt", onTop);
   QAction* copy = DesktopCapturePopupExt->AddItem("CopyToClipboard1", "Copy to Clipboard");
-  onTop.Follow(form2_.get(), false);
+  onTop.Follow(screenShot_.get(), false);
 
   Link(CopyFromClipSpeedButton, &SpeedButton::clicked, this,
        [this](bool) { CopyFromClipSpeedButtonClick(); });
   Link(WinPaletteSpeedButton, &SpeedButton::clicked, this, [this](bool) { WinPaletteSpeedButtonClick(); });
-  Link(copy, &QAction::triggered, this, [this](bool) { services_.SetClipboardImage(form2_->Picture()); });
-  form2_->SetMainBounds([this] { return window_->frameGeometry(); });
-  Link(form2_.get(), &TForm2::PointedAt, this,
+  Link(copy, &QAction::triggered, this,
+       [this](bool) { services_.SetClipboardImage(screenShot_->Picture()); });
+  screenShot_->SetMainBounds([this] { return window_->frameGeometry(); });
+  Link(screenShot_.get(), &ScreenShotWindow::PointedAt, this,
        [this](QPoint p, bool click) { BMPPixelColourRetreive(p, click); });
-  Link(form2_.get(), &TForm2::MenuRequested, this,
+  Link(screenShot_.get(), &ScreenShotWindow::MenuRequested, this,
        [this](QPoint global) { DesktopCapturePopupExt->Popup(global); });
 }
 
 Snapshots::~Snapshots() = default;
 
 void Snapshots::BMPPixelColourRetreive(QPoint pos, bool select) {
-  ImageBox* image = &form2_->Image();
+  ImageBox* image = &screenShot_->Image();
   image->setCursor(CustomCursor(selection_.SourceCursor()));
   selection_.ColourSelectorUpdate(image->PixelColour(pos.x(), pos.y()));
   if (select) selection_.SetColourSelection({.copyValue = true});
@@ -74,12 +79,12 @@ void Snapshots::CaptureDesktop() {
   const bool onTop = window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
   // Out of the picture: the mixer (should it float), the screen-shot window, the main window.
   emit SnapshotStarting();
-  form2_->showMinimized();
-  form2_->hide();
+  screenShot_->showMinimized();
+  screenShot_->hide();
   window_->showMinimized();
   window_->hide();
   Delay(1500);
-  form2_->ClearPicture();
+  screenShot_->ClearPicture();
   // Read at once where the screen can be read; a desktop portal answers later.
   QPointer<Snapshots> self(this);
   CaptureScreen([self, onTop](const ScreenAnswer& answer) {
@@ -90,14 +95,14 @@ void Snapshots::CaptureDesktop() {
 void Snapshots::SnapshotTaken(const ScreenAnswer& answer, bool onTop) {
   shooting_ = false;
   const bool taken = answer.outcome == ScreenAnswer::Outcome::Done && !answer.picture.isNull();
-  if (taken) form2_->SetPicture(answer.picture);
-  form2_->setWindowTitle("Screen Shot");
+  if (taken) screenShot_->SetPicture(answer.picture);
+  screenShot_->setWindowTitle("Screen Shot");
   window_->show();
   window_->showNormal();
   emit SnapshotFinished();
   if (taken) {
-    form2_->show();
-    form2_->showNormal();
+    screenShot_->show();
+    screenShot_->showNormal();
   } else if (answer.outcome != ScreenAnswer::Outcome::Cancelled) {
     services_.ShowMessage(window_, "Screen Shot:\r\n\r\n" + answer.message, MessageIcon::Information,
                           MessageButtons::Ok);
@@ -111,10 +116,10 @@ void Snapshots::CaptureScreen(std::function<void(const ScreenAnswer&)> done) {
 
 void Snapshots::CopyFromClipSpeedButtonClick() {
   if (auto picture = services_.ClipboardImage()) {
-    form2_->SetPicture(*picture);
-    form2_->setWindowTitle("Clipboard Image");
-    form2_->show();
-    form2_->raise();
+    screenShot_->SetPicture(*picture);
+    screenShot_->setWindowTitle("Clipboard Image");
+    screenShot_->show();
+    screenShot_->raise();
     return;
   }
   services_.Beep(BeepKind::Information);

@@ -1,5 +1,5 @@
 // The other outside colour sources: a snapshot of the desktop, a picture from the clipboard
-// (both shown in the "Screen Shot" window, TForm2, to pick from), and the system colour dialog
+// (both shown in the "Screen Shot" window, ScreenShotWindow, to pick from), and the system colour dialog
 // with its custom colours.
 #pragma once
 
@@ -20,14 +20,14 @@ struct ScreenAnswer;
 class Services;
 class SpeedButton;
 class StayOnTop;
-class TForm2;
+class ScreenShotWindow;
 class TPopupExt;
 
 class Snapshots : public QObject {
   Q_OBJECT
  public:
-  Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<TForm2> shot, ColourSelection& selection,
-            StayOnTop& onTop, Services& services);
+  Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<ScreenShotWindow> shot,
+            ColourSelection& selection, StayOnTop& onTop, Services& services);
   ~Snapshots() override;
 
   void CaptureDesktop();
@@ -37,7 +37,7 @@ class Snapshots : public QObject {
   void WinPaletteSpeedButtonClick();
   void RetreiveColourPalette();
   const CustomColourSlots& CustomColours() const { return customColours_; }
-  TForm2* Form2() const { return form2_.get(); }
+  ScreenShotWindow* ScreenShot() const { return screenShot_.get(); }
 
  signals:
   // The desktop is about to be photographed (windows of ours get out of the picture), and has been.
@@ -51,7 +51,7 @@ class Snapshots : public QObject {
   void BMPPixelColourRetreive(QPoint pos, bool select);
 
   QWidget* window_;
-  std::unique_ptr<TForm2> form2_;
+  std::unique_ptr<ScreenShotWindow> screenShot_;
   ColourSelection& selection_;
   StayOnTop& onTop_;
   Services& services_;

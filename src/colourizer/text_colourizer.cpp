@@ -16,7 +16,7 @@
 #include <QTextEdit>
 
 #include "colourizer/colour_check_list.h"
-#include "colourizer/tform8.h"
+#include "colourizer/colourizer_preview_window.h"
 #include "core/formats/colour_list_files.h"
 #include "widgets/guarded.h"
 #include "widgets/layouts.h"
@@ -73,11 +73,11 @@ QSpinBox* SizeBox(QWidget* parent, const char* name, const char* editName, int l
 }  // namespace
 
 TextColourizer::TextColourizer(QWidget* tab, QWidget* chartHost, QWidget* window,
-                               std::unique_ptr<TForm8> preview, const ColourizerParts& parts)
+                               std::unique_ptr<ColourizerPreviewWindow> preview, const ColourizerParts& parts)
     : tab_(tab),
       chartHost_(chartHost),
       window_(window),
-      form8_(std::move(preview)),
+      preview_(std::move(preview)),
       active_(parts.active),
       debug_(parts.debug),
       onTop_(parts.onTop),
@@ -85,7 +85,7 @@ TextColourizer::TextColourizer(QWidget* tab, QWidget* chartHost, QWidget* window
   Build(tab);
   BuildMenu(tab);
   BuildChart(chartHost);
-  onTop_.Follow(form8_.get(), true);
+  onTop_.Follow(preview_.get(), true);
   Connect();
   tab->installEventFilter(this);
   FirstFontSizeEditChange();
@@ -155,24 +155,24 @@ void TextColourizer::Build(QWidget* tab) {
 
 void TextColourizer::BuildMenu(QWidget* tab) {
   TPopupExt* m = TextColourizerPopupExt = MakePopup(tab, "TextColourizerPopupExt", onTop_);
-  Bold1 = m->AddItem("Bold1", "Bold", true);
-  Italic1 = m->AddItem("Italic1", "Italic", true);
-  Underline1 = m->AddItem("Underline1", "Underline", true);
-  StrikeOut1 = m->AddItem("StrikeOut1", "Strike Out", true);
-  ShowUnicodeChart1 = m->AddItem("ShowUnicodeChart1", "Show Unicode Chart", true);
+  BoldAction = m->AddItem("Bold1", "Bold", true);
+  ItalicAction = m->AddItem("Italic1", "Italic", true);
+  UnderlineAction = m->AddItem("Underline1", "Underline", true);
+  StrikeOutAction = m->AddItem("StrikeOut1", "Strike Out", true);
+  ShowUnicodeChartAction = m->AddItem("ShowUnicodeChart1", "Show Unicode Chart", true);
   m->addSeparator();
-  SetBackgroundColour1 = m->AddItem("SetBackgroundColour1", "Set Background Colour");
+  SetBackgroundColourAction = m->AddItem("SetBackgroundColour1", "Set Background Colour");
   m->addSeparator();
-  CopyHTMLToClipBoard1 = m->AddItem("CopyHTMLToClipBoard1", "Copy HTML to Clipboard");
-  CopyBackgroundHTMLtoClipboard1 =
+  CopyHtmlAction = m->AddItem("CopyHTMLToClipBoard1", "Copy HTML to Clipboard");
+  CopyBackgroundHtmlAction =
       m->AddItem("CopyBackgroundHTMLtoClipboard1", "Copy Background HTML to Clipboard");
-  CopyRichTextToClipboard1 = m->AddItem("CopyRichTextToClipboard1", "Copy Rich Text to Clipboard");
+  CopyRichTextAction = m->AddItem("CopyRichTextToClipboard1", "Copy Rich Text to Clipboard");
   m->addSeparator();
-  UseWebSafeColours1 = m->AddItem("UseWebSafeColours1", "Use Web Safe Colours", true);
-  CarriageReturnAfterEachChrBlock1 =
+  UseWebSafeColoursAction = m->AddItem("UseWebSafeColours1", "Use Web Safe Colours", true);
+  LineBreakAfterEachBlockAction =
       m->AddItem("CarriageReturnAfterEachChrBlock1", "Carriage Return After Each Chr. Block", true);
   m->addSeparator();
-  ViewInBiggerWindow1 = m->AddItem("ViewInBiggerWindow1", "View In Bigger Window");
+  ViewInBiggerWindowAction = m->AddItem("ViewInBiggerWindow1", "View In Bigger Window");
 }
 
 void TextColourizer::Connect() {
@@ -200,24 +200,22 @@ void TextColourizer::Connect() {
   for (QSpinBox* box : {SecondFontSizeUpDown, ThirdFontSizeUpDown})
     Link(box, &QSpinBox::valueChanged, this, [this](int) { UpdatePreview(); });
   Link(StaticFontSizeCheckBox, &QCheckBox::toggled, this, [this](bool) { StaticFontSizeCheckBoxClick(); });
-  for (QAction* style : {Bold1, Italic1, Underline1, StrikeOut1, UseWebSafeColours1})
+  for (QAction* style : {BoldAction, ItalicAction, UnderlineAction, StrikeOutAction, UseWebSafeColoursAction})
     Link(style, &QAction::triggered, this, [this](bool) {
       UpdatePreview();
       RefocusText();
     });
-  Link(CarriageReturnAfterEachChrBlock1, &QAction::triggered, this, [this](bool) { RefocusText(); });
-  Link(SetBackgroundColour1, &QAction::triggered, this, [this](bool) { SetBackgroundColour1Click(); });
-  Link(CopyHTMLToClipBoard1, &QAction::triggered, this, [this](bool) { CopyHTMLToClipBoard1Click(); });
-  Link(CopyBackgroundHTMLtoClipboard1, &QAction::triggered, this,
-       [this](bool) { CopyBackgroundHTMLtoClipboard1Click(); });
-  Link(CopyRichTextToClipboard1, &QAction::triggered, this,
-       [this](bool) { CopyRichTextToClipboard1Click(); });
-  Link(ViewInBiggerWindow1, &QAction::triggered, this, [this](bool) { ViewInBiggerWindow1Click(); });
-  Link(ShowUnicodeChart1, &QAction::triggered, this, [this](bool) { ShowUnicodeChart1Click(); });
-  for (QTextEdit* preview : {ResultRichEdit, form8_->Preview()})
+  Link(LineBreakAfterEachBlockAction, &QAction::triggered, this, [this](bool) { RefocusText(); });
+  Link(SetBackgroundColourAction, &QAction::triggered, this, [this](bool) { SetBackgroundColourClick(); });
+  Link(CopyHtmlAction, &QAction::triggered, this, [this](bool) { CopyHtmlClick(); });
+  Link(CopyBackgroundHtmlAction, &QAction::triggered, this, [this](bool) { CopyBackgroundHtmlClick(); });
+  Link(CopyRichTextAction, &QAction::triggered, this, [this](bool) { CopyRichTextClick(); });
+  Link(ViewInBiggerWindowAction, &QAction::triggered, this, [this](bool) { ViewInBiggerWindowClick(); });
+  Link(ShowUnicodeChartAction, &QAction::triggered, this, [this](bool) { ShowUnicodeChartClick(); });
+  for (QTextEdit* preview : {ResultRichEdit, preview_->Preview()})
     Link(preview, &QWidget::customContextMenuRequested, this,
          [this, preview](QPoint p) { TextColourizerPopupExt->Popup(preview->mapToGlobal(p)); });
-  Link(form8_.get(), &TForm8::Shown, this, [this] { UpdatePreview(); });
+  Link(preview_.get(), &ColourizerPreviewWindow::Shown, this, [this] { UpdatePreview(); });
 }
 
 bool TextColourizer::eventFilter(QObject* watched, QEvent* event) {
@@ -229,8 +227,8 @@ bool TextColourizer::eventFilter(QObject* watched, QEvent* event) {
     TextToColourMemo->setFocus();
   } else if (UnicodeMemo && watched == UnicodeMemo->viewport() && event->type() == QEvent::MouseButtonPress &&
              static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-    ShowUnicodeChart1->setChecked(false);
-    Guarded([this] { ShowUnicodeChart1Click(); });
+    ShowUnicodeChartAction->setChecked(false);
+    Guarded([this] { ShowUnicodeChartClick(); });
     return true;
   } else if (UnicodeMemo && watched == UnicodeMemo->viewport() &&
              event->type() == QEvent::MouseButtonRelease) {
@@ -257,14 +255,15 @@ ColourizerInput TextColourizer::Input() const {
   in.start = SecondFontSizeUpDown->value();
   in.end = ThirdFontSizeUpDown->value();
   in.relative = StaticFontSizeCheckBox->isChecked();
-  in.styles = {Bold1->isChecked(), Italic1->isChecked(), Underline1->isChecked(), StrikeOut1->isChecked()};
-  in.webSafe = UseWebSafeColours1->isChecked();
-  in.linePerBlock = CarriageReturnAfterEachChrBlock1->isChecked();
+  in.styles = {BoldAction->isChecked(), ItalicAction->isChecked(), UnderlineAction->isChecked(),
+               StrikeOutAction->isChecked()};
+  in.webSafe = UseWebSafeColoursAction->isChecked();
+  in.linePerBlock = LineBreakAfterEachBlockAction->isChecked();
   return in;
 }
 
 void TextColourizer::RefocusText() {
-  if (form8_->Preview()->hasFocus()) return;
+  if (preview_->Preview()->hasFocus()) return;
   if (TextToColourMemo->isVisible()) TextToColourMemo->setFocus();
 }
 

@@ -1,6 +1,6 @@
 // The "Text Colourizer" tab: the text, its colours (dragged from the colour list), the font
 // face, the sizes and their mode, the live preview with its menu of styles and copies, the
-// bigger preview window (TForm8) and the character chart along the bottom of the window.
+// bigger preview window (ColourizerPreviewWindow) and the character chart along the bottom of the window.
 #pragma once
 
 #include <memory>
@@ -27,7 +27,7 @@ class ColourCheckList;
 class DebugPanel;
 class Services;
 class StayOnTop;
-class TForm8;
+class ColourizerPreviewWindow;
 class TPopupExt;
 
 // The shared objects the colourizer talks through.
@@ -42,15 +42,15 @@ class TextColourizer : public QObject {
   Q_OBJECT
  public:
   // `tab`: the tab page; `chartHost`: the strip below the panes that holds the chart.
-  TextColourizer(QWidget* tab, QWidget* chartHost, QWidget* window, std::unique_ptr<TForm8> preview,
-                 const ColourizerParts& parts);
+  TextColourizer(QWidget* tab, QWidget* chartHost, QWidget* window,
+                 std::unique_ptr<ColourizerPreviewWindow> preview, const ColourizerParts& parts);
   ~TextColourizer() override;
 
   // What the controls say now.
   ColourizerInput Input() const;
   // The preview as the engine coloured it.
   const Colourized& Result() const { return result_; }
-  TForm8* Preview() const { return form8_.get(); }
+  ColourizerPreviewWindow* Preview() const { return preview_.get(); }
   TPopupExt* Menu() const { return TextColourizerPopupExt; }
 
   // The window switched between its reduced and full form: the chart follows while it is on.
@@ -80,18 +80,18 @@ class TextColourizer : public QObject {
   QPlainTextEdit* UnicodeMemo = nullptr;
 
   TPopupExt* TextColourizerPopupExt = nullptr;
-  QAction* Bold1 = nullptr;
-  QAction* Italic1 = nullptr;
-  QAction* Underline1 = nullptr;
-  QAction* StrikeOut1 = nullptr;
-  QAction* ShowUnicodeChart1 = nullptr;
-  QAction* SetBackgroundColour1 = nullptr;
-  QAction* CopyHTMLToClipBoard1 = nullptr;
-  QAction* CopyBackgroundHTMLtoClipboard1 = nullptr;
-  QAction* CopyRichTextToClipboard1 = nullptr;
-  QAction* UseWebSafeColours1 = nullptr;
-  QAction* CarriageReturnAfterEachChrBlock1 = nullptr;
-  QAction* ViewInBiggerWindow1 = nullptr;
+  QAction* BoldAction = nullptr;
+  QAction* ItalicAction = nullptr;
+  QAction* UnderlineAction = nullptr;
+  QAction* StrikeOutAction = nullptr;
+  QAction* ShowUnicodeChartAction = nullptr;
+  QAction* SetBackgroundColourAction = nullptr;
+  QAction* CopyHtmlAction = nullptr;
+  QAction* CopyBackgroundHtmlAction = nullptr;
+  QAction* CopyRichTextAction = nullptr;
+  QAction* UseWebSafeColoursAction = nullptr;
+  QAction* LineBreakAfterEachBlockAction = nullptr;
+  QAction* ViewInBiggerWindowAction = nullptr;
 
   void Build(QWidget* tab);
   void BuildMenu(QWidget* tab);
@@ -108,12 +108,12 @@ class TextColourizer : public QObject {
   void FirstFontSizeEditChange();
   void StaticFontSizeCheckBoxClick();
   void ColourCheckListBoxKeyDown(QKeyEvent* event, bool* consumed);
-  void SetBackgroundColour1Click();
-  void CopyHTMLToClipBoard1Click();
-  void CopyBackgroundHTMLtoClipboard1Click();
-  void CopyRichTextToClipboard1Click();
-  void ViewInBiggerWindow1Click();
-  void ShowUnicodeChart1Click();
+  void SetBackgroundColourClick();
+  void CopyHtmlClick();
+  void CopyBackgroundHtmlClick();
+  void CopyRichTextClick();
+  void ViewInBiggerWindowClick();
+  void ShowUnicodeChartClick();
   void ShowChart(bool on);
   void UnicodeCharacterDisplay();
   void UnicodeMemoMouseUp(Qt::MouseButton button);
@@ -123,7 +123,7 @@ class TextColourizer : public QObject {
   QWidget* tab_;
   QWidget* chartHost_;
   QWidget* window_;
-  std::unique_ptr<TForm8> form8_;
+  std::unique_ptr<ColourizerPreviewWindow> preview_;
   const ActiveColourHolder& active_;
   DebugPanel& debug_;
   StayOnTop& onTop_;

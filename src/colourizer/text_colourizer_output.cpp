@@ -6,8 +6,8 @@
 #include <QTextEdit>
 
 #include "colourizer/colour_check_list.h"
+#include "colourizer/colourizer_preview_window.h"
 #include "colourizer/text_colourizer.h"
-#include "colourizer/tform8.h"
 #include "core/colourizer/rich_text.h"
 #include "widgets/active_colour_holder.h"
 #include "widgets/centre.h"
@@ -45,7 +45,7 @@ void TextColourizer::UpdatePreview() {
   const ColourizerInput in = Input();
   result_ = Colourize(in);
   RenderInto(ResultRichEdit, in);
-  if (form8_->isVisible()) RenderInto(form8_->Preview(), in);
+  if (preview_->isVisible()) RenderInto(preview_->Preview(), in);
   if (debug_.isVisible())
     debug_.ShowColourizerCounts(result_.count, in.colours.size(), CheckedColourCount(in.colours));
 }
@@ -78,9 +78,9 @@ void TextColourizer::RenderInto(QTextEdit* edit, const ColourizerInput& in) cons
   cursor.endEditBlock();
 }
 
-void TextColourizer::SetBackgroundColour1Click() {
+void TextColourizer::SetBackgroundColourClick() {
   background_ = active_.Value().Shown();
-  for (QTextEdit* preview : {ResultRichEdit, form8_->Preview()}) {
+  for (QTextEdit* preview : {ResultRichEdit, preview_->Preview()}) {
     QPalette palette = preview->palette();
     palette.setColor(QPalette::Base, QColor(RedOf(background_), GreenOf(background_), BlueOf(background_)));
     preview->setPalette(palette);
@@ -88,19 +88,19 @@ void TextColourizer::SetBackgroundColour1Click() {
   RefocusText();
 }
 
-void TextColourizer::CopyHTMLToClipBoard1Click() {
+void TextColourizer::CopyHtmlClick() {
   QStringList lines;
   for (const std::string& line : GenerateHTML(result_, Input())) lines << QString::fromStdString(line);
   services_.SetClipboardText(lines.join(kLineEnd));
   RefocusText();
 }
 
-void TextColourizer::CopyBackgroundHTMLtoClipboard1Click() {
+void TextColourizer::CopyBackgroundHtmlClick() {
   services_.SetClipboardText(QString::fromStdString(BackgroundAttribute(background_)));
   RefocusText();
 }
 
-void TextColourizer::CopyRichTextToClipboard1Click() {
+void TextColourizer::CopyRichTextClick() {
   const ColourizerInput in = Input();
   const std::string family = Family(in, ResultRichEdit).toStdString();
   auto mime = std::make_unique<QMimeData>();
@@ -113,10 +113,10 @@ void TextColourizer::CopyRichTextToClipboard1Click() {
   RefocusText();
 }
 
-void TextColourizer::ViewInBiggerWindow1Click() {
-  form8_->move(CentreOver(window_->frameGeometry(), form8_->size()));
-  form8_->show();
-  form8_->raise();
+void TextColourizer::ViewInBiggerWindowClick() {
+  preview_->move(CentreOver(window_->frameGeometry(), preview_->size()));
+  preview_->show();
+  preview_->raise();
   UpdatePreview();
 }
 
@@ -134,8 +134,8 @@ void TextColourizer::BuildChart(QWidget* host) {
   UnicodeMemo->viewport()->installEventFilter(this);
 }
 
-void TextColourizer::ShowUnicodeChart1Click() {
-  ShowChart(ShowUnicodeChart1->isChecked());
+void TextColourizer::ShowUnicodeChartClick() {
+  ShowChart(ShowUnicodeChartAction->isChecked());
   if (tab_->isVisible()) TextToColourMemo->setFocus();
 }
 
@@ -156,7 +156,7 @@ void TextColourizer::UnicodeCharacterDisplay() {
 }
 
 void TextColourizer::SetAdvanced(bool advanced) {
-  if (ShowUnicodeChart1->isChecked()) ShowChart(advanced);
+  if (ShowUnicodeChartAction->isChecked()) ShowChart(advanced);
 }
 
 void TextColourizer::UnicodeMemoMouseUp(Qt::MouseButton button) {

@@ -4,7 +4,7 @@
 
 #include <QItemSelectionModel>
 
-#include "colourlist/tform6.h"
+#include "colourlist/adjust_window.h"
 #include "widgets/centre.h"
 #include "widgets/colour_list_model.h"
 #include "widgets/colour_selection.h"
@@ -20,31 +20,31 @@ namespace {
 constexpr int kPictureHeight = 32760;
 }  // namespace
 
-AdjustColours::AdjustColours(std::unique_ptr<TForm6> window, QWidget* mainWindow, ColourListModel& model,
-                             QItemSelectionModel& selection, const ColourSelection& webSafe, StayOnTop& onTop,
-                             Services& services)
+AdjustColours::AdjustColours(std::unique_ptr<AdjustWindow> window, QWidget* mainWindow,
+                             ColourListModel& model, QItemSelectionModel& selection,
+                             const ColourSelection& webSafe, StayOnTop& onTop, Services& services)
     : window_(std::move(window)),
       mainWindow_(mainWindow),
       model_(model),
       selection_(selection),
       webSafe_(webSafe),
       services_(services) {
-  TForm6* w = window_.get();
+  AdjustWindow* w = window_.get();
   onTop.Follow(w, true);
   AdjustedColoursPopupExt = MakePopup(w, "AdjustedColoursPopupExt", onTop);
-  CopyToClipboard2 = AdjustedColoursPopupExt->AddItem("CopyToClipboard2", "Copy To Clipboard");
-  Link(CopyToClipboard2, &QAction::triggered, this,
+  CopyAdjustedAction = AdjustedColoursPopupExt->AddItem("CopyToClipboard2", "Copy To Clipboard");
+  Link(CopyAdjustedAction, &QAction::triggered, this,
        [this](bool) { services_.SetClipboardImage(window_->Preview().Picture(kPictureHeight)); });
   Link(&w->Preview(), &AdjustPreview::MenuRequested, this,
        [this](QPoint at) { AdjustedColoursPopupExt->Popup(at); });
 
-  Link(w, &TForm6::SlidersMoved, this, [this] { CreateColourAdjustImage(); });
-  Link(w, &TForm6::AcceptClicked, this, [this] { AdjustAcceptButtonClick(); });
-  Link(w, &TForm6::CancelClicked, this, [this] {
+  Link(w, &AdjustWindow::SlidersMoved, this, [this] { CreateColourAdjustImage(); });
+  Link(w, &AdjustWindow::AcceptClicked, this, [this] { AdjustAcceptButtonClick(); });
+  Link(w, &AdjustWindow::CancelClicked, this, [this] {
     window_->ResetSliders();
     window_->close();
   });
-  Link(w, &TForm6::Closed, this, [this] { window_->Preview().SetCells(0, {}); });
+  Link(w, &AdjustWindow::Closed, this, [this] { window_->Preview().SetCells(0, {}); });
 
   // While the window is open, whatever changes the list or its selection changes the preview.
   auto follow = [this] {
@@ -64,7 +64,7 @@ AdjustColours::AdjustColours(std::unique_ptr<TForm6> window, QWidget* mainWindow
 
 AdjustColours::~AdjustColours() = default;
 
-void AdjustColours::AdjustSelectedColours1Click() {
+void AdjustColours::AdjustSelectedColoursClick() {
   if (!window_->isVisible()) window_->move(CentreOver(mainWindow_->frameGeometry(), window_->size()));
   window_->show();
   window_->raise();

@@ -20,22 +20,22 @@ class ColourListModel;
 class ColourSelection;
 class Services;
 class StayOnTop;
-class TForm6;
+class AdjustWindow;
 class TPopupExt;
 
 class AdjustColours : public QObject {
   Q_OBJECT
  public:
-  AdjustColours(std::unique_ptr<TForm6> window, QWidget* mainWindow, ColourListModel& model,
+  AdjustColours(std::unique_ptr<AdjustWindow> window, QWidget* mainWindow, ColourListModel& model,
                 QItemSelectionModel& selection, const ColourSelection& webSafe, StayOnTop& onTop,
                 Services& services);
   ~AdjustColours() override;
 
-  TForm6* Window() const { return window_.get(); }
+  AdjustWindow* Window() const { return window_.get(); }
   TPopupExt* Menu() const { return AdjustedColoursPopupExt; }
 
   // The colour list's menu item: the window, with its preview.
-  void AdjustSelectedColours1Click();
+  void AdjustSelectedColoursClick();
   // Redraws the preview from the list, its selection and the sliders; Accept follows.
   void CreateColourAdjustImage();
   // The selected entries' new values go into the list, as one undo step.
@@ -44,14 +44,14 @@ class AdjustColours : public QObject {
  private:
   void ReadSelection();
 
-  std::unique_ptr<TForm6> window_;
+  std::unique_ptr<AdjustWindow> window_;
   QWidget* mainWindow_;
   ColourListModel& model_;
   QItemSelectionModel& selection_;
   const ColourSelection& webSafe_;
   Services& services_;
   TPopupExt* AdjustedColoursPopupExt = nullptr;
-  QAction* CopyToClipboard2 = nullptr;
+  QAction* CopyAdjustedAction = nullptr;
   std::vector<std::size_t> selected_;  // in list order
 };
 

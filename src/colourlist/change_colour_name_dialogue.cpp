@@ -20,8 +20,8 @@ TChangeColourNameDialogue::TChangeColourNameDialogue(QWidget* parent)
   // The main window waits while it is open.
   setWindowModality(Qt::WindowModal);
   setWindowTitle("Colour Name");
-  Label1 = Make<QLabel>(this, "Label1", {}, "Old Name:");
-  Label2 = Make<QLabel>(this, "Label2");
+  OldNameCaption = Make<QLabel>(this, "Label1", {}, "Old Name:");
+  OldNameLabel = Make<QLabel>(this, "Label2");
   ChangeColourNameEdit = Make<QLineEdit>(this, "ChangeColourNameEdit");
   ChangeColourNameEdit->setAccessibleName("New name");
   FitCharacters(ChangeColourNameEdit, 30);
@@ -32,8 +32,8 @@ TChangeColourNameDialogue::TChangeColourNameDialogue(QWidget* parent)
   CancelBtn = Make<QPushButton>(this, "CancelBtn", {}, "Cancel");
   QGridLayout* grid = GridOn(this);
   grid->setSizeConstraint(QLayout::SetFixedSize);
-  grid->addWidget(Label1, 0, 0);
-  grid->addWidget(Label2, 0, 1);
+  grid->addWidget(OldNameCaption, 0, 0);
+  grid->addWidget(OldNameLabel, 0, 1);
   grid->addWidget(ChangeColourNameEdit, 1, 0, 1, 2);
   grid->addLayout(Row({nullptr, OKBtn, CancelBtn}), 2, 0, 1, 2);
   grid->setColumnStretch(1, 1);
@@ -49,7 +49,7 @@ TChangeColourNameDialogue::TChangeColourNameDialogue(QWidget* parent)
 }
 
 void TChangeColourNameDialogue::SetOldName(const QString& name) {
-  Label2->setText(name);
+  OldNameLabel->setText(name);
   ChangeColourNameEdit->setText(name);
   ChangeColourNameEdit->selectAll();
 }

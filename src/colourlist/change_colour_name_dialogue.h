@@ -37,8 +37,8 @@ class TChangeColourNameDialogue : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
+  QLabel* OldNameCaption = nullptr;
+  QLabel* OldNameLabel = nullptr;
   QLineEdit* ChangeColourNameEdit = nullptr;
   QPushButton* OKBtn = nullptr;
   QPushButton* CancelBtn = nullptr;

@@ -29,7 +29,7 @@ void ColourListPane::StoreUndo() {
   model_.StoreUndo();
 }
 
-void ColourListPane::UndoLastChange1Click() {
+void ColourListPane::UndoLastChangeClick() {
   if (!model_.UndoAvailable()) return;
   {
     Progress progress(parts_.progress);
@@ -66,7 +66,7 @@ void ColourListPane::ClearAllSpeedButtonClick() {
         AskAboutChanges("Save:\r\n\r\nColour List Has Changed!  Do you want to save it?", true);
     if (answer == MessageAnswer::Cancel) return;
     // A list the user wanted saved is only cleared once it is saved.
-    if (answer == MessageAnswer::Yes && parts_.saver.FileSaveAs1Execute() != SaveOutcome::Saved) return;
+    if (answer == MessageAnswer::Yes && parts_.saver.SaveAsExecute() != SaveOutcome::Saved) return;
   }
   model_.NewList();
   model_.SetFileName("Untitled");
@@ -95,10 +95,10 @@ void ColourListPane::CustomColourListBoxMoveItems(int x, int y) {
 
 // ---------------------------------------------------------------- popup, sorting, conversions
 
-void ColourListPane::PopupMenu1Popup() {
+void ColourListPane::ListMenuPopup() {
   const bool any = !model_.List().Empty();
-  for (QAction* a :
-       {DeleteSelectedColours1, AdjustSelectedColours1, ConvertListtoWebSafe1, CopyListasHTMLComment1})
+  for (QAction* a : {DeleteSelectedColoursAction, AdjustSelectedColoursAction, ConvertListToWebSafeAction,
+                     CopyListAsHtmlCommentAction})
     a->setEnabled(any);
   for (QAction* a : sorts_) a->setEnabled(any);
 }
@@ -123,7 +123,7 @@ void ColourListPane::RGBHexListToWebSafe() {
         false);
     if (answer == MessageAnswer::Cancel) return;
     // The conversion can be undone, so it goes ahead whatever became of the save.
-    if (answer == MessageAnswer::Yes) parts_.saver.FileSaveAs1Execute();
+    if (answer == MessageAnswer::Yes) parts_.saver.SaveAsExecute();
   }
   if (!model_.List().Empty()) {
     Progress progress(parts_.progress);
@@ -157,7 +157,7 @@ void ColourListPane::MakeColourSafe() {
   AutoIndexCheckBox->setChecked(autoIndex);
 }
 
-void ColourListPane::CopyListasHTMLComment1Click() {
+void ColourListPane::CopyListAsHtmlCommentClick() {
   if (model_.List().Empty()) return;
   QStringList lines;
   for (const std::string& line : HtmlCommentLines(model_.List())) lines << QString::fromStdString(line);

@@ -9,9 +9,9 @@
 #include <QRadioButton>
 
 #include "colourlist/adjust_colours.h"
+#include "colourlist/adjust_window.h"
 #include "colourlist/change_colour_name_dialogue.h"
 #include "colourlist/colour_list_view.h"
-#include "colourlist/tform6.h"
 #include "core/colour/notations.h"
 #include "core/formats/colour_list_files.h"
 #include "core/formats/file_names.h"
@@ -34,7 +34,7 @@ namespace tintora {
 
 ColourListPane::ColourListPane(QGroupBox* pane, QWidget* window,
                                std::unique_ptr<TChangeColourNameDialogue> nameDialogue,
-                               std::unique_ptr<TForm6> adjust, const ColourListPaneParts& parts)
+                               std::unique_ptr<AdjustWindow> adjust, const ColourListPaneParts& parts)
     : window_(window),
       nameDialogue_(std::move(nameDialogue)),
       adjust_(std::move(adjust)),
@@ -53,7 +53,7 @@ ColourListPane::ColourListPane(QGroupBox* pane, QWidget* window,
 
 ColourListPane::~ColourListPane() = default;
 
-TForm6* ColourListPane::Adjust() const { return adjuster_->Window(); }
+AdjustWindow* ColourListPane::Adjust() const { return adjuster_->Window(); }
 
 void ColourListPane::Build(QGroupBox* pane) {
   // A long file name is shortened in the middle rather than widening the pane; its hint holds
@@ -128,18 +128,18 @@ void ColourListPane::Build(QGroupBox* pane) {
 
 void ColourListPane::BuildMenu(QGroupBox* pane) {
   TPopupExt* m = ColourListPopupExt = MakePopup(pane, "ColourListPopupExt", parts_.onTop);
-  DeleteSelectedColours1 = m->AddItem("DeleteSelectedColours1", "Delete Selected Colour(s)");
-  UndoLastChange1 = m->AddItem("UndoLastChange1", "Undo Last Change");
-  UndoLastChange1->setEnabled(false);
-  UndoLastChange1->setShortcut(QKeySequence::Undo);  // shown in the menu; the window's Ctrl+Z below
+  DeleteSelectedColoursAction = m->AddItem("DeleteSelectedColours1", "Delete Selected Colour(s)");
+  UndoLastChangeAction = m->AddItem("UndoLastChange1", "Undo Last Change");
+  UndoLastChangeAction->setEnabled(false);
+  UndoLastChangeAction->setShortcut(QKeySequence::Undo);  // shown in the menu; the window's Ctrl+Z below
   // Ctrl+Z anywhere in the window but a text field (which keeps its own undo).
   QAction* undo = AddWindowShortcut(pane, "EditUndo1", "&Undo", QKeySequence::Undo);
   Link(undo, &QAction::triggered, this, [this](bool) {
-    if (UndoLastChange1->isEnabled()) UndoLastChange1->trigger();
+    if (UndoLastChangeAction->isEnabled()) UndoLastChangeAction->trigger();
   });
-  AdjustSelectedColours1 = m->AddItem("AdjustSelectedColours1", "Adjust Selected Colour(s)");
-  Link(AdjustSelectedColours1, &QAction::triggered, this,
-       [this](bool) { adjuster_->AdjustSelectedColours1Click(); });
+  AdjustSelectedColoursAction = m->AddItem("AdjustSelectedColours1", "Adjust Selected Colour(s)");
+  Link(AdjustSelectedColoursAction, &QAction::triggered, this,
+       [this](bool) { adjuster_->AdjustSelectedColoursClick(); });
   m->addSeparator();
   const char* const kSorts[5][2] = {{"AlphabeticalSort1", "Alphabetize"},
                                     {"SortByIntensity1", "Sort By Intensity"},
@@ -148,10 +148,10 @@ void ColourListPane::BuildMenu(QGroupBox* pane) {
                                     {"SortByHexValue1", "Sort By Hex Value"}};
   for (int code = 0; code < 5; ++code) sorts_[code] = m->AddItem(kSorts[code][0], kSorts[code][1]);
   m->addSeparator();
-  ConvertListtoWebSafe1 = m->AddItem("ConvertListtoWebSafe1", "Convert List to Web Safe");
-  GenerateWebSafeList1 = m->AddItem("GenerateWebSafeList1", "Generate WebSafe List");
+  ConvertListToWebSafeAction = m->AddItem("ConvertListtoWebSafe1", "Convert List to Web Safe");
+  GenerateWebSafeListAction = m->AddItem("GenerateWebSafeList1", "Generate WebSafe List");
   m->addSeparator();
-  CopyListasHTMLComment1 = m->AddItem("CopyListasHTMLComment1", "Copy List as HTML Comment");
+  CopyListAsHtmlCommentAction = m->AddItem("CopyListasHTMLComment1", "Copy List as HTML Comment");
 }
 
 void ColourListPane::Connect() {
@@ -159,7 +159,7 @@ void ColourListPane::Connect() {
        [this](bool undoStepFirst, bool complements) { IndexRequested(undoStepFirst, complements); });
   Link(AutoIndexCheckBox, &QCheckBox::toggled, this, [this](bool on) { parts_.selection.SetAutoIndex(on); });
   Link(&model_, &ColourListModel::UndoAvailableChanged, this,
-       [this](bool on) { UndoLastChange1->setEnabled(on); });
+       [this](bool on) { UndoLastChangeAction->setEnabled(on); });
   Link(&model_, &ColourListModel::FileNameChanged, this,
        [this](const QString& path) { SetFileNameHint(path); });
   // The count follows the list, whoever changed it.
@@ -181,23 +181,24 @@ void ColourListPane::Connect() {
   Link(CustomColourListBox, &QListView::customContextMenuRequested, this, [this](const QPoint& p) {
     ColourListPopupExt->Popup(CustomColourListBox->viewport()->mapToGlobal(p));
   });
-  Link(ColourListPopupExt, &QMenu::aboutToShow, this, [this] { PopupMenu1Popup(); });
-  Link(DeleteSelectedColours1, &QAction::triggered, this, [this](bool) {
+  Link(ColourListPopupExt, &QMenu::aboutToShow, this, [this] { ListMenuPopup(); });
+  Link(DeleteSelectedColoursAction, &QAction::triggered, this, [this](bool) {
     StoreUndo();
     DeleteSelectedColours();
   });
-  Link(UndoLastChange1, &QAction::triggered, this, [this](bool) { UndoLastChange1Click(); });
+  Link(UndoLastChangeAction, &QAction::triggered, this, [this](bool) { UndoLastChangeClick(); });
   for (int code = 0; code < 5; ++code)
     Link(sorts_[code], &QAction::triggered, this, [this, code](bool) { SortCommand(code); });
-  Link(ConvertListtoWebSafe1, &QAction::triggered, this, [this](bool) {
+  Link(ConvertListToWebSafeAction, &QAction::triggered, this, [this](bool) {
     StoreUndo();
     RGBHexListToWebSafe();
   });
-  Link(GenerateWebSafeList1, &QAction::triggered, this, [this](bool) {
+  Link(GenerateWebSafeListAction, &QAction::triggered, this, [this](bool) {
     StoreUndo();
     MakeColourSafe();
   });
-  Link(CopyListasHTMLComment1, &QAction::triggered, this, [this](bool) { CopyListasHTMLComment1Click(); });
+  Link(CopyListAsHtmlCommentAction, &QAction::triggered, this,
+       [this](bool) { CopyListAsHtmlCommentClick(); });
 }
 
 void ColourListPane::ConnectNameDialogue() {

@@ -32,7 +32,7 @@ class ProgressDisplay;
 class SpeedButton;
 class StayOnTop;
 class TChangeColourNameDialogue;
-class TForm6;
+class AdjustWindow;
 class AdjustColours;
 class TPopupExt;
 
@@ -53,7 +53,7 @@ class ColourListPane : public QObject {
   Q_OBJECT
  public:
   ColourListPane(QGroupBox* pane, QWidget* window, std::unique_ptr<TChangeColourNameDialogue> nameDialogue,
-                 std::unique_ptr<TForm6> adjust, const ColourListPaneParts& parts);
+                 std::unique_ptr<AdjustWindow> adjust, const ColourListPaneParts& parts);
   ~ColourListPane() override;
 
   // Adds the active colour, named in the value field's notation, by the add/insert mode;
@@ -77,7 +77,7 @@ class ColourListPane : public QObject {
   void SelectItem(int row, bool clearOthers);
 
   TChangeColourNameDialogue* NameDialogue() const { return nameDialogue_.get(); }
-  TForm6* Adjust() const;
+  AdjustWindow* Adjust() const;
   AdjustColours& Adjuster() const { return *adjuster_; }
 
  signals:
@@ -104,10 +104,10 @@ class ColourListPane : public QObject {
   void NameEditSpeedButtonClick();
   void ChangeColourNameOK();
   void ClearAllSpeedButtonClick();
-  void UndoLastChange1Click();
-  void PopupMenu1Popup();
+  void UndoLastChangeClick();
+  void ListMenuPopup();
   void SortCommand(int code);
-  void CopyListasHTMLComment1Click();
+  void CopyListAsHtmlCommentClick();
   void UpdateCountLabel();
   void SetFileNameHint(const QString& path);
   // The entry with the keyboard focus; -1 when there is none.
@@ -118,7 +118,7 @@ class ColourListPane : public QObject {
 
   QWidget* window_;
   std::unique_ptr<TChangeColourNameDialogue> nameDialogue_;
-  std::unique_ptr<TForm6> adjust_;  // until the adjuster takes it over
+  std::unique_ptr<AdjustWindow> adjust_;  // until the adjuster takes it over
   std::unique_ptr<AdjustColours> adjuster_;
   ColourListPaneParts parts_;
   ColourListModel& model_;
@@ -134,13 +134,13 @@ class ColourListPane : public QObject {
   QCheckBox* AutoIndexCheckBox = nullptr;
   QCheckBox* IncludeComplimentaryCheckBox = nullptr;
   TPopupExt* ColourListPopupExt = nullptr;
-  QAction* DeleteSelectedColours1 = nullptr;
-  QAction* UndoLastChange1 = nullptr;
-  QAction* AdjustSelectedColours1 = nullptr;
+  QAction* DeleteSelectedColoursAction = nullptr;
+  QAction* UndoLastChangeAction = nullptr;
+  QAction* AdjustSelectedColoursAction = nullptr;
   QAction* sorts_[5] = {};  // by sort code
-  QAction* ConvertListtoWebSafe1 = nullptr;
-  QAction* GenerateWebSafeList1 = nullptr;
-  QAction* CopyListasHTMLComment1 = nullptr;
+  QAction* ConvertListToWebSafeAction = nullptr;
+  QAction* GenerateWebSafeListAction = nullptr;
+  QAction* CopyListAsHtmlCommentAction = nullptr;
 };
 
 }  // namespace tintora

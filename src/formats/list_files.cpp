@@ -48,15 +48,16 @@ ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsO
 
   CustomColourFileOpen = AddWindowShortcut(sources, "CustomColourFileOpen", "&Open...", QKeySequence::Open);
   CustomColourFileOpen->setToolTip("Opens an existing file");
-  FileSaveAs1 = AddWindowShortcut(sources, "FileSaveAs1", "Save Colour List &As...", QKeySequence::Save);
-  FileSaveAs1->setToolTip("Saves the active file with a new name");
+  SaveAsAction = AddWindowShortcut(sources, "FileSaveAs1", "Save Colour List &As...", QKeySequence::Save);
+  SaveAsAction->setToolTip("Saves the active file with a new name");
 
   AutoLoadPopupExt = MakePopup(sources, "AutoLoadPopupExt", onTop_);
-  AutoLoadLastUsedFile1 =
+  AutoLoadLastFileAction =
       AutoLoadPopupExt->AddItem("AutoLoadLastUsedFile1", "Auto Load Last Loaded File", true);
-  ChangeDefaultDirectory1 = AutoLoadPopupExt->AddItem("ChangeDefaultDirectory1", "Change Default Directory");
-  Link(AutoLoadLastUsedFile1, &QAction::triggered, this, [this](bool) { SetAutoOpenFlag(); });
-  Link(ChangeDefaultDirectory1, &QAction::triggered, this,
+  ChangeDefaultDirectoryAction =
+      AutoLoadPopupExt->AddItem("ChangeDefaultDirectory1", "Change Default Directory");
+  Link(AutoLoadLastFileAction, &QAction::triggered, this, [this](bool) { SetAutoOpenFlag(); });
+  Link(ChangeDefaultDirectoryAction, &QAction::triggered, this,
        [this](bool) { emit ChangeDefaultDirectoryRequested(); });
   Link(LoadSpeedButton, &SpeedButton::MouseUp, this,
        [this](Qt::MouseButton b) { LoadSpeedButtonMouseUp(b); });
@@ -64,7 +65,7 @@ ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsO
   // While the options are open the main window waits for them (they are window-modal).
   Link(options_.get(), &TSaveAsOptions::Closed, this, [this] { onTop_.RestoreOnTop(); });
   // Ctrl+S saves like the Save button: only a list with something in it.
-  Link(FileSaveAs1, &QAction::triggered, this, [this](bool) { SaveSpeedButtonClick(); });
+  Link(SaveAsAction, &QAction::triggered, this, [this](bool) { SaveSpeedButtonClick(); });
 }
 
 ListFiles::~ListFiles() = default;
@@ -84,7 +85,7 @@ bool ListFiles::SaveQuestion(const QString& operation) {
       services_.ShowMessage(window_, operation + ":\r\n\r\nColour List Has Changed!  Do you want to save it?",
                             MessageIcon::Warning, MessageButtons::YesNoCancel);
   if (answer == MessageAnswer::Cancel) return false;
-  if (answer == MessageAnswer::Yes) FileSaveAs1Execute();
+  if (answer == MessageAnswer::Yes) SaveAsExecute();
   return true;
 }
 
@@ -226,21 +227,21 @@ void ListFiles::ApplySettings(const SettingsValues& v) {
   }
   openDialogFileName_ = QString::fromStdString(v.autoOpen);
   lastUsed_ = openDialogFileName_;
-  AutoLoadLastUsedFile1->setChecked(v.autoOpenActive);
+  AutoLoadLastFileAction->setChecked(v.autoOpenActive);
 }
 
 void ListFiles::SetAutoOpenFlag() {
-  settings_.WriteBool(kExternalColourSection, "AutoOpenActive", AutoLoadLastUsedFile1->isChecked());
+  settings_.WriteBool(kExternalColourSection, "AutoOpenActive", AutoLoadLastFileAction->isChecked());
 }
 
 void ListFiles::AutoOpenNameSave() {
-  if (!AutoLoadLastUsedFile1->isChecked()) return;
+  if (!AutoLoadLastFileAction->isChecked()) return;
   if (lastUsed_.isEmpty() || lastUsed_ == "Untitled") return;
   settings_.WriteString(kStartSection, "AutoOpen", lastUsed_);
 }
 
 void ListFiles::AutoOpenFileOnStartup() {
-  if (!AutoLoadLastUsedFile1->isChecked()) return;
+  if (!AutoLoadLastFileAction->isChecked()) return;
   if (lastUsed_.isEmpty() || lastUsed_ == "Untitled") return;
   const int type = ListFileType(lastUsed_, true);
   if (type != 0) OpenListFile(lastUsed_, type, true);

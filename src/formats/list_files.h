@@ -52,8 +52,8 @@ class ListFiles : public QObject, public ListSaver {
   // exchange formats), or by its extension when it has one Tintora knows.
   void CustomColourFileOpenAccept();
   // The save command: the save dialog, then the save dispatch.
-  SaveOutcome FileSaveAs1Execute(const QString& title = {}) override;
-  SaveOutcome FileSaveAs1Accept(const QString& fileName, int filterIndex);
+  SaveOutcome SaveAsExecute(const QString& title = {}) override;
+  SaveOutcome SaveAsAccept(const QString& fileName, int filterIndex);
   void SaveSpeedButtonClick();
   // The right button on the Save button: the Save As Options window.
   void SaveSpeedButtonMouseUp(Qt::MouseButton button);
@@ -111,10 +111,10 @@ class ListFiles : public QObject, public ListSaver {
 
   SpeedButton* LoadSpeedButton = nullptr;
   TPopupExt* AutoLoadPopupExt = nullptr;
-  QAction* AutoLoadLastUsedFile1 = nullptr;
-  QAction* ChangeDefaultDirectory1 = nullptr;
+  QAction* AutoLoadLastFileAction = nullptr;
+  QAction* ChangeDefaultDirectoryAction = nullptr;
   QAction* CustomColourFileOpen = nullptr;
-  QAction* FileSaveAs1 = nullptr;
+  QAction* SaveAsAction = nullptr;
   QString openDialogFileName_;
   int openDialogFilterIndex_ = 1;
   QString openDialogFolder_;

@@ -22,10 +22,10 @@ using namespace list_file_types;
 
 void ListFiles::SaveSpeedButtonClick() {
   const OnTopSuspension suspended(onTop_);
-  if (!model_.List().Empty()) FileSaveAs1Execute();
+  if (!model_.List().Empty()) SaveAsExecute();
 }
 
-SaveOutcome ListFiles::FileSaveAs1Execute(const QString& title) {
+SaveOutcome ListFiles::SaveAsExecute(const QString& title) {
   // The colour folder is made the first time it is saved into; where it cannot be, the dialog
   // opens in the folder above it.
   if (!QDir().mkpath(saveDialogFolder_)) saveDialogFolder_ = QFileInfo(saveDialogFolder_).absolutePath();
@@ -41,10 +41,10 @@ SaveOutcome ListFiles::FileSaveAs1Execute(const QString& title) {
   model_.SetSaveDialogFileName(answer->fileName);
   saveDialogFilterIndex_ = answer->filterIndex;
   saveDialogFolder_ = QFileInfo(answer->fileName).absolutePath();
-  return FileSaveAs1Accept(answer->fileName, answer->filterIndex);
+  return SaveAsAccept(answer->fileName, answer->filterIndex);
 }
 
-SaveOutcome ListFiles::FileSaveAs1Accept(const QString& f, int filterIndex) {
+SaveOutcome ListFiles::SaveAsAccept(const QString& f, int filterIndex) {
   window_->setCursor(Qt::WaitCursor);
   struct RestoreCursor {
     QWidget* w;

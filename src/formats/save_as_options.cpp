@@ -22,79 +22,79 @@ TSaveAsOptions::TSaveAsOptions(QWidget* parent)
   setWindowModality(Qt::WindowModal);
   setWindowTitle("Save As Options");
 
-  PageControl1 = Make<QTabWidget>(this, "PageControl1");
-  PageControl1->setAccessibleName("Save As Options");
-  TabSheet1 = new QWidget;
-  TabSheet1->setObjectName("TabSheet1");
-  TabSheet2 = new QWidget;
-  TabSheet2->setObjectName("TabSheet2");
-  TabSheet3 = new QWidget;
-  TabSheet3->setObjectName("TabSheet3");
-  PageControl1->addTab(TabSheet1, "ACO");
-  PageControl1->addTab(TabSheet2, "HTML");
-  PageControl1->addTab(TabSheet3, "ACT");
-  PageControl1->setCurrentWidget(TabSheet2);
+  OptionPages = Make<QTabWidget>(this, "PageControl1");
+  OptionPages->setAccessibleName("Save As Options");
+  AcoPage = new QWidget;
+  AcoPage->setObjectName("TabSheet1");
+  HtmlPage = new QWidget;
+  HtmlPage->setObjectName("TabSheet2");
+  ActPage = new QWidget;
+  ActPage->setObjectName("TabSheet3");
+  OptionPages->addTab(AcoPage, "ACO");
+  OptionPages->addTab(HtmlPage, "HTML");
+  OptionPages->addTab(ActPage, "ACT");
+  OptionPages->setCurrentWidget(HtmlPage);
 
-  auto* aco = Make<QGroupBox>(TabSheet1, "GroupBox1", {}, "ACO Colour Swatch Options");
+  auto* aco = Make<QGroupBox>(AcoPage, "GroupBox1", {}, "ACO Colour Swatch Options");
   auto* spaceLabel = Make<QLabel>(aco, "Label1", {}, "Colour Space:");
   // The writers always write RGB; the button only says so.
-  RadioButton3 = Make<QRadioButton>(aco, "RadioButton3", {}, "RGB");
-  RadioButton3->setChecked(true);
-  RadioButton3->setEnabled(false);
+  AcoRgbRadioButton = Make<QRadioButton>(aco, "RadioButton3", {}, "RGB");
+  AcoRgbRadioButton->setChecked(true);
+  AcoRgbRadioButton->setEnabled(false);
   QGridLayout* acoGrid = GridOn(aco);
   acoGrid->addWidget(spaceLabel, 0, 0);
-  acoGrid->addWidget(RadioButton3, 0, 1);
+  acoGrid->addWidget(AcoRgbRadioButton, 0, 1);
   acoGrid->setColumnStretch(2, 1);
-  QVBoxLayout* acoPage = ColumnOn(TabSheet1);
+  QVBoxLayout* acoPage = ColumnOn(AcoPage);
   acoPage->addWidget(aco);
   acoPage->addStretch(1);
 
-  auto* html = Make<QGroupBox>(TabSheet2, "GroupBox2", {}, "HTML Colour Table Options");
+  auto* html = Make<QGroupBox>(HtmlPage, "GroupBox2", {}, "HTML Colour Table Options");
   auto* columnsLabel = Make<QLabel>(html, "Label2", {}, "Number Of Columns:");
-  ColumnsUpDown1 = Make<QSpinBox>(html, "ColumnsUpDown1");
-  columnsLabel->setBuddy(ColumnsUpDown1);
-  ColumnsUpDown1->setRange(1, 10);
-  ColumnsUpDown1->setValue(4);
-  Edit1 = ColumnsUpDown1->findChild<QLineEdit*>();
-  Edit1->setObjectName("Edit1");
+  ColumnsSpinBox = Make<QSpinBox>(html, "ColumnsUpDown1");
+  columnsLabel->setBuddy(ColumnsSpinBox);
+  ColumnsSpinBox->setRange(1, 10);
+  ColumnsSpinBox->setValue(4);
+  ColumnsEdit = ColumnsSpinBox->findChild<QLineEdit*>();
+  ColumnsEdit->setObjectName("Edit1");
   auto* styleLabel = Make<QLabel>(html, "Label3", {}, "Table Style:");
-  TableStyleRadioButton1 = Make<QRadioButton>(html, "TableStyleRadioButton1", {}, "Consecutive Text");
-  TableStyleRadioButton1->setChecked(true);
-  RadioButton2 = Make<QRadioButton>(html, "RadioButton2", {}, "Text Overlay");
-  PrintInstructionsCheckBox1 =
+  ConsecutiveTextRadioButton = Make<QRadioButton>(html, "TableStyleRadioButton1", {}, "Consecutive Text");
+  ConsecutiveTextRadioButton->setChecked(true);
+  TextOverlayRadioButton = Make<QRadioButton>(html, "RadioButton2", {}, "Text Overlay");
+  PrintInstructionsCheckBox =
       Make<QCheckBox>(html, "PrintInstructionsCheckBox1", {}, "Include Printing Instructions");
-  PrintInstructionsCheckBox1->setChecked(true);
+  PrintInstructionsCheckBox->setChecked(true);
   QGridLayout* htmlGrid = GridOn(html);
   htmlGrid->addWidget(columnsLabel, 0, 0);
-  htmlGrid->addWidget(ColumnsUpDown1, 0, 1, Qt::AlignLeft);
+  htmlGrid->addWidget(ColumnsSpinBox, 0, 1, Qt::AlignLeft);
   htmlGrid->addWidget(styleLabel, 1, 0);
-  htmlGrid->addWidget(TableStyleRadioButton1, 1, 1);
-  htmlGrid->addWidget(RadioButton2, 2, 1);
-  htmlGrid->addWidget(PrintInstructionsCheckBox1, 3, 0, 1, 2);
+  htmlGrid->addWidget(ConsecutiveTextRadioButton, 1, 1);
+  htmlGrid->addWidget(TextOverlayRadioButton, 2, 1);
+  htmlGrid->addWidget(PrintInstructionsCheckBox, 3, 0, 1, 2);
   htmlGrid->setColumnStretch(2, 1);
-  QVBoxLayout* htmlPage = ColumnOn(TabSheet2);
+  QVBoxLayout* htmlPage = ColumnOn(HtmlPage);
   htmlPage->addWidget(html);
   htmlPage->addStretch(1);
-  auto* act = Make<QGroupBox>(TabSheet3, "GroupBox3", {}, "ACT Colour Table Options");
+  auto* act = Make<QGroupBox>(ActPage, "GroupBox3", {}, "ACT Colour Table Options");
   ActAdobeTableCheckBox =
       Make<QCheckBox>(act, "ActAdobeTableCheckBox",
                       "Photoshop's own layout: 256 colours, then how many count. Lists of up to 256 colours.",
                       "Write Photoshop's 772-byte table");
   QVBoxLayout* actBox = ColumnOn(act);
   actBox->addWidget(ActAdobeTableCheckBox);
-  QVBoxLayout* actPage = ColumnOn(TabSheet3);
+  QVBoxLayout* actPage = ColumnOn(ActPage);
   actPage->addWidget(act);
   actPage->addStretch(1);
 
   QVBoxLayout* window = ColumnOn(this);
   window->setSizeConstraint(QLayout::SetFixedSize);
-  window->addWidget(PageControl1);
+  window->addWidget(OptionPages);
 }
 
 HtmlTableOptions TSaveAsOptions::Options() const {
-  return {ColumnsUpDown1->value(),
-          RadioButton2->isChecked() ? HtmlTableStyle::TextOverlay : HtmlTableStyle::ConsecutiveText,
-          PrintInstructionsCheckBox1->isChecked()};
+  return {ColumnsSpinBox->value(),
+          TextOverlayRadioButton->isChecked() ? HtmlTableStyle::TextOverlay : HtmlTableStyle::ConsecutiveText,
+          PrintInstructionsCheckBox->isChecked()};
 }
 
 void TSaveAsOptions::showEvent(QShowEvent* event) {

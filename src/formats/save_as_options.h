@@ -37,17 +37,17 @@ class TSaveAsOptions : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QTabWidget* PageControl1 = nullptr;
-  QWidget* TabSheet1 = nullptr;  // ACO
-  QWidget* TabSheet2 = nullptr;  // HTML
-  QWidget* TabSheet3 = nullptr;  // ACT
+  QTabWidget* OptionPages = nullptr;
+  QWidget* AcoPage = nullptr;   // ACO
+  QWidget* HtmlPage = nullptr;  // HTML
+  QWidget* ActPage = nullptr;   // ACT
   QCheckBox* ActAdobeTableCheckBox = nullptr;
-  QRadioButton* RadioButton3 = nullptr;
-  QSpinBox* ColumnsUpDown1 = nullptr;  // with its edit, Edit1
-  QLineEdit* Edit1 = nullptr;
-  QRadioButton* TableStyleRadioButton1 = nullptr;  // Consecutive Text
-  QRadioButton* RadioButton2 = nullptr;            // Text Overlay
-  QCheckBox* PrintInstructionsCheckBox1 = nullptr;
+  QRadioButton* AcoRgbRadioButton = nullptr;
+  QSpinBox* ColumnsSpinBox = nullptr;  // with its edit, ColumnsEdit
+  QLineEdit* ColumnsEdit = nullptr;
+  QRadioButton* ConsecutiveTextRadioButton = nullptr;  // Consecutive Text
+  QRadioButton* TextOverlayRadioButton = nullptr;      // Text Overlay
+  QCheckBox* PrintInstructionsCheckBox = nullptr;
 };
 
 }  // namespace tintora

@@ -15,7 +15,7 @@
 #include "core/harmony/wheel.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings_values.h"
-#include "harmony/tform10.h"
+#include "harmony/wheel_options_window.h"
 #include "widgets/centre.h"
 #include "widgets/colour_panel.h"
 #include "widgets/colour_selection.h"
@@ -72,7 +72,7 @@ QImage SmoothWheel(QSize size, qreal ratio, int divisions, int active, bool outl
 }  // namespace
 
 HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidget* window,
-                               std::unique_ptr<TForm10> options, const HarmonyParts& parts)
+                               std::unique_ptr<WheelOptionsWindow> options, const HarmonyParts& parts)
     : active_(parts.active),
       selection_(parts.selection),
       window_(window),
@@ -81,8 +81,9 @@ HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidg
   Build(viewerPane, swatchHost);
   ComplimentaryColPopupExt = MakePopup(viewerPane, "ComplimentaryColPopupExt", parts.onTop);
   TPopupExt* menu = ComplimentaryColPopupExt;
-  ShowComplimentaryColours1 = menu->AddItem("ShowComplimentaryColours1", "Show Complimentary Colours", true);
-  WebsafeComplimentsOnly1 = menu->AddItem("WebsafeComplimentsOnly1", "Websafe Compliments Only", true);
+  ShowComplementaryColoursAction =
+      menu->AddItem("ShowComplimentaryColours1", "Show Complimentary Colours", true);
+  WebSafeComplementsOnlyAction = menu->AddItem("WebsafeComplimentsOnly1", "Websafe Compliments Only", true);
   menu->addSeparator();
   schemeGroup_ = new QActionGroup(this);
   schemeGroup_->setExclusive(true);
@@ -96,32 +97,32 @@ HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidg
   }
   schemes_[0]->setChecked(true);
   menu->addSeparator();
-  CustomizeColourWheel1 = menu->AddItem("CustomizeColourWheel1", "Customize Colour Wheel");
+  CustomizeColourWheelAction = menu->AddItem("CustomizeColourWheel1", "Customize Colour Wheel");
   for (QAction* a : schemeGroup_->actions()) a->setEnabled(false);
-  WebsafeComplimentsOnly1->setEnabled(false);
-  CustomizeColourWheel1->setEnabled(false);
-  CustomizeColourWheel1->setVisible(false);
+  WebSafeComplementsOnlyAction->setEnabled(false);
+  CustomizeColourWheelAction->setEnabled(false);
+  CustomizeColourWheelAction->setVisible(false);
 
   Connect();
   // While the options are open the main window waits for them (they are window-modal).
-  Link(options_.get(), &TForm10::Shown, this, [&onTop = parts.onTop] { onTop.SuspendOnTop(); });
-  Link(options_.get(), &TForm10::Closed, this, [&onTop = parts.onTop] { onTop.RestoreOnTop(); });
+  Link(options_.get(), &WheelOptionsWindow::Shown, this, [&onTop = parts.onTop] { onTop.SuspendOnTop(); });
+  Link(options_.get(), &WheelOptionsWindow::Closed, this, [&onTop = parts.onTop] { onTop.RestoreOnTop(); });
 }
 
 HarmonyColours::~HarmonyColours() = default;
 
 QWidget* HarmonyColours::CaptionLabel() const { return CompColLabel; }
-QWidget* HarmonyColours::WebSafeMark() const { return WebSafeImage2; }
+QWidget* HarmonyColours::WebSafeMark() const { return ComplementsWebSafeImage; }
 
 void HarmonyColours::Build(QGroupBox* viewerPane, QWidget* swatchHost) {
   CompColLabel = Make<QLabel>(viewerPane, "CompColLabel", "Right click for complimentary colour options.",
                               "Harmony Colours");
   CompColLabel->setContextMenuPolicy(Qt::CustomContextMenu);
   CompColLabel->setFocusPolicy(Qt::TabFocus);  // the harmony menu, from the keyboard
-  WebSafeImage2 = Make<ImageBox>(viewerPane, "WebSafeImage2", "Websafe Complements Only = ON");
-  WebSafeImage2->SetGlyph(":/glyphs/websafe.svg");
-  WebSafeImage2->setMinimumSize(32, 32);
-  WebSafeImage2->hide();
+  ComplementsWebSafeImage = Make<ImageBox>(viewerPane, "WebSafeImage2", "Websafe Complements Only = ON");
+  ComplementsWebSafeImage->SetGlyph(":/glyphs/websafe.svg");
+  ComplementsWebSafeImage->setMinimumSize(32, 32);
+  ComplementsWebSafeImage->hide();
 
   // Swatches and the wheel sit inside the viewer panel itself.
   const char* names[3] = {"Shape1", "Shape2", "Shape3"};
@@ -150,10 +151,12 @@ void HarmonyColours::Connect() {
        });
   Link(CompColLabel, &QLabel::customContextMenuRequested, this,
        [this](const QPoint& p) { ComplimentaryColPopupExt->Popup(CompColLabel->mapToGlobal(p)); });
-  Link(ShowComplimentaryColours1, &QAction::triggered, this, [this](bool) { ComplimentaryColActivate(); });
-  Link(WebsafeComplimentsOnly1, &QAction::triggered, this, [this](bool) { WebsafeComplimentsOnly1Click(); });
+  Link(ShowComplementaryColoursAction, &QAction::triggered, this,
+       [this](bool) { ComplimentaryColActivate(); });
+  Link(WebSafeComplementsOnlyAction, &QAction::triggered, this,
+       [this](bool) { WebSafeComplementsOnlyClick(); });
   for (QAction* a : schemes_) Link(a, &QAction::triggered, this, [this, a](bool) { SchemeClick(a); });
-  Link(CustomizeColourWheel1, &QAction::triggered, this, [this](bool) { CustomizeColourWheel1Click(); });
+  Link(CustomizeColourWheelAction, &QAction::triggered, this, [this](bool) { CustomizeColourWheelClick(); });
   for (ShapeBox* s : swatches_) {
     Link(s, &ShapeBox::MousePressed, this, [this, s](Qt::MouseButton b, QPoint) { ShapeMouseDown(s, b); });
     Link(s, &ShapeBox::MouseMoved, this, [this, s](QPoint) { PointAt(s->BrushColour(), s); });
@@ -166,16 +169,16 @@ void HarmonyColours::Connect() {
        [this](QPoint) { PointAt(WheelCenterShape->BrushColour(), WheelCenterShape); });
   Link(WheelCenterShape, &ShapeBox::MousePressed, this,
        [this](Qt::MouseButton b, QPoint) { WheelCenterShapeMouseDown(b); });
-  Link(options_.get(), &TForm10::SettingsChanged, this, [this] { ComplimentaryColDisplay(); });
-  Link(options_.get(), &TForm10::SaveRequested, this, [this] { WheelCustSave(); });
+  Link(options_.get(), &WheelOptionsWindow::SettingsChanged, this, [this] { ComplimentaryColDisplay(); });
+  Link(options_.get(), &WheelOptionsWindow::SaveRequested, this, [this] { WheelCustSave(); });
 }
 
 // ---------------------------------------------------------------- showing the harmony colours
 
-bool HarmonyColours::ShowingComplements() const { return ShowComplimentaryColours1->isChecked(); }
+bool HarmonyColours::ShowingComplements() const { return ShowComplementaryColoursAction->isChecked(); }
 
 int HarmonyColours::ComplementWebSafe(int colour) const {
-  return ConvertComplDecimalToWebSafe(colour, WebsafeComplimentsOnly1->isChecked());
+  return ConvertComplDecimalToWebSafe(colour, WebSafeComplementsOnlyAction->isChecked());
 }
 
 int HarmonyColours::HSVtoRGBforComplCol(int offset) const {
@@ -210,8 +213,8 @@ void HarmonyColours::SetLargeViewer(bool large) {
 void HarmonyColours::ComplimentaryColActivate() {
   const bool on = ShowingComplements();
   for (QAction* a : schemes_) a->setEnabled(on);
-  WebsafeComplimentsOnly1->setEnabled(on);
-  CustomizeColourWheel1->setEnabled(on);
+  WebSafeComplementsOnlyAction->setEnabled(on);
+  CustomizeColourWheelAction->setEnabled(on);
   emit ComplementsShown(on);
   ComplimentaryColDisplay();
 }
@@ -232,7 +235,7 @@ void HarmonyColours::ComplimentaryColDisplay() {
 void HarmonyColours::ComplimentaryColSize() {
   const auto scheme = static_cast<HarmonyScheme>(CheckedScheme());
   // The wheel's options only make sense while the wheel is shown.
-  CustomizeColourWheel1->setVisible(scheme == HarmonyScheme::ColourWheel);
+  CustomizeColourWheelAction->setVisible(scheme == HarmonyScheme::ColourWheel);
   const SwatchLayout l = ComplimentarySwatchLayout(scheme, largeViewer_);
   for (int i = 0; i < 3; ++i) {
     const std::size_t k = static_cast<std::size_t>(i);
@@ -298,13 +301,13 @@ void HarmonyColours::SchemeClick(QAction* item) {
   }
 }
 
-void HarmonyColours::WebsafeComplimentsOnly1Click() {
+void HarmonyColours::WebSafeComplementsOnlyClick() {
   ComplimentaryColSize();
   ComplimentaryColUpdate();
-  WebSafeImage2->setVisible(WebsafeComplimentsOnly1->isChecked());
+  ComplementsWebSafeImage->setVisible(WebSafeComplementsOnlyAction->isChecked());
 }
 
-void HarmonyColours::CustomizeColourWheel1Click() {
+void HarmonyColours::CustomizeColourWheelClick() {
   options_->adjustSize();
   options_->move(CentreOver(window_->frameGeometry(), options_->size()));
   options_->show();
@@ -327,8 +330,8 @@ void HarmonyColours::ApplySchemeSettings(const SettingsValues& v) {
   if (v.complimentaryStyle >= 1 && v.complimentaryStyle <= 6)
     schemes_[v.complimentaryStyle - 1]->setChecked(true);
   if (v.complimentaryWebSafe) {
-    WebsafeComplimentsOnly1->setChecked(true);
-    WebSafeImage2->show();
+    WebSafeComplementsOnlyAction->setChecked(true);
+    ComplementsWebSafeImage->show();
   }
   if (v.divisions <= 0) return;  // no saved wheel: the window keeps its own defaults
   // A saved "on" leaves the window's own choice as it is; only "off" is taken from the file.
@@ -341,13 +344,13 @@ void HarmonyColours::ApplySchemeSettings(const SettingsValues& v) {
 
 void HarmonyColours::ApplyShowSettings(const SettingsValues& v) {
   if (!v.showComplimentary) return;
-  ShowComplimentaryColours1->setChecked(true);
+  ShowComplementaryColoursAction->setChecked(true);
   ComplimentaryColActivate();
 }
 
 void HarmonyColours::CollectSettings(SettingsValues& v) const {
   v.showComplimentary = ShowingComplements();
-  v.complimentaryWebSafe = WebsafeComplimentsOnly1->isChecked();
+  v.complimentaryWebSafe = WebSafeComplementsOnlyAction->isChecked();
   v.complimentaryStyle = CheckedScheme();
 }
 

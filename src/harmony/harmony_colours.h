@@ -1,5 +1,5 @@
 // Harmony colours around the active colour: swatches for the classic schemes in the colour
-// viewer, markers on the hue strip, and the colour wheel with its options window (TForm10).
+// viewer, markers on the hue strip, and the colour wheel with its options window (WheelOptionsWindow).
 // Swatches and wheel pick colours like any source; a right click indexes one into the list.
 #pragma once
 
@@ -26,7 +26,7 @@ class SettingsStore;
 struct SettingsValues;
 class ShapeBox;
 class StayOnTop;
-class TForm10;
+class WheelOptionsWindow;
 class TPopupExt;
 
 // The shared objects the harmony colours talk through.
@@ -41,7 +41,7 @@ class HarmonyColours : public QObject {
   Q_OBJECT
  public:
   HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidget* window,
-                 std::unique_ptr<TForm10> options, const HarmonyParts& parts);
+                 std::unique_ptr<WheelOptionsWindow> options, const HarmonyParts& parts);
   ~HarmonyColours() override;
 
   // The caption and the web-safe mark, for the viewer to place under its panels.
@@ -71,7 +71,7 @@ class HarmonyColours : public QObject {
   // The save button of the wheel's options: its own three keys.
   void WheelCustSave();
 
-  TForm10* Options() const { return options_.get(); }
+  WheelOptionsWindow* Options() const { return options_.get(); }
   bool ShowingComplements() const;
 
  signals:
@@ -88,11 +88,11 @@ class HarmonyColours : public QObject {
   void Connect();
   void ShapeMouseDown(ShapeBox* shape, Qt::MouseButton button);
   void SchemeClick(QAction* item);
-  void WebsafeComplimentsOnly1Click();
+  void WebSafeComplementsOnlyClick();
   void WheelImageMouseMove(QPoint pos);
   void WheelImageMouseDown(Qt::MouseButton button, QPoint pos);
   void WheelCenterShapeMouseDown(Qt::MouseButton button);
-  void CustomizeColourWheel1Click();
+  void CustomizeColourWheelClick();
   void PointAt(int colour, QWidget* source);
   int CheckedScheme() const;  // 1..6
   int ComplementWebSafe(int colourValue) const;
@@ -102,19 +102,19 @@ class HarmonyColours : public QObject {
   ActiveColourHolder& active_;
   ColourSelection& selection_;
   QWidget* window_;
-  std::unique_ptr<TForm10> options_;
+  std::unique_ptr<WheelOptionsWindow> options_;
   HsWorkingValues working_;
   bool largeViewer_ = false;
   bool indexingComplements_ = false;
   SettingsStore& settings_;
 
   QLabel* CompColLabel = nullptr;
-  ImageBox* WebSafeImage2 = nullptr;
+  ImageBox* ComplementsWebSafeImage = nullptr;
   TPopupExt* ComplimentaryColPopupExt = nullptr;
-  QAction* ShowComplimentaryColours1 = nullptr;
-  QAction* WebsafeComplimentsOnly1 = nullptr;
+  QAction* ShowComplementaryColoursAction = nullptr;
+  QAction* WebSafeComplementsOnlyAction = nullptr;
   QAction* schemes_[6] = {};  // Complimentary1 .. ColourWheel1, in scheme order
-  QAction* CustomizeColourWheel1 = nullptr;
+  QAction* CustomizeColourWheelAction = nullptr;
   QActionGroup* schemeGroup_ = nullptr;
   ShapeBox* swatches_[3] = {};  // Shape1, Shape2, Shape3
   ImageBox* WheelImage = nullptr;

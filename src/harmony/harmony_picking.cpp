@@ -7,7 +7,7 @@
 #include "core/colour/websafe.h"
 #include "core/harmony/harmony.h"
 #include "core/harmony/wheel.h"
-#include "harmony/tform10.h"
+#include "harmony/wheel_options_window.h"
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"
 #include "widgets/guarded.h"

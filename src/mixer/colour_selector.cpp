@@ -81,10 +81,10 @@ ColourSelectorPane::ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& acti
   grid->setColumnStretch(4, 1);
 
   ColourSelectorPopupExt = MakePopup(pane, "ColourSelectorPopupExt", onTop);
-  RetreiveAllAsWebsafe1 =
+  RetrieveAllAsWebSafeAction =
       ColourSelectorPopupExt->AddItem("RetreiveAllAsWebsafe1", "Retrieve All as Websafe", true);
   PalettePopupExt = MakePopup(pane, "PalettePopupExt", onTop);
-  SetWebsafePaletteOn1 = PalettePopupExt->AddItem("SetWebsafePaletteOn1", "Set Websafe Palette On", true);
+  WebSafePaletteAction = PalettePopupExt->AddItem("SetWebsafePaletteOn1", "Set Websafe Palette On", true);
   Connect();
 }
 
@@ -154,8 +154,8 @@ void ColourSelectorPane::Connect() {
   Link(ColourSelectorPanel, &ColourPanel::MousePressed, this, [this](Qt::MouseButton b, QPoint pos) {
     if (b == Qt::RightButton) ColourSelectorPopupExt->Popup(ColourSelectorPanel->mapToGlobal(pos));
   });
-  Link(RetreiveAllAsWebsafe1, &QAction::triggered, this, [this](bool) { RetreiveAllAsWebsafe1Click(); });
-  Link(SetWebsafePaletteOn1, &QAction::triggered, this, [this](bool) { WebSafePaletteToggle(); });
+  Link(RetrieveAllAsWebSafeAction, &QAction::triggered, this, [this](bool) { RetrieveAllAsWebSafeClick(); });
+  Link(WebSafePaletteAction, &QAction::triggered, this, [this](bool) { WebSafePaletteToggle(); });
   Link(LockColourSpeedButton, &SpeedButton::MouseDown, this,
        [this](Qt::MouseButton b) { LockColourSpeedButtonMouseDown(b); });
 }
@@ -186,7 +186,7 @@ void ColourSelectorPane::ActiveColourChanged(const ActiveColour& now, const Acti
 
 void ColourSelectorPane::DrawPalette(int n, int base) {
   QImage& picture = basePalette_[n]->Picture();
-  DrawBasePalette(n, base, base, base, SetWebsafePaletteOn1->isChecked(),
+  DrawBasePalette(n, base, base, base, WebSafePaletteAction->isChecked(),
                   std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(picture.bits()),
                                            static_cast<std::size_t>(kPaletteSize) * kPaletteSize));
   basePalette_[n]->update();
@@ -247,25 +247,25 @@ void ColourSelectorPane::BaseColourLockReset() {
 
 void ColourSelectorPane::ApplySettings(const SettingsValues& v) {
   if (v.getAllAsWebsafe) {
-    RetreiveAllAsWebsafe1->setChecked(true);
-    RetreiveAllAsWebsafe1Click();
+    RetrieveAllAsWebSafeAction->setChecked(true);
+    RetrieveAllAsWebSafeClick();
   }
-  if (v.webSafePalette && !SetWebsafePaletteOn1->isChecked()) {
-    SetWebsafePaletteOn1->setChecked(true);
+  if (v.webSafePalette && !WebSafePaletteAction->isChecked()) {
+    WebSafePaletteAction->setChecked(true);
     WebSafePaletteToggle();
   }
   if (v.basePaletteUnlocked && DerivativesLocked_) BaseColourLockToggle();
 }
 
 void ColourSelectorPane::CollectSettings(SettingsValues& v) const {
-  v.getAllAsWebsafe = RetreiveAllAsWebsafe1->isChecked();
+  v.getAllAsWebsafe = RetrieveAllAsWebSafeAction->isChecked();
   v.basePaletteUnlocked = !DerivativesLocked_;
-  v.webSafePalette = SetWebsafePaletteOn1->isChecked();
+  v.webSafePalette = WebSafePaletteAction->isChecked();
 }
 
-void ColourSelectorPane::RetreiveAllAsWebsafe1Click() {
-  selection_.SetWebSafeOnly(RetreiveAllAsWebsafe1->isChecked());
-  WebSafeImage->setVisible(RetreiveAllAsWebsafe1->isChecked());
+void ColourSelectorPane::RetrieveAllAsWebSafeClick() {
+  selection_.SetWebSafeOnly(RetrieveAllAsWebSafeAction->isChecked());
+  WebSafeImage->setVisible(RetrieveAllAsWebSafeAction->isChecked());
 }
 
 }  // namespace tintora

@@ -52,7 +52,7 @@ class ColourSelectorPane : public QObject {
   void BMPPixelColourRetreive(int palette, QPoint pos);
   void PaletteImagesMouseDown(int palette, Qt::MouseButton button, QPoint pos);
   void LockColourSpeedButtonMouseDown(Qt::MouseButton button);
-  void RetreiveAllAsWebsafe1Click();
+  void RetrieveAllAsWebSafeClick();
   void DrawPalette(int palette, int base);
 
   ActiveColourHolder& active_;
@@ -66,9 +66,9 @@ class ColourSelectorPane : public QObject {
   ImageBox* basePalette_[4] = {};  // 1 red, 2 green, 3 blue
   SpeedButton* LockColourSpeedButton = nullptr;
   TPopupExt* ColourSelectorPopupExt = nullptr;
-  QAction* RetreiveAllAsWebsafe1 = nullptr;
+  QAction* RetrieveAllAsWebSafeAction = nullptr;
   TPopupExt* PalettePopupExt = nullptr;
-  QAction* SetWebsafePaletteOn1 = nullptr;
+  QAction* WebSafePaletteAction = nullptr;
 };
 
 }  // namespace tintora

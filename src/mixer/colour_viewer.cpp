@@ -31,13 +31,13 @@ ColourViewer::ColourViewer(QGroupBox* pane, ActiveColourHolder& active, ColourSe
   ColourViewNegPanel = Make<ColourPanel>(pane, "ColourViewNegPanel", "Click to set this colour as active.");
   KeepLogicalSize(ColourViewNegPanel, {38, 30});
   ColourViewNegPanel->SetCaption("INV");
-  Panel14 = Make<ColourPanel>(pane, "Panel14");
-  KeepLogicalSize(Panel14, {38, 30});
-  Panel14->SetBevel(false);
-  Panel14->setAccessibleName("Colour compare");
-  Panel15 = MakeInPicture<ColourPanel>(Panel14, "Panel15", {3, 3, 32, 24}, "Colour Compare");
-  Panel15->SetColour(0);
-  Panel15->setCursor(CustomCursor(kPaintBucket));
+  ViewerPanel = Make<ColourPanel>(pane, "Panel14");
+  KeepLogicalSize(ViewerPanel, {38, 30});
+  ViewerPanel->SetBevel(false);
+  ViewerPanel->setAccessibleName("Colour compare");
+  ComparePanel = MakeInPicture<ColourPanel>(ViewerPanel, "Panel15", {3, 3, 32, 24}, "Colour Compare");
+  ComparePanel->SetColour(0);
+  ComparePanel->setCursor(CustomCursor(kPaintBucket));
 
   // A sample web page: a header, a side bar, and a body with two blocks.
   const struct {
@@ -83,7 +83,7 @@ void ColourViewer::PlacePanels() {
   // it, the colour twice as tall, the comparison over the inverse.
   const bool sample = SampleLayoutShown();
   for (QWidget* w : {static_cast<QWidget*>(ColourViewPanel), static_cast<QWidget*>(ColourViewNegPanel),
-                     static_cast<QWidget*>(Panel14), static_cast<QWidget*>(samplePanels_[kFirstSample])})
+                     static_cast<QWidget*>(ViewerPanel), static_cast<QWidget*>(samplePanels_[kFirstSample])})
     grid_->removeWidget(w);
   const Qt::Alignment corner = Qt::AlignLeft | Qt::AlignTop;
   if (sample) {
@@ -91,11 +91,11 @@ void ColourViewer::PlacePanels() {
     grid_->addWidget(ColourViewPanel, 0, 0, corner);
     grid_->addWidget(ColourViewNegPanel, 0, 1, corner);
     grid_->addWidget(samplePanels_[kFirstSample], 1, 0, corner);
-    grid_->addWidget(Panel14, 1, 1, corner);
+    grid_->addWidget(ViewerPanel, 1, 1, corner);
   } else {
     KeepLogicalSize(ColourViewPanel, {104, 107});
     grid_->addWidget(ColourViewPanel, 0, 0, 2, 1, corner);
-    grid_->addWidget(Panel14, 0, 1, corner);
+    grid_->addWidget(ViewerPanel, 0, 1, corner);
     grid_->addWidget(ColourViewNegPanel, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
   }
 }
@@ -124,7 +124,8 @@ void ColourViewer::Connect() {
     Link(p, &ColourPanel::MousePressed, this,
          [this, p](Qt::MouseButton b, QPoint) { SamplePanelMouseDown(p, b); });
   }
-  Link(Panel15, &ColourPanel::MousePressed, this, [this](Qt::MouseButton b, QPoint) { Panel15MouseDown(b); });
+  Link(ComparePanel, &ColourPanel::MousePressed, this,
+       [this](Qt::MouseButton b, QPoint) { ComparePanelMouseDown(b); });
 }
 
 void ColourViewer::ShowActiveColour(const ActiveColour& c) {
@@ -169,10 +170,10 @@ void ColourViewer::SamplePanelMouseDown(ColourPanel* panel, Qt::MouseButton butt
   }
 }
 
-void ColourViewer::Panel15MouseDown(Qt::MouseButton button) {
-  if (button == Qt::LeftButton) Panel15->SetColour(active_.Value().Shown());
+void ColourViewer::ComparePanelMouseDown(Qt::MouseButton button) {
+  if (button == Qt::LeftButton) ComparePanel->SetColour(active_.Value().Shown());
   if (button == Qt::RightButton) {
-    selection_.ColourSelectorUpdate(Panel15->Colour());
+    selection_.ColourSelectorUpdate(ComparePanel->Colour());
     selection_.SetColourSelection();
   }
 }

@@ -48,7 +48,7 @@ class ColourViewer : public QObject {
   void ShowActiveColour(const ActiveColour& colour);
   void ColourViewNegPanelClick();
   void SamplePanelMouseDown(ColourPanel* panel, Qt::MouseButton button);
-  void Panel15MouseDown(Qt::MouseButton button);
+  void ComparePanelMouseDown(Qt::MouseButton button);
 
   ActiveColourHolder& active_;
   ColourSelection& selection_;
@@ -57,8 +57,8 @@ class ColourViewer : public QObject {
 
   ColourPanel* ColourViewPanel = nullptr;
   ColourPanel* ColourViewNegPanel = nullptr;
-  ColourPanel* Panel14 = nullptr;
-  ColourPanel* Panel15 = nullptr;
+  ColourPanel* ViewerPanel = nullptr;
+  ColourPanel* ComparePanel = nullptr;
   ColourPanel* samplePanels_[12] = {};  // Panel6 .. Panel11
   QGridLayout* grid_ = nullptr;
 };

@@ -62,8 +62,8 @@ void HsMixer::Build(QWidget* page) {
        &SaturationTrackBar, "SaturationTrackBar", 255, 5, "Slide to increase or decrease saturation value.",
        &SaturationEdit, "SaturationEdit", "0%"},
       {&HSIIntensityPanel, "HSIIntensityPanel", "V", "Vibrance", &VibranceIntensityImage,
-       "VibranceIntensityImage", 254, &IntensityTrackBar3, "IntensityTrackBar3", 255, 5,
-       "Slide to increase or decrease intensity value.", &Intensity3Edit, "Intensity3Edit", "0%"},
+       "VibranceIntensityImage", 254, &VibranceTrackBar, "IntensityTrackBar3", 255, 5,
+       "Slide to increase or decrease intensity value.", &VibranceEdit, "Intensity3Edit", "0%"},
   };
   for (int r = 0; r < 3; ++r) {
     const Row& row = rows[r];
@@ -136,25 +136,25 @@ void HsMixer::Build(QWidget* page) {
   CalculatePanel->UseSystemColours(true);
   ReserveText(CalculatePanel, " Calculate ");
   CalculatePanel->setMinimumHeight(CalculatePanel->fontMetrics().height() + 8);
-  UndockInstructLabel1 = Make<QLabel>(page, "UndockInstructLabel1", {}, "Drag a corner to dock or undock");
-  UndockInstructLabel1->setWordWrap(true);
-  UndockInstructLabel2 = Make<QLabel>(page, "UndockInstructLabel2", {}, "->");
-  UndockInstructLabel3 = Make<QLabel>(page, "UndockInstructLabel3", {}, "<-");
+  UndockHintLabel = Make<QLabel>(page, "UndockInstructLabel1", {}, "Drag a corner to dock or undock");
+  UndockHintLabel->setWordWrap(true);
+  UndockRightArrow = Make<QLabel>(page, "UndockInstructLabel2", {}, "->");
+  UndockLeftArrow = Make<QLabel>(page, "UndockInstructLabel3", {}, "<-");
 
   QGridLayout* side = GridOn(page);
   side->addWidget(HSIDockPanel, 0, 0, 6, 1, Qt::AlignTop);
   side->addWidget(ActiveSpecCheckBox, 0, 1, 1, 2);
   side->addWidget(HSSwitchPanel, 1, 1, 1, 2);
-  side->addWidget(UndockInstructLabel1, 2, 1, 1, 2);
+  side->addWidget(UndockHintLabel, 2, 1, 1, 2);
   side->addWidget(CalculatePanel, 3, 1, 1, 2, Qt::AlignLeft);
-  side->addWidget(UndockInstructLabel2, 4, 1);
-  side->addWidget(UndockInstructLabel3, 4, 2);
+  side->addWidget(UndockRightArrow, 4, 1);
+  side->addWidget(UndockLeftArrow, 4, 2);
   side->setRowStretch(5, 1);
   side->setColumnStretch(3, 1);
   // The label wraps within the width the check box above it needs.
-  UndockInstructLabel1->setMaximumWidth(
+  UndockHintLabel->setMaximumWidth(
       std::max(ActiveSpecCheckBox->sizeHint().width(),
-               UndockInstructLabel1->fontMetrics().horizontalAdvance("or undock") + 8));
+               UndockHintLabel->fontMetrics().horizontalAdvance("or undock") + 8));
 
   // The model switch and the calculation panel stay hidden until a key command reveals them.
   HSVRadioButton->hide();
@@ -167,7 +167,7 @@ void HsMixer::Connect() {
        [this](const ActiveColour& now, const ActiveColour& before) { ActiveColourChanged(now, before); });
   Link(HueTrackBar, &QSlider::valueChanged, this, [this](int) { HsSliderChange(1); });
   Link(SaturationTrackBar, &QSlider::valueChanged, this, [this](int) { HsSliderChange(2); });
-  Link(IntensityTrackBar3, &QSlider::valueChanged, this, [this](int) { HsSliderChange(3); });
+  Link(VibranceTrackBar, &QSlider::valueChanged, this, [this](int) { HsSliderChange(3); });
   Link(HuePanel, &ColourPanel::MousePressed, this,
        [this](Qt::MouseButton b, QPoint) { HSIAdjustTrackBar(1, b); });
   Link(SaturationPanel, &ColourPanel::MousePressed, this,
@@ -215,8 +215,8 @@ void HsMixer::RGBtoHSIHSV() {
 
 void HsMixer::MoveSliders(int hue, int saturation, int intensity) {
   // The sliders show the conversion; moving them must not convert back.
-  const QSignalBlocker a(HueTrackBar), b(SaturationTrackBar), c(IntensityTrackBar3);
-  IntensityTrackBar3->setValue(intensity);
+  const QSignalBlocker a(HueTrackBar), b(SaturationTrackBar), c(VibranceTrackBar);
+  VibranceTrackBar->setValue(intensity);
   SaturationTrackBar->setValue(saturation);
   HueTrackBar->setValue(hue);
 }
@@ -224,7 +224,7 @@ void HsMixer::MoveSliders(int hue, int saturation, int intensity) {
 void HsMixer::ShowTexts(const std::string& hue, const std::string& saturation, const std::string& intensity) {
   HueEdit->setText(QString::fromStdString(hue));
   SaturationEdit->setText(QString::fromStdString(saturation));
-  Intensity3Edit->setText(QString::fromStdString(intensity));
+  VibranceEdit->setText(QString::fromStdString(intensity));
 }
 
 void HsMixer::RGBtoHSV() {
@@ -240,7 +240,7 @@ void HsMixer::HSICalculate() {
   const ActiveColour& c = active_.Value();
   const HsMixerReadout r = tintora::HSICalculate(c.Red(), c.Green(), c.Blue());
   working_ = {r.hue, r.saturation, r.vibrance};
-  if (r.intensityHint) Intensity3Edit->setToolTip(QString::fromStdString(*r.intensityHint));
+  if (r.intensityHint) VibranceEdit->setToolTip(QString::fromStdString(*r.intensityHint));
   MoveSliders(r.huePosition, r.saturationPosition, r.intensityPosition);
   ShowTexts(r.hueText, r.saturationText, r.intensityText);
   SetDistortion(false);
@@ -275,7 +275,7 @@ void HsMixer::HSIHSVtoRGB() {
   const bool hsi = HSIRadioButton->isChecked();
   const HsToRgbResult r = hsi ? HSI_to_RGB_Calc(working_.hue, working_.saturation, working_.vibrance)
                               : tintora::HSVtoRGB(working_.hue, working_.saturation, working_.vibrance);
-  if (hsi && r.intensityHint) Intensity3Edit->setToolTip(QString::fromStdString(*r.intensityHint));
+  if (hsi && r.intensityHint) VibranceEdit->setToolTip(QString::fromStdString(*r.intensityHint));
   SetDistortion(r.distortion);
   ShowTexts(r.hueText, r.saturationText, r.intensityText);
   // New levels reach the harmony colours through the active colour's change; the same levels
@@ -297,7 +297,7 @@ void HsMixer::HsSliderChange(int row) {
       working_.saturation = static_cast<long double>(SaturationTrackBar->value()) / 255;
       break;
     default:
-      working_.vibrance = IntensityTrackBar3->value();
+      working_.vibrance = VibranceTrackBar->value();
       break;
   }
   if (!SpectrumRedrawPending_) {
@@ -311,7 +311,7 @@ void HsMixer::HsSliderChange(int row) {
 void HsMixer::HSIAdjustTrackBar(int row, Qt::MouseButton button) {
   if (button != Qt::LeftButton && button != Qt::RightButton) return;
   const bool up = button == Qt::RightButton;
-  QSlider* bar = row == 1 ? HueTrackBar : row == 2 ? SaturationTrackBar : IntensityTrackBar3;
+  QSlider* bar = row == 1 ? HueTrackBar : row == 2 ? SaturationTrackBar : VibranceTrackBar;
   bar->setValue(row == 1 ? NudgeHue(bar->value(), up) : NudgeLevel(bar->value(), up));
   bar->setFocus();
 }
@@ -364,9 +364,9 @@ void HsMixer::ToggleCalculateControls() {
   CalculatePanel->setVisible(reveal);
   HSVRadioButton->setVisible(reveal);
   HSIRadioButton->setVisible(reveal);
-  UndockInstructLabel1->setVisible(!reveal);
-  UndockInstructLabel2->setVisible(!reveal);
-  UndockInstructLabel3->setVisible(!reveal);
+  UndockHintLabel->setVisible(!reveal);
+  UndockRightArrow->setVisible(!reveal);
+  UndockLeftArrow->setVisible(!reveal);
 }
 
 void HsMixer::SetHarmonyMarkers(const std::vector<int>& offsets) {

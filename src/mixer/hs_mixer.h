@@ -108,18 +108,18 @@ class HsMixer : public QObject {
   ImageBox* VibranceIntensityImage = nullptr;
   QSlider* HueTrackBar = nullptr;
   QSlider* SaturationTrackBar = nullptr;
-  QSlider* IntensityTrackBar3 = nullptr;
+  QSlider* VibranceTrackBar = nullptr;
   QLineEdit* HueEdit = nullptr;
   QLineEdit* SaturationEdit = nullptr;
-  QLineEdit* Intensity3Edit = nullptr;
+  QLineEdit* VibranceEdit = nullptr;
   QCheckBox* ActiveSpecCheckBox = nullptr;
   QWidget* HSSwitchPanel = nullptr;
   QRadioButton* HSVRadioButton = nullptr;
   QRadioButton* HSIRadioButton = nullptr;
   ColourPanel* CalculatePanel = nullptr;
-  QLabel* UndockInstructLabel1 = nullptr;
-  QLabel* UndockInstructLabel2 = nullptr;
-  QLabel* UndockInstructLabel3 = nullptr;
+  QLabel* UndockHintLabel = nullptr;
+  QLabel* UndockRightArrow = nullptr;
+  QLabel* UndockLeftArrow = nullptr;
   ShapeBox* markers_[3] = {};  // Shape4, Shape5, Shape6
   QPoint mixerDragStart_;
   bool mixerDragArmed_ = false;

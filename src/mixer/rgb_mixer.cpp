@@ -118,7 +118,7 @@ RgbMixer::RgbMixer(QWidget* rgbPage, QWidget* cmyPage, ActiveColourHolder& activ
   BuildWebSafeGrid(cmyPage, 7);
   BuildPreviews(rgbPage);
   RGBandCMYPopupExt = MakePopup(rgbPage, "RGBandCMYPopupExt", onTop_);
-  WebSafeIndicatorGridONOFF1 =
+  WebSafeGridAction =
       RGBandCMYPopupExt->AddItem("WebSafeIndicatorGridONOFF1", "Web Safe Indicator Grid ON/OFF", true);
   Connect();
   ShowPreviews(active_.Value());
@@ -172,7 +172,7 @@ void RgbMixer::BuildIntensityRow(QWidget* page, bool cmy) {
                                cmy ? "Percent Of Black or \"K\" Value." : "Percentage Of White.", "0%");
   edit->setReadOnly(true);
   (cmy ? CMYIntensitySpeedButton : RGBIntensitySpeedButton) = reset;
-  (cmy ? IntensityTrackBar2 : IntensityTrackBar) = bar;
+  (cmy ? CmyIntensityTrackBar : IntensityTrackBar) = bar;
   (cmy ? CMYIntensityEdit : IntensityEdit) = edit;
   QGridLayout* grid = GridOf(page);
   grid->addWidget(reset, 4, kCaption);
@@ -255,12 +255,12 @@ void RgbMixer::Connect() {
          [this, i](const QPoint& p) { RGBandCMYPopupExt->Popup(componentTrackBar_[i]->mapToGlobal(p)); });
   }
   Link(IntensityTrackBar, &QSlider::valueChanged, this, [this](int i) { active_.SetIntensity(i); });
-  Link(IntensityTrackBar2, &QSlider::valueChanged, this, [this](int k) { active_.SetIntensity(-k); });
+  Link(CmyIntensityTrackBar, &QSlider::valueChanged, this, [this](int k) { active_.SetIntensity(-k); });
   Link(RGBIntensitySpeedButton, &QToolButton::clicked, this,
        [this](bool) { RGBIntensitySpeedButtonClick(RGBIntensitySpeedButton); });
   Link(CMYIntensitySpeedButton, &QToolButton::clicked, this,
        [this](bool) { RGBIntensitySpeedButtonClick(CMYIntensitySpeedButton); });
-  Link(WebSafeIndicatorGridONOFF1, &QAction::triggered, this, [this](bool) { WebSafeGridToggle(); });
+  Link(WebSafeGridAction, &QAction::triggered, this, [this](bool) { WebSafeGridToggle(); });
 }
 
 // ---------------------------------------------------------------- into the active colour
@@ -301,7 +301,7 @@ void RgbMixer::HexEntryEditPrep(QLineEdit* edit) {
 
 void RgbMixer::RGBIntensitySpeedButtonClick(QToolButton* sender) {
   IntensityTrackBar->setValue(0);
-  (sender == CMYIntensitySpeedButton ? IntensityTrackBar2 : IntensityTrackBar)->setFocus();
+  (sender == CMYIntensitySpeedButton ? CmyIntensityTrackBar : IntensityTrackBar)->setFocus();
 }
 
 void RgbMixer::AdjustTrackBar(int n, Qt::MouseButton button) {
@@ -318,22 +318,20 @@ void RgbMixer::ComponentPanelMouseDown(int n, Qt::MouseButton button) {
 }
 
 void RgbMixer::WebSafeGridToggle() {
-  const bool on = WebSafeIndicatorGridONOFF1->isChecked();
+  const bool on = WebSafeGridAction->isChecked();
   PlaceWebSafeGrid(1);
   PlaceWebSafeGrid(7);
   for (int k = 1; k <= 12; ++k) websafeGridShape_[k]->setVisible(on);
 }
 
 void RgbMixer::ApplySettings(const SettingsValues& v) {
-  if (v.webSafeGrid && !WebSafeIndicatorGridONOFF1->isChecked()) {
-    WebSafeIndicatorGridONOFF1->setChecked(true);
+  if (v.webSafeGrid && !WebSafeGridAction->isChecked()) {
+    WebSafeGridAction->setChecked(true);
     WebSafeGridToggle();
   }
 }
 
-void RgbMixer::CollectSettings(SettingsValues& v) const {
-  v.webSafeGrid = WebSafeIndicatorGridONOFF1->isChecked();
-}
+void RgbMixer::CollectSettings(SettingsValues& v) const { v.webSafeGrid = WebSafeGridAction->isChecked(); }
 
 bool RgbMixer::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Resize || event->type() == QEvent::Move) {
@@ -373,7 +371,7 @@ void RgbMixer::ShowComponent(int n, int level) {
 void RgbMixer::ShowIntensity(int i) {
   SetEditText(IntensityEdit, QString::number(i) + "%");
   SetEditText(CMYIntensityEdit, QString::number(-i) + "%");
-  for (auto [bar, position] : {std::pair{IntensityTrackBar, i}, {IntensityTrackBar2, -i}}) {
+  for (auto [bar, position] : {std::pair{IntensityTrackBar, i}, {CmyIntensityTrackBar, -i}}) {
     const QSignalBlocker block(bar);
     bar->setValue(position);
   }

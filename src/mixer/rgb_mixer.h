@@ -68,7 +68,7 @@ class RgbMixer : public QObject {
   QLineEdit* decimalEdit_[7] = {};
   QLabel* percentLabel_[7] = {};
   QSlider* IntensityTrackBar = nullptr;
-  QSlider* IntensityTrackBar2 = nullptr;
+  QSlider* CmyIntensityTrackBar = nullptr;
   QLineEdit* IntensityEdit = nullptr;
   QLineEdit* CMYIntensityEdit = nullptr;
   QToolButton* RGBIntensitySpeedButton = nullptr;
@@ -79,7 +79,7 @@ class RgbMixer : public QObject {
   ColourPanel* IntensityPreviewPanel = nullptr;
   QWidget* websafeGridShape_[13] = {};
   TPopupExt* RGBandCMYPopupExt = nullptr;
-  QAction* WebSafeIndicatorGridONOFF1 = nullptr;
+  QAction* WebSafeGridAction = nullptr;
 };
 
 // Black on yellow while the shown value is not what the track bars alone say (an intensity

@@ -47,11 +47,12 @@ ValueMenu::ValueMenu(QLineEdit* field, const ActiveColourHolder& active, ColourS
   ValuePopupExt->addSeparator();
 
   // Both keys work anywhere in the window; a text field that takes Ctrl+V keeps it.
-  PasteColour1 = AddWindowShortcut(pane, "PasteColour1", "&Paste Colour", QKeySequence::Paste);
-  ValuePopupExt->addAction(PasteColour1);
-  Link(PasteColour1, &QAction::triggered, this, [this](bool) { PasteColour(); });
-  CopyAsLast1 = AddWindowShortcut(pane, "CopyAsLast1", "Copy As Last Choice", QKeySequence(kCopyAsShortcut));
-  Link(CopyAsLast1, &QAction::triggered, this, [this](bool) { CopyAs(lastCopyAs_); });
+  PasteColourAction = AddWindowShortcut(pane, "PasteColour1", "&Paste Colour", QKeySequence::Paste);
+  ValuePopupExt->addAction(PasteColourAction);
+  Link(PasteColourAction, &QAction::triggered, this, [this](bool) { PasteColour(); });
+  CopyAsLastAction =
+      AddWindowShortcut(pane, "CopyAsLast1", "Copy As Last Choice", QKeySequence(kCopyAsShortcut));
+  Link(CopyAsLastAction, &QAction::triggered, this, [this](bool) { CopyAs(lastCopyAs_); });
 
   Link(ValuePopupExt, &TPopupExt::OnBeforePopup, this, [this](TPopupExt*) { Refresh(); });
   field->setContextMenuPolicy(Qt::CustomContextMenu);

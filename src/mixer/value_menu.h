@@ -48,8 +48,8 @@ class ValueMenu : public QObject {
   TPopupExt* ValuePopupExt = nullptr;
   QMenu* CopyAsMenu = nullptr;
   std::array<QAction*, 9> copyAsItems_{};
-  QAction* CopyAsLast1 = nullptr;
-  QAction* PasteColour1 = nullptr;
+  QAction* CopyAsLastAction = nullptr;
+  QAction* PasteColourAction = nullptr;
 };
 
 }  // namespace tintora

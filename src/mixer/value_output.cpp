@@ -33,11 +33,11 @@ void ValueOutput::Build(QGroupBox* pane) {
   HexHTMLEdit->setFont(ContentFont("Courier New", QFont::TypeWriter, 11, true));
   FitCharacters(HexHTMLEdit, 20);  // the longest colour name, LightGoldenRodYellow
 
-  HexOrDecimalRadioButton1 =
+  HexadecimalRadioButton =
       Make<QRadioButton>(pane, "HexOrDecimalRadioButton1", "Displays Hexadecimal Value.", "Hexadecimal");
-  HexOrDecimalRadioButton2 =
+  DecimalRadioButton =
       Make<QRadioButton>(pane, "HexOrDecimalRadioButton2", "Displays decimal value.", "Decimal");
-  HexOrDecimalRadioButton1->setChecked(true);
+  HexadecimalRadioButton->setChecked(true);
   HTMLCheckBox = Make<QCheckBox>(pane, "HTMLCheckBox", "Displays HTML 3.2 colour names.", "HTML");
   IENSCheckBox =
       Make<QCheckBox>(pane, "IENSCheckBox", "Displays Internet Explorer 5/Netscape colour names.", "IE/NS");
@@ -50,8 +50,8 @@ void ValueOutput::Build(QGroupBox* pane) {
 
   grid_ = GridOn(pane);
   grid_->addWidget(HexHTMLEdit, 0, 0, 1, 3);
-  grid_->addWidget(HexOrDecimalRadioButton1, 1, 0);
-  grid_->addWidget(HexOrDecimalRadioButton2, 1, 1, 1, 2);
+  grid_->addWidget(HexadecimalRadioButton, 1, 0);
+  grid_->addWidget(DecimalRadioButton, 1, 1, 1, 2);
   grid_->addWidget(HTMLCheckBox, 2, 0);
   grid_->addWidget(IENSCheckBox, 2, 1);
   grid_->addWidget(BGRCheckBox, 2, 2);
@@ -61,7 +61,7 @@ void ValueOutput::Build(QGroupBox* pane) {
   grid_->setColumnStretch(3, 1);
 
   // Ctrl+C anywhere in the window but a text field copies the value as shown.
-  EditCopy1 = AddWindowShortcut(pane, "EditCopy1", "&Copy", QKeySequence::Copy);
+  CopyAction = AddWindowShortcut(pane, "EditCopy1", "&Copy", QKeySequence::Copy);
 }
 
 void ValueOutput::PlaceBesideValue(QWidget* widget) {
@@ -75,23 +75,23 @@ void ValueOutput::Connect() {
          if (now.Intensity() != before.Intensity()) MarkOffset(HexHTMLEdit, now.Intensity() != 0);
        });
   Link(HTMLCheckBox, &QCheckBox::toggled, this, [this](bool) { HTMLCheckBoxClick(); });
-  Link(HexOrDecimalRadioButton1, &QRadioButton::toggled, this, [this](bool on) {
+  Link(HexadecimalRadioButton, &QRadioButton::toggled, this, [this](bool on) {
     if (on) HexHTMLUpdate();
   });
-  Link(HexOrDecimalRadioButton2, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) HexOrDecimalRadioButton2Click();
+  Link(DecimalRadioButton, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) DecimalRadioButtonClick();
   });
   Link(BGRCheckBox, &QCheckBox::toggled, this, [this](bool) { BGRCheckBoxClick(); });
   Link(IENSCheckBox, &QCheckBox::toggled, this, [this](bool) { HexHTMLUpdate(); });
   Link(AutoCopyCheckBox, &QCheckBox::toggled, this, [this](bool) { AutoCopyCheckBoxClick(); });
   Link(CopyValueButton, &QPushButton::clicked, this, [this](bool) { CopyEditText(); });
-  Link(EditCopy1, &QAction::triggered, this, [this](bool) { EditCopy1Execute(); });
+  Link(CopyAction, &QAction::triggered, this, [this](bool) { CopyActionExecute(); });
   // Every change of the shown text, by a propagation or a notation switch.
   Link(HexHTMLEdit, &QLineEdit::textChanged, this, [this](const QString&) { CopyValueToClip(); });
 }
 
 void ValueOutput::ApplySettings(const SettingsValues& v) {
-  if (v.decimal) HexOrDecimalRadioButton2->setChecked(true);
+  if (v.decimal) DecimalRadioButton->setChecked(true);
   if (v.html) HTMLCheckBox->setChecked(true);
   if (v.ieColourNames) IENSCheckBox->setChecked(true);
   if (v.bgr) BGRCheckBox->setChecked(true);
@@ -99,7 +99,7 @@ void ValueOutput::ApplySettings(const SettingsValues& v) {
 }
 
 void ValueOutput::CollectSettings(SettingsValues& v) const {
-  v.decimal = HexOrDecimalRadioButton2->isChecked();
+  v.decimal = DecimalRadioButton->isChecked();
   v.html = HTMLCheckBox->isChecked();
   v.ieColourNames = IENSCheckBox->isChecked();
   v.bgr = BGRCheckBox->isChecked();
@@ -114,7 +114,7 @@ void ValueOutput::CombinedColourValueUpdate() {
 void ValueOutput::HexHTMLUpdate() {
   NotationSwitches s;
   s.html = HTMLCheckBox->isChecked();
-  s.hexadecimal = HexOrDecimalRadioButton1->isChecked();
+  s.hexadecimal = HexadecimalRadioButton->isChecked();
   s.bgr = BGRCheckBox->isChecked();
   s.ieNs = IENSCheckBox->isChecked();
   notation_.Set(s);
@@ -125,7 +125,7 @@ void ValueOutput::HexHTMLUpdate() {
 void ValueOutput::HTMLCheckBoxClick() {
   if (HTMLCheckBox->isChecked()) {
     IENSCheckBox->setEnabled(true);
-    HexOrDecimalRadioButton1->setChecked(true);
+    HexadecimalRadioButton->setChecked(true);
     BGRCheckBox->setChecked(false);
   } else {
     IENSCheckBox->setEnabled(false);  // it keeps its check mark
@@ -133,7 +133,7 @@ void ValueOutput::HTMLCheckBoxClick() {
   HexHTMLUpdate();
 }
 
-void ValueOutput::HexOrDecimalRadioButton2Click() {
+void ValueOutput::DecimalRadioButtonClick() {
   HTMLCheckBox->setChecked(false);
   HexHTMLUpdate();
 }
@@ -157,7 +157,7 @@ void ValueOutput::CopyValueToClip() {
   if (AutoCopyCheckBox->isChecked()) CopyEditText();
 }
 
-void ValueOutput::EditCopy1Execute() {
+void ValueOutput::CopyActionExecute() {
   HexHTMLEdit->selectAll();
   services_.SetClipboardText(HexHTMLEdit->text());
 }

@@ -48,10 +48,10 @@ class ValueOutput : public QObject {
   void Build(QGroupBox* pane);
   void Connect();
   void HTMLCheckBoxClick();
-  void HexOrDecimalRadioButton2Click();
+  void DecimalRadioButtonClick();
   void BGRCheckBoxClick();
   void AutoCopyCheckBoxClick();
-  void EditCopy1Execute();
+  void CopyActionExecute();
   void CopyEditText();
 
   ActiveColourHolder& active_;
@@ -60,14 +60,14 @@ class ValueOutput : public QObject {
   int propagationCount_ = 0;
 
   QLineEdit* HexHTMLEdit = nullptr;
-  QRadioButton* HexOrDecimalRadioButton1 = nullptr;
-  QRadioButton* HexOrDecimalRadioButton2 = nullptr;
+  QRadioButton* HexadecimalRadioButton = nullptr;
+  QRadioButton* DecimalRadioButton = nullptr;
   QCheckBox* HTMLCheckBox = nullptr;
   QCheckBox* IENSCheckBox = nullptr;
   QCheckBox* BGRCheckBox = nullptr;
   QCheckBox* AutoCopyCheckBox = nullptr;
   QPushButton* CopyValueButton = nullptr;
-  QAction* EditCopy1 = nullptr;
+  QAction* CopyAction = nullptr;
   QGridLayout* grid_ = nullptr;
   ValueMenu* menu_ = nullptr;
 };

@@ -241,10 +241,10 @@ void PageCoordinator::BuildMenu(QWidget* tab) {
     Link(item, &QAction::triggered, this, [this, roles](bool) { LinksHTML(roles); });
     if (c.separatorAfter) m->addSeparator();
   }
-  UseWebSafeColours2 = m->AddItem("UseWebSafeColours2", "Use Web Safe Colours", true);
+  UseWebSafeColoursAction = m->AddItem("UseWebSafeColours2", "Use Web Safe Colours", true);
   m->addSeparator();
-  ResetColours1 = m->AddItem("ResetColours1", "Reset Colours");
-  Link(ResetColours1, &QAction::triggered, this, [this](bool) {
+  ResetColoursAction = m->AddItem("ResetColours1", "Reset Colours");
+  Link(ResetColoursAction, &QAction::triggered, this, [this](bool) {
     page_ = PageColours{};
     ShowColours();
   });
@@ -291,7 +291,7 @@ bool PageCoordinator::eventFilter(QObject* watched, QEvent* event) {
 
 void PageCoordinator::LinksHTML(const std::vector<PageRole>& roles) {
   services_.SetClipboardText(QString::fromStdString(
-      PageAttributes(page_, roles, notation_.Switches().html, UseWebSafeColours2->isChecked())));
+      PageAttributes(page_, roles, notation_.Switches().html, UseWebSafeColoursAction->isChecked())));
 }
 
 void PageCoordinator::SetColour(PageRole role, ColourValue colour) {

@@ -92,8 +92,8 @@ class PageCoordinator : public QObject {
   QComboBox* ViewAsComboBox = nullptr;
 
   TPopupExt* LinksColPopupExt = nullptr;
-  QAction* UseWebSafeColours2 = nullptr;
-  QAction* ResetColours1 = nullptr;
+  QAction* UseWebSafeColoursAction = nullptr;
+  QAction* ResetColoursAction = nullptr;
 };
 
 }  // namespace tintora

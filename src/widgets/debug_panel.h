@@ -23,12 +23,12 @@ class DebugPanel : public QGroupBox {
   void ShowColourizerCounts(std::size_t characters, std::size_t colours, std::size_t checked);
 
  private:
-  QLabel* Label10;
+  QLabel* InsertPositionLabel;
   QLabel* MouseXLabel;
   QLabel* MouseYLabel;
-  QLabel* Label17;
-  QLabel* Label20;
-  QLabel* Label21;
+  QLabel* SizeLabel;
+  QLabel* CountLabel;
+  QLabel* CheckedCountLabel;
 };
 
 }  // namespace tintora

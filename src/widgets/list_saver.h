@@ -12,7 +12,7 @@ class ListSaver {
  public:
   virtual ~ListSaver() = default;
   // The save dialog (with this title, or the usual one when empty), then the save dispatch.
-  virtual SaveOutcome FileSaveAs1Execute(const QString& title = {}) = 0;
+  virtual SaveOutcome SaveAsExecute(const QString& title = {}) = 0;
 };
 
 }  // namespace tintora

@@ -13,7 +13,7 @@
 
 #include "app/about_box.h"
 #include "capture/platform/desktop.h"
-#include "capture/tform2.h"
+#include "capture/screen_shot_window.h"
 #include "widgets/popup_ext.h"
 #include "widgets/speed_button.h"
 #include "window_fixture.h"
@@ -82,7 +82,7 @@ TEST_F(PortalTest, ThePortalIsTheBackendAndTheAboutBoxSaysSo) {
   EXPECT_FALSE(services.Screen().CanReadScreen());
   form->AboutBox()->show();  // what the user opens to find out
   EXPECT_TRUE(AboutText().contains("Screen colours are read through the desktop portal."));
-  form->Timer1Timer();
+  form->OnHeartbeat();
   EXPECT_TRUE(Find<SpeedButton>("CaptureDesktopSpeedButton")
                   ->toolTip()
                   .startsWith("Snap photo of desktop.\nRight click to pick a"));
@@ -174,7 +174,7 @@ TEST_F(PortalTest, TheSnapshotIsThePortalsPictureAndItsScratchCopyIsRemoved) {
     const QString picture = folder + "/Screenshot.png";
     Control("WritePicture", {picture, 40, 30});
     Release(Qt::LeftButton);
-    TForm2* shot = form->Form2();
+    ScreenShotWindow* shot = form->ScreenShot();
     ASSERT_TRUE(QTest::qWaitFor([&] { return shot->isVisible(); }, 5000));
     ASSERT_EQ(shot->Picture().size(), QSize(40, 30));
     EXPECT_EQ(shot->Picture().pixel(7, 3), qRgb(7, 3, 0x5A));
@@ -196,12 +196,12 @@ TEST_F(PortalTest, ASnapshotThePortalCannotTakeIsSaidOnceAndTheWindowComesBack) 
   EXPECT_EQ(services.messages[0].text,
             "Screen Shot:\r\n\r\nThe desktop portal refused the request: Access denied by the test");
   EXPECT_TRUE(form->isVisible());
-  EXPECT_FALSE(form->Form2()->isVisible());
+  EXPECT_FALSE(form->ScreenShot()->isVisible());
 }
 
 TEST_F(PortalTest, TheHotKeyIsBoundThroughGlobalShortcutsAndPicksWhenPressed) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return services.HotKey().CanGrabHotKey(); }, 3000));
-  form->Timer1Timer();
+  form->OnHeartbeat();
   ASSERT_TRUE(Logged("Bind pick-colour ALT+F8"));
   Control("SetColour", {1.0, 0.0, 0.5});
   Find<QCheckBox>("AutoIndexCheckBox")->setChecked(true);
@@ -210,7 +210,7 @@ TEST_F(PortalTest, TheHotKeyIsBoundThroughGlobalShortcutsAndPicksWhenPressed) {
   EXPECT_EQ(form->List().Entries().size(), 1u);
   // Another key: the old session goes, a new one is bound.
   form->findChild<QAction*>("F91")->trigger();
-  form->Timer1Timer();
+  form->OnHeartbeat();
   ASSERT_TRUE(Logged("Bind pick-colour ALT+F9"));
   EXPECT_TRUE(PortalLog().contains("Close session"));
   // A press for some other program's shortcut is not ours.
@@ -234,7 +234,7 @@ class PortalWithoutShortcutsTest : public PortalTest {
 
 TEST_F(PortalWithoutShortcutsTest, TheMenuAndTheHintSayThereIsNoHotKey) {
   QTest::qWait(300);  // the portal's answer about its version
-  form->Timer1Timer();
+  form->OnHeartbeat();
   EXPECT_FALSE(services.HotKey().CanGrabHotKey());
   EXPECT_FALSE(PortalLog().contains("CreateSession"));
   EXPECT_TRUE(Find<SpeedButton>("CaptureDesktopSpeedButton")->toolTip().endsWith("global hot key."));

@@ -5,7 +5,7 @@
 #include <QElapsedTimer>
 #include <QTabWidget>
 
-#include "capture/tform2.h"
+#include "capture/screen_shot_window.h"
 #include "colourlist/colour_list_view.h"
 #include "core/capture/hot_key.h"
 #include "core/colour/notations.h"
@@ -45,7 +45,7 @@ class CaptureTest : public WindowTest {
   }
   void PointAt(int x, int y) {
     services.screen.cursor = QPoint(x, y);
-    form->Timer1Timer();
+    form->OnHeartbeat();
   }
   QString Hint() { return Button()->toolTip(); }
   QAction* Item(const char* name) { return form->findChild<QAction*>(name); }
@@ -71,7 +71,7 @@ TEST_F(CaptureTest, HotKeyChoicesGiveModifiersKeysAndHints) {
   CaptureOn();
   Item("Alt1")->trigger();  // off: F8 alone
   EXPECT_EQ(Hint(), "Pixel colour extractor.(F8)\nRight click for desktop\nphoto capture.");
-  form->Timer1Timer();
+  form->OnHeartbeat();
   EXPECT_EQ(services.hotKey.modifiers, 0u);
   EXPECT_EQ(services.hotKey.virtualKey, 0x77u);
   Item("Shift1")->trigger();
@@ -79,7 +79,7 @@ TEST_F(CaptureTest, HotKeyChoicesGiveModifiersKeysAndHints) {
   Item("Alt1")->trigger();
   Item("NumPad51")->trigger();
   EXPECT_TRUE(Hint().startsWith("Pixel colour extractor.(SHIFT+CTRL+ALT+NumPad5)"));
-  form->Timer1Timer();
+  form->OnHeartbeat();
   EXPECT_EQ(services.hotKey.modifiers, 7u);
   EXPECT_EQ(services.hotKey.virtualKey, 0x65u);
   Item("NumPad51")->trigger();  // clicking the checked key keeps it
@@ -88,13 +88,13 @@ TEST_F(CaptureTest, HotKeyChoicesGiveModifiersKeysAndHints) {
 }
 
 TEST_F(CaptureTest, TheKeyIsHeldOnceAndReleasedWhenTheChoiceChanges) {
-  form->Timer1Timer();
+  form->OnHeartbeat();
   const int before = services.hotKey.registrations;
-  for (int i = 0; i < 5; ++i) form->Timer1Timer();
+  for (int i = 0; i < 5; ++i) form->OnHeartbeat();
   EXPECT_EQ(services.hotKey.registrations, before);  // asking again for the same costs nothing
   Item("F91")->trigger();
   EXPECT_EQ(services.hotKey.virtualKey, 0x77u);  // held until the next tick
-  form->Timer1Timer();
+  form->OnHeartbeat();
   EXPECT_EQ(services.hotKey.registrations, before + 1);
   EXPECT_EQ(services.hotKey.virtualKey, 0x78u);
   form.reset();  // at exit every key is given back
@@ -127,7 +127,7 @@ TEST_F(CaptureTest, EachTickShowsThePixelUnderTheMouseAndTheHotKeyCommitsIt) {
   PointAt(600, 100);
   EXPECT_EQ(Selector(), "3366CC");
   EXPECT_EQ(Value(), "000000");
-  form->Timer1Timer();
+  form->OnHeartbeat();
   services.hotKey.Press(kModAlt, 0x77);
   EXPECT_EQ(Value(), "3366CC");
   PointAt(10, 10);
@@ -197,7 +197,7 @@ TEST_F(CaptureTest, ASnapshotWaitsThenShowsTheDesktopToPickFrom) {
   clock.start();
   Release(Qt::LeftButton);
   EXPECT_GE(clock.elapsed(), 1500);
-  TForm2* shot = form->Form2();
+  ScreenShotWindow* shot = form->ScreenShot();
   ASSERT_TRUE(shot->isVisible());
   EXPECT_EQ(shot->windowTitle(), "Screen Shot");
   EXPECT_EQ(shot->Picture().size(), QSize(800, 600));
@@ -231,9 +231,9 @@ TEST_F(CaptureTest, TheClipboardPictureOrASayingThatThereIsNone) {
   picture.fill(QColor(1, 2, 3));
   services.clipboardImage = picture;
   QTest::mouseClick(Find<SpeedButton>("CopyFromClipSpeedButton"), Qt::LeftButton);
-  EXPECT_TRUE(form->Form2()->isVisible());
-  EXPECT_EQ(form->Form2()->windowTitle(), "Clipboard Image");
-  EXPECT_EQ(form->Form2()->Picture().format(), QImage::Format_RGB32);
+  EXPECT_TRUE(form->ScreenShot()->isVisible());
+  EXPECT_EQ(form->ScreenShot()->windowTitle(), "Clipboard Image");
+  EXPECT_EQ(form->ScreenShot()->Picture().format(), QImage::Format_RGB32);
 }
 
 TEST_F(CaptureTest, TheColourDialogSetsTheColourAndOffersItsCustomColours) {

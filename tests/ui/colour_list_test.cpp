@@ -246,7 +246,7 @@ TEST_F(ColourListTest, RenamingFiltersTheNameAndCanBeUndone) {
   // The user clicks elsewhere; the next tick brings the focus back to the name.
   form->activateWindow();
   ASSERT_TRUE(WaitActive(form.get()));
-  form->Timer1Timer();
+  form->OnHeartbeat();
   ASSERT_TRUE(WaitActive(dialog));
   EXPECT_TRUE(dialog->findChild<QLineEdit*>("ChangeColourNameEdit")->hasFocus());
   QTest::mouseClick(dialog->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);

@@ -13,8 +13,8 @@
 
 #include "app/frame.h"
 #include "colourizer/colour_check_list.h"
+#include "colourizer/colourizer_preview_window.h"
 #include "colourizer/text_colourizer.h"
-#include "colourizer/tform8.h"
 #include "colourlist/colour_list_view.h"
 #include "core/formats/colour_list_files.h"
 #include "support/printers.h"
@@ -212,7 +212,7 @@ TEST_F(ColourizerTest, TheBiggerWindowShowsWhatThePreviewShows) {
   Drop(CheckList(), "{Red}[FF0000]\r\n");
   Check(0);
   Find<QAction>("ViewInBiggerWindow1")->trigger();
-  TForm8* big = form->Form8();
+  ColourizerPreviewWindow* big = form->ColourizerPreview();
   ASSERT_TRUE(big->isVisible());
   EXPECT_EQ(big->Preview()->toPlainText(), "SAMPLE");
   QTextCursor c(big->Preview()->document());

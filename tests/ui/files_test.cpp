@@ -24,9 +24,9 @@ const std::string kRedSky = "{Red}[FF0000]\r\n{Sky}[87CEEB]\r\n";
 
 class FilesTest : public WindowTest {
  protected:
-  TForm1::SaveOutcome Save(const QString& path, int type = 1) {
+  MainWindow::SaveOutcome Save(const QString& path, int type = 1) {
     services.fileAnswers.push_back(FileDialogAnswer{path, type});
-    return form->Files().FileSaveAs1Execute();
+    return form->Files().SaveAsExecute();
   }
   std::vector<ColourEntry> Entries() { return form->List().Entries(); }
   void MakeRedSky() {
@@ -44,7 +44,7 @@ TEST_F(FilesTest, SavingWritesTheExactCdtBytes) {
   // Rename through the list's own model by loading a file is covered below; here the names are
   // the values, so write the file the user would get and check every byte.
   const QString path = QString::fromStdString((scratch->Path() / "list.cdt").string());
-  EXPECT_EQ(Save(path), TForm1::SaveOutcome::Saved);
+  EXPECT_EQ(Save(path), MainWindow::SaveOutcome::Saved);
   EXPECT_EQ(ReadFile(path), "{FF0000}[FF0000]\r\n{87CEEB}[87CEEB]\r\n");
   EXPECT_EQ(Find<QLabel>("FileNameLabel")->toolTip(), path);
   const FileDialogRequest& request = services.fileRequests.back();
@@ -217,7 +217,7 @@ TEST_F(FilesTest, TheFileNameSaysWhatItIsWhateverFilterWasPicked) {
 TEST_F(FilesTest, TheSaveDialogStartsInTheColourFolderWithNoName) {
   MakeRedSky();
   services.fileAnswers.push_back(std::nullopt);
-  form->Files().FileSaveAs1Execute();
+  form->Files().SaveAsExecute();
   const FileDialogRequest& request = services.fileRequests.back();
   EXPECT_TRUE(request.folder.endsWith("/Tintora Colours")) << request.folder.toStdString();
   EXPECT_TRUE(QFileInfo(request.folder).isDir());  // made for the first save there
@@ -227,7 +227,7 @@ TEST_F(FilesTest, TheSaveDialogStartsInTheColourFolderWithNoName) {
 TEST_F(FilesTest, TheTypeChangeRuleRewritesTheFileNameBox) {
   MakeRedSky();
   services.fileAnswers.push_back(std::nullopt);
-  form->Files().FileSaveAs1Execute();
+  form->Files().SaveAsExecute();
   const FileDialogRequest request = services.fileRequests.back();
   ASSERT_TRUE(request.typeChange);
   EXPECT_EQ(request.typeChange("/home/me/mylist.cdt", 2), "mylist.htm");
@@ -239,7 +239,7 @@ TEST_F(FilesTest, TheTypeChangeRuleRewritesTheFileNameBox) {
 TEST_F(FilesTest, ANameWithoutExtensionIsSavedAsTypedAndOpensAgainAsTyped) {
   MakeRedSky();
   const QString path = QString::fromStdString((scratch->Path() / "mylist").string());
-  EXPECT_EQ(Save(path), TForm1::SaveOutcome::Saved);
+  EXPECT_EQ(Save(path), MainWindow::SaveOutcome::Saved);
   EXPECT_NE(ReadFile(path), "<missing>");
   // Typed in the open dialog, the name is that file; where only "name.cdt" exists, that one.
   const QString other = WriteFile("other.cdt", "{Navy}[000080]\r\n");
@@ -262,14 +262,14 @@ TEST_F(FilesTest, AFailedSaveSaysWhyAndKeepsEverything) {
 #endif
   MakeRedSky();
   const QString path = QString::fromStdString((scratch->Path() / "keep.cdt").string());
-  ASSERT_EQ(Save(path), TForm1::SaveOutcome::Saved);
+  ASSERT_EQ(Save(path), MainWindow::SaveOutcome::Saved);
   SetRgb(1, 1, 1);
   form->ListPane().IndexColour();
   {
     // The disk fills up while the new list is written over the old one.
     const WriteSteps real = CurrentWriteSteps();
     CurrentWriteSteps().write = DiskFull;
-    EXPECT_EQ(Save(path), TForm1::SaveOutcome::Failed);
+    EXPECT_EQ(Save(path), MainWindow::SaveOutcome::Failed);
     CurrentWriteSteps() = real;
   }
   ASSERT_FALSE(services.messages.empty());
@@ -288,7 +288,7 @@ TEST_F(FilesTest, AFailedSaveSaysWhyAndKeepsEverything) {
 
 TEST_F(FilesTest, SavingAnEmptyListWritesNoFile) {
   const QString path = QString::fromStdString((scratch->Path() / "empty.cdt").string());
-  EXPECT_EQ(form->Files().FileSaveAs1Accept(path, 1), TForm1::SaveOutcome::NothingToSave);
+  EXPECT_EQ(form->Files().SaveAsAccept(path, 1), MainWindow::SaveOutcome::NothingToSave);
   EXPECT_EQ(ReadFile(path), "<missing>");
   EXPECT_TRUE(Find<QWidget>("ProgressPanel")->isHidden());
   QTest::mouseClick(Find<SpeedButton>("SaveSpeedButton"), Qt::LeftButton);
@@ -363,7 +363,7 @@ TEST(CommandLine, TheListOpensOnceTheWindowIsShownEvenWithoutTheFocus) {
   const auto file = scratch / "start.cdt";
   ASSERT_FALSE(WriteFileAtomically(file, "{S}[010203]\r\n").has_value());
   FakeServices services;
-  TForm1 form(services);
+  MainWindow form(services);
   NoActivation never;
   form.installEventFilter(&never);
   form.SetSettingsFile(QString::fromStdString((scratch / "tintora.ini").string()));

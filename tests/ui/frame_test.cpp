@@ -13,14 +13,14 @@
 #include "app/frame.h"
 #include "app/splash_screen.h"
 #include "capture/pixel_capture.h"
-#include "capture/tform2.h"
-#include "colourizer/tform8.h"
+#include "capture/screen_shot_window.h"
+#include "colourizer/colourizer_preview_window.h"
+#include "colourlist/adjust_window.h"
 #include "colourlist/change_colour_name_dialogue.h"
-#include "colourlist/tform6.h"
 #include "formats/save_as_options.h"
-#include "harmony/tform10.h"
+#include "harmony/wheel_options_window.h"
 #include "mixer/hs_mixer.h"
-#include "settings/tform9.h"
+#include "settings/default_folder_window.h"
 #include "version.h"
 #include "widgets/image_box.h"
 #include "widgets/popup_ext.h"
@@ -32,20 +32,20 @@ namespace {
 class FrameTest : public WindowTest {
  protected:
   void ClickImage(const char* name) { QTest::mouseClick(Find<ImageBox>(name), Qt::LeftButton); }
-  bool Suspended() { return TForm1Probe::OnTopSuspended(*form); }
+  bool Suspended() { return MainWindowProbe::OnTopSuspended(*form); }
 };
 
 TEST_F(FrameTest, StartsInBasicModeWithEveryWindowCreatedOnce) {
   EXPECT_EQ(form->windowTitle(), "Tintora v2.0");
   const std::pair<QWidget*, const char*> windows[] = {
-      {static_cast<QWidget*>(form->Form2()), "Screen Shot"},
+      {static_cast<QWidget*>(form->ScreenShot()), "Screen Shot"},
       {static_cast<QWidget*>(form->ChangeColourNameDialogue()), "Colour Name"},
       {static_cast<QWidget*>(form->AboutBox()), "About"},
       {static_cast<QWidget*>(form->SplashScreen()), "Splash"},
-      {static_cast<QWidget*>(form->Form6()), "Adjust Selected Colours"},
-      {static_cast<QWidget*>(form->Form8()), "Text Colourizer Preview"},
-      {static_cast<QWidget*>(form->Form9()), "Change Default Directory"},
-      {static_cast<QWidget*>(form->Form10()), "Customize Colour Wheel"},
+      {static_cast<QWidget*>(form->Adjust()), "Adjust Selected Colours"},
+      {static_cast<QWidget*>(form->ColourizerPreview()), "Text Colourizer Preview"},
+      {static_cast<QWidget*>(form->DefaultFolder()), "Change Default Directory"},
+      {static_cast<QWidget*>(form->WheelCustomizer()), "Customize Colour Wheel"},
       {static_cast<QWidget*>(form->SaveAsOptions()), "Save As Options"},
   };
   for (const auto& [window, caption] : windows) EXPECT_EQ(window->windowTitle(), caption);
@@ -71,13 +71,13 @@ TEST_F(FrameTest, BasicAdvancedTwiceRestoresTheLayoutAndTheWindowFollowsThePanes
 TEST_F(FrameTest, StayOnTopTogglesTheWindowsAndItsGlyph) {
   const QString untacked = Find<ImageBox>("OnTopImage")->Glyph();
   ClickImage("OnTopImage");
-  EXPECT_TRUE(TForm1Probe::OnTopState(*form));
+  EXPECT_TRUE(MainWindowProbe::OnTopState(*form));
   EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_TRUE(static_cast<QWidget*>(form->AboutBox())->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_NE(Find<ImageBox>("OnTopImage")->Glyph(), untacked);
   EXPECT_TRUE(form->isVisible());
   ClickImage("OnTopImage");
-  EXPECT_FALSE(TForm1Probe::OnTopState(*form));
+  EXPECT_FALSE(MainWindowProbe::OnTopState(*form));
   EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_EQ(Find<ImageBox>("OnTopImage")->Glyph(), untacked);
 }
@@ -119,13 +119,13 @@ TEST_F(FrameTest, BoxesInsideASuspendedCommandKeepTheMainWindowDownUntilItEnds) 
     EXPECT_EQ(services.messages[i].owner, form.get());
   }
   EXPECT_FALSE(Suspended());
-  EXPECT_TRUE(TForm1Probe::OnTopState(*form));
+  EXPECT_TRUE(MainWindowProbe::OnTopState(*form));
 }
 
 // The default-folder window stays on top; the message after it must not open behind it.
 TEST_F(FrameTest, TheDefaultFolderMessageComesAfterItsWindowHasClosed) {
   form->Frame().ShowDefaultDirectory(QString::fromStdString(scratch->Path().string()));
-  TForm9* form9 = form->Form9();
+  DefaultFolderWindow* form9 = form->DefaultFolder();
   ASSERT_TRUE(form9->isVisible());
   bool form9Open = true;
   services.whileShowing = [&](const ShownMessage&) { form9Open = form9->isVisible(); };
@@ -152,7 +152,7 @@ TEST_F(FrameTest, TheHeartbeatRestsUntilAStepHasWork) {
       {"about box", [&] { form->AboutBox()->show(); }, [&] { form->AboutBox()->hide(); }},
       {"colour name", [&] { form->ChangeColourNameDialogue()->show(); },
        [&] { form->ChangeColourNameDialogue()->hide(); }},
-      {"wheel options", [&] { form->Form10()->show(); }, [&] { form->Form10()->hide(); }},
+      {"wheel options", [&] { form->WheelCustomizer()->show(); }, [&] { form->WheelCustomizer()->hide(); }},
       {"floating mixer", [&] { form->HsMixer().UndockMixer(form->geometry().bottomRight()); },
        [&] { form->HsMixer().HSIDockPanelDockDrop(); }},
       {"strips to redraw",
@@ -170,23 +170,23 @@ TEST_F(FrameTest, TheHeartbeatRestsUntilAStepHasWork) {
       {"the desktop offering keys later",
        [&] {
          services.hotKey.supported = false;
-         form->Timer1Timer();
+         form->OnHeartbeat();
          timer->stop();
          services.hotKey.BecomeAvailable();
        },
        [] {}, false},
   };
-  form->Timer1Timer();
+  form->OnHeartbeat();
   ASSERT_FALSE(timer->isActive()) << "busy with nothing to do";
   for (const Job& job : jobs) {
     SCOPED_TRACE(job.name);
     job.start();
     EXPECT_TRUE(timer->isActive()) << "not woken";
-    form->Timer1Timer();
+    form->OnHeartbeat();
     EXPECT_EQ(timer->isActive(), job.lasts) << "rested with work to do, or kept going after it";
     job.end();
-    form->Timer1Timer();
-    form->Timer1Timer();  // a floating mixer's window leaves a tick behind
+    form->OnHeartbeat();
+    form->OnHeartbeat();  // a floating mixer's window leaves a tick behind
     EXPECT_FALSE(timer->isActive()) << "kept going after the job";
   }
 }
@@ -195,10 +195,10 @@ TEST_F(FrameTest, TheTickKeepsTheWindowOnTopOnlyWhenNotSuspended) {
   ClickImage("OnTopImage");
   const int before = services.keepOnTopCalls;
   form->OnTop().SuspendOnTop();
-  form->Timer1Timer();
+  form->OnHeartbeat();
   EXPECT_EQ(services.keepOnTopCalls, before);
   form->OnTop().RestoreOnTop();
-  form->Timer1Timer();
+  form->OnHeartbeat();
   const bool mainActive = QApplication::activeWindow() == form.get();
   EXPECT_EQ(services.keepOnTopCalls, before + (mainActive ? 0 : 1));
 }
@@ -216,7 +216,7 @@ TEST_F(FrameTest, AnsweringNoToTheExitQuestionKeepsTheProgramRunning) {
   EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
   EXPECT_TRUE(suspendedDuringQuestion);
   EXPECT_FALSE(Suspended());
-  EXPECT_TRUE(TForm1Probe::OnTopState(*form));  // stay-on-top as before
+  EXPECT_TRUE(MainWindowProbe::OnTopState(*form));  // stay-on-top as before
 
   services.answers = {MessageAnswer::Yes};
   EXPECT_TRUE(form->close());
@@ -237,7 +237,7 @@ TEST_F(FrameTest, TheAboutBoxOpensOnceCentredOverTheWindowAndHoldsTheFocus) {
   form->findChild<QTimer*>("Timer1")->stop();
   form->activateWindow();  // the user clicks back into the main window...
   ASSERT_TRUE(WaitActive(form.get()));
-  form->Timer1Timer();  // ...and the next tick takes the focus back into the about box
+  form->OnHeartbeat();  // ...and the next tick takes the focus back into the about box
   ASSERT_TRUE(WaitActive(about));
   EXPECT_TRUE(about->findChild<QPlainTextEdit*>("Memo1")->hasFocus());
   auto* help = about->findChild<QPushButton*>("Button1");
@@ -261,7 +261,7 @@ TEST_F(FrameTest, TheSplashClosesByItselfAndReturnsAtTheFirstActivation) {
   EXPECT_EQ(timer->interval(), 3000);
   EXPECT_TRUE(timer->isActive());
   EXPECT_TRUE(splash->isVisible());  // shown again by the first activation
-  splash->Timer1Timer();
+  splash->OnCloseTimer();
   EXPECT_FALSE(splash->isVisible());
   form->FormActivate();  // only the first activation does anything
   EXPECT_FALSE(splash->isVisible());

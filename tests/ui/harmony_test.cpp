@@ -10,7 +10,7 @@
 #include "core/harmony/harmony.h"
 #include "core/harmony/wheel.h"
 #include "core/settings/ini_file.h"
-#include "harmony/tform10.h"
+#include "harmony/wheel_options_window.h"
 #include "widgets/colour_panel.h"
 #include "widgets/image_box.h"
 #include "widgets/popup_ext.h"
@@ -39,7 +39,7 @@ class HarmonyTest : public WindowTest {
     return wheel->PixelColour(static_cast<int>(std::floor(c + std::sin(a) * d)),
                               static_cast<int>(std::floor(c - std::cos(a) * d)));
   }
-  TForm10* Options() { return form->Form10(); }
+  WheelOptionsWindow* Options() { return form->WheelCustomizer(); }
   // The wheel options' controls, found by name as a user finds them by label.
   template <typename T = QAbstractButton>
   T* Option(const char* name) {
@@ -270,12 +270,12 @@ TEST_F(HarmonyTest, TheWheelSectionRoundTripsThroughTheSettingsFile) {
   EXPECT_TRUE(ini.ReadBool("Colour Wheel", "WheelOutline", false));
   EXPECT_FALSE(ini.ReadBool("Colour Wheel", "ColourBorders", true));
 
-  TForm1 second(services);
+  MainWindow second(services);
   second.SetSettingsFile(settingsPath);
   second.StartUp({});
-  EXPECT_EQ(second.Form10()->Options().divisions, 24);
-  EXPECT_TRUE(second.Form10()->Options().outline);
-  EXPECT_FALSE(second.Form10()->Options().borders);
+  EXPECT_EQ(second.WheelCustomizer()->Options().divisions, 24);
+  EXPECT_TRUE(second.WheelCustomizer()->Options().outline);
+  EXPECT_FALSE(second.WheelCustomizer()->Options().borders);
 }
 
 }  // namespace

@@ -20,8 +20,8 @@ class HsMixerTest : public WindowTest {
     QTest::mousePress(Find<ColourPanel>(panel), button);
   }
   QRgb StripPixel(const char* strip, int x, int y) { return Find<ImageBox>(strip)->Picture().pixel(x, y); }
-  void Tick() { form->Timer1Timer(); }
-  void RevealModeSwitch() { TForm1Probe::ToggleCalculateControls(*form); }
+  void Tick() { form->OnHeartbeat(); }
+  void RevealModeSwitch() { MainWindowProbe::ToggleCalculateControls(*form); }
 };
 
 TEST_F(HsMixerTest, RgbChangesShowUpInTheMixer) {
@@ -43,14 +43,14 @@ TEST_F(HsMixerTest, RgbChangesShowUpInTheMixer) {
 TEST_F(HsMixerTest, MovingHueChangesTheRgbBarsOnceAndKeepsTheExactSliders) {
   SetRgb(200, 100, 50);
   const int sat = Slider("SaturationTrackBar")->value();
-  const int before = TForm1Probe::PropagationCount(*form);
+  const int before = MainWindowProbe::PropagationCount(*form);
   Slider("HueTrackBar")->setValue(200);
   EXPECT_EQ(Slider("HueTrackBar")->value(), 200);
   EXPECT_EQ(Slider("SaturationTrackBar")->value(), sat);  // not recomputed from rounded RGB
   EXPECT_EQ(Text("HueEdit"), "200" + kDeg);
   const std::string hex = HSVtoRGBHEX(200, 0.75L, 200);
   EXPECT_EQ(Value().toStdString(), hex);
-  EXPECT_LE(TForm1Probe::PropagationCount(*form) - before, 3);  // at most once per RGB bar
+  EXPECT_LE(MainWindowProbe::PropagationCount(*form) - before, 3);  // at most once per RGB bar
   SetRgb(255, 0, 0);  // the RGB side moves the mixer again afterwards
   EXPECT_EQ(Slider("HueTrackBar")->value(), 0);
   EXPECT_EQ(Text("HueEdit"), "0" + kDeg);
@@ -114,10 +114,10 @@ TEST_F(HsMixerTest, SliderDragsMarkTheStripsAndTheTickRedrawsThem) {
   SetRgb(255, 0, 0);
   const QRgb redEnd = StripPixel("SaturationSpectrum", 254, 0);
   Slider("HueTrackBar")->setValue(120);
-  EXPECT_TRUE(TForm1Probe::SpectrumRedrawPending(*form));
+  EXPECT_TRUE(MainWindowProbe::SpectrumRedrawPending(*form));
   EXPECT_EQ(StripPixel("SaturationSpectrum", 254, 0), redEnd);  // not yet
   Tick();
-  EXPECT_FALSE(TForm1Probe::SpectrumRedrawPending(*form));
+  EXPECT_FALSE(MainWindowProbe::SpectrumRedrawPending(*form));
   EXPECT_EQ(StripPixel("SaturationSpectrum", 254, 0), qRgb(1, 255, 1));
 }
 
@@ -159,7 +159,7 @@ TEST_F(HsMixerTest, TheMixerFloatsUncloseableAndDocksBack) {
   QWidget* mixer = Find<QWidget>("HSIMixerPanel");
   QWidget* dock = Find<QWidget>("HSIDockPanel");
   form->HsMixer().UndockMixer(QPoint(100, 100));
-  ASSERT_TRUE(TForm1Probe::MixerFloating(*form));
+  ASSERT_TRUE(MainWindowProbe::MixerFloating(*form));
   QWidget* window = mixer->window();
   EXPECT_EQ(window->windowTitle(), "HSI Mixer");
   EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
@@ -167,9 +167,9 @@ TEST_F(HsMixerTest, TheMixerFloatsUncloseableAndDocksBack) {
   EXPECT_TRUE(window->isVisible());
   Slider("HueTrackBar")->setValue(50);  // still works while floating
   EXPECT_EQ(Text("HueEdit"), "50" + kDeg);
-  form->Timer1Timer();
+  form->OnHeartbeat();
   form->HsMixer().HSIDockPanelDockDrop();
-  EXPECT_FALSE(TForm1Probe::MixerFloating(*form));
+  EXPECT_FALSE(MainWindowProbe::MixerFloating(*form));
   EXPECT_EQ(mixer->parentWidget(), dock);
   EXPECT_GE(dock->layout()->indexOf(mixer), 0);  // laid out in its dock again
   EXPECT_FALSE(window->isVisible());

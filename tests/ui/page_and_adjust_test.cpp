@@ -12,8 +12,8 @@
 
 #include "app/frame.h"
 #include "colourlist/adjust_colours.h"
+#include "colourlist/adjust_window.h"
 #include "colourlist/colour_list_view.h"
-#include "colourlist/tform6.h"
 #include "core/formats/colour_list_files.h"
 #include "support/printers.h"
 #include "webpage/page_coordinator.h"
@@ -159,7 +159,7 @@ class AdjustTest : public WindowTest {
     Load(WriteFile("six.cdt", ParseDataForCDTFile(list)));
     services.messages.clear();
   }
-  TForm6& W() { return *form->Form6(); }
+  AdjustWindow& W() { return *form->Adjust(); }
   QSlider* Bar(const char* name) { return W().findChild<QSlider*>(name); }
   QString Shown(const char* edit) { return W().findChild<QLineEdit*>(edit)->text(); }
   QPushButton* Button(const char* name) { return W().findChild<QPushButton*>(name); }

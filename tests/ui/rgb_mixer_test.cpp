@@ -17,7 +17,7 @@ class RgbMixerTest : public WindowTest {
     QTest::mousePress(Find<ColourPanel>(panel), button);
     QTest::mouseRelease(Find<ColourPanel>(panel), button);
   }
-  int Propagations() { return TForm1Probe::PropagationCount(*form); }
+  int Propagations() { return MainWindowProbe::PropagationCount(*form); }
 };
 
 TEST_F(RgbMixerTest, TypingADecimalValueMovesItsTrackBar) {

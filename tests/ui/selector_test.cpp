@@ -65,7 +65,7 @@ TEST_F(SelectorTest, RetrieveAllAsWebsafeSnapsWhatTheSelectorShows) {
 TEST_F(SelectorTest, UnlockedPalettesFollowOnlyTheComponentThatMoved) {
   const QString greenBefore = Rgb("GreenBasedPaletteImage", 10, 10);
   Lock(Qt::LeftButton);  // unlock
-  EXPECT_FALSE(TForm1Probe::DerivativesLocked(*form));
+  EXPECT_FALSE(MainWindowProbe::DerivativesLocked(*form));
   Slider("RedTrackBar")->setValue(100);
   EXPECT_EQ(Rgb("RedBasedPaletteImage", 0, 0), "640000");
   EXPECT_EQ(Rgb("RedBasedPaletteImage", 63, 63), "64FCFC");
@@ -90,7 +90,7 @@ TEST_F(SelectorTest, RightClickOnTheLockRedrawsFromBlackAndLocksWithoutTouchingT
   SetRgb(200, 100, 50);
   EXPECT_EQ(Rgb("GreenBasedPaletteImage", 0, 0), "006400");
   Lock(Qt::RightButton);
-  EXPECT_TRUE(TForm1Probe::DerivativesLocked(*form));
+  EXPECT_TRUE(MainWindowProbe::DerivativesLocked(*form));
   EXPECT_EQ(Value(), "C86432");
   for (const char* image : {"RedBasedPaletteImage", "GreenBasedPaletteImage", "BlueBasedPaletteImage"})
     EXPECT_EQ(Rgb(image, 0, 0), "000000") << image;

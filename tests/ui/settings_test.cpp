@@ -11,9 +11,9 @@
 #include <QTabWidget>
 
 #include "core/settings/ini_file.h"
-#include "harmony/tform10.h"
+#include "harmony/wheel_options_window.h"
+#include "settings/default_folder_window.h"
 #include "settings/settings_file.h"
-#include "settings/tform9.h"
 #include "widgets/image_box.h"
 #include "widgets/popup_ext.h"
 #include "window_fixture.h"
@@ -47,7 +47,7 @@ const char* const kItems[] = {"WebSafeIndicatorGridONOFF1",
                               "Complimentary1",
                               "Tetradic1"};
 
-Shown Look(TForm1& form) {
+Shown Look(MainWindow& form) {
   Shown s;
   s.position = form.pos();
   for (const char* name : kChecks) s.checked[name] = form.findChild<QAbstractButton*>(name)->isChecked();
@@ -82,8 +82,8 @@ class SettingsTest : public WindowTest {
     QTest::mouseClick(Find<ImageBox>("ToolImage"), Qt::LeftButton);
   }
   IniFile Ini() { return IniFile(settingsPath.toStdString()); }
-  std::unique_ptr<TForm1> Restart() {
-    auto second = std::make_unique<TForm1>(services);
+  std::unique_ptr<MainWindow> Restart() {
+    auto second = std::make_unique<MainWindow>(services);
     second->SetSettingsFile(settingsPath);
     second->StartUp({});
     return second;
@@ -101,11 +101,11 @@ TEST_F(SettingsTest, WithoutAFileTheWindowStartsAsTheDesignSays) {
   for (const char* modifier : {"Shift1", "Ctrl1", "Alt1"})
     EXPECT_FALSE(form->findChild<QAction*>(modifier)->isChecked()) << modifier;
   EXPECT_TRUE(form->findChild<QAction*>("F81")->isChecked());
-  form->Timer1Timer();
+  form->OnHeartbeat();
   EXPECT_EQ(services.hotKey.modifiers, 0u);  // F8 alone
   EXPECT_EQ(services.hotKey.virtualKey, 0x77u);
-  EXPECT_EQ(form->Form10()->Options().divisions, 12);
-  EXPECT_TRUE(form->Form10()->Options().outline);
+  EXPECT_EQ(form->WheelCustomizer()->Options().divisions, 12);
+  EXPECT_TRUE(form->WheelCustomizer()->Options().outline);
   EXPECT_FALSE(QFileInfo::exists(settingsPath));  // nothing is written just by starting
 }
 
@@ -185,13 +185,13 @@ TEST_F(OutOfRangeSettingsTest, ThePartsThatMakeSenseAreTakenAndTheRestStays) {
   EXPECT_TRUE(form->findChild<QAction*>("Complimentary1")->isChecked());  // style 9 names no scheme
   EXPECT_FALSE(form->Selector().DerivativesLocked());                     // BasePaletteLock=1: unlocked
   EXPECT_TRUE(form->findChild<QAction*>("F81")->isChecked());             // key 400 names no key
-  EXPECT_EQ(form->Form10()->Options().divisions, 12);                     // negative divisions: ignored
+  EXPECT_EQ(form->WheelCustomizer()->Options().divisions, 12);            // negative divisions: ignored
 }
 
 TEST_F(SettingsTest, TheDefaultFolderIsSetAndResetForTheNextStart) {
   const QString folder = QString::fromStdString(scratch->Path().string());
   LoadMenu("ChangeDefaultDirectory1");
-  TForm9* window = form->Form9();
+  DefaultFolderWindow* window = form->DefaultFolder();
   ASSERT_TRUE(window->isVisible());
   window->ShowAt(folder);
   EXPECT_TRUE(MainWindowWaits());
@@ -202,14 +202,14 @@ TEST_F(SettingsTest, TheDefaultFolderIsSetAndResetForTheNextStart) {
   EXPECT_EQ(Ini().ReadString("Start", "DefaultDir", "?"), folder.toStdString());
   auto second = Restart();
   services.fileAnswers = {std::nullopt};
-  second->Files().FileSaveAs1Execute();
+  second->Files().SaveAsExecute();
   EXPECT_EQ(services.fileRequests.back().folder, folder);
   window->ShowAt(folder);
   QTest::mouseClick(window->findChild<QPushButton*>("Button3"), Qt::LeftButton);  // Reset to Default
   EXPECT_EQ(Ini().ReadString("Start", "DefaultDir", "?"), "");
   auto third = Restart();
   services.fileAnswers = {std::nullopt};
-  third->Files().FileSaveAs1Execute();
+  third->Files().SaveAsExecute();
   EXPECT_TRUE(services.fileRequests.back().folder.endsWith("/Tintora Colours"));
 }
 

@@ -63,7 +63,7 @@ TEST_F(ValueOutputTest, OrangeInEveryNotation) {
     Check("BGRCheckBox")->setChecked(c.bgr);
     EXPECT_EQ(Value(), c.shown);
   }
-  EXPECT_EQ(TForm1Probe::HexRGBText(*form), "FF8000");
+  EXPECT_EQ(MainWindowProbe::HexRGBText(*form), "FF8000");
   EXPECT_EQ(Find<ColourPanel>("ColourViewPanel")->Colour(), 33023);
 }
 

@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "app/about_box.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "capture/pixel_capture.h"
 #include "capture/snapshots.h"
 #include "colourlist/colour_list_pane.h"
@@ -39,7 +39,7 @@ class WindowTest : public ::testing::Test {
     scratch = std::make_unique<TempDir>();
     settingsPath = QString::fromStdString((scratch->Path() / "tintora.ini").string());
     BeforeWindow();
-    form = std::make_unique<TForm1>(services);
+    form = std::make_unique<MainWindow>(services);
     form->SetSettingsFile(settingsPath);
     BeforeStartUp();
     form->StartUp(arguments);
@@ -53,7 +53,7 @@ class WindowTest : public ::testing::Test {
   }
 
   // A control of the main window itself (or of its floating mixer): the secondary windows it
-  // owns have names of their own (Form6 has a HueTrackBar too), found through their window.
+  // owns have names of their own (Adjust has a HueTrackBar too), found through their window.
   template <typename T>
   T* Find(const char* name) {
     for (T* w : form->findChildren<T*>(name)) {
@@ -130,7 +130,7 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<TempDir> scratch;
   QString settingsPath;
   FakeServices services;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 }  // namespace tintora::testing

@@ -17,7 +17,7 @@
 
 #include "app/about_box.h"
 #include "capture/platform/desktop.h"
-#include "capture/tform2.h"
+#include "capture/screen_shot_window.h"
 #include "widgets/speed_button.h"
 #include "window_fixture.h"
 
@@ -67,7 +67,7 @@ TEST_F(WaylandTest, ThePortalIsChosenOnItsOwnAndTheAboutBoxSaysSo) {
 
 TEST_F(WaylandTest, TheSnapshotShowsTheDesktopWithoutTintorasWindow) {
   Release(Qt::LeftButton);
-  TForm2* shot = form->Form2();
+  ScreenShotWindow* shot = form->ScreenShot();
   ASSERT_TRUE(QTest::qWaitFor([&] { return shot->isVisible(); }, 15000));
   const QImage picture = shot->Picture().convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(picture.size(), QSize(800, 600));
@@ -151,7 +151,7 @@ TEST_F(KdeShortcutsTest, TheHotKeyIsOfferedAndBoundThroughThePortal) {
   ASSERT_EQ(desktop->Backend(), ScreenBackend::Portal);
   ASSERT_TRUE(QTest::qWaitFor([&] { return services.HotKey().CanGrabHotKey(); }, 10000))
       << "the portal offers no GlobalShortcuts";
-  form->Timer1Timer();  // binds the key chosen in the menu
+  form->OnHeartbeat();  // binds the key chosen in the menu
   QTest::qWait(1000);   // the portal's answer
   EXPECT_TRUE(services.messages.empty());
   EXPECT_FALSE(Find<SpeedButton>("CaptureDesktopSpeedButton")->toolTip().endsWith("global hot key."));
@@ -160,7 +160,7 @@ TEST_F(KdeShortcutsTest, TheHotKeyIsOfferedAndBoundThroughThePortal) {
 TEST_F(KdeShortcutsTest, APressedHotKeyAsksForAPick) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return services.HotKey().CanGrabHotKey(); }, 10000));
   qputenv("TINTORA_PORTAL_TIMEOUT_MS", "2000");
-  form->Timer1Timer();
+  form->OnHeartbeat();
   if (!QTest::qWaitFor([] { return PressGlobalShortcut("pick-colour"); }, 3000))
     GTEST_SKIP() << "KDE's portal hands a new binding to System Settings for the user to confirm, "
                     "so no shortcut can be pressed without a person; the stand-in portal test presses it";

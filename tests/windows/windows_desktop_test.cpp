@@ -14,7 +14,7 @@
 #include <QTest>
 
 #include "app/application.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "app/tintora_style.h"
 #include "capture/pixel_capture.h"
 #include "capture/platform/desktop.h"
@@ -73,7 +73,7 @@ class WindowsDesktopTest : public ::testing::Test {
     swatch->setGeometry(900, 600, 200, 200);
     swatch->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(swatch.get()));
-    form = std::make_unique<TForm1>(services);
+    form = std::make_unique<MainWindow>(services);
     // The hot key these tests press: Alt+F8.
     ASSERT_FALSE(
         WriteFileAtomically(scratch.Path() / "tintora.ini",
@@ -95,14 +95,14 @@ class WindowsDesktopTest : public ::testing::Test {
   TempDir scratch;
   WindowsServices services;
   std::unique_ptr<QWidget> swatch;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(WindowsDesktopTest, LiveCaptureAndTheHotKeyTakeThePixelUnderThePointer) {
   ASSERT_TRUE(services.HotKey().CanGrabHotKey());
   form->Capture().PixelCaptureToggler();
   MovePointer(1000, 700);
-  form->Timer1Timer();  // reads the pixel, and registers Alt+F8
+  form->OnHeartbeat();  // reads the pixel, and registers Alt+F8
   EXPECT_EQ(form->findChild<QLineEdit*>("ColourSelectorEdit")->text(), "3366CC");
   EXPECT_EQ(Value(), "000000");
   RunX("xdotool key alt+F8");
@@ -110,7 +110,7 @@ TEST_F(WindowsDesktopTest, LiveCaptureAndTheHotKeyTakeThePixelUnderThePointer) {
   // Capture off: the key is given back and does nothing.
   form->Capture().PixelCaptureToggler();
   form->findChild<QSlider*>("RedTrackBar")->setValue(1);
-  form->Timer1Timer();
+  form->OnHeartbeat();
   RunX("xdotool key alt+F8");
   QTest::qWait(500);
   EXPECT_EQ(Value(), "0166CC");

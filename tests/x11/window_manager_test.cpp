@@ -10,15 +10,15 @@
 #include <QTimer>
 
 #include "app/about_box.h"
+#include "app/main_window.h"
 #include "app/qt_services.h"
-#include "app/tform1.h"
-#include "capture/tform2.h"
-#include "colourizer/tform8.h"
+#include "capture/screen_shot_window.h"
+#include "colourizer/colourizer_preview_window.h"
+#include "colourlist/adjust_window.h"
 #include "colourlist/change_colour_name_dialogue.h"
-#include "colourlist/tform6.h"
 #include "formats/save_as_options.h"
-#include "harmony/tform10.h"
-#include "settings/tform9.h"
+#include "harmony/wheel_options_window.h"
+#include "settings/default_folder_window.h"
 #include "support/temp_dir.h"
 #include "ui/fake_services.h"
 #include "widgets/stay_on_top.h"
@@ -83,7 +83,7 @@ class WindowManagerTest : public ::testing::Test {
     if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server";
     if (!x.WindowManagerRunning())
       GTEST_SKIP() << "no window manager is running (with_window_manager.sh runs these under openbox)";
-    form = std::make_unique<TForm1>(services);
+    form = std::make_unique<MainWindow>(services);
     form->SetSettingsFile(QString::fromStdString((scratch.Path() / "tintora.ini").string()));
     form->StartUp({});
     form->show();
@@ -103,17 +103,17 @@ class WindowManagerTest : public ::testing::Test {
   XProperties x;
   TempDir scratch;
   FakeServices services;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(WindowManagerTest, EverySecondaryWindowStandsAboveItsOwnerAndNamesIt) {
   const std::pair<const char*, QWidget*> windows[] = {
       {"About", form->AboutBox()},
-      {"Screen Shot", form->Form2()},
-      {"Adjust Selected Colours", form->Form6()},
-      {"Text Colourizer Preview", form->Form8()},
-      {"Change Default Directory", form->Form9()},
-      {"Customize Colour Wheel", form->Form10()},
+      {"Screen Shot", form->ScreenShot()},
+      {"Adjust Selected Colours", form->Adjust()},
+      {"Text Colourizer Preview", form->ColourizerPreview()},
+      {"Change Default Directory", form->DefaultFolder()},
+      {"Customize Colour Wheel", form->WheelCustomizer()},
       {"Save As Options", form->SaveAsOptions()},
       {"Colour Name", form->ChangeColourNameDialogue()},
   };

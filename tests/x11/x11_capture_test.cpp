@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "app/application.h"
+#include "app/main_window.h"
 #include "app/splash_screen.h"
-#include "app/tform1.h"
 #include "app/tintora_style.h"
 #include "capture/pixel_capture.h"
 #include "capture/platform/screen_access.h"
@@ -76,7 +76,7 @@ class X11CaptureTest : public ::testing::Test {
     swatch->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(swatch.get()));
 
-    form = std::make_unique<TForm1>(services);
+    form = std::make_unique<MainWindow>(services);
     // The hot key these tests press: Alt+F8.
     ASSERT_FALSE(
         WriteFileAtomically(scratch.Path() / "tintora.ini",
@@ -98,14 +98,14 @@ class X11CaptureTest : public ::testing::Test {
   TempDir scratch;
   X11Services services;
   std::unique_ptr<QWidget> swatch;
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(X11CaptureTest, TheHotKeyTakesThePixelUnderThePointer) {
   ASSERT_TRUE(services.HotKey().CanGrabHotKey());
   form->Capture().PixelCaptureToggler();
   MovePointer(1000, 700);
-  form->Timer1Timer();  // reads the pixel, and grabs Alt+F8
+  form->OnHeartbeat();  // reads the pixel, and grabs Alt+F8
   EXPECT_EQ(Selector(), "3366CC");
   EXPECT_EQ(Value(), "000000");
   EXPECT_FALSE(Grabbable("F8", XCB_MOD_MASK_1));  // we hold it
@@ -160,10 +160,10 @@ TEST_F(X11CaptureTest, TheX11ReaderReadsThePointerPixelsAndBlocks) {
 }
 
 TEST_F(X11CaptureTest, AChangedKeyReleasesTheOldOne) {
-  form->Timer1Timer();
+  form->OnHeartbeat();
   ASSERT_FALSE(Grabbable("F8", XCB_MOD_MASK_1));
   form->findChild<QAction*>("F91")->trigger();
-  form->Timer1Timer();
+  form->OnHeartbeat();
   EXPECT_TRUE(Grabbable("F8", XCB_MOD_MASK_1));   // given back
   EXPECT_FALSE(Grabbable("F9", XCB_MOD_MASK_1));  // the new one held
   form.reset();
@@ -214,7 +214,7 @@ TEST(X11HiDpi, TheDevicePixelUnderTheLogicalPositionIsRead) {
 
   // The window's own capture, magnified: the zoom's centre is the swatch, the pixel left of it is not.
   TempDir scratch;
-  TForm1 form(services);
+  MainWindow form(services);
   form.SetSettingsFile(QString::fromStdString((scratch.Path() / "tintora.ini").string()));
   form.StartUp({});
   form.SplashScreen()->hide();  // it opens over the middle of the screen, and the swatch
@@ -222,7 +222,7 @@ TEST(X11HiDpi, TheDevicePixelUnderTheLogicalPositionIsRead) {
   QTest::qWait(200);
   form.Capture().PixelCaptureToggler();
   form.findChild<QAction*>("ZoomViewOnOff1")->setChecked(true);
-  form.Timer1Timer();
+  form.OnHeartbeat();
   EXPECT_EQ(form.findChild<QLineEdit*>("ColourSelectorEdit")->text(), "3366CC");
   const QImage zoom = form.findChild<ImageBox*>("ZoomImage")->Picture();
   ASSERT_EQ(zoom.size(), QSize(kZoomShown, kZoomShown));

@@ -1,4 +1,4 @@
-#include "app/tform1.h"
+#include "app/main_window.h"
 
 #include <utility>
 
@@ -14,26 +14,26 @@
 #include "app/heartbeat.h"
 #include "app/splash_screen.h"
 #include "capture/pixel_capture.h"
+#include "capture/screen_shot_window.h"
 #include "capture/snapshots.h"
-#include "capture/tform2.h"
+#include "colourizer/colourizer_preview_window.h"
 #include "colourizer/text_colourizer.h"
-#include "colourizer/tform8.h"
+#include "colourlist/adjust_window.h"
 #include "colourlist/change_colour_name_dialogue.h"
 #include "colourlist/colour_list_pane.h"
-#include "colourlist/tform6.h"
 #include "core/formats/file_io.h"
 #include "core/settings/ini_file.h"
 #include "formats/list_files.h"
 #include "formats/save_as_options.h"
 #include "harmony/harmony_colours.h"
-#include "harmony/tform10.h"
+#include "harmony/wheel_options_window.h"
 #include "mixer/colour_selector.h"
 #include "mixer/colour_viewer.h"
 #include "mixer/hs_mixer.h"
 #include "mixer/rgb_mixer.h"
 #include "mixer/value_output.h"
+#include "settings/default_folder_window.h"
 #include "settings/settings_file.h"
-#include "settings/tform9.h"
 #include "webpage/page_coordinator.h"
 #include "widgets/accessible_names.h"
 #include "widgets/guarded.h"
@@ -44,7 +44,7 @@
 
 namespace tintora {
 
-TForm1::TForm1(Services& services, QWidget* parent)
+MainWindow::MainWindow(Services& services, QWidget* parent)
     : QWidget(parent), services_(services), settings_(DefaultSettingsFilePath(), this, onTop_, services) {
   setObjectName("Form1");
   setWindowTitle("Tintora v2.0");
@@ -60,16 +60,16 @@ TForm1::TForm1(Services& services, QWidget* parent)
   // The secondary windows, in their fixed order; the splash shows itself at once.
   // Each is owned by this window (a window manager or compositor keeps it above it), and by the
   // room that shows it, which deletes it before this window goes.
-  auto form2 = std::make_unique<TForm2>(this);
+  auto form2 = std::make_unique<ScreenShotWindow>(this);
   auto nameDialogue = std::make_unique<TChangeColourNameDialogue>(this);
   auto about = std::make_unique<TAboutBox>(this);
   // The splash shows with this window, at its first activation: a window owned by another is
   // only shown once its owner is.
   auto splash = std::make_unique<TSplashScreen>(this);
-  auto form6 = std::make_unique<TForm6>(this);
-  auto form8 = std::make_unique<TForm8>(this);
-  auto form9 = std::make_unique<TForm9>(this);
-  auto form10 = std::make_unique<TForm10>(this);
+  auto form6 = std::make_unique<AdjustWindow>(this);
+  auto form8 = std::make_unique<ColourizerPreviewWindow>(this);
+  auto form9 = std::make_unique<DefaultFolderWindow>(this);
+  auto form10 = std::make_unique<WheelOptionsWindow>(this);
   auto saveAsOptions = std::make_unique<TSaveAsOptions>(this);
 
   const FramePanes panes = BuildFramePanes(this);
@@ -84,8 +84,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
   values_ = std::make_unique<ValueOutput>(panes.RGBValuesGroupBox, active_, notation_, selection_, onTop_,
                                           services_);
   values_->PlaceBesideValue(frame_->IconPanel());
-  rgbMixer_ = std::make_unique<tintora::RgbMixer>(panes.RGBTabSheet, panes.TabSheet2, active_, onTop_);
-  hsMixer_ = std::make_unique<tintora::HsMixer>(panes.TabSheet1, active_);
+  rgbMixer_ = std::make_unique<tintora::RgbMixer>(panes.RGBTabSheet, panes.CmyTabSheet, active_, onTop_);
+  hsMixer_ = std::make_unique<tintora::HsMixer>(panes.HsTabSheet, active_);
   selector_ = std::make_unique<ColourSelectorPane>(panes.ColourSelectGroupBox, active_, selection_, onTop_);
   viewer_ = std::make_unique<ColourViewer>(panes.ColourViewerGroupBox, active_, selection_);
   harmony_ = std::make_unique<HarmonyColours>(panes.ColourViewerGroupBox, viewer_->SwatchHost(), this,
@@ -112,10 +112,10 @@ TForm1::TForm1(Services& services, QWidget* parent)
   NameControlsForScreenReaders(this);
 
   heartbeat_ = new Heartbeat(
-      this, [this] { Timer1Timer(); }, [this] { return HeartbeatNeeded(); });
+      this, [this] { OnHeartbeat(); }, [this] { return HeartbeatNeeded(); });
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
   // The rooms go first, while everything they talk through still stands.
   pageColours_.reset();
   colourizer_.reset();
@@ -133,7 +133,7 @@ TForm1::~TForm1() {
   SetHandlerErrorReporter(nullptr);
 }
 
-void TForm1::Wire() {
+void MainWindow::Wire() {
   ValueOutput* values = values_.get();
   tintora::HsMixer* hs = hsMixer_.get();
   HarmonyColours* harmony = harmony_.get();
@@ -185,14 +185,14 @@ void TForm1::Wire() {
 
 // ---------------------------------------------------------------- start-up
 
-void TForm1::StartUp(const QStringList& arguments) {
+void MainWindow::StartUp(const QStringList& arguments) {
   commandLineArguments_ = arguments;
   ProgramStarting = true;
   FormInitialize();
   if (frame_->OnTopAtStart()) frame_->OnTopToggler();
 }
 
-void TForm1::FormInitialize() {
+void MainWindow::FormInitialize() {
   capture_->DeskTopPixelCaptInit();
   frame_->FormInitialize();
   for (int n = 1; n <= 3; ++n) selector_->PalettePanelUpdate(n);
@@ -202,18 +202,18 @@ void TForm1::FormInitialize() {
   LoadSettings();
 }
 
-void TForm1::FormActivate() {
+void MainWindow::FormActivate() {
   if (!ProgramStarting) return;
   ProgramStarting = false;
   frame_->FormActivate();
 }
 
-bool TForm1::event(QEvent* e) {
+bool MainWindow::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) Guarded([this] { FormActivate(); });
   return QWidget::event(e);
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // The lists named on the command line open as soon as the window is up, whether or not it
   // is ever given the focus (a window manager may refuse it, or there may be none).
@@ -235,7 +235,7 @@ void TForm1::showEvent(QShowEvent* event) {
 
 // ---------------------------------------------------------------- the heartbeat
 
-void TForm1::Timer1Timer() {
+void MainWindow::OnHeartbeat() {
   // 1. The floating mixer can only be docked back, never closed.
   hsMixer_->KeepFloatingUncloseable();
   // 2, 3. On top while the mode is on and not suspended; off top once it is off.
@@ -252,14 +252,14 @@ void TForm1::Timer1Timer() {
   heartbeat_->RestUnlessNeeded();
 }
 
-bool TForm1::HeartbeatNeeded() const {
+bool MainWindow::HeartbeatNeeded() const {
   return capture_->NeedsTick() || hsMixer_->NeedsTick() || frame_->NeedsTick() ||
          listPane_->NameDialogue()->isVisible() || harmony_->Options()->isVisible();
 }
 
 // ---------------------------------------------------------------- closing, drops
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   bool mayClose = false;
   Guarded([&] { mayClose = frame_->FormCloseQuery(); });
   if (!mayClose) {
@@ -278,11 +278,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
   emit Closed();
 }
 
-void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void TForm1::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
   QStringList files;
   for (const QUrl& url : event->mimeData()->urls())
     if (url.isLocalFile()) files << url.toLocalFile();
@@ -292,14 +292,14 @@ void TForm1::dropEvent(QDropEvent* event) {
 
 // ---------------------------------------------------------------- the secondary windows
 
-TForm2* TForm1::Form2() const { return snapshots_->Form2(); }
-TChangeColourNameDialogue* TForm1::ChangeColourNameDialogue() const { return listPane_->NameDialogue(); }
-TAboutBox* TForm1::AboutBox() const { return frame_->AboutBox(); }
-TSplashScreen* TForm1::SplashScreen() const { return frame_->SplashScreen(); }
-TForm6* TForm1::Form6() const { return listPane_->Adjust(); }
-TForm9* TForm1::Form9() const { return frame_->Form9(); }
-TForm10* TForm1::Form10() const { return harmony_->Options(); }
-TSaveAsOptions* TForm1::SaveAsOptions() const { return files_->SaveAsOptions(); }
-TForm8* TForm1::Form8() const { return colourizer_->Preview(); }
+ScreenShotWindow* MainWindow::ScreenShot() const { return snapshots_->ScreenShot(); }
+TChangeColourNameDialogue* MainWindow::ChangeColourNameDialogue() const { return listPane_->NameDialogue(); }
+TAboutBox* MainWindow::AboutBox() const { return frame_->AboutBox(); }
+TSplashScreen* MainWindow::SplashScreen() const { return frame_->SplashScreen(); }
+AdjustWindow* MainWindow::Adjust() const { return listPane_->Adjust(); }
+DefaultFolderWindow* MainWindow::DefaultFolder() const { return frame_->DefaultFolder(); }
+WheelOptionsWindow* MainWindow::WheelCustomizer() const { return harmony_->Options(); }
+TSaveAsOptions* MainWindow::SaveAsOptions() const { return files_->SaveAsOptions(); }
+ColourizerPreviewWindow* MainWindow::ColourizerPreview() const { return colourizer_->Preview(); }
 
 }  // namespace tintora

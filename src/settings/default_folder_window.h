@@ -1,4 +1,4 @@
-// TForm9 ("Change Default Directory"): chooses the folder in which the open and save dialogs
+// DefaultFolderWindow ("Change Default Directory"): chooses the folder in which the open and save dialogs
 // start, from the next start on.
 #pragma once
 
@@ -12,10 +12,10 @@ class QTreeView;
 
 namespace tintora {
 
-class TForm9 : public QWidget {
+class DefaultFolderWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm9(QWidget* parent = nullptr);
+  explicit DefaultFolderWindow(QWidget* parent = nullptr);
 
   // Opens on the dialogs' current folder.
   void ShowAt(const QString& folder);
@@ -31,14 +31,14 @@ class TForm9 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QComboBox* DriveComboBox1 = nullptr;
-  QTreeView* DirectoryListBox1 = nullptr;
-  QLineEdit* Edit1 = nullptr;
-  QPushButton* Button1 = nullptr;  // Accept
-  QPushButton* Button2 = nullptr;  // Cancel
-  QPushButton* Button3 = nullptr;  // Reset to Default
-  void DriveComboBox1Change();
-  void DirectoryListBox1Change();
+  QComboBox* DriveCombo = nullptr;
+  QTreeView* FolderTree = nullptr;
+  QLineEdit* FolderEdit = nullptr;
+  QPushButton* AcceptButton = nullptr;  // Accept
+  QPushButton* CancelButton = nullptr;  // Cancel
+  QPushButton* ResetButton = nullptr;   // Reset to Default
+  void DriveComboChange();
+  void FolderTreeChange();
 
   QFileSystemModel* folders_ = nullptr;
 };

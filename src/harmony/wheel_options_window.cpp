@@ -1,4 +1,4 @@
-#include "harmony/tform10.h"
+#include "harmony/wheel_options_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,7 +17,7 @@
 
 namespace tintora {
 
-TForm10::TForm10(QWidget* parent)
+WheelOptionsWindow::WheelOptionsWindow(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
   setObjectName("Form10");
   // The main window waits while it is open.
@@ -42,10 +42,10 @@ TForm10::TForm10(QWidget* parent)
   WheelCustSaveSpeedButton->setAutoRaise(true);
   WheelCustSaveSpeedButton->hide();
 
-  Button1 = Make<QPushButton>(this, "Button1", {}, "OK");
-  Button1->setDefault(true);
-  Button2 = Make<QPushButton>(this, "Button2", {}, "Cancel");
-  Button3 = Make<QPushButton>(this, "Button3", {}, "Default");
+  OkButton = Make<QPushButton>(this, "Button1", {}, "OK");
+  OkButton->setDefault(true);
+  CancelButton = Make<QPushButton>(this, "Button2", {}, "Cancel");
+  DefaultButton = Make<QPushButton>(this, "Button3", {}, "Default");
   QGridLayout* grid = GridOn(this);
   grid->setSizeConstraint(QLayout::SetFixedSize);
   grid->addWidget(WheelOutlineCheckBox, 0, 0, 1, 2);
@@ -53,25 +53,25 @@ TForm10::TForm10(QWidget* parent)
   grid->addWidget(ColourBordersCheckBox, 1, 0, 1, 2);
   grid->addWidget(DivisionsLabel, 2, 0);
   grid->addWidget(DivisionsUpDown, 2, 1, Qt::AlignLeft);
-  grid->addLayout(Row({Button1, Button2, Button3}), 3, 0, 1, 3);
+  grid->addLayout(Row({OkButton, CancelButton, DefaultButton}), 3, 0, 1, 3);
 
   Link(WheelOutlineCheckBox, &QCheckBox::toggled, this, [this](bool) { OptionChanged(); });
   Link(ColourBordersCheckBox, &QCheckBox::toggled, this, [this](bool) { OptionChanged(); });
   Link(DivisionsUpDown, &QSpinBox::valueChanged, this, [this](int) { OptionChanged(); });
-  Link(Button1, &QPushButton::clicked, this, [this](bool) { Button1Click(); });
-  Link(Button2, &QPushButton::clicked, this, [this](bool) { Button2Click(); });
-  Link(Button3, &QPushButton::clicked, this, [this](bool) { Button3Click(); });
+  Link(OkButton, &QPushButton::clicked, this, [this](bool) { OkButtonClick(); });
+  Link(CancelButton, &QPushButton::clicked, this, [this](bool) { CancelButtonClick(); });
+  Link(DefaultButton, &QPushButton::clicked, this, [this](bool) { DefaultButtonClick(); });
   Link(WheelCustSaveSpeedButton, &QToolButton::clicked, this,
        [this](bool) { WheelCustSaveSpeedButtonClick(); });
 }
 
-int TForm10::Divisions() const { return DivisionsUpDown->value(); }
+int WheelOptionsWindow::Divisions() const { return DivisionsUpDown->value(); }
 
-WheelOptions TForm10::Options() const {
+WheelOptions WheelOptionsWindow::Options() const {
   return {WheelOutlineCheckBox->isChecked(), ColourBordersCheckBox->isChecked(), Divisions()};
 }
 
-void TForm10::SetStoredOptions(const WheelOptions& o) {
+void WheelOptionsWindow::SetStoredOptions(const WheelOptions& o) {
   const QSignalBlocker a(DivisionsUpDown), b(WheelOutlineCheckBox), c(ColourBordersCheckBox);
   DivisionsUpDown->setValue(o.divisions);
   WheelOutlineCheckBox->setChecked(o.outline);
@@ -79,18 +79,18 @@ void TForm10::SetStoredOptions(const WheelOptions& o) {
   WheelCustSaveSpeedButton->hide();
 }
 
-bool TForm10::KeepFocus(QWidget* mainWindow) {
+bool WheelOptionsWindow::KeepFocus(QWidget* mainWindow) {
   if (!isVisible()) return false;
   QWidget* focus = QApplication::focusWidget();
   if (focus && (focus == this || isAncestorOf(focus))) return true;
   // The main window stays below the option window while it is open.
   ApplyStayOnTop(mainWindow, false);
   activateWindow();
-  Button1->setFocus();
+  OkButton->setFocus();
   return true;
 }
 
-void TForm10::showEvent(QShowEvent* event) {
+void WheelOptionsWindow::showEvent(QShowEvent* event) {
   SavedWheelOutline = WheelOutlineCheckBox->isChecked();
   SavedColourBorders = ColourBordersCheckBox->isChecked();
   SavedDivisions = DivisionsUpDown->value();
@@ -98,12 +98,12 @@ void TForm10::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
-void TForm10::closeEvent(QCloseEvent* event) {
+void WheelOptionsWindow::closeEvent(QCloseEvent* event) {
   emit Closed();
   QWidget::closeEvent(event);
 }
 
-bool TForm10::eventFilter(QObject* watched, QEvent* event) {
+bool WheelOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
   // Releasing a key in the edit shows the limited value, never a number out of range.
   if (watched == DivisionsEdit && event->type() == QEvent::KeyRelease) {
     Guarded([this] {
@@ -114,17 +114,17 @@ bool TForm10::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void TForm10::OptionChanged() {
+void WheelOptionsWindow::OptionChanged() {
   emit SettingsChanged();
   WheelCustSaveSpeedButton->show();
 }
 
-void TForm10::Button1Click() {
+void WheelOptionsWindow::OkButtonClick() {
   emit SettingsChanged();
   close();
 }
 
-void TForm10::Button2Click() {
+void WheelOptionsWindow::CancelButtonClick() {
   {
     const QSignalBlocker a(WheelOutlineCheckBox), b(ColourBordersCheckBox), c(DivisionsUpDown);
     WheelOutlineCheckBox->setChecked(SavedWheelOutline);
@@ -135,14 +135,14 @@ void TForm10::Button2Click() {
   close();
 }
 
-void TForm10::Button3Click() {
+void WheelOptionsWindow::DefaultButtonClick() {
   WheelOutlineCheckBox->setChecked(true);
   ColourBordersCheckBox->setChecked(true);
   DivisionsUpDown->setValue(12);
   WheelCustSaveSpeedButton->show();
 }
 
-void TForm10::WheelCustSaveSpeedButtonClick() {
+void WheelOptionsWindow::WheelCustSaveSpeedButtonClick() {
   emit SaveRequested();
   WheelCustSaveSpeedButton->hide();
 }

@@ -1,4 +1,4 @@
-#include "colourlist/tform6.h"
+#include "colourlist/adjust_window.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -93,20 +93,20 @@ QImage AdjustPreview::Picture(int maxHeight) const {
 
 void AdjustPreview::contextMenuEvent(QContextMenuEvent* event) { emit MenuRequested(event->globalPos()); }
 
-TForm6::TForm6(QWidget* parent)
+AdjustWindow::AdjustWindow(QWidget* parent)
     : QWidget(parent,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName("Form6");
   setWindowTitle("Adjust Selected Colours");
 
-  ScrollBox1 = Make<QScrollArea>(this, "ScrollBox1");
-  ScrollBox1->setMinimumSize(388, 178);
-  ScrollBox1->setAccessibleName("The selected colours before and after");
-  ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  ScrollBox1->setBackgroundRole(QPalette::Base);
-  PaletteImage = new AdjustPreview(ScrollBox1);
-  ScrollBox1->setWidget(PaletteImage);
+  PreviewScroller = Make<QScrollArea>(this, "ScrollBox1");
+  PreviewScroller->setMinimumSize(388, 178);
+  PreviewScroller->setAccessibleName("The selected colours before and after");
+  PreviewScroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  PreviewScroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  PreviewScroller->setBackgroundRole(QPalette::Base);
+  PaletteImage = new AdjustPreview(PreviewScroller);
+  PreviewScroller->setWidget(PaletteImage);
 
   HSIMixerPanel = Make<QWidget>(this, "HSIMixerPanel");
   QGridLayout* mixer = GridOn(HSIMixerPanel, true);
@@ -156,31 +156,31 @@ TForm6::TForm6(QWidget* parent)
   }
   HueTrackBar = sliders[0];
   SaturationTrackBar = sliders[1];
-  IntensityTrackBar3 = sliders[2];
+  VibranceTrackBar = sliders[2];
 
   AdjustAcceptButton = Make<QPushButton>(this, "AdjustAcceptButton", {}, "Accept");
   AdjustAcceptButton->setEnabled(false);
   AdjustCancelButton = Make<QPushButton>(this, "AdjustCancelButton", {}, "Cancel/Close");
   QVBoxLayout* column = ColumnOn(this);
   column->setSizeConstraint(QLayout::SetFixedSize);
-  column->addWidget(ScrollBox1);
+  column->addWidget(PreviewScroller);
   column->addWidget(HSIMixerPanel);
   column->addLayout(Row({nullptr, AdjustAcceptButton, AdjustCancelButton}));
-  connect(AdjustAcceptButton, &QPushButton::clicked, this, &TForm6::AcceptClicked);
-  connect(AdjustCancelButton, &QPushButton::clicked, this, &TForm6::CancelClicked);
+  connect(AdjustAcceptButton, &QPushButton::clicked, this, &AdjustWindow::AcceptClicked);
+  connect(AdjustCancelButton, &QPushButton::clicked, this, &AdjustWindow::CancelClicked);
 }
 
-Adjustment TForm6::Sliders() const {
-  return {HueTrackBar->value(), SaturationTrackBar->value(), IntensityTrackBar3->value()};
+Adjustment AdjustWindow::Sliders() const {
+  return {HueTrackBar->value(), SaturationTrackBar->value(), VibranceTrackBar->value()};
 }
 
-void TForm6::ResetSliders() {
-  for (QSlider* s : {HueTrackBar, SaturationTrackBar, IntensityTrackBar3}) s->setValue(0);
+void AdjustWindow::ResetSliders() {
+  for (QSlider* s : {HueTrackBar, SaturationTrackBar, VibranceTrackBar}) s->setValue(0);
 }
 
-void TForm6::SetAcceptEnabled(bool enabled) { AdjustAcceptButton->setEnabled(enabled); }
+void AdjustWindow::SetAcceptEnabled(bool enabled) { AdjustAcceptButton->setEnabled(enabled); }
 
-void TForm6::closeEvent(QCloseEvent* event) {
+void AdjustWindow::closeEvent(QCloseEvent* event) {
   emit Closed();
   QWidget::closeEvent(event);
 }

@@ -1,7 +1,7 @@
 // The settings reader and writer: every key of the settings file applied to its room at start,
 // in the file's order, and collected from the rooms when the user asks to keep them.
 #include "app/frame.h"
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "capture/pixel_capture.h"
 #include "core/settings/settings_values.h"
 #include "formats/list_files.h"
@@ -13,7 +13,7 @@
 
 namespace tintora {
 
-void TForm1::LoadSettings() {
+void MainWindow::LoadSettings() {
   const SettingsValues v = ReadSettings(settings_.File().Values());
   if (v.placed) frame_->PlaceWindow(v.left, v.top);
   files_->ApplySettings(v);
@@ -28,7 +28,7 @@ void TForm1::LoadSettings() {
   viewer_->ApplySettings(v);
 }
 
-void TForm1::SaveSettings() {
+void MainWindow::SaveSettings() {
   SettingsValues v;
   v.left = pos().x();
   v.top = pos().y();

@@ -1,4 +1,4 @@
-// TForm6: "Adjust Selected Colours", the hue, saturation and vibrance of the selected list
+// AdjustWindow: "Adjust Selected Colours", the hue, saturation and vibrance of the selected list
 // colours as a batch, with a preview of every selected entry, old and new side by side.
 #pragma once
 
@@ -44,10 +44,10 @@ class AdjustPreview : public QWidget {
 };
 
 // The window shows its sliders' values itself; what they do to the list is the controller's.
-class TForm6 : public QWidget {
+class AdjustWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm6(QWidget* parent = nullptr);
+  explicit AdjustWindow(QWidget* parent = nullptr);
 
   Adjustment Sliders() const;
   void ResetSliders();
@@ -64,12 +64,12 @@ class TForm6 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QScrollArea* ScrollBox1 = nullptr;
+  QScrollArea* PreviewScroller = nullptr;
   AdjustPreview* PaletteImage = nullptr;
   QWidget* HSIMixerPanel = nullptr;
   QSlider* HueTrackBar = nullptr;
   QSlider* SaturationTrackBar = nullptr;
-  QSlider* IntensityTrackBar3 = nullptr;
+  QSlider* VibranceTrackBar = nullptr;
   QPushButton* AdjustAcceptButton = nullptr;
   QPushButton* AdjustCancelButton = nullptr;
 };

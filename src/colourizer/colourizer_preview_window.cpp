@@ -1,4 +1,4 @@
-#include "colourizer/tform8.h"
+#include "colourizer/colourizer_preview_window.h"
 
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -10,7 +10,7 @@ namespace tintora {
 
 // A dialog to the window system, so that it names its owner and stays above it as the other
 // secondary windows do (Qt names an owner only for dialogs), with a plain window's buttons.
-TForm8::TForm8(QWidget* parent)
+ColourizerPreviewWindow::ColourizerPreviewWindow(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
   setObjectName("Form8");
@@ -26,12 +26,12 @@ TForm8::TForm8(QWidget* parent)
   ColumnOn(this, true)->addWidget(ColouredTextPreviewRichEdit);
 }
 
-void TForm8::showEvent(QShowEvent* event) {
+void ColourizerPreviewWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   emit Shown();
 }
 
-void TForm8::hideEvent(QHideEvent* event) {
+void ColourizerPreviewWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   emit Hidden();
 }

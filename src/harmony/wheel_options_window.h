@@ -1,4 +1,4 @@
-// TForm10: the colour wheel's divisions and drawing options ("Customize Colour Wheel").
+// WheelOptionsWindow: the colour wheel's divisions and drawing options ("Customize Colour Wheel").
 #pragma once
 
 #include <QWidget>
@@ -19,10 +19,10 @@ struct WheelOptions {
   int divisions = 12;
 };
 
-class TForm10 : public QWidget {
+class WheelOptionsWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm10(QWidget* parent = nullptr);
+  explicit WheelOptionsWindow(QWidget* parent = nullptr);
 
   WheelOptions Options() const;
   int Divisions() const;
@@ -49,15 +49,15 @@ class TForm10 : public QWidget {
   QLabel* DivisionsLabel = nullptr;
   QSpinBox* DivisionsUpDown = nullptr;  // with its edit, DivisionsEdit
   QLineEdit* DivisionsEdit = nullptr;
-  QPushButton* Button1 = nullptr;  // OK
-  QPushButton* Button2 = nullptr;  // Cancel
-  QPushButton* Button3 = nullptr;  // Default
+  QPushButton* OkButton = nullptr;       // OK
+  QPushButton* CancelButton = nullptr;   // Cancel
+  QPushButton* DefaultButton = nullptr;  // Default
   QToolButton* WheelCustSaveSpeedButton = nullptr;
 
   void OptionChanged();
-  void Button1Click();
-  void Button2Click();
-  void Button3Click();
+  void OkButtonClick();
+  void CancelButtonClick();
+  void DefaultButtonClick();
   void WheelCustSaveSpeedButtonClick();
 
   bool SavedWheelOutline = true;

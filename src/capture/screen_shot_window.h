@@ -1,4 +1,4 @@
-// TForm2: the desktop snapshot or clipboard picture the user picks colours from.
+// ScreenShotWindow: the desktop snapshot or clipboard picture the user picks colours from.
 #pragma once
 
 #include <functional>
@@ -11,10 +11,10 @@ namespace tintora {
 
 class ImageBox;
 
-class TForm2 : public QWidget {
+class ScreenShotWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm2(QWidget* parent = nullptr);
+  explicit ScreenShotWindow(QWidget* parent = nullptr);
 
   // Where the main window stands; the window places itself from it whenever it is shown.
   void SetMainBounds(std::function<QRect()> bounds) { mainBounds_ = std::move(bounds); }
@@ -22,7 +22,7 @@ class TForm2 : public QWidget {
   void ClearPicture();
   const QImage& Picture() const;
   // The picture as shown, with its cursor and the colour under a point.
-  ImageBox& Image() const { return *Image1; }
+  ImageBox& Image() const { return *PictureBox; }
 
  signals:
   void PointedAt(QPoint pos, bool click);
@@ -33,8 +33,8 @@ class TForm2 : public QWidget {
 
  private:
   std::function<QRect()> mainBounds_;
-  QScrollArea* Panel1 = nullptr;
-  ImageBox* Image1 = nullptr;
+  QScrollArea* PictureScroller = nullptr;
+  ImageBox* PictureBox = nullptr;
 };
 
 }  // namespace tintora

@@ -1,4 +1,4 @@
-// TForm8: "Text Colourizer Preview", a bigger view of the colourized text. Closing it only
+// ColourizerPreviewWindow: "Text Colourizer Preview", a bigger view of the colourized text. Closing it only
 // hides it.
 #pragma once
 
@@ -8,10 +8,10 @@ class QTextEdit;
 
 namespace tintora {
 
-class TForm8 : public QWidget {
+class ColourizerPreviewWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm8(QWidget* parent = nullptr);
+  explicit ColourizerPreviewWindow(QWidget* parent = nullptr);
 
   // The bigger preview the colourizer renders into.
   QTextEdit* Preview() const { return ColouredTextPreviewRichEdit; }

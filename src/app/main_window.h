@@ -1,4 +1,4 @@
-// TForm1, the main window. It builds the rooms (one controller per pane or window), hands
+// MainWindow, the main window. It builds the rooms (one controller per pane or window), hands
 // each the shared objects it talks through (the active colour, the colour selection, the
 // notation, the colour list, stay-on-top and the services), wires their signals together, and
 // runs the start-up and the 50 ms heartbeat. The behaviour lives in the rooms.
@@ -34,25 +34,25 @@ class Services;
 class Snapshots;
 class TAboutBox;
 class TChangeColourNameDialogue;
-class TForm10;
-class TForm2;
-class TForm6;
-class TForm8;
+class WheelOptionsWindow;
+class ScreenShotWindow;
+class AdjustWindow;
+class ColourizerPreviewWindow;
 class TextColourizer;
 class PageCoordinator;
-class TForm9;
+class DefaultFolderWindow;
 class TSaveAsOptions;
 class TSplashScreen;
 class ValueOutput;
 
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
   using SaveOutcome = tintora::SaveOutcome;
 
-  explicit TForm1(Services& services, QWidget* parent = nullptr);
-  ~TForm1() override;
+  explicit MainWindow(Services& services, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // Steps 3 to 6 of the start-up sequence; `arguments` are the command-line arguments
   // without the program's own name.
@@ -61,7 +61,7 @@ class TForm1 : public QWidget {
   // The first activation shows the splash again.
   void FormActivate();
   // The heartbeat, every 50 ms while one of its steps has work (see Heartbeat).
-  void Timer1Timer();
+  void OnHeartbeat();
   bool HeartbeatNeeded() const;
 
   // The settings file; tests point it elsewhere.
@@ -92,16 +92,16 @@ class TForm1 : public QWidget {
   tintora::Snapshots& Snapshots() const { return *snapshots_; }
 
   // The secondary windows, created once, in this order, right after the main window.
-  TForm2* Form2() const;
+  ScreenShotWindow* ScreenShot() const;
   TChangeColourNameDialogue* ChangeColourNameDialogue() const;
   TAboutBox* AboutBox() const;
   TSplashScreen* SplashScreen() const;
-  TForm6* Form6() const;
-  TForm8* Form8() const;
+  AdjustWindow* Adjust() const;
+  ColourizerPreviewWindow* ColourizerPreview() const;
   TextColourizer& Colourizer() const { return *colourizer_; }
   PageCoordinator& PageColours() const { return *pageColours_; }
-  TForm9* Form9() const;
-  TForm10* Form10() const;
+  DefaultFolderWindow* DefaultFolder() const;
+  WheelOptionsWindow* WheelCustomizer() const;
   TSaveAsOptions* SaveAsOptions() const;
 
  signals:
