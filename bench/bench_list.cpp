@@ -89,7 +89,7 @@ void BM_Sort(benchmark::State& state) {
     state.PauseTiming();
     Load(*form);  // shuffled again
     state.ResumeTiming();
-    form->ListPane().SortList(static_cast<int>(state.range(0)));
+    form->ListPane().SortList(static_cast<tintora::SortKey>(state.range(0)));
   }
 }
 BENCHMARK(BM_Sort)->DenseRange(0, 4)->ArgName("code")->Unit(benchmark::kMillisecond);

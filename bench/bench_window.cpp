@@ -49,7 +49,7 @@ BENCHMARK(BM_SliderStepPropagation)->Unit(benchmark::kMicrosecond);
 void BM_ActiveStripRedraw(benchmark::State& state) {
   auto form = MakeWindow();
   form->findChild<QSlider*>("RedTrackBar")->setValue(200);
-  for (auto _ : state) form->HsMixer().ChangeSpectrumImage(1);
+  for (auto _ : state) form->HsMixer().ChangeSpectrumImage(tintora::SpectrumMode::ActiveSaturation);
 }
 BENCHMARK(BM_ActiveStripRedraw)->Unit(benchmark::kMicrosecond);
 
@@ -57,7 +57,7 @@ void BM_BasePaletteRedraw(benchmark::State& state) {
   auto form = MakeWindow();
   if (state.range(0)) form->findChild<QAction*>("SetWebsafePaletteOn1")->trigger();
   form->findChild<QSlider*>("RedTrackBar")->setValue(130);
-  for (auto _ : state) form->Selector().PalettePanelUpdate(1);
+  for (auto _ : state) form->Selector().PalettePanelUpdate(tintora::ColourComponent::Red);
 }
 BENCHMARK(BM_BasePaletteRedraw)->Arg(0)->Arg(1)->ArgName("websafe")->Unit(benchmark::kMicrosecond);
 

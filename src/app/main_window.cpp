@@ -195,7 +195,7 @@ void MainWindow::StartUp(const QStringList& arguments) {
 void MainWindow::FormInitialize() {
   capture_->DeskTopPixelCaptInit();
   frame_->FormInitialize();
-  for (int n = 1; n <= 3; ++n) selector_->PalettePanelUpdate(n);
+  for (ColourComponent n : kRgbComponents) selector_->PalettePanelUpdate(n);
   hsMixer_->DrawStrips();
   values_->CombinedColourValueUpdate();
   frame_->MultiLineHintInit();

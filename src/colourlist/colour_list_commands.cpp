@@ -103,15 +103,15 @@ void ColourListPane::ListMenuPopup() {
   for (QAction* a : sorts_) a->setEnabled(any);
 }
 
-void ColourListPane::SortList(int code) {
+void ColourListPane::SortList(SortKey key) {
   if (model_.List().Empty()) return;
   Progress progress(parts_.progress);
-  model_.Reset([code](ColourList& l) { l.Sort(static_cast<SortKey>(code)); });
+  model_.Reset([key](ColourList& l) { l.Sort(key); });
 }
 
-void ColourListPane::SortCommand(int code) {
+void ColourListPane::SortCommand(SortKey key) {
   StoreUndo();
-  SortList(code);
+  SortList(key);
   CustomColourListBox->viewport()->repaint();
   model_.SetListChanged(true);
 }

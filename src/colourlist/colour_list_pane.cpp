@@ -141,12 +141,18 @@ void ColourListPane::BuildMenu(QGroupBox* pane) {
   Link(AdjustSelectedColoursAction, &QAction::triggered, this,
        [this](bool) { adjuster_->AdjustSelectedColoursClick(); });
   m->addSeparator();
-  const char* const kSorts[5][2] = {{"AlphabeticalSort1", "Alphabetize"},
-                                    {"SortByIntensity1", "Sort By Intensity"},
-                                    {"SortBySaturation1", "Sort By Saturation"},
-                                    {"SortByHue", "Sort By Hue"},
-                                    {"SortByHexValue1", "Sort By Hex Value"}};
-  for (int code = 0; code < 5; ++code) sorts_[code] = m->AddItem(kSorts[code][0], kSorts[code][1]);
+  const struct {
+    SortKey key;
+    const char *name, *text;
+  } kSorts[5] = {{SortKey::Alphabetical, "AlphabeticalSort1", "Alphabetize"},
+                 {SortKey::Intensity, "SortByIntensity1", "Sort By Intensity"},
+                 {SortKey::Saturation, "SortBySaturation1", "Sort By Saturation"},
+                 {SortKey::Hue, "SortByHue", "Sort By Hue"},
+                 {SortKey::HexValue, "SortByHexValue1", "Sort By Hex Value"}};
+  for (const auto& sort : kSorts) {
+    QAction* action = sorts_.emplace_back(m->AddItem(sort.name, sort.text));
+    Link(action, &QAction::triggered, this, [this, key = sort.key](bool) { SortCommand(key); });
+  }
   m->addSeparator();
   ConvertListToWebSafeAction = m->AddItem("ConvertListtoWebSafe1", "Convert List to Web Safe");
   GenerateWebSafeListAction = m->AddItem("GenerateWebSafeList1", "Generate WebSafe List");
@@ -187,8 +193,6 @@ void ColourListPane::Connect() {
     DeleteSelectedColours();
   });
   Link(UndoLastChangeAction, &QAction::triggered, this, [this](bool) { UndoLastChangeClick(); });
-  for (int code = 0; code < 5; ++code)
-    Link(sorts_[code], &QAction::triggered, this, [this, code](bool) { SortCommand(code); });
   Link(ConvertListToWebSafeAction, &QAction::triggered, this, [this](bool) {
     StoreUndo();
     RGBHexListToWebSafe();

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <QObject>
 #include <QPoint>
 
 #include "core/colour/custom_colours.h"
+#include "core/list/colour_list.h"
 #include "widgets/services.h"
 
 class QAction;
@@ -62,7 +64,7 @@ class ColourListPane : public QObject {
   void StoreUndo();
   void DisplayListColour();
   void DeleteSelectedColours();
-  void SortList(int code);
+  void SortList(SortKey key);
   void CustomColourListBoxMoveItems(int x, int y);
   // Entries dropped on the list: from the list itself (a move) or from elsewhere.
   void CustomColourListBoxDragDrop(QObject* source, QPoint viewportPos, const QByteArray& cdtLines);
@@ -106,7 +108,7 @@ class ColourListPane : public QObject {
   void ClearAllSpeedButtonClick();
   void UndoLastChangeClick();
   void ListMenuPopup();
-  void SortCommand(int code);
+  void SortCommand(SortKey key);
   void CopyListAsHtmlCommentClick();
   void UpdateCountLabel();
   void SetFileNameHint(const QString& path);
@@ -137,7 +139,7 @@ class ColourListPane : public QObject {
   QAction* DeleteSelectedColoursAction = nullptr;
   QAction* UndoLastChangeAction = nullptr;
   QAction* AdjustSelectedColoursAction = nullptr;
-  QAction* sorts_[5] = {};  // by sort code
+  std::vector<QAction*> sorts_;  // the five sort commands
   QAction* ConvertListToWebSafeAction = nullptr;
   QAction* GenerateWebSafeListAction = nullptr;
   QAction* CopyListAsHtmlCommentAction = nullptr;

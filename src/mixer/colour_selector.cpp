@@ -49,8 +49,10 @@ const TrayColour kTray[16] = {
 };
 
 // The level of a palette's own component in a colour value.
-int BaseLevel(int palette, int colour) {
-  return palette == 1 ? RedOf(colour) : palette == 2 ? GreenOf(colour) : BlueOf(colour);
+int BaseLevel(ColourComponent kept, int colour) {
+  return kept == ColourComponent::Red     ? RedOf(colour)
+         : kept == ColourComponent::Green ? GreenOf(colour)
+                                          : BlueOf(colour);
 }
 
 }  // namespace
@@ -90,9 +92,10 @@ ColourSelectorPane::ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& acti
 
 void ColourSelectorPane::BuildPalettes(QGridLayout* grid) {
   QWidget* pane = grid->parentWidget();
-  const char* frames[4] = {"", "RedBasePanel", "GreenBasePanel", "BlueBasePanel"};
-  const char* images[4] = {"", "RedBasedPaletteImage", "GreenBasedPaletteImage", "BlueBasedPaletteImage"};
-  for (int n = 1; n <= 3; ++n) {
+  const char* frames[3] = {"RedBasePanel", "GreenBasePanel", "BlueBasePanel"};
+  const char* images[3] = {"RedBasedPaletteImage", "GreenBasedPaletteImage", "BlueBasedPaletteImage"};
+  for (ColourComponent kept : kRgbComponents) {
+    const std::size_t n = IndexOf(kept);
     auto* frame = Make<ColourPanel>(pane, frames[n]);
     frame->SetBevel(false);
     auto* image = Make<ImageBox>(frame, images[n]);
@@ -101,14 +104,14 @@ void ColourSelectorPane::BuildPalettes(QGridLayout* grid) {
     image->SetGradient(true);
     image->setCursor(Qt::CrossCursor);
     image->setFocusPolicy(Qt::TabFocus);
-    static const char* const kBase[4] = {"", "Red", "Green", "Blue"};
+    static const char* const kBase[3] = {"Red", "Green", "Blue"};
     image->setAccessibleName(QString(kBase[n]) + "-based palette");
     image->setAccessibleDescription(
         QString("Every colour with the active colour's %1 level").arg(QString(kBase[n]).toLower()));
     frame->setAccessibleName(image->accessibleName());
     GridOn(frame, true)->addWidget(image);
     frame->layout()->setContentsMargins(2, 2, 2, 2);
-    grid->addWidget(frame, 0, n, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(frame, 0, static_cast<int>(n) + 1, Qt::AlignLeft | Qt::AlignTop);
     basePalette_[n] = image;
   }
   LockColourSpeedButton = Make<SpeedButton>(pane, "LockColourSpeedButton");
@@ -142,10 +145,10 @@ void ColourSelectorPane::Connect() {
     Link(p, &ColourPanel::MouseMoved, this, [this, p](QPoint) { TrayPanelMouseOverAndSelect(p, false); });
     Link(p, &ColourPanel::Clicked, this, [this, p] { TrayPanelMouseOverAndSelect(p, true); });
   }
-  for (int n = 1; n <= 3; ++n) {
-    Link(basePalette_[n], &ImageBox::MouseMoved, this,
-         [this, n](QPoint pos) { BMPPixelColourRetreive(n, pos); });
-    Link(basePalette_[n], &ImageBox::MousePressed, this,
+  for (ColourComponent n : kRgbComponents) {
+    Link(basePalette_[IndexOf(n)], &ImageBox::MouseMoved, this,
+         [this, n](QPoint pos) { BMPPixelColourRetrieve(n, pos); });
+    Link(basePalette_[IndexOf(n)], &ImageBox::MousePressed, this,
          [this, n](Qt::MouseButton b, QPoint pos) { PaletteImagesMouseDown(n, b, pos); });
   }
   Link(ColourSelectorPanel, &ColourPanel::Clicked, this, [this] { selection_.SetColourSelection(); });
@@ -180,42 +183,43 @@ void ColourSelectorPane::TrayPanelMouseOverAndSelect(ColourPanel* panel, bool se
 
 void ColourSelectorPane::ActiveColourChanged(const ActiveColour& now, const ActiveColour& before) {
   if (DerivativesLocked_) return;
-  for (int n = 1; n <= 3; ++n)
+  for (ColourComponent n : kRgbComponents)
     if (now.Component(n) != before.Component(n)) PalettePanelUpdate(n);
 }
 
-void ColourSelectorPane::DrawPalette(int n, int base) {
-  QImage& picture = basePalette_[n]->Picture();
+void ColourSelectorPane::DrawPalette(ColourComponent n, int base) {
+  QImage& picture = basePalette_[IndexOf(n)]->Picture();
   DrawBasePalette(n, base, base, base, WebSafePaletteAction->isChecked(),
                   std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(picture.bits()),
                                            static_cast<std::size_t>(kPaletteSize) * kPaletteSize));
-  basePalette_[n]->update();
+  basePalette_[IndexOf(n)]->update();
 }
 
-void ColourSelectorPane::PalettePanelUpdate(int n) {
-  if (n >= 1 && n <= 3) DrawPalette(n, active_.Value().Component(n));
+void ColourSelectorPane::PalettePanelUpdate(ColourComponent n) {
+  if (!IsCmy(n)) DrawPalette(n, active_.Value().Component(n));
 }
 
-void ColourSelectorPane::BMPPixelColourRetreive(int n, QPoint pos) {
-  ImageBox* image = basePalette_[n];
+void ColourSelectorPane::BMPPixelColourRetrieve(ColourComponent n, QPoint pos) {
+  ImageBox* image = basePalette_[IndexOf(n)];
   image->setCursor(CustomCursor(selection_.SourceCursor()));
   selection_.ColourSelectorUpdate(image->PixelColour(pos.x(), pos.y()));
 }
 
-void ColourSelectorPane::PaletteImagesMouseDown(int n, Qt::MouseButton button, QPoint pos) {
+void ColourSelectorPane::PaletteImagesMouseDown(ColourComponent n, Qt::MouseButton button, QPoint pos) {
   if (button == Qt::LeftButton) {
-    BMPPixelColourRetreive(n, pos);
+    BMPPixelColourRetrieve(n, pos);
     selection_.SetColourSelection({.undoStepFirst = true, .copyValue = true});
   } else if (button == Qt::RightButton) {
-    PalettePopupExt->Popup(basePalette_[n]->mapToGlobal(pos));
+    PalettePopupExt->Popup(basePalette_[IndexOf(n)]->mapToGlobal(pos));
   }
 }
 
 void ColourSelectorPane::WebSafePaletteToggle() {
   // Each palette is drawn anew around its own base, in the new mode.
-  for (int n = 1; n <= 3; ++n) basePalette_[n]->setCursor(Qt::WaitCursor);
-  for (int n = 1; n <= 3; ++n) DrawPalette(n, BaseLevel(n, basePalette_[n]->PixelColour(0, 0)));
-  for (int n = 1; n <= 3; ++n) basePalette_[n]->setCursor(Qt::CrossCursor);
+  for (ImageBox* palette : basePalette_) palette->setCursor(Qt::WaitCursor);
+  for (ColourComponent n : kRgbComponents)
+    DrawPalette(n, BaseLevel(n, basePalette_[IndexOf(n)]->PixelColour(0, 0)));
+  for (ImageBox* palette : basePalette_) palette->setCursor(Qt::CrossCursor);
 }
 
 void ColourSelectorPane::LockColourSpeedButtonMouseDown(Qt::MouseButton button) {
@@ -231,7 +235,7 @@ void ColourSelectorPane::BaseColourLockToggle() {
   }
   LockColourSpeedButton->SetGlyph(":/glyphs/unlocked.svg");
   LockColourSpeedButton->setCursor(Qt::WaitCursor);
-  for (int n = 1; n <= 3; ++n) PalettePanelUpdate(n);
+  for (ColourComponent n : kRgbComponents) PalettePanelUpdate(n);
   LockColourSpeedButton->setCursor(Qt::PointingHandCursor);
   DerivativesLocked_ = false;
 }
@@ -240,7 +244,7 @@ void ColourSelectorPane::BaseColourLockReset() {
   // Palettes drawn from black and locked; the active colour stays as it is.
   LockColourSpeedButton->setCursor(Qt::WaitCursor);
   LockColourSpeedButton->SetGlyph(":/glyphs/locked.svg");
-  for (int n = 1; n <= 3; ++n) DrawPalette(n, 0);
+  for (ColourComponent n : kRgbComponents) DrawPalette(n, 0);
   DerivativesLocked_ = true;
   LockColourSpeedButton->setCursor(Qt::PointingHandCursor);
 }

@@ -3,6 +3,8 @@
 // selector; a click makes it the active colour.
 #pragma once
 
+#include <array>
+
 #include <QObject>
 
 #include "widgets/active_colour_holder.h"
@@ -29,7 +31,8 @@ class ColourSelectorPane : public QObject {
   ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& active, ColourSelection& selection,
                      StayOnTop& onTop);
 
-  void PalettePanelUpdate(int palette);  // 1 red, 2 green, 3 blue based
+  // The palette that keeps that component of the active colour (red, green or blue).
+  void PalettePanelUpdate(ColourComponent kept);
   void WebSafePaletteToggle();
   void BaseColourLockToggle();
   void BaseColourLockReset();
@@ -49,11 +52,11 @@ class ColourSelectorPane : public QObject {
   void ActiveColourChanged(const ActiveColour& now, const ActiveColour& before);
   void ShowSelection(int colour);
   void TrayPanelMouseOverAndSelect(ColourPanel* panel, bool select);
-  void BMPPixelColourRetreive(int palette, QPoint pos);
-  void PaletteImagesMouseDown(int palette, Qt::MouseButton button, QPoint pos);
+  void BMPPixelColourRetrieve(ColourComponent kept, QPoint pos);
+  void PaletteImagesMouseDown(ColourComponent kept, Qt::MouseButton button, QPoint pos);
   void LockColourSpeedButtonMouseDown(Qt::MouseButton button);
   void RetrieveAllAsWebSafeClick();
-  void DrawPalette(int palette, int base);
+  void DrawPalette(ColourComponent kept, int base);
 
   ActiveColourHolder& active_;
   ColourSelection& selection_;
@@ -63,7 +66,7 @@ class ColourSelectorPane : public QObject {
   QLineEdit* ColourSelectorEdit = nullptr;
   ImageBox* WebSafeImage = nullptr;
   ColourPanel* trayPanels_[16] = {};
-  ImageBox* basePalette_[4] = {};  // 1 red, 2 green, 3 blue
+  std::array<ImageBox*, 3> basePalette_ = {};  // red, green, blue
   SpeedButton* LockColourSpeedButton = nullptr;
   TPopupExt* ColourSelectorPopupExt = nullptr;
   QAction* RetrieveAllAsWebSafeAction = nullptr;

@@ -204,8 +204,8 @@ void HsMixer::RGBtoHSIHSV() {
   if (HSVRadioButton->isChecked()) {
     RGBtoHSV();
     if (ActiveSpectrum()) {
-      ChangeSpectrumImage(1);
-      ChangeSpectrumImage(2);
+      ChangeSpectrumImage(SpectrumMode::ActiveSaturation);
+      ChangeSpectrumImage(SpectrumMode::ActiveVibrance);
     }
   }
   if (HSIRadioButton->isChecked()) HSICalculate();
@@ -318,37 +318,38 @@ void HsMixer::HSIAdjustTrackBar(int row, Qt::MouseButton button) {
 
 // ---------------------------------------------------------------- strips, model, markers
 
-void HsMixer::ChangeSpectrumImage(int mode) {
-  ImageBox* image = mode == 0                  ? ColourSpectrumImage
-                    : (mode == 1 || mode == 3) ? SaturationSpectrum
-                                               : VibranceIntensityImage;
+void HsMixer::ChangeSpectrumImage(SpectrumMode mode) {
+  using enum SpectrumMode;
+  ImageBox* image = mode == Hue                                              ? ColourSpectrumImage
+                    : (mode == ActiveSaturation || mode == StaticSaturation) ? SaturationSpectrum
+                                                                             : VibranceIntensityImage;
   QImage& picture = image->Picture();
   if (picture.format() != QImage::Format_RGB32) picture = picture.convertToFormat(QImage::Format_RGB32);
   auto* bits = reinterpret_cast<std::uint32_t*>(picture.bits());
-  DrawSpectrum(static_cast<SpectrumMode>(mode),
+  DrawSpectrum(mode,
                std::span<std::uint32_t>(bits, static_cast<std::size_t>(picture.width()) * picture.height()),
                picture.width(), picture.height(), working_.hue, working_.saturation, working_.vibrance);
   image->update();
 }
 
 void HsMixer::DrawStrips() {
-  ChangeSpectrumImage(0);
-  ChangeSpectrumImage(ActiveSpectrum() ? 1 : 3);
-  ChangeSpectrumImage(ActiveSpectrum() ? 2 : 4);
+  ChangeSpectrumImage(SpectrumMode::Hue);
+  ChangeSpectrumImage(ActiveSpectrum() ? SpectrumMode::ActiveSaturation : SpectrumMode::StaticSaturation);
+  ChangeSpectrumImage(ActiveSpectrum() ? SpectrumMode::ActiveVibrance : SpectrumMode::StaticVibrance);
 }
 
 void HsMixer::RedrawMarkedStrips() {
   if (SpectrumRedrawPending_ && ActiveSpectrum()) {
-    ChangeSpectrumImage(1);
-    ChangeSpectrumImage(2);
+    ChangeSpectrumImage(SpectrumMode::ActiveSaturation);
+    ChangeSpectrumImage(SpectrumMode::ActiveVibrance);
     SpectrumRedrawPending_ = false;
   }
 }
 
 void HsMixer::ActiveSpecCheckBoxClick() {
   const bool active = ActiveSpectrum();
-  ChangeSpectrumImage(active ? 1 : 3);
-  ChangeSpectrumImage(active ? 2 : 4);
+  ChangeSpectrumImage(active ? SpectrumMode::ActiveSaturation : SpectrumMode::StaticSaturation);
+  ChangeSpectrumImage(active ? SpectrumMode::ActiveVibrance : SpectrumMode::StaticVibrance);
 }
 
 void HsMixer::HsModeClick(bool hsi) {

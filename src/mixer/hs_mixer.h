@@ -10,6 +10,7 @@
 #include <QRect>
 
 #include "core/mixer/mixer_maths.h"
+#include "core/mixer/spectrum.h"
 #include "widgets/active_colour_holder.h"
 
 class QCheckBox;
@@ -34,7 +35,7 @@ class HsMixer : public QObject {
 
   // Converts the active colour's levels into the working values and the sliders.
   void RGBtoHSIHSV();
-  void ChangeSpectrumImage(int mode);  // 0 hue, 1/2 active, 3/4 static strips
+  void ChangeSpectrumImage(SpectrumMode mode);
   // All three strips, active or static as the check box says (at start).
   void DrawStrips();
   void HSIAdjustTrackBar(int row, Qt::MouseButton button);

@@ -32,13 +32,10 @@ struct RowSpec {
   int colour;           // caption panel colour
 };
 
-const RowSpec kRows[7] = {{"", "", 0},
-                          {"Red", "R", ColourFromRgb(255, 0, 0)},
-                          {"Green", "G", ColourFromRgb(0, 255, 0)},
-                          {"Blue", "B", ColourFromRgb(0, 0, 255)},
-                          {"Cyan", "C", ColourFromRgb(0, 255, 255)},
-                          {"Magenta", "M", ColourFromRgb(255, 0, 255)},
-                          {"Yellow", "Y", ColourFromRgb(255, 255, 0)}};
+const RowSpec kRows[6] = {
+    {"Red", "R", ColourFromRgb(255, 0, 0)},       {"Green", "G", ColourFromRgb(0, 255, 0)},
+    {"Blue", "B", ColourFromRgb(0, 0, 255)},      {"Cyan", "C", ColourFromRgb(0, 255, 255)},
+    {"Magenta", "M", ColourFromRgb(255, 0, 255)}, {"Yellow", "Y", ColourFromRgb(255, 255, 0)}};
 
 // Width that gives the track bar one pixel per level between its two end positions.
 int TrackBarWidth(QSlider* slider, int levels) {
@@ -48,7 +45,7 @@ int TrackBarWidth(QSlider* slider, int levels) {
   return levels + slider->style()->pixelMetric(QStyle::PM_SliderLength, &opt, slider);
 }
 
-QByteArray Name(int component, const char* suffix) { return QByteArray(kRows[component].name) + suffix; }
+QByteArray Name(ColourComponent c, const char* suffix) { return QByteArray(kRows[IndexOf(c)].name) + suffix; }
 
 // Caret position in characters of a text whose caret Qt counts in UTF-16 units.
 int CharCaret(const QString& text, int utf16Caret) {
@@ -110,8 +107,8 @@ RgbMixer::RgbMixer(QWidget* rgbPage, QWidget* cmyPage, ActiveColourHolder& activ
     grid->setRowStretch(5, 1);
     grid->setRowMinimumHeight(3, grid->verticalSpacing());  // a gap before the intensity row
   }
-  for (int i = 1; i <= 3; ++i) BuildComponentRow(rgbPage, i, i - 1);
-  for (int i = 4; i <= 6; ++i) BuildComponentRow(cmyPage, i, i - 4);
+  for (ColourComponent c : kColourComponents)
+    BuildComponentRow(IsCmy(c) ? cmyPage : rgbPage, c, static_cast<int>(IndexOf(c) % 3));
   BuildIntensityRow(rgbPage, false);
   BuildIntensityRow(cmyPage, true);
   BuildWebSafeGrid(rgbPage, 1);
@@ -125,26 +122,27 @@ RgbMixer::RgbMixer(QWidget* rgbPage, QWidget* cmyPage, ActiveColourHolder& activ
   ColourPercentDisplayUpdate(active_.Value());
 }
 
-void RgbMixer::BuildComponentRow(QWidget* page, int i, int row) {
-  auto* panel = Make<ColourPanel>(page, Name(i, "Panel"));
+void RgbMixer::BuildComponentRow(QWidget* page, ColourComponent c, int row) {
+  const std::size_t i = IndexOf(c);
+  auto* panel = Make<ColourPanel>(page, Name(c, "Panel"));
   panel->setMinimumSize(panel->fontMetrics().height() + 6, panel->fontMetrics().height() + 6);
   panel->SetCaption(kRows[i].caption);
   panel->SetColour(kRows[i].colour);
-  panel->SetFontColour(i == 3 ? 0xFFFFFF : 0);
+  panel->SetFontColour(c == ColourComponent::Blue ? 0xFFFFFF : 0);
   componentPanel_[i] = panel;
 
-  QSlider* bar = MakeTrackBar(page, Name(i, "TrackBar"), 0, 255, i <= 3 ? 0 : 255);
+  QSlider* bar = MakeTrackBar(page, Name(c, "TrackBar"), 0, 255, IsCmy(c) ? 255 : 0);
   bar->setSingleStep(1);
   bar->setContextMenuPolicy(Qt::CustomContextMenu);
   componentTrackBar_[i] = bar;
 
-  hexEdit_[i] = Make<QLineEdit>(page, Name(i, "HexEdit"), {}, i <= 3 ? "00" : "FF");
+  hexEdit_[i] = Make<QLineEdit>(page, Name(c, "HexEdit"), {}, IsCmy(c) ? "FF" : "00");
   hexEdit_[i]->setMaxLength(2);
   FitCharacters(hexEdit_[i], 2);
-  decimalEdit_[i] = Make<QLineEdit>(page, Name(i, "DecimalEdit"), {}, i <= 3 ? "0" : "255");
+  decimalEdit_[i] = Make<QLineEdit>(page, Name(c, "DecimalEdit"), {}, IsCmy(c) ? "255" : "0");
   decimalEdit_[i]->setMaxLength(3);
   FitCharacters(decimalEdit_[i], 3);
-  percentLabel_[i] = Make<QLabel>(page, Name(i, "Percent"));
+  percentLabel_[i] = Make<QLabel>(page, Name(c, "Percent"));
   ReserveText(percentLabel_[i], "100.000%");
 
   const QString colour = kRows[i].name;
@@ -192,13 +190,13 @@ void RgbMixer::BuildWebSafeGrid(QWidget* page, int firstShape) {
   }
   // The lines stand where the handle stands at 0, 51 ... 255, over the three track bars, wherever
   // the layout puts them.
-  QSlider* first = componentTrackBar_[firstShape == 1 ? 1 : 4];
+  QSlider* first = Bar(firstShape == 1 ? ColourComponent::Red : ColourComponent::Cyan);
   first->installEventFilter(this);
 }
 
 void RgbMixer::PlaceWebSafeGrid(int firstShape) {
-  QSlider* first = componentTrackBar_[firstShape == 1 ? 1 : 4];
-  QSlider* last = componentTrackBar_[firstShape == 1 ? 3 : 6];
+  QSlider* first = Bar(firstShape == 1 ? ColourComponent::Red : ColourComponent::Cyan);
+  QSlider* last = Bar(firstShape == 1 ? ColourComponent::Blue : ColourComponent::Yellow);
   QStyleOptionSlider opt;
   opt.initFrom(first);
   opt.orientation = Qt::Horizontal;
@@ -239,18 +237,15 @@ void RgbMixer::BuildPreviews(QWidget* page) {
 void RgbMixer::Connect() {
   Link(&active_, &ActiveColourHolder::Changed, this,
        [this](const ActiveColour& now, const ActiveColour& before) { ActiveColourChanged(now, before); });
-  for (int i = 1; i <= 6; ++i) {
-    if (i <= 3) {
-      Link(componentTrackBar_[i], &QSlider::valueChanged, this, [this, i](int) { ColourTrackBarChanged(i); });
-    } else {
-      Link(componentTrackBar_[i], &QSlider::valueChanged, this, [this, i](int) { CmyTrackBarChange(i); });
-    }
-    Link(decimalEdit_[i], &QLineEdit::textChanged, this, [this, i](const QString&) { TextFieldFilter(i); });
-    Link(hexEdit_[i], &QLineEdit::textChanged, this, [this, i](const QString&) { TextFieldToHexFilter(i); });
-    Link(hexEdit_[i], &QLineEdit::returnPressed, this, [this, i] { HexColourSet(i); });
+  for (ColourComponent c : kColourComponents) {
+    const std::size_t i = IndexOf(c);
+    Link(componentTrackBar_[i], &QSlider::valueChanged, this, [this, c](int) { ColourTrackBarChanged(c); });
+    Link(decimalEdit_[i], &QLineEdit::textChanged, this, [this, c](const QString&) { TextFieldFilter(c); });
+    Link(hexEdit_[i], &QLineEdit::textChanged, this, [this, c](const QString&) { TextFieldToHexFilter(c); });
+    Link(hexEdit_[i], &QLineEdit::returnPressed, this, [this, c] { HexColourSet(c); });
     hexEdit_[i]->installEventFilter(this);
     Link(componentPanel_[i], &ColourPanel::MousePressed, this,
-         [this, i](Qt::MouseButton b, QPoint) { ComponentPanelMouseDown(i, b); });
+         [this, c](Qt::MouseButton b, QPoint) { ComponentPanelMouseDown(c, b); });
     Link(componentTrackBar_[i], &QSlider::customContextMenuRequested, this,
          [this, i](const QPoint& p) { RGBandCMYPopupExt->Popup(componentTrackBar_[i]->mapToGlobal(p)); });
   }
@@ -265,11 +260,10 @@ void RgbMixer::Connect() {
 
 // ---------------------------------------------------------------- into the active colour
 
-void RgbMixer::ColourTrackBarChanged(int n) { active_.SetComponent(n, componentTrackBar_[n]->value()); }
+void RgbMixer::ColourTrackBarChanged(ColourComponent c) { active_.SetComponent(c, Bar(c)->value()); }
 
-void RgbMixer::CmyTrackBarChange(int n) { active_.SetComponent(n, componentTrackBar_[n]->value()); }
-
-void RgbMixer::TextFieldFilter(int i) {
+void RgbMixer::TextFieldFilter(ColourComponent c) {
+  const std::size_t i = IndexOf(c);
   QLineEdit* edit = decimalEdit_[i];
   const QString text = edit->text();
   const EditFilterResult r =
@@ -280,22 +274,22 @@ void RgbMixer::TextFieldFilter(int i) {
   componentTrackBar_[i]->setValue(*r.trackBarPosition);
 }
 
-void RgbMixer::TextFieldToHexFilter(int i) {
-  QLineEdit* edit = hexEdit_[i];
+void RgbMixer::TextFieldToHexFilter(ColourComponent c) {
+  QLineEdit* edit = hexEdit_[IndexOf(c)];
   const QString text = edit->text();
   ApplyFilterResult(
       edit, tintora::TextFieldToHexFilter(text.toStdString(), CharCaret(text, edit->cursorPosition())));
 }
 
-void RgbMixer::HexColourSet(int n) {
-  for (int i = 1; i <= 6; ++i) {
-    if (n != 0 && n != i) continue;
-    componentTrackBar_[i]->setValue(ParseDollarHex(hexEdit_[i]->text().toUpper().toStdString()));
+void RgbMixer::HexColourSet(std::optional<ColourComponent> only) {
+  for (ColourComponent c : kColourComponents) {
+    if (only && *only != c) continue;
+    Bar(c)->setValue(ParseDollarHex(hexEdit_[IndexOf(c)]->text().toUpper().toStdString()));
   }
 }
 
 void RgbMixer::HexEntryEditPrep(QLineEdit* edit) {
-  HexColourSet(0);
+  HexColourSet(std::nullopt);
   edit->selectAll();
 }
 
@@ -304,17 +298,17 @@ void RgbMixer::RGBIntensitySpeedButtonClick(QToolButton* sender) {
   (sender == CMYIntensitySpeedButton ? CmyIntensityTrackBar : IntensityTrackBar)->setFocus();
 }
 
-void RgbMixer::AdjustTrackBar(int n, Qt::MouseButton button) {
+void RgbMixer::AdjustTrackBar(ColourComponent c, Qt::MouseButton button) {
   if (button != Qt::LeftButton && button != Qt::RightButton) return;
   // The right button raises the RGB value. On the CMY panels that lowers the CMY twin, so there a
   // left click gives the next higher CMY preset, as their hints promise.
-  QSlider* rgb = componentTrackBar_[n <= 3 ? n : n - 3];
+  QSlider* rgb = Bar(RgbTwin(c));
   rgb->setValue(button == Qt::RightButton ? SnapUp(rgb->value()) : SnapDown(rgb->value()));
 }
 
-void RgbMixer::ComponentPanelMouseDown(int n, Qt::MouseButton button) {
-  AdjustTrackBar(n, button);
-  componentTrackBar_[n]->setFocus();
+void RgbMixer::ComponentPanelMouseDown(ColourComponent c, Qt::MouseButton button) {
+  AdjustTrackBar(c, button);
+  Bar(c)->setFocus();
 }
 
 void RgbMixer::WebSafeGridToggle() {
@@ -335,12 +329,12 @@ void RgbMixer::CollectSettings(SettingsValues& v) const { v.webSafeGrid = WebSaf
 
 bool RgbMixer::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Resize || event->type() == QEvent::Move) {
-    if (watched == componentTrackBar_[1]) PlaceWebSafeGrid(1);
-    if (watched == componentTrackBar_[4]) PlaceWebSafeGrid(7);
+    if (watched == Bar(ColourComponent::Red)) PlaceWebSafeGrid(1);
+    if (watched == Bar(ColourComponent::Cyan)) PlaceWebSafeGrid(7);
   }
   if (event->type() == QEvent::MouseButtonRelease) {
-    for (int i = 1; i <= 6; ++i)
-      if (watched == hexEdit_[i]) Guarded([&] { HexEntryEditPrep(hexEdit_[i]); });
+    for (QLineEdit* edit : hexEdit_)
+      if (watched == edit) Guarded([&] { HexEntryEditPrep(edit); });
   }
   return QObject::eventFilter(watched, event);
 }
@@ -349,23 +343,23 @@ bool RgbMixer::eventFilter(QObject* watched, QEvent* event) {
 
 void RgbMixer::ActiveColourChanged(const ActiveColour& now, const ActiveColour& before) {
   // Only the rows that moved: a hex text typed into another row waits for its Enter.
-  for (int n = 1; n <= 3; ++n) {
-    if (now.Component(n) == before.Component(n)) continue;
-    ShowComponent(n, now.Component(n));
-    ShowComponent(n + 3, now.Component(n + 3));
+  for (ColourComponent c : kRgbComponents) {
+    if (now.Component(c) == before.Component(c)) continue;
+    ShowComponent(c, now.Component(c));
+    ShowComponent(CmyTwin(c), now.Component(CmyTwin(c)));
   }
   if (now.Intensity() != before.Intensity()) ShowIntensity(now.Intensity());
   ShowPreviews(now);
   ColourPercentDisplayUpdate(now);
 }
 
-void RgbMixer::ShowComponent(int n, int level) {
+void RgbMixer::ShowComponent(ColourComponent c, int level) {
   {
-    const QSignalBlocker block(componentTrackBar_[n]);
-    componentTrackBar_[n]->setValue(level);
+    const QSignalBlocker block(Bar(c));
+    Bar(c)->setValue(level);
   }
-  SetEditText(decimalEdit_[n], QString::number(level));
-  SetEditText(hexEdit_[n], QString::fromStdString(IntToHex(level, 2)));
+  SetEditText(decimalEdit_[IndexOf(c)], QString::number(level));
+  SetEditText(hexEdit_[IndexOf(c)], QString::fromStdString(IntToHex(level, 2)));
 }
 
 void RgbMixer::ShowIntensity(int i) {
@@ -388,9 +382,9 @@ void RgbMixer::ShowPreviews(const ActiveColour& c) {
 }
 
 void RgbMixer::ColourPercentDisplayUpdate(const ActiveColour& c) {
-  for (int i = 1; i <= 6; ++i) {
-    const QString text = QString::fromStdString(CalculatePercentString(3, c.Component(i), 255));
-    if (percentLabel_[i]->text() != text) percentLabel_[i]->setText(text);
+  for (ColourComponent k : kColourComponents) {
+    const QString text = QString::fromStdString(CalculatePercentString(3, c.Component(k), 255));
+    if (percentLabel_[IndexOf(k)]->text() != text) percentLabel_[IndexOf(k)]->setText(text);
   }
 }
 

@@ -3,6 +3,9 @@
 // panels and the web-safe indicator grid.
 #pragma once
 
+#include <array>
+#include <optional>
+
 #include <QObject>
 
 #include "widgets/active_colour_holder.h"
@@ -26,13 +29,12 @@ class RgbMixer : public QObject {
  public:
   RgbMixer(QWidget* rgbPage, QWidget* cmyPage, ActiveColourHolder& active, StayOnTop& onTop);
 
-  // Rows are numbered 1 red, 2 green, 3 blue, 4 cyan, 5 magenta, 6 yellow.
-  void ColourTrackBarChanged(int component);
-  void AdjustTrackBar(int component, Qt::MouseButton button);
-  void TextFieldFilter(int edit);
-  void TextFieldToHexFilter(int edit);
-  // Commits the typed hex text of one row (1..6), or of all six (0), to the track bars.
-  void HexColourSet(int component);
+  void ColourTrackBarChanged(ColourComponent component);
+  void AdjustTrackBar(ColourComponent component, Qt::MouseButton button);
+  void TextFieldFilter(ColourComponent component);
+  void TextFieldToHexFilter(ColourComponent component);
+  // Commits the typed hex text of one row, or of all six (nullopt), to the track bars.
+  void HexColourSet(std::optional<ColourComponent> component);
   void HexEntryEditPrep(QLineEdit* edit);
   void WebSafeGridToggle();
   // The settings file's "RGB Mixer" section.
@@ -43,7 +45,8 @@ class RgbMixer : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void BuildComponentRow(QWidget* page, int component, int row);
+  void BuildComponentRow(QWidget* page, ColourComponent component, int row);
+  QSlider* Bar(ColourComponent c) const { return componentTrackBar_[IndexOf(c)]; }
   void BuildIntensityRow(QWidget* page, bool cmy);
   void BuildWebSafeGrid(QWidget* page, int firstShape);
   // The lines follow the track bars wherever the layout puts them.
@@ -51,22 +54,22 @@ class RgbMixer : public QObject {
   void BuildPreviews(QWidget* page);
   void Connect();
   void ActiveColourChanged(const ActiveColour& now, const ActiveColour& before);
-  void ShowComponent(int component, int level);
+  void ShowComponent(ColourComponent component, int level);
   void ShowIntensity(int intensity);
   void ShowPreviews(const ActiveColour& colour);
   void ColourPercentDisplayUpdate(const ActiveColour& colour);
-  void CmyTrackBarChange(int component);
   void RGBIntensitySpeedButtonClick(QToolButton* sender);
-  void ComponentPanelMouseDown(int component, Qt::MouseButton button);
+  void ComponentPanelMouseDown(ColourComponent component, Qt::MouseButton button);
 
   ActiveColourHolder& active_;
   StayOnTop& onTop_;
 
-  ColourPanel* componentPanel_[7] = {};
-  QSlider* componentTrackBar_[7] = {};
-  QLineEdit* hexEdit_[7] = {};
-  QLineEdit* decimalEdit_[7] = {};
-  QLabel* percentLabel_[7] = {};
+  // Each component's row, in the order of kColourComponents.
+  std::array<ColourPanel*, 6> componentPanel_ = {};
+  std::array<QSlider*, 6> componentTrackBar_ = {};
+  std::array<QLineEdit*, 6> hexEdit_ = {};
+  std::array<QLineEdit*, 6> decimalEdit_ = {};
+  std::array<QLabel*, 6> percentLabel_ = {};
   QSlider* IntensityTrackBar = nullptr;
   QSlider* CmyIntensityTrackBar = nullptr;
   QLineEdit* IntensityEdit = nullptr;

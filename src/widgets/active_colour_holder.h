@@ -17,7 +17,7 @@ class ActiveColourHolder : public QObject {
   const ActiveColour& Value() const { return value_; }
 
   void Set(const ActiveColour& colour);
-  void SetComponent(int n, int level) { Set(value_.WithComponent(n, level)); }
+  void SetComponent(ColourComponent c, int level) { Set(value_.WithComponent(c, level)); }
   void SetRgb(int red, int green, int blue) { Set(value_.WithRgb(red, green, blue)); }
   void SetIntensity(int intensity) { Set(value_.WithIntensity(intensity)); }
 

@@ -41,20 +41,18 @@ TEST(ActiveColour, TheOffsetMovesEachLevelAndRoundsHalfToEven) {
 
 TEST(ActiveColour, CmyComponentsMirrorTheirRgbTwins) {
   const ActiveColour c(10, 20, 30);
-  const int expected[7] = {0, 10, 20, 30, 245, 235, 225};
-  for (int n = 1; n <= 6; ++n) EXPECT_EQ(c.Component(n), expected[n]) << n;
-  EXPECT_EQ(c.Component(0), 0);
-  EXPECT_EQ(c.Component(7), 0);
+  const int expected[6] = {10, 20, 30, 245, 235, 225};
+  for (ColourComponent k : kColourComponents) EXPECT_EQ(c.Component(k), expected[IndexOf(k)]) << IndexOf(k);
   // Setting cyan to 100 is setting red to 155.
-  EXPECT_EQ(c.WithComponent(4, 100), ActiveColour(155, 20, 30));
-  EXPECT_EQ(c.WithComponent(6, 0), ActiveColour(10, 20, 255));
-  EXPECT_EQ(c.WithComponent(2, 77), ActiveColour(10, 77, 30));
+  EXPECT_EQ(c.WithComponent(ColourComponent::Cyan, 100), ActiveColour(155, 20, 30));
+  EXPECT_EQ(c.WithComponent(ColourComponent::Yellow, 0), ActiveColour(10, 20, 255));
+  EXPECT_EQ(c.WithComponent(ColourComponent::Green, 77), ActiveColour(10, 77, 30));
 }
 
 TEST(ActiveColour, OutOfRangeInputsStopAtTheTrackBarsEnds) {
   EXPECT_EQ(ActiveColour(300, -5, 128, 150), ActiveColour(255, 0, 128, 100));
-  EXPECT_EQ(ActiveColour().WithComponent(1, 999).Red(), 255);
-  EXPECT_EQ(ActiveColour().WithComponent(4, -1).Red(), 255);  // cyan below 0 is cyan 0
+  EXPECT_EQ(ActiveColour().WithComponent(ColourComponent::Red, 999).Red(), 255);
+  EXPECT_EQ(ActiveColour().WithComponent(ColourComponent::Cyan, -1).Red(), 255);  // cyan below 0 is cyan 0
   EXPECT_EQ(ActiveColour().WithIntensity(-101).Intensity(), -100);
 }
 

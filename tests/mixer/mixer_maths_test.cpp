@@ -42,18 +42,18 @@ TEST(MixerMaths, NudgesWrapAroundTheirRanges) {
 
 TEST(BasePalette, PixelsRunTheOtherTwoComponentsInStepsOfFour) {
   std::vector<std::uint32_t> pixels(64 * 64);
-  DrawBasePalette(1, 100, 7, 9, false, pixels);
+  DrawBasePalette(ColourComponent::Red, 100, 7, 9, false, pixels);
   EXPECT_EQ(pixels[0], 0xFF640000u);             // red 100, green 0, blue 0
   EXPECT_EQ(pixels[63 * 64 + 63], 0xFF64FCFCu);  // red 100, green 252, blue 252
   EXPECT_EQ(pixels[1], 0xFF640400u);             // across: green
   EXPECT_EQ(pixels[64], 0xFF640004u);            // down: blue
-  DrawBasePalette(2, 0, 50, 0, false, pixels);
+  DrawBasePalette(ColourComponent::Green, 0, 50, 0, false, pixels);
   EXPECT_EQ(pixels[1], 0xFF003204u);   // across: blue
   EXPECT_EQ(pixels[64], 0xFF043200u);  // down: red
-  DrawBasePalette(3, 0, 0, 200, false, pixels);
+  DrawBasePalette(ColourComponent::Blue, 0, 0, 200, false, pixels);
   EXPECT_EQ(pixels[1], 0xFF0400C8u);   // across: red
   EXPECT_EQ(pixels[64], 0xFF0004C8u);  // down: green
-  DrawBasePalette(1, 100, 0, 0, true, pixels);
+  DrawBasePalette(ColourComponent::Red, 100, 0, 0, true, pixels);
   EXPECT_EQ(pixels[0], 0xFF660000u);  // the base itself is snapped too
   EXPECT_EQ(pixels[63 * 64 + 63], 0xFF66FFFFu);
 }

@@ -20,12 +20,12 @@ TEST(ActiveColourHolder, SaysSoOnlyWhenTheValueChanges) {
   QObject::connect(
       &active, &ActiveColourHolder::Changed,
       [&](const ActiveColour& now, const ActiveColour& before) { heard.emplace_back(now, before); });
-  active.SetRgb(0, 0, 0);       // what it already is
-  active.SetComponent(4, 255);  // cyan 255 is red 0: no change either
-  active.SetComponent(1, 300);  // beyond the range: 255
-  active.SetComponent(1, 255);  // the same again
+  active.SetRgb(0, 0, 0);                           // what it already is
+  active.SetComponent(ColourComponent::Cyan, 255);  // cyan 255 is red 0: no change either
+  active.SetComponent(ColourComponent::Red, 300);   // beyond the range: 255
+  active.SetComponent(ColourComponent::Red, 255);   // the same again
   active.SetIntensity(-20);
-  active.SetComponent(5, 100);  // magenta 100 is green 155
+  active.SetComponent(ColourComponent::Magenta, 100);  // magenta 100 is green 155
   ASSERT_EQ(heard.size(), 3u);
   EXPECT_EQ(heard[0].first, ActiveColour(255, 0, 0));
   EXPECT_EQ(heard[0].second, ActiveColour(0, 0, 0));

@@ -32,30 +32,18 @@ ActiveColour::ActiveColour(int red, int green, int blue, int intensity)
       blue_(Level(blue)),
       intensity_(std::clamp(intensity, -100, 100)) {}
 
-int ActiveColour::Component(int n) const {
-  switch (n) {
-    case 1:
-      return red_;
-    case 2:
-      return green_;
-    case 3:
-      return blue_;
-    case 4:
-    case 5:
-    case 6:
-      return 255 - Component(n - 3);
-    default:
-      return 0;
-  }
+int ActiveColour::Component(ColourComponent c) const {
+  if (IsCmy(c)) return 255 - Component(RgbTwin(c));
+  return c == ColourComponent::Red ? red_ : c == ColourComponent::Green ? green_ : blue_;
 }
 
-ActiveColour ActiveColour::WithComponent(int n, int level) const {
-  if (n >= 4 && n <= 6) return WithComponent(n - 3, 255 - Level(level));
-  ActiveColour c = *this;
-  if (n == 1) c.red_ = Level(level);
-  if (n == 2) c.green_ = Level(level);
-  if (n == 3) c.blue_ = Level(level);
-  return c;
+ActiveColour ActiveColour::WithComponent(ColourComponent c, int level) const {
+  if (IsCmy(c)) return WithComponent(RgbTwin(c), 255 - Level(level));
+  ActiveColour out = *this;
+  (c == ColourComponent::Red     ? out.red_
+   : c == ColourComponent::Green ? out.green_
+                                 : out.blue_) = Level(level);
+  return out;
 }
 
 ActiveColour ActiveColour::WithRgb(int red, int green, int blue) const {

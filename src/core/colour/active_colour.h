@@ -2,17 +2,33 @@
 // the intensity offset. Everything the window shows of it is a function of this value.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 #include "core/colour/notations.h"
 
 namespace tintora {
 
+// The six components the mixers show, in their rows' order: the RGB levels, then their CMY
+// mirrors (each 255 minus its RGB twin).
+enum class ColourComponent { Red, Green, Blue, Cyan, Magenta, Yellow };
+inline constexpr std::array<ColourComponent, 3> kRgbComponents = {
+    ColourComponent::Red, ColourComponent::Green, ColourComponent::Blue};
+inline constexpr std::array<ColourComponent, 6> kColourComponents = {
+    ColourComponent::Red,  ColourComponent::Green,   ColourComponent::Blue,
+    ColourComponent::Cyan, ColourComponent::Magenta, ColourComponent::Yellow};
+// Its place among the six (0 red .. 5 yellow).
+constexpr std::size_t IndexOf(ColourComponent c) { return static_cast<std::size_t>(c); }
+constexpr bool IsCmy(ColourComponent c) { return IndexOf(c) >= 3; }
+// The RGB component a CMY one mirrors, and the CMY mirror of an RGB one (each its own twin's).
+constexpr ColourComponent RgbTwin(ColourComponent c) { return static_cast<ColourComponent>(IndexOf(c) % 3); }
+constexpr ColourComponent CmyTwin(ColourComponent c) {
+  return static_cast<ColourComponent>(IndexOf(c) % 3 + 3);
+}
+
 class ActiveColour {
  public:
-  // Component numbers of the mixers' rows: 1 red, 2 green, 3 blue, 4 cyan, 5 magenta, 6 yellow.
-  static constexpr int kRed = 1, kGreen = 2, kBlue = 3;
-
   constexpr ActiveColour() = default;
   // Levels are limited to 0..255 and the offset to -100..100, as the track bars limit them.
   ActiveColour(int red, int green, int blue, int intensity = 0);
@@ -22,11 +38,11 @@ class ActiveColour {
   int Blue() const { return blue_; }
   // -100 (black) .. 100 (white); 0 leaves the levels as they are.
   int Intensity() const { return intensity_; }
-  // 1..3 the RGB levels, 4..6 the CMY mirrors (255 minus the RGB twin); 0 for other numbers.
-  int Component(int n) const;
+  // The RGB levels, and the CMY mirrors (255 minus the RGB twin).
+  int Component(ColourComponent c) const;
 
   // The same colour with one component at a new level (a CMY component sets its RGB twin).
-  ActiveColour WithComponent(int n, int level) const;
+  ActiveColour WithComponent(ColourComponent c, int level) const;
   ActiveColour WithRgb(int red, int green, int blue) const;
   ActiveColour WithIntensity(int intensity) const;
 
