@@ -15,7 +15,7 @@
 #include "colourlist/adjust_window.h"
 #include "core/colour/number_text.h"
 #include "core/formats/colour_list_files.h"
-#include "core/formats/file_io.h"
+#include "core/io/file_io.h"
 #include "formats/list_files.h"
 #include "null_services.h"
 #include "qt_bench_main.h"

@@ -8,7 +8,7 @@
 #include "core/formats/aco.h"
 #include "core/formats/art_palettes.h"
 #include "core/formats/list_formats.h"
-#include "core/formats/zip_archive.h"
+#include "core/io/zip_archive.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "core/formats/file_io.h"
+#include "core/io/file_io.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings_values.h"
 

@@ -8,7 +8,7 @@
 #include "app/pick_mode.h"
 #include "app/qt_services.h"
 #include "app/tintora_style.h"
-#include "core/formats/file_io.h"
+#include "core/io/file_io.h"
 #include "version.h"
 
 namespace {

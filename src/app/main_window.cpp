@@ -21,7 +21,7 @@
 #include "colourlist/adjust_window.h"
 #include "colourlist/change_colour_name_dialogue.h"
 #include "colourlist/colour_list_pane.h"
-#include "core/formats/file_io.h"
+#include "core/io/file_io.h"
 #include "core/settings/ini_file.h"
 #include "formats/list_files.h"
 #include "formats/save_as_options.h"

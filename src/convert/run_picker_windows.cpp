@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "convert/run_picker.h"
-#include "core/formats/windows_text.h"
+#include "core/io/windows_text.h"
 
 namespace tintora {
 

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/formats/file_io.h"
 #include "core/formats/list_formats.h"
+#include "core/io/file_io.h"
 #include "version.h"
 
 namespace tintora {

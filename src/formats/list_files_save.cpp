@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QWidget>
 
-#include "core/formats/file_io.h"
 #include "core/formats/list_formats.h"
+#include "core/io/file_io.h"
 #include "formats/list_file_types.h"
 #include "formats/save_as_options.h"
 #include "widgets/centre.h"

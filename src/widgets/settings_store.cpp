@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "core/formats/file_io.h"
+#include "core/io/file_io.h"
 #include "widgets/services.h"
 #include "widgets/stay_on_top.h"
 

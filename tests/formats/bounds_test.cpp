@@ -14,7 +14,7 @@
 #include <new>
 
 #include "core/formats/list_formats.h"
-#include "core/formats/zip_archive.h"
+#include "core/io/zip_archive.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings_values.h"
 #include "support/temp_dir.h"

@@ -4,8 +4,8 @@
 
 #include "core/colour/conversion_error.h"
 #include "core/formats/file_names.h"
-#include "core/formats/lines.h"
-#include "core/formats/text_codec.h"
+#include "core/io/lines.h"
+#include "core/io/text_codec.h"
 #include "support/printers.h"
 
 namespace tintora {

@@ -1,5 +1,5 @@
-#include "core/formats/file_io.h"
-#include "core/formats/large_buffer.h"
+#include "core/io/file_io.h"
+#include "core/io/large_buffer.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/formats/file_io.h"
+#include "core/io/file_io.h"
 #include "support/temp_dir.h"
 
 namespace tintora {

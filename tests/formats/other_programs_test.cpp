@@ -13,7 +13,7 @@
 #include "core/formats/art_palettes.h"
 #include "core/formats/list_formats.h"
 #include "core/formats/office_palettes.h"
-#include "core/formats/zip_archive.h"
+#include "core/io/zip_archive.h"
 #include "support/lists.h"
 #include "support/printers.h"
 

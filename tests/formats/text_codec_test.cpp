@@ -1,4 +1,4 @@
-#include "core/formats/text_codec.h"
+#include "core/io/text_codec.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #endif
 #include <unistd.h>
 
-#include "core/formats/file_io.h"
+#include "core/io/file_io.h"
 #include "support/temp_dir.h"
 
 namespace tintora {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/formats/file_io.h"
+#include "core/io/file_io.h"
 #include "core/settings/ini_file.h"
 #include "support/temp_dir.h"
 

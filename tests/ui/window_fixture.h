@@ -17,7 +17,7 @@
 #include "capture/pixel_capture.h"
 #include "capture/snapshots.h"
 #include "colourlist/colour_list_pane.h"
-#include "core/formats/file_io.h"
+#include "core/io/file_io.h"
 #include "fake_services.h"
 #include "formats/list_files.h"
 #include "harmony/harmony_colours.h"

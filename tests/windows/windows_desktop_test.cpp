@@ -18,7 +18,7 @@
 #include "app/tintora_style.h"
 #include "capture/pixel_capture.h"
 #include "capture/platform/desktop.h"
-#include "core/formats/file_io.h"
+#include "core/io/file_io.h"
 #include "settings/settings_file.h"
 #include "support/temp_dir.h"
 #include "ui/fake_services.h"

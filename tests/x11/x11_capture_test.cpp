@@ -17,7 +17,7 @@
 #include "capture/platform/screen_access.h"
 #include "core/capture/capture_maths.h"
 #include "core/colour/notations.h"
-#include "core/formats/file_io.h"
+#include "core/io/file_io.h"
 #include "support/temp_dir.h"
 #include "ui/fake_services.h"
 #include "widgets/image_box.h"

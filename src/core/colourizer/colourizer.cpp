@@ -6,7 +6,7 @@
 
 #include "core/colour/rounding.h"
 #include "core/colour/websafe.h"
-#include "core/formats/text_codec.h"
+#include "core/io/text_codec.h"
 
 namespace tintora {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/colour/text_filters.h"
-#include "core/formats/text_codec.h"
+#include "core/io/text_codec.h"
 
 namespace tintora {
 

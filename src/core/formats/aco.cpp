@@ -5,8 +5,8 @@
 #include "core/colour/hsv.h"
 #include "core/colour/notations.h"
 #include "core/colour/rounding.h"
-#include "core/formats/byte_io.h"
-#include "core/formats/text_codec.h"
+#include "core/io/byte_io.h"
+#include "core/io/text_codec.h"
 
 namespace tintora {
 

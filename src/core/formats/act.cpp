@@ -1,9 +1,9 @@
 #include "core/formats/act.h"
 
-#include "core/formats/byte_io.h"
 #include "core/formats/colour_list_files.h"
-#include "core/formats/lines.h"
-#include "core/formats/text_codec.h"
+#include "core/io/byte_io.h"
+#include "core/io/lines.h"
+#include "core/io/text_codec.h"
 
 namespace tintora {
 

@@ -12,9 +12,10 @@
 #include "core/colour/css_text.h"
 #include "core/colour/number_text.h"
 #include "core/formats/colour_list_files.h"
-#include "core/formats/lines.h"
 #include "core/formats/xml_palette.h"
-#include "core/formats/zip_archive.h"
+#include "core/io/lines.h"
+#include "core/io/text_codec.h"
+#include "core/io/zip_archive.h"
 
 namespace tintora {
 

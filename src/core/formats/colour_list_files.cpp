@@ -4,9 +4,9 @@
 
 #include "core/colour/conversion_error.h"
 #include "core/colour/number_text.h"
-#include "core/formats/large_buffer.h"
-#include "core/formats/lines.h"
 #include "core/formats/palette_file.h"
+#include "core/io/large_buffer.h"
+#include "core/io/lines.h"
 
 namespace tintora {
 

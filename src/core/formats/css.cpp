@@ -7,7 +7,7 @@
 #include "core/colour/css_text.h"
 #include "core/colour/number_text.h"
 #include "core/colour/text_filters.h"
-#include "core/formats/text_codec.h"
+#include "core/io/text_codec.h"
 
 namespace tintora {
 

@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "core/formats/colour_list_files.h"
-#include "core/formats/lines.h"
+#include "core/io/lines.h"
 
 namespace tintora {
 

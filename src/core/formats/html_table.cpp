@@ -6,8 +6,8 @@
 #include "core/colour/hsv.h"
 #include "core/colour/text_filters.h"
 #include "core/formats/colour_list_files.h"
-#include "core/formats/lines.h"
-#include "core/formats/text_codec.h"
+#include "core/io/lines.h"
+#include "core/io/text_codec.h"
 
 namespace tintora {
 

@@ -14,7 +14,7 @@
 #include "core/formats/file_names.h"
 #include "core/formats/gpl.h"
 #include "core/formats/office_palettes.h"
-#include "core/formats/text_codec.h"
+#include "core/io/text_codec.h"
 
 namespace tintora {
 

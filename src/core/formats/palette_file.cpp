@@ -8,19 +8,9 @@
 #include "core/colour/notations.h"
 #include "core/colour/number_text.h"
 #include "core/colour/rounding.h"
-#include "core/formats/text_codec.h"
+#include "core/io/text_codec.h"
 
 namespace tintora {
-
-std::string CutToChars(std::string_view utf8, std::size_t maxChars) {
-  std::size_t chars = 0;
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    // Each character starts with a byte that is not a continuation byte.
-    if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80 && chars++ == maxChars)
-      return std::string(utf8.substr(0, i));
-  }
-  return std::string(utf8);
-}
 
 namespace {
 

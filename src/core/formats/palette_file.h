@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/io/text_codec.h"
 #include "core/list/colour_list.h"
 
 namespace tintora {
@@ -77,8 +78,6 @@ bool NeedsListValue(std::string_view utf8);
 // A name as the swatch formats store it: trailing blanks and control characters removed, at
 // most `maxChars` characters.
 std::string SwatchName(std::string_view name, std::size_t maxChars = 255);
-// At most `maxChars` characters of UTF-8 text, cut at a character's boundary.
-std::string CutToChars(std::string_view utf8, std::size_t maxChars);
 
 // RRGGBB, upper case.
 std::string HexOfRgb(int red, int green, int blue);

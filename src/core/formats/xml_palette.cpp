@@ -9,7 +9,7 @@
 #include <expat.h>
 
 #include "core/formats/palette_file.h"
-#include "core/formats/zip_archive.h"
+#include "core/io/zip_archive.h"
 
 namespace tintora::xml_palette {
 

@@ -7,7 +7,7 @@
 #include "core/colour/number_text.h"
 #include "core/colour/rounding.h"
 #include "core/colour/websafe.h"
-#include "core/formats/palette_file.h"
+#include "core/io/text_codec.h"
 
 namespace tintora {
 

@@ -9,7 +9,7 @@
 #include "core/colour/notations.h"
 #include "core/colour/number_text.h"
 #include "core/colour/websafe.h"
-#include "core/formats/large_buffer.h"
+#include "core/io/large_buffer.h"
 
 namespace tintora {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/formats/text_codec.h"
+#include "core/io/text_codec.h"
 
 namespace tintora {
 

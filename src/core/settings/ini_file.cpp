@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "core/colour/conversion_error.h"
-#include "core/formats/file_io.h"
-#include "core/formats/lines.h"
-#include "core/formats/text_codec.h"
+#include "core/io/file_io.h"
+#include "core/io/lines.h"
+#include "core/io/text_codec.h"
 
 namespace tintora {
 

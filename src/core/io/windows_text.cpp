@@ -1,4 +1,4 @@
-#include "core/formats/windows_text.h"
+#include "core/io/windows_text.h"
 
 #include <windows.h>
 

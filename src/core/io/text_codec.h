@@ -17,6 +17,9 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 
 bool IsValidUtf8(std::string_view bytes);
+// At most `maxChars` characters of UTF-8 text, cut at a character's boundary.
+std::string CutToChars(std::string_view utf8, std::size_t maxChars);
+
 // The text with each byte that starts no valid UTF-8 character made U+FFFD.
 std::string ValidUtf8(std::string_view bytes);
 // Whether a character has a Windows-1252 byte, and that byte.

@@ -1,4 +1,4 @@
-#include "core/formats/text_codec.h"
+#include "core/io/text_codec.h"
 
 #include <array>
 
@@ -106,6 +106,16 @@ std::size_t ValidCharacterAt(std::string_view s, std::size_t i) {
 }
 
 }  // namespace
+
+std::string CutToChars(std::string_view utf8, std::size_t maxChars) {
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    // Each character starts with a byte that is not a continuation byte.
+    if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80 && chars++ == maxChars)
+      return std::string(utf8.substr(0, i));
+  }
+  return std::string(utf8);
+}
 
 bool IsValidUtf8(std::string_view s) {
   for (std::size_t i = 0; i < s.size();) {

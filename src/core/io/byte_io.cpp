@@ -1,4 +1,4 @@
-#include "core/formats/byte_io.h"
+#include "core/io/byte_io.h"
 
 #include <bit>
 

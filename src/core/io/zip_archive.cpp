@@ -1,4 +1,4 @@
-#include "core/formats/zip_archive.h"
+#include "core/io/zip_archive.h"
 
 #include <zip.h>
 

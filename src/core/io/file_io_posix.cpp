@@ -17,8 +17,8 @@
 #include <random>
 #include <utility>
 
-#include "core/formats/file_io.h"
-#include "core/formats/large_buffer.h"
+#include "core/io/file_io.h"
+#include "core/io/large_buffer.h"
 
 namespace tintora {
 

@@ -1,4 +1,4 @@
-#include "core/formats/file_io.h"
+#include "core/io/file_io.h"
 
 #include <cstdio>
 

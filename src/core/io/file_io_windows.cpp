@@ -8,9 +8,9 @@
 #include <ctime>
 #include <random>
 
-#include "core/formats/file_io.h"
-#include "core/formats/large_buffer.h"
-#include "core/formats/windows_text.h"
+#include "core/io/file_io.h"
+#include "core/io/large_buffer.h"
+#include "core/io/windows_text.h"
 
 namespace tintora {
 
