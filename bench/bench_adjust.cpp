@@ -36,7 +36,7 @@ std::unique_ptr<tintora::MainWindow> WindowWithSelection(int entries) {
   auto form = std::make_unique<tintora::MainWindow>(services);
   form->StartUp({});
   form->show();
-  form->Files().SetOpenDialog(QString::fromStdString(file.string()), 1);
+  form->Files().SetOpenDialog(QString::fromStdString(file.string()), tintora::ListFormat::Cdt);
   form->Files().CustomColourFileOpenAccept();
   form->findChild<QListView*>("CustomColourListBox")->selectAll();
   form->findChild<QAction*>("AdjustSelectedColours1")->trigger();

@@ -60,7 +60,7 @@ std::unique_ptr<tintora::MainWindow> MakeWindow() {
 }
 
 void Load(tintora::MainWindow& form) {
-  form.Files().SetOpenDialog(BigListFile(), 1);
+  form.Files().SetOpenDialog(BigListFile(), tintora::ListFormat::Cdt);
   form.Files().CustomColourFileOpenAccept();  // a list already there is replaced (the question answers no)
 }
 
@@ -78,7 +78,7 @@ void BM_SaveCdt(benchmark::State& state) {
   Load(*form);
   const QString out = QString::fromStdString((Folder() / "saved.cdt").string());
   for (auto _ : state)
-    if (form->Files().SaveAsAccept(out, 1) != tintora::MainWindow::SaveOutcome::Saved)
+    if (form->Files().SaveAsAccept(out, tintora::ListFormat::Cdt) != tintora::MainWindow::SaveOutcome::Saved)
       state.SkipWithError("not saved");
 }
 BENCHMARK(BM_SaveCdt)->Unit(benchmark::kMillisecond);

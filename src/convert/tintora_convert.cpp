@@ -26,7 +26,7 @@ constexpr int kConverted = 0, kBadInput = 1, kUsage = 2;
 void PrintUsage(std::FILE* to) {
   std::string extensions;
   for (const ListFormatInfo& f : ListFormats()) {
-    std::string ext = f.format == ListFormat::Html ? ".htm, .html" : std::string(f.extension);
+    std::string ext = ExtensionsOf(f.format);
     ext.resize(std::max<std::size_t>(ext.size(), 11), ' ');
     std::string key(f.key);
     key.resize(std::max<std::size_t>(key.size(), 10), ' ');

@@ -74,9 +74,9 @@ QString ListFiles::SaveDialogFileName() const { return model_.SaveDialogFileName
 
 // ---------------------------------------------------------------- open
 
-void ListFiles::SetOpenDialog(const QString& fileName, int filterIndex) {
+void ListFiles::SetOpenDialog(const QString& fileName, std::optional<ListFormat> format) {
   openDialogFileName_ = fileName;
-  openDialogFilterIndex_ = filterIndex;
+  openDialogFormat_ = format;
 }
 
 bool ListFiles::SaveQuestion(const QString& operation) {
@@ -103,9 +103,9 @@ void ListFiles::CustomColourFileOpenExecute() {
   request.title = "Tintora: Open Custom Colour List";
   request.folder = openDialogFolder_;
   request.fileName = openDialogFileName_;
-  request.filters = Filters(kOpenTypes);
-  request.filterIndex = openDialogFilterIndex_;
-  request.typeChange = TypeChange(kOpenTypes);
+  request.filters = OpenFilters();
+  request.filterIndex = std::max(1, OpenFilterOf(openDialogFormat_));
+  request.typeChange = OpenTypeChange();
   const auto answer = services_.OpenFileDialog(window_, request);
   if (!answer) return;
   // A name typed without an extension is the file of that very name where there is one (a
@@ -114,7 +114,7 @@ void ListFiles::CustomColourFileOpenExecute() {
   if (ExtractFileExt(fileName.toStdString()).empty() && !QFileInfo::exists(fileName) &&
       QFileInfo::exists(fileName + ".cdt"))
     fileName += ".cdt";
-  SetOpenDialog(fileName, answer->filterIndex);
+  SetOpenDialog(fileName, OpenFilterFormat(answer->filterIndex));
   openDialogFolder_ = QFileInfo(fileName).absolutePath();
   CustomColourFileOpenAccept();
 }
@@ -131,11 +131,12 @@ void ListFiles::Refuse(const QString& fileName, const QString& why) {
 
 void ListFiles::CustomColourFileOpenAccept() {
   // The file's own extension says what it is; the dialog's filter only for names without one.
-  const int type = ListFileType(openDialogFileName_, true);
-  OpenListFile(openDialogFileName_, type != 0 ? type : openDialogFilterIndex_, true);
+  OpenListFile(
+      openDialogFileName_,
+      ListFileFormat(openDialogFileName_, true).value_or(openDialogFormat_.value_or(ListFormat::Cdt)), true);
 }
 
-std::optional<ListReadResult> ListFiles::ReadListFile(const QString& f, int type) {
+std::optional<ListReadResult> ListFiles::ReadListFile(const QString& f, ListFormat format) {
   const QFileInfo info(f);
   if (!info.exists()) {
     Refuse(f, "does not exist.");
@@ -155,7 +156,6 @@ std::optional<ListReadResult> ListFiles::ReadListFile(const QString& f, int type
       Refuse(f, QString::fromStdString(error));
     return std::nullopt;
   }
-  const ListFormat format = OpenFormat(type);
   ListReadResult read;
   {
     Progress progress(progress_);
@@ -174,10 +174,10 @@ std::optional<ListReadResult> ListFiles::ReadListFile(const QString& f, int type
   return read;
 }
 
-bool ListFiles::OpenListFile(const QString& f, int type, bool askToAppend) {
+bool ListFiles::OpenListFile(const QString& f, ListFormat format, bool askToAppend) {
   // Read and check first: a file that cannot be read, or is no colour list, leaves the list,
   // its name, its undo step and its save name exactly as they were, and asks nothing.
-  auto read = ReadListFile(f, type);
+  auto read = ReadListFile(f, format);
   if (!read) return false;
   const bool cut = read->status == ListReadResult::Status::Cut;
   bool replace = false;
@@ -204,11 +204,11 @@ bool ListFiles::OpenListFile(const QString& f, int type, bool askToAppend) {
     return true;
   }
   model_.SetFileName(f);
-  SetOpenDialog(f, type);
+  SetOpenDialog(f, format);
   lastUsed_ = f;
-  if (OpenFormat(type) != ListFormat::Cdt) {
+  if (format != ListFormat::Cdt) {
     // Saved again, it becomes a Tintora list beside the file, not a rewrite of the file itself.
-    saveDialogFilterIndex_ = 1;
+    saveDialogFormat_ = ListFormat::Cdt;
     model_.SetSaveDialogFileName(
         QString::fromStdString(ChangeFileExt(ExtractFileName(f.toStdString()), ".CDT")));
   } else {
@@ -243,8 +243,7 @@ void ListFiles::AutoOpenNameSave() {
 void ListFiles::AutoOpenFileOnStartup() {
   if (!AutoLoadLastFileAction->isChecked()) return;
   if (lastUsed_.isEmpty() || lastUsed_ == "Untitled") return;
-  const int type = ListFileType(lastUsed_, true);
-  if (type != 0) OpenListFile(lastUsed_, type, true);
+  if (const auto format = ListFileFormat(lastUsed_, true)) OpenListFile(lastUsed_, *format, true);
 }
 
 // ---------------------------------------------------------------- command line and drops
@@ -269,20 +268,20 @@ void ListFiles::OpenCommandLineFiles(const QStringList& arguments) {
   // Each argument is a file of its own: the first opens, the others are appended to it.
   bool first = true;
   for (const QString& file : arguments) {
-    const int type = ListFileType(file, false, TextIsAPalette(file));
-    if (type == 0) continue;
+    const auto format = ListFileFormat(file, false, TextIsAPalette(file));
+    if (!format) continue;
     bool opened = false;
-    Guarded([&] { opened = OpenListFile(file, type, first); });
+    Guarded([&] { opened = OpenListFile(file, *format, first); });
     if (opened) first = false;
   }
 }
 
 void ListFiles::WMDropFiles(const QStringList& files) {
   for (const QString& file : files) {
-    const int type = ListFileType(file, false, TextIsAPalette(file));
-    if (type == 0) continue;
-    SetOpenDialog(file, type);
-    Guarded([&] { OpenListFile(file, type, true); });
+    const auto format = ListFileFormat(file, false, TextIsAPalette(file));
+    if (!format) continue;
+    SetOpenDialog(file, *format);
+    Guarded([&] { OpenListFile(file, *format, true); });
   }
 }
 

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include <QObject>
+
 #include <QString>
 #include <QStringList>
+#include "core/formats/list_formats.h"
 
 #include "core/formats/palette_file.h"
 #include "core/list/colour_list.h"
@@ -48,12 +50,12 @@ class ListFiles : public QObject, public ListSaver {
             const ListFilesParts& parts, const QString& defaultFolder);
   ~ListFiles() override;
 
-  // Loads the file named in the open dialog, by its filter index (1 CDT, 2 LST, 3 ACO, then the
-  // exchange formats), or by its extension when it has one Tintora knows.
+  // Loads the file named in the open dialog, by its extension when it has one Tintora knows,
+  // otherwise as the format picked in the dialog.
   void CustomColourFileOpenAccept();
   // The save command: the save dialog, then the save dispatch.
   SaveOutcome SaveAsExecute(const QString& title = {}) override;
-  SaveOutcome SaveAsAccept(const QString& fileName, int filterIndex);
+  SaveOutcome SaveAsAccept(const QString& fileName, ListFormat format);
   void SaveSpeedButtonClick();
   // The right button on the Save button: the Save As Options window.
   void SaveSpeedButtonMouseUp(Qt::MouseButton button);
@@ -63,8 +65,8 @@ class ListFiles : public QObject, public ListSaver {
   void OpenCommandLineFiles(const QStringList& arguments);
   // Files dropped on the main window, in the order given.
   void WMDropFiles(const QStringList& files);
-  // The open dialog's file name and filter index, as a direct caller sets them.
-  void SetOpenDialog(const QString& fileName, int filterIndex);
+  // The open dialog's file name and the format picked in it, as a direct caller sets them.
+  void SetOpenDialog(const QString& fileName, std::optional<ListFormat> format);
   QString SaveDialogFileName() const;
   const QString& OpenDialogFolder() const { return openDialogFolder_; }
 
@@ -75,7 +77,7 @@ class ListFiles : public QObject, public ListSaver {
   void AutoOpenNameSave();
   // At start, while auto-load is on: that list opens again.
   void AutoOpenFileOnStartup();
-  int SaveDialogFilterIndex() const { return saveDialogFilterIndex_; }
+  ListFormat SaveDialogFormat() const { return saveDialogFormat_; }
   TSaveAsOptions* SaveAsOptions() const { return options_.get(); }
 
  signals:
@@ -89,12 +91,11 @@ class ListFiles : public QObject, public ListSaver {
   void SetAutoOpenFlag();
   void CustomColourFileOpenExecute();
   bool SaveQuestion(const QString& operation);  // false: the user cancelled
-  // Reads a list file of a type (the open dialog's filter index) into the list; `askToAppend`: a list
-  // already there may be kept (the question) or is appended to without asking. False when the
-  // file was refused.
-  bool OpenListFile(const QString& fileName, int type, bool askToAppend);
+  // Reads a list file of a format into the list; `askToAppend`: a list already there may be kept
+  // (the question) or is appended to without asking. False when the file was refused.
+  bool OpenListFile(const QString& fileName, ListFormat format, bool askToAppend);
   // What the file holds, or nullopt once the user has been told why there is nothing to take.
-  std::optional<ListReadResult> ReadListFile(const QString& fileName, int type);
+  std::optional<ListReadResult> ReadListFile(const QString& fileName, ListFormat format);
   // A failed read or write, with the system's reason.
   void ReportFileError(const QString& fileName, const QString& reason);
   // A file that is no colour list Tintora reads: why, after its name.
@@ -116,9 +117,9 @@ class ListFiles : public QObject, public ListSaver {
   QAction* CustomColourFileOpen = nullptr;
   QAction* SaveAsAction = nullptr;
   QString openDialogFileName_;
-  int openDialogFilterIndex_ = 1;
+  std::optional<ListFormat> openDialogFormat_ = ListFormat::Cdt;  // nullopt: "All Files"
   QString openDialogFolder_;
-  int saveDialogFilterIndex_ = 1;
+  ListFormat saveDialogFormat_ = ListFormat::Cdt;
   QString saveDialogFolder_;
   // The list last opened or saved: what auto-load opens at the next start.
   QString lastUsed_;

@@ -33,28 +33,26 @@ SaveOutcome ListFiles::SaveAsExecute(const QString& title) {
   request.title = title.isEmpty() ? QString("Tintora: Save Custom Colour List") : title;
   request.folder = saveDialogFolder_;
   request.fileName = model_.SaveDialogFileName();
-  request.filters = Filters(kSaveTypes);
-  request.filterIndex = saveDialogFilterIndex_;
-  request.typeChange = TypeChange(kSaveTypes);
+  request.filters = SaveFilters();
+  request.filterIndex = std::max(1, SaveFilterOf(saveDialogFormat_));
+  request.typeChange = SaveTypeChange();
   const auto answer = services_.SaveFileDialog(window_, request);
   if (!answer) return SaveOutcome::Cancelled;
   model_.SetSaveDialogFileName(answer->fileName);
-  saveDialogFilterIndex_ = answer->filterIndex;
+  saveDialogFormat_ = SaveFilterFormat(answer->filterIndex);
   saveDialogFolder_ = QFileInfo(answer->fileName).absolutePath();
-  return SaveAsAccept(answer->fileName, answer->filterIndex);
+  return SaveAsAccept(answer->fileName, saveDialogFormat_);
 }
 
-SaveOutcome ListFiles::SaveAsAccept(const QString& f, int filterIndex) {
+SaveOutcome ListFiles::SaveAsAccept(const QString& f, ListFormat format) {
   window_->setCursor(Qt::WaitCursor);
   struct RestoreCursor {
     QWidget* w;
     ~RestoreCursor() { w->unsetCursor(); }
   } restore{window_};
-  if (filterIndex < 1 || filterIndex > static_cast<int>(std::size(kSaveTypes)))
-    return SaveOutcome::NothingToSave;
+  if (!InfoOf(format).writes) return SaveOutcome::NothingToSave;
   // An empty list writes no file at all, rather than an empty or stale one.
   if (model_.List().Empty()) return SaveOutcome::NothingToSave;
-  const ListFormat format = kSaveTypes[filterIndex - 1].format;
   ListWriteOptions options;
   options.html = options_->Options();
   options.actAdobeTable = options_->ActAdobeTable();

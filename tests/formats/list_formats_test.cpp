@@ -424,5 +424,19 @@ TEST(ListFormats, FilesOfTheWrongKindAreRefusedWithTheirReason) {
   EXPECT_EQ(FormatOfPath("notes.doc"), std::nullopt);
 }
 
+// The manual's table of formats is the format table's own: a format added to the table and not
+// to the manual (or the other way) is caught here, with the rows to paste.
+TEST(ListFormats, TheManualListsTheFormatsAsTheTableHasThem) {
+  std::ifstream in(TINTORA_TEST_DATA "/../../resources/help/index.html", std::ios::binary);
+  const std::string manual((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string begin = "(src/core/formats/list_formats.cpp). -->\n",
+                    end = "<!-- end of the format table -->";
+  const std::size_t from = manual.find(begin), to = manual.find(end);
+  ASSERT_TRUE(from != std::string::npos && to != std::string::npos) << "the manual has lost its markers";
+  EXPECT_EQ(manual.substr(from + begin.size(), to - from - begin.size()), FormatTableHtml())
+      << "resources/help/index.html should hold these rows between its markers:\n"
+      << FormatTableHtml();
+}
+
 }  // namespace
 }  // namespace tintora

@@ -104,7 +104,7 @@ TEST_F(FilesTest, TheLstExampleAndTheNameItProposesForSaving) {
   Load(path, 2);
   EXPECT_EQ(Entries(), E({{"Black", "000000"}, {"White", "FFFFFF"}}));
   EXPECT_EQ(form->Files().SaveDialogFileName(), "colours.CDT");
-  EXPECT_EQ(form->Files().SaveDialogFilterIndex(), 1);
+  EXPECT_EQ(form->Files().SaveDialogFormat(), ListFormat::Cdt);
   EXPECT_EQ(Find<QLabel>("FileNameLabel")->toolTip(), path);
 }
 
@@ -288,7 +288,7 @@ TEST_F(FilesTest, AFailedSaveSaysWhyAndKeepsEverything) {
 
 TEST_F(FilesTest, SavingAnEmptyListWritesNoFile) {
   const QString path = QString::fromStdString((scratch->Path() / "empty.cdt").string());
-  EXPECT_EQ(form->Files().SaveAsAccept(path, 1), MainWindow::SaveOutcome::NothingToSave);
+  EXPECT_EQ(form->Files().SaveAsAccept(path, ListFormat::Cdt), MainWindow::SaveOutcome::NothingToSave);
   EXPECT_EQ(ReadFile(path), "<missing>");
   EXPECT_TRUE(Find<QWidget>("ProgressPanel")->isHidden());
   QTest::mouseClick(Find<SpeedButton>("SaveSpeedButton"), Qt::LeftButton);

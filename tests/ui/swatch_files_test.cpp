@@ -7,7 +7,6 @@
 #include <QSpinBox>
 
 #include "core/formats/list_formats.h"
-#include "formats/list_file_types.h"
 #include "formats/save_as_options.h"
 #include "support/printers.h"
 #include "widgets/colour_list_model.h"
@@ -42,20 +41,20 @@ TEST_F(SwatchFilesTest, EverySaveTypeWritesItsFormatAndOnlyColourDataCountsAsSav
   ColourList expected;
   expected.Append(Entries());
   // Every type of the save dialog, the program's own last.
-  const int types = static_cast<int>(std::size(list_file_types::kSaveTypes));
-  for (int index = 2; index <= types + 1; ++index) {
-    const int type = index <= types ? index : 1;
-    const list_file_types::DialogType& t = list_file_types::kSaveTypes[type - 1];
-    const std::string file = "type" + std::to_string(type) + t.extension;
+  std::vector<ListFormat> types(SaveDialogFormats().begin() + 1, SaveDialogFormats().end());
+  types.push_back(SaveDialogFormats()[0]);
+  for (ListFormat format : types) {
+    const std::string file =
+        "type" + std::string(InfoOf(format).key) + std::string(InfoOf(format).save.boxExtension);
     SCOPED_TRACE(file);
     ListWriteOptions options;
-    options.title = "type" + std::to_string(type);  // a list of Tintora's own is named by its file
-    EXPECT_EQ(form->Files().SaveAsAccept(Path(file), type), MainWindow::SaveOutcome::Saved);
-    EXPECT_EQ(ReadFile(Path(file)), WriteListFile(t.format, expected, options).bytes);
-    EXPECT_EQ(form->ListModel().ListChanged(), t.format != ListFormat::Cdt);
+    options.title = "type" + std::string(InfoOf(format).key);  // a list of Tintora's own is named by its file
+    EXPECT_EQ(form->Files().SaveAsAccept(Path(file), format), MainWindow::SaveOutcome::Saved);
+    EXPECT_EQ(ReadFile(Path(file)), WriteListFile(format, expected, options).bytes);
+    EXPECT_EQ(form->ListModel().ListChanged(), format != ListFormat::Cdt);
     EXPECT_TRUE(Find<QWidget>("ProgressPanel")->isHidden());
   }
-  EXPECT_EQ(form->ListModel().FileName(), Path("type1.CDT"));
+  EXPECT_EQ(form->ListModel().FileName(), Path("typecdt.CDT"));
   EXPECT_TRUE(services.messages.empty());
 }
 
@@ -63,9 +62,7 @@ TEST_F(SwatchFilesTest, EverySaveTypeWritesItsFormatAndOnlyColourDataCountsAsSav
 // another file name, it is still itself; a new list is named by its file again.
 TEST_F(SwatchFilesTest, APaletteKeepsItsNameAndColumnsWhenSavedAgain) {
   Open(WriteFile("tango.gpl", "GIMP Palette\nName: Tango Icons\nColumns: 3\n#\n255 0 0 Red\n"), 4);
-  const int gpl = 7, kpl = 12;
-  ASSERT_EQ(list_file_types::kSaveTypes[gpl - 1].format, ListFormat::Gpl);
-  ASSERT_EQ(list_file_types::kSaveTypes[kpl - 1].format, ListFormat::Kpl);
+  const ListFormat gpl = ListFormat::Gpl, kpl = ListFormat::Kpl;
   ASSERT_EQ(form->Files().SaveAsAccept(Path("copy.gpl"), gpl), MainWindow::SaveOutcome::Saved);
   EXPECT_TRUE(ReadFile(Path("copy.gpl")).starts_with("GIMP Palette\nName: Tango Icons\nColumns: 3\n"));
   ASSERT_EQ(form->Files().SaveAsAccept(Path("copy.kpl"), kpl), MainWindow::SaveOutcome::Saved);
@@ -85,8 +82,7 @@ TEST_F(SwatchFilesTest, APaletteKeepsItsNameAndColumnsWhenSavedAgain) {
 
 TEST_F(SwatchFilesTest, TheActOptionWritesPhotoshopsTable) {
   MakeList(kWarm);
-  const int act = 5;
-  ASSERT_EQ(list_file_types::kSaveTypes[act - 1].format, ListFormat::Act);
+  const ListFormat act = ListFormat::Act;
   Options().findChild<QCheckBox*>("ActAdobeTableCheckBox")->setChecked(true);
   ASSERT_EQ(form->Files().SaveAsAccept(Path("ps.act"), act), MainWindow::SaveOutcome::Saved);
   EXPECT_EQ(ReadFile(Path("ps.act")).size(), 772u);
@@ -97,13 +93,13 @@ TEST_F(SwatchFilesTest, TheActOptionWritesPhotoshopsTable) {
 
 TEST_F(SwatchFilesTest, AListTooLongForAnAdobeSwatchFileIsRefusedAndNothingIsWritten) {
   MakeList(E(65535, ColourEntry{"c", "102030"}));
-  EXPECT_EQ(form->Files().SaveAsAccept(Path("big.aco"), 4), MainWindow::SaveOutcome::Failed);
+  EXPECT_EQ(form->Files().SaveAsAccept(Path("big.aco"), ListFormat::Aco), MainWindow::SaveOutcome::Failed);
   EXPECT_EQ(ReadFile(Path("big.aco")), "<missing>");
   ASSERT_EQ(services.messages.size(), 1u);
   EXPECT_TRUE(services.messages[0].text.contains("at most 65,534 colours; this list has 65535"))
       << services.messages[0].text.toStdString();
   // The same list goes to an exchange file without a word.
-  EXPECT_EQ(form->Files().SaveAsAccept(Path("big.ase"), 8), MainWindow::SaveOutcome::Saved);
+  EXPECT_EQ(form->Files().SaveAsAccept(Path("big.ase"), ListFormat::Ase), MainWindow::SaveOutcome::Saved);
 }
 
 TEST_F(SwatchFilesTest, TheHtmlTableTakesTheSaveAsOptionsChoices) {
@@ -117,7 +113,7 @@ TEST_F(SwatchFilesTest, TheHtmlTableTakesTheSaveAsOptionsChoices) {
   Options().findChild<QCheckBox*>("PrintInstructionsCheckBox1")->setChecked(false);
   Options().close();
   EXPECT_FALSE(MainWindowWaits());
-  ASSERT_EQ(form->Files().SaveAsAccept(Path("one.htm"), 2), MainWindow::SaveOutcome::Saved);
+  ASSERT_EQ(form->Files().SaveAsAccept(Path("one.htm"), ListFormat::Html), MainWindow::SaveOutcome::Saved);
   const std::string page = ReadFile(Path("one.htm"));
   EXPECT_NE(page.find("<TD WIDTH=\"64\" BGCOLOR=\"000080\"><BR><FONT COLOR=\"FFFFFF\">"), std::string::npos);
   EXPECT_EQ(page.find("Printing Instructions"), std::string::npos);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "core/colour/conversion_error.h"
 #include "core/colour/number_text.h"
@@ -20,25 +21,74 @@ namespace tintora {
 
 namespace {
 
+// clang-format off
 constexpr std::array<ListFormatInfo, 17> kFormats = {{
-    {ListFormat::Cdt, ".cdt", "Tintora colour data", true, true, "cdt"},
-    {ListFormat::Lst, ".lst", "Match head colour list", true, false, "lst"},
-    {ListFormat::AcoV0, ".aco", "Adobe colour swatch, version 0", false, true, "aco-v0"},
-    {ListFormat::Aco, ".aco", "Adobe colour swatch, versions 1 and 2", true, true, "aco"},
-    {ListFormat::Act, ".act", "Adobe colour table", true, true, "act"},
-    {ListFormat::Txt, ".txt", "case statements", true, true, "txt"},
-    {ListFormat::Html, ".htm", "HTML palette table", true, true, "html"},
-    {ListFormat::Gpl, ".gpl", "GIMP palette", true, true, "gpl"},
-    {ListFormat::Ase, ".ase", "Adobe Swatch Exchange", true, true, "ase"},
-    {ListFormat::Css, ".css", "CSS custom properties", true, true, "css"},
-    {ListFormat::Soc, ".soc", "LibreOffice colour table", true, true, "soc"},
-    {ListFormat::ScribusXml, ".xml", "Scribus swatches", true, true, "scribus"},
-    {ListFormat::SwatchBooker, ".sbz", "SwatchBooker book", true, false, "sbz"},
-    {ListFormat::Kpl, ".kpl", "Krita palette", true, true, "kpl"},
-    {ListFormat::Procreate, ".swatches", "Procreate swatches", true, true, "procreate"},
-    {ListFormat::PaintNet, ".txt", "Paint.NET palette", false, true, "paint.net"},
-    {ListFormat::HexList, ".hex", "hex colour list", true, true, "hex"},
+    {ListFormat::Cdt, ".cdt", "Tintora colour data", true, true, "cdt",
+     {"Colour Data - (Tintora) (*.CDT)", ".CDT"}, {"Colour Data - (Tintora) (*.CDT)", ".CDT"},
+     "<code>{name}[RRGGBB]</code> a line, CR LF"},
+    {ListFormat::Lst, ".lst", "Match head colour list", true, false, "lst",
+     {"Colour List - (Match head) (*.LST)", ".LST"}, {},
+     "<code>Name=…</code> and <code>Color=…</code> lines"},
+    {ListFormat::AcoV0, ".aco", "Adobe colour swatch, version 0", false, true, "aco-v0",
+     {}, {"Adobe RGB Colour Swatch v0 - (*.ACO)", ".ACO"},
+     "as Tintora has always written it, names included (read as any Adobe colour swatch)"},
+    {ListFormat::Aco, ".aco", "Adobe colour swatch, versions 1 and 2", true, true, "aco",
+     {"Adobe Colour Swatch v0 - v2  (*.ACO)", ".ACO"}, {"Adobe RGB Colour Swatch v1 & v2 - (*.ACO)", ".ACO"},
+     "versions 0, 1 and 2 read, in RGB, HSB, CMYK, Lab and grey (other spaces come in as black placeholders "
+     "named after their space); written as Photoshop writes it; at most 65,534 colours"},
+    {ListFormat::Act, ".act", "Adobe colour table", true, true, "act",
+     {"Adobe RGB Colour Table - (*.ACT)", ".ACT"}, {"Adobe RGB Colour Table - (*.ACT)", ".ACT"},
+     "3 bytes a colour, or Adobe's 772-byte table (Save As Options)"},
+    {ListFormat::Txt, ".txt", "case statements", true, true, "txt",
+     {"Case Statements - (Text) (*.TXT)", ".TXT"}, {"Case Statements - (Text) (*.TXT)", ".TXT"},
+     "<code>$RRGGBB: NumericValue := 'name';</code> lines, read as such when picked in the open dialog"},
+    {ListFormat::Html, ".htm", "HTML palette table", true, true, "html",
+     {"HTML Table - (HTML) (*.HTM *.HTML)", ".htm"}, {"HTML Table - (HTML) (*.HTM)", ".htm"},
+     "a page of swatches (see Save As Options below); tables Tintora wrote are read"},
+    {ListFormat::Gpl, ".gpl", "GIMP palette", true, true, "gpl",
+     {"GIMP Palette - (GIMP, Inkscape) (*.GPL)", ".GPL"}, {"GIMP Palette - (GIMP, Inkscape) (*.GPL)", ".gpl"},
+     "GIMP's and Inkscape's; the <code>Name:</code> line is the list's name, <code>Columns:</code> is kept"},
+    {ListFormat::Ase, ".ase", "Adobe Swatch Exchange", true, true, "ase",
+     {"Adobe Swatch Exchange - (*.ASE)", ".ASE"}, {"Adobe Swatch Exchange - (*.ASE)", ".ase"},
+     "RGB, CMYK, Lab and grey; written as RGB"},
+    {ListFormat::Css, ".css", "CSS custom properties", true, true, "css",
+     {"CSS Custom Properties - (*.CSS)", ".CSS"}, {"CSS Custom Properties - (*.CSS)", ".css"},
+     "a <code>:root</code> block of <code>--name: #rrggbb;</code>; read from any <code>--name:</code> "
+     "holding a colour, in any CSS Color 4 notation"},
+    {ListFormat::Soc, ".soc", "LibreOffice colour table", true, true, "soc",
+     {"LibreOffice Colour Table - (*.SOC)", ".soc"}, {"LibreOffice Colour Table - (*.SOC)", ".soc"},
+     "LibreOffice and OpenOffice"},
+    {ListFormat::ScribusXml, ".xml", "Scribus swatches", true, true, "scribus",
+     {"Scribus Swatches - (*.XML)", ".xml"}, {"Scribus Swatches - (*.XML)", ".xml"},
+     "RGB or CMYK colours; written as RGB"},
+    {ListFormat::SwatchBooker, ".sbz", "SwatchBooker book", true, false, "sbz",
+     {"SwatchBooker - (Scribus) (*.SBZ)", ".sbz"}, {},
+     "Lab (taken as D50), RGB, CMYK, CMY, HSV, HLS, XYZ, grey"},
+    {ListFormat::Kpl, ".kpl", "Krita palette", true, true, "kpl",
+     {"Krita Palette - (*.KPL)", ".kpl"}, {"Krita Palette - (*.KPL)", ".kpl"},
+     "with its name, columns and groups"},
+    {ListFormat::Procreate, ".swatches", "Procreate swatches", true, true, "procreate",
+     {"Procreate Swatches - (*.SWATCHES)", ".swatches"}, {"Procreate Swatches - (*.SWATCHES)", ".swatches"},
+     "swatches have no names"},
+    {ListFormat::PaintNet, ".txt", "Paint.NET palette", false, true, "paint.net",
+     {"Paint.NET Palette - (Text) (*.TXT)", ".txt"}, {"Paint.NET Palette - (*.TXT)", ".txt"},
+     "<code>AARRGGBB</code> lines, told from case statements by them; at most 96 colours written"},
+    {ListFormat::HexList, ".hex", "hex colour list", true, true, "hex",
+     {"Hex List - (*.HEX)", ".hex"}, {"Hex List - (*.HEX)", ".hex"},
+     "one <code>RRGGBB</code> a line"},
 }};
+// clang-format on
+
+constexpr ListFormat kOpenOrder[] = {
+    ListFormat::Cdt,  ListFormat::Lst,       ListFormat::Aco,        ListFormat::Gpl,
+    ListFormat::Ase,  ListFormat::Css,       ListFormat::Act,        ListFormat::Txt,
+    ListFormat::Html, ListFormat::Soc,       ListFormat::ScribusXml, ListFormat::SwatchBooker,
+    ListFormat::Kpl,  ListFormat::Procreate, ListFormat::PaintNet,   ListFormat::HexList};
+constexpr ListFormat kSaveOrder[] = {ListFormat::Cdt,       ListFormat::Html,       ListFormat::AcoV0,
+                                     ListFormat::Aco,       ListFormat::Act,        ListFormat::Txt,
+                                     ListFormat::Gpl,       ListFormat::Ase,        ListFormat::Css,
+                                     ListFormat::Soc,       ListFormat::ScribusXml, ListFormat::Kpl,
+                                     ListFormat::Procreate, ListFormat::PaintNet,   ListFormat::HexList};
 
 // Formats read as text: decoded first (UTF-8, Windows-1252 or UTF-16), binary data refused.
 // The XML formats decode themselves by their own declaration; the others are bytes.
@@ -113,6 +163,27 @@ ListReadResult ReadText(ListFormat format, std::string_view text) {
 }  // namespace
 
 std::span<const ListFormatInfo> ListFormats() { return kFormats; }
+std::span<const ListFormat> OpenDialogFormats() { return kOpenOrder; }
+std::span<const ListFormat> SaveDialogFormats() { return kSaveOrder; }
+
+std::string ExtensionsOf(ListFormat format) {
+  return format == ListFormat::Html ? ".htm, .html" : std::string(InfoOf(format).extension);
+}
+
+std::string FormatTableHtml() {
+  std::string rows;
+  for (const ListFormatInfo& f : kFormats) {
+    std::string name(f.description);
+    name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    rows += "  <tr><td>" + name + (f.notes.empty() ? "" : ": " + std::string(f.notes)) + "</td><td>" +
+            ExtensionsOf(f.format) + "</td><td>" +
+            (f.reads                            ? "yes"
+             : f.format == ListFormat::PaintNet ? "as a .txt"
+                                                : "") +
+            "</td><td>" + (f.writes ? "yes" : "") + "</td></tr>\n";
+  }
+  return rows;
+}
 
 const ListFormatInfo& InfoOf(ListFormat format) {
   for (const auto& info : kFormats)

@@ -1,6 +1,7 @@
 // Every colour list file Tintora reads or writes, in one table: each format's extension and
-// description, and the reader and writer behind it. The window's dialogs, drops and command
-// line and the tintora-convert program all choose through it.
+// description, how the open and save dialogs offer it, and the reader and writer behind it.
+// The window's dialogs, drops and command line, tintora-convert and the manual's table of
+// formats are all made from it: a new format is a row here, its reader and its writer.
 #pragma once
 
 #include <optional>
@@ -33,14 +34,31 @@ enum class ListFormat {
   HexList,       // one RRGGBB a line
 };
 
+// How a dialog offers a format: the file type's text, and the extension the file-name box
+// takes when it is picked; an empty filter: that dialog does not offer it.
+struct DialogOffer {
+  std::string_view filter;
+  std::string_view boxExtension;
+};
+
 struct ListFormatInfo {
   ListFormat format;
   std::string_view extension;  // lower case, with its "."
   std::string_view description;
   bool reads, writes;    // `reads`: the format a file of this extension is read as
   std::string_view key;  // its name on a command line ("gpl", "paint.net" ...)
+  DialogOffer open, save;
+  std::string_view notes;  // for the manual's table of formats
 };
 std::span<const ListFormatInfo> ListFormats();
+// The formats each dialog offers, in the order it lists them: Tintora's own and Adobe's first,
+// as they have always come, then the exchange formats.
+std::span<const ListFormat> OpenDialogFormats();
+std::span<const ListFormat> SaveDialogFormats();
+// The extensions a format's files have, for the manual and the command line: ".htm, .html".
+std::string ExtensionsOf(ListFormat format);
+// The manual's table of formats, one HTML row a format, as the table says.
+std::string FormatTableHtml();
 const ListFormatInfo& InfoOf(ListFormat format);
 std::optional<ListFormat> FormatOfKey(std::string_view key);
 
