@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "colourlist/adjust_window.h"
 #include "core/colour/number_text.h"
+#include "core/formats/cdt.h"
 #include "core/formats/colour_list_files.h"
 #include "core/io/file_io.h"
 #include "formats/list_files.h"

@@ -15,6 +15,7 @@
 #include "app/tintora_style.h"
 #include "colourlist/colour_list_pane.h"
 #include "core/colour/number_text.h"
+#include "core/formats/cdt.h"
 #include "core/formats/colour_list_files.h"
 #include "core/io/file_io.h"
 #include "formats/list_files.h"

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "core/formats/cdt.h"
 #include "core/formats/colour_list_files.h"
 #include "widgets/colour_list_model.h"
 

@@ -17,6 +17,7 @@
 
 #include "colourizer/colour_check_list.h"
 #include "colourizer/colourizer_preview_window.h"
+#include "core/formats/cdt.h"
 #include "core/formats/colour_list_files.h"
 #include "widgets/guarded.h"
 #include "widgets/layouts.h"

@@ -11,6 +11,7 @@
 #include "core/colour/websafe.h"
 
 #include "colourlist/colour_list_view.h"
+#include "core/formats/cdt.h"
 #include "core/formats/colour_list_files.h"
 #include "widgets/active_colour_holder.h"
 #include "widgets/colour_list_model.h"

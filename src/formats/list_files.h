@@ -1,6 +1,7 @@
 // Opening and saving the colour list: the Load button and its question, the open and save
-// dialogs with their file types, the append question, the CDT and LST readers, the save
-// dispatch, and files named on the command line or dropped on the window.
+// dialogs with their file types, the append question, the save dispatch, and files named on the
+// command line or dropped on the window. The files themselves are read and written by the core
+// (ReadListFile, WriteListFile).
 #pragma once
 
 #include <memory>

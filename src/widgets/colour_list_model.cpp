@@ -1,4 +1,5 @@
 #include "widgets/colour_list_model.h"
+#include "core/formats/cdt.h"
 
 #include <algorithm>
 

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/colour/hsv.h"
+#include "core/formats/cdt.h"
 #include "core/list/name_filter.h"
 #include "support/lists.h"
 #include "support/printers.h"

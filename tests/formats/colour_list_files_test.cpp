@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/colour/conversion_error.h"
+#include "core/formats/cdt.h"
 #include "core/formats/file_names.h"
 #include "core/io/lines.h"
 #include "core/io/text_codec.h"

@@ -14,6 +14,7 @@
 #include "colourlist/adjust_colours.h"
 #include "colourlist/adjust_window.h"
 #include "colourlist/colour_list_view.h"
+#include "core/formats/cdt.h"
 #include "core/formats/colour_list_files.h"
 #include "support/printers.h"
 #include "webpage/page_coordinator.h"

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "core/formats/cdt.h"
 #include "core/formats/list_formats.h"
 #include "formats/save_as_options.h"
 #include "support/printers.h"

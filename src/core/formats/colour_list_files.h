@@ -1,5 +1,5 @@
-// The colour list's text files: the program's own CDT format and the LST lists of another
-// colour program.
+// The LST lists of another colour program, and what makes a text file no colour list at all.
+// (The program's own CDT lists are in cdt.h.)
 #pragma once
 
 #include <string>
@@ -9,12 +9,6 @@
 #include "core/list/colour_list.h"
 
 namespace tintora {
-
-// One entry per CDT line: the name between the first "{" and the first "}", the value between
-// the first "[" and the first "]" after that "}" (a line without "{" gives as name the text
-// before its first "}", without "}" an empty name; likewise the value). Lines with neither "{" nor "[" (blank
-// lines, stray text) carry no entry and are skipped. Never fails.
-std::vector<ColourEntry> ParseCdtText(std::string_view text);
 
 // LST: the k-th "Name" line and the k-th "Color" line form entry k; a name is the text after
 // the line's first "=" (the whole line without one), a colour the integer after it (decimal or

@@ -10,6 +10,7 @@
 #include "core/formats/act.h"
 #include "core/formats/art_palettes.h"
 #include "core/formats/ase.h"
+#include "core/formats/cdt.h"
 #include "core/formats/colour_list_files.h"
 #include "core/formats/css.h"
 #include "core/formats/file_names.h"
@@ -111,20 +112,6 @@ bool IsText(ListFormat f) {
 ListReadResult Entries(std::vector<ColourEntry> entries) {
   ListReadResult r;
   r.entries = std::move(entries);
-  return r;
-}
-
-// A list file ends inside its last entry when its last line has no line break after it and
-// no value (nothing, an open "[", or "[]"): the file was cut while it was written or copied,
-// and the half line is no colour. Every line Tintora writes ends with a line break, so an
-// entry without a value that a list really holds still comes back.
-ListReadResult ReadCdt(std::string_view text) {
-  ListReadResult r = Entries(ParseCdtText(text));
-  const bool unterminated = !text.empty() && text.back() != '\n' && text.back() != '\r';
-  if (unterminated && !r.entries.empty() && r.entries.back().value.empty()) {
-    r.entries.pop_back();
-    r.status = ListReadResult::Status::Cut;
-  }
   return r;
 }
 
@@ -268,8 +255,7 @@ namespace {
 ListWriteResult WriteFormat(ListFormat format, const ColourList& list, const ListWriteOptions& options) {
   switch (format) {
     case ListFormat::Cdt:
-      if (list.Empty()) return {{}, "The colour list is empty."};
-      return {EncodeFileText(ParseDataForCDTFile(list)), {}};
+      return WriteCdt(list);
     case ListFormat::AcoV0:
       return WriteAcoV0(list);
     case ListFormat::Aco:

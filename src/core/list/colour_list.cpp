@@ -199,21 +199,6 @@ void ColourList::ConvertToWebSafe() {
   }
 }
 
-std::string ParseDataForCDTFile(const ColourList& list) {
-  std::string out;
-  std::size_t size = 0;
-  for (const ColourEntry& e : list.Entries()) size += e.name.size() + e.value.size() + 6;
-  ReserveLarge(out, size);
-  for (const ColourEntry& e : list.Entries()) {
-    out += '{';
-    out += e.name;
-    out += "}[";
-    out += e.value;
-    out += "]\r\n";
-  }
-  return out;
-}
-
 std::vector<std::string> HtmlCommentLines(const ColourList& list) {
   std::vector<std::string> lines;
   lines.reserve(list.Count() + 2);

@@ -51,9 +51,6 @@ class ColourList {
   std::vector<ColourEntry> entries_;
 };
 
-// The list as the program's own text: one "{name}[value]" line each, CR LF after every line.
-std::string ParseDataForCDTFile(const ColourList& list);
-
 // The list as an HTML comment: "<!--", one "\"value\" = name" line each, "//-->".
 std::vector<std::string> HtmlCommentLines(const ColourList& list);
 
