@@ -16,7 +16,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   setObjectName("AboutBox");
   setWindowTitle("About");
 
-  ProductName = Make<QLabel>(this, "ProductName", {}, "Tintora v2.0");
+  ProductName = Make<QLabel>(this, "ProductName", {}, kProductTitle);
   QFont big = ProductName->font();
   big.setPointSize(big.pointSize() + 6);
   big.setBold(true);

@@ -8,9 +8,9 @@
 namespace tintora {
 
 TintoraApplication::TintoraApplication(int& argc, char** argv) : QApplication(argc, argv) {
-  setApplicationName("Tintora v2.0");
+  setApplicationName(kProductTitle);
   setApplicationVersion(kVersion);
-  setOrganizationName("Tintora");
+  setOrganizationName(kProductName);
   setDesktopFileName("org.tintora.Tintora");
   QIcon icon;
   for (int size : {16, 32, 48, 64, 128, 256})

@@ -13,6 +13,7 @@
 #include "app/splash_screen.h"
 #include "capture/platform/screen_access.h"
 #include "settings/default_folder_window.h"
+#include "version.h"
 #include "widgets/centre.h"
 #include "widgets/colour_list_model.h"
 #include "widgets/debug_panel.h"
@@ -126,7 +127,7 @@ bool Frame::FormClose() {
                               MessageIcon::Warning, MessageButtons::YesNo);
     // Closing would lose a list the user wanted kept; it stays until it is saved.
     if (answer == MessageAnswer::Yes)
-      return saver_.SaveAsExecute("Tintora v1.0: List Has Changed!") == SaveOutcome::Saved;
+      return saver_.SaveAsExecute(QString(kProductTitle) + ": List Has Changed!") == SaveOutcome::Saved;
   }
   list_.NewList();
   return true;

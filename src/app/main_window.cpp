@@ -34,6 +34,7 @@
 #include "mixer/value_output.h"
 #include "settings/default_folder_window.h"
 #include "settings/settings_file.h"
+#include "version.h"
 #include "webpage/page_coordinator.h"
 #include "widgets/accessible_names.h"
 #include "widgets/guarded.h"
@@ -47,7 +48,7 @@ namespace tintora {
 MainWindow::MainWindow(Services& services, QWidget* parent)
     : QWidget(parent), services_(services), settings_(DefaultSettingsFilePath(), this, onTop_, services) {
   setObjectName("Form1");
-  setWindowTitle("Tintora v2.0");
+  setWindowTitle(kProductTitle);
   // Single border: system menu and minimise box, no maximise, no resizing.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -45,7 +45,7 @@ TSplashScreen::TSplashScreen(QWidget* parent)
   picture->setPixmap(SplashPicture(320, 24));
   picture->setScaledContents(true);  // the strip spans the window, however wide its text makes it
   picture->setMinimumSize(320, 24);
-  auto* title = Make<QLabel>(this, "Label1", {}, "Tintora v2.0");
+  auto* title = Make<QLabel>(this, "Label1", {}, kProductTitle);
   QFont f = title->font();
   f.setPointSize(f.pointSize() + 8);
   f.setBold(true);

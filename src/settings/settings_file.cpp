@@ -1,4 +1,5 @@
 #include "settings/settings_file.h"
+#include "version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,7 +21,7 @@ QString DefaultSettingsFilePath() {
 QString GetAppPath() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/"); }
 
 QString FindHelpFile(const QString& appPath) {
-  const QString candidates[] = {appPath + "Tintora v2-0 Help.CHM", appPath + "help/index.html",
+  const QString candidates[] = {appPath + kHelpFileName, appPath + "help/index.html",
                                 appPath + "../share/tintora/help/index.html"};
   for (const QString& file : candidates)
     if (QFileInfo(file).isFile()) return QDir::cleanPath(file);

@@ -393,7 +393,7 @@ TEST_F(FilesTest, ACancelledSaveAtCloseKeepsTheWindowOpen) {
   services.fileAnswers = {std::nullopt};
   EXPECT_FALSE(form->close());
   EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(services.fileRequests.back().title, "Tintora v1.0: List Has Changed!");
+  EXPECT_EQ(services.fileRequests.back().title, "Tintora v2.0: List Has Changed!");
   EXPECT_EQ(form->List().Count(), 2u);
   EXPECT_EQ(services.beeps.back(), BeepKind::Exclamation);
   // Saved this time, it closes.
