@@ -237,18 +237,18 @@ void MainWindow::showEvent(QShowEvent* event) {
 // ---------------------------------------------------------------- the heartbeat
 
 void MainWindow::OnHeartbeat() {
-  // 1. The floating mixer can only be docked back, never closed.
+  // The floating mixer can only be docked back, never closed.
   hsMixer_->KeepFloatingUncloseable();
-  // 2, 3. On top while the mode is on and not suspended; off top once it is off.
+  // On top while the mode is on and not suspended; off top once it is off.
   frame_->KeepOnTop();
-  // 4. The keyboard focus stays inside an open dialog: the colour name dialog first, else the
+  // The keyboard focus stays inside an open dialog: the colour name dialog first, else the
   // about box; the wheel's options keep it too.
   if (!listPane_->NameDialogue()->KeepFocus(onTop_.OnTopState())) frame_->AboutBox()->KeepFocus();
   harmony_->Options()->KeepFocus(this);
-  // 5, 6. The capture hot key, and the pixel under the mouse.
+  // The capture hot key held, and the pixel under the mouse read.
   capture_->HoldHotKey();
   capture_->CaptureTick();
-  // 7. Strips marked by slider drags are redrawn at most once a tick.
+  // Strips marked by slider drags are redrawn at most once a tick.
   hsMixer_->RedrawMarkedStrips();
   heartbeat_->RestUnlessNeeded();
 }

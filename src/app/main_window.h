@@ -54,8 +54,9 @@ class MainWindow : public QWidget {
   explicit MainWindow(Services& services, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Steps 3 to 6 of the start-up sequence; `arguments` are the command-line arguments
-  // without the program's own name.
+  // What the program does once its windows exist: the palettes, strips, value and hints made,
+  // the settings read, stay-on-top taken up if they ask for it; the lists named on the command
+  // line (`arguments`, without the program's own name) open at the first activation.
   void StartUp(const QStringList& arguments);
   void FormInitialize();
   // The first activation shows the splash again.

@@ -25,7 +25,8 @@ std::string HueText(long double hue) {
 
 bool Distorted(const RgbReal& c) { return c.red > 255 || c.green > 255 || c.blue > 255; }
 
-// Steps 3 to 5 of the RGB-to-mixer conversions: the positions and texts of the three rows.
+// The end of every conversion into the hue/saturation mixer: the positions and texts of its
+// three rows from the hue, saturation and vibrance worked out.
 void WriteMixerControls(HsMixerReadout& r) {
   if (r.vibrance > 0) {
     r.intensityPosition = static_cast<int>(Round(r.vibrance));
