@@ -117,6 +117,8 @@ const E kHostileInTheList = {
 
 TEST(ListFormats, NamesThatWouldBreakAFileSurviveEveryWriterWithTheirColours) {
   EXPECT_EQ(ListName("plain \xE6\x97\xA5"), "plain \xE6\x97\xA5");
+  // Every control character is a blank, the last of the C0 set as much as the first.
+  for (char c = 1; c < 0x20; ++c) EXPECT_EQ(ListName(std::string("a") + c + "b"), "a b") << int{c};
   for (std::size_t i = 0; i < kHostile.size(); ++i)
     EXPECT_EQ(ListName(kHostile[i].name), kHostileInTheList[i].name);
   for (const ListFormatInfo& info : ListFormats()) {
@@ -422,6 +424,19 @@ TEST(ListFormats, FilesOfTheWrongKindAreRefusedWithTheirReason) {
   }
   EXPECT_EQ(FormatOfPath("page.HTML"), ListFormat::Html);
   EXPECT_EQ(FormatOfPath("notes.doc"), std::nullopt);
+}
+
+// What could not be read back is not written: a list longer than any file may hold is refused
+// by every writer, one at the limit is not.
+TEST(ListFormats, AListLongerThanAFileMayHoldIsNotWritten) {
+  ColourList list = List(std::vector<ColourEntry>(kMaxListEntries, {"", "000000"}));
+  EXPECT_TRUE(WriteListFile(ListFormat::HexList, list).Ok());
+  list.Append(ColourEntry{"", "000000"});
+  for (ListFormat f : {ListFormat::Cdt, ListFormat::HexList}) {
+    const ListWriteResult written = WriteListFile(f, list);
+    EXPECT_TRUE(written.bytes.empty());
+    EXPECT_EQ(written.error, "The colour list holds 2,000,001 colours; a list file holds at most 2,000,000.");
+  }
 }
 
 // The manual's table of formats is the format table's own: a format added to the table and not

@@ -320,7 +320,17 @@ TEST(OtherPrograms, ZipArchivesAreReadWithinBounds) {
   EXPECT_LT(bomb.size(), 400u * 1024);
   const ListReadResult r = ReadListFile(ListFormat::Procreate, bomb);
   EXPECT_EQ(r.status, Status::Refused);
-  EXPECT_NE(r.reason.find("more than a palette can hold"), std::string::npos) << r.reason;
+  EXPECT_NE(r.reason.find("would unpack its Swatches.json to 65 MB"), std::string::npos) << r.reason;
+  // The same archive claiming to hold a hundred bytes (its local header and its central
+  // directory altered): what really comes out is counted, and stopped at the bound.
+  std::string liar = bomb;
+  const auto claim = [&](std::size_t at) { liar.replace(at, 4, std::string("\x64\0\0\0", 4)); };
+  claim(22);                                             // the local header's uncompressed size
+  claim(liar.rfind(std::string("PK\x01\x02", 4)) + 24);  // the central directory's
+  const ListReadResult lied = ReadListFile(ListFormat::Procreate, liar);
+  EXPECT_EQ(lied.status, Status::Refused);
+  EXPECT_NE(lied.reason.find("would unpack its Swatches.json to more than 64 MB"), std::string::npos)
+      << lied.reason;
   // An archive of more files than any palette.
   std::vector<std::string> names;
   for (std::size_t i = 0; i <= kZipMaxEntries; ++i) names.push_back(std::to_string(i));
