@@ -12,6 +12,7 @@ class NullServices : public Services {
     return MessageAnswer::Ok;
   }
   void Beep(BeepKind) override {}
+  void ShowHint(QWidget*, const QString&) override {}
   void SetClipboardText(const QString&) override {}
   QString ClipboardText() override { return {}; }
   void SetClipboardImage(const QImage&) override {}

@@ -124,8 +124,9 @@ bool Frame::FormClose() {
     services_.Beep(BeepKind::Exclamation);
     const MessageAnswer answer =
         services_.ShowMessage(window_, "Colour List Has Changed!  Do you want to save it?",
-                              MessageIcon::Warning, MessageButtons::YesNo);
-    // Closing would lose a list the user wanted kept; it stays until it is saved.
+                              MessageIcon::Warning, MessageButtons::SaveDiscardCancel);
+    // Cancel keeps the program open with nothing lost; so does a save that did not happen.
+    if (answer == MessageAnswer::Cancel) return false;
     if (answer == MessageAnswer::Yes)
       return saver_.SaveAsExecute(QString(kProductTitle) + ": List Has Changed!") == SaveOutcome::Saved;
   }

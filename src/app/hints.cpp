@@ -15,7 +15,7 @@ void Frame::MultiLineHintInit() {
   const QString click = "Click to ";
   const QString leftClick = "Left Click to ";
   const QString rightClick = "Right Click to ";
-  const QString doubleClick = "Duble Click to ";
+  const QString doubleClick = "Double Click to ";
   const QString second = "\r\n(";
   // The main window's own controls by name (the windows it owns reuse some names).
   QHash<QString, QWidget*> controls;

@@ -87,7 +87,8 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
   values_->PlaceBesideValue(frame_->IconPanel());
   rgbMixer_ = std::make_unique<tintora::RgbMixer>(panes.RGBTabSheet, panes.CmyTabSheet, active_, onTop_);
   hsMixer_ = std::make_unique<tintora::HsMixer>(panes.HsTabSheet, active_);
-  selector_ = std::make_unique<ColourSelectorPane>(panes.ColourSelectGroupBox, active_, selection_, onTop_);
+  selector_ = std::make_unique<ColourSelectorPane>(panes.ColourSelectGroupBox, active_, selection_, onTop_,
+                                                   services_);
   viewer_ = std::make_unique<ColourViewer>(panes.ColourViewerGroupBox, active_, selection_);
   harmony_ = std::make_unique<HarmonyColours>(panes.ColourViewerGroupBox, viewer_->SwatchHost(), this,
                                               std::move(form10),

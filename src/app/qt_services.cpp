@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QToolTip>
 #include <QUrl>
 #include <QWidget>
 
@@ -51,26 +52,37 @@ MessageAnswer QtServices::MessageBox(QWidget* parent, const QString& text, Messa
     case MessageButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
+    case MessageButtons::SaveDiscardCancel:
+      box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+      break;
   }
   if (parent && (parent->windowFlags() & Qt::WindowStaysOnTopHint))
     box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
   switch (box.exec()) {
     case QMessageBox::Yes:
+    case QMessageBox::Save:
       return MessageAnswer::Yes;
     case QMessageBox::No:
+    case QMessageBox::Discard:
       return MessageAnswer::No;
     case QMessageBox::Ok:
       return MessageAnswer::Ok;
     case QMessageBox::Cancel:
       return MessageAnswer::Cancel;
     default:
-      return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
-             : buttons == MessageButtons::YesNo     ? MessageAnswer::No
-                                                    : MessageAnswer::Ok;
+      return buttons == MessageButtons::YesNoCancel || buttons == MessageButtons::SaveDiscardCancel
+                 ? MessageAnswer::Cancel
+             : buttons == MessageButtons::YesNo ? MessageAnswer::No
+                                                : MessageAnswer::Ok;
   }
 }
 
 void QtServices::Beep(BeepKind) { QApplication::beep(); }
+
+void QtServices::ShowHint(QWidget* near, const QString& text) {
+  // Below the control, as its own hint would come, and for long enough to be read.
+  QToolTip::showText(near->mapToGlobal(QPoint(0, near->height())), text, near, {}, 6000);
+}
 
 void QtServices::SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 

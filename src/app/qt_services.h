@@ -8,6 +8,7 @@ namespace tintora {
 
 class QtServices : public Services {
  public:
+  void ShowHint(QWidget* near, const QString& text) override;
   MessageAnswer MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
                            MessageButtons buttons) override;
   void Beep(BeepKind kind) override;

@@ -176,6 +176,7 @@ void PixelCapture::PixelCaptureToggler() {
     PixelCaptureHintDisplay();
   } else {
     CaptureDesktopSpeedButton->setToolTip(WindowsText(kSnapshotHint));
+    ZoomImage->hide();  // the selector shows its colour again, not the last magnified picture
   }
 }
 
@@ -266,6 +267,7 @@ void PixelCapture::CaptureTick() {
 }
 
 void PixelCapture::PlainRead(QPoint p) {
+  if (ZoomImage->isVisible()) ZoomImage->hide();  // the zoom view was switched off
   if (debug_.isVisible()) debug_.ShowMouse(p);
   selection_.ColourSelectorUpdate(services_.Screen().PixelAt(p));
 }

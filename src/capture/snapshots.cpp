@@ -123,7 +123,7 @@ void Snapshots::CopyFromClipSpeedButtonClick() {
     return;
   }
   services_.Beep(BeepKind::Information);
-  services_.ShowMessage(window_, "Retreive From Clipboard:\r\n\r\nThere is no bitmap image on the clipboard.",
+  services_.ShowMessage(window_, "Retrieve From Clipboard:\r\n\r\nThere is no bitmap image on the clipboard.",
                         MessageIcon::Information, MessageButtons::Ok);
 }
 

@@ -82,13 +82,13 @@ HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidg
   ComplimentaryColPopupExt = MakePopup(viewerPane, "ComplimentaryColPopupExt", parts.onTop);
   TPopupExt* menu = ComplimentaryColPopupExt;
   ShowComplementaryColoursAction =
-      menu->AddItem("ShowComplimentaryColours1", "Show Complimentary Colours", true);
-  WebSafeComplementsOnlyAction = menu->AddItem("WebsafeComplimentsOnly1", "Websafe Compliments Only", true);
+      menu->AddItem("ShowComplimentaryColours1", "Show Complementary Colours", true);
+  WebSafeComplementsOnlyAction = menu->AddItem("WebsafeComplimentsOnly1", "Websafe Complements Only", true);
   menu->addSeparator();
   schemeGroup_ = new QActionGroup(this);
   schemeGroup_->setExclusive(true);
   const char* const kSchemes[6][2] = {
-      {"Complimentary1", "Complimentary"}, {"SplitComplimentary1", "Split Complimentary"},
+      {"Complimentary1", "Complementary"}, {"SplitComplimentary1", "Split Complementary"},
       {"Analogous1", "Analogous"},         {"Triadic1", "Triadic"},
       {"Tetradic1", "Tetradic"},           {"ColourWheel1", "Colour Wheel"}};
   for (int i = 0; i < 6; ++i) {
@@ -115,7 +115,7 @@ QWidget* HarmonyColours::CaptionLabel() const { return CompColLabel; }
 QWidget* HarmonyColours::WebSafeMark() const { return ComplementsWebSafeImage; }
 
 void HarmonyColours::Build(QGroupBox* viewerPane, QWidget* swatchHost) {
-  CompColLabel = Make<QLabel>(viewerPane, "CompColLabel", "Right click for complimentary colour options.",
+  CompColLabel = Make<QLabel>(viewerPane, "CompColLabel", "Right click for complementary colour options.",
                               "Harmony Colours");
   CompColLabel->setContextMenuPolicy(Qt::CustomContextMenu);
   CompColLabel->setFocusPolicy(Qt::TabFocus);  // the harmony menu, from the keyboard

@@ -1,7 +1,11 @@
 #include "mixer/colour_selector.h"
 
+#include "core/colour/css_colour.h"
+
 #include <QAction>
+#include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "core/colour/notations.h"
@@ -16,6 +20,7 @@
 #include "widgets/layouts.h"
 #include "widgets/make.h"
 #include "widgets/popup_ext.h"
+#include "widgets/services.h"
 #include "widgets/speed_button.h"
 #include "widgets/stay_on_top.h"
 
@@ -58,8 +63,8 @@ int BaseLevel(ColourComponent kept, int colour) {
 }  // namespace
 
 ColourSelectorPane::ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& active,
-                                       ColourSelection& selection, StayOnTop& onTop)
-    : active_(active), selection_(selection) {
+                                       ColourSelection& selection, StayOnTop& onTop, Services& services)
+    : active_(active), selection_(selection), services_(services) {
   ColourSelectorPanel =
       Make<ColourPanel>(pane, "ColourSelectorPanel", "Right click for capture and screen magnifier options.");
   KeepLogicalSize(ColourSelectorPanel, {64, 64});     // the zoom view's pixels sit inside it
@@ -70,9 +75,11 @@ ColourSelectorPane::ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& acti
       MakeInPicture<ImageBox>(ColourSelectorPanel, "WebSafeImage", {46, 46, 16, 16}, "Websafe Only = ON");
   WebSafeImage->SetGlyph(":/glyphs/websafe.svg");
   WebSafeImage->hide();
-  ColourSelectorEdit = Make<QLineEdit>(pane, "ColourSelectorEdit", "Preview Colour RGB HEX Value", "000000");
-  ColourSelectorEdit->setReadOnly(true);
-  ColourSelectorEdit->setMaxLength(6);
+  ColourSelectorEdit = Make<QLineEdit>(pane, "ColourSelectorEdit",
+                                       "Preview Colour RGB HEX Value\nType a colour (hex or any CSS colour) "
+                                       "and press Enter to make it the active colour.",
+                                       "000000");
+  ColourSelectorEdit->setMaxLength(200);
   ColourSelectorEdit->setFont(ContentFont("Courier New", QFont::TypeWriter, 8));
   FitCharacters(ColourSelectorEdit, 6);
   QGridLayout* grid = GridOn(pane);
@@ -120,8 +127,12 @@ void ColourSelectorPane::BuildPalettes(QGridLayout* grid) {
 }
 
 void ColourSelectorPane::BuildTray(QGridLayout* grid) {
-  auto* tray = Make<QFrame>(grid->parentWidget(), "ColourTrayPanel", "System 16 Colour Palette.");
+  auto* tray = tray_ = Make<QFrame>(grid->parentWidget(), "ColourTrayPanel",
+                                    "System 16 Colour Palette.\nFrom the keyboard: the arrows, then Space.");
   tray->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  tray->setFocusPolicy(Qt::StrongFocus);  // one stop for all sixteen
+  tray->setAccessibleName("Colour tray");
+  tray->installEventFilter(this);
   QHBoxLayout* row = RowOn(tray, true);
   row->setContentsMargins(3, 3, 3, 3);
   row->setSpacing(2);
@@ -152,6 +163,11 @@ void ColourSelectorPane::Connect() {
          [this, n](Qt::MouseButton b, QPoint pos) { PaletteImagesMouseDown(n, b, pos); });
   }
   Link(ColourSelectorPanel, &ColourPanel::Clicked, this, [this] { selection_.SetColourSelection(); });
+  Link(ColourSelectorEdit, &QLineEdit::returnPressed, this, [this] { TypedColourEntered(); });
+  Link(ColourSelectorEdit, &QLineEdit::editingFinished, this, [this] {
+    // Left without Enter: the box shows the selector's colour again.
+    if (!ColourSelectorEdit->hasFocus()) ShowSelection(ColourSelectorPanel->Colour());
+  });
   Link(ColourSelectorPanel, &ColourPanel::MouseMoved, this,
        [this](QPoint) { ColourSelectorPanel->setCursor(CustomCursor(selection_.SourceCursor())); });
   Link(ColourSelectorPanel, &ColourPanel::MousePressed, this, [this](Qt::MouseButton b, QPoint pos) {
@@ -167,10 +183,76 @@ QWidget* ColourSelectorPane::ZoomHost() const { return ColourSelectorPanel; }
 
 void ColourSelectorPane::ShowSelection(int colour) {
   ColourSelectorPanel->SetColour(colour);
-  ColourSelectorEdit->setText(QString::fromStdString(BGRIntToRGBHEX(colour)));
+  // What the user is typing is left alone until they are done with it.
+  if (!(ColourSelectorEdit->hasFocus() && ColourSelectorEdit->isModified()))
+    ColourSelectorEdit->setText(QString::fromStdString(BGRIntToRGBHEX(colour)));
   // Shown at once: capture reads a new colour every tick while the event loop may be busy.
   ColourSelectorPanel->repaint();
   ColourSelectorEdit->repaint();
+}
+
+void ColourSelectorPane::TypedColourEntered() {
+  const QString text = ColourSelectorEdit->text();
+  const CssColourReading read = ReadCssColour(text.toStdString());
+  ColourSelectorEdit->setModified(false);
+  if (!read) {
+    services_.ShowHint(ColourSelectorEdit, QString::fromStdString(read.error));
+    ShowSelection(ColourSelectorPanel->Colour());
+    return;
+  }
+  if (const auto note = AlphaNote(text.toStdString(), read))
+    services_.ShowHint(ColourSelectorEdit, QString::fromStdString(*note));
+  selection_.Take(read.colour);
+  selection_.SetColourSelection({.undoStepFirst = true});
+  ColourSelectorEdit->selectAll();
+}
+
+bool ColourSelectorPane::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == tray_) {
+    if (event->type() == QEvent::KeyPress) return TrayKey(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+      MarkTrayCurrent(event->type() == QEvent::FocusIn);
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+bool ColourSelectorPane::TrayKey(QKeyEvent* event) {
+  const int last = static_cast<int>(std::size(trayPanels_)) - 1;
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      trayCurrent_ = std::max(0, trayCurrent_ - 1);
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      trayCurrent_ = std::min(last, trayCurrent_ + 1);
+      break;
+    case Qt::Key_Home:
+      trayCurrent_ = 0;
+      break;
+    case Qt::Key_End:
+      trayCurrent_ = last;
+      break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      TrayPanelMouseOverAndSelect(trayPanels_[trayCurrent_], true);
+      return true;
+    default:
+      return false;
+  }
+  MarkTrayCurrent(true);
+  return true;
+}
+
+void ColourSelectorPane::MarkTrayCurrent(bool shown) {
+  // The colour the keyboard stands on is raised, and previewed in the selector as a pointer over it is.
+  for (int i = 0; i < static_cast<int>(std::size(trayPanels_)); ++i)
+    trayPanels_[i]->SetBevel(shown && i == trayCurrent_);
+  if (!shown) return;
+  ColourPanel* current = trayPanels_[trayCurrent_];
+  selection_.ColourSelectorUpdate(current->Colour());
+  tray_->setAccessibleDescription(current->toolTip());
 }
 
 void ColourSelectorPane::TrayPanelMouseOverAndSelect(ColourPanel* panel, bool select) {

@@ -10,7 +10,9 @@
 #include "widgets/active_colour_holder.h"
 
 class QAction;
+class QFrame;
 class QGridLayout;
+class QKeyEvent;
 class QGroupBox;
 class QLineEdit;
 class QWidget;
@@ -19,6 +21,7 @@ namespace tintora {
 
 class ColourPanel;
 class ColourSelection;
+class Services;
 class ImageBox;
 class SpeedButton;
 class StayOnTop;
@@ -29,7 +32,7 @@ class ColourSelectorPane : public QObject {
   Q_OBJECT
  public:
   ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& active, ColourSelection& selection,
-                     StayOnTop& onTop);
+                     StayOnTop& onTop, Services& services);
 
   // The palette that keeps that component of the active colour (red, green or blue).
   void PalettePanelUpdate(ColourComponent kept);
@@ -45,6 +48,9 @@ class ColourSelectorPane : public QObject {
   QWidget* ZoomHost() const;
   TPopupExt* SelectorMenu() const { return ColourSelectorPopupExt; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildTray(QGridLayout* grid);
   void BuildPalettes(QGridLayout* grid);
@@ -57,15 +63,23 @@ class ColourSelectorPane : public QObject {
   void LockColourSpeedButtonMouseDown(Qt::MouseButton button);
   void RetrieveAllAsWebSafeClick();
   void DrawPalette(ColourComponent kept, int base);
+  // Colour text typed into the hex box (hex, or any CSS colour), on Enter.
+  void TypedColourEntered();
+  // The tray from the keyboard: the arrows move along it, Space or Enter takes the colour.
+  bool TrayKey(QKeyEvent* event);
+  void MarkTrayCurrent(bool shown);
 
   ActiveColourHolder& active_;
   ColourSelection& selection_;
+  Services& services_;
   bool DerivativesLocked_ = true;
 
   ColourPanel* ColourSelectorPanel = nullptr;
   QLineEdit* ColourSelectorEdit = nullptr;
   ImageBox* WebSafeImage = nullptr;
+  QFrame* tray_ = nullptr;
   ColourPanel* trayPanels_[16] = {};
+  int trayCurrent_ = 0;
   std::array<ImageBox*, 3> basePalette_ = {};  // red, green, blue
   SpeedButton* LockColourSpeedButton = nullptr;
   TPopupExt* ColourSelectorPopupExt = nullptr;

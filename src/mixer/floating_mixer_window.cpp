@@ -22,7 +22,12 @@ void FloatingMixerWindow::RemoveCloseCommand() {
   }
 }
 
-void FloatingMixerWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
+void FloatingMixerWindow::closeEvent(QCloseEvent* event) {
+  // Refusing would keep the program from ending: Qt closes every window before it quits, and
+  // one that will not close stops the quit.
+  emit CloseRequested();
+  event->accept();
+}
 
 void FloatingMixerWindow::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);

@@ -1,5 +1,6 @@
-// The tool window the hue/saturation mixer floats in once it is dragged out of its page. It
-// cannot be closed, only docked back.
+// The tool window the hue/saturation mixer floats in once it is dragged out of its page. It has
+// no close command of its own; a request to close it (Alt+F4, the window manager's button, the
+// program ending) docks the mixer back and lets the window go.
 #pragma once
 
 #include <QWidget>
@@ -15,6 +16,8 @@ class FloatingMixerWindow : public QWidget {
 
  signals:
   void Moved();
+  // Something asked the window to close: the mixer goes back to its page.
+  void CloseRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,6 @@
 // Docking the hue/saturation mixer: dragged out of its page by its background it floats as a
-// tool window that cannot be closed; dropped back on the page it docks again.
+// tool window without a close command; dropped back on the page, or the window asked to close,
+// it docks again.
 #include <QApplication>
 #include <QLayout>
 #include <QMouseEvent>
@@ -33,6 +34,9 @@ void HsMixer::UndockMixer(const QPoint& globalPos) {
       if (DockContains(floatingMixer_->geometry().center()) &&
           !(QApplication::mouseButtons() & Qt::LeftButton))
         HSIDockPanelDockDrop();
+    });
+    Link(floatingMixer_, &FloatingMixerWindow::CloseRequested, this, [this] {
+      if (MixerFloating()) HSIDockPanelDockDrop();
     });
   }
   HSIMixerPanel->hide();

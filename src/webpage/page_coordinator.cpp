@@ -66,7 +66,7 @@ void PageCoordinator::Build(QWidget* tab) {
     const char* name;
     const char* text;
   } steps[] = {{"Label22", "1. Select a colour."},        {"Label23", "2. Click a spot to colour."},
-               {"Label24", "3. Right click to retreive"}, {"Label25", "the colour."},
+               {"Label24", "3. Right click to retrieve"}, {"Label25", "the colour."},
                {"Label26", "4. Right click browser"},     {"Label27", "for copy options."}};
   QGridLayout* lines = GridOn(LinksGroupBox);
   lines->setVerticalSpacing(0);

@@ -25,7 +25,8 @@ class ScreenAccess;
 class GlobalHotKey;
 
 enum class MessageIcon { None, Information, Warning, Question, Error };
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+// SaveDiscardCancel answers Yes for Save and No for Discard.
+enum class MessageButtons { Ok, YesNo, YesNoCancel, SaveDiscardCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 enum class BeepKind { Default, Information, Exclamation, Question };
 
@@ -76,6 +77,8 @@ class Services {
   }
 
   virtual void Beep(BeepKind kind) = 0;
+  // A short word beside a control, gone by itself: what became of text typed or pasted there.
+  virtual void ShowHint(QWidget* near, const QString& text) = 0;
 
   virtual void SetClipboardText(const QString& text) = 0;
   virtual void SetClipboardImage(const QImage& image) = 0;

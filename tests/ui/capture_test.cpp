@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QTabWidget>
+#include <functional>
 
 #include "capture/screen_shot_window.h"
 #include "colourlist/colour_list_view.h"
@@ -178,6 +179,18 @@ TEST_F(CaptureTest, TheZoomViewMagnifiesTheBlockWithMarkers) {
   // Over the active main window the zoom hides and the selector keeps its colour.
   PointAt(form->frameGeometry().center().x(), form->frameGeometry().center().y());
   EXPECT_TRUE(zoom->isHidden());
+  // The zoom view switched off, and capture switched off: the selector shows its colour again.
+  const std::function<void()> stops[] = {[this] { Item("ZoomViewOnOff1")->setChecked(false); },
+                                         [this] { Release(Qt::RightButton); }};
+  for (const auto& stop : stops) {
+    CaptureOn();
+    Item("ZoomViewOnOff1")->setChecked(true);
+    PointAt(106, 106);
+    ASSERT_FALSE(zoom->isHidden());
+    stop();
+    PointAt(107, 107);
+    EXPECT_TRUE(zoom->isHidden());
+  }
 }
 
 TEST_F(CaptureTest, ALeftClickWhileCapturingOpensTheHotKeyMenu) {
@@ -224,7 +237,7 @@ TEST_F(CaptureTest, TheClipboardPictureOrASayingThatThereIsNone) {
   QTest::mouseClick(Find<SpeedButton>("CopyFromClipSpeedButton"), Qt::LeftButton);
   ASSERT_EQ(services.messages.size(), 1u);
   EXPECT_EQ(services.messages[0].text,
-            "Retreive From Clipboard:\r\n\r\nThere is no bitmap image on the clipboard.");
+            "Retrieve From Clipboard:\r\n\r\nThere is no bitmap image on the clipboard.");
   EXPECT_EQ(services.messages[0].icon, MessageIcon::Information);
   EXPECT_EQ(services.beeps.back(), BeepKind::Information);
   QImage picture(20, 10, QImage::Format_ARGB32);

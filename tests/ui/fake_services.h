@@ -108,6 +108,8 @@ class FakeServices : public Services {
   std::vector<CustomColourSlots> colourDialogOpenedWith;
   FakeScreen screen;
   FakeHotKey hotKey;
+  // The hints shown, beside which control.
+  std::vector<std::pair<QWidget*, QString>> hints;
 
   MessageAnswer MessageBox(QWidget* owner, const QString& text, MessageIcon icon,
                            MessageButtons buttons) override {
@@ -121,6 +123,7 @@ class FakeServices : public Services {
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
   }
   void Beep(BeepKind kind) override { beeps.push_back(kind); }
+  void ShowHint(QWidget* near, const QString& text) override { hints.push_back({near, text}); }
   void SetClipboardText(const QString& text) override {
     clipboardText = text;
     ++clipboardTextWrites;

@@ -387,6 +387,18 @@ TEST_F(AcoCommandLineTest, AnAcoOnTheCommandLineOpensToo) {
   EXPECT_TRUE(services.messages.empty());
 }
 
+TEST_F(FilesTest, LeavingWithAChangedListAsksToSaveDiscardOrCancel) {
+  MakeRedSky();
+  services.answers = {MessageAnswer::Yes, MessageAnswer::Cancel};  // exit, then cancel
+  EXPECT_FALSE(form->close());
+  EXPECT_EQ(services.messages.back().buttons, MessageButtons::SaveDiscardCancel);
+  EXPECT_TRUE(services.fileRequests.empty());  // nothing asked of the save dialog
+  EXPECT_EQ(form->List().Count(), 2u);
+  EXPECT_TRUE(form->ListModel().ListChanged());
+  services.answers = {MessageAnswer::Yes, MessageAnswer::No};  // exit, then discard
+  EXPECT_TRUE(form->close());
+}
+
 TEST_F(FilesTest, ACancelledSaveAtCloseKeepsTheWindowOpen) {
   MakeRedSky();
   services.answers = {MessageAnswer::Yes, MessageAnswer::Yes};  // exit, then save

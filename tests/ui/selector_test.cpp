@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLayout>
+#include <QLineEdit>
 
 #include "core/colour/notations.h"
 #include "widgets/colour_panel.h"
@@ -43,6 +44,59 @@ TEST_F(SelectorTest, TrayPanelsPreviewOnHoverAndCommitOnClick) {
   EXPECT_EQ(Value(), "808000");
   QTest::mouseClick(Panel("SysColLGreyPanel"), Qt::LeftButton);
   EXPECT_EQ(Value(), "C0C0C0");
+}
+
+TEST_F(SelectorTest, TheTrayIsOneKeyboardStopWalkedWithTheArrows) {
+  QFrame* tray = Find<QFrame>("ColourTrayPanel");
+  const auto trayColour = [&](int k) { return tray->findChildren<ColourPanel*>()[k]->Colour(); };
+  tray->setFocus();
+  ASSERT_TRUE(tray->hasFocus());
+  EXPECT_EQ(Text("ColourSelectorEdit"), "000000");  // the first colour, black, shown
+  for (int k = 0; k < 3; ++k) QTest::keyClick(tray, Qt::Key_Right);
+  QTest::keyClick(tray, Qt::Key_Left);
+  EXPECT_EQ(Text("ColourSelectorEdit"), QString::fromStdString(BGRIntToRGBHEX(trayColour(2))));
+  EXPECT_EQ(Value(), "000000");  // previewed, not taken
+  QTest::keyClick(tray, Qt::Key_End);
+  QTest::keyClick(tray, Qt::Key_Space);
+  EXPECT_EQ(Value(), "FFFFFF");  // the last, white, taken
+  QTest::keyClick(tray, Qt::Key_Home);
+  QTest::keyClick(tray, Qt::Key_Return);
+  EXPECT_EQ(Value(), "000000");
+}
+
+// The hex box takes any colour typed into it on Enter; what is no colour is said beside it, and
+// what a colour value cannot keep (opacity) is said too.
+TEST_F(SelectorTest, AColourTypedIntoTheHexBoxBecomesTheActiveColour) {
+  QLineEdit* box = Find<QLineEdit>("ColourSelectorEdit");
+  const struct {
+    const char* typed;
+    const char* value;  // the active colour after it
+    const char* hint;   // part of the hint beside the box, or nullptr for none
+  } rows[] = {
+      {"3366cc", "3366CC", nullptr},
+      {"#f80", "FF8800", nullptr},
+      {"rebeccapurple", "663399", nullptr},
+      {"oklch(70% 0.15 150)", "4CB86A", nullptr},
+      {"rgb(51 102 204 / 50%)", "3366CC", "The 50 % opacity of rgb(51 102 204 / 50%) was left out"},
+      {"not a colour", "3366CC", "\"not a colour\" is not a colour"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.typed);
+    services.hints.clear();
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, row.typed);
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(Value(), row.value);
+    if (row.hint) {
+      ASSERT_EQ(services.hints.size(), 1u);
+      EXPECT_EQ(services.hints[0].first, box);
+      EXPECT_TRUE(services.hints[0].second.contains(row.hint)) << services.hints[0].second.toStdString();
+      EXPECT_EQ(box->text(), std::string_view(row.typed) == "not a colour" ? "3366CC" : box->text());
+    } else {
+      EXPECT_TRUE(services.hints.empty());
+    }
+  }
 }
 
 TEST_F(SelectorTest, InvalidColoursNeverReachTheSelector) {

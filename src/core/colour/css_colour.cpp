@@ -6,6 +6,7 @@
 
 #include "core/colour/colour_spaces.h"
 #include "core/colour/css_text.h"
+#include "core/colour/number_text.h"
 
 // Writing colours as CSS does, and the notations' words; the reader is in css_colour_read.cpp.
 namespace tintora {
@@ -126,6 +127,14 @@ std::string WriteCssColour(ColourValue colour, CssNotation notation) {
       return "#" + BGRIntToRGBHEX(colour);
   }
   return {};
+}
+
+std::optional<std::string> AlphaNote(std::string_view text, const CssColourReading& read) {
+  if (!read || read.alpha >= 1) return std::nullopt;
+  const std::string quoted = std::string(css_text::Trim(text));
+  if (read.alpha <= 0) return quoted + " is fully transparent: it has no colour of its own.";
+  const std::string percent = GeneralNumberText(std::nearbyint(read.alpha * 1000) / 10);
+  return "The " + percent + " % opacity of " + quoted + " was left out: Tintora keeps opaque colours.";
 }
 
 }  // namespace tintora

@@ -37,6 +37,11 @@ struct CssColourReading {
 // is taken as "#RRGGBB". The error names the text and what is wrong with it.
 CssColourReading ReadCssColour(std::string_view text);
 
+// What a colour value cannot keep of a colour text, said so the user is not misled: its
+// opacity ("The 50 % opacity of rgb(51 102 204 / 50%) was left out.") or, for a fully
+// transparent colour, that there is no colour to take. nullopt for an opaque colour.
+std::optional<std::string> AlphaNote(std::string_view text, const CssColourReading& read);
+
 // The colour written in a notation. Numbers carry at most three decimals; hue is in degrees.
 // Name gives the CSS name when the colour has one, otherwise the hex text.
 std::string WriteCssColour(ColourValue colour, CssNotation notation);
