@@ -158,7 +158,7 @@ TEST(AcoReader, VersionsItCannotReadAreRefusedOrSkipped) {
   EXPECT_TRUE(v3.entries.empty());
   ASSERT_EQ(v3.notices.size(), 1u);
   EXPECT_EQ(v3.notices[0].text,
-            "Load:\r\n\r\nUnsuported Adobe File Version.\r\nVersion: 0003h\r\nNumber of Records: 2");
+            "Load:\r\n\r\nUnsupported Adobe File Version.\r\nVersion: 0003h\r\nNumber of Records: 2");
   EXPECT_TRUE(v3.notices[0].beep);
 
   // A second section of an unknown version: the first section is read after the warning.

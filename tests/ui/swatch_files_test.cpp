@@ -160,7 +160,7 @@ TEST_F(SwatchFilesTest, AnUnreadableVersionLeavesTheListAsItWasAndAsksNothing) {
   Open(WriteFile("new.aco", std::string("\x00\x03\x00\x02", 4)), 3);
   ASSERT_EQ(services.messages.size(), 1u);
   EXPECT_EQ(services.messages[0].text,
-            "Load:\r\n\r\nUnsuported Adobe File Version.\r\nVersion: 0003h\r\nNumber of Records: 2");
+            "Load:\r\n\r\nUnsupported Adobe File Version.\r\nVersion: 0003h\r\nNumber of Records: 2");
   EXPECT_EQ(services.beeps.back(), BeepKind::Exclamation);
   EXPECT_EQ(Entries(), kWarm);
 }

@@ -220,7 +220,7 @@ ListReadResult ReadAco(std::string_view bytes) {
     }
   }
   if (version > 2) {
-    out.notices.push_back({"Load:\r\n\r\nUnsuported Adobe File Version.\r\nVersion: " + Hex4(version) +
+    out.notices.push_back({"Load:\r\n\r\nUnsupported Adobe File Version.\r\nVersion: " + Hex4(version) +
                                "h\r\nNumber of Records: " + std::to_string(count),
                            true});
     out.status = ListReadResult::Status::Refused;
