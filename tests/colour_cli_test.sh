@@ -40,6 +40,9 @@ oklch oklch(53.248% 0.16787 262.293)
 name #3366CC
 ROWS
 expect 0 "rebeccapurple" "" --to=name "RGB(102, 51, 153)"
+# What a colour value cannot keep is said on standard error, and the colour still printed.
+expect 0 "#3366CC" "note: The 50 % opacity of rgb(51 102 204 / 50%) was left out" --to hex "rgb(51 102 204 / 50%)"
+expect 0 "#000000" "note: transparent is fully transparent: it has no colour of its own" --to hex transparent
 expect 0 "hex: #FF0000|rgb: rgb(255 0 0)|hsl: hsl(0 100% 50%)|hwb: hwb(0 0% 0%)|lab: lab(54.291 80.805 69.891)|lch: lch(54.291 106.837 40.858)|oklab: oklab(62.796% 0.22486 0.12585)|oklch: oklch(62.796% 0.25768 29.234)|name: red" "" red
 
 # Several colours in order; one that is not a colour is named, the others still printed.

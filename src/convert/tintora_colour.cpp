@@ -129,6 +129,10 @@ bool Print(Output& out, std::string_view text, std::optional<CssNotation> to, bo
     std::fprintf(stderr, "tintora-colour: %s\n", read.error.c_str());
     return false;
   }
+  if (const auto note = AlphaNote(text, read)) {
+    out.Flush();  // beside the line it speaks of
+    std::fprintf(stderr, "tintora-colour: note: %s\n", note->c_str());
+  }
   if (to) {
     out.Line(WriteCssColour(read.colour, *to));
   } else {

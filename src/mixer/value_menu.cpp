@@ -92,6 +92,12 @@ void ValueMenu::PasteColour() {
                           MessageIcon::Information, MessageButtons::Ok);
     return;
   }
+  // What a colour value cannot keep is said, not dropped in silence; a colour with no colour of
+  // its own (transparent) is not taken at all.
+  if (const auto note = AlphaNote(text.trimmed().toStdString(), read)) {
+    services_.ShowHint(field_, QString::fromStdString(*note));
+    if (read.alpha <= 0) return;
+  }
   // The colour exactly as written, like a colour chosen in the colour dialog; it is committed as
   // any picked colour is, so Auto-Index and Auto Copy take it too.
   selection_.Take(read.colour);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +30,7 @@ ValueOutput::ValueOutput(QGroupBox* pane, ActiveColourHolder& active, Notation& 
 
 void ValueOutput::Build(QGroupBox* pane) {
   HexHTMLEdit = Make<QLineEdit>(pane, "HexHTMLEdit", "Current colour.");
+  HexHTMLEdit->installEventFilter(this);
   HexHTMLEdit->setReadOnly(true);
   HexHTMLEdit->setFont(ContentFont("Courier New", QFont::TypeWriter, 11, true));
   FitCharacters(HexHTMLEdit, 20);  // the longest colour name, LightGoldenRodYellow
@@ -155,6 +157,18 @@ void ValueOutput::CopyEditText() {
 
 void ValueOutput::CopyValueToClip() {
   if (AutoCopyCheckBox->isChecked()) CopyEditText();
+}
+
+bool ValueOutput::eventFilter(QObject* watched, QEvent* event) {
+  const bool copy = (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+                    static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
+  if (watched == HexHTMLEdit && copy && !HexHTMLEdit->hasSelectedText()) {
+    // The field would copy its selection, which is nothing: the value is what is meant.
+    if (event->type() == QEvent::KeyPress) CopyEditText();
+    event->accept();
+    return event->type() == QEvent::KeyPress;
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void ValueOutput::CopyActionExecute() {

@@ -44,6 +44,10 @@ class ValueOutput : public QObject {
   // How many propagations ran; read by tests and benchmarks.
   int PropagationCount() const { return propagationCount_; }
 
+ protected:
+  // Ctrl+C in the value field with nothing selected copies the whole value.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void Build(QGroupBox* pane);
   void Connect();

@@ -195,10 +195,13 @@ TEST_F(ValueOutputTest, PasteColourTakesAnyColourTextAsAPickedColour) {
     const char* clipboard;
     const char* value;  // nullptr: not a colour
     bool byMenu;
+    const char* hint = nullptr;  // said beside the value field
   } rows[] = {
       {"oklch(62.796% 0.25768 29.234)", "FF0000", false},
       {"  rgb(0 128 0)\n", "008000", true},
       {"color(display-p3 0 0 1)", "0000FF", false},
+      {"rgb(51 102 204 / 50%)", "3366CC", true, "The 50 % opacity of rgb(51 102 204 / 50%) was left out"},
+      {"transparent", "3366CC", true, "transparent is fully transparent: it has no colour of its own"},
       {"hello", nullptr, false},
       {"", nullptr, true},
   };
@@ -207,15 +210,24 @@ TEST_F(ValueOutputTest, PasteColourTakesAnyColourTextAsAPickedColour) {
     SCOPED_TRACE(row.clipboard);
     services.clipboardText = row.clipboard;
     services.messages.clear();
+    services.hints.clear();
     const QString before = Value();
     if (row.byMenu)
       ValueMenu("PasteColour1");
     else
       Keys(Slider("GreenTrackBar"), Qt::Key_V, Qt::ControlModifier);
+    if (row.hint) {
+      ASSERT_EQ(services.hints.size(), 1u);
+      EXPECT_EQ(
+          services.hints[0].second,
+          QString(row.hint) +
+              (std::string_view(row.clipboard) == "transparent" ? "." : ": Tintora keeps opaque colours."));
+    }
     if (row.value) {
       EXPECT_EQ(Value(), row.value);
       EXPECT_TRUE(services.messages.empty());
-      EXPECT_EQ(form->List().Count(), ++indexed);  // auto-indexed as any picked colour
+      if (std::string_view(row.clipboard) != "transparent") ++indexed;  // not taken at all
+      EXPECT_EQ(form->List().Count(), indexed);                         // auto-indexed as any picked colour
     } else {
       EXPECT_EQ(Value(), before);
       EXPECT_EQ(form->List().Count(), indexed);
@@ -226,6 +238,13 @@ TEST_F(ValueOutputTest, PasteColourTakesAnyColourTextAsAPickedColour) {
           << services.messages[0].text.toStdString();
     }
   }
+  // Ctrl+C in the value field with nothing selected copies the whole value.
+  QLineEdit* value = Edit("HexHTMLEdit");
+  value->setFocus();
+  value->deselect();
+  services.clipboardText.clear();
+  Keys(value, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(services.clipboardText, "3366CC");
   // A text field that takes Ctrl+V keeps it: nothing is read as a colour there.
   SetRgb(1, 2, 3);
   services.clipboardText = "blue";
