@@ -130,8 +130,8 @@ void Snapshots::CopyFromClipSpeedButtonClick() {
 // ---------------------------------------------------------------- the system colour dialog
 
 void Snapshots::WinPaletteSpeedButtonClick() {
-  if (const auto chosen = services_.ColourDialog(window_, lastDialogColour_, customColours_)) {
-    lastDialogColour_ = *chosen;
+  // It opens on the colour the user is looking at, as any colour chooser would.
+  if (const auto chosen = services_.ColourDialog(window_, selection_.Active().Shown(), customColours_)) {
     selection_.Take(*chosen);
     selection_.SetColourSelection();
     RetreiveColourPalette();

@@ -56,7 +56,6 @@ class Snapshots : public QObject {
   StayOnTop& onTop_;
   Services& services_;
   CustomColourSlots customColours_{};
-  int lastDialogColour_ = 0;
   bool shooting_ = false;
 
   SpeedButton* CopyFromClipSpeedButton = nullptr;

@@ -1,5 +1,5 @@
 // The colour list pane's commands on the whole list or its selection: deleting, clearing,
-// undo, moving, sorting, the web-safe conversions, the HTML comment copy, and entries that
+// undo and redo, moving, sorting, the web-safe conversions, the HTML comment copy, and entries that
 // arrive from elsewhere.
 #include <algorithm>
 
@@ -25,16 +25,15 @@
 namespace tintora {
 
 void ColourListPane::StoreUndo() {
-  if (model_.List().Empty()) return;
   Progress progress(parts_.progress);
   model_.StoreUndo();
 }
 
-void ColourListPane::UndoLastChangeClick() {
-  if (!model_.UndoAvailable()) return;
+void ColourListPane::UndoLastChangeClick(bool redo) {
+  if (!(redo ? model_.RedoAvailable() : model_.UndoAvailable())) return;
   {
     Progress progress(parts_.progress);
-    model_.UndoLastChange();
+    redo ? model_.RedoLastChange() : model_.UndoLastChange();
   }
   SelectItem(0, true);
 }
@@ -69,6 +68,7 @@ void ColourListPane::ClearAllSpeedButtonClick() {
     // A list the user wanted saved is only cleared once it is saved.
     if (answer == MessageAnswer::Yes && parts_.saver.SaveAsExecute() != SaveOutcome::Saved) return;
   }
+  if (!model_.List().Empty()) StoreUndo();  // a cleared list can be had back
   model_.NewList();
   model_.SetFileName("Untitled");
 }
@@ -76,6 +76,8 @@ void ColourListPane::ClearAllSpeedButtonClick() {
 // ---------------------------------------------------------------- moving
 
 void ColourListPane::CustomColourListBoxDragDrop(QObject* source, QPoint pos, const QByteArray& lines) {
+  // A step of its own; when the drop changed nothing, undo passes over it.
+  StoreUndo();
   if (source == CustomColourListBox)
     CustomColourListBoxMoveItems(pos.x(), pos.y());
   else  // the text colourizer's colours, copied in as entries of their own

@@ -131,11 +131,20 @@ void ColourListPane::BuildMenu(QGroupBox* pane) {
   DeleteSelectedColoursAction = m->AddItem("DeleteSelectedColours1", "Delete Selected Colour(s)");
   UndoLastChangeAction = m->AddItem("UndoLastChange1", "Undo Last Change");
   UndoLastChangeAction->setEnabled(false);
-  UndoLastChangeAction->setShortcut(QKeySequence::Undo);  // shown in the menu; the window's Ctrl+Z below
-  // Ctrl+Z anywhere in the window but a text field (which keeps its own undo).
+  UndoLastChangeAction->setShortcut(QKeySequence::Undo);  // shown in the menu; the window's keys below
+  RedoLastChangeAction = m->AddItem("RedoLastChange1", "Redo Last Change");
+  RedoLastChangeAction->setEnabled(false);
+  RedoLastChangeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+  // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z anywhere in the window but a text field (which keeps its
+  // own undo).
   QAction* undo = AddWindowShortcut(pane, "EditUndo1", "&Undo", QKeySequence::Undo);
   Link(undo, &QAction::triggered, this, [this](bool) {
     if (UndoLastChangeAction->isEnabled()) UndoLastChangeAction->trigger();
+  });
+  QAction* redo = AddWindowShortcut(pane, "EditRedo1", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y));
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  Link(redo, &QAction::triggered, this, [this](bool) {
+    if (RedoLastChangeAction->isEnabled()) RedoLastChangeAction->trigger();
   });
   AdjustSelectedColoursAction = m->AddItem("AdjustSelectedColours1", "Adjust Selected Colour(s)");
   Link(AdjustSelectedColoursAction, &QAction::triggered, this,
@@ -164,8 +173,10 @@ void ColourListPane::Connect() {
   Link(&parts_.selection, &ColourSelection::IndexRequested, this,
        [this](bool undoStepFirst, bool complements) { IndexRequested(undoStepFirst, complements); });
   Link(AutoIndexCheckBox, &QCheckBox::toggled, this, [this](bool on) { parts_.selection.SetAutoIndex(on); });
-  Link(&model_, &ColourListModel::UndoAvailableChanged, this,
-       [this](bool on) { UndoLastChangeAction->setEnabled(on); });
+  Link(&model_, &ColourListModel::UndoAvailableChanged, this, [this](bool undo, bool redo) {
+    UndoLastChangeAction->setEnabled(undo);
+    RedoLastChangeAction->setEnabled(redo);
+  });
   Link(&model_, &ColourListModel::FileNameChanged, this,
        [this](const QString& path) { SetFileNameHint(path); });
   // The count follows the list, whoever changed it.
@@ -192,7 +203,8 @@ void ColourListPane::Connect() {
     StoreUndo();
     DeleteSelectedColours();
   });
-  Link(UndoLastChangeAction, &QAction::triggered, this, [this](bool) { UndoLastChangeClick(); });
+  Link(UndoLastChangeAction, &QAction::triggered, this, [this](bool) { UndoLastChangeClick(false); });
+  Link(RedoLastChangeAction, &QAction::triggered, this, [this](bool) { UndoLastChangeClick(true); });
   Link(ConvertListToWebSafeAction, &QAction::triggered, this, [this](bool) {
     StoreUndo();
     RGBHexListToWebSafe();
@@ -267,7 +279,10 @@ void ColourListPane::IndexColour(bool complements) {
   const ActiveColour& colour = parts_.active.Value();
   ColourEntry entry{parts_.notation.Text(colour).toStdString(), colour.HexRGBText()};
   if (AddmodeRadioButton->isChecked() || model_.List().Empty()) {
-    model_.InsertEntry(static_cast<int>(model_.List().Count()), std::move(entry));
+    const int last = static_cast<int>(model_.List().Count());
+    model_.InsertEntry(last, std::move(entry));
+    // The new colour is the one Rename and the arrow keys act on next.
+    SelectItem(last, true);
   } else {
     const int current = CurrentItem();
     int p = std::max(current, 0);
@@ -313,7 +328,10 @@ void ColourListPane::CustomColourListBoxKeyDown(QKeyEvent* event, bool* consumed
   if (CurrentItem() < 0 || !ListHoldsData()) return;
   const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
   if (event->key() == Qt::Key_Backspace) {
+    StoreUndo();
     DeleteSelectedColours();
+  } else if (event->key() == Qt::Key_F2) {
+    NameEditSpeedButtonClick();
   } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     DisplayListColour();
     parts_.selection.SetColourSelection({.index = Commit::Index::Never});

@@ -1,5 +1,5 @@
 // The "Colour List" pane: indexing the active colour, the list's clicks and keys, renaming
-// (TChangeColourNameDialogue), deleting, clearing, one-level undo, moving by drag and drop,
+// (TChangeColourNameDialogue), deleting, clearing, undo and redo, moving by drag and drop,
 // sorting and the list-wide conversions.
 #pragma once
 
@@ -106,7 +106,7 @@ class ColourListPane : public QObject {
   void NameEditSpeedButtonClick();
   void ChangeColourNameOK();
   void ClearAllSpeedButtonClick();
-  void UndoLastChangeClick();
+  void UndoLastChangeClick(bool redo);
   void ListMenuPopup();
   void SortCommand(SortKey key);
   void CopyListAsHtmlCommentClick();
@@ -138,6 +138,7 @@ class ColourListPane : public QObject {
   TPopupExt* ColourListPopupExt = nullptr;
   QAction* DeleteSelectedColoursAction = nullptr;
   QAction* UndoLastChangeAction = nullptr;
+  QAction* RedoLastChangeAction = nullptr;
   QAction* AdjustSelectedColoursAction = nullptr;
   std::vector<QAction*> sorts_;  // the five sort commands
   QAction* ConvertListToWebSafeAction = nullptr;

@@ -2,6 +2,7 @@
 #include "core/formats/cdt.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QMimeData>
 
@@ -82,26 +83,28 @@ void ColourListModel::ValuesChanged() {
 
 void ColourListModel::StoreUndo() { StoreUndo(list_.Entries()); }
 
-void ColourListModel::StoreUndo(std::vector<ColourEntry> before) {
-  if (before.empty()) return;
-  undoSnapshot_ = std::move(before);
-  undoCount_ = 1;
-  emit UndoAvailableChanged(true);
+void ColourListModel::StoreUndo(const std::vector<ColourEntry>& before) {
+  history_.Record(before);
+  HistoryChanged();
 }
 
-void ColourListModel::UndoLastChange() {
-  if (undoCount_ > 0) {
-    Reset([this](ColourList& l) { l.Replace(undoSnapshot_); });
-    --undoCount_;
+void ColourListModel::TakeStep(std::optional<std::vector<ColourEntry>> step) {
+  if (step) {
+    Reset([&](ColourList& l) { l.Replace(std::move(*step)); });
     listChanged_ = true;
   }
-  if (undoCount_ == 0) emit UndoAvailableChanged(false);
+  HistoryChanged();
 }
 
+void ColourListModel::UndoLastChange() { TakeStep(history_.Undo(list_.Entries())); }
+void ColourListModel::RedoLastChange() { TakeStep(history_.Redo(list_.Entries())); }
+
 void ColourListModel::ForgetUndo() {
-  undoCount_ = 0;
-  emit UndoAvailableChanged(false);
+  history_.Clear();
+  HistoryChanged();
 }
+
+void ColourListModel::HistoryChanged() { emit UndoAvailableChanged(UndoAvailable(), RedoAvailable()); }
 
 void ColourListModel::SetFileName(const QString& path) {
   fileName_ = path;
@@ -109,7 +112,6 @@ void ColourListModel::SetFileName(const QString& path) {
 }
 
 void ColourListModel::NewList() {
-  undoSnapshot_.clear();
   Reset([](ColourList& l) { l.Clear(); });
   saveDialogFileName_.clear();
   SetPalette({}, 0);
@@ -119,19 +121,17 @@ void ColourListModel::NewList() {
 void ColourListModel::TakeFileList(ListReadResult&& read, bool replace) {
   const bool cut = read.status == ListReadResult::Status::Cut;
   std::vector<ColourEntry> before;
-  if (cut) before = list_.Entries();
-  ForgetUndo();
+  if (cut || !replace) before = list_.Entries();
   if (replace) {
+    ForgetUndo();
     NewList();
   } else if (!list_.Empty()) {
     SetListChanged(true);
   }
   if (list_.Empty()) SetPalette(std::move(read.title), read.columns);
   AppendEntries(std::move(read.entries));
-  if (cut) {
-    StoreUndo(std::move(before));
-    SetListChanged(true);
-  }
+  if (cut || !replace) StoreUndo(before);
+  if (cut) SetListChanged(true);
 }
 
 }  // namespace tintora

@@ -1,14 +1,17 @@
 // The colour list as every room shares it: its entries, shown by the list view (one row per
 // entry, the name as text and the colour for the swatch), and the state that goes with the
-// list rather than with any pane: whether it changed since it was saved, the one-level undo
-// snapshot, the file it came from and the name the save dialog proposes.
+// list rather than with any pane: whether it changed since it was saved, its undo and redo
+// steps, the file it came from and the name the save dialog proposes.
 #pragma once
+
+#include <optional>
 
 #include <QAbstractListModel>
 #include <QString>
 
 #include "core/formats/palette_file.h"
 #include "core/list/colour_list.h"
+#include "core/list/undo_history.h"
 
 namespace tintora {
 
@@ -56,14 +59,16 @@ class ColourListModel : public QAbstractListModel {
   bool ListChanged() const { return listChanged_; }
   void SetListChanged(bool changed) { listChanged_ = changed; }
 
-  // The one-level undo: a copy of the entries taken before a change. Nothing is taken of an
-  // empty list.
+  // An undo step: the entries as they are before a change. The steps that could be redone go.
   void StoreUndo();
   // The same for a change made in several steps: `before` is the list as it was at the start.
-  void StoreUndo(std::vector<ColourEntry> before);
-  bool UndoAvailable() const { return undoCount_ > 0; }
-  // The entries come back from the snapshot, which is then used up; the list counts as changed.
+  void StoreUndo(const std::vector<ColourEntry>& before);
+  bool UndoAvailable() const { return history_.UndoSteps() > 0; }
+  bool RedoAvailable() const { return history_.RedoSteps() > 0; }
+  // The entries come back from the newest undo (or redo) step; the list counts as changed.
   void UndoLastChange();
+  void RedoLastChange();
+  // A list of its own (a file that replaces it): the steps of the one before are no use to it.
   void ForgetUndo();
 
   // The file the list is known by ("Untitled" until it is loaded or saved).
@@ -82,24 +87,28 @@ class ColourListModel : public QAbstractListModel {
     paletteColumns_ = columns;
   }
 
-  // A new, empty, unchanged list without a file name to save to.
+  // A new, empty, unchanged list without a file name to save to. The undo steps stay: whoever
+  // empties a list the user made records a step first.
   void NewList();
 
-  // A list read from a file joins the list, replacing it or added after it. The undo step of
-  // whatever came before is forgotten; a file cut short (`cut`) brings only part of itself, so
-  // the list as it was stays one undo away and the list counts as changed. The file's own name
-  // and grid go with the list it becomes, not with one it is added to.
+  // A list read from a file joins the list, replacing it or added after it. A replaced list's
+  // steps are forgotten, while an added file is one undo step; a file cut short (`cut`) brings
+  // only part of itself, so the list as it was stays one undo away and the list counts as
+  // changed. The file's own name and grid go with the list it becomes, not with one it is
+  // added to.
   void TakeFileList(ListReadResult&& read, bool replace);
 
  signals:
-  void UndoAvailableChanged(bool available);
+  void UndoAvailableChanged(bool undo, bool redo);
   void FileNameChanged(const QString& path);
 
  private:
   ColourList list_;
   bool listChanged_ = false;
-  std::vector<ColourEntry> undoSnapshot_;
-  int undoCount_ = 0;
+  void TakeStep(std::optional<std::vector<ColourEntry>> step);
+  void HistoryChanged();
+
+  UndoHistory history_;
   QString fileName_ = "Untitled";
   QString saveDialogFileName_;
   std::string paletteTitle_;

@@ -25,6 +25,7 @@ class ColourSelection : public QObject {
   explicit ColourSelection(ActiveColourHolder& active, QObject* parent = nullptr);
 
   int Colour() const { return colour_; }
+  const ActiveColour& Active() const { return active_.Value(); }
 
   // Shows a colour value in the selector, snapped to the web-safe palette while "Retrieve All
   // as Websafe" is on. Anything outside 0..16777215 (a failed screen read) changes nothing.

@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 #include "core/colour/hsv.h"
 #include "core/formats/cdt.h"
 #include "core/list/name_filter.h"
+#include "core/list/undo_history.h"
 #include "support/lists.h"
 #include "support/printers.h"
 
@@ -219,6 +221,93 @@ TEST(CustomColours, SlotsAreAppendedInOrderUnderTheirKeys) {
   EXPECT_EQ(CustomSlotKey(15), "ColorP");
   EXPECT_EQ(CustomColourEntries(slots),
             std::vector<ColourEntry>({{"ColorA", "FF0000"}, {"ColorC", "123456"}, {"ColorD", "0000FF"}}));
+}
+
+// Lists named by one letter each: "abc" is three entries a, b, c.
+std::vector<ColourEntry> L(const std::string& letters) {
+  std::vector<ColourEntry> l;
+  for (char c : letters) l.push_back({std::string(1, c), "0000" + std::string(2, c)});
+  return l;
+}
+
+TEST(UndoHistory, WalksBackAndForthAndANewChangeDropsTheRedoSteps) {
+  UndoHistory h;
+  std::vector<ColourEntry> list;  // the list the user sees
+  const auto change = [&](const std::string& to) {
+    h.Record(list);
+    list = L(to);
+  };
+  const auto undo = [&] {
+    if (auto back = h.Undo(list)) list = *back;
+  };
+  const auto redo = [&] {
+    if (auto forward = h.Redo(list)) list = *forward;
+  };
+  change("a");
+  change("ab");
+  change("ba");
+  const struct {
+    std::function<void()> step;
+    std::string list;
+    std::size_t undos, redos;
+  } walk[] = {
+      {undo, "ab", 2, 1},  {undo, "a", 1, 2},  {undo, "", 0, 3},
+      {undo, "", 0, 3},  // nothing left
+      {redo, "a", 1, 2},   {redo, "ab", 2, 1}, {[&] { change("abc"); }, "abc", 3, 0},
+      {redo, "abc", 3, 0}, {undo, "ab", 2, 1},
+  };
+  for (const auto& w : walk) {
+    w.step();
+    EXPECT_EQ(list, L(w.list));
+    EXPECT_EQ(h.UndoSteps(), w.undos) << w.list;
+    EXPECT_EQ(h.RedoSteps(), w.redos) << w.list;
+  }
+  h.Clear();
+  EXPECT_EQ(h.BytesHeld(), 0u);
+  EXPECT_FALSE(h.Undo(list));
+}
+
+TEST(UndoHistory, KeepsEveryByteOfNamesAndValues) {
+  const std::vector<ColourEntry> odd = {{std::string("nul\0inside", 10), "123456"},
+                                        {"", ""},
+                                        {"caf\xC3\xA9 \xF0\x9F\x8E\xA8", "rgb(1 2 3)"},
+                                        {"{braces}[x]", std::string(300, 'F')}};
+  UndoHistory h;
+  h.Record(odd);
+  EXPECT_EQ(h.Undo({}), odd);
+  EXPECT_EQ(h.Redo(odd), std::vector<ColourEntry>{});
+}
+
+TEST(UndoHistory, OldestStepsGoFirstPastTheStepOrByteLimit) {
+  const std::vector<ColourEntry> big(1000, {"a name of some length", "ABCDEF"});
+  const struct {
+    std::size_t maxSteps, budget, recorded, kept;
+  } cases[] = {
+      {3, 1u << 30, 5, 3},  // by count
+      {200, 1u << 30, 150, 150},
+      {200, 80'000, 5, 2},  // each step is about 35 kB
+      {200, 1000, 4, 1},    // larger than the budget: the newest still stays
+  };
+  for (const auto& c : cases) {
+    UndoHistory h(c.maxSteps, c.budget);
+    for (std::size_t i = 0; i < c.recorded; ++i) {
+      std::vector<ColourEntry> step = big;
+      step[0].name = std::to_string(i);
+      h.Record(step);
+    }
+    EXPECT_EQ(h.UndoSteps(), c.kept) << c.maxSteps << " " << c.budget;
+    EXPECT_TRUE(h.BytesHeld() <= c.budget || c.kept == 1);
+    // The newest step is the one kept: it comes back first.
+    EXPECT_EQ(h.Undo({})->at(0).name, std::to_string(c.recorded - 1));
+  }
+}
+
+TEST(UndoHistory, AChangeThatChangedNothingIsPassedOver) {
+  UndoHistory h;
+  h.Record(L("ab"));
+  h.Record(L("ba"));  // then a sort that left "ba" as it was
+  EXPECT_EQ(h.Undo(L("ba")), L("ab"));
+  EXPECT_FALSE(h.Undo(L("ab")));  // only the same list is left, passed over too
 }
 
 }  // namespace

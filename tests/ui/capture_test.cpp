@@ -257,7 +257,9 @@ TEST_F(CaptureTest, TheColourDialogSetsTheColourAndOffersItsCustomColours) {
   services.colourDialogAnswer = ColourFromRgb(10, 20, 30);
   services.colourDialogSlots = after;
   services.answers = {MessageAnswer::No};
+  SetRgb(200, 100, 50);
   QTest::mouseClick(Find<SpeedButton>("WinPaletteSpeedButton"), Qt::LeftButton);
+  EXPECT_EQ(services.colourDialogOpenedOn.back(), ColourFromRgb(200, 100, 50));  // on the active colour
   EXPECT_EQ(Value(), "0A141E");
   EXPECT_EQ(Selector(), "0A141E");  // the selector's text says what its swatch shows
   EXPECT_EQ(services.messages.back().text,

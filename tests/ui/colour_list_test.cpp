@@ -1,5 +1,7 @@
 // The colour list pane: indexing, keys, renaming, deleting, undo, moving, sorting and the
 // list-wide commands, as a user meets them.
+#include <functional>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -73,8 +75,13 @@ TEST_F(ColourListTest, AddModeAppendsInOrderAndCounts) {
   ThreeEntries();
   EXPECT_EQ(Names(), V({"FF0000", "00FF00", "0000FF"}));
   EXPECT_EQ(Values(), V({"FF0000", "00FF00", "0000FF"}));
-  EXPECT_TRUE(Selected().empty());
+  EXPECT_EQ(Selected(), std::vector<int>({2}));  // the newest, for Rename and the keys
   EXPECT_EQ(Label("ColourListTotalLabel"), "Total:3");
+  // F2 renames it.
+  Key(Qt::Key_F2);
+  EXPECT_TRUE(form->ChangeColourNameDialogue()->isVisible());
+  EXPECT_EQ(form->ChangeColourNameDialogue()->findChild<QLabel*>("Label2")->text(), "0000FF");
+  form->ChangeColourNameDialogue()->close();
 }
 
 TEST_F(ColourListTest, EntriesAreNamedInTheChosenNotation) {
@@ -114,10 +121,12 @@ TEST_F(ColourListTest, DeletingSelectionsSelectsTheEntryBefore) {
   EXPECT_EQ(Values(), V({"000000", "020000", "040000"}));
   EXPECT_EQ(Selected(), std::vector<int>({0}));
   SelectOnly({0});
-  Key(Qt::Key_Backspace);  // no undo step for this one
+  Key(Qt::Key_Backspace);
   EXPECT_EQ(Values(), V({"020000", "040000"}));
   EXPECT_EQ(Selected(), std::vector<int>({0}));
-  Menu("UndoLastChange1");  // undoes the button's delete, not the backspace
+  Menu("UndoLastChange1");  // the backspace, then the button's delete
+  EXPECT_EQ(Values(), V({"000000", "020000", "040000"}));
+  Menu("UndoLastChange1");
   EXPECT_EQ(Values(), V({"000000", "010000", "020000", "030000", "040000"}));
 }
 
@@ -142,18 +151,53 @@ TEST_F(ColourListTest, TheCountFollowsAnUndo) {
   EXPECT_EQ(Label("ColourListTotalLabel"), "Total:3");
 }
 
-TEST_F(ColourListTest, UndoWorksOnceAfterASort) {
+// Every change is a step back, and each step undone can be redone until a new change.
+TEST_F(ColourListTest, UndoGoesBackStepByStepAndRedoComesForward) {
+  QTest::mouseClick(Find<QWidget>("ExpandImage"), Qt::LeftButton);  // the keys act on a list in view
   IndexRgb(0, 0, 255);
   IndexRgb(255, 0, 0);
   IndexRgb(0, 255, 0);
   Menu("SortByHue");
+  const auto press = [this](int key, Qt::KeyboardModifiers mods) {
+    return [=, this] {
+      QWidget* slider = Find<QWidget>("RedTrackBar");
+      slider->setFocus();
+      QTest::keyClick(slider, static_cast<Qt::Key>(key), mods);
+    };
+  };
+  const std::function<void()> undo = press(Qt::Key_Z, Qt::ControlModifier);
+  const std::function<void()> redoY = press(Qt::Key_Y, Qt::ControlModifier);
+  const std::function<void()> redoShiftZ = press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  const struct {
+    std::function<void()> step;
+    V values;
+    bool undoOn, redoOn;
+  } walk[] = {
+      {undo, {"0000FF", "FF0000", "00FF00"}, true, true},  // the sort
+      {undo, {"0000FF", "FF0000"}, true, true},
+      {undo, {"0000FF"}, true, true},
+      {undo, {}, false, true},
+      {undo, {}, false, true},  // nothing further back
+      {redoY, {"0000FF"}, true, true},
+      {redoShiftZ, {"0000FF", "FF0000"}, true, true},
+      {[this] { IndexRgb(1, 1, 1); }, {"0000FF", "FF0000", "010101"}, true, false},  // redo steps gone
+      {redoY, {"0000FF", "FF0000", "010101"}, true, false},
+  };
+  for (const auto& w : walk) {
+    w.step();
+    EXPECT_EQ(Values(), w.values);
+    EXPECT_EQ(Action("UndoLastChange1")->isEnabled(), w.undoOn) << w.values.size();
+    EXPECT_EQ(Action("RedoLastChange1")->isEnabled(), w.redoOn) << w.values.size();
+  }
+}
+
+TEST_F(ColourListTest, ClearingCanBeUndone) {
+  ThreeEntries();
+  services.answers = {MessageAnswer::No};  // not saved first
+  Click("ClearAllSpeedButton");
+  EXPECT_TRUE(form->List().Empty());
+  Menu("UndoLastChange1");
   EXPECT_EQ(Values(), V({"FF0000", "00FF00", "0000FF"}));
-  EXPECT_TRUE(Action("UndoLastChange1")->isEnabled());
-  Menu("UndoLastChange1");
-  EXPECT_EQ(Values(), V({"0000FF", "FF0000", "00FF00"}));
-  EXPECT_FALSE(Action("UndoLastChange1")->isEnabled());
-  Menu("UndoLastChange1");
-  EXPECT_EQ(Values(), V({"0000FF", "FF0000", "00FF00"}));
 }
 
 TEST_F(ColourListTest, SortsFromThePopup) {
@@ -195,8 +239,18 @@ TEST_F(ColourListTest, DraggingTheCurrentEntryBelowTheLastMovesItToTheEnd) {
   const QRect first = ListBox()->visualRect(ListBox()->model()->index(0, 0));
   form->ListPane().CustomColourListBoxDragDrop(ListBox(), first.center(), {});
   EXPECT_EQ(Values(), V({"FF0000", "00FF00", "0000FF"}));
-  Menu("UndoLastChange1");  // nothing to undo: moves take no snapshot, the last indexing did
-  EXPECT_EQ(Values(), V({"FF0000", "00FF00"}));
+  Menu("UndoLastChange1");  // each move is a step
+  EXPECT_EQ(Values(), V({"00FF00", "0000FF", "FF0000"}));
+  // A rename and then a move are two steps.
+  SelectOnly({0});
+  Click("NameEditSpeedButton");
+  form->ChangeColourNameDialogue()->findChild<QLineEdit*>("ChangeColourNameEdit")->setText("Lime");
+  QTest::mouseClick(form->ChangeColourNameDialogue()->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+  SelectOnly({0});
+  form->ListPane().CustomColourListBoxDragDrop(ListBox(), QPoint(5, last.bottom() + 20), {});
+  EXPECT_EQ(Names(), V({"0000FF", "FF0000", "Lime"}));
+  Menu("UndoLastChange1");
+  EXPECT_EQ(Names(), V({"Lime", "0000FF", "FF0000"}));
 }
 
 TEST_F(ColourListTest, ClicksPreviewAndDoubleClicksSelectWithoutDuplicates) {

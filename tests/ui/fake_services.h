@@ -106,6 +106,7 @@ class FakeServices : public Services {
   std::optional<int> colourDialogAnswer;
   std::optional<CustomColourSlots> colourDialogSlots;
   std::vector<CustomColourSlots> colourDialogOpenedWith;
+  std::vector<int> colourDialogOpenedOn;  // the colour each opening started on
   FakeScreen screen;
   FakeHotKey hotKey;
   // The hints shown, beside which control.
@@ -144,7 +145,8 @@ class FakeServices : public Services {
   std::optional<FileDialogAnswer> SaveDialog(QWidget*, const FileDialogRequest& request) override {
     return NextFileAnswer(request);
   }
-  std::optional<int> ColourDialogBox(QWidget*, int, CustomColourSlots& customSlots) override {
+  std::optional<int> ColourDialogBox(QWidget*, int initial, CustomColourSlots& customSlots) override {
+    colourDialogOpenedOn.push_back(initial);
     colourDialogOpenedWith.push_back(customSlots);
     if (colourDialogSlots) customSlots = *colourDialogSlots;
     return colourDialogAnswer;

@@ -135,24 +135,36 @@ TEST(Notation, TellsOnlyOfRealChanges) {
   EXPECT_EQ(notation.Text(ActiveColour(255, 128, 0)), "0080FF");
 }
 
-TEST(ColourListModel, OneUndoStepThenNone) {
+TEST(ColourListModel, UndoAndRedoSayWhenTheyCanAct) {
   ColourListModel model;
-  QSignalSpy undo(&model, &ColourListModel::UndoAvailableChanged);
-  model.StoreUndo();  // nothing to keep of an empty list
-  EXPECT_FALSE(model.UndoAvailable());
+  QSignalSpy history(&model, &ColourListModel::UndoAvailableChanged);
+  model.StoreUndo();  // an empty list is a step too: the first colour can be undone
+  EXPECT_TRUE(model.UndoAvailable());
   model.AppendEntries({{"A", "AA0000"}, {"B", "00BB00"}});
   model.StoreUndo();
   model.RenameEntry(0, "Changed");
   model.MoveEntry(0, 1);
-  EXPECT_TRUE(model.UndoAvailable());
   model.UndoLastChange();
   EXPECT_EQ(model.List().Entries(), std::vector<ColourEntry>({{"A", "AA0000"}, {"B", "00BB00"}}));
   EXPECT_TRUE(model.ListChanged());
-  EXPECT_FALSE(model.UndoAvailable());
+  EXPECT_TRUE(model.RedoAvailable());
+  model.UndoLastChange();
   model.UndoLastChange();  // used up: nothing happens
+  EXPECT_TRUE(model.List().Empty());
+  EXPECT_FALSE(model.UndoAvailable());
+  ASSERT_GE(history.count(), 4);
+  EXPECT_EQ(history.last()[0].toBool(), false);
+  EXPECT_EQ(history.last()[1].toBool(), true);
+  // A file added to the list is a step; a file that replaces it starts a history of its own.
+  model.RedoLastChange();
+  ListReadResult file;
+  file.entries = {{"C", "0000CC"}};
+  model.TakeFileList(ListReadResult(file), false);
+  model.UndoLastChange();
   EXPECT_EQ(model.List().Count(), 2u);
-  ASSERT_EQ(undo.count(), 3);
-  EXPECT_EQ(undo.last()[0].toBool(), false);
+  model.TakeFileList(std::move(file), true);
+  EXPECT_FALSE(model.UndoAvailable());
+  EXPECT_FALSE(model.RedoAvailable());
 }
 
 TEST(ColourListModel, UndoBringsBackNamesTheListFileCouldNotHold) {
