@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QToolTip>
@@ -146,6 +147,14 @@ std::optional<FileDialogAnswer> RunFileDialog(QWidget* parent, const FileDialogR
                        const QString path = chosen.isEmpty() ? QString() : chosen.first();
                        if (k >= 1) dialog.selectFile(request.typeChange(path, k));
                      });
+  }
+  QLineEdit* nameEdit = dialog.findChild<QLineEdit*>("fileNameEdit");
+  if (request.typeOfName && nameEdit) {
+    QObject::connect(nameEdit, &QLineEdit::textEdited, &dialog, [&dialog, &request](const QString& name) {
+      const int now = static_cast<int>(request.filters.indexOf(dialog.selectedNameFilter())) + 1;
+      const int k = request.typeOfName(name, now);
+      if (k >= 1 && k <= request.filters.size() && k != now) dialog.selectNameFilter(request.filters[k - 1]);
+    });
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return FileDialogAnswer{dialog.selectedFiles().first(),

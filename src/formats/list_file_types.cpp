@@ -54,6 +54,16 @@ std::function<QString(const QString&, int)> SaveTypeChange() {
   return TypeChange(SaveDialogFormats(), &ListFormatInfo::save);
 }
 
+std::function<int(const QString&, int)> SaveTypeOfName() {
+  return [](const QString& name, int chosen) {
+    const std::string path = name.toStdString();
+    if (HasExtensionOf(path, SaveFilterFormat(chosen))) return 0;
+    const auto named = WrittenFormatOfPath(path);
+    if (!named || NormalisedExt(path) != InfoOf(*named).save.boxExtension) return 0;
+    return SaveFilterOf(*named);
+  };
+}
+
 std::optional<ListFormat> ListFileFormat(const QString& path, bool pickedInDialog, bool textIsAPalette) {
   const auto format = FormatOfPath(path.toStdString());
   if (!format || (*format == ListFormat::Txt && !pickedInDialog && !textIsAPalette)) return std::nullopt;

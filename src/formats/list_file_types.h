@@ -25,6 +25,9 @@ int SaveFilterOf(ListFormat format);
 // What the file-name box becomes when a type is picked.
 std::function<QString(const QString&, int)> OpenTypeChange();
 std::function<QString(const QString&, int)> SaveTypeChange();
+// The save filter a typed name's extension names, when it is not the chosen one's and the
+// dialog can show it without rewriting the name (".html" stays as typed); 0 otherwise.
+std::function<int(const QString&, int)> SaveTypeOfName();
 
 // The format a file is read as by its extension; nullopt when it is no list file. A ".txt" file
 // is taken for case statements or a Paint.NET palette only when the user picked it in the

@@ -92,6 +92,9 @@ class ListFiles : public QObject, public ListSaver {
   void SetAutoOpenFlag();
   void CustomColourFileOpenExecute();
   bool SaveQuestion(const QString& operation);  // false: the user cancelled
+  // The typed name says one format and the picked type another: the user says which goes,
+  // and the name follows; false when they cancel.
+  bool SettleTypeConflict(SaveTarget& target);
   // Reads a list file of a format into the list; `askToAppend`: a list already there may be kept
   // (the question) or is appended to without asking. False when the file was refused.
   bool OpenListFile(const QString& fileName, ListFormat format, bool askToAppend);

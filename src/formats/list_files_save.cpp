@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include "core/formats/file_names.h"
 #include "core/formats/list_formats.h"
 #include "core/io/file_io.h"
 #include "formats/list_file_types.h"
@@ -36,12 +37,45 @@ SaveOutcome ListFiles::SaveAsExecute(const QString& title) {
   request.filters = SaveFilters();
   request.filterIndex = std::max(1, SaveFilterOf(saveDialogFormat_));
   request.typeChange = SaveTypeChange();
+  request.typeOfName = SaveTypeOfName();
   const auto answer = services_.SaveFileDialog(window_, request);
   if (!answer) return SaveOutcome::Cancelled;
-  model_.SetSaveDialogFileName(answer->fileName);
-  saveDialogFormat_ = SaveFilterFormat(answer->filterIndex);
-  saveDialogFolder_ = QFileInfo(answer->fileName).absolutePath();
-  return SaveAsAccept(answer->fileName, saveDialogFormat_);
+  const QString typed = answer->fileName;
+  SaveTarget target = SaveTargetOf(typed.toStdString(), SaveFilterFormat(answer->filterIndex),
+                                   answer->filterIndex != request.filterIndex);
+  if (target.conflict && !SettleTypeConflict(target)) return SaveOutcome::Cancelled;
+  const QString fileName = QString::fromStdString(target.path);
+  // The dialog asked about replacing the name it was given, not one with an extension added.
+  if (fileName != typed && QFileInfo::exists(fileName)) {
+    const MessageAnswer replace = services_.ShowMessage(
+        window_, QString("Save:\r\n\r\n\"%1\" already exists.\r\nDo you want to replace it?").arg(fileName),
+        MessageIcon::Warning, MessageButtons::YesNo);
+    if (replace != MessageAnswer::Yes) return SaveOutcome::Cancelled;
+  }
+  model_.SetSaveDialogFileName(fileName);
+  saveDialogFormat_ = target.format;  // the type box opens on what was written
+  saveDialogFolder_ = QFileInfo(fileName).absolutePath();
+  return SaveAsAccept(fileName, target.format);
+}
+
+bool ListFiles::SettleTypeConflict(SaveTarget& target) {
+  const ListFormatInfo& named = InfoOf(*target.conflict);
+  const ListFormatInfo& chosen = InfoOf(target.format);
+  const MessageAnswer answer = services_.ShowMessage(
+      window_,
+      QString("Save:\r\n\r\n\"%1\" is named as a %2 file, but the type chosen is %3.\r\n\r\n"
+              "Yes saves it as a %2; No saves it as %3 with the name \"%4\".")
+          .arg(QString::fromStdString(ExtractFileName(target.path)), QString::fromUtf8(named.description),
+               QString::fromUtf8(chosen.description),
+               QString::fromStdString(ExtractFileName(ChangeFileExt(target.path, chosen.extension)))),
+      MessageIcon::Question, MessageButtons::YesNoCancel);
+  if (answer == MessageAnswer::Cancel) return false;
+  if (answer == MessageAnswer::Yes)
+    target.format = *target.conflict;
+  else
+    target.path = ChangeFileExt(target.path, chosen.extension);
+  target.conflict.reset();
+  return true;
 }
 
 SaveOutcome ListFiles::SaveAsAccept(const QString& f, ListFormat format) {

@@ -39,6 +39,8 @@ struct FileDialogRequest {
   int filterIndex = 1;
   // The file-name box's new text when the user picks filter `index` while `path` is in it.
   std::function<QString(const QString& path, int index)> typeChange;
+  // The filter the type box moves to as a name is typed with filter `index` chosen; 0 to stay.
+  std::function<int(const QString& name, int index)> typeOfName;
 };
 
 struct FileDialogAnswer {

@@ -82,6 +82,37 @@ TEST(ListFormats, EveryWriterReadsBackToTheSameList) {
 }
 
 // The palette's own name and grid come back from the formats that keep them.
+TEST(ListFormats, TheSavedNameAndItsTypeNeverDisagree) {
+  using F = ListFormat;
+  const struct {
+    const char* typed;
+    F chosen;
+    bool byHand;
+    const char* path;
+    F format;
+    std::optional<F> conflict;
+  } cases[] = {
+      {"/d/typed-ext.gpl", F::Cdt, false, "/d/typed-ext.gpl", F::Gpl, {}},  // the name decides
+      {"/d/day", F::Gpl, true, "/d/day.gpl", F::Gpl, {}},                   // no extension: the type's
+      {"/d/day.colours", F::Cdt, false, "/d/day.colours.cdt", F::Cdt, {}},  // unknown: the type's added
+      {"/d/x.gpl", F::Ase, true, "/d/x.gpl", F::Ase, F::Gpl},               // picked by hand: asked
+      {"/d/X.HTML", F::Cdt, false, "/d/X.HTML", F::Html, {}},
+      {"/d/x.htm", F::Html, true, "/d/x.htm", F::Html, {}},
+      {"/d/v0.aco", F::AcoV0, true, "/d/v0.aco", F::AcoV0, {}},  // the chosen type has the extension
+      {"/d/v.aco", F::Cdt, false, "/d/v.aco", F::Aco, {}},       // versions 1 and 2, as a read takes it
+      {"/d/p.txt", F::PaintNet, true, "/d/p.txt", F::PaintNet, {}},
+      {"/d/c.txt", F::Cdt, false, "/d/c.txt", F::Txt, {}},
+      {"/d/old.lst", F::Cdt, false, "/d/old.lst.cdt", F::Cdt, {}},  // read, never written
+      {"/d.v2/list", F::HexList, false, "/d.v2/list.hex", F::HexList, {}},
+  };
+  for (const auto& c : cases) {
+    const SaveTarget t = SaveTargetOf(c.typed, c.chosen, c.byHand);
+    EXPECT_EQ(t.path, c.path) << c.typed;
+    EXPECT_EQ(t.format, c.format) << c.typed;
+    EXPECT_EQ(t.conflict, c.conflict) << c.typed;
+  }
+}
+
 TEST(ListFormats, TitlesAndColumnsComeBackWhereTheFormatKeepsThem) {
   const struct {
     ListFormat format;

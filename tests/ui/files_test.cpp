@@ -13,6 +13,7 @@
 
 #include "colourlist/colour_list_view.h"
 #include "core/formats/list_formats.h"
+#include "formats/list_file_types.h"
 #include "support/printers.h"
 #include "widgets/speed_button.h"
 #include "window_fixture.h"
@@ -236,19 +237,69 @@ TEST_F(FilesTest, TheTypeChangeRuleRewritesTheFileNameBox) {
   EXPECT_EQ(request.typeChange("/home/me/mylist.htm", 1), "mylist.CDT");
 }
 
-TEST_F(FilesTest, ANameWithoutExtensionIsSavedAsTypedAndOpensAgainAsTyped) {
+TEST_F(FilesTest, ANameWithoutExtensionGetsTheTypesAndOpensAgainAsTyped) {
   MakeRedSky();
   const QString path = QString::fromStdString((scratch->Path() / "mylist").string());
   EXPECT_EQ(Save(path), MainWindow::SaveOutcome::Saved);
-  EXPECT_NE(ReadFile(path), "<missing>");
+  EXPECT_EQ(ReadFile(path + ".cdt"), "{FF0000}[FF0000]\r\n{87CEEB}[87CEEB]\r\n");
   // Typed in the open dialog, the name is that file; where only "name.cdt" exists, that one.
-  const QString other = WriteFile("other.cdt", "{Navy}[000080]\r\n");
-  services.answers = {MessageAnswer::No, MessageAnswer::No};  // no save, no append: replace
+  const QString plain = WriteFile("plain", "{Navy}[000080]\r\n");
+  services.answers = {MessageAnswer::No};  // no append: replace
+  Load(plain);
+  EXPECT_EQ(Entries(), E({{"Navy", "000080"}}));
+  services.answers = {MessageAnswer::No};
   Load(path);
   EXPECT_EQ(Entries(), E({{"FF0000", "FF0000"}, {"87CEEB", "87CEEB"}}));
-  services.answers = {MessageAnswer::No};  // no append: replace
-  Load(other.chopped(4));
-  EXPECT_EQ(Entries(), E({{"Navy", "000080"}}));
+}
+
+// What is written is what the name says, whatever type the dialog was left at.
+TEST_F(FilesTest, TheTypedExtensionDecidesAndAConflictIsAsked) {
+  using list_file_types::SaveFilterOf;
+  MakeRedSky();
+  WriteFile("taken.cdt", "{Old}[000000]\r\n");
+  const struct {
+    const char* typed;
+    ListFormat type;  // picked by hand unless CDT, the type the dialog opens on
+    std::vector<MessageAnswer> answers;
+    const char* written;  // nullptr: nothing written
+    const char* startsWith;
+  } cases[] = {
+      {"typed-ext.gpl", ListFormat::Cdt, {}, "typed-ext.gpl", "GIMP Palette"},
+      {"day", ListFormat::Gpl, {}, "day.gpl", "GIMP Palette"},
+      {"sky.HTML", ListFormat::Cdt, {}, "sky.HTML", "<"},
+      {"both.gpl", ListFormat::Ase, {MessageAnswer::Yes}, "both.gpl", "GIMP Palette"},
+      {"both2.gpl", ListFormat::Ase, {MessageAnswer::No}, "both2.ase", "ASEF"},
+      {"both3.gpl", ListFormat::Ase, {MessageAnswer::Cancel}, nullptr, nullptr},
+      {"taken", ListFormat::Cdt, {MessageAnswer::No}, nullptr, nullptr},  // taken.cdt is not replaced
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    // The dialog opens on CDT each time, so any other type was the user's own pick.
+    Save(QString::fromStdString((scratch->Path() / "reset.cdt").string()));
+    services.answers.assign(c.answers.begin(), c.answers.end());
+    const std::size_t asked = services.messages.size();
+    const QString path = QString::fromStdString((scratch->Path() / c.typed).string());
+    const auto outcome = Save(path, SaveFilterOf(c.type));
+    EXPECT_EQ(services.messages.size() - asked, c.answers.size());
+    EXPECT_EQ(outcome, c.written ? MainWindow::SaveOutcome::Saved : MainWindow::SaveOutcome::Cancelled);
+    if (c.written) {
+      const std::string text = ReadFile(QString::fromStdString((scratch->Path() / c.written).string()));
+      EXPECT_EQ(text.rfind(c.startsWith, 0), 0u);
+    }
+  }
+  EXPECT_EQ(ReadFile(QString::fromStdString((scratch->Path() / "taken.cdt").string())), "{Old}[000000]\r\n");
+  EXPECT_EQ(ReadFile(QString::fromStdString((scratch->Path() / "both3.gpl").string())), "<missing>");
+  // The type box opens on the format last written, and follows a name as it is typed.
+  Save(QString::fromStdString((scratch->Path() / "again.soc").string()));
+  services.fileAnswers.push_back(std::nullopt);
+  form->Files().SaveAsExecute();
+  const FileDialogRequest& request = services.fileRequests.back();
+  EXPECT_EQ(request.filterIndex, SaveFilterOf(ListFormat::Soc));
+  ASSERT_TRUE(request.typeOfName);
+  EXPECT_EQ(request.typeOfName("x.gpl", 1), SaveFilterOf(ListFormat::Gpl));
+  EXPECT_EQ(request.typeOfName("x.aco", SaveFilterOf(ListFormat::AcoV0)), 0);  // already fits
+  EXPECT_EQ(request.typeOfName("x.html", 1), 0);  // the box would rewrite it to .htm
+  EXPECT_EQ(request.typeOfName("x.what", 1), 0);
 }
 
 long DiskFull(int, const void*, unsigned long) {

@@ -192,6 +192,27 @@ std::optional<ListFormat> FormatOfPath(std::string_view path) {
   return std::nullopt;
 }
 
+bool HasExtensionOf(std::string_view path, ListFormat format) {
+  const std::string ext = NormalisedExt(path);
+  return !ext.empty() && (ext == InfoOf(format).extension || (format == ListFormat::Html && ext == ".html"));
+}
+
+std::optional<ListFormat> WrittenFormatOfPath(std::string_view path) {
+  if (const auto read = FormatOfPath(path); read && InfoOf(*read).writes) return read;
+  for (ListFormat f : kSaveOrder)
+    if (HasExtensionOf(path, f)) return f;
+  return std::nullopt;
+}
+
+SaveTarget SaveTargetOf(std::string_view path, ListFormat chosen, bool typePickedByHand) {
+  if (HasExtensionOf(path, chosen)) return {std::string(path), chosen, std::nullopt};
+  if (const auto named = WrittenFormatOfPath(path)) {
+    if (!typePickedByHand) return {std::string(path), *named, std::nullopt};
+    return {std::string(path), chosen, named};
+  }
+  return {std::string(path) + std::string(InfoOf(chosen).extension), chosen, std::nullopt};
+}
+
 ListReadResult ReadListFile(ListFormat format, std::string_view bytes) {
   ListReadResult r;
   if (!IsText(format)) {

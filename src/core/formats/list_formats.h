@@ -65,6 +65,23 @@ std::optional<ListFormat> FormatOfKey(std::string_view key);
 // The format a file is by its extension (".aco" is Aco; ".htm" and ".html" are Html).
 std::optional<ListFormat> FormatOfPath(std::string_view path);
 
+// What a save writes, from the name the user gave and the type chosen in the save dialog, so
+// that a file's contents never disagree with its extension. An extension of the chosen type's
+// keeps it; one that names another format Tintora writes decides (".aco" versions 1 and 2,
+// ".txt" case statements, as a read takes them), unless the type was picked by hand: then
+// `conflict` holds the name's format for the caller to ask about. A name without an extension,
+// or with one no format is written with, gets the chosen type's added.
+struct SaveTarget {
+  std::string path;
+  ListFormat format;
+  std::optional<ListFormat> conflict;
+};
+SaveTarget SaveTargetOf(std::string_view path, ListFormat chosen, bool typePickedByHand);
+// The format a name's extension names among those Tintora writes; nullopt for none.
+std::optional<ListFormat> WrittenFormatOfPath(std::string_view path);
+// Whether a name ends in one of a format's own extensions.
+bool HasExtensionOf(std::string_view path, ListFormat format);
+
 struct ListWriteOptions {
   HtmlTableOptions html;
   std::string title;           // the palette's own name, where the format has one
