@@ -26,6 +26,7 @@
 #include "widgets/services.h"
 #include "widgets/settings_store.h"
 #include "widgets/stay_on_top.h"
+#include "widgets/window_scroller.h"
 
 namespace tintora {
 
@@ -86,7 +87,8 @@ void Frame::BuildIcons() {
   // Work controls for developers, hidden until the colour list's Ctrl+D shows the button; the
   // data box is a small window of its own beside the main one.
   DebugButton = Make<QPushButton>(window_, "DebugButton", {}, "Debug On/Off");
-  static_cast<QGridLayout*>(window_->layout())->addWidget(DebugButton, 2, 0, 1, 2, Qt::AlignRight);
+  static_cast<QGridLayout*>(panes_.Scroller->Contents()->layout())
+      ->addWidget(DebugButton, 2, 0, 1, 2, Qt::AlignRight);
   DebugButton->hide();
   DebugPanel_ = new DebugPanel(window_);
 }
@@ -174,9 +176,9 @@ void Frame::ShowAdvancedPanes() {
 }
 
 void Frame::FitToVisiblePanes() {
-  // The window's layout sizes it to the panes that show; this makes it do so at once.
-  window_->layout()->activate();
-  window_->adjustSize();
+  // The layout sizes the window to the panes that show; this makes it do so at once, and keeps
+  // it on its screen.
+  panes_.Scroller->FitWindow();
   ChainReadingOrder();
 }
 
@@ -222,6 +224,7 @@ void Frame::PlaceWindow(int left, int top) {
   for (QScreen* screen : QGuiApplication::screens())
     if (screen != QGuiApplication::primaryScreen()) screens << screen->availableGeometry();
   window_->move(PlaceOnScreens(QPoint(left, top), window_->frameGeometry().size(), screens));
+  KeepOnScreen(window_);
 }
 
 bool Frame::AdvancedShown() const { return !panes_.MixerPages->isHidden(); }

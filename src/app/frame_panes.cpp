@@ -6,11 +6,14 @@
 
 #include "widgets/layouts.h"
 #include "widgets/make.h"
+#include "widgets/window_scroller.h"
 
 namespace tintora {
 
-FramePanes BuildFramePanes(QWidget* window) {
+FramePanes BuildFramePanes(QWidget* frameWindow) {
   FramePanes p;
+  p.Scroller = new WindowScroller(frameWindow);
+  QWidget* window = p.Scroller->Contents();
   p.ColourSelectGroupBox = Make<QGroupBox>(window, "ColourSelectGroupBox", {}, "Colour Selector");
   p.RGBValuesGroupBox = Make<QGroupBox>(window, "RGBValuesGroupBox", {}, "RGB Values");
   p.ColourViewerGroupBox = Make<QGroupBox>(window, "ColourViewerGroupBox", {}, "Colour Viewer");
@@ -37,7 +40,8 @@ FramePanes BuildFramePanes(QWidget* window) {
   p.DonatePanel = Make<QWidget>(window, "DonatePanel");
 
   // The top row (selector, value, capture buttons) is the basic window; the mixers, viewer and
-  // list join it in the advanced one. The window takes the size of what it shows.
+  // list join it in the advanced one. The window takes the size of what it shows, as far as
+  // its screen has room.
   auto* grid = GridOn(window);
   grid->setSizeConstraint(QLayout::SetFixedSize);
   auto* left = new QVBoxLayout;

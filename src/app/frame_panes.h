@@ -7,9 +7,15 @@ class QTabWidget;
 class QWidget;
 
 namespace tintora {
+class WindowScroller;
+}
+
+namespace tintora {
 
 // The panes the other rooms build their controls into.
 struct FramePanes {
+  // What holds all of them, scrolling should the screen be too small.
+  WindowScroller* Scroller = nullptr;
   QGroupBox* ColourSelectGroupBox = nullptr;
   QGroupBox* RGBValuesGroupBox = nullptr;
   QWidget* ExternalColourSourcePanel = nullptr;

@@ -37,6 +37,7 @@
 #include "version.h"
 #include "webpage/page_coordinator.h"
 #include "widgets/accessible_names.h"
+#include "widgets/centre.h"
 #include "widgets/guarded.h"
 #include "widgets/keyboard_menus.h"
 #include "widgets/popup_ext.h"
@@ -74,6 +75,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
   auto saveAsOptions = std::make_unique<TSaveAsOptions>(this);
 
   const FramePanes panes = BuildFramePanes(this);
+  qApp->installEventFilter(new WindowsOnScreen(this));
   auto* progress = new ProgressDisplay(panes.ColourListGroupBox);
   files_ = std::make_unique<ListFiles>(panes.ExternalColourSourcePanel, this, std::move(saveAsOptions),
                                        ListFilesParts{list_, *progress, onTop_, services_, settings_},

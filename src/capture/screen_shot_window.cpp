@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/colour/rounding.h"
+#include "widgets/centre.h"
 #include "widgets/guarded.h"
 #include "widgets/image_box.h"
 #include "widgets/layouts.h"
@@ -51,10 +52,13 @@ const QImage& ScreenShotWindow::Picture() const { return PictureBox->Picture(); 
 void ScreenShotWindow::showEvent(QShowEvent* event) {
   if (mainBounds_) {
     const QRect m = mainBounds_();
+    const QSize size(m.width() - static_cast<int>(Round(m.width() / 4.0)),
+                     m.height() - static_cast<int>(Round(m.height() / 8.0)));
     setGeometry(QRect(QPoint(m.left() + static_cast<int>(Round(m.width() / 16.0)),
                              m.top() + static_cast<int>(Round(m.height() / 4.0))),
-                      QSize(m.width() - static_cast<int>(Round(m.width() / 4.0)),
-                            m.height() - static_cast<int>(Round(m.height() / 8.0)))));
+                      size));
+    // That place may reach past the screen's edge when the main window is near it.
+    KeepOnScreen(this, size);
   }
   QWidget::showEvent(event);
 }

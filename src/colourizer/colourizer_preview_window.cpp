@@ -1,8 +1,11 @@
 #include "colourizer/colourizer_preview_window.h"
 
+#include <QLayout>
+#include <QScreen>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "widgets/centre.h"
 #include "widgets/layouts.h"
 #include "widgets/make.h"
 
@@ -23,10 +26,19 @@ ColourizerPreviewWindow::ColourizerPreviewWindow(QWidget* parent)
   ColouredTextPreviewRichEdit->setFont(ContentFont("Times New Roman", QFont::Serif, 12));
   // A long line of big letters fits: a wide, low window.
   MinimumTextArea(ColouredTextPreviewRichEdit, 80, 3);
+  wantedTextArea_ = ColouredTextPreviewRichEdit->minimumSize();
   ColumnOn(this, true)->addWidget(ColouredTextPreviewRichEdit);
 }
 
 void ColourizerPreviewWindow::showEvent(QShowEvent* event) {
+  // On a screen narrower than that long line, the text wraps instead.
+  if (const QScreen* s = screen()) {
+    const QSize margins = frameGeometry().size() - size();
+    ColouredTextPreviewRichEdit->setMinimumSize(
+        wantedTextArea_.boundedTo(s->availableGeometry().size() - margins));
+    if (layout()) layout()->activate();
+  }
+  KeepOnScreen(this);
   QWidget::showEvent(event);
   emit Shown();
 }

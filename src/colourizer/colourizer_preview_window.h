@@ -26,6 +26,8 @@ class ColourizerPreviewWindow : public QWidget {
 
  private:
   QTextEdit* ColouredTextPreviewRichEdit = nullptr;
+  // The room the text area asks for, before a small screen has its say.
+  QSize wantedTextArea_;
 };
 
 }  // namespace tintora

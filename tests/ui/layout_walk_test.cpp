@@ -8,12 +8,14 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
+#include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 
 #include "widgets/elided_label.h"
+#include "widgets/window_scroller.h"
 #include "window_fixture.h"
 
 namespace tintora::testing {
@@ -29,13 +31,16 @@ QString Describe(const QWidget* w) {
 }
 
 // Parts Qt builds inside its own controls (the tab bar's scroll buttons, a spin box's edit, a
-// scroll area's viewport) are Qt's to place.
+// scroll area's viewport) are Qt's to place; the scroller that holds a whole window is not one
+// of those controls, but what it scrolls may lie beyond its view.
 bool QtsOwnPart(const QWidget* w) {
   for (const QWidget* p = w->parentWidget(); p && !p->isWindow(); p = p->parentWidget())
     if (qobject_cast<const QTabBar*>(p) || qobject_cast<const QComboBox*>(p) ||
-        qobject_cast<const QAbstractSpinBox*>(p) || qobject_cast<const QAbstractScrollArea*>(p))
+        qobject_cast<const QAbstractSpinBox*>(p) ||
+        (qobject_cast<const QAbstractScrollArea*>(p) && !qobject_cast<const WindowScroller*>(p)))
       return true;
-  return false;
+  return qobject_cast<const WindowScroller*>(w->parentWidget()) ||
+         qobject_cast<const WindowScroller*>(w->parentWidget() ? w->parentWidget()->parentWidget() : nullptr);
 }
 
 // What is wrong with one control, or nothing.
@@ -108,6 +113,17 @@ class LayoutWalk : public WindowTest, public ::testing::WithParamInterface<int> 
     QStringList problems;
     if (window->width() < window->minimumSizeHint().width())
       problems << window->objectName() + " is narrower than its contents";
+    // Wholly on its screen's free area, frame included, whatever grew it.
+    if (const QScreen* screen = window->screen();
+        screen && !screen->availableGeometry().contains(window->frameGeometry()))
+      problems << QString("%1 at %2,%3 %4x%5 leaves the screen's %6x%7")
+                      .arg(window->objectName())
+                      .arg(window->frameGeometry().x())
+                      .arg(window->frameGeometry().y())
+                      .arg(window->frameGeometry().width())
+                      .arg(window->frameGeometry().height())
+                      .arg(screen->availableGeometry().width())
+                      .arg(screen->availableGeometry().height());
     Walk(window, window, problems);
     for (const QString& p : problems)
       ADD_FAILURE() << GetParam() << " pt, " << what.toStdString() << ": " << p.toStdString();

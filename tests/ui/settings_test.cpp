@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -165,6 +166,42 @@ class StoredSettingsTest : public SettingsTest {
   void BeforeStartUp() override { WriteFile("tintora.ini", file); }
   std::string file;
 };
+
+// Saved near the screen's far corner while the window was small.
+class CornerPlacedTest : public StoredSettingsTest {
+ protected:
+  void BeforeStartUp() override {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    file = QString("[Main]\r\nLeft=%1\r\nTop=%2\r\n")
+               .arg(area.right() - 200)
+               .arg(area.bottom() - 120)
+               .toStdString();
+    StoredSettingsTest::BeforeStartUp();
+  }
+};
+
+TEST_F(CornerPlacedTest, TheWindowStaysWhollyOnItsScreenAsItGrows) {
+  const QRect area = form->screen()->availableGeometry();
+  auto onScreen = [&] { return area.contains(form->frameGeometry()); };
+  EXPECT_TRUE(onScreen()) << "at start";
+  QTest::mouseClick(Find<ImageBox>("ExpandImage"), Qt::LeftButton);
+  EXPECT_TRUE(onScreen()) << "advanced";
+  // A font twice the size: the window takes what the screen has, and its contents scroll.
+  QFont big = QApplication::font();
+  big.setPointSize(big.pointSize() * 2);
+  QApplication::setFont(big);
+  QApplication::processEvents();
+  EXPECT_TRUE(onScreen()) << "big font";
+  // What the keyboard reaches is scrolled into view.
+  Find<QWidget>("ColourSelectorEdit")->setFocus();
+  auto* list = Find<QWidget>("CustomColourListBox");
+  list->setFocus();
+  QApplication::processEvents();
+  const QWidget* view = list->parentWidget();
+  while (!qobject_cast<const QScrollArea*>(view->parentWidget())) view = view->parentWidget();
+  EXPECT_TRUE(view->rect().intersects(QRect(list->mapTo(view, QPoint()), list->size())));
+  QApplication::setFont(QFont());
+}
 
 class OutOfRangeSettingsTest : public StoredSettingsTest {
  protected:

@@ -236,5 +236,30 @@ TEST(Centre, EachHalfRoundsHalfToEvenOverAWindowButTheDifferenceOnAScreen) {
   }
 }
 
+TEST(WindowPlace, AWindowIsKeptOnTheAreaAndScrollsWhereItCannotFit) {
+  const QRect area(0, 30, 1366, 738);  // a panel along the top
+  const struct {
+    QPoint at;
+    QSize size;
+    QPoint kept;
+  } places[] = {
+      {{280, 282}, {1269, 583}, {97, 185}},  // grown past the right and bottom edges
+      {{-50, 0}, {200, 100}, {0, 30}},       // above and left of it
+      {{100, 100}, {200, 100}, {100, 100}},  // already on it
+      {{500, 500}, {2000, 900}, {0, 30}},    // bigger than it: its corner on the area's
+  };
+  for (const auto& p : places) EXPECT_EQ(KeepWithin(p.at, p.size, area), p.kept) << p.at.x();
+  const struct {
+    QSize content, room, window;
+  } sizes[] = {
+      {{800, 500}, {1366, 738}, {800, 500}},    // fits: no bars
+      {{1351, 639}, {1020, 738}, {1020, 655}},  // too wide: a bar along the bottom
+      {{600, 900}, {1366, 738}, {616, 738}},    // too high: a bar down the side
+      {{1010, 740}, {1020, 738}, {1020, 738}},  // each bar makes the other needed
+      {{1351, 900}, {1020, 738}, {1020, 738}},
+  };
+  for (const auto& s : sizes) EXPECT_EQ(ScrolledSize(s.content, s.room, 16), s.window) << s.content.width();
+}
+
 }  // namespace
 }  // namespace tintora
