@@ -155,6 +155,7 @@ void MainWindow::Wire() {
        [viewer] { viewer->ColourSelectorPanelReScale(); });
   Link(harmony, &HarmonyColours::SampleResetRequested, viewer,
        [viewer] { viewer->ColourViewPanelDblClick(); });
+  Link(harmony, &HarmonyColours::WheelShown, viewer, [viewer](bool shown) { viewer->SetWheelRoom(shown); });
   Link(viewer, &ColourViewer::LayoutChanged, harmony,
        [harmony](bool large) { harmony->SetLargeViewer(large); });
   Link(list, &ColourListPane::ComplementsWanted, harmony, [harmony] { harmony->IndexComplements(); });

@@ -111,14 +111,24 @@ HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidg
 
 HarmonyColours::~HarmonyColours() = default;
 
-QWidget* HarmonyColours::CaptionLabel() const { return CompColLabel; }
+QWidget* HarmonyColours::CaptionLabel() const { return caption_; }
 QWidget* HarmonyColours::WebSafeMark() const { return ComplementsWebSafeImage; }
 
 void HarmonyColours::Build(QGroupBox* viewerPane, QWidget* swatchHost) {
-  CompColLabel = Make<QLabel>(viewerPane, "CompColLabel", "Right click for complementary colour options.",
+  // The caption, and beside it a button that opens the same choices as its right click.
+  caption_ = Make<QWidget>(viewerPane, "CompColCaption");
+  CompColLabel = Make<QLabel>(caption_, "CompColLabel", "Right click for complementary colour options.",
                               "Harmony Colours");
   CompColLabel->setContextMenuPolicy(Qt::CustomContextMenu);
   CompColLabel->setFocusPolicy(Qt::TabFocus);  // the harmony menu, from the keyboard
+  HarmonyMenuButton = Make<QToolButton>(caption_, "HarmonyMenuButton", "Harmony colour options");
+  HarmonyMenuButton->setArrowType(Qt::DownArrow);
+  HarmonyMenuButton->setAutoRaise(true);
+  HarmonyMenuButton->setAccessibleName("Harmony colour options");
+  QHBoxLayout* captionRow = RowOn(caption_, true);
+  captionRow->addWidget(CompColLabel);
+  captionRow->addWidget(HarmonyMenuButton);
+  captionRow->addStretch(1);
   ComplementsWebSafeImage = Make<ImageBox>(viewerPane, "WebSafeImage2", "Websafe Complements Only = ON");
   ComplementsWebSafeImage->SetGlyph(":/glyphs/websafe.svg");
   ComplementsWebSafeImage->setMinimumSize(32, 32);
@@ -127,8 +137,9 @@ void HarmonyColours::Build(QGroupBox* viewerPane, QWidget* swatchHost) {
   // Swatches and the wheel sit inside the viewer panel itself.
   const char* names[3] = {"Shape1", "Shape2", "Shape3"};
   for (int i = 0; i < 3; ++i) {
-    swatches_[i] = MakeInPicture<ShapeBox>(swatchHost, names[i], {kSwatchLeft, 19, kSwatchWidth, 18}, {},
-                                           ShapeBox::Kind::Rectangle);
+    swatches_[i] =
+        MakeInPicture<ShapeBox>(swatchHost, names[i], {4 + i * (kSwatchWidth + 2), 19, kSwatchWidth, 18}, {},
+                                ShapeBox::Kind::Rectangle);
     swatches_[i]->SetPen(true, kSilver);
     swatches_[i]->setAccessibleName(QString("Harmony colour %1").arg(i + 1));
     swatches_[i]->hide();
@@ -151,6 +162,9 @@ void HarmonyColours::Connect() {
        });
   Link(CompColLabel, &QLabel::customContextMenuRequested, this,
        [this](const QPoint& p) { ComplimentaryColPopupExt->Popup(CompColLabel->mapToGlobal(p)); });
+  Link(HarmonyMenuButton, &QToolButton::clicked, this, [this](bool) {
+    ComplimentaryColPopupExt->Popup(HarmonyMenuButton->mapToGlobal(QPoint(0, HarmonyMenuButton->height())));
+  });
   Link(ShowComplementaryColoursAction, &QAction::triggered, this,
        [this](bool) { ComplimentaryColActivate(); });
   Link(WebSafeComplementsOnlyAction, &QAction::triggered, this,
@@ -225,6 +239,7 @@ void HarmonyColours::ComplimentaryColDisplay() {
     WheelImage->hide();
     WheelCenterShape->hide();
     emit MarkersChanged({});
+    emit WheelShown(false);
     return;
   }
   for (ShapeBox* s : swatches_) s->show();
@@ -240,15 +255,16 @@ void HarmonyColours::ComplimentaryColSize() {
   for (int i = 0; i < 3; ++i) {
     const std::size_t k = static_cast<std::size_t>(i);
     swatches_[i]->setVisible(i < l.visibleSwatches);
-    if (i < l.visibleSwatches) swatches_[i]->setGeometry(kSwatchLeft, l.top[k], kSwatchWidth, l.height[k]);
+    if (i < l.visibleSwatches) swatches_[i]->setGeometry(l.left[k], l.top[k], kSwatchWidth, l.height[k]);
   }
   emit MarkersChanged(VisibleMarkers());
+  emit WheelShown(scheme == HarmonyScheme::ColourWheel);
   if (scheme != HarmonyScheme::ColourWheel) {
     WheelImage->hide();
     WheelCenterShape->hide();
     return;
   }
-  const WheelLayout w = ColourWheelLayout(largeViewer_);
+  const WheelLayout w = ColourWheelLayout();
   WheelImage->setGeometry(w.imageLeft, w.imageTop, w.imageSize, w.imageSize);  // drawn anew at this size
   WheelCenterShape->setGeometry(w.discLeft, w.discTop, w.discSize, w.discSize);
 }

@@ -16,6 +16,7 @@ class QActionGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QToolButton;
 class QWidget;
 
 namespace tintora {
@@ -82,6 +83,8 @@ class HarmonyColours : public QObject {
   // The wheel's right click outside its colours, and its double click, act on the viewer.
   void ViewerRescaleRequested();
   void SampleResetRequested();
+  // The wheel shows or goes: the viewer makes room for it.
+  void WheelShown(bool shown);
 
  private:
   void Build(QGroupBox* viewerPane, QWidget* swatchHost);
@@ -108,7 +111,9 @@ class HarmonyColours : public QObject {
   bool indexingComplements_ = false;
   SettingsStore& settings_;
 
+  QWidget* caption_ = nullptr;  // the label and its menu button
   QLabel* CompColLabel = nullptr;
+  QToolButton* HarmonyMenuButton = nullptr;
   ImageBox* ComplementsWebSafeImage = nullptr;
   TPopupExt* ComplimentaryColPopupExt = nullptr;
   QAction* ShowComplementaryColoursAction = nullptr;

@@ -3,6 +3,7 @@
 #include "core/colour/css_colour.h"
 
 #include <QAction>
+#include <QDropEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include "core/mixer/palette.h"
 #include "core/mixer/spectrum.h"
 #include "core/settings/settings_values.h"
+#include "widgets/colour_drag.h"
 #include "widgets/colour_panel.h"
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"
@@ -64,7 +66,7 @@ int BaseLevel(ColourComponent kept, int colour) {
 
 ColourSelectorPane::ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& active,
                                        ColourSelection& selection, StayOnTop& onTop, Services& services)
-    : active_(active), selection_(selection), services_(services) {
+    : active_(active), selection_(selection), services_(services), pane_(pane) {
   ColourSelectorPanel =
       Make<ColourPanel>(pane, "ColourSelectorPanel", "Right click for capture and screen magnifier options.");
   KeepLogicalSize(ColourSelectorPanel, {64, 64});     // the zoom view's pixels sit inside it
@@ -163,6 +165,12 @@ void ColourSelectorPane::Connect() {
          [this, n](Qt::MouseButton b, QPoint pos) { PaletteImagesMouseDown(n, b, pos); });
   }
   Link(ColourSelectorPanel, &ColourPanel::Clicked, this, [this] { selection_.SetColourSelection(); });
+  // The swatch and the tray's colours drag out to other programs; colours dropped on the pane
+  // come in.
+  new ColourDragSource(ColourSelectorPanel, [this] { return ColourSelectorPanel->Colour(); });
+  for (ColourPanel* p : trayPanels_) new ColourDragSource(p, [p] { return p->Colour(); });
+  pane_->setAcceptDrops(true);
+  pane_->installEventFilter(this);
   Link(ColourSelectorEdit, &QLineEdit::returnPressed, this, [this] { TypedColourEntered(); });
   Link(ColourSelectorEdit, &QLineEdit::editingFinished, this, [this] {
     // Left without Enter: the box shows the selector's colour again.
@@ -208,12 +216,31 @@ void ColourSelectorPane::TypedColourEntered() {
 }
 
 bool ColourSelectorPane::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == pane_) return DropEvent(event);
   if (watched == tray_) {
     if (event->type() == QEvent::KeyPress) return TrayKey(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
       MarkTrayCurrent(event->type() == QEvent::FocusIn);
   }
   return QObject::eventFilter(watched, event);
+}
+
+bool ColourSelectorPane::DropEvent(QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+  auto* drop = static_cast<QDropEvent*>(event);
+  const std::optional<ColourValue> colour = ColourOfMimeData(drop->mimeData());
+  if (!colour) {
+    drop->ignore();
+    return type != QEvent::Drop;
+  }
+  drop->setDropAction(Qt::CopyAction);
+  drop->accept();
+  if (type == QEvent::Drop) {
+    selection_.Take(*colour);
+    selection_.SetColourSelection({.undoStepFirst = true});
+  }
+  return true;
 }
 
 bool ColourSelectorPane::TrayKey(QKeyEvent* event) {

@@ -78,6 +78,8 @@ class ColourSelectorPane : public QObject {
   QLineEdit* ColourSelectorEdit = nullptr;
   ImageBox* WebSafeImage = nullptr;
   QFrame* tray_ = nullptr;
+  QGroupBox* pane_ = nullptr;  // takes colours dropped from other programs
+  bool DropEvent(QEvent* event);
   ColourPanel* trayPanels_[16] = {};
   int trayCurrent_ = 0;
   std::array<ImageBox*, 3> basePalette_ = {};  // red, green, blue

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include "core/harmony/harmony.h"
 #include "core/settings/settings_values.h"
 #include "widgets/click_area.h"
 #include "widgets/colour_panel.h"
@@ -86,14 +87,17 @@ void ColourViewer::PlacePanels() {
                      static_cast<QWidget*>(ViewerPanel), static_cast<QWidget*>(samplePanels_[kFirstSample])})
     grid_->removeWidget(w);
   const Qt::Alignment corner = Qt::AlignLeft | Qt::AlignTop;
+  const auto sized = [this](QSize size) {
+    return wheelRoom_ ? size.expandedTo(QSize(kWheelPanelSize, kWheelPanelSize)) : size;
+  };
   if (sample) {
-    KeepLogicalSize(ColourViewPanel, {104, 41});
+    KeepLogicalSize(ColourViewPanel, sized({104, 41}));
     grid_->addWidget(ColourViewPanel, 0, 0, corner);
     grid_->addWidget(ColourViewNegPanel, 0, 1, corner);
     grid_->addWidget(samplePanels_[kFirstSample], 1, 0, corner);
     grid_->addWidget(ViewerPanel, 1, 1, corner);
   } else {
-    KeepLogicalSize(ColourViewPanel, {104, 107});
+    KeepLogicalSize(ColourViewPanel, sized({104, 107}));
     grid_->addWidget(ColourViewPanel, 0, 0, 2, 1, corner);
     grid_->addWidget(ViewerPanel, 0, 1, corner);
     grid_->addWidget(ColourViewNegPanel, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
@@ -133,6 +137,12 @@ void ColourViewer::ShowActiveColour(const ActiveColour& c) {
   ColourViewPanel->SetColour(c.Shown());
   ColourViewNegPanel->SetFontColour(c.Shown());
   ColourViewNegPanel->SetColour(c.Inverse());
+}
+
+void ColourViewer::SetWheelRoom(bool wheel) {
+  if (wheel == wheelRoom_) return;
+  wheelRoom_ = wheel;
+  PlacePanels();
 }
 
 QWidget* ColourViewer::SwatchHost() const { return ColourViewPanel; }

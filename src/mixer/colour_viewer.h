@@ -32,6 +32,8 @@ class ColourViewer : public QObject {
   void CollectSettings(SettingsValues& values) const;
   // Where the harmony room lays out its swatches and wheel.
   QWidget* SwatchHost() const;
+  // Room for the harmony colours' wheel: the colour panel kWheelPanelSize square while it shows.
+  void SetWheelRoom(bool wheel);
   // Widgets of another room in the row under the panels (the harmony colours' caption).
   void PlaceUnder(QWidget* left, QWidget* right);
   // The whole pane drawn as seen with a colour-vision deficiency ("View as" on the Links page);
@@ -61,6 +63,7 @@ class ColourViewer : public QObject {
   ColourPanel* ComparePanel = nullptr;
   ColourPanel* samplePanels_[12] = {};  // Panel6 .. Panel11
   QGridLayout* grid_ = nullptr;
+  bool wheelRoom_ = false;
 };
 
 }  // namespace tintora

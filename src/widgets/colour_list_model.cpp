@@ -1,5 +1,7 @@
 #include "widgets/colour_list_model.h"
+
 #include "core/formats/cdt.h"
+#include "widgets/colour_drag.h"
 
 #include <algorithm>
 #include <optional>
@@ -37,9 +39,15 @@ QStringList ColourListModel::mimeTypes() const { return {kMimeType}; }
 
 QMimeData* ColourListModel::mimeData(const QModelIndexList& indexes) const {
   ColourList dragged;
-  for (const QModelIndex& i : indexes)
-    if (i.isValid()) dragged.Append(list_.At(static_cast<std::size_t>(i.row())));
-  auto* mime = new QMimeData;
+  std::vector<ColourValue> colours;
+  for (const QModelIndex& i : indexes) {
+    if (!i.isValid()) continue;
+    const ColourEntry& entry = list_.At(static_cast<std::size_t>(i.row()));
+    dragged.Append(entry);
+    if (const int colour = EntryColourValue(entry); colour >= 0) colours.push_back(colour);
+  }
+  // Other programs take the colours; the list itself takes its entries, names and all.
+  QMimeData* mime = ColourMimeData(colours);
   mime->setData(kMimeType, QByteArray::fromStdString(ParseDataForCDTFile(dragged)));
   return mime;
 }

@@ -50,34 +50,33 @@ TEST(Harmony, SwatchLayoutsForBothViewerSizes) {
     HarmonyScheme s;
     bool large;
     int visible;
-    std::array<int, 3> top, height;
+    std::array<int, 3> left, top, height;
   } cases[] = {
-      {HarmonyScheme::Complimentary, false, 1, {19, 0, 0}, {18, 0, 0}},
-      {HarmonyScheme::Complimentary, true, 1, {19, 0, 0}, {84, 0, 0}},
-      {HarmonyScheme::Analogous, false, 2, {19, 28, 0}, {9, 9, 0}},
-      {HarmonyScheme::Triadic, true, 2, {19, 61, 0}, {42, 42, 0}},
-      {HarmonyScheme::Tetradic, false, 3, {19, 25, 31}, {6, 6, 6}},
-      {HarmonyScheme::Tetradic, true, 3, {19, 47, 75}, {28, 28, 28}},
+      {HarmonyScheme::Complimentary, false, 1, {4, 0, 0}, {19, 0, 0}, {18, 0, 0}},
+      {HarmonyScheme::Complimentary, true, 1, {4, 0, 0}, {19, 0, 0}, {84, 0, 0}},
+      {HarmonyScheme::Analogous, false, 2, {4, 26, 0}, {19, 19, 0}, {18, 18, 0}},
+      {HarmonyScheme::Triadic, true, 2, {4, 4, 0}, {19, 61, 0}, {42, 42, 0}},
+      {HarmonyScheme::Tetradic, false, 3, {4, 26, 48}, {19, 19, 19}, {18, 18, 18}},
+      {HarmonyScheme::Tetradic, true, 3, {4, 4, 4}, {19, 47, 75}, {28, 28, 28}},
   };
   for (const auto& c : cases) {
     const SwatchLayout l = ComplimentarySwatchLayout(c.s, c.large);
     EXPECT_EQ(l.visibleSwatches, c.visible);
     EXPECT_EQ(l.visibleMarkers, c.visible);
-    for (int i = 0; i < c.visible; ++i) {
-      EXPECT_EQ(l.top[static_cast<std::size_t>(i)], c.top[static_cast<std::size_t>(i)]);
-      EXPECT_EQ(l.height[static_cast<std::size_t>(i)], c.height[static_cast<std::size_t>(i)]);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(c.visible); ++i) {
+      EXPECT_EQ(std::tuple(l.left[i], l.top[i], l.height[i]), std::tuple(c.left[i], c.top[i], c.height[i]))
+          << static_cast<int>(c.s) << " " << c.large << " " << i;
+      EXPECT_GE(std::min(kSwatchWidth, l.height[i]), 16);  // big enough to see and click
     }
   }
   EXPECT_EQ(ComplimentarySwatchLayout(HarmonyScheme::ColourWheel, false).visibleSwatches, 0);
-  EXPECT_EQ(ColourWheelLayout(false).imageSize, 32);
-  // Wheel and disc centred in the panel, the disc in the wheel.
-  for (const auto& [large, width, height] : {std::tuple{false, 104, 41}, std::tuple{true, 104, 107}}) {
-    const WheelLayout w = ColourWheelLayout(large);
-    EXPECT_LE(std::abs(2 * w.imageLeft + w.imageSize - width), 1) << large;
-    EXPECT_LE(std::abs(2 * w.imageTop + w.imageSize - height), 1) << large;
-    EXPECT_EQ(2 * w.discLeft + w.discSize, 2 * w.imageLeft + w.imageSize) << large;
-    EXPECT_EQ(2 * w.discTop + w.discSize, 2 * w.imageTop + w.imageSize) << large;
-  }
+  // Wheel and disc centred in the panel, the disc in the wheel, the wheel 120 across.
+  const WheelLayout w = ColourWheelLayout();
+  EXPECT_EQ(w.imageSize, 120);
+  EXPECT_EQ(2 * w.imageLeft + w.imageSize, kWheelPanelSize);
+  EXPECT_EQ(2 * w.imageTop + w.imageSize, kWheelPanelSize);
+  EXPECT_EQ(2 * w.discLeft + w.discSize, kWheelPanelSize);
+  EXPECT_EQ(2 * w.discTop + w.discSize, kWheelPanelSize);
 }
 
 TEST(Harmony, WheelIndexingSkipsTheActiveColour) {

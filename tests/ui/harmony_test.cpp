@@ -52,7 +52,15 @@ TEST_F(HarmonyTest, NothingShowsUntilTheMasterSwitchIsOn) {
     EXPECT_TRUE(Find<QWidget>(s)->isHidden());
   EXPECT_FALSE(Find<QCheckBox>("IncludeComplimentaryCheckBox")->isEnabled());
   EXPECT_FALSE(form->findChild<QAction*>("Tetradic1")->isEnabled());
-  Menu("ShowComplimentaryColours1");
+  // The button beside the caption opens the same menu as its right click, under itself.
+  auto* button = Find<QToolButton>("HarmonyMenuButton");
+  TPopupExt::SetExecHook([&](TPopupExt* menu, const QPoint& at) {
+    EXPECT_EQ(menu->objectName(), "ComplimentaryColPopupExt");
+    EXPECT_EQ(at, button->mapToGlobal(QPoint(0, button->height())));
+    return menu->findChild<QAction*>("ShowComplimentaryColours1");
+  });
+  QTest::mouseClick(button, Qt::LeftButton);
+  TPopupExt::SetExecHook(nullptr);
   EXPECT_TRUE(Find<QCheckBox>("IncludeComplimentaryCheckBox")->isEnabled());
   EXPECT_TRUE(form->findChild<QAction*>("Tetradic1")->isEnabled());
   EXPECT_FALSE(Find<QWidget>("Shape1")->isHidden());
@@ -72,7 +80,7 @@ TEST_F(HarmonyTest, SchemesOnPureRedWithTheirMarkers) {
   EXPECT_EQ(Swatch("Shape1"), "80FF00");
   EXPECT_EQ(Swatch("Shape2"), "00FFFF");
   EXPECT_EQ(Swatch("Shape3"), "8000FF");
-  EXPECT_EQ(Find<QWidget>("Shape3")->geometry(), QRect(4, 31, 20, 6));
+  EXPECT_EQ(Find<QWidget>("Shape3")->geometry(), QRect(48, 19, 20, 18));  // side by side, big enough to click
   EXPECT_FALSE(Find<QWidget>("Shape6")->isHidden());
   Menu("Triadic1");
   Menu("WebsafeComplimentsOnly1");
@@ -134,17 +142,21 @@ TEST_F(HarmonyTest, ALeftClickOnASwatchMakesItActive) {
 TEST_F(HarmonyTest, TwelveDivisionsOnRedReadBackFromTheWheel) {
   Menu("ShowComplimentaryColours1");
   SetRgb(255, 0, 0);
-  QTest::mousePress(Find<ColourPanel>("ColourViewPanel"), Qt::RightButton);  // the large 64 x 64 wheel
+  QTest::mousePress(Find<ColourPanel>("ColourViewPanel"), Qt::RightButton);  // the large viewer
   Menu("ColourWheel1");
   ImageBox* wheel = Find<ImageBox>("WheelImage");
   ASSERT_FALSE(wheel->isHidden());
-  EXPECT_EQ(wheel->geometry(), QRect(20, 21, 64, 64));  // in the middle of the 104 x 107 panel
+  // The panel grows to make room for a wheel 120 across, and shrinks back once it goes.
+  EXPECT_EQ(Find<ColourPanel>("ColourViewPanel")->size(), QSize(128, 128));
+  EXPECT_EQ(wheel->geometry(), QRect(4, 4, 120, 120));
   EXPECT_TRUE(Find<QWidget>("Shape1")->isHidden());
   EXPECT_TRUE(Find<QWidget>("Shape4")->isHidden());
   EXPECT_EQ(WheelPixel(15, 0.6), ColourFromRgb(255, 128, 0));   // the 30 degree section: hue 30
   EXPECT_EQ(WheelPixel(345, 0.6), ColourFromRgb(255, 0, 0));    // the last section: the active red
   EXPECT_EQ(WheelPixel(195, 0.6), ColourFromRgb(0, 128, 255));  // 180..210: hue 210
   EXPECT_EQ(Find<ShapeBox>("WheelCenterShape")->BrushColour(), ColourFromRgb(255, 0, 0));
+  Menu("Triadic1");
+  EXPECT_EQ(Find<ColourPanel>("ColourViewPanel")->size(), QSize(104, 107));
 }
 
 TEST_F(HarmonyTest, TwoDivisionsSplitTheWheel) {
@@ -156,18 +168,18 @@ TEST_F(HarmonyTest, TwoDivisionsSplitTheWheel) {
   EXPECT_EQ(WheelPixel(270, 0.6), ColourFromRgb(255, 0, 0));
 }
 
-TEST_F(HarmonyTest, ThreeHundredSixtyDivisionsOnTheSmallWheel) {
+TEST_F(HarmonyTest, ThreeHundredSixtyDivisionsOnTheWheel) {
   Menu("ShowComplimentaryColours1");
   SetRgb(255, 0, 0);
   Menu("ColourWheel1");
   Option("ColourBordersCheckBox")->setChecked(false);
   Option<QSpinBox>("DivisionsUpDown")->setValue(360);
   ImageBox* wheel = Find<ImageBox>("WheelImage");
-  EXPECT_EQ(wheel->size(), QSize(32, 32));
-  EXPECT_EQ(wheel->PixelColour(16, 1), HSVtoRGBforComplCol(2, 0, 1, 255));
-  for (int y = 4; y < 28; ++y)
-    for (int x = 4; x < 28; ++x)
-      if ((x - 16) * (x - 16) + (y - 16) * (y - 16) < 12 * 12) {
+  EXPECT_EQ(wheel->size(), QSize(120, 120));  // in the small viewer too
+  EXPECT_EQ(wheel->PixelColour(61, 1), HSVtoRGBforComplCol(2, 0, 1, 255));
+  for (int y = 15; y < 105; ++y)
+    for (int x = 15; x < 105; ++x)
+      if ((x - 60) * (x - 60) + (y - 60) * (y - 60) < 45 * 45) {
         EXPECT_NE(wheel->PixelColour(x, y), ColourFromRgb(255, 0, 0)) << x << "," << y;
       }
 }
@@ -178,8 +190,8 @@ TEST_F(HarmonyTest, PickingFromTheWheel) {
   QTest::mousePress(Find<ColourPanel>("ColourViewPanel"), Qt::RightButton);
   Menu("ColourWheel1");
   ImageBox* wheel = Find<ImageBox>("WheelImage");
-  const QPoint activeSection(28, 8);  // about 345 degrees: the active colour
-  const QPoint complement(37, 51);    // about 164 degrees: the 150..180 section
+  const QPoint activeSection(52, 15);  // about 345 degrees: the active colour
+  const QPoint complement(69, 95);     // about 164 degrees: the 150..180 section
   ASSERT_EQ(wheel->PixelColour(activeSection.x(), activeSection.y()), ColourFromRgb(255, 0, 0));
   QTest::mousePress(wheel, Qt::LeftButton, {}, activeSection);
   EXPECT_EQ(Value(), "FF0000");  // nothing happens on the active colour
@@ -189,9 +201,10 @@ TEST_F(HarmonyTest, PickingFromTheWheel) {
   EXPECT_EQ(Find<ColourPanel>("ColourSelectorPanel")->Colour(), target);
   QTest::mousePress(wheel, Qt::LeftButton, {}, complement);
   EXPECT_EQ(Find<ColourPanel>("ColourViewPanel")->Colour(), target);
-  // A right click on the active colour's section toggles the viewer size.
+  // A right click outside the wheel's colours toggles the viewer size: the sample page is back.
+  ASSERT_TRUE(Find<QWidget>("Panel6")->isHidden());
   QTest::mousePress(wheel, Qt::RightButton, {}, QPoint(1, 1));
-  EXPECT_EQ(Find<QWidget>("ColourViewPanel")->height(), 41);
+  EXPECT_FALSE(Find<QWidget>("Panel6")->isHidden());
 }
 
 TEST_F(HarmonyTest, CancelRestoresTheDivisionsAndTheWheel) {

@@ -1,10 +1,13 @@
 // The colour selector and its sources: tray, base palettes and lock, viewer, inverse.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMimeData>
 
 #include "core/colour/notations.h"
+#include "widgets/colour_drag.h"
 #include "widgets/colour_panel.h"
 #include "widgets/image_box.h"
 #include "widgets/popup_ext.h"
@@ -97,6 +100,71 @@ TEST_F(SelectorTest, AColourTypedIntoTheHexBoxBecomesTheActiveColour) {
       EXPECT_TRUE(services.hints.empty());
     }
   }
+}
+
+// Colours leave as a colour and as #RRGGBB text, from the swatch, the tray and the list; what
+// another program drops on the selector becomes the active colour when it is one.
+TEST_F(SelectorTest, ColoursDragOutAndDropIn) {
+  std::vector<std::pair<QColor, QString>> dragged;
+  ColourDragSource::SetDragHook(
+      [&](QMimeData* mime) { dragged.emplace_back(qvariant_cast<QColor>(mime->colorData()), mime->text()); });
+  const auto drag = [](QWidget* from) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), from->mapToGlobal(QPointF(3, 3)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(from, &press);
+    const QPointF far(3 + QApplication::startDragDistance(), 3);
+    QMouseEvent move(QEvent::MouseMove, far, from->mapToGlobal(far), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(from, &move);
+  };
+  SetRgb(0x33, 0x66, 0xCC);
+  Panel("ColourSelectorPanel")->SetColour(ColourFromRgb(0x33, 0x66, 0xCC));
+  drag(Panel("ColourSelectorPanel"));
+  drag(Panel("SysColLRedPanel"));
+  ColourDragSource::SetDragHook(nullptr);
+  ASSERT_EQ(dragged.size(), 2u);
+  EXPECT_EQ(dragged[0], std::pair(QColor(0x33, 0x66, 0xCC), QString("#3366CC")));
+  EXPECT_EQ(dragged[1], std::pair(QColor(255, 0, 0), QString("#FF0000")));
+
+  form->ListPane().IndexColour();
+  SetRgb(0x87, 0xCE, 0xEB);
+  form->ListPane().IndexColour();
+  QAbstractItemModel* model = Find<QAbstractItemView>("CustomColourListBox")->model();
+  std::unique_ptr<QMimeData> fromList(model->mimeData({model->index(0, 0), model->index(1, 0)}));
+  EXPECT_EQ(qvariant_cast<QColor>(fromList->colorData()), QColor(0x33, 0x66, 0xCC));
+  EXPECT_EQ(fromList->text(), "#3366CC\n#87CEEB");
+
+  auto* pane = Find<QWidget>("ColourSelectGroupBox");
+  const auto drop = [&](QMimeData* mime) {
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pane, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pane, &dropped);
+    return dropped.isAccepted();
+  };
+  const struct {
+    const char* text;  // nullptr: colour data of 102030 instead
+    bool taken;
+    const char* value;
+  } drops[] = {
+      {"rebeccapurple", true, "663399"},
+      {nullptr, true, "102030"},
+      {"just some words", false, "102030"},
+      {"#zzzzzz", false, "102030"},
+  };
+  for (const auto& d : drops) {
+    SCOPED_TRACE(d.text ? d.text : "colour data");
+    QMimeData mime;
+    if (d.text)
+      mime.setText(d.text);
+    else
+      mime.setColorData(QColor(0x10, 0x20, 0x30));
+    EXPECT_EQ(drop(&mime), d.taken);
+    EXPECT_EQ(Value(), d.value);
+  }
+  EXPECT_TRUE(drop(fromList.get()));  // a list entry dragged onto the selector
+  EXPECT_EQ(Value(), "3366CC");
 }
 
 TEST_F(SelectorTest, InvalidColoursNeverReachTheSelector) {

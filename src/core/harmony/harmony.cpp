@@ -40,37 +40,43 @@ SwatchLayout ComplimentarySwatchLayout(HarmonyScheme scheme, bool large) {
   switch (scheme) {
     case HarmonyScheme::Complimentary:
       l.visibleSwatches = 1;
-      l.visibleMarkers = 1;
-      l.top = {19, 0, 0};
-      l.height = {large ? 84 : 18, 0, 0};
       break;
     case HarmonyScheme::SplitComplimentary:
     case HarmonyScheme::Analogous:
     case HarmonyScheme::Triadic:
       l.visibleSwatches = 2;
-      l.visibleMarkers = 2;
-      l.top = {19, large ? 61 : 28, 0};
-      l.height = {large ? 42 : 9, large ? 42 : 9, 0};
       break;
     case HarmonyScheme::Tetradic:
       l.visibleSwatches = 3;
-      l.visibleMarkers = 3;
-      l.top = {19, large ? 47 : 25, large ? 75 : 31};
-      l.height = {large ? 28 : 6, large ? 28 : 6, large ? 28 : 6};
       break;
     case HarmonyScheme::ColourWheel:
       l.visibleSwatches = 0;
-      l.visibleMarkers = 0;
       break;
+  }
+  l.visibleMarkers = l.visibleSwatches;
+  const int n = l.visibleSwatches;
+  for (int i = 0; i < n; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    if (large) {
+      // The 84 pixels under the top strip of the 104 x 107 panel, shared out.
+      l.left[k] = 4;
+      l.height[k] = 84 / n;
+      l.top[k] = 19 + i * l.height[k];
+    } else {
+      // One row along the 41-pixel panel, 2 pixels apart.
+      l.left[k] = 4 + i * (kSwatchWidth + 2);
+      l.top[k] = 19;
+      l.height[k] = 18;
+    }
   }
   return l;
 }
 
-WheelLayout ColourWheelLayout(bool large) {
-  // In the middle of the viewer's colour panel (104 x 107 large, 104 x 41 small), the centre
-  // disc in the middle of the wheel.
-  if (large) return {20, 21, 64, 42, 43, 20};
-  return {36, 4, 32, 47, 15, 10};
+WheelLayout ColourWheelLayout() {
+  // In the middle of the panel, the centre disc in the middle of the wheel.
+  constexpr int kWheel = 120, kDisc = 36;
+  constexpr int kImage = (kWheelPanelSize - kWheel) / 2, kDiscAt = kImage + (kWheel - kDisc) / 2;
+  return {kImage, kImage, kWheel, kDiscAt, kDiscAt, kDisc};
 }
 
 std::vector<int> WheelIndexOffsets(int divisions) {

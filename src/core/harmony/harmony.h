@@ -23,23 +23,28 @@ int HSVtoRGBforComplCol(int offset, long double currentHue, long double currentS
                         long double currentVibrance);
 
 // Swatch geometry inside the colour viewer for one scheme and viewer size.
+// Every swatch is at least 16 x 16 pixels, big enough to see and click: in the small viewer
+// they stand side by side, in the large one one above the other.
 struct SwatchLayout {
-  int visibleSwatches = 1;   // Shape1, Shape2, Shape3 in that order
-  std::array<int, 3> top{};  // per swatch
+  int visibleSwatches = 1;    // Shape1, Shape2, Shape3 in that order
+  std::array<int, 3> left{};  // per swatch
+  std::array<int, 3> top{};
   std::array<int, 3> height{};
   int visibleMarkers = 1;
 };
-inline constexpr int kSwatchLeft = 4;
 inline constexpr int kSwatchWidth = 20;
 
 SwatchLayout ComplimentarySwatchLayout(HarmonyScheme scheme, bool largeViewer);
 
-// The wheel's place in the viewer: picture square and centre disc.
+// The wheel's place in the viewer: picture square and centre disc. While the wheel shows, the
+// viewer's colour panel is kWheelPanelSize square whatever its layout, so that the wheel is
+// 120 pixels across.
 struct WheelLayout {
   int imageLeft, imageTop, imageSize;
   int discLeft, discTop, discSize;
 };
-WheelLayout ColourWheelLayout(bool largeViewer);
+inline constexpr int kWheelPanelSize = 128;
+WheelLayout ColourWheelLayout();
 
 // The hue steps "Inc. Cmpl." indexes for a wheel of n divisions: step, 2 step, ... while at
 // most 360 - step, each rounded half to even (12 divisions: 30, 60, ..., 330).
