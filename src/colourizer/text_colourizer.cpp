@@ -172,6 +172,8 @@ void TextColourizer::BuildMenu(QWidget* tab) {
   UseWebSafeColoursAction = m->AddItem("UseWebSafeColours1", "Use Web Safe Colours", true);
   LineBreakAfterEachBlockAction =
       m->AddItem("CarriageReturnAfterEachChrBlock1", "Carriage Return After Each Chr. Block", true);
+  // The HTML as CSS spans, for pages written today; FONT tags stay the default.
+  CssSpanOutputAction = m->AddItem("CssSpanOutput1", "CSS <span> Output", true);
   m->addSeparator();
   ViewInBiggerWindowAction = m->AddItem("ViewInBiggerWindow1", "View In Bigger Window");
 }
@@ -206,7 +208,8 @@ void TextColourizer::Connect() {
       UpdatePreview();
       RefocusText();
     });
-  Link(LineBreakAfterEachBlockAction, &QAction::triggered, this, [this](bool) { RefocusText(); });
+  for (QAction* option : {LineBreakAfterEachBlockAction, CssSpanOutputAction})
+    Link(option, &QAction::triggered, this, [this](bool) { RefocusText(); });
   Link(SetBackgroundColourAction, &QAction::triggered, this, [this](bool) { SetBackgroundColourClick(); });
   Link(CopyHtmlAction, &QAction::triggered, this, [this](bool) { CopyHtmlClick(); });
   Link(CopyBackgroundHtmlAction, &QAction::triggered, this, [this](bool) { CopyBackgroundHtmlClick(); });
@@ -260,6 +263,7 @@ ColourizerInput TextColourizer::Input() const {
                StrikeOutAction->isChecked()};
   in.webSafe = UseWebSafeColoursAction->isChecked();
   in.linePerBlock = LineBreakAfterEachBlockAction->isChecked();
+  in.cssSpans = CssSpanOutputAction->isChecked();
   return in;
 }
 

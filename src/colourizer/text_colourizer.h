@@ -91,6 +91,7 @@ class TextColourizer : public QObject {
   QAction* CopyRichTextAction = nullptr;
   QAction* UseWebSafeColoursAction = nullptr;
   QAction* LineBreakAfterEachBlockAction = nullptr;
+  QAction* CssSpanOutputAction = nullptr;
   QAction* ViewInBiggerWindowAction = nullptr;
 
   void Build(QWidget* tab);
@@ -101,7 +102,8 @@ class TextColourizer : public QObject {
   // The engine's steps: all of them run on every change, the preview being a handful of
   // characters.
   void UpdatePreview();
-  void RenderInto(QTextEdit* edit, const ColourizerInput& in) const;
+  // At `scale` times the sizes the text asks for (the bigger window shows it bigger).
+  void RenderInto(QTextEdit* edit, const ColourizerInput& in, double scale) const;
   void RefocusText();
 
   void TextToColourMemoChange();

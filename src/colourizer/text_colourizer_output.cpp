@@ -44,13 +44,14 @@ QString Family(const ColourizerInput& in, const QTextEdit* preview) {
 void TextColourizer::UpdatePreview() {
   const ColourizerInput in = Input();
   result_ = Colourize(in);
-  RenderInto(ResultRichEdit, in);
-  if (preview_->isVisible()) RenderInto(preview_->Preview(), in);
+  RenderInto(ResultRichEdit, in, 1);
+  // The bigger window is for seeing the colours up close: twice the size.
+  if (preview_->isVisible()) RenderInto(preview_->Preview(), in, 2);
   if (debug_.isVisible())
     debug_.ShowColourizerCounts(result_.count, in.colours.size(), CheckedColourCount(in.colours));
 }
 
-void TextColourizer::RenderInto(QTextEdit* edit, const ColourizerInput& in) const {
+void TextColourizer::RenderInto(QTextEdit* edit, const ColourizerInput& in, double scale) const {
   const QString family = Family(in, ResultRichEdit);
   const QColor text = edit->palette().color(QPalette::Text);
   QTextDocument* doc = edit->document();
@@ -66,7 +67,7 @@ void TextColourizer::RenderInto(QTextEdit* edit, const ColourizerInput& in) cons
       run += chars[i].ch;
     QTextCharFormat format;
     format.setFontFamilies({family});
-    format.setFontPointSize(first.points);
+    format.setFontPointSize(first.points * scale);
     const ColourValue c = first.colour.value_or(-1);
     format.setForeground(first.colour ? QColor(RedOf(c), GreenOf(c), BlueOf(c)) : text);
     format.setFontWeight(in.styles.bold ? QFont::Bold : QFont::Normal);

@@ -1,8 +1,7 @@
 #include "widgets/click_area.h"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
+#include <QPen>
 
 #include <span>
 
@@ -13,11 +12,16 @@ namespace tintora {
 
 void ClickArea::PaintFocusFrame(QPainter& painter) const {
   if (!hasFocus()) return;
-  QStyleOptionFocusRect option;
-  option.initFrom(this);
-  option.rect = rect().adjusted(1, 1, -1, -1);
-  option.backgroundColor = palette().color(QPalette::Window);
-  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  // The style's dotted focus rectangle all but vanishes on small pictures and dark desktops: a
+  // ring in the selection colour, with a thin one inside in its text colour, shows on anything
+  // (even on a swatch of the selection colour itself).
+  painter.save();
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+  painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  painter.setPen(QPen(palette().color(QPalette::HighlightedText), 1));
+  painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+  painter.restore();
 }
 
 void ClickArea::SetVision(ColourVision vision) {

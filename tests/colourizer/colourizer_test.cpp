@@ -118,6 +118,41 @@ TEST(Colourizer, FaceStylesWebSafeAndOneLinePerBlock) {
   EXPECT_EQ(Html(one)[0], "<FONT COLOR=\"#003366\">");
 }
 
+// The same markup as CSS spans: FONT's parts as properties, its sizes by their CSS names (a
+// relative size counted from 3), the four styles in one span.
+TEST(Colourizer, CssSpansSayWhatFontTagsSay) {
+  ColourizerInput styled = Input("ab", {"FF0000", "0000FF"});
+  styled.face = "Tom's \"Sans\"";
+  styled.styles = {true, false, true, true};
+  ColourizerInput sized = Input("ABC", {"336699"});
+  sized.start = 2;
+  sized.end = 6;
+  ColourizerInput relative = Input("A\nB", {});
+  relative.relative = true;
+  relative.start = 2;
+  const struct {
+    const char* what;
+    ColourizerInput in;
+    Lines html;
+  } cases[] = {
+      {"face, colours and styles",
+       styled,
+       {"<span style=\"font-family: 'Tom\\'s &quot;Sans&quot;'\">",
+        "<span style=\"font-weight: bold; text-decoration: underline line-through\">",
+        "<span style=\"color: #FF0000\">a</span><span style=\"color: #0000FF\">b</span>", "</span>",
+        "</span>"}},
+      {"one colour, sizes by name (B at the base size)",
+       sized,
+       {"<span style=\"color: #336699\">",
+        "<span style=\"font-size: small\">A</span>B<span style=\"font-size: xx-large\">C</span>", "</span>"}},
+      {"one relative size", relative, {"<span style=\"font-size: x-large\">", "A<br>B", "</span>"}},
+  };
+  for (auto c : cases) {
+    c.in.cssSpans = true;
+    EXPECT_EQ(Html(c.in), c.html) << c.what;
+  }
+}
+
 TEST(Colourizer, TheCharacterFilter) {
   const struct {
     char32_t ch;

@@ -107,6 +107,13 @@ TEST_F(ColourizerTest, TheCopiesTakeTheHtmlTheBackgroundAndTheRichText) {
   EXPECT_EQ(Copied(),
             "<B>\n<FONT COLOR=\"#FF0000\">A</FONT><FONT COLOR=\"#7F0080\">&nbsp;</FONT>"
             "<FONT COLOR=\"#0000FF\">B</FONT>\n</B>");
+  // The same as CSS spans, once asked for.
+  Find<QAction>("CssSpanOutput1")->trigger();
+  Find<QAction>("CopyHTMLToClipBoard1")->trigger();
+  EXPECT_EQ(Copied(),
+            "<span style=\"font-weight: bold\">\n<span style=\"color: #FF0000\">A</span>"
+            "<span style=\"color: #7F0080\">&nbsp;</span><span style=\"color: #0000FF\">B</span>\n</span>");
+  Find<QAction>("CssSpanOutput1")->trigger();
 
   SetRgb(0x12, 0x34, 0x56);
   Find<QAction>("SetBackgroundColour1")->trigger();
@@ -218,6 +225,10 @@ TEST_F(ColourizerTest, TheBiggerWindowShowsWhatThePreviewShows) {
   QTextCursor c(big->Preview()->document());
   c.setPosition(1);
   EXPECT_EQ(c.charFormat().foreground().color(), QColor(255, 0, 0));
+  // Bigger: twice the size of the tab's.
+  QTextCursor small(Find<QTextEdit>("ResultRichEdit")->document());
+  small.setPosition(1);
+  EXPECT_EQ(c.charFormat().fontPointSize(), 2 * small.charFormat().fontPointSize());
   SetText("Hi");
   EXPECT_EQ(big->Preview()->toPlainText(), "Hi");
   big->close();

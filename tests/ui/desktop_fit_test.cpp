@@ -142,6 +142,24 @@ TEST_F(DarkDesktopTest, EveryTextStandsOutFromWhatItIsWrittenOn) {
   EXPECT_TRUE(faint.isEmpty()) << faint.join("\n").toStdString();
 }
 
+// The stay-on-top pin is seen on a dark window, and the keyboard's place on a picture is ringed
+// in the selection colour.
+TEST_F(DarkDesktopTest, ThePinAndTheFocusRingShowOnDark) {
+  auto* pin = Find<ImageBox>("OnTopImage");
+  const QImage picture = pin->grab().toImage();
+  const int background = ColourValueOf(pin->palette().color(QPalette::Window));
+  int seen = 0;  // pixels of the pin above its base that stand out from the window
+  for (int y = 0; y < picture.height() * 11 / 16; ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (ContrastRatio(ColourValueOf(picture.pixelColor(x, y)), background) >= 3) ++seen;
+  EXPECT_GE(seen, picture.width() * picture.height() / 8);
+  auto* expand = Find<ImageBox>("ExpandImage");
+  expand->setFocus();
+  const QImage ringed = expand->grab().toImage();
+  EXPECT_EQ(ringed.pixelColor(QPoint(1, 1) * ringed.devicePixelRatio()),
+            expand->palette().color(QPalette::Highlight));
+}
+
 class KeyboardTest : public WindowTest {
  protected:
   void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

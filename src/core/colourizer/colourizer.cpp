@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <optional>
+#include <vector>
 
 #include "core/colour/rounding.h"
 #include "core/colour/websafe.h"
@@ -154,6 +156,58 @@ Colourized Colourize(const ColourizerInput& in) {
   return out;
 }
 
+namespace {
+
+// What one tag says of the text it holds; each part may be absent.
+struct TextLook {
+  std::string face;
+  std::optional<ColourValue> colour;
+  std::string size;  // as FONT's SIZE says it: "4", "+1", "-2"
+};
+
+// FONT's seven sizes as CSS names them; a relative size counts from the default size, 3.
+std::string CssFontSize(const std::string& size) {
+  static constexpr const char* kNames[] = {"x-small", "small",    "medium",   "large",
+                                           "x-large", "xx-large", "xxx-large"};
+  int n = std::stoi(size);
+  if (size[0] == '+' || size[0] == '-') n += 3;
+  return kNames[std::clamp(n, 1, 7) - 1];
+}
+
+// A font name inside a quoted CSS string inside a quoted attribute.
+std::string CssQuoted(const std::string& name) {
+  std::string out;
+  for (char ch : name) {
+    if (ch == '\'' || ch == '\\') out += '\\';
+    if (ch == '"')
+      out += "&quot;";
+    else
+      out += ch;
+  }
+  return out;
+}
+
+std::string OpenTag(const TextLook& look, bool css) {
+  if (!css) {
+    std::string open = "<FONT";
+    if (!look.face.empty()) open += " FACE=\"" + look.face + "\"";
+    if (look.colour) open += " COLOR=\"#" + BGRIntToRGBHEX(*look.colour) + "\"";
+    if (!look.size.empty()) open += " SIZE=\"" + look.size + "\"";
+    return open + ">";
+  }
+  std::vector<std::string> parts;
+  if (!look.face.empty()) parts.push_back("font-family: '" + CssQuoted(look.face) + "'");
+  if (look.colour) parts.push_back("color: #" + BGRIntToRGBHEX(*look.colour));
+  if (!look.size.empty()) parts.push_back("font-size: " + CssFontSize(look.size));
+  std::string style;
+  for (const std::string& p : parts) style += (style.empty() ? "" : "; ") + p;
+  return "<span style=\"" + style + "\">";
+}
+
+std::string CloseTag(bool css) { return css ? "</span>" : "</FONT>"; }
+
+}  // namespace
+
 std::vector<std::string> GenerateHTML(const Colourized& r, const ColourizerInput& in) {
   std::vector<std::string> lines;
   if (r.count < 1) return lines;
@@ -165,45 +219,57 @@ std::vector<std::string> GenerateHTML(const Colourized& r, const ColourizerInput
   const bool sizesVary =
       in.relative ? (E != S && E != 0) : ((B != E && S == 0 && E != 0) || (S != E && S != 0 && E != 0));
   const bool perCharacter = m > 1 || sizesVary;
+  const bool css = in.cssSpans;
 
   if (outer) {
-    std::string open = "<FONT";
-    if (face) open += " FACE=\"" + in.face + "\"";
+    TextLook look;
+    look.face = in.face;
     if (m == 1) {
       const auto first = std::find_if(r.chars.begin(), r.chars.end(), [](const auto& c) { return c.colour; });
-      if (first != r.chars.end()) open += " COLOR=\"#" + BGRIntToRGBHEX(*first->colour) + "\"";
+      if (first != r.chars.end()) look.colour = *first->colour;
     }
-    if (oneSize)
-      open += std::string(" SIZE=\"") + (in.relative && S > 0 ? "+" : "") + std::to_string(S) + "\"";
-    lines.push_back(open + ">");
+    if (oneSize) look.size = (in.relative && S > 0 ? "+" : "") + std::to_string(S);
+    lines.push_back(OpenTag(look, css));
   }
   const ColourizerStyles& st = in.styles;
   const std::pair<bool, const char*> styles[] = {
       {st.bold, "B"}, {st.italic, "I"}, {st.underline, "U"}, {st.strikeOut, "STRIKE"}};
-  for (const auto& [on, tag] : styles)
-    if (on) lines.push_back(std::string("<") + tag + ">");
+  // In CSS the four styles are one span.
+  std::string cssStyle;
+  if (css) {
+    const std::pair<bool, const char*> properties[] = {{st.bold, "font-weight: bold"},
+                                                       {st.italic, "font-style: italic"}};
+    for (const auto& [on, property] : properties)
+      if (on) cssStyle += std::string(cssStyle.empty() ? "" : "; ") + property;
+    if (st.underline || st.strikeOut)
+      cssStyle += std::string(cssStyle.empty() ? "" : "; ") +
+                  "text-decoration:" + (st.underline ? " underline" : "") +
+                  (st.strikeOut ? " line-through" : "");
+    if (!cssStyle.empty()) lines.push_back("<span style=\"" + cssStyle + "\">");
+  } else {
+    for (const auto& [on, tag] : styles)
+      if (on) lines.push_back(std::string("<") + tag + ">");
+  }
 
   std::string joined;
   for (std::size_t k = 0; k < r.count; ++k) {
     const ColourizedChar& c = r.chars[k];
     std::string block;
     if (c.ch == U'\n') {
-      block = "<BR>";
+      block = css ? "<br>" : "<BR>";
     } else if (!perCharacter) {
       block = HTMLCharacterFilter(c.ch);
     } else {
-      std::string attributes;
-      if (m > 1 && c.colour) attributes += " COLOR=\"#" + BGRIntToRGBHEX(*c.colour) + "\"";
+      TextLook look;
+      if (m > 1 && c.colour) look.colour = *c.colour;
       if (S != E && E != 0) {
         const auto h = HTMLTextSize(c.points);
-        if (h && *h != B) {
-          attributes += " SIZE=\"";
-          if (in.relative && *h - B > 0) attributes += "+";
-          attributes += std::to_string(in.relative ? *h - B : *h) + "\"";
-        }
+        if (h && *h != B)
+          look.size = (in.relative && *h - B > 0 ? "+" : "") + std::to_string(in.relative ? *h - B : *h);
       }
-      block = attributes.empty() ? HTMLCharacterFilter(c.ch)
-                                 : "<FONT" + attributes + ">" + HTMLCharacterFilter(c.ch) + "</FONT>";
+      block = !look.colour && look.size.empty()
+                  ? HTMLCharacterFilter(c.ch)
+                  : OpenTag(look, css) + HTMLCharacterFilter(c.ch) + CloseTag(css);
     }
     if (perCharacter && in.linePerBlock)
       lines.push_back((outer ? "   " : "") + block);
@@ -212,9 +278,13 @@ std::vector<std::string> GenerateHTML(const Colourized& r, const ColourizerInput
   }
   if (!(perCharacter && in.linePerBlock)) lines.push_back(joined);
 
-  for (auto it = std::rbegin(styles); it != std::rend(styles); ++it)
-    if (it->first) lines.push_back(std::string("</") + it->second + ">");
-  if (outer) lines.push_back("</FONT>");
+  if (css) {
+    if (!cssStyle.empty()) lines.push_back("</span>");
+  } else {
+    for (auto it = std::rbegin(styles); it != std::rend(styles); ++it)
+      if (it->first) lines.push_back(std::string("</") + it->second + ">");
+  }
+  if (outer) lines.push_back(CloseTag(css));
   return lines;
 }
 

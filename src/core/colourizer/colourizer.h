@@ -44,6 +44,8 @@ struct ColourizerInput {
   ColourizerStyles styles;
   bool webSafe = false;
   bool linePerBlock = false;
+  // The markup: HTML 3's <FONT> and style tags (the default), or CSS <span style="…">.
+  bool cssSpans = false;
 };
 
 // One character as the preview shows it.
