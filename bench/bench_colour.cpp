@@ -106,7 +106,7 @@ void BM_ReadOutOfGamut(benchmark::State& state) {
 BENCHMARK(BM_ReadOutOfGamut);
 
 void BM_GamutMapToSrgb(benchmark::State& state) {
-  const tintora::Triple displayP3Green = tintora::ToSrgb(tintora::ColourSpace::DisplayP3, {0, 1, 0});
+  const tintora::Srgb displayP3Green = tintora::ToSrgb(tintora::ColourSpace::DisplayP3, {0, 1, 0});
   for (auto _ : state) benchmark::DoNotOptimize(tintora::GamutMapToSrgb(displayP3Green));
   state.SetItemsProcessed(state.iterations());
 }

@@ -167,8 +167,8 @@ void ColourSelectorPane::Connect() {
   Link(ColourSelectorPanel, &ColourPanel::Clicked, this, [this] { selection_.SetColourSelection(); });
   // The swatch and the tray's colours drag out to other programs; colours dropped on the pane
   // come in.
-  new ColourDragSource(ColourSelectorPanel, [this] { return ColourSelectorPanel->Colour(); });
-  for (ColourPanel* p : trayPanels_) new ColourDragSource(p, [p] { return p->Colour(); });
+  new ColourDragSource(ColourSelectorPanel, [this] { return Rgb8::Of(ColourSelectorPanel->Colour()); });
+  for (ColourPanel* p : trayPanels_) new ColourDragSource(p, [p] { return Rgb8::Of(p->Colour()); });
   pane_->setAcceptDrops(true);
   pane_->installEventFilter(this);
   Link(ColourSelectorEdit, &QLineEdit::returnPressed, this, [this] { TypedColourEntered(); });
@@ -229,7 +229,7 @@ bool ColourSelectorPane::DropEvent(QEvent* event) {
   const QEvent::Type type = event->type();
   if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
   auto* drop = static_cast<QDropEvent*>(event);
-  const std::optional<ColourValue> colour = ColourOfMimeData(drop->mimeData());
+  const std::optional<Rgb8> colour = ColourOfMimeData(drop->mimeData());
   if (!colour) {
     drop->ignore();
     return type != QEvent::Drop;
@@ -237,7 +237,7 @@ bool ColourSelectorPane::DropEvent(QEvent* event) {
   drop->setDropAction(Qt::CopyAction);
   drop->accept();
   if (type == QEvent::Drop) {
-    selection_.Take(*colour);
+    selection_.Take(colour->Value());
     selection_.SetColourSelection({.undoStepFirst = true});
   }
   return true;

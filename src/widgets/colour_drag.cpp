@@ -19,35 +19,37 @@ std::function<void(QMimeData*)>& DragHook() {
   return hook;
 }
 
-QColor QColorOf(ColourValue c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor QColorOf(Rgb8 c) { return QColor(c.red, c.green, c.blue); }
 }  // namespace
 
-QMimeData* ColourMimeData(const std::vector<ColourValue>& colours) {
+QMimeData* ColourMimeData(const std::vector<Rgb8>& colours) {
   auto* mime = new QMimeData;
   if (colours.empty()) return mime;
   mime->setColorData(QColorOf(colours.front()));
   QStringList texts;
-  for (ColourValue c : colours) texts << "#" + QString::fromStdString(BGRIntToRGBHEX(c));
+  for (Rgb8 c : colours) texts << "#" + QString::fromStdString(c.Hex());
   mime->setText(texts.join('\n'));
   return mime;
 }
 
-std::optional<ColourValue> ColourOfMimeData(const QMimeData* mime) {
+std::optional<Rgb8> ColourOfMimeData(const QMimeData* mime) {
   if (!mime) return std::nullopt;
   if (mime->hasColor()) {
     const QColor c = qvariant_cast<QColor>(mime->colorData()).toRgb();
-    if (c.isValid()) return ColourFromRgb(c.red(), c.green(), c.blue());
+    if (c.isValid())
+      return Rgb8{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                  static_cast<std::uint8_t>(c.blue())};
   }
   if (mime->hasText()) {
     // Text of a few colours, or a page of prose, is not one colour.
     const QString text = mime->text().trimmed();
     if (text.size() > 200) return std::nullopt;
-    if (const CssColourReading read = ReadCssColour(text.toStdString())) return read.colour;
+    if (const CssColourReading read = ReadCssColour(text.toStdString())) return Rgb8::Of(read.colour);
   }
   return std::nullopt;
 }
 
-ColourDragSource::ColourDragSource(QWidget* source, std::function<ColourValue()> colourOf)
+ColourDragSource::ColourDragSource(QWidget* source, std::function<Rgb8()> colourOf)
     : QObject(source), colourOf_(std::move(colourOf)) {
   source->installEventFilter(this);
 }

@@ -9,7 +9,7 @@
 #include <QObject>
 #include <QPoint>
 
-#include "core/colour/notations.h"
+#include "core/colour/rgb8.h"
 
 class QMimeData;
 class QWidget;
@@ -17,17 +17,17 @@ class QWidget;
 namespace tintora {
 
 // One colour or several (their texts one a line); the colour data is the first one's.
-QMimeData* ColourMimeData(const std::vector<ColourValue>& colours);
+QMimeData* ColourMimeData(const std::vector<Rgb8>& colours);
 // The colour in something dropped or pasted: its colour data, else its text where that is one
 // colour the CSS reader takes. Nothing when there is neither.
-std::optional<ColourValue> ColourOfMimeData(const QMimeData* mime);
+std::optional<Rgb8> ColourOfMimeData(const QMimeData* mime);
 
 // Makes `source` a place a colour can be dragged from: pressing on it and moving the pointer
 // the desktop's drag distance drags the colour `colourOf` gives at that moment. Clicks work as
 // before. Owned by `source`.
 class ColourDragSource : public QObject {
  public:
-  ColourDragSource(QWidget* source, std::function<ColourValue()> colourOf);
+  ColourDragSource(QWidget* source, std::function<Rgb8()> colourOf);
   // Window tests see the drag's data instead of a drag really starting.
   static void SetDragHook(std::function<void(QMimeData*)> hook);
 
@@ -35,7 +35,7 @@ class ColourDragSource : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  std::function<ColourValue()> colourOf_;
+  std::function<Rgb8()> colourOf_;
   QPoint pressedAt_;
   bool pressed_ = false;
 };

@@ -23,8 +23,11 @@ QVariant ColourListModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       return QString::fromStdString(e.name);
-    case kColourRole:
-      return EntryColourValue(e);
+    case kColourRole: {
+      // Read when the entry came into the list: a repaint reads no text.
+      const std::optional<Rgb8> colour = list_.ColourAt(static_cast<std::size_t>(index.row()));
+      return colour ? colour->Value() : -1;
+    }
     default:
       return {};
   }
@@ -39,12 +42,12 @@ QStringList ColourListModel::mimeTypes() const { return {kMimeType}; }
 
 QMimeData* ColourListModel::mimeData(const QModelIndexList& indexes) const {
   ColourList dragged;
-  std::vector<ColourValue> colours;
+  std::vector<Rgb8> colours;
   for (const QModelIndex& i : indexes) {
     if (!i.isValid()) continue;
-    const ColourEntry& entry = list_.At(static_cast<std::size_t>(i.row()));
-    dragged.Append(entry);
-    if (const int colour = EntryColourValue(entry); colour >= 0) colours.push_back(colour);
+    const auto row = static_cast<std::size_t>(i.row());
+    dragged.Append(list_.At(row));
+    if (const std::optional<Rgb8> colour = list_.ColourAt(row)) colours.push_back(*colour);
   }
   // Other programs take the colours; the list itself takes its entries, names and all.
   QMimeData* mime = ColourMimeData(colours);

@@ -282,18 +282,18 @@ TEST(CssColour, OutOfGamutColoursAreMappedNotClipped) {
     const CssColourReading r = ReadCssColour(row.text);
     ASSERT_TRUE(r) << r.error;
     EXPECT_TRUE(r.gamutMapped);
-    const Triple wide = ToSrgb(row.space, row.components);
+    const Srgb wide = ToSrgb(row.space, row.components);
     const Triple origin = FromSrgb(ColourSpace::Oklch, wide);
     const Triple mapped = FromSrgb(ColourSpace::Oklch, SrgbOfColour(r.colour));
     EXPECT_LT(mapped[1], origin[1]);
-    const Triple sameLightnessAndHue = LchToLab({origin[0], mapped[1], origin[2]});
-    EXPECT_LT(DeltaEOK(LchToLab(mapped), sameLightnessAndHue), 0.02 + 0.01);
+    const Oklab sameLightnessAndHue{LchToLab({origin[0], mapped[1], origin[2]})};
+    EXPECT_LT(DeltaEOK(Oklab{LchToLab(mapped)}, sameLightnessAndHue), 0.02 + 0.01);
     const Triple clipped = FromSrgb(ColourSpace::Oklch, SrgbOfColour(ColourOfSrgb(wide)));
     if (hueGap(clipped[2], origin[2]) > hueGap(mapped[2], origin[2]) + 2) ++clippingWorse;
   }
   EXPECT_GE(clippingWorse, 2);
   // Inside sRGB nothing moves.
-  const Triple inside = {0.2, 0.5, 0.9};
+  const Srgb inside = {0.2, 0.5, 0.9};
   EXPECT_EQ(GamutMapToSrgb(inside), inside);
   EXPECT_FALSE(ReadCssColour("lab(50 20 -30)").gamutMapped);
 }

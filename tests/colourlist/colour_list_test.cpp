@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -31,6 +32,75 @@ std::vector<std::string> Names(const ColourList& l) {
 }
 
 using V = std::vector<std::string>;
+
+std::string UpperAscii(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// Each entry's colour is read when it comes in or its value changes, and follows it through
+// every change of order: what the list hands out for drawing is always its value's colour.
+TEST(ColourList, EachEntryKeepsItsValuesColourThroughEveryChange) {
+  ColourList l;
+  const auto agrees = [&l](const char* after) {
+    for (std::size_t i = 0; i < l.Count(); ++i)
+      EXPECT_EQ(l.ColourAt(i), Rgb8::OfHex(l.At(i).value)) << after << ", entry " << i;
+  };
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"append",
+       [&] {
+         l.Append(ColourEntry{"a", "FF0000"});
+       }},
+      {"append several",
+       [&] {
+         l.Append(std::vector<ColourEntry>{{"b", "00ff00"}, {"c", "no colour"}});
+       }},
+      {"insert",
+       [&] {
+         l.Insert(1, {"d", "123456"});
+       }},
+      {"move", [&] { l.Move(0, 3); }},
+      {"sort", [&] { l.Sort(SortKey::Hue); }},
+      {"remove", [&] { l.Remove({1}); }},
+      {"web-safe", [&] { l.ConvertToWebSafe(); }},
+      {"replace",
+       [&] {
+         l.Replace({{"e", "abcdef"}, {"f", "#abcdef"}});
+       }},
+  };
+  for (const auto& [after, change] : changes) {
+    change();
+    agrees(after);
+  }
+  EXPECT_EQ(l.ColourAt(0), (Rgb8{0xAB, 0xCD, 0xEF}));
+  EXPECT_EQ(l.ColourAt(1), std::nullopt);
+}
+
+TEST(Rgb8, ReadsSixHexDigitsAndWritesThemBack) {
+  const struct {
+    const char* text;
+    std::optional<Rgb8> colour;
+  } rows[] = {
+      {"3366cc", Rgb8{0x33, 0x66, 0xCC}}, {"00FF80", Rgb8{0, 255, 128}},
+      {"#3366CC", std::nullopt},          {"3366C", std::nullopt},
+      {"3366CG", std::nullopt},           {"", std::nullopt},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(Rgb8::OfHex(row.text), row.colour) << row.text;
+    if (row.colour) {
+      EXPECT_EQ(row.colour->Hex(), UpperAscii(row.text));
+    }
+  }
+  // The program's older value (red in the low byte) and the packed 0xRRGGBB.
+  constexpr Rgb8 c{0x12, 0x34, 0x56};
+  EXPECT_EQ(c.Value(), ColourFromRgb(0x12, 0x34, 0x56));
+  EXPECT_EQ(Rgb8::Of(c.Value()), c);
+  EXPECT_EQ(c.Packed(), 0x123456u);
+  // Ordered as the text sorts, and hashed as it is.
+  EXPECT_LT((Rgb8{0x12, 0xFF, 0xFF}), (Rgb8{0x13, 0, 0}));
+  EXPECT_LT((Rgb8{0x12, 0x34, 0x55}), c);
+  EXPECT_EQ(std::hash<Rgb8>{}(c), std::hash<Rgb8>{}(Rgb8::Of(c.Value())));
+}
 
 TEST(ColourList, RemovingSelectionsKeepsTheRestInOrder) {
   ColourList l = Make({{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}, {"e", "5"}});

@@ -153,14 +153,14 @@ Triple LchToLab(const Triple& lch) {
   return {lch[0], lch[1] * std::cos(h), lch[1] * std::sin(h)};
 }
 
-Triple ToSrgb(ColourSpace space, const Triple& c) {
+Srgb ToSrgb(ColourSpace space, const Triple& c) {
   // The common cases without a detour through XYZ.
-  if (space == ColourSpace::Srgb) return c;
-  if (space == ColourSpace::SrgbLinear) return Each(c, LinearToSrgb);
-  return XyzD65ToSrgb(ToXyzD65(space, c));
+  if (space == ColourSpace::Srgb) return Srgb{c};
+  if (space == ColourSpace::SrgbLinear) return Srgb{Each(c, LinearToSrgb)};
+  return Srgb{XyzD65ToSrgb(ToXyzD65(space, c))};
 }
 
-Triple FromSrgb(ColourSpace space, const Triple& srgb) {
+Triple FromSrgb(ColourSpace space, const Srgb& srgb) {
   if (space == ColourSpace::Srgb) return srgb;
   if (space == ColourSpace::SrgbLinear) return Each(srgb, SrgbToLinear);
   const Triple xyz = SrgbToXyzD65(srgb);
@@ -182,45 +182,45 @@ Triple FromSrgb(ColourSpace space, const Triple& srgb) {
   }
 }
 
-bool InSrgbGamut(const Triple& srgb) {
+bool InSrgbGamut(const Srgb& srgb) {
   constexpr double kNoise = 1e-6;
   return std::all_of(srgb.begin(), srgb.end(), [](double v) { return v >= -kNoise && v <= 1 + kNoise; });
 }
 
-double DeltaEOK(const Triple& a, const Triple& b) {
+double DeltaEOK(const Oklab& a, const Oklab& b) {
   return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
                    (a[2] - b[2]) * (a[2] - b[2]));
 }
 
-Triple GamutMapToSrgb(const Triple& srgb) {
+Srgb GamutMapToSrgb(const Srgb& srgb) {
   if (InSrgbGamut(srgb)) return srgb;
-  return GamutMapOklchToSrgb(LabToLch(XyzD65ToOklab(SrgbToXyzD65(srgb))));
+  return GamutMapOklchToSrgb(Oklch{LabToLch(XyzD65ToOklab(SrgbToXyzD65(srgb)))});
 }
 
-Triple GamutMapOklchToSrgb(const Triple& origin) {
+Srgb GamutMapOklchToSrgb(const Oklch& origin) {
   if (origin[0] >= 1) return {1, 1, 1};
   if (origin[0] <= 0) return {0, 0, 0};
-  auto clip = [](const Triple& c) { return Each(c, [](double v) { return std::clamp(v, 0.0, 1.0); }); };
-  auto toSrgb = [](const Triple& oklch) { return XyzD65ToSrgb(OklabToXyzD65(LchToLab(oklch))); };
-  auto oklabOf = [](const Triple& s) { return XyzD65ToOklab(SrgbToXyzD65(s)); };
+  auto clip = [](const Srgb& c) { return Srgb{Each(c, [](double v) { return std::clamp(v, 0.0, 1.0); })}; };
+  auto toSrgb = [](const Oklch& oklch) { return Srgb{XyzD65ToSrgb(OklabToXyzD65(LchToLab(oklch)))}; };
+  auto oklabOf = [](const Srgb& s) { return Oklab{XyzD65ToOklab(SrgbToXyzD65(s))}; };
   constexpr double kJnd = 0.02, kEpsilon = 0.0001;
-  Triple current = origin;
+  Oklch current = origin;
   if (InSrgbGamut(toSrgb(current))) return toSrgb(current);
-  Triple clipped = clip(toSrgb(current));
-  double e = DeltaEOK(oklabOf(clipped), LchToLab(current));
+  Srgb clipped = clip(toSrgb(current));
+  double e = DeltaEOK(oklabOf(clipped), Oklab{LchToLab(current)});
   if (e < kJnd) return clipped;
   double low = 0, high = origin[1];
   bool lowInGamut = true;
   while (high - low > kEpsilon) {
     const double chroma = (low + high) / 2;
     current[1] = chroma;
-    const Triple candidate = toSrgb(current);
+    const Srgb candidate = toSrgb(current);
     if (lowInGamut && InSrgbGamut(candidate)) {
       low = chroma;
       continue;
     }
     clipped = clip(candidate);
-    e = DeltaEOK(oklabOf(clipped), LchToLab(current));
+    e = DeltaEOK(oklabOf(clipped), Oklab{LchToLab(current)});
     if (e < kJnd) {
       if (kJnd - e < kEpsilon) return clipped;
       lowInGamut = false;
@@ -232,14 +232,14 @@ Triple GamutMapOklchToSrgb(const Triple& origin) {
   return clipped;
 }
 
-ColourValue ColourOfSrgb(const Triple& s) {
+ColourValue ColourOfSrgb(const Srgb& s) {
   auto byte = [](double v) { return static_cast<int>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
   return ColourFromRgb(byte(s[0]), byte(s[1]), byte(s[2]));
 }
 
-Triple SrgbOfColour(ColourValue c) { return {RedOf(c) / 255.0, GreenOf(c) / 255.0, BlueOf(c) / 255.0}; }
+Srgb SrgbOfColour(ColourValue c) { return {RedOf(c) / 255.0, GreenOf(c) / 255.0, BlueOf(c) / 255.0}; }
 
-Triple SrgbToHsl(const Triple& s) {
+Hsl SrgbToHsl(const Srgb& s) {
   const double max = std::max({s[0], s[1], s[2]}), min = std::min({s[0], s[1], s[2]});
   const double l = (max + min) / 2, d = max - min;
   double h = 0, sat = 0;
@@ -256,7 +256,7 @@ Triple SrgbToHsl(const Triple& s) {
   return {h, sat * 100, l * 100};
 }
 
-Triple HslToSrgb(const Triple& hsl) {
+Srgb HslToSrgb(const Hsl& hsl) {
   double h = std::fmod(hsl[0], 360);
   if (h < 0) h += 360;
   const double s = hsl[1] / 100, l = hsl[2] / 100;
@@ -267,19 +267,19 @@ Triple HslToSrgb(const Triple& hsl) {
   return {f(0), f(8), f(4)};
 }
 
-Triple SrgbToHwb(const Triple& s) {
-  const Triple hsl = SrgbToHsl(s);
+Hwb SrgbToHwb(const Srgb& s) {
+  const Hsl hsl = SrgbToHsl(s);
   return {hsl[0], std::min({s[0], s[1], s[2]}) * 100, (1 - std::max({s[0], s[1], s[2]})) * 100};
 }
 
-Triple HwbToSrgb(const Triple& hwb) {
+Srgb HwbToSrgb(const Hwb& hwb) {
   double w = hwb[1] / 100, b = hwb[2] / 100;
   if (w + b >= 1) {
     const double grey = w / (w + b);
     return {grey, grey, grey};
   }
-  const Triple pure = HslToSrgb({hwb[0], 100, 50});
-  return Each(pure, [&](double v) { return v * (1 - w - b) + w; });
+  const Srgb pure = HslToSrgb({hwb[0], 100, 50});
+  return Srgb{Each(pure, [&](double v) { return v * (1 - w - b) + w; })};
 }
 
 }  // namespace tintora

@@ -79,7 +79,7 @@ std::string_view WordOfCssNotation(CssNotation notation) {
 }
 
 std::string WriteCssColour(ColourValue colour, CssNotation notation) {
-  const Triple srgb = SrgbOfColour(colour);
+  const Srgb srgb = SrgbOfColour(colour);
   auto number = [](double v) { return [v](std::string& out) { AppendNumber(out, v); }; };
   // Oklab's axes span only about 0.4, so they need a fourth decimal for every 8-bit colour to
   // read back as itself.
@@ -99,11 +99,11 @@ std::string WriteCssColour(ColourValue colour, CssNotation notation) {
     case CssNotation::Rgb:
       return Function3("rgb", number(RedOf(colour)), number(GreenOf(colour)), number(BlueOf(colour)));
     case CssNotation::Hsl: {
-      const Triple t = SrgbToHsl(srgb);
+      const Hsl t = SrgbToHsl(srgb);
       return Function3("hsl", hue(t[0], t[1]), percent(t[1]), percent(t[2]));
     }
     case CssNotation::Hwb: {
-      const Triple t = SrgbToHwb(srgb);
+      const Hwb t = SrgbToHwb(srgb);
       return Function3("hwb", hue(t[0], 100 - t[1] - t[2]), percent(t[1]), percent(t[2]));
     }
     case CssNotation::Lab: {

@@ -29,8 +29,8 @@ double Bounded(double value, double reference) { return std::clamp(value, -10 * 
 
 // The outcome of reading: sRGB (perhaps outside its gamut) and alpha, or why not.
 struct Reading {
-  Triple srgb{};
-  std::optional<Triple> oklch;  // the colour's own OKLCH, where it was given in OKLab or OKLCH
+  Srgb srgb{};
+  std::optional<Oklch> oklch;  // the colour's own OKLCH, where it was given in OKLab or OKLCH
   double alpha = 1;
   std::string why;
 };
@@ -156,7 +156,7 @@ Reading ReadFunction(std::string_view name, std::string_view inside) {
           !check(2, legacy ? kPercent : kNumber | kPercent))
         return r;
       const Triple t = {Hue(c[0]), std::clamp(c[1].value, 0.0, 100.0), std::clamp(c[2].value, 0.0, 100.0)};
-      r.srgb = function == Function::Hsl ? HslToSrgb(t) : HwbToSrgb(t);
+      r.srgb = function == Function::Hsl ? HslToSrgb(Hsl{t}) : HwbToSrgb(Hwb{t});
       return r;
     }
     case Function::Lab:
@@ -168,7 +168,7 @@ Reading ReadFunction(std::string_view name, std::string_view inside) {
       const double axis = ok ? 0.4 : 125;
       const Triple lab = {lightness, Bounded(Scaled(c[1], axis), axis), Bounded(Scaled(c[2], axis), axis)};
       r.srgb = ToSrgb(ok ? ColourSpace::Oklab : ColourSpace::Lab, lab);
-      if (ok) r.oklch = LabToLch(lab);
+      if (ok) r.oklch = Oklch{LabToLch(lab)};
       return r;
     }
     case Function::Lch:
@@ -180,7 +180,7 @@ Reading ReadFunction(std::string_view name, std::string_view inside) {
       const double full = ok ? 0.4 : 150;
       const Triple lch = {lightness, Bounded(std::max(0.0, Scaled(c[1], full)), full), Hue(c[2])};
       r.srgb = ToSrgb(ok ? ColourSpace::Oklch : ColourSpace::Lch, lch);
-      if (ok) r.oklch = lch;
+      if (ok) r.oklch = Oklch{lch};
       return r;
     }
     case Function::Color: {

@@ -39,7 +39,7 @@ std::string KritaColourHex(std::string_view model, const XmlAttributes& a) {
   if (model == "CMYK") return CmykToHex(Attr(a, "c"), Attr(a, "m"), Attr(a, "y"), Attr(a, "k"));
   if (model == "Gray") return UnitRgbToHex(Attr(a, "g"), Attr(a, "g"), Attr(a, "g"));
   if (model == "XYZ") {
-    const Triple s = ToSrgb(ColourSpace::XyzD50, {Attr(a, "x"), Attr(a, "y"), Attr(a, "z")});
+    const Srgb s = ToSrgb(ColourSpace::XyzD50, {Attr(a, "x"), Attr(a, "y"), Attr(a, "z")});
     if (std::isnan(s[0]) || std::isnan(s[1]) || std::isnan(s[2])) return {};
     return BGRIntToRGBHEX(ColourOfSrgb(InSrgbGamut(s) ? s : GamutMapToSrgb(s)));
   }

@@ -150,14 +150,14 @@ std::string ValuesHex(std::string_view model, const std::vector<double>& v) {
   if ((model == "sRGB" || model == "RGB") && has(3)) return UnitRgbToHex(v[0], v[1], v[2]);
   if (model == "HSV" && has(3)) return HsbToHex(v[0], v[1], v[2]);
   if (model == "HLS" && has(3)) {
-    const Triple s = HslToSrgb({v[0] * 360, v[2] * 100, v[1] * 100});
+    const Srgb s = HslToSrgb({v[0] * 360, v[2] * 100, v[1] * 100});
     return UnitRgbToHex(s[0], s[1], s[2]);
   }
   if (model == "CMY" && has(3)) return CmykToHex(v[0], v[1], v[2], 0);
   if (model == "CMYK" && has(4)) return CmykToHex(v[0], v[1], v[2], v[3]);
   if (model == "GRAY" && has(1)) return UnitRgbToHex(1 - v[0], 1 - v[0], 1 - v[0]);  // the amount of ink
   if (model == "XYZ" && has(3)) {
-    const Triple s = ToSrgb(ColourSpace::XyzD50, {v[0] / 100, v[1] / 100, v[2] / 100});
+    const Srgb s = ToSrgb(ColourSpace::XyzD50, {v[0] / 100, v[1] / 100, v[2] / 100});
     return BGRIntToRGBHEX(ColourOfSrgb(InSrgbGamut(s) ? s : GamutMapToSrgb(s)));
   }
   return {};

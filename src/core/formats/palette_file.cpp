@@ -108,7 +108,7 @@ std::string LabToHex(long double l, long double a, long double b) {
 
 std::string LabD50ToHex(double l, double a, double b) {
   if (std::isnan(l) || std::isnan(a) || std::isnan(b)) return "000000";
-  const Triple srgb = ToSrgb(ColourSpace::Lab, {std::clamp(l, 0.0, 100.0), a, b});
+  const Srgb srgb = ToSrgb(ColourSpace::Lab, {std::clamp(l, 0.0, 100.0), a, b});
   return BGRIntToRGBHEX(ColourOfSrgb(InSrgbGamut(srgb) ? srgb : GamutMapToSrgb(srgb)));
 }
 

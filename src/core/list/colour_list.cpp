@@ -13,19 +13,29 @@
 
 namespace tintora {
 
-void ColourList::Append(ColourEntry entry) { entries_.push_back(std::move(entry)); }
+void ColourList::ReadColours(std::size_t first) {
+  for (std::size_t i = first; i < entries_.size(); ++i) entries_[i].colour_ = Rgb8::OfHex(entries_[i].value);
+}
+
+void ColourList::Append(ColourEntry entry) {
+  entry.colour_ = Rgb8::OfHex(entry.value);
+  entries_.push_back(std::move(entry));
+}
 
 void ColourList::Append(std::vector<ColourEntry> entries) {
+  const std::size_t first = entries_.size();
   if (entries_.empty()) {  // a list read from a file: taken over, not moved entry by entry
     entries_ = std::move(entries);
-    return;
+  } else {
+    entries_.insert(entries_.end(), std::make_move_iterator(entries.begin()),
+                    std::make_move_iterator(entries.end()));
   }
-  entries_.insert(entries_.end(), std::make_move_iterator(entries.begin()),
-                  std::make_move_iterator(entries.end()));
+  ReadColours(first);
 }
 
 void ColourList::Insert(std::size_t position, ColourEntry entry) {
   position = std::min(position, entries_.size());
+  entry.colour_ = Rgb8::OfHex(entry.value);
   entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(position), std::move(entry));
 }
 
@@ -57,7 +67,10 @@ void ColourList::Rename(std::size_t i, std::string name) {
 
 void ColourList::Clear() { entries_.clear(); }
 
-void ColourList::Replace(std::vector<ColourEntry> entries) { entries_ = std::move(entries); }
+void ColourList::Replace(std::vector<ColourEntry> entries) {
+  entries_ = std::move(entries);
+  ReadColours();
+}
 
 namespace {
 
@@ -86,23 +99,15 @@ std::uint64_t Scaled(std::uint64_t numerator, std::uint64_t denominator, std::ui
   return (2 * scale * numerator + denominator) / (2 * denominator);
 }
 
-// The common case read without the general parser: "RRGGBB".
-bool SixHexDigits(const std::string& value, int (&rgb)[3]) {
-  if (value.size() != 6) return false;
-  for (int i = 0; i < 3; ++i) {
-    const int high = HexDigit(value[2 * i]), low = HexDigit(value[2 * i + 1]);
-    if (high < 0 || low < 0) return false;
-    rgb[i] = high * 16 + low;
-  }
-  return true;
-}
-
 std::uint64_t PackedKey(const std::string& value, SortKey key) {
   std::uint64_t hue = 0, saturation = 0, vibrance = 0;
   try {
     int rgb[3];
-    if (!SixHexDigits(value, rgb))  // anything else as every other reader of values takes it
+    if (const std::optional<Rgb8> c = Rgb8::OfHex(value)) {
+      rgb[0] = c->red, rgb[1] = c->green, rgb[2] = c->blue;
+    } else {  // anything else as every other reader of values takes it
       for (int i = 0; i < 3; ++i) rgb[i] = ExtractColour(value, i + 1);
+    }
     const int r = rgb[0], g = rgb[1], b = rgb[2];
     const int mx = std::max({r, g, b}), mn = std::min({r, g, b});
     const int spread = mx == mn ? 1 : mx - mn;
@@ -141,9 +146,9 @@ Keyed ColourKeys(const std::vector<ColourEntry>& entries, SortKey key) {
 Keyed HexKeys(const std::vector<ColourEntry>& entries) {
   Keyed keyed(entries.size());
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    int rgb[3];
-    if (!SixHexDigits(entries[i].value, rgb)) return {};
-    keyed[i] = {static_cast<std::uint64_t>((rgb[0] << 16) | (rgb[1] << 8) | rgb[2]), i};
+    const std::optional<Rgb8> c = Rgb8::OfHex(entries[i].value);
+    if (!c) return {};
+    keyed[i] = {c->Packed(), i};
   }
   return keyed;
 }
@@ -192,7 +197,10 @@ void ColourList::ConvertToWebSafe() {
   for (ColourEntry& e : entries_) {
     try {
       std::string safe = ConvertRGBToWebSafe(e.value);
-      if (safe.size() == 6) e.value = std::move(safe);
+      if (safe.size() == 6) {
+        e.value = std::move(safe);
+        e.colour_ = Rgb8::OfHex(e.value);
+      }
     } catch (const ConversionError&) {
       // Not a colour: nothing to snap.
     }
@@ -209,11 +217,8 @@ std::vector<std::string> HtmlCommentLines(const ColourList& list) {
 }
 
 int EntryColourValue(const ColourEntry& entry) {
-  const std::string& v = entry.value;
-  if (v.size() != 6) return -1;
-  int rgb[3];
-  if (!SixHexDigits(v, rgb)) return -1;
-  return (rgb[2] << 16) | (rgb[1] << 8) | rgb[0];  // as RGBHEXToBGRInt gives it, without its text
+  const std::optional<Rgb8> c = Rgb8::OfHex(entry.value);
+  return c ? c->Value() : -1;
 }
 
 std::vector<ColourEntry> CustomColourEntries(const CustomColourSlots& slots) {

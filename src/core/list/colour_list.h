@@ -3,18 +3,31 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/colour/custom_colours.h"
+#include "core/colour/rgb8.h"
 
 namespace tintora {
 
 struct ColourEntry {
+  ColourEntry() = default;
+  ColourEntry(std::string entryName, std::string entryValue)
+      : name(std::move(entryName)), value(std::move(entryValue)) {}
+
   std::string name;   // UTF-8, one line
   std::string value;  // RRGGBB as indexed; files may give other text, kept as given
 
-  bool operator==(const ColourEntry&) const = default;
+  bool operator==(const ColourEntry& other) const { return name == other.name && value == other.value; }
+
+ private:
+  // The value's colour, read by the list when the entry comes into it or its value changes, so
+  // that drawing the list never reads text; nothing when the value is no RRGGBB.
+  friend class ColourList;
+  std::optional<Rgb8> colour_;
 };
 
 // The five sort commands, by their codes.
@@ -26,6 +39,8 @@ class ColourList {
   bool Empty() const { return entries_.empty(); }
   const ColourEntry& At(std::size_t i) const { return entries_[i]; }
   const std::vector<ColourEntry>& Entries() const { return entries_; }
+  // The colour of entry i's value, read when it came in: nothing when the value is no RRGGBB.
+  std::optional<Rgb8> ColourAt(std::size_t i) const { return entries_[i].colour_; }
 
   void Append(ColourEntry entry);
   void Append(std::vector<ColourEntry> entries);
@@ -48,6 +63,9 @@ class ColourList {
   void ConvertToWebSafe();
 
  private:
+  // Reads the colours of the entries from `first` on.
+  void ReadColours(std::size_t first = 0);
+
   std::vector<ColourEntry> entries_;
 };
 
