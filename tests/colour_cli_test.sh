@@ -75,6 +75,9 @@ expect 2 "" "'cmyk' is no notation" --to cmyk red
 expect 2 "" "--to needs a notation" red --to
 expect 2 "" "unknown option '--fast'" --fast red
 expect 2 "" "--pick takes no colours" --pick red
+expect 2 "" "'4' is no sample size" --pick --average 4
+expect 2 "" "--average needs a size" --pick --average
+expect 2 "" "--average goes with --pick" --average 3 red
 
 # A desktop with no picker (no display at all): said, nothing printed, exit 1.
 if [ -x "$(dirname "$colour")/tintora" ]; then

@@ -1,7 +1,8 @@
 #!/bin/sh
 # tintora-colour --pick against a real X server (run under xvfb-run): a click picks the pixel
 # under the pointer, the arrow keys and Enter pick without a mouse, Escape cancels with nothing
-# printed. The screen is the root window, painted with xsetroot.
+# printed, and --average takes the mean of a square. The screen is the root window, painted
+# with xsetroot.
 #   colour_pick_test.sh <tintora-colour>
 set -u
 colour=$1
@@ -57,6 +58,17 @@ xsetroot -bitmap "$work/tile.xbm" -fg '#ff0000' -bg '#00ff00'
 pick nudge --to name
 [ "$status" -eq 0 ] || fail "the keyboard pick exited $status: $(cat "$work/err.txt")"
 [ "$(cat "$work/out.txt")" = "lime" ] || fail "the keyboard pick printed '$(cat "$work/out.txt")', not lime"
+
+# --average: a one-pixel checkerboard of white and black, white at (40, 40); the 5 x 5 square
+# round it (13 white, 12 black) averages in linear light to #BFBFBF, not the #858585 of the
+# encoded numbers; without --average the one white pixel.
+printf '#define c_width 8\n#define c_height 8\nstatic unsigned char c_bits[] = {\n 0x55, 0xaa, 0x55, 0xaa, 0x55, 0xaa, 0x55, 0xaa};\n' >"$work/checker.xbm"
+xsetroot -bitmap "$work/checker.xbm" -fg white -bg black
+pick click --average 5 --to hex
+[ "$status" -eq 0 ] || fail "an averaged pick exited $status: $(cat "$work/err.txt")"
+[ "$(cat "$work/out.txt")" = "#BFBFBF" ] || fail "a 5 x 5 pick printed '$(cat "$work/out.txt")', not #BFBFBF"
+pick click --to hex
+[ "$(cat "$work/out.txt")" = "#FFFFFF" ] || fail "a one-pixel pick printed '$(cat "$work/out.txt")', not #FFFFFF"
 xsetroot -solid black
 
 finish "tintora-colour --pick: all checks passed"

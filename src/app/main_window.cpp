@@ -112,6 +112,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
   new KeyboardMenus(this);
   selector_->SelectorMenu()->addSeparator();
   selector_->SelectorMenu()->addActions(capture_->ZoomActions());
+  selector_->SelectorMenu()->addMenu(capture_->SampleMenu());
   Wire();
   NameControlsForScreenReaders(this);
 
@@ -180,6 +181,8 @@ void MainWindow::Wire() {
   Link(files_.get(), &ListFiles::ListLoaded, list, [list] { list->ShowLoadedList(); });
   Link(pageColours_.get(), &PageCoordinator::VisionChanged, viewer,
        [viewer](ColourVision vision) { viewer->SetVision(vision); });
+  Link(capture_.get(), &PixelCapture::SampleSizeChanged, snapshots_.get(),
+       [this](int size) { snapshots_->SetSampleSize(size); });
   Link(capture_.get(), &PixelCapture::SnapshotRequested, snapshots_.get(),
        [this] { snapshots_->CaptureDesktop(); });
   Link(snapshots_.get(), &Snapshots::SnapshotStarting, hs, [hs] { hs->HideForSnapshot(); });

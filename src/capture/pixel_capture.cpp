@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCursor>
+#include <QMenu>
+#include <QPainter>
 #include <QPointer>
 #include <QWidget>
 
@@ -79,6 +81,20 @@ PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window,
   zoom->addAction(ZoomX2Action);
   zoom->addAction(ZoomX4Action);
   ZoomX4Action->setChecked(true);
+  // The square a pick averages, in linear light: one pixel unless the user asks for more.
+  sampleMenu_ = new QMenu("Sample Size", zoomHost);
+  sampleMenu_->setObjectName("SampleSize1");
+  auto* samples = new QActionGroup(this);
+  for (std::size_t i = 0; i < std::size(kSampleSizes); ++i) {
+    const int n = kSampleSizes[i];
+    QAction* item = MakeAction(zoomHost, QString("Sample%1x%1").arg(n).toUtf8().constData(),
+                               n == 1 ? QString("1 x 1 Pixel") : QString("%1 x %1 Average").arg(n), true);
+    samples->addAction(item);
+    sampleMenu_->addAction(item);
+    sampleItems_[i] = item;
+    Link(item, &QAction::triggered, this, [this, n](bool) { SetSampleSize(n); });
+  }
+  sampleItems_[0]->setChecked(true);
 
   Link(CaptureDesktopSpeedButton, &SpeedButton::MouseUp, this,
        [this](Qt::MouseButton b) { CaptureDesktopSpeedButtonMouseUp(b); });
@@ -101,6 +117,16 @@ PixelCapture::~PixelCapture() {
 }
 
 QList<QAction*> PixelCapture::ZoomActions() const { return {ZoomViewAction, ZoomX2Action, ZoomX4Action}; }
+
+void PixelCapture::SetSampleSize(int size) {
+  size = SampleSizeOrOne(size);
+  for (std::size_t i = 0; i < std::size(kSampleSizes); ++i)
+    sampleItems_[i]->setChecked(kSampleSizes[i] == size);
+  if (size == sampleSize_) return;
+  sampleSize_ = size;
+  ZoomBitmap = QImage();  // the magnifier draws its outline anew
+  emit SampleSizeChanged(size);
+}
 
 // ---------------------------------------------------------------- hot keys
 
@@ -131,6 +157,7 @@ void PixelCapture::ApplySettings(const SettingsValues& v) {
     PixelCaptureToggler();
   // A missing key unchecks its item: without a settings file the hot key is F8 alone.
   ZoomViewAction->setChecked(v.zoomView);
+  SetSampleSize(v.sampleSize);
   ShiftAction->setChecked(v.hotKeyShift);
   CtrlAction->setChecked(v.hotKeyCtrl);
   AltAction->setChecked(v.hotKeyAlt);
@@ -141,6 +168,7 @@ void PixelCapture::ApplySettings(const SettingsValues& v) {
 void PixelCapture::CollectSettings(SettingsValues& v) const {
   v.activePixelCapture = services_.Screen().PicksOnRequest() ? storedCaptureActive_ : PixelCaptureActive;
   v.zoomView = ZoomViewAction->isChecked();
+  v.sampleSize = sampleSize_;
   v.hotKeyShift = ShiftAction->isChecked();
   v.hotKeyCtrl = CtrlAction->isChecked();
   v.hotKeyAlt = AltAction->isChecked();
@@ -269,7 +297,22 @@ void PixelCapture::CaptureTick() {
 void PixelCapture::PlainRead(QPoint p) {
   if (ZoomImage->isVisible()) ZoomImage->hide();  // the zoom view was switched off
   if (debug_.isVisible()) debug_.ShowMouse(p);
-  selection_.ColourSelectorUpdate(services_.Screen().PixelAt(p));
+  if (sampleSize_ == 1) {
+    selection_.ColourSelectorUpdate(services_.Screen().PixelAt(p));
+    return;
+  }
+  const int half = sampleSize_ / 2;
+  const QImage square = services_.Screen()
+                            .GrabRect(QRect(p.x() - half, p.y() - half, sampleSize_, sampleSize_))
+                            .convertToFormat(QImage::Format_RGB32);
+  if (!square.isNull()) selection_.ColourSelectorUpdate(AverageOf(square, QPoint(half, half), sampleSize_));
+}
+
+ColourValue AverageOf(const QImage& rgb32, QPoint centre, int size) {
+  return AverageSquare(
+      std::span<const std::uint32_t>(reinterpret_cast<const std::uint32_t*>(rgb32.constBits()),
+                                     static_cast<std::size_t>(rgb32.width()) * rgb32.height()),
+      rgb32.width(), centre.x(), centre.y(), size);
 }
 
 void PixelCapture::ZoomRead(QPoint p) {
@@ -283,12 +326,40 @@ void PixelCapture::ZoomRead(QPoint p) {
   if (block == ZoomBitmap && !ZoomImage->Picture().isNull()) return;
   ZoomBitmap = block;
   QImage marked = block;
-  MarkZoomCentre(std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(marked.bits()),
-                                          static_cast<std::size_t>(size) * size),
-                 size);
-  selection_.ColourSelectorUpdate(ColourOfPixel(marked.pixel(c, c)));
-  ZoomImage->SetPicture(marked.scaled(kZoomShown, kZoomShown, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+  if (sampleSize_ == 1) {
+    MarkZoomCentre(std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(marked.bits()),
+                                            static_cast<std::size_t>(size) * size),
+                   size);
+    selection_.ColourSelectorUpdate(ColourOfPixel(marked.pixel(c, c)));
+  } else {
+    selection_.ColourSelectorUpdate(AverageOf(block, QPoint(c, c), sampleSize_));
+  }
+  QImage shown = marked.scaled(kZoomShown, kZoomShown, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  OutlineSample(shown, size);
+  ZoomImage->SetPicture(shown);
   ZoomImage->repaint();
+}
+
+void PixelCapture::OutlineSample(QImage& shown, int size) const {
+  const double cell = static_cast<double>(kZoomShown) / size;
+  QPainter painter(&shown);
+  // Single pixels are big enough to tell apart at x4: a faint grid between them.
+  if (cell >= 4) {
+    painter.setPen(QColor(128, 128, 128, 90));
+    for (int k = 1; k < size; ++k) {
+      const int at = static_cast<int>(k * cell);
+      painter.drawLine(at, 0, at, kZoomShown - 1);
+      painter.drawLine(0, at, kZoomShown - 1, at);
+    }
+  }
+  if (sampleSize_ == 1) return;
+  // The sampled square, in black and white so that it shows on any colour.
+  const int first = ZoomCentre(size) - sampleSize_ / 2;
+  const QRectF square(first * cell, first * cell, sampleSize_ * cell, sampleSize_ * cell);
+  painter.setPen(QPen(Qt::black, 1));
+  painter.drawRect(square.adjusted(0, 0, -1, -1));
+  painter.setPen(QPen(Qt::white, 1));
+  painter.drawRect(square.adjusted(1, 1, -2, -2));
 }
 
 }  // namespace tintora

@@ -9,8 +9,11 @@
 #include <QList>
 #include <QObject>
 
+#include "core/colour/notations.h"
+
 class QAction;
 class QActionGroup;
+class QMenu;
 class QWidget;
 
 namespace tintora {
@@ -23,6 +26,9 @@ class SpeedButton;
 class StayOnTop;
 class TPopupExt;
 struct SettingsValues;
+
+// The average in linear light of the `size` square around `centre` of an RGB32 picture.
+ColourValue AverageOf(const QImage& rgb32, QPoint centre, int size);
 
 class PixelCapture : public QObject {
   Q_OBJECT
@@ -48,8 +54,12 @@ class PixelCapture : public QObject {
   // The settings file's "External Colour" section, but for the auto-open item.
   void ApplySettings(const SettingsValues& values);
   void CollectSettings(SettingsValues& values) const;
-  // The zoom items of the colour selector's menu.
+  // The zoom items of the colour selector's menu, and its sample sizes.
   QList<QAction*> ZoomActions() const;
+  QMenu* SampleMenu() const { return sampleMenu_; }
+  // How many pixels across a pick takes: 1, 3, 5, 7 or 9.
+  int SampleSize() const { return sampleSize_; }
+  void SetSampleSize(int size);
 
   // Heartbeat steps: the hot key is held whatever the capture state (asking again for the
   // combination already held costs nothing), and the pixel under the mouse is read.
@@ -63,12 +73,16 @@ class PixelCapture : public QObject {
   void SnapshotRequested();
   // A heartbeat job appeared (capture on, a new hot key, the desktop now offering keys).
   void TickWanted();
+  // Another sample size was chosen (the snapshot's clicks take it too).
+  void SampleSizeChanged(int size);
 
  private:
   void CaptureDesktopSpeedButtonMouseUp(Qt::MouseButton button);
   void PopupHotKeyMenu();
   void PlainRead(QPoint cursor);
   void ZoomRead(QPoint cursor);
+  // The magnified picture's pixel grid (at x4) and the sampled square's outline.
+  void OutlineSample(QImage& shown, int size) const;
 
   QWidget* window_;
   ColourSelection& selection_;
@@ -83,6 +97,9 @@ class PixelCapture : public QObject {
   unsigned HotKeyModifiers = 0;
   unsigned HotKeyVirtualKey = 0;
   QImage ZoomBitmap;
+  int sampleSize_ = 1;
+  QMenu* sampleMenu_ = nullptr;
+  QAction* sampleItems_[5] = {};
 
   SpeedButton* CaptureDesktopSpeedButton = nullptr;
   ImageBox* ZoomImage = nullptr;

@@ -1,4 +1,5 @@
 #include "capture/snapshots.h"
+#include "capture/pixel_capture.h"
 
 #include <QAction>
 #include <QEventLoop>
@@ -67,7 +68,11 @@ Snapshots::~Snapshots() = default;
 void Snapshots::BMPPixelColourRetreive(QPoint pos, bool select) {
   ImageBox* image = &screenShot_->Image();
   image->setCursor(CustomCursor(selection_.SourceCursor()));
-  selection_.ColourSelectorUpdate(image->PixelColour(pos.x(), pos.y()));
+  const QImage& picture = image->Picture();
+  if (sampleSize_ > 1 && picture.valid(pos) && picture.format() == QImage::Format_RGB32)
+    selection_.ColourSelectorUpdate(AverageOf(picture, pos, sampleSize_));
+  else
+    selection_.ColourSelectorUpdate(image->PixelColour(pos.x(), pos.y()));
   if (select) selection_.SetColourSelection({.copyValue = true});
 }
 

@@ -31,6 +31,8 @@ class Snapshots : public QObject {
   ~Snapshots() override;
 
   void CaptureDesktop();
+  // How many pixels across a click on the picture takes (the capture's sample size).
+  void SetSampleSize(int size) { sampleSize_ = size; }
   // The picture of the primary screen; `done` may run before this returns, or later.
   void CaptureScreen(std::function<void(const ScreenAnswer&)> done);
   void CopyFromClipSpeedButtonClick();
@@ -61,6 +63,7 @@ class Snapshots : public QObject {
   SpeedButton* CopyFromClipSpeedButton = nullptr;
   SpeedButton* WinPaletteSpeedButton = nullptr;
   TPopupExt* DesktopCapturePopupExt = nullptr;
+  int sampleSize_ = 1;
 };
 
 }  // namespace tintora

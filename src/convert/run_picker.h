@@ -16,8 +16,9 @@ struct PickerRun {
   std::string picker;  // the program it ran
 };
 
-// `argv0` is this program's own argv[0], the last resort for finding its folder.
-PickerRun RunPicker(const char* argv0);
+// `argv0` is this program's own argv[0], the last resort for finding its folder; `average`
+// the sample size the picker takes (1: the one pixel).
+PickerRun RunPicker(const char* argv0, int average);
 
 // Whether standard output is a terminal, where each line is wanted as soon as it is made.
 bool OutputIsTerminal();

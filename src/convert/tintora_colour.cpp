@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "convert/run_picker.h"
+#include "core/capture/capture_maths.h"
 #include "core/colour/css_colour.h"
 #include "version.h"
 
@@ -33,7 +34,7 @@ std::string NotationWords() {
 void PrintUsage(std::FILE* to) {
   std::fprintf(to,
                "Usage: tintora-colour [--to NOTATION] COLOUR...\n"
-               "       tintora-colour --pick [--to NOTATION]\n"
+               "       tintora-colour --pick [--average N] [--to NOTATION]\n"
                "\n"
                "Writes colours the way CSS writes them. Each COLOUR is any CSS colour: a name\n"
                "(rebeccapurple), #rgb, #rrggbb (with or without the #), rgb(), hsl(), hwb(),\n"
@@ -49,6 +50,9 @@ void PrintUsage(std::FILE* to) {
                "                  without it, every notation as 'notation: text' lines\n"
                "  --pick          pick a colour from the screen: click it, or move with the\n"
                "                  arrow keys and press Enter; Escape or a right click cancels\n"
+               "  --average N     with --pick: the mean, in linear light, of the N x N screen\n"
+               "                  pixels around the one picked (N = 1, 3, 5, 7 or 9; 1 without it;\n"
+               "                  a desktop's own picker, as on Wayland, gives one pixel)\n"
                "  --line-buffered write each line as soon as it is made (it is on a terminal)\n"
                "  --help          this text\n"
                "  --version       the version\n"
@@ -144,8 +148,8 @@ bool Print(Output& out, std::string_view text, std::optional<CssNotation> to, bo
   return true;
 }
 
-int Pick(Output& out, const char* argv0, std::optional<CssNotation> to) {
-  const PickerRun run = RunPicker(argv0);
+int Pick(Output& out, const char* argv0, int average, std::optional<CssNotation> to) {
+  const PickerRun run = RunPicker(argv0, average);
   if (!run.started) {
     std::fprintf(stderr, "tintora-colour: cannot start the picker %s: %s\n", run.picker.c_str(),
                  run.why.c_str());
@@ -165,6 +169,7 @@ int Pick(Output& out, const char* argv0, std::optional<CssNotation> to) {
 int Run(int argc, char** argv) {
   std::optional<CssNotation> to;
   bool pick = false, optionsEnd = false, lineBuffered = false;
+  int average = 1;
   std::vector<std::string> colours;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
@@ -183,6 +188,12 @@ int Run(int argc, char** argv) {
       return kRead;
     } else if (arg == "--pick") {
       pick = true;
+    } else if (arg == "--average") {
+      if (i + 1 >= argc) return UsageError("--average needs a size: 1, 3, 5, 7 or 9");
+      const std::string_view size = argv[++i];
+      average = size.size() == 1 ? size[0] - '0' : 0;
+      if (SampleSizeOrOne(average) != average)
+        return UsageError("'" + std::string(size) + "' is no sample size; choose 1, 3, 5, 7 or 9");
     } else if (arg == "--line-buffered") {
       lineBuffered = true;
     } else if (arg == "--to" || arg.starts_with("--to=")) {
@@ -204,8 +215,9 @@ int Run(int argc, char** argv) {
   int status = kRead;
   if (pick) {
     if (!colours.empty()) return UsageError("--pick takes no colours");
-    status = Pick(out, argv[0], to);
+    status = Pick(out, argv[0], average, to);
   } else {
+    if (average != 1) return UsageError("--average goes with --pick");
     if (colours.empty()) return UsageError("give at least one colour, or --pick");
     bool all = true, first = true;
     for (const std::string& colour : colours) {

@@ -8,8 +8,10 @@
 
 #include "capture/screen_shot_window.h"
 #include "colourlist/colour_list_view.h"
+#include "core/capture/capture_maths.h"
 #include "core/capture/hot_key.h"
 #include "core/colour/notations.h"
+#include "core/settings/ini_file.h"
 #include "support/printers.h"
 #include "widgets/colour_panel.h"
 #include "widgets/image_box.h"
@@ -191,6 +193,42 @@ TEST_F(CaptureTest, TheZoomViewMagnifiesTheBlockWithMarkers) {
     PointAt(107, 107);
     EXPECT_TRUE(zoom->isHidden());
   }
+}
+
+// A 5 x 5 sample averages the light of the square under the pointer, by every route that reads
+// the screen, and the magnifier outlines it.
+TEST_F(CaptureTest, ASampleSquareIsAveragedInLinearLightByEveryRoute) {
+  QImage& d = services.screen.desktop;
+  for (int y = 200; y < 211; ++y)
+    for (int x = 200; x < 211; ++x) d.setPixel(x, y, (x + y) % 2 == 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+  EXPECT_TRUE(Item("Sample1x1")->isChecked());  // one pixel unless asked
+  Item("Sample5x5")->trigger();
+  EXPECT_EQ(form->Capture().SampleSize(), 5);
+  CaptureOn();
+  PointAt(206, 206);  // a white centre: 13 white, 12 black
+  EXPECT_EQ(Selector(), "BFBFBF");
+  PointAt(205, 206);  // a black centre: 12 white, 13 black
+  EXPECT_EQ(Selector(), "B8B8B8");
+  Item("ZoomViewOnOff1")->setChecked(true);
+  PointAt(206, 206);
+  EXPECT_EQ(Selector(), "BFBFBF");
+  // The sampled square outlined in the magnified picture: black, then white inside it.
+  const QImage& shown = Find<ImageBox>("ZoomImage")->Picture();
+  const int row = kZoomShown / 2 + 1;
+  int black = -1;
+  for (int x = 14; x < 20 && black < 0; ++x)
+    if (shown.pixel(x, row) == qRgb(0, 0, 0) && shown.pixel(x + 1, row) == qRgb(255, 255, 255)) black = x;
+  EXPECT_GE(black, 0) << "no outline left of the square's middle";
+  Item("ZoomViewOnOff1")->setChecked(false);
+  Release(Qt::RightButton);  // capture off
+  // The snapshot's click takes the same square.
+  Release(Qt::LeftButton);
+  ASSERT_TRUE(form->ScreenShot()->isVisible());
+  QTest::mouseClick(&form->ScreenShot()->Image(), Qt::LeftButton, {}, QPoint(206, 206));
+  EXPECT_EQ(Value(), "BFBFBF");
+  // Kept in the settings file, under a key of its own.
+  form->SaveSettings();
+  EXPECT_EQ(IniFile(settingsPath.toStdString()).ReadString("External Colour", "SampleSize", "?"), "5");
 }
 
 TEST_F(CaptureTest, ALeftClickWhileCapturingOpensTheHotKeyMenu) {

@@ -41,6 +41,9 @@ class ScreenAccess {
   // Asks the desktop's own picker for one colour; `done` runs later, on the GUI thread, once.
   // Where there is no picker it fails at once.
   virtual void PickColour(ScreenAnswerHandler done);
+  // The square, `size` device pixels across, whose mean in linear light PickColour gives where
+  // it reads the screen itself; a desktop's own picker (the portal's) gives its one pixel.
+  virtual void SetPickSample(int size) { (void)size; }
   // A picture of the desktop for the snapshot window. Where the screen is read directly this
   // is GrabPrimaryScreen, answered before it returns; a portal answers later.
   virtual void TakeSnapshot(ScreenAnswerHandler done);

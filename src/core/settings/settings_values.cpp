@@ -1,5 +1,6 @@
 #include "core/settings/settings_values.h"
 
+#include "core/capture/capture_maths.h"
 #include "core/colour/conversion_error.h"
 #include "core/settings/ini_file.h"
 
@@ -52,6 +53,7 @@ SettingsValues ReadSettings(const IniValues& ini) {
   v.autoOpen = ini.ReadString(kStartSection, "AutoOpen", "");
   for (const BoolKey& k : kBools) v.*k.field = ini.ReadBool(k.section, k.key, false);
   v.hotKeySuffix = ini.ReadInteger(kExternalColourSection, "ActivePixelCaptureHotkeySuffix", 0);
+  v.sampleSize = SampleSizeOrOne(ini.ReadInteger(kExternalColourSection, "SampleSize", 1));
   v.complimentaryStyle = ini.ReadInteger("Colour Viewer", "ComplimentaryStyle", 0);
   v.divisions = ini.ReadInteger("Colour Wheel", "Divisions", 0);
   return v;
@@ -67,6 +69,7 @@ bool WriteSettings(IniFile& ini, const SettingsValues& v) {
   return ini.WriteInteger("Main", "Left", v.left) && ini.WriteInteger("Main", "Top", v.top) &&
          bools("RGB Values") && bools("RGB Mixer") && bools("Colour Selector") && bools("External Colour") &&
          ini.WriteInteger(kExternalColourSection, "ActivePixelCaptureHotkeySuffix", v.hotKeySuffix) &&
+         ini.WriteInteger(kExternalColourSection, "SampleSize", v.sampleSize) &&
          ini.WriteBool("Colour Viewer", "ShowComplimentary", v.showComplimentary) &&
          ini.WriteBool("Colour Viewer", "ComplimentaryWebSafe", v.complimentaryWebSafe) &&
          ini.WriteInteger("Colour Viewer", "ComplimentaryStyle", v.complimentaryStyle) &&

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
@@ -17,6 +18,7 @@
 #include <QTimer>
 
 #include "capture/platform/backends.h"
+#include "core/capture/capture_maths.h"
 #include "core/capture/screen_backend.h"
 #include "core/colour/notations.h"
 
@@ -264,8 +266,12 @@ class X11ScreenAccess final : public QtScreenAccess {
     }
   }
 
+  void SetPickSample(int size) override { pickSample_ = SampleSizeOrOne(size); }
+
   ScreenAnswer PickedAt(int x, int y) {
-    const int colour = OnRoot(QPoint(x, y)) ? TakeColour(RequestImage(x, y, 1, 1)) : -1;
+    const int colour = !OnRoot(QPoint(x, y)) ? -1
+                       : pickSample_ == 1    ? TakeColour(RequestImage(x, y, 1, 1))
+                                             : SampleAround(x, y);
     return colour < 0 ? ScreenAnswer::Failure("The pixel under the pointer could not be read.")
                       : ScreenAnswer::Colour(colour);
   }
@@ -290,6 +296,24 @@ class X11ScreenAccess final : public QtScreenAccess {
     }
     return n;
   }
+  // The mean in linear light of the pick's square of device pixels round (x, y), the part off
+  // the root window left out.
+  int SampleAround(int x, int y) const {
+    const int half = pickSample_ / 2;
+    const QRect square =
+        QRect(x - half, y - half, pickSample_, pickSample_).intersected(QRect(0, 0, rootWidth_, rootHeight_));
+    std::unique_ptr<xcb_get_image_reply_t, decltype(&free)> reply(
+        GetImage(square.x(), square.y(), square.width(), square.height()), &free);
+    if (!reply) return -1;
+    const std::uint8_t* data = xcb_get_image_data(reply.get());
+    const int stride = xcb_get_image_data_length(reply.get()) / square.height();
+    std::vector<std::uint32_t> pixels;
+    for (int row = 0; row < square.height(); ++row)
+      for (int col = 0; col < square.width(); ++col)
+        pixels.push_back(PixelOf(ColourOf(data + row * stride + col * bytesPerPixel_)));
+    return AverageInLinearLight(pixels);
+  }
+
   bool OnRoot(QPoint n) const {
     return n.x() >= 0 && n.y() >= 0 && n.x() < rootWidth_ && n.y() < rootHeight_;
   }
@@ -350,6 +374,7 @@ class X11ScreenAccess final : public QtScreenAccess {
   xcb_window_t root_ = 0;
   int rootWidth_ = 0, rootHeight_ = 0;
   int bytesPerPixel_ = 0;
+  int pickSample_ = 1;  // the pick's square, in device pixels
   bool littleEndian_ = true;
   bool trueColour_ = false;
   Channel red_, green_, blue_;
