@@ -23,10 +23,13 @@ run: build
 # -noreset: without it Xvfb resets when its last client leaves, and a test that connects
 # during the reset is refused (openbox saw this between two tests).
 XVFB_ARGS = -screen 0 1280x1024x24 -noreset
+# The offscreen tests run side by side, one per core (those that share a desktop user hold a
+# lock); the X11 ones share one X server and run in turn.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 test: build
 	@scripts/fetch-palettes $(BUILD)/other-palettes
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -LE x11
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -LE x11 -j$(JOBS)
 	cd $(BUILD) && xvfb-run -a -s "$(XVFB_ARGS)" ctest --output-on-failure -L x11
 	@scripts/windows-test $(BUILD)
 
