@@ -1,5 +1,7 @@
 // Capture against a real X server (Xvfb): a window of a known colour, the pointer moved over it
 // and keys pressed with xdotool, the hot key grabbed on the root window.
+#include <cmath>
+
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
@@ -231,6 +233,40 @@ TEST(X11HiDpi, TheDevicePixelUnderTheLogicalPositionIsRead) {
   EXPECT_EQ(zoom.pixel(centre, centre), qRgb(0x33, 0x66, 0xCC));
   EXPECT_EQ(zoom.pixel(centre - 2 * cell, centre), qRgb(0, 0, 0));
   EXPECT_EQ(zoom.pixel(centre + 2 * cell, centre), qRgb(0x33, 0x66, 0xCC));
+}
+
+// At any scale the pixel read is the device pixel under the pointer's hot spot, not the first
+// device pixel of the logical one it lies in: the screen is one-pixel stripes, white on even
+// device columns and black on odd ones.
+TEST(X11HiDpi, ThePointersOwnDevicePixelIsReadAtAnyScale) {
+  if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server";
+  const qreal dpr = QGuiApplication::primaryScreen()->devicePixelRatio();
+  if (dpr == 1.0) GTEST_SKIP() << "runs with QT_SCALE_FACTOR above 1";
+  TempDir scratch;
+  const std::string tile = (scratch.Path() / "stripes.xbm").string();
+  ASSERT_FALSE(WriteFileAtomically(tile,
+                                   "#define s_width 8\n#define s_height 2\n"
+                                   "static unsigned char s_bits[] = {\n 0x55, 0x55};\n"));
+  QProcess paint;
+  paint.start("xsetroot", {"-bitmap", QString::fromStdString(tile), "-fg", "white", "-bg", "black"});
+  ASSERT_TRUE(paint.waitForFinished(5000));
+  ASSERT_EQ(paint.exitCode(), 0) << paint.readAllStandardError().toStdString();
+  X11Services services;
+  ScreenAccess& screen = services.Screen();
+  for (int x = 601; x <= 606; ++x) {
+    SCOPED_TRACE(x);
+    Xdotool({"mousemove", QString::number(x), "500"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::abs(QCursor::pos().x() - x / dpr) < 1; }, 3000));
+    const int expected = x % 2 == 0 ? ColourFromRgb(255, 255, 255) : 0;
+    const QPoint at = screen.CursorPos();
+    EXPECT_EQ(screen.PixelAt(at), expected);
+    const int c = ZoomCentre(kZoomBlock);
+    const QImage block = screen.GrabRect(QRect(at.x() - c, at.y() - c, kZoomBlock, kZoomBlock));
+    EXPECT_EQ(ColourOfPixel(block.pixel(c, c)), expected) << "magnified";
+  }
+  QProcess clear;
+  clear.start("xsetroot", {"-solid", "black"});
+  clear.waitForFinished(5000);
 }
 
 }  // namespace

@@ -82,18 +82,25 @@ class X11ScreenAccess final : public QtScreenAccess {
     const xcb_query_pointer_cookie_t pointer = xcb_query_pointer(connection_, root_);
     std::optional<xcb_get_image_cookie_t> pixel, block;
     if (lastPixel_) pixel = RequestImage(lastPixel_->x(), lastPixel_->y(), 1, 1);
+    prefetchedPlace_.reset();
     if (lastBlock_) {
       const BlockPlace place = PlaceOf(*lastBlock_);
-      if (!place.device.isEmpty())
+      if (!place.device.isEmpty()) {
         block = RequestImage(place.device.x(), place.device.y(), place.device.width(), place.device.height());
+        prefetchedPlace_ = place.device;
+      }
     }
     xcb_query_pointer_reply_t* reply = xcb_query_pointer_reply(connection_, pointer, nullptr);
     prefetched_.reset();
     if (pixel) prefetched_ = TakeColour(*pixel);
     prefetchedBlock_.reset(block ? Reply(*block) : nullptr);
     if (!reply) return QtScreenAccess::CursorPos();
-    const QPoint p = Logical(QPoint(reply->root_x, reply->root_y));
+    const QPoint device(reply->root_x, reply->root_y);
+    const QPoint p = Logical(device);
     free(reply);
+    // Under a fractional scale a logical pixel holds parts of two device pixels: the pointer's
+    // own is kept, for the reads at the position given here.
+    pointer_ = Pointer{p, device};
     return p;
   }
 
@@ -101,7 +108,7 @@ class X11ScreenAccess final : public QtScreenAccess {
     lastBlock_.reset();  // plain reads want the pixel, not a block
     prefetchedBlock_.reset();
     if (!trueColour_ || bytesPerPixel_ < 2) return QtScreenAccess::PixelAt(p);
-    const QPoint n = Native(p);
+    const QPoint n = pointer_ && pointer_->logical == p ? pointer_->device : Native(p);
     const bool fresh = lastPixel_ == n && prefetched_;
     const int prefetched = prefetched_.value_or(-1);
     prefetched_.reset();
@@ -122,7 +129,7 @@ class X11ScreenAccess final : public QtScreenAccess {
     const QRect& device = place.device;
     const QPoint& topLeft = place.topLeft;
     const qreal dpr = place.dpr;
-    const bool fresh = lastBlock_ == rect && prefetchedBlock_;
+    const bool fresh = lastBlock_ == rect && prefetchedBlock_ && prefetchedPlace_ == device;
     lastBlock_ = rect;
     if (device.isEmpty()) return block;
     std::unique_ptr<xcb_get_image_reply_t, decltype(&free)> owned(
@@ -328,7 +335,13 @@ class X11ScreenAccess final : public QtScreenAccess {
   BlockPlace PlaceOf(QRect rect) const {
     const QScreen* screen = QGuiApplication::screenAt(rect.center());
     const qreal dpr = screen ? screen->devicePixelRatio() : 1.0;
-    const QPoint topLeft = Native(rect.topLeft(), screen);
+    QPoint topLeft = Native(rect.topLeft(), screen);
+    // A block round the pointer is placed so that its pixel is the pointer's own device pixel.
+    if (pointer_ && rect.contains(pointer_->logical)) {
+      const QPoint inside = pointer_->logical - rect.topLeft();
+      topLeft =
+          pointer_->device - QPoint(static_cast<int>(inside.x() * dpr), static_cast<int>(inside.y() * dpr));
+    }
     const int w = static_cast<int>(rect.width() * dpr), h = static_cast<int>(rect.height() * dpr);
     return {QRect(topLeft, QSize(w, h)).intersected(QRect(0, 0, rootWidth_, rootHeight_)), topLeft, dpr};
   }
@@ -370,6 +383,11 @@ class X11ScreenAccess final : public QtScreenAccess {
   mutable std::optional<QPoint> lastPixel_;
   mutable std::optional<int> prefetched_;
   std::optional<QRect> lastBlock_;
+  mutable std::optional<QRect> prefetchedPlace_;  // where the prefetched block was read
+  struct Pointer {
+    QPoint logical, device;
+  };
+  mutable std::optional<Pointer> pointer_;  // the last pointer position asked for
   mutable std::unique_ptr<xcb_get_image_reply_t, decltype(&free)> prefetchedBlock_{nullptr, &free};
   xcb_window_t root_ = 0;
   int rootWidth_ = 0, rootHeight_ = 0;
