@@ -9,6 +9,8 @@ colour=$1
 . "$(dirname "$0")/support/checks.sh"
 need_tools xsetroot xdotool xev
 need_display
+# The picks join the window's recent picks, in a settings file of the test's own.
+export XDG_CONFIG_HOME="$work/config"
 # An X server resets, root background and all, when its last client leaves: one stays.
 xev -root -event property >/dev/null 2>&1 &
 keeper=$!
@@ -69,6 +71,8 @@ pick click --average 5 --to hex
 [ "$(cat "$work/out.txt")" = "#BFBFBF" ] || fail "a 5 x 5 pick printed '$(cat "$work/out.txt")', not #BFBFBF"
 pick click --to hex
 [ "$(cat "$work/out.txt")" = "#FFFFFF" ] || fail "a one-pixel pick printed '$(cat "$work/out.txt")', not #FFFFFF"
+grep -q '^RecentPicks=FFFFFF,BFBFBF,' "$work/config/tintora/tintora.ini" ||
+  fail "the picks are not the settings file's recent picks: $(grep RecentPicks "$work/config/tintora/tintora.ini")"
 xsetroot -solid black
 
 finish "tintora-colour --pick: all checks passed"

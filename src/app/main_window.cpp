@@ -14,6 +14,7 @@
 #include "app/heartbeat.h"
 #include "app/splash_screen.h"
 #include "capture/pixel_capture.h"
+#include "capture/recent_picks_menu.h"
 #include "capture/screen_shot_window.h"
 #include "capture/snapshots.h"
 #include "colourizer/colourizer_preview_window.h"
@@ -113,6 +114,8 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
   selector_->SelectorMenu()->addSeparator();
   selector_->SelectorMenu()->addActions(capture_->ZoomActions());
   selector_->SelectorMenu()->addMenu(capture_->SampleMenu());
+  recentPicks_ = new RecentPicksMenu(selector_->ZoomHost(), selection_, settings_);
+  selector_->SelectorMenu()->addMenu(recentPicks_->Menu());
   Wire();
   NameControlsForScreenReaders(this);
 
@@ -181,6 +184,10 @@ void MainWindow::Wire() {
   Link(files_.get(), &ListFiles::ListLoaded, list, [list] { list->ShowLoadedList(); });
   Link(pageColours_.get(), &PageCoordinator::VisionChanged, viewer,
        [viewer](ColourVision vision) { viewer->SetVision(vision); });
+  // Every colour taken from the screen joins the recent picks.
+  const auto picked = [this](int colour) { recentPicks_->Add(Rgb8::Of(colour)); };
+  Link(capture_.get(), &PixelCapture::Picked, this, picked);
+  Link(snapshots_.get(), &tintora::Snapshots::Picked, this, picked);
   Link(capture_.get(), &PixelCapture::SampleSizeChanged, snapshots_.get(),
        [this](int size) { snapshots_->SetSampleSize(size); });
   Link(capture_.get(), &PixelCapture::SnapshotRequested, snapshots_.get(),

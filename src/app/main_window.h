@@ -29,6 +29,7 @@ class HsMixer;
 class ListFiles;
 class PixelCapture;
 class ProgressDisplay;
+class RecentPicksMenu;
 class RgbMixer;
 class Services;
 class Snapshots;
@@ -144,6 +145,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<HarmonyColours> harmony_;
   std::unique_ptr<ColourListPane> listPane_;
   std::unique_ptr<PixelCapture> capture_;
+  RecentPicksMenu* recentPicks_ = nullptr;  // owned by the selector's pane
   std::unique_ptr<tintora::Snapshots> snapshots_;
   Heartbeat* heartbeat_ = nullptr;
 };

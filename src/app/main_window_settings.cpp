@@ -3,6 +3,7 @@
 #include "app/frame.h"
 #include "app/main_window.h"
 #include "capture/pixel_capture.h"
+#include "capture/recent_picks_menu.h"
 #include "core/settings/settings_values.h"
 #include "formats/list_files.h"
 #include "harmony/harmony_colours.h"
@@ -21,6 +22,7 @@ void MainWindow::LoadSettings() {
   if (v.advancedMode) frame_->ShowAdvancedPanes();
   if (v.onTop) frame_->SetOnTopAtStart(true);
   capture_->ApplySettings(v);
+  recentPicks_->Load();
   selector_->ApplySettings(v);
   rgbMixer_->ApplySettings(v);
   harmony_->ApplySchemeSettings(v);

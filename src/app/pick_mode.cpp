@@ -3,11 +3,16 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 #include "capture/platform/desktop.h"
 #include "core/capture/capture_maths.h"
 #include "core/colour/notations.h"
+#include "core/settings/ini_file.h"
+#include "core/settings/settings_values.h"
+#include "settings/settings_file.h"
 
 namespace tintora {
 
@@ -26,6 +31,12 @@ int RunPickMode(QApplication& app) {
         std::printf("#%s\n", BGRIntToRGBHEX(answer.colour).c_str());
         std::fflush(stdout);
         status = 0;
+        // The window's recent picks take it too (a settings file that cannot be written is
+        // no reason to fail a pick that worked).
+        const QString settings = DefaultSettingsFilePath();
+        QDir().mkpath(QFileInfo(settings).absolutePath());
+        IniFile ini(settings.toStdString());
+        AddRecentPick(ini, Rgb8::Of(answer.colour));
       } else if (answer.outcome == ScreenAnswer::Outcome::Failed) {
         std::fprintf(stderr, "tintora: %s\n", answer.message.toLocal8Bit().constData());
       }

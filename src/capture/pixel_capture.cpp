@@ -211,6 +211,7 @@ void PixelCapture::PixelCaptureToggler() {
 void PixelCapture::HotKeyPressed() {
   if (PixelCaptureActive) {
     selection_.SetColourSelection();
+    emit Picked(selection_.Colour());
   } else if (services_.Screen().PicksOnRequest()) {
     // No pixel follows the pointer here: the key asks for one to be picked.
     PickOnce();
@@ -225,6 +226,7 @@ void PixelCapture::PickOnce() {
       if (answer.outcome == ScreenAnswer::Outcome::Done) {
         self->selection_.ColourSelectorUpdate(answer.colour);
         self->selection_.SetColourSelection();
+        emit self->Picked(self->selection_.Colour());
       } else if (answer.outcome == ScreenAnswer::Outcome::Failed) {
         self->services_.ShowMessage(self->window_, "Pick Colour:\r\n\r\n" + answer.message,
                                     MessageIcon::Warning, MessageButtons::Ok);

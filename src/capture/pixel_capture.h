@@ -75,6 +75,8 @@ class PixelCapture : public QObject {
   void TickWanted();
   // Another sample size was chosen (the snapshot's clicks take it too).
   void SampleSizeChanged(int size);
+  // A colour was taken from the screen (the hot key, the desktop's picker).
+  void Picked(int colour);
 
  private:
   void CaptureDesktopSpeedButtonMouseUp(Qt::MouseButton button);

@@ -73,7 +73,9 @@ void Snapshots::BMPPixelColourRetreive(QPoint pos, bool select) {
     selection_.ColourSelectorUpdate(AverageOf(picture, pos, sampleSize_));
   else
     selection_.ColourSelectorUpdate(image->PixelColour(pos.x(), pos.y()));
-  if (select) selection_.SetColourSelection({.copyValue = true});
+  if (!select) return;
+  selection_.SetColourSelection({.copyValue = true});
+  if (screenShot_->windowTitle() == "Screen Shot") emit Picked(selection_.Colour());
 }
 
 // ---------------------------------------------------------------- snapshot and clipboard picture

@@ -47,6 +47,8 @@ class Snapshots : public QObject {
   void SnapshotFinished();
   // The user wants the dialog's custom colours appended to the list.
   void CustomColoursAccepted(const CustomColourSlots& customSlots);
+  // A colour was taken by a click on the desktop's picture (not on a clipboard picture).
+  void Picked(int colour);
 
  private:
   void SnapshotTaken(const ScreenAnswer& answer, bool onTop);

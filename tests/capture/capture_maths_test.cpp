@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/capture/hot_key.h"
+#include "core/capture/recent_picks.h"
 #include "support/printers.h"
 
 namespace tintora {
@@ -95,6 +96,26 @@ TEST(Capture, AnAreaIsAveragedInLinearLight) {
   EXPECT_EQ(AverageInLinearLight({}), 0);
   for (int n : {1, 3, 5, 7, 9}) EXPECT_EQ(SampleSizeOrOne(n), n);
   for (int n : {0, 2, 4, 11, -3}) EXPECT_EQ(SampleSizeOrOne(n), 1) << n;
+}
+
+// The newest pick first, a repeat moved to the front, twenty at most; and the settings text.
+TEST(RecentPicks, NewestFirstRepeatsMovedAndTwentyKept) {
+  const Rgb8 red{255, 0, 0}, green{0, 255, 0}, blue{0, 0, 255};
+  std::vector<Rgb8> recent;
+  for (Rgb8 c : {red, green, blue, green}) recent = WithPick(recent, c);
+  EXPECT_EQ(recent, (std::vector<Rgb8>{green, blue, red}));
+  for (int k = 0; k < 30; ++k) recent = WithPick(recent, Rgb8{0, 0, static_cast<std::uint8_t>(k)});
+  ASSERT_EQ(recent.size(), kRecentPicks);
+  EXPECT_EQ(recent.front(), (Rgb8{0, 0, 29}));
+  EXPECT_EQ(recent.back(), (Rgb8{0, 0, 10}));
+  EXPECT_EQ(ReadRecentPicks(RecentPicksText(recent)), recent);
+  EXPECT_EQ(RecentPicksText({red, blue}), "FF0000,0000FF");
+  // A file edited by hand: what is no colour is skipped, a repeat counts once.
+  EXPECT_EQ(ReadRecentPicks("ff0000,,nonsense,0000FF,FF0000,#00FF00"), (std::vector<Rgb8>{red, blue}));
+  EXPECT_TRUE(ReadRecentPicks("").empty());
+  std::string many;
+  for (int k = 0; k < 50; ++k) many += "123456,";
+  EXPECT_EQ(ReadRecentPicks(many).size(), 1u);
 }
 
 }  // namespace

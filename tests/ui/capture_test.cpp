@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QTabWidget>
 #include <functional>
 
@@ -136,6 +137,30 @@ TEST_F(CaptureTest, EachTickShowsThePixelUnderTheMouseAndTheHotKeyCommitsIt) {
   PointAt(10, 10);
   Release(Qt::RightButton);  // capture off: the key does nothing
   services.hotKey.Press(kModAlt, 0x77);
+  EXPECT_EQ(Value(), "3366CC");
+}
+
+// What the hot key and the snapshot take joins the recent picks, newest first, in the settings
+// file; choosing one makes it active again.
+TEST_F(CaptureTest, PicksFromTheScreenAreKeptAndOfferedAgain) {
+  QMenu* recent = form->findChild<QMenu*>("RecentPicks1");
+  ASSERT_TRUE(recent);
+  EXPECT_FALSE(recent->isEnabled());  // nothing picked yet
+  CaptureOn();
+  for (const QPoint at : {QPoint(10, 10), QPoint(600, 100), QPoint(10, 10)}) {
+    PointAt(at.x(), at.y());
+    services.hotKey.Press(kModAlt, 0x77);
+  }
+  Release(Qt::RightButton);
+  Release(Qt::LeftButton);  // the snapshot
+  ASSERT_TRUE(form->ScreenShot()->isVisible());
+  QTest::mouseClick(&form->ScreenShot()->Image(), Qt::LeftButton, {}, QPoint(101, 100));
+  QStringList shown;
+  for (QAction* item : recent->actions()) shown << item->text();
+  EXPECT_EQ(shown, QStringList({"#656407", "#FF8000", "#3366CC"}));
+  EXPECT_EQ(IniFile(settingsPath.toStdString()).ReadString("External Colour", "RecentPicks", "?"),
+            "656407,FF8000,3366CC");
+  recent->actions().last()->trigger();
   EXPECT_EQ(Value(), "3366CC");
 }
 

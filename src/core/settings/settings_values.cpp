@@ -1,6 +1,7 @@
 #include "core/settings/settings_values.h"
 
 #include "core/capture/capture_maths.h"
+#include "core/capture/recent_picks.h"
 #include "core/colour/conversion_error.h"
 #include "core/settings/ini_file.h"
 
@@ -74,6 +75,21 @@ bool WriteSettings(IniFile& ini, const SettingsValues& v) {
          ini.WriteBool("Colour Viewer", "ComplimentaryWebSafe", v.complimentaryWebSafe) &&
          ini.WriteInteger("Colour Viewer", "ComplimentaryStyle", v.complimentaryStyle) &&
          ini.WriteBool("Colour Viewer", "Large", v.large);
+}
+
+namespace {
+constexpr const char* kRecentPicksKey = "RecentPicks";
+}
+
+std::vector<Rgb8> RecentPicksOf(const IniValues& ini) {
+  return ReadRecentPicks(ini.ReadString(kExternalColourSection, kRecentPicksKey, ""));
+}
+
+bool AddRecentPick(IniFile& ini, Rgb8 picked) {
+  return ini.Transaction([picked](IniFile& file) {
+    const std::vector<Rgb8> recent = WithPick(RecentPicksOf(file.Values()), picked);
+    return file.WriteString(kExternalColourSection, kRecentPicksKey, RecentPicksText(recent));
+  });
 }
 
 }  // namespace tintora

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "core/colour/rgb8.h"
 
 namespace tintora {
 
@@ -51,5 +54,12 @@ bool WriteSettings(IniFile& ini, const SettingsValues& values);
 // Names of the keys written by their own commands.
 inline constexpr const char* kStartSection = "Start";
 inline constexpr const char* kExternalColourSection = "External Colour";
+
+// The colours last picked from the screen ("RecentPicks" in "External Colour"), written as each
+// pick is made, by the window and by tintora-colour --pick alike.
+std::vector<Rgb8> RecentPicksOf(const IniValues& ini);
+// Adds a pick to the file's list (in a transaction of the file, so two programs picking at
+// once both count). False when the file could not be written.
+bool AddRecentPick(IniFile& ini, Rgb8 picked);
 
 }  // namespace tintora
