@@ -1,11 +1,17 @@
 #include "capture/pixel_capture.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCursor>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextEdit>
 #include <QWidget>
 
 #include "capture/platform/global_hot_key.h"
@@ -106,6 +112,7 @@ PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window,
       SetupHotkeys();
     });
   services_.HotKey().SetHandler([this] { Guarded([this] { HotKeyPressed(); }); });
+  qApp->installEventFilter(this);
   services_.HotKey().SetAvailabilityHandler([this] { emit TickWanted(); });
 }
 
@@ -206,6 +213,38 @@ void PixelCapture::PixelCaptureToggler() {
     CaptureDesktopSpeedButton->setToolTip(WindowsText(kSnapshotHint));
     ZoomImage->hide();  // the selector shows its colour again, not the last magnified picture
   }
+}
+
+bool PixelCapture::eventFilter(QObject* watched, QEvent* event) {
+  if (!PixelCaptureActive || event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+  // While capture is on, the arrow keys move the pointer a pixel at a time (ten with Shift), so
+  // that a one-pixel line can be landed on; text fields and number boxes keep their arrows.
+  auto* key = static_cast<QKeyEvent*>(event);
+  QPoint step;
+  switch (key->key()) {
+    case Qt::Key_Left:
+      step = {-1, 0};
+      break;
+    case Qt::Key_Right:
+      step = {1, 0};
+      break;
+    case Qt::Key_Up:
+      step = {0, -1};
+      break;
+    case Qt::Key_Down:
+      step = {0, 1};
+      break;
+    default:
+      return QObject::eventFilter(watched, event);
+  }
+  const QWidget* focus = QApplication::focusWidget();
+  if (!focus || focus->window() != window_ || qobject_cast<const QLineEdit*>(focus) ||
+      qobject_cast<const QTextEdit*>(focus) || qobject_cast<const QPlainTextEdit*>(focus) ||
+      qobject_cast<const QAbstractSpinBox*>(focus))
+    return QObject::eventFilter(watched, event);
+  services_.Screen().MovePointer(step * (key->modifiers() & Qt::ShiftModifier ? 10 : 1));
+  emit TickWanted();
+  return true;
 }
 
 void PixelCapture::HotKeyPressed() {

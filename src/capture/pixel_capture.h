@@ -78,6 +78,9 @@ class PixelCapture : public QObject {
   // A colour was taken from the screen (the hot key, the desktop's picker).
   void Picked(int colour);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void CaptureDesktopSpeedButtonMouseUp(Qt::MouseButton button);
   void PopupHotKeyMenu();

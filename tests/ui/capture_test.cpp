@@ -164,6 +164,39 @@ TEST_F(CaptureTest, PicksFromTheScreenAreKeptAndOfferedAgain) {
   EXPECT_EQ(Value(), "3366CC");
 }
 
+// While capturing, the arrow keys nudge the pointer (Shift: ten pixels) onto a one-pixel line;
+// a text field keeps its arrows, and with capture off nothing moves.
+TEST_F(CaptureTest, TheArrowKeysNudgeThePointerWhileCapturing) {
+  CaptureOn();
+  PointAt(100, 100);
+  QWidget* slider = Slider("RedTrackBar");
+  const struct {
+    QWidget* focus;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    QPoint to;
+  } presses[] = {
+      {slider, Qt::Key_Right, Qt::NoModifier, {101, 100}},
+      {slider, Qt::Key_Down, Qt::ShiftModifier, {101, 110}},
+      {slider, Qt::Key_Left, Qt::NoModifier, {100, 110}},
+      {slider, Qt::Key_Up, Qt::NoModifier, {100, 109}},
+      {Find<QLineEdit>("ColourSelectorEdit"), Qt::Key_Left, Qt::NoModifier, {100, 109}},
+  };
+  for (const auto& p : presses) {
+    p.focus->setFocus();
+    QTest::keyClick(p.focus, p.key, p.modifiers);
+    EXPECT_EQ(services.screen.cursor, p.to) << p.focus->objectName().toStdString() << " " << p.key;
+  }
+  const int red = Slider("RedTrackBar")->value();
+  form->OnHeartbeat();
+  EXPECT_EQ(Selector(), "646D07");  // the pattern's pixel at (100, 109)
+  Release(Qt::RightButton);         // capture off: the slider takes its arrow again
+  slider->setFocus();
+  QTest::keyClick(slider, Qt::Key_Right);
+  EXPECT_EQ(services.screen.cursor, QPoint(100, 109));
+  EXPECT_NE(Slider("RedTrackBar")->value(), red);
+}
+
 TEST_F(CaptureTest, AFailedReadLeavesTheSelectorAlone) {
   CaptureOn();
   PointAt(10, 10);

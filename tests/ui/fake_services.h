@@ -26,6 +26,7 @@ class FakeScreen : public ScreenAccess {
   QString BackendName() const override { return "a test picture"; }
   bool CanReadScreen() const override { return readable; }
   QPoint CursorPos() const override { return cursor; }
+  void MovePointer(QPoint by) override { cursor += by; }
   int PixelAt(QPoint p) override {
     ++pixelReads;
     if (!readable || !desktop.valid(p)) return -1;

@@ -264,6 +264,9 @@ TEST(X11HiDpi, ThePointersOwnDevicePixelIsReadAtAnyScale) {
     const QImage block = screen.GrabRect(QRect(at.x() - c, at.y() - c, kZoomBlock, kZoomBlock));
     EXPECT_EQ(ColourOfPixel(block.pixel(c, c)), expected) << "magnified";
   }
+  // The arrow keys' nudge moves by one device pixel: from the white 606 to the black 607.
+  screen.MovePointer({1, 0});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return screen.PixelAt(screen.CursorPos()) == 0; }, 3000));
   QProcess clear;
   clear.start("xsetroot", {"-solid", "black"});
   clear.waitForFinished(5000);

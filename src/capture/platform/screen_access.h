@@ -48,6 +48,9 @@ class ScreenAccess {
   // is GrabPrimaryScreen, answered before it returns; a portal answers later.
   virtual void TakeSnapshot(ScreenAnswerHandler done);
   virtual QPoint CursorPos() const = 0;
+  // Moves the pointer by whole device pixels where the desktop lets a program do that (not on
+  // Wayland); by logical pixels where only those can be named.
+  virtual void MovePointer(QPoint by);
   // The colour value (red in the low byte) of the pixel at a desktop position; -1 when it
   // cannot be read (outside every screen, or no screen access).
   virtual int PixelAt(QPoint position) = 0;

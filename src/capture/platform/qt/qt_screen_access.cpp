@@ -33,6 +33,8 @@ void ScreenAccess::PickColour(ScreenAnswerHandler done) {
   done(ScreenAnswer::Failure("This desktop has no colour picker to ask."));
 }
 
+void ScreenAccess::MovePointer(QPoint by) { QCursor::setPos(QCursor::pos() + by); }
+
 void ScreenAccess::TakeSnapshot(ScreenAnswerHandler done) {
   QImage picture = GrabPrimaryScreen();
   if (picture.isNull()) {

@@ -275,6 +275,13 @@ class X11ScreenAccess final : public QtScreenAccess {
 
   void SetPickSample(int size) override { pickSample_ = SampleSizeOrOne(size); }
 
+  void MovePointer(QPoint by) override {
+    // Relative to where it is, in the server's own (device) pixels.
+    xcb_warp_pointer(connection_, XCB_NONE, XCB_NONE, 0, 0, 0, 0, static_cast<std::int16_t>(by.x()),
+                     static_cast<std::int16_t>(by.y()));
+    xcb_flush(connection_);
+  }
+
   ScreenAnswer PickedAt(int x, int y) {
     const int colour = !OnRoot(QPoint(x, y)) ? -1
                        : pickSample_ == 1    ? TakeColour(RequestImage(x, y, 1, 1))
