@@ -1,5 +1,6 @@
 // One heartbeat tick with capture on, against a real X server (run under xvfb-run): the plain
-// read of the pixel under the pointer, and the magnified read.
+// read of the pixel under the pointer, the magnified read, and both with a 9 x 9 square
+// averaged in linear light.
 #include <memory>
 
 #include <benchmark/benchmark.h>
@@ -17,7 +18,7 @@ namespace {
 
 tintora::NullServices* services = nullptr;
 
-void Tick(benchmark::State& state, bool zoom) {
+void Tick(benchmark::State& state, bool zoom, int sample = 1) {
   if (QGuiApplication::platformName() != "xcb") {
     state.SkipWithError("needs an X server: run under xvfb-run");
     return;
@@ -30,13 +31,18 @@ void Tick(benchmark::State& state, bool zoom) {
   QCursor::setPos(900, 700);  // well away from the window
   form.Capture().PixelCaptureToggler();
   if (zoom) form.findChild<QAction*>("ZoomViewOnOff1")->setChecked(true);
+  form.Capture().SetSampleSize(sample);
   for (auto _ : state) form.OnHeartbeat();
 }
 
 void BM_CaptureTickPlain(benchmark::State& state) { Tick(state, false); }
 void BM_CaptureTickZoom(benchmark::State& state) { Tick(state, true); }
+void BM_CaptureTickPlainAverage9(benchmark::State& state) { Tick(state, false, 9); }
+void BM_CaptureTickZoomAverage9(benchmark::State& state) { Tick(state, true, 9); }
 BENCHMARK(BM_CaptureTickPlain)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CaptureTickPlainAverage9)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CaptureTickZoom)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CaptureTickZoomAverage9)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
