@@ -68,8 +68,7 @@ bool WindowsOnScreen::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Show && watched->isWidgetType()) {
     auto* window = static_cast<QWidget*>(watched);
     const Qt::WindowType type = window->windowType();
-    if (window->isWindow() && type != Qt::Popup && type != Qt::ToolTip && type != Qt::SplashScreen)
-      KeepOnScreen(window);
+    if (window->isWindow() && type != Qt::Popup && type != Qt::ToolTip) KeepOnScreen(window);
   }
   return false;
 }

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTimer>
@@ -54,18 +55,21 @@ TEST_F(FrameTest, StartsInBasicModeWithEveryWindowCreatedOnce) {
 }
 
 TEST_F(FrameTest, BasicAdvancedTwiceRestoresTheLayoutAndTheWindowFollowsThePanes) {
-  const QSize basic = form->size();
+  // What the window holds (on a screen too small for it the window stops at the screen's size
+  // and scrolls).
+  QWidget* contents = Find<QWidget>("WindowContents");
+  const QSize basic = contents->size();
   ClickImage("ExpandImage");
   EXPECT_FALSE(Find<QTabWidget>("PageControl1")->isHidden());
   EXPECT_FALSE(Find<QGroupBox>("ColourViewerGroupBox")->isHidden());
   EXPECT_FALSE(Find<QGroupBox>("ColourListGroupBox")->isHidden());
-  const QSize advanced = form->size();
+  const QSize advanced = contents->size();
   EXPECT_GT(advanced.width(), basic.width());
   EXPECT_GT(advanced.height(), basic.height());
   EXPECT_EQ(form->minimumSize(), form->maximumSize());  // no resizing by hand
   ClickImage("ExpandImage");
   EXPECT_TRUE(Find<QTabWidget>("PageControl1")->isHidden());
-  EXPECT_EQ(form->size(), basic);
+  EXPECT_EQ(contents->size(), basic);
 }
 
 TEST_F(FrameTest, StayOnTopTogglesTheWindowsAndItsGlyph) {
@@ -230,8 +234,11 @@ TEST_F(FrameTest, TheAboutBoxOpensOnceCentredOverTheWindowAndHoldsTheFocus) {
   ASSERT_TRUE(WaitActive(about));
   EXPECT_EQ(about->findChild<QLabel*>("VersionLabel")->text(), QString("Version ") + kVersion);
   EXPECT_EQ(about->findChild<QLabel*>("ProductName")->text(), "Tintora v2.0");
-  const QRect main = form->frameGeometry();
-  EXPECT_LE(std::abs(about->geometry().center().x() - main.center().x()), 2);
+  // Centred over the main window, unless that would put part of it off the screen.
+  const QRect main = form->frameGeometry(), area = about->screen()->availableGeometry();
+  if (about->frameGeometry().left() > area.left() && about->frameGeometry().right() < area.right()) {
+    EXPECT_LE(std::abs(about->geometry().center().x() - main.center().x()), 2);
+  }
   // The heartbeat is driven by hand from here: a tick of its own could take the focus back
   // before the main window's activation is seen.
   form->findChild<QTimer*>("Timer1")->stop();

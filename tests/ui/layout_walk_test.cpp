@@ -113,17 +113,23 @@ class LayoutWalk : public WindowTest, public ::testing::WithParamInterface<int> 
     QStringList problems;
     if (window->width() < window->minimumSizeHint().width())
       problems << window->objectName() + " is narrower than its contents";
-    // Wholly on its screen's free area, frame included, whatever grew it.
-    if (const QScreen* screen = window->screen();
-        screen && !screen->availableGeometry().contains(window->frameGeometry()))
-      problems << QString("%1 at %2,%3 %4x%5 leaves the screen's %6x%7")
-                      .arg(window->objectName())
-                      .arg(window->frameGeometry().x())
-                      .arg(window->frameGeometry().y())
-                      .arg(window->frameGeometry().width())
-                      .arg(window->frameGeometry().height())
-                      .arg(screen->availableGeometry().width())
-                      .arg(screen->availableGeometry().height());
+    // Wholly on its screen's free area, frame included, whatever grew it (a window that cannot
+    // be made small enough for the screen at all at least starts at its corner).
+    if (const QScreen* screen = window->screen()) {
+      const QRect area = screen->availableGeometry(), frame = window->frameGeometry();
+      const QSize least =
+          window->minimumSizeHint().expandedTo(window->minimumSize()) + frame.size() - window->size();
+      const bool couldFit = least.width() <= area.width() && least.height() <= area.height();
+      if (couldFit ? !area.contains(frame) : !area.contains(frame.topLeft()))
+        problems << QString("%1 at %2,%3 %4x%5 leaves the screen's %6x%7")
+                        .arg(window->objectName())
+                        .arg(frame.x())
+                        .arg(frame.y())
+                        .arg(frame.width())
+                        .arg(frame.height())
+                        .arg(area.width())
+                        .arg(area.height());
+    }
     Walk(window, window, problems);
     for (const QString& p : problems)
       ADD_FAILURE() << GetParam() << " pt, " << what.toStdString() << ": " << p.toStdString();
