@@ -28,7 +28,6 @@ class Heartbeat;
 class HsMixer;
 class ListFiles;
 class PixelCapture;
-class ProgressDisplay;
 class RecentPicksMenu;
 class RgbMixer;
 class Services;

@@ -74,7 +74,8 @@ bool ColourDragSource::eventFilter(QObject* watched, QEvent* event) {
           (mouse->position().toPoint() - pressedAt_).manhattanLength() < QApplication::startDragDistance())
         break;
       pressed_ = false;
-      QMimeData* mime = ColourMimeData({colourOf_()});
+      const Rgb8 colour = colourOf_();
+      QMimeData* mime = ColourMimeData({colour});
       if (DragHook()) {
         DragHook()(mime);
         delete mime;
@@ -82,7 +83,7 @@ bool ColourDragSource::eventFilter(QObject* watched, QEvent* event) {
       }
       // The pointer carries a small swatch of the colour.
       QPixmap swatch(24, 24);
-      swatch.fill(QColorOf(colourOf_()));
+      swatch.fill(QColorOf(colour));
       QPainter(&swatch).drawRect(0, 0, 23, 23);
       auto* drag = new QDrag(source);
       drag->setMimeData(mime);
