@@ -1,7 +1,9 @@
 // One heartbeat tick with capture on, against a real X server (run under xvfb-run): the plain
-// read of the pixel under the pointer, the magnified read, and both with a 9 x 9 square
-// averaged in linear light.
+// read of the pixel under the pointer, the magnified read, both with a 9 x 9 square averaged in
+// linear light, and the plain read through a wide-gamut display profile.
 #include <memory>
+
+#include <QFile>
 
 #include <benchmark/benchmark.h>
 #include <QAction>
@@ -13,6 +15,9 @@
 #include "app/tintora_style.h"
 #include "capture/pixel_capture.h"
 #include "null_services.h"
+#ifdef TINTORA_BENCH_XCB
+#include "support/root_profile.h"
+#endif
 
 namespace {
 
@@ -34,6 +39,21 @@ void Tick(benchmark::State& state, bool zoom, int sample = 1) {
   form.Capture().SetSampleSize(sample);
   for (auto _ : state) form.OnHeartbeat();
 }
+
+#ifdef TINTORA_BENCH_XCB
+void BM_CaptureTickPlainProfile(benchmark::State& state) {
+  QFile file("/usr/share/color/icc/compatibleWithAdobeRGB1998.icc");
+  if (!file.open(QIODevice::ReadOnly)) {
+    state.SkipWithError("needs icc-profiles-free's compatibleWithAdobeRGB1998.icc");
+    return;
+  }
+  const QByteArray icc = file.readAll();
+  tintora::testing::SetRootProfile(std::string_view(icc.constData(), static_cast<std::size_t>(icc.size())));
+  Tick(state, false);
+  tintora::testing::SetRootProfile({});
+}
+BENCHMARK(BM_CaptureTickPlainProfile)->Unit(benchmark::kMicrosecond);
+#endif
 
 void BM_CaptureTickPlain(benchmark::State& state) { Tick(state, false); }
 void BM_CaptureTickZoom(benchmark::State& state) { Tick(state, true); }

@@ -1,11 +1,13 @@
 #!/bin/sh
 # tintora-colour --pick against a real X server (run under xvfb-run): a click picks the pixel
 # under the pointer, the arrow keys and Enter pick without a mouse, Escape cancels with nothing
-# printed, and --average takes the mean of a square. The screen is the root window, painted
-# with xsetroot.
-#   colour_pick_test.sh <tintora-colour>
+# printed, --average takes the mean of a square, and a display profile on the root window gives
+# the sRGB colour LittleCMS's transicc computes (--device the screen's own). The screen is the
+# root window, painted with xsetroot.
+#   colour_pick_test.sh <tintora-colour> <root_profile>
 set -u
 colour=$1
+root_profile=$2
 . "$(dirname "$0")/support/checks.sh"
 need_tools xsetroot xdotool xev
 need_display
@@ -73,6 +75,26 @@ pick click --to hex
 [ "$(cat "$work/out.txt")" = "#FFFFFF" ] || fail "a one-pixel pick printed '$(cat "$work/out.txt")', not #FFFFFF"
 grep -q '^RecentPicks=FFFFFF,BFBFBF,' "$work/config/tintora/tintora.ini" ||
   fail "the picks are not the settings file's recent picks: $(grep RecentPicks "$work/config/tintora/tintora.ini")"
+
+# A wide-gamut display profile: the pick is the colour it shows, within one of transicc's.
+profile=/usr/share/color/icc/compatibleWithAdobeRGB1998.icc
+if [ ! -f "$profile" ] || ! command -v transicc >/dev/null; then
+  echo "SKIP part: the display profile checks need $profile (icc-profiles-free) and transicc (liblcms2-utils)"
+else
+  xsetroot -solid '#806450'
+  "$root_profile" "$profile" || fail "the root window's profile could not be set"
+  pick click --to rgb
+  expected=$(echo '128 100 80' | transicc -i "$profile" -o '*sRGB' -t 1 -n 2>/dev/null |
+    awk '{printf "%d %d %d", $1 + 0.5, $2 + 0.5, $3 + 0.5}')
+  got=$(sed 's/^rgb(\(.*\))$/\1/' "$work/out.txt")
+  echo "$got $expected" | awk '{for (i = 1; i <= 3; i++) if ($i - $(i + 3) > 1 || $(i + 3) - $i > 1) exit 1}' ||
+    fail "through the profile the pick printed '$(cat "$work/out.txt")', transicc says $expected"
+  pick click --device --to hex
+  [ "$(cat "$work/out.txt")" = "#806450" ] || fail "--device printed '$(cat "$work/out.txt")', not #806450"
+  "$root_profile" -
+  pick click --to hex
+  [ "$(cat "$work/out.txt")" = "#806450" ] || fail "without a profile the pick printed '$(cat "$work/out.txt")'"
+fi
 xsetroot -solid black
 
 finish "tintora-colour --pick: all checks passed"

@@ -114,6 +114,9 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
   selector_->SelectorMenu()->addSeparator();
   selector_->SelectorMenu()->addActions(capture_->ZoomActions());
   selector_->SelectorMenu()->addMenu(capture_->SampleMenu());
+  selector_->SelectorMenu()->addAction(capture_->DisplayProfileAction());
+  values_->Menu()->addAction(capture_->ScreenValueAction());
+  snapshots_->SetColourManagement(&capture_->Management());
   recentPicks_ = new RecentPicksMenu(selector_->ZoomHost(), selection_, settings_);
   selector_->SelectorMenu()->addMenu(recentPicks_->Menu());
   Wire();

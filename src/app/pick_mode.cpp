@@ -3,10 +3,12 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 
+#include "capture/colour_management.h"
 #include "capture/platform/desktop.h"
 #include "core/capture/capture_maths.h"
 #include "core/colour/notations.h"
@@ -23,20 +25,26 @@ int RunPickMode(QApplication& app) {
   const qsizetype average = arguments.indexOf("--average");
   if (average >= 0 && average + 1 < arguments.size())
     desktop.Screen().SetPickSample(SampleSizeOrOne(arguments[average + 1].toInt()));
+  // The display profile's sRGB colour, as the window's picks give it, unless the screen's own
+  // value is asked for ("--device") or the user turned profiles off in the window.
+  const QString settings = DefaultSettingsFilePath();
+  IniFile ini(settings.toStdString());
+  ColourManagement management(desktop.Screen());
+  management.SetEnabled(!arguments.contains("--device") && !ReadSettings(ini.Values()).ignoreDisplayProfile);
   int status = 1;
   QTimer::singleShot(0, &app, [&] {
     // On X11 the pointer is held with a crosshair; on Wayland the portal shows its own picker.
     desktop.Screen().PickColour([&](const ScreenAnswer& answer) {
       if (answer.outcome == ScreenAnswer::Outcome::Done && answer.colour >= 0) {
-        std::printf("#%s\n", BGRIntToRGBHEX(answer.colour).c_str());
+        // Picked where the pointer is now.
+        const ColourValue colour = management.Seen(answer.colour, QCursor::pos());
+        std::printf("#%s\n", BGRIntToRGBHEX(colour).c_str());
         std::fflush(stdout);
         status = 0;
         // The window's recent picks take it too (a settings file that cannot be written is
         // no reason to fail a pick that worked).
-        const QString settings = DefaultSettingsFilePath();
         QDir().mkpath(QFileInfo(settings).absolutePath());
-        IniFile ini(settings.toStdString());
-        AddRecentPick(ini, Rgb8::Of(answer.colour));
+        AddRecentPick(ini, Rgb8::Of(colour));
       } else if (answer.outcome == ScreenAnswer::Outcome::Failed) {
         std::fprintf(stderr, "tintora: %s\n", answer.message.toLocal8Bit().constData());
       }

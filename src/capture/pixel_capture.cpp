@@ -18,6 +18,7 @@
 #include "capture/platform/screen_access.h"
 #include "core/capture/capture_maths.h"
 #include "core/capture/hot_key.h"
+#include "core/colour/css_colour.h"
 #include "core/colour/notations.h"
 #include "core/settings/settings_values.h"
 #include "widgets/colour_selection.h"
@@ -49,7 +50,12 @@ QString WindowsText(const std::string& s) {
 
 PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window, ColourSelection& selection,
                            DebugPanel& debug, StayOnTop& onTop, Services& services)
-    : window_(window), selection_(selection), debug_(debug), onTop_(onTop), services_(services) {
+    : window_(window),
+      selection_(selection),
+      debug_(debug),
+      onTop_(onTop),
+      services_(services),
+      management_(services.Screen()) {
   CaptureDesktopSpeedButton = Make<SpeedButton>(sources, "CaptureDesktopSpeedButton");
   AddInOrder(static_cast<QBoxLayout*>(sources->layout()), CaptureDesktopSpeedButton, 1);
   CaptureDesktopSpeedButton->SetGlyph(":/glyphs/camera.svg");
@@ -101,6 +107,22 @@ PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window,
     Link(item, &QAction::triggered, this, [this, n](bool) { SetSampleSize(n); });
   }
   sampleItems_[0]->setChecked(true);
+  // Where the display publishes a colour profile, picks are the sRGB colours the screen shows;
+  // the screen's own numbers stay one click away.
+  displayProfileItem_ = MakeAction(zoomHost, "UseDisplayProfile1", "Use Display Profile", true);
+  displayProfileItem_->setChecked(true);
+  Link(displayProfileItem_, &QAction::triggered, this, [this](bool on) {
+    management_.SetEnabled(on);
+    management_.Refresh(QCursor::pos());
+  });
+  screenValueItem_ = MakeAction(zoomHost, "CopyScreenValue1", "Copy Screen Value");
+  screenValueItem_->setEnabled(false);
+  Link(screenValueItem_, &QAction::triggered, this, [this](bool) {
+    if (management_.DeviceValue() >= 0)
+      services_.SetClipboardText(
+          QString::fromStdString(WriteCssColour(management_.DeviceValue(), CssNotation::Hex)));
+  });
+  management_.SetHintHandler([this] { PixelCaptureHintDisplay(); });
 
   Link(CaptureDesktopSpeedButton, &SpeedButton::MouseUp, this,
        [this](Qt::MouseButton b) { CaptureDesktopSpeedButtonMouseUp(b); });
@@ -165,6 +187,8 @@ void PixelCapture::ApplySettings(const SettingsValues& v) {
   // A missing key unchecks its item: without a settings file the hot key is F8 alone.
   ZoomViewAction->setChecked(v.zoomView);
   SetSampleSize(v.sampleSize);
+  displayProfileItem_->setChecked(!v.ignoreDisplayProfile);
+  management_.SetEnabled(!v.ignoreDisplayProfile);
   ShiftAction->setChecked(v.hotKeyShift);
   CtrlAction->setChecked(v.hotKeyCtrl);
   AltAction->setChecked(v.hotKeyAlt);
@@ -176,6 +200,7 @@ void PixelCapture::CollectSettings(SettingsValues& v) const {
   v.activePixelCapture = services_.Screen().PicksOnRequest() ? storedCaptureActive_ : PixelCaptureActive;
   v.zoomView = ZoomViewAction->isChecked();
   v.sampleSize = sampleSize_;
+  v.ignoreDisplayProfile = !management_.Enabled();
   v.hotKeyShift = ShiftAction->isChecked();
   v.hotKeyCtrl = CtrlAction->isChecked();
   v.hotKeyAlt = AltAction->isChecked();
@@ -185,13 +210,17 @@ void PixelCapture::CollectSettings(SettingsValues& v) const {
 }
 
 void PixelCapture::PixelCaptureHintDisplay() {
+  const QString managed = management_.Hint().isEmpty() ? QString() : "\n" + management_.Hint();
   if (services_.Screen().PicksOnRequest()) {
     QString hint = WindowsText(kPickOnRequestHint);
     if (!services_.HotKey().CanGrabHotKey()) hint += WindowsText(kNoHotKey);
     CaptureDesktopSpeedButton->setToolTip(hint);
     return;
   }
-  if (!PixelCaptureActive) return;
+  if (!PixelCaptureActive) {
+    CaptureDesktopSpeedButton->setToolTip(WindowsText(kSnapshotHint) + managed);
+    return;
+  }
   std::array<bool, 19> checked{};
   for (std::size_t i = 0; i < checked.size(); ++i) checked[i] = hotKeyItems_[i]->isChecked();
   QString hint = WindowsText(
@@ -199,7 +228,7 @@ void PixelCapture::PixelCaptureHintDisplay() {
   // Say so plainly where the desktop will not play along, rather than failing in silence.
   if (!services_.Screen().CanReadScreen()) hint += WindowsText(kNoScreenAccess);
   if (!services_.HotKey().CanGrabHotKey()) hint += WindowsText(kNoHotKey);
-  CaptureDesktopSpeedButton->setToolTip(hint);
+  CaptureDesktopSpeedButton->setToolTip(hint + managed);
 }
 
 void PixelCapture::PixelCaptureToggler() {
@@ -210,7 +239,7 @@ void PixelCapture::PixelCaptureToggler() {
   if (PixelCaptureActive) {
     PixelCaptureHintDisplay();
   } else {
-    CaptureDesktopSpeedButton->setToolTip(WindowsText(kSnapshotHint));
+    PixelCaptureHintDisplay();
     ZoomImage->hide();  // the selector shows its colour again, not the last magnified picture
   }
 }
@@ -339,14 +368,23 @@ void PixelCapture::PlainRead(QPoint p) {
   if (ZoomImage->isVisible()) ZoomImage->hide();  // the zoom view was switched off
   if (debug_.isVisible()) debug_.ShowMouse(p);
   if (sampleSize_ == 1) {
-    selection_.ColourSelectorUpdate(services_.Screen().PixelAt(p));
+    ShowRead(services_.Screen().PixelAt(p), p);
     return;
   }
   const int half = sampleSize_ / 2;
   const QImage square = services_.Screen()
                             .GrabRect(QRect(p.x() - half, p.y() - half, sampleSize_, sampleSize_))
                             .convertToFormat(QImage::Format_RGB32);
-  if (!square.isNull()) selection_.ColourSelectorUpdate(AverageOf(square, QPoint(half, half), sampleSize_));
+  if (!square.isNull()) ShowRead(AverageOf(square, QPoint(half, half), sampleSize_), p);
+}
+
+void PixelCapture::ShowRead(ColourValue device, QPoint at) {
+  selection_.ColourSelectorUpdate(management_.Seen(device, at));
+  const bool managed = management_.InForce();
+  screenValueItem_->setEnabled(managed);
+  if (managed)
+    screenValueItem_->setText("Copy Screen Value (" +
+                              QString::fromStdString(WriteCssColour(device, CssNotation::Hex)) + ")");
 }
 
 ColourValue AverageOf(const QImage& rgb32, QPoint centre, int size) {
@@ -371,9 +409,9 @@ void PixelCapture::ZoomRead(QPoint p) {
     MarkZoomCentre(std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(marked.bits()),
                                             static_cast<std::size_t>(size) * size),
                    size);
-    selection_.ColourSelectorUpdate(ColourOfPixel(marked.pixel(c, c)));
+    ShowRead(ColourOfPixel(marked.pixel(c, c)), p);
   } else {
-    selection_.ColourSelectorUpdate(AverageOf(block, QPoint(c, c), sampleSize_));
+    ShowRead(AverageOf(block, QPoint(c, c), sampleSize_), p);
   }
   QImage shown = marked.scaled(kZoomShown, kZoomShown, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   OutlineSample(shown, size);

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 
+#include "capture/colour_management.h"
 #include "core/colour/notations.h"
 
 class QAction;
@@ -57,6 +58,11 @@ class PixelCapture : public QObject {
   // The zoom items of the colour selector's menu, and its sample sizes.
   QList<QAction*> ZoomActions() const;
   QMenu* SampleMenu() const { return sampleMenu_; }
+  // The display profile's item for the selector's menu, and the value menu's item that copies
+  // the screen's own value of the last pick.
+  QAction* DisplayProfileAction() const { return displayProfileItem_; }
+  QAction* ScreenValueAction() const { return screenValueItem_; }
+  ColourManagement& Management() { return management_; }
   // How many pixels across a pick takes: 1, 3, 5, 7 or 9.
   int SampleSize() const { return sampleSize_; }
   void SetSampleSize(int size);
@@ -88,6 +94,8 @@ class PixelCapture : public QObject {
   void ZoomRead(QPoint cursor);
   // The magnified picture's pixel grid (at x4) and the sampled square's outline.
   void OutlineSample(QImage& shown, int size) const;
+  // A colour read from the screen at `at` into the selector, through the display profile.
+  void ShowRead(ColourValue device, QPoint at);
 
   QWidget* window_;
   ColourSelection& selection_;
@@ -103,6 +111,9 @@ class PixelCapture : public QObject {
   unsigned HotKeyVirtualKey = 0;
   QImage ZoomBitmap;
   int sampleSize_ = 1;
+  ColourManagement management_;
+  QAction* displayProfileItem_ = nullptr;
+  QAction* screenValueItem_ = nullptr;
   QMenu* sampleMenu_ = nullptr;
   QAction* sampleItems_[5] = {};
 

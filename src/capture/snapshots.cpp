@@ -3,9 +3,12 @@
 
 #include <QAction>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 
+#include "capture/colour_management.h"
 #include "capture/platform/screen_access.h"
 #include "capture/screen_shot_window.h"
 #include "widgets/colour_selection.h"
@@ -69,10 +72,13 @@ void Snapshots::BMPPixelColourRetreive(QPoint pos, bool select) {
   ImageBox* image = &screenShot_->Image();
   image->setCursor(CustomCursor(selection_.SourceCursor()));
   const QImage& picture = image->Picture();
-  if (sampleSize_ > 1 && picture.valid(pos) && picture.format() == QImage::Format_RGB32)
-    selection_.ColourSelectorUpdate(AverageOf(picture, pos, sampleSize_));
-  else
-    selection_.ColourSelectorUpdate(image->PixelColour(pos.x(), pos.y()));
+  const ColourValue device = sampleSize_ > 1 && picture.valid(pos) && picture.format() == QImage::Format_RGB32
+                                 ? AverageOf(picture, pos, sampleSize_)
+                                 : image->PixelColour(pos.x(), pos.y());
+  // The snapshot is of the primary screen, from its top-left corner.
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  selection_.ColourSelectorUpdate(
+      management_ && primary ? management_->Seen(device, primary->geometry().topLeft() + pos) : device);
   if (!select) return;
   selection_.SetColourSelection({.copyValue = true});
   if (screenShot_->windowTitle() == "Screen Shot") emit Picked(selection_.Colour());

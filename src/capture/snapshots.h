@@ -15,6 +15,7 @@ class QWidget;
 
 namespace tintora {
 
+class ColourManagement;
 class ColourSelection;
 struct ScreenAnswer;
 class Services;
@@ -33,6 +34,8 @@ class Snapshots : public QObject {
   void CaptureDesktop();
   // How many pixels across a click on the picture takes (the capture's sample size).
   void SetSampleSize(int size) { sampleSize_ = size; }
+  // The display profile a click's colour goes through, as the live capture's does.
+  void SetColourManagement(ColourManagement* management) { management_ = management; }
   // The picture of the primary screen; `done` may run before this returns, or later.
   void CaptureScreen(std::function<void(const ScreenAnswer&)> done);
   void CopyFromClipSpeedButtonClick();
@@ -65,6 +68,7 @@ class Snapshots : public QObject {
   SpeedButton* CopyFromClipSpeedButton = nullptr;
   SpeedButton* WinPaletteSpeedButton = nullptr;
   TPopupExt* DesktopCapturePopupExt = nullptr;
+  ColourManagement* management_ = nullptr;
   int sampleSize_ = 1;
 };
 

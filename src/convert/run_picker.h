@@ -17,8 +17,9 @@ struct PickerRun {
 };
 
 // `argv0` is this program's own argv[0], the last resort for finding its folder; `average`
-// the sample size the picker takes (1: the one pixel).
-PickerRun RunPicker(const char* argv0, int average);
+// the sample size the picker takes (1: the one pixel); `device`: the screen's own value, not
+// the display profile's sRGB colour.
+PickerRun RunPicker(const char* argv0, int average, bool device);
 
 // Whether standard output is a terminal, where each line is wanted as soon as it is made.
 bool OutputIsTerminal();

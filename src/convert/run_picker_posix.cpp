@@ -25,7 +25,7 @@ std::string PickerPath(const char* argv0) {
 
 }  // namespace
 
-PickerRun RunPicker(const char* argv0, int average) {
+PickerRun RunPicker(const char* argv0, int average, bool device) {
   PickerRun run;
   run.picker = PickerPath(argv0);
   int out[2];
@@ -39,8 +39,12 @@ PickerRun RunPicker(const char* argv0, int average) {
   posix_spawn_file_actions_addclose(&actions, out[0]);
   posix_spawn_file_actions_addclose(&actions, out[1]);
   std::string size = std::to_string(average);
-  char* const args[] = {const_cast<char*>(run.picker.c_str()), const_cast<char*>("--pick"),
-                        const_cast<char*>("--average"), size.data(), nullptr};
+  char* const args[] = {const_cast<char*>(run.picker.c_str()),
+                        const_cast<char*>("--pick"),
+                        const_cast<char*>("--average"),
+                        size.data(),
+                        device ? const_cast<char*>("--device") : nullptr,
+                        nullptr};
   pid_t child = 0;
   const int spawned = posix_spawn(&child, run.picker.c_str(), &actions, nullptr, args, environ);
   posix_spawn_file_actions_destroy(&actions);

@@ -21,7 +21,7 @@ std::wstring PickerPath() {
 
 }  // namespace
 
-PickerRun RunPicker(const char*, int average) {
+PickerRun RunPicker(const char*, int average, bool device) {
   PickerRun run;
   const std::wstring picker = PickerPath();
   run.picker = Utf8(picker);
@@ -38,7 +38,8 @@ PickerRun RunPicker(const char*, int average) {
   startup.hStdOutput = writeEnd;
   startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
   startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
-  std::wstring commandLine = L"\"" + picker + L"\" --pick --average " + std::to_wstring(average);
+  std::wstring commandLine =
+      L"\"" + picker + L"\" --pick --average " + std::to_wstring(average) + (device ? L" --device" : L"");
   PROCESS_INFORMATION process{};
   const BOOL created = ::CreateProcessW(picker.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
                                         nullptr, nullptr, &startup, &process);

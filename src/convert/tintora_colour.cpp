@@ -34,7 +34,7 @@ std::string NotationWords() {
 void PrintUsage(std::FILE* to) {
   std::fprintf(to,
                "Usage: tintora-colour [--to NOTATION] COLOUR...\n"
-               "       tintora-colour --pick [--average N] [--to NOTATION]\n"
+               "       tintora-colour --pick [--average N] [--device] [--to NOTATION]\n"
                "\n"
                "Writes colours the way CSS writes them. Each COLOUR is any CSS colour: a name\n"
                "(rebeccapurple), #rgb, #rrggbb (with or without the #), rgb(), hsl(), hwb(),\n"
@@ -53,6 +53,8 @@ void PrintUsage(std::FILE* to) {
                "  --average N     with --pick: the mean, in linear light, of the N x N screen\n"
                "                  pixels around the one picked (N = 1, 3, 5, 7 or 9; 1 without it;\n"
                "                  a desktop's own picker, as on Wayland, gives one pixel)\n"
+               "  --device        with --pick: the screen's own value, not the sRGB colour the\n"
+               "                  display's colour profile says it shows\n"
                "  --line-buffered write each line as soon as it is made (it is on a terminal)\n"
                "  --help          this text\n"
                "  --version       the version\n"
@@ -148,8 +150,8 @@ bool Print(Output& out, std::string_view text, std::optional<CssNotation> to, bo
   return true;
 }
 
-int Pick(Output& out, const char* argv0, int average, std::optional<CssNotation> to) {
-  const PickerRun run = RunPicker(argv0, average);
+int Pick(Output& out, const char* argv0, int average, bool device, std::optional<CssNotation> to) {
+  const PickerRun run = RunPicker(argv0, average, device);
   if (!run.started) {
     std::fprintf(stderr, "tintora-colour: cannot start the picker %s: %s\n", run.picker.c_str(),
                  run.why.c_str());
@@ -168,7 +170,7 @@ int Pick(Output& out, const char* argv0, int average, std::optional<CssNotation>
 
 int Run(int argc, char** argv) {
   std::optional<CssNotation> to;
-  bool pick = false, optionsEnd = false, lineBuffered = false;
+  bool pick = false, device = false, optionsEnd = false, lineBuffered = false;
   int average = 1;
   std::vector<std::string> colours;
   for (int i = 1; i < argc; ++i) {
@@ -188,6 +190,8 @@ int Run(int argc, char** argv) {
       return kRead;
     } else if (arg == "--pick") {
       pick = true;
+    } else if (arg == "--device") {
+      device = true;
     } else if (arg == "--average") {
       if (i + 1 >= argc) return UsageError("--average needs a size: 1, 3, 5, 7 or 9");
       const std::string_view size = argv[++i];
@@ -215,9 +219,10 @@ int Run(int argc, char** argv) {
   int status = kRead;
   if (pick) {
     if (!colours.empty()) return UsageError("--pick takes no colours");
-    status = Pick(out, argv[0], average, to);
+    status = Pick(out, argv[0], average, device, to);
   } else {
     if (average != 1) return UsageError("--average goes with --pick");
+    if (device) return UsageError("--device goes with --pick");
     if (colours.empty()) return UsageError("give at least one colour, or --pick");
     bool all = true, first = true;
     for (const std::string& colour : colours) {

@@ -108,6 +108,8 @@ void ValueOutput::CollectSettings(SettingsValues& v) const {
   v.autoCopy = AutoCopyCheckBox->isChecked();
 }
 
+QMenu* ValueOutput::Menu() const { return menu_->Menu(); }
+
 void ValueOutput::CombinedColourValueUpdate() {
   ++propagationCount_;
   HexHTMLUpdate();

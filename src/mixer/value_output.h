@@ -11,6 +11,7 @@ class QCheckBox;
 class QGridLayout;
 class QGroupBox;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -41,6 +42,8 @@ class ValueOutput : public QObject {
   void CollectSettings(SettingsValues& values) const;
   // A widget of another room at the value field's right (the frame's icons).
   void PlaceBesideValue(QWidget* widget);
+  // The value field's right-click menu, for other rooms' items.
+  QMenu* Menu() const;
   // How many propagations ran; read by tests and benchmarks.
   int PropagationCount() const { return propagationCount_; }
 

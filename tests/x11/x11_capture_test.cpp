@@ -6,6 +6,7 @@
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSlider>
@@ -20,6 +21,7 @@
 #include "core/capture/capture_maths.h"
 #include "core/colour/notations.h"
 #include "core/io/file_io.h"
+#include "support/root_profile.h"
 #include "support/temp_dir.h"
 #include "ui/fake_services.h"
 #include "widgets/image_box.h"
@@ -170,6 +172,91 @@ TEST_F(X11CaptureTest, AChangedKeyReleasesTheOldOne) {
   EXPECT_FALSE(Grabbable("F9", XCB_MOD_MASK_1));  // the new one held
   form.reset();
   EXPECT_TRUE(Grabbable("F9", XCB_MOD_MASK_1));  // and given back at exit
+}
+
+// The root window's profile set, and the window's connection given time to hear of it.
+void SetRootProfile(const QByteArray& icc) {
+  ASSERT_TRUE(
+      testing::SetRootProfile(std::string_view(icc.constData(), static_cast<std::size_t>(icc.size()))));
+  QTest::qWait(50);
+}
+
+// LittleCMS's own calculator: the sRGB colour a device colour shows through a profile.
+QString Transicc(const char* profile, int red, int green, int blue) {
+  QProcess p;
+  p.start("transicc", {"-i", profile, "-o", "*sRGB", "-t", "1", "-n"});
+  if (!p.waitForStarted(5000)) return {};
+  p.write(QString("%1 %2 %3\n").arg(red).arg(green).arg(blue).toLatin1());
+  p.closeWriteChannel();
+  p.waitForFinished(5000);
+  const QStringList v = QString::fromLatin1(p.readAllStandardOutput()).simplified().split(' ');
+  if (v.size() < 3) return {};
+  return QString::fromStdString(BGRIntToRGBHEX(
+      ColourFromRgb(qRound(v[0].toDouble()), qRound(v[1].toDouble()), qRound(v[2].toDouble()))));
+}
+
+// Within one per channel of each other.
+bool Near(const QString& a, const QString& b) {
+  const int x = RGBHEXToBGRInt(a.toStdString()), y = RGBHEXToBGRInt(b.toStdString());
+  return std::abs(RedOf(x) - RedOf(y)) <= 1 && std::abs(GreenOf(x) - GreenOf(y)) <= 1 &&
+         std::abs(BlueOf(x) - BlueOf(y)) <= 1;
+}
+
+TEST_F(X11CaptureTest, TheDisplaysProfileTurnsPicksIntoTheColourShown) {
+  constexpr const char* kWideGamut = "/usr/share/color/icc/compatibleWithAdobeRGB1998.icc";
+  QFile file(kWideGamut);
+  if (!file.open(QIODevice::ReadOnly)) GTEST_SKIP() << kWideGamut << " is not here (icc-profiles-free)";
+  const QString expected = Transicc(kWideGamut, 0x80, 0x64, 0x50);
+  if (expected.isEmpty()) GTEST_SKIP() << "transicc did not answer (liblcms2-utils)";
+  const QByteArray icc = file.readAll();
+  struct Removed {  // whatever happens, the next tests see a screen without a profile
+    ~Removed() { SetRootProfile({}); }
+  } removed;
+  QPalette pal = swatch->palette();
+  pal.setColor(QPalette::Window, QColor(0x80, 0x64, 0x50));
+  swatch->setPalette(pal);
+  swatch->repaint();
+  auto* button = form->findChild<QWidget*>("CaptureDesktopSpeedButton");
+  auto* screenValue = form->findChild<QAction*>("CopyScreenValue1");
+  ASSERT_TRUE(button && screenValue);
+  form->Capture().PixelCaptureToggler();
+  MovePointer(1000, 700);
+  form->OnHeartbeat();
+  ASSERT_EQ(Selector(), "806450");  // no profile: the screen's own value
+
+  SetRootProfile(icc);
+  form->OnHeartbeat();
+  EXPECT_TRUE(Near(Selector(), expected))
+      << Selector().toStdString() << " vs transicc " << expected.toStdString();
+  EXPECT_NE(Selector(), "806450");
+  EXPECT_TRUE(button->toolTip().contains("colour-managed: ")) << button->toolTip().toStdString();
+  ASSERT_TRUE(screenValue->isEnabled());
+  screenValue->trigger();
+  EXPECT_EQ(services.ClipboardText(), "#806450");
+
+  // Turned off in the menu, and on again.
+  QAction* useProfile = form->findChild<QAction*>("UseDisplayProfile1");
+  useProfile->trigger();
+  form->OnHeartbeat();
+  EXPECT_EQ(Selector(), "806450");
+  EXPECT_FALSE(button->toolTip().contains("colour-managed"));
+  useProfile->trigger();
+  form->OnHeartbeat();
+  EXPECT_TRUE(Near(Selector(), expected));
+
+  // A broken profile is ignored with the reason; a removed one leaves the values raw.
+  SetRootProfile(icc.left(100));
+  form->OnHeartbeat();
+  EXPECT_EQ(Selector(), "806450");
+  EXPECT_TRUE(button->toolTip().contains("display profile ignored: ")) << button->toolTip().toStdString();
+  SetRootProfile(icc);
+  form->OnHeartbeat();
+  EXPECT_TRUE(Near(Selector(), expected));
+  SetRootProfile({});
+  form->OnHeartbeat();
+  EXPECT_EQ(Selector(), "806450");
+  EXPECT_FALSE(screenValue->isEnabled());
+  EXPECT_FALSE(button->toolTip().contains("colour-managed"));
 }
 
 // Under a scale factor of 2 (run with QT_SCALE_FACTOR=2): positions are logical, and the pixel

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include <QByteArray>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -60,6 +61,13 @@ class ScreenAccess {
   virtual QImage GrabRect(QRect rect) = 0;
   // The primary screen from its top-left corner; a null image when it cannot be read.
   virtual QImage GrabPrimaryScreen() = 0;
+  // The colour profile (ICC) of the display showing a desktop position, as the desktop
+  // publishes it; empty where it publishes none. Cheap to ask again: a desktop that says when
+  // its profile changes is read once per change.
+  virtual QByteArray ColourProfile(QPoint position) {
+    (void)position;
+    return {};
+  }
 };
 
 // The screen through Qt: grabWindow(0, ...) on the screen under the point.
@@ -71,6 +79,9 @@ class QtScreenAccess : public ScreenAccess {
   int PixelAt(QPoint position) override;
   QImage GrabRect(QRect rect) override;
   QImage GrabPrimaryScreen() override;
+#ifdef Q_OS_WIN
+  QByteArray ColourProfile(QPoint position) override;
+#endif
 };
 
 // One pixel per logical pixel from a picture in device pixels: the first device pixel of each,

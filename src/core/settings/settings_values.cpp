@@ -34,6 +34,7 @@ constexpr BoolKey kBools[] = {
     {"External Colour", "HotKeySHIFT", &SettingsValues::hotKeyShift, true},
     {"External Colour", "HotKeyCTRL", &SettingsValues::hotKeyCtrl, true},
     {"External Colour", "HotKeyALT", &SettingsValues::hotKeyAlt, true},
+    {"External Colour", "IgnoreDisplayProfile", &SettingsValues::ignoreDisplayProfile, true},
     {"External Colour", "AutoOpenActive", &SettingsValues::autoOpenActive, false},
     {"Colour Viewer", "ShowComplimentary", &SettingsValues::showComplimentary, true},
     {"Colour Viewer", "ComplimentaryWebSafe", &SettingsValues::complimentaryWebSafe, true},

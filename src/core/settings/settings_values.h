@@ -30,8 +30,9 @@ struct SettingsValues {
   // "External Colour"
   bool activePixelCapture = false, zoomView = false;
   bool hotKeyShift = false, hotKeyCtrl = false, hotKeyAlt = false;
-  int hotKeySuffix = 0;  // 1..19 name a key of the hot-key menu; anything else none
-  int sampleSize = 1;    // a pick's square, 1, 3, 5, 7 or 9 pixels across; anything else 1
+  int hotKeySuffix = 0;               // 1..19 name a key of the hot-key menu; anything else none
+  int sampleSize = 1;                 // a pick's square, 1, 3, 5, 7 or 9 pixels across; anything else 1
+  bool ignoreDisplayProfile = false;  // picks give the screen's own values, not the profile's sRGB
   bool autoOpenActive = false;
   // "Colour Viewer"
   bool showComplimentary = false, complimentaryWebSafe = false;

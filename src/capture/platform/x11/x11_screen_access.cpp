@@ -2,10 +2,12 @@
 // QueryPointer and one GetImage on the root window per capture tick, every 50 ms all day long.
 // That costs about a third of Qt's grab, and no reply wakes Qt's own event thread. Elsewhere
 // (offscreen, Wayland) Qt's reader stands in.
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -67,6 +69,10 @@ class X11ScreenAccess final : public QtScreenAccess {
     }
     for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f))
       if (f.data->depth == screen->root_depth) bytesPerPixel_ = f.data->bits_per_pixel / 8;
+    // A changed display profile is told by a PropertyNotify on the root window.
+    const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(connection_);
   }
 
   ~X11ScreenAccess() override {
@@ -155,6 +161,22 @@ class X11ScreenAccess final : public QtScreenAccess {
     return block;
   }
 
+  // The X ICC profile convention: the root window's _ICC_PROFILE holds the first screen's
+  // profile, _ICC_PROFILE_n the n-th's. Read once, and again after a PropertyNotify says it
+  // changed (colord and the desktops set it when a profile is chosen or a display comes).
+  QByteArray ColourProfile(QPoint position) override {
+    WatchEvents();
+    TakeEvents();  // a change that came in meanwhile, perhaps with a reply
+    const QScreen* screen = QGuiApplication::screenAt(position);
+    const auto n =
+        static_cast<std::size_t>(std::max<qsizetype>(0, QGuiApplication::screens().indexOf(screen)));
+    if (profiles_.size() <= n) profiles_.resize(n + 1);
+    Profile& profile = profiles_[n];
+    if (!profile.atom) profile.atom = Atom(n == 0 ? "_ICC_PROFILE" : "_ICC_PROFILE_" + std::to_string(n));
+    if (!profile.bytes) profile.bytes = ReadProperty(profile.atom);
+    return *profile.bytes;
+  }
+
   // One colour picked from anywhere on the screen, as the command-line picker asks for it: the
   // pointer and the keyboard held with a crosshair until a left click (or Enter) picks the pixel
   // under it, or Escape (or a right click) gives up. The arrow keys move the pointer a pixel at
@@ -167,13 +189,41 @@ class X11ScreenAccess final : public QtScreenAccess {
           "Another program holds the pointer or the keyboard, so no colour can be picked now."));
     }
     pickDone_ = std::move(done);
-    pickEvents_ =
-        std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection_), QSocketNotifier::Read);
-    QObject::connect(pickEvents_.get(), &QSocketNotifier::activated, [this] { TakePickEvents(); });
-    TakePickEvents();  // any that came with the grabs' replies
+    WatchEvents();
+    TakeEvents();  // any that came with the grabs' replies
   }
 
  private:
+  // The connection's events, read as they come: the pick's clicks and keys, and profile changes.
+  void WatchEvents() {
+    if (events_) return;
+    events_ = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection_), QSocketNotifier::Read);
+    QObject::connect(events_.get(), &QSocketNotifier::activated, [this] { TakeEvents(); });
+  }
+
+  xcb_atom_t Atom(const std::string& name) const {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection_, xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(name.size()), name.data()),
+        nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    free(reply);
+    return atom;
+  }
+
+  // A property's bytes, at most 16 MiB of them (a display profile with tables runs to a few
+  // hundred KiB; what is cut short LittleCMS refuses as such).
+  QByteArray ReadProperty(xcb_atom_t atom) const {
+    constexpr std::uint32_t kMaxLongs = 4u << 20;
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection_, xcb_get_property(connection_, 0, root_, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, kMaxLongs),
+        nullptr);
+    QByteArray bytes;
+    if (reply && reply->type != XCB_ATOM_NONE && reply->format == 8)
+      bytes = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                         xcb_get_property_value_length(reply));
+    free(reply);
+    return bytes;
+  }
   bool BeginPick() {
     constexpr std::uint16_t kCrosshair = 34;  // in the X cursor font, followed by its mask
     const xcb_font_t font = xcb_generate_id(connection_);
@@ -223,20 +273,24 @@ class X11ScreenAccess final : public QtScreenAccess {
 
   void FinishPick(const ScreenAnswer& answer) {
     EndPick();
-    // Not from inside the notifier's own signal: it goes once this event is handled.
-    pickEvents_.release()->deleteLater();
     ScreenAnswerHandler done = std::move(pickDone_);
     pickDone_ = nullptr;
     QTimer::singleShot(0, [done, answer] { done(answer); });
   }
 
-  void TakePickEvents() {
-    while (picking_) {
-      xcb_generic_event_t* event = xcb_poll_for_event(connection_);
-      if (!event) break;
-      HandlePickEvent(event);
+  void TakeEvents() {
+    while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+      if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY) {
+        const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+        for (Profile& profile : profiles_)
+          if (profile.atom == change->atom) profile.bytes.reset();
+      } else if (picking_) {
+        HandlePickEvent(event);
+      }
       free(event);
     }
+    // A lost connection stays readable for ever: stop listening rather than spin.
+    if (xcb_connection_has_error(connection_) && events_) events_->setEnabled(false);
     if (picking_ && xcb_connection_has_error(connection_))
       FinishPick(ScreenAnswer::Failure("The connection to the X server was lost."));
   }
@@ -407,8 +461,14 @@ class X11ScreenAccess final : public QtScreenAccess {
   bool picking_ = false;
   xcb_cursor_t pickCursor_ = 0;
   xcb_key_symbols_t* keySymbols_ = nullptr;
-  std::unique_ptr<QSocketNotifier> pickEvents_;
   ScreenAnswerHandler pickDone_;
+  std::unique_ptr<QSocketNotifier> events_;
+  // Each screen's profile property, and its bytes until the property changes.
+  struct Profile {
+    xcb_atom_t atom = XCB_ATOM_NONE;
+    std::optional<QByteArray> bytes;
+  };
+  std::vector<Profile> profiles_;
 };
 
 }  // namespace
