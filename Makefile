@@ -58,6 +58,8 @@ bench: build
 	@bench/idle_wakeups $(BUILD) 10
 	@echo "== the converter on a million colours"
 	@bench/convert_million $(BUILD)
+	@echo "== start-up beside a bare Qt window (X11)"
+	@bench/startup $(BUILD) 15
 
 # The core's tests under ASan and UBSan, then every fuzz target for 20 s each (CI runs this).
 sanitize:

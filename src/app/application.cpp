@@ -1,6 +1,8 @@
 #include "app/application.h"
 
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 #include "version.h"
 #include "widgets/guarded.h"
@@ -12,9 +14,14 @@ TintoraApplication::TintoraApplication(int& argc, char** argv) : QApplication(ar
   setApplicationVersion(kVersion);
   setOrganizationName(kProductName);
   setDesktopFileName("org.tintora.Tintora");
+  // Read as the PNGs they are: a file handed to QIcon by name has every image format plugin
+  // loaded to ask whether it is theirs (JPEG's library and all), before the window shows.
   QIcon icon;
-  for (int size : {16, 32, 48, 64, 128, 256})
-    icon.addFile(QString(":/icons/org.tintora.Tintora-%1.png").arg(size));
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    QImageReader png(QString(":/icons/org.tintora.Tintora-%1.png").arg(size), "png");
+    png.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(png.read()));
+  }
   setWindowIcon(icon);
 }
 

@@ -50,6 +50,10 @@ TEST_F(FrameTest, StartsInBasicModeWithEveryWindowCreatedOnce) {
       {static_cast<QWidget*>(form->SaveAsOptions()), "Save As Options"},
   };
   for (const auto& [window, caption] : windows) EXPECT_EQ(window->windowTitle(), caption);
+  // The program's icon in every size the desktops ask for, each read (none empty).
+  const QList<QSize> sizes = form->windowIcon().availableSizes();
+  EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+  EXPECT_FALSE(form->windowIcon().pixmap(256).isNull());
   EXPECT_TRUE(Find<QTabWidget>("PageControl1")->isHidden());
   EXPECT_EQ(Value(), "000000");
 }
