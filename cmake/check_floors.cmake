@@ -15,7 +15,7 @@ if(NOT SRC)
   message(FATAL_ERROR "SRC is not set")
 endif()
 
-set(core_order colour io list formats mixer harmony capture settings colourizer webpage)
+set(core_order colour io list formats mixer harmony capture settings colourizer webpage design)
 file(GLOB_RECURSE files RELATIVE "${SRC}" "${SRC}/*.h" "${SRC}/*.cpp")
 set(faults "")
 foreach(f IN LISTS files)

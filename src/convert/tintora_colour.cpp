@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/design_commands.h"
 #include "convert/run_picker.h"
 #include "core/capture/capture_maths.h"
 #include "core/colour/css_colour.h"
@@ -35,6 +36,10 @@ void PrintUsage(std::FILE* to) {
   std::fprintf(to,
                "Usage: tintora-colour [--to NOTATION] COLOUR...\n"
                "       tintora-colour --pick [--average N] [--device] [--to NOTATION]\n"
+               "       tintora-colour --contrast FOREGROUND BACKGROUND\n"
+               "       tintora-colour --fix-contrast AA|AAA|AA-large FOREGROUND BACKGROUND [--to NOTATION]\n"
+               "       tintora-colour --scale COLOUR [--to NOTATION]\n"
+               "       tintora-colour --simulate DEFICIENCY COLOUR... [--to NOTATION]\n"
                "\n"
                "Writes colours the way CSS writes them. Each COLOUR is any CSS colour: a name\n"
                "(rebeccapurple), #rgb, #rrggbb (with or without the #), rgb(), hsl(), hwb(),\n"
@@ -55,6 +60,17 @@ void PrintUsage(std::FILE* to) {
                "                  a desktop's own picker, as on Wayland, gives one pixel)\n"
                "  --device        with --pick: the screen's own value, not the sRGB colour the\n"
                "                  display's colour profile says it shows\n"
+               "  --contrast      the WCAG 2 contrast of two colours, rounded down (4.499 is\n"
+               "                  4.49:1), and whether it passes AA and AAA, normal and large text\n"
+               "  --fix-contrast LEVEL\n"
+               "                  the colour nearest FOREGROUND that reaches LEVEL (AA 4.5:1,\n"
+               "                  AAA 7:1, AA-large 3:1) against BACKGROUND: its OKLCH lightness\n"
+               "                  moved, its hue kept, chroma given up only outside sRGB\n"
+               "  --scale         eleven steps, 50 to 950, from near white to near black, the\n"
+               "                  colour itself the step nearest its lightness\n"
+               "  --simulate DEFICIENCY\n"
+               "                  each colour as seen with protanopia, deuteranopia, tritanopia\n"
+               "                  or achromatopsia\n"
                "  --line-buffered write each line as soon as it is made (it is on a terminal)\n"
                "  --help          this text\n"
                "  --version       the version\n"
@@ -171,6 +187,7 @@ int Pick(Output& out, const char* argv0, int average, bool device, std::optional
 int Run(int argc, char** argv) {
   std::optional<CssNotation> to;
   bool pick = false, device = false, optionsEnd = false, lineBuffered = false;
+  std::optional<DesignRequest> design;
   int average = 1;
   std::vector<std::string> colours;
   for (int i = 1; i < argc; ++i) {
@@ -198,6 +215,31 @@ int Run(int argc, char** argv) {
       average = size.size() == 1 ? size[0] - '0' : 0;
       if (SampleSizeOrOne(average) != average)
         return UsageError("'" + std::string(size) + "' is no sample size; choose 1, 3, 5, 7 or 9");
+    } else if (arg == "--contrast" || arg == "--fix-contrast" || arg == "--scale" || arg == "--simulate") {
+      if (design) return UsageError("choose one of --contrast, --fix-contrast, --scale and --simulate");
+      design.emplace();
+      if (arg == "--contrast") design->command = DesignCommand::Contrast;
+      if (arg == "--scale") design->command = DesignCommand::Scale;
+      if (arg == "--fix-contrast") {
+        design->command = DesignCommand::FixContrast;
+        const auto target = i + 1 < argc ? ContrastTargetOf(argv[i + 1]) : std::nullopt;
+        if (!target)
+          return UsageError(i + 1 < argc
+                                ? "'" + std::string(argv[i + 1]) + "' is no level; choose AA, AAA or AA-large"
+                                : "--fix-contrast needs a level: AA, AAA or AA-large");
+        design->target = *target;
+        ++i;
+      }
+      if (arg == "--simulate") {
+        design->command = DesignCommand::Simulate;
+        const auto vision = i + 1 < argc ? ColourVisionOf(argv[i + 1]) : std::nullopt;
+        if (!vision)
+          return UsageError((i + 1 < argc ? "'" + std::string(argv[i + 1]) + "' is no deficiency"
+                                          : std::string("--simulate needs a deficiency")) +
+                            "; choose protanopia, deuteranopia, tritanopia or achromatopsia");
+        design->vision = *vision;
+        ++i;
+      }
     } else if (arg == "--line-buffered") {
       lineBuffered = true;
     } else if (arg == "--to" || arg.starts_with("--to=")) {
@@ -217,7 +259,19 @@ int Run(int argc, char** argv) {
   }
   Output out(lineBuffered || OutputIsTerminal());
   int status = kRead;
-  if (pick) {
+  if (design) {
+    if (pick)
+      return UsageError("--pick goes with none of --contrast, --fix-contrast, --scale and --simulate");
+    design->to = to;
+    const DesignAnswer answer = RunDesignCommand(*design, colours);
+    if (answer.usage) return UsageError(answer.error);
+    for (const std::string& line : answer.lines) out.Line(line);
+    if (!answer.error.empty()) {
+      out.Flush();
+      std::fprintf(stderr, "tintora-colour: %s\n", answer.error.c_str());
+      status = kNotRead;
+    }
+  } else if (pick) {
     if (!colours.empty()) return UsageError("--pick takes no colours");
     status = Pick(out, argv[0], average, device, to);
   } else {

@@ -86,7 +86,10 @@ TEST(CssColour, ReadsEveryNotation) {
       {"color(srgb 20% 40% 80% / 0.5)", "#3366CC", 0.5},
       {"color(srgb-linear 0.21586 0.21586 0.21586)", "#808080"},
       {"color(display-p3 0.91749 0.20029 0.13856)", "#FF0000"},
-      {"color(rec2020 0.79198 0.23098 0.07376)", "#FF0000"},
+      {"color(rec2020 0.82346 0.32843 0.18034)", "#FF0000"},
+      // rec2020 decodes with BT.1886's 2.4 power: mid values come out darker than BT.2020's
+      // camera curve made them (#8B8B8B there).
+      {"color(rec2020 0.5 0.5 0.5)", "#787878"},
       {"color(a98-rgb 1 1 1)", "#FFFFFF"},
       {"color(prophoto-rgb 0 0 0)", "#000000"},
       {"color(prophoto-rgb 1 1 1)", "#FFFFFF"},

@@ -76,11 +76,9 @@ double ProphotoToLinear(double v) {
   const double a = std::fabs(v);
   return a <= 16.0 / 512 ? v / 16 : Signed(v, std::pow(a, 1.8));
 }
-constexpr double kRecAlpha = 1.09929682680944, kRecBeta = 0.018053968510807;
-double Rec2020ToLinear(double v) {
-  const double a = std::fabs(v);
-  return a < kRecBeta * 4.5 ? v / 4.5 : Signed(v, std::pow((a + kRecAlpha - 1) / kRecAlpha, 1 / 0.45));
-}
+// rec2020 in CSS is a display's values: BT.1886's pure 2.4 power (the CSS Working Group's 2025
+// resolution), no longer the camera curve of BT.2020.
+double Rec2020ToLinear(double v) { return Signed(v, std::pow(std::fabs(v), 2.4)); }
 constexpr double kLabKappa = 24389.0 / 27, kLabEpsilon = 216.0 / 24389;
 
 Triple XyzD50ToLab(const Triple& xyz) {
