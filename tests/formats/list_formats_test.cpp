@@ -1,6 +1,9 @@
 #include "core/formats/list_formats.h"
 
+#include "core/formats/design_systems.h"
+
 #include <bit>
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -9,6 +12,7 @@
 
 #include "core/formats/ase.h"
 #include "core/formats/css.h"
+#include "core/formats/design_systems.h"
 #include "core/formats/gpl.h"
 #include "support/lists.h"
 #include "support/printers.h"
@@ -38,8 +42,8 @@ const E kMixed = {
 };
 
 // How a format gives the names back: as written, or (where it has no names, or names an
-// unnamed colour by its value) by value.
-enum class Names { Kept, EmptyByValue, AllByValue };
+// unnamed colour by its value) by value, or as a design system's names ("cafe-au-lait").
+enum class Names { Kept, EmptyByValue, AllByValue, Design };
 
 Names NamesOf(ListFormat f) {
   switch (f) {
@@ -53,14 +57,39 @@ Names NamesOf(ListFormat f) {
     case ListFormat::PaintNet:
     case ListFormat::HexList:
       return Names::AllByValue;
+    case ListFormat::Tailwind:
+    case ListFormat::Scss:
+    case ListFormat::Less:
+      return Names::Design;
     default:
       return Names::EmptyByValue;
   }
 }
 
+// The name an entry comes back with from a file of a format.
+std::string NameBack(ListFormat f, const ColourEntry& e) {
+  switch (NamesOf(f)) {
+    case Names::Kept:
+      break;
+    case Names::AllByValue:
+      return e.value;
+    case Names::EmptyByValue:
+      return e.name.empty() ? e.value : e.name;
+    case Names::Design: {
+      std::string value = e.value;
+      for (char& c : value) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      return (f == ListFormat::Tailwind ? "color-" : "") + DesignName(e.name.empty() ? value : e.name);
+    }
+  }
+  return e.name;
+}
+
 // The format a written file is read back as: its extension's.
 ListFormat ReaderOf(ListFormat f) {
-  return f == ListFormat::AcoV0 ? ListFormat::Aco : f == ListFormat::PaintNet ? ListFormat::Txt : f;
+  return f == ListFormat::AcoV0      ? ListFormat::Aco
+         : f == ListFormat::PaintNet ? ListFormat::Txt
+         : f == ListFormat::Tailwind ? ListFormat::Css
+                                     : f;
 }
 
 TEST(ListFormats, EveryWriterReadsBackToTheSameList) {
@@ -73,10 +102,8 @@ TEST(ListFormats, EveryWriterReadsBackToTheSameList) {
     EXPECT_EQ(FormatOfKey(info.key), info.format);
     const ListReadResult back = ReadListFile(reader, written.bytes);
     EXPECT_EQ(back.status, Status::Read) << info.description;
-    const Names names = NamesOf(info.format);
     E expected = kMixed;
-    for (ColourEntry& e : expected)
-      if (names == Names::AllByValue || (names == Names::EmptyByValue && e.name.empty())) e.name = e.value;
+    for (ColourEntry& e : expected) e.name = NameBack(info.format, e);
     EXPECT_EQ(back.entries, expected) << info.description;
   }
 }
@@ -162,9 +189,7 @@ TEST(ListFormats, NamesThatWouldBreakAFileSurviveEveryWriterWithTheirColours) {
     ASSERT_EQ(back.entries.size(), kHostile.size());
     for (std::size_t i = 0; i < kHostile.size(); ++i) {
       EXPECT_EQ(back.entries[i].value, kHostile[i].value);
-      if (NamesOf(info.format) != Names::AllByValue) {
-        EXPECT_EQ(back.entries[i].name, kHostileInTheList[i].name);
-      }
+      EXPECT_EQ(back.entries[i].name, NameBack(info.format, kHostileInTheList[i]));
     }
     EXPECT_EQ(back.title.find('\n'), std::string::npos);
     // The palette's title never brings a line of its own.

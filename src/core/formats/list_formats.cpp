@@ -13,6 +13,7 @@
 #include "core/formats/cdt.h"
 #include "core/formats/colour_list_files.h"
 #include "core/formats/css.h"
+#include "core/formats/design_systems.h"
 #include "core/formats/file_names.h"
 #include "core/formats/gpl.h"
 #include "core/formats/office_palettes.h"
@@ -23,7 +24,7 @@ namespace tintora {
 namespace {
 
 // clang-format off
-constexpr std::array<ListFormatInfo, 17> kFormats = {{
+constexpr std::array<ListFormatInfo, 20> kFormats = {{
     {ListFormat::Cdt, ".cdt", "Tintora colour data", true, true, "cdt",
      {"Colour Data - (Tintora) (*.CDT)", ".CDT"}, {"Colour Data - (Tintora) (*.CDT)", ".CDT"},
      "<code>{name}[RRGGBB]</code> a line, CR LF"},
@@ -77,19 +78,31 @@ constexpr std::array<ListFormatInfo, 17> kFormats = {{
     {ListFormat::HexList, ".hex", "hex colour list", true, true, "hex",
      {"Hex List - (*.HEX)", ".hex"}, {"Hex List - (*.HEX)", ".hex"},
      "one <code>RRGGBB</code> a line"},
+    {ListFormat::Tailwind, ".css", "Tailwind CSS theme", false, true, "tailwind",
+     {}, {"Tailwind CSS v4 Theme - (*.CSS)", ".css"},
+     "<code>@theme { --color-name: #rrggbb; }</code>, a <code>bg-name</code> utility for each; names made "
+     "lower-case words joined by <code>-</code> (read back as CSS custom properties)"},
+    {ListFormat::Scss, ".scss", "Sass variables", true, true, "scss",
+     {"Sass Variables - (*.SCSS)", ".scss"}, {"Sass Variables - (*.SCSS)", ".scss"},
+     "<code>$name: #rrggbb;</code> and a map of them all named after the palette"},
+    {ListFormat::Less, ".less", "Less variables", true, true, "less",
+     {"Less Variables - (*.LESS)", ".less"}, {"Less Variables - (*.LESS)", ".less"},
+     "<code>@name: #rrggbb;</code>"},
 }};
 // clang-format on
 
-constexpr ListFormat kOpenOrder[] = {
-    ListFormat::Cdt,  ListFormat::Lst,       ListFormat::Aco,        ListFormat::Gpl,
-    ListFormat::Ase,  ListFormat::Css,       ListFormat::Act,        ListFormat::Txt,
-    ListFormat::Html, ListFormat::Soc,       ListFormat::ScribusXml, ListFormat::SwatchBooker,
-    ListFormat::Kpl,  ListFormat::Procreate, ListFormat::PaintNet,   ListFormat::HexList};
+constexpr ListFormat kOpenOrder[] = {ListFormat::Cdt,     ListFormat::Lst,        ListFormat::Aco,
+                                     ListFormat::Gpl,     ListFormat::Ase,        ListFormat::Css,
+                                     ListFormat::Act,     ListFormat::Txt,        ListFormat::Html,
+                                     ListFormat::Soc,     ListFormat::ScribusXml, ListFormat::SwatchBooker,
+                                     ListFormat::Kpl,     ListFormat::Procreate,  ListFormat::PaintNet,
+                                     ListFormat::HexList, ListFormat::Scss,       ListFormat::Less};
 constexpr ListFormat kSaveOrder[] = {ListFormat::Cdt,       ListFormat::Html,       ListFormat::AcoV0,
                                      ListFormat::Aco,       ListFormat::Act,        ListFormat::Txt,
                                      ListFormat::Gpl,       ListFormat::Ase,        ListFormat::Css,
                                      ListFormat::Soc,       ListFormat::ScribusXml, ListFormat::Kpl,
-                                     ListFormat::Procreate, ListFormat::PaintNet,   ListFormat::HexList};
+                                     ListFormat::Procreate, ListFormat::PaintNet,   ListFormat::HexList,
+                                     ListFormat::Tailwind,  ListFormat::Scss,       ListFormat::Less};
 
 // Formats read as text: decoded first (UTF-8, Windows-1252 or UTF-16), binary data refused.
 // The XML formats decode themselves by their own declaration; the others are bytes.
@@ -103,6 +116,9 @@ bool IsText(ListFormat f) {
     case ListFormat::Css:
     case ListFormat::PaintNet:
     case ListFormat::HexList:
+    case ListFormat::Tailwind:
+    case ListFormat::Scss:
+    case ListFormat::Less:
       return true;
     default:
       return false;
@@ -141,7 +157,12 @@ ListReadResult ReadText(ListFormat format, std::string_view text) {
     case ListFormat::Gpl:
       return ReadGpl(text);
     case ListFormat::Css:
+    case ListFormat::Tailwind:
       return ReadCss(text);
+    case ListFormat::Scss:
+      return ReadScss(text);
+    case ListFormat::Less:
+      return ReadLess(text);
     default:
       return {};
   }
@@ -305,6 +326,12 @@ ListWriteResult WriteFormat(ListFormat format, const ColourList& list, const Lis
       return WritePaintNet(list);
     case ListFormat::HexList:
       return WriteHexList(list);
+    case ListFormat::Tailwind:
+      return WriteTailwind(list);
+    case ListFormat::Scss:
+      return WriteScss(list, options.title);
+    case ListFormat::Less:
+      return WriteLess(list);
     case ListFormat::Lst:
     case ListFormat::SwatchBooker:
       break;

@@ -32,6 +32,9 @@ enum class ListFormat {
   Procreate,     // Procreate swatches
   PaintNet,      // Paint.NET palette (a ".txt" read as Txt, told apart by its content)
   HexList,       // one RRGGBB a line
+  Tailwind,      // Tailwind CSS v4 theme (a ".css" read as Css)
+  Scss,          // Sass variables
+  Less,          // Less variables
 };
 
 // How a dialog offers a format: the file type's text, and the extension the file-name box
