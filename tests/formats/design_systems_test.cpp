@@ -22,7 +22,8 @@ TEST(DesignSystems, NamesAreLowerCaseWordsJoinedByHyphens) {
       {"Straße", "strasse"},      {"Łódź  Ærø", "lodz-aero"}, {"  --red__500!!", "red-500"},
       {"500", "color-500"},       {"3d", "color-3d"},         {"", "color"},
       {"!!!", "color"},           {"media", "color-media"},  // Less would read "@media:" as its at-rule
-      {"日本", "日本"},                                      // no ASCII form: kept
+      {"日本", "u65e5-u672c"},                               // no ASCII form: its code points
+      {"Grün 日", "grun-u65e5"},
   };
   for (const auto& n : names) EXPECT_EQ(DesignName(n.name), n.made) << n.name;
   // Unique in their list: the second "Red" and the unnamed colour whose value names it.

@@ -159,8 +159,23 @@ std::string DesignName(std::string_view name) {
       piece = lower;
     } else if (!(piece = AsciiOf(c)).empty()) {
     } else if (c >= 0x80 && c != U'\uFFFD' && !(c >= 0x2000 && c <= 0x206F) && c != 0xA0) {
-      lower = EncodeUtf8(std::u32string_view(&c, 1));  // a letter of another script, kept
+      // A letter with no ASCII form is its code point, a word of its own: Tailwind's utilities
+      // and Less's variables take ASCII names alone.
+      static constexpr char kHex[] = "0123456789abcdef";
+      lower = "u";
+      bool digits = false;
+      for (int shift = 20; shift >= 0; shift -= 4)
+        if (const unsigned d = (c >> shift) & 0xF; d != 0 || digits || shift <= 12) {
+          lower += kHex[d];
+          digits = true;
+        }
+      separate = !out.empty();
       piece = lower;
+      if (separate) out += '-';
+      out += piece;
+      separate = true;
+      previous = c;
+      continue;
     } else {
       separate = !out.empty();
       previous = c;
