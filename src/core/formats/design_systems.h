@@ -14,8 +14,9 @@ namespace tintora {
 
 // An entry's name as such a name: letters folded to ASCII where they can be ("Crème" is
 // "creme"), camel case and every run of other characters made one "-", a letter with no ASCII
-// form written as its code point ("日本" is "u65e5-u672c"). A name that would be empty or start with a digit is put after "color-"
-// ("500" is "color-500"), as is a word Less keeps for its own at-rules ("media").
+// form written as its code point ("日本" is "u65e5-u672c"). A name that would be empty or
+// start with a digit is put after "color-" ("500" is "color-500"), as is a word Less keeps for
+// its own at-rules ("media").
 std::string DesignName(std::string_view name);
 // The list's names so, unique: the second "red" is "red-2" (an entry without a name is named by
 // its value).
