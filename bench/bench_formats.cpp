@@ -76,6 +76,10 @@ FORMAT_BENCHMARKS(Kpl);
 FORMAT_BENCHMARKS(Procreate);
 FORMAT_BENCHMARKS(PaintNet);
 FORMAT_BENCHMARKS(HexList);
+FORMAT_BENCHMARKS(Tailwind);
+FORMAT_BENCHMARKS(Scss);
+FORMAT_BENCHMARKS(Less);
+FORMAT_BENCHMARKS(DesignTokens);
 
 // Files too big for Tintora to write in these formats, as other programs may: 100,000 lines of
 // Paint.NET colours, and a SwatchBooker book of 100,000 Lab materials.

@@ -92,7 +92,7 @@ SaveOutcome ListFiles::SaveAsAccept(const QString& f, ListFormat format) {
   options.actAdobeTable = options_->ActAdobeTable();
   // A palette keeps the name it came with; a list of Tintora's own is named by its file.
   options.title =
-      model_.PaletteTitle().empty() ? QFileInfo(f).completeBaseName().toStdString() : model_.PaletteTitle();
+      model_.PaletteTitle().empty() ? NameWithoutExtension(f.toStdString()) : model_.PaletteTitle();
   options.columns = model_.PaletteColumns();
   ListWriteResult written;
   {

@@ -1,12 +1,18 @@
-// Reads Tintora's Tailwind theme, Sass and Less files with the real tools and checks that every
-// colour comes out with its own value under its name.
-//   node check.mjs <tailwind.css> <palette.scss> <palette.less> <rrggbb>...
+// Reads Tintora's Tailwind theme, Sass and Less files and design tokens with the real tools and
+// checks that every colour comes out with its own value under its name.
+//   node check.mjs <tailwind.css> <palette.scss> <palette.less> <palette.tokens.json> <rrggbb>...
 import { readFileSync } from "node:fs";
 import { compile } from "tailwindcss";
 import * as sass from "sass";
 import less from "less";
+import { parse, defineConfig, Logger } from "@terrazzo/parser";
+import StyleDictionary from "style-dictionary";
+import { mkdtempSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { pathToFileURL } from "node:url";
 
-const [tailwindFile, scssFile, lessFile, ...expected] = process.argv.slice(2);
+const [tailwindFile, scssFile, lessFile, tokensFile, ...expected] = process.argv.slice(2);
 const want = expected.map((hex) => "#" + hex.toLowerCase());
 let failures = 0;
 function check(ok, what) {
@@ -57,5 +63,26 @@ lessNames.forEach((name, i) => {
   check(lessOut.includes(`.c${i} {\n  a: ${want[i]};\n}`), `Less's @${name} is not ${want[i]}`);
 });
 
+// Design tokens: Terrazzo's parser with its default lint rules, not a warning; each token's hex.
+const logger = new Logger({ level: "warn" });
+const { tokens } = await parse([{ src: readFileSync(tokensFile, "utf8"), filename: pathToFileURL(tokensFile) }], {
+  config: defineConfig({}, { cwd: pathToFileURL(process.cwd() + "/") }),
+  logger,
+});
+check(logger.stats().errorCount === 0 && logger.stats().warnCount === 0, "Terrazzo's lint rules found fault");
+const terrazzoHexes = Object.values(tokens).map((t) => t.$value.hex).sort();
+check(JSON.stringify(terrazzoHexes) === JSON.stringify([...want].sort()), `Terrazzo read ${terrazzoHexes}`);
+
+// Style Dictionary builds CSS variables from them, in the file's order.
+const out = mkdtempSync(join(tmpdir(), "tintora-sd-"));
+const dictionary = new StyleDictionary({
+  source: [tokensFile],
+  log: { verbosity: "silent" },
+  platforms: { css: { transformGroup: "css", buildPath: out + "/", files: [{ destination: "vars.css", format: "css/variables" }] } },
+});
+await dictionary.buildAllPlatforms();
+const variables = [...readFileSync(join(out, "vars.css"), "utf8").matchAll(/^\s*--[^:]+: (#[0-9a-f]{6});/gm)].map((m) => m[1]);
+check(JSON.stringify(variables) === JSON.stringify(want), `Style Dictionary made ${variables}`);
+
 if (failures) process.exit(1);
-console.log(`design tools: ${want.length} colours read back by Tailwind, Sass and Less`);
+console.log(`design tools: ${want.length} colours read back by Tailwind, Sass, Less, Terrazzo and Style Dictionary`);

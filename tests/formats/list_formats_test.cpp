@@ -51,6 +51,7 @@ Names NamesOf(ListFormat f) {
     case ListFormat::Txt:
     case ListFormat::Html:
     case ListFormat::Ase:
+    case ListFormat::DesignTokens:
       return Names::Kept;
     case ListFormat::Act:
     case ListFormat::Procreate:

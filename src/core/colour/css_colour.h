@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/colour/colour_spaces.h"
 #include "core/colour/notations.h"
 
 namespace tintora {
@@ -36,6 +37,8 @@ struct CssColourReading {
 // Reads one colour text: any letter case, blanks around it allowed. A bare six-digit RRGGBB
 // is taken as "#RRGGBB". The error names the text and what is wrong with it.
 CssColourReading ReadCssColour(std::string_view text);
+// The space a color() function names ("display-p3", "rec2020", "xyz" …, any case).
+std::optional<ColourSpace> ColorFunctionSpace(std::string_view name);
 
 // What a colour value cannot keep of a colour text, said so the user is not misled: its
 // opacity ("The 50 % opacity of rgb(51 102 204 / 50%) was left out.") or, for a fully

@@ -108,13 +108,12 @@ Reading ReadFunction(std::string_view name, std::string_view inside) {
       return r;
     }
     const std::string_view spaceName = args.items[0].text;
-    const auto* found = std::find_if(std::begin(kColorSpaces), std::end(kColorSpaces),
-                                     [&](const auto& s) { return SameWord(spaceName, s.name); });
-    if (found == std::end(kColorSpaces)) {
+    const std::optional<ColourSpace> found = ColorFunctionSpace(spaceName);
+    if (!found) {
       r.why = Quoted(spaceName) + " is not a colour space of color()";
       return r;
     }
-    space = found->space;
+    space = *found;
   }
   if (!Components(lowerName, args, first, function == Function::Rgb || function == Function::Hsl, r.why))
     return r;
@@ -264,6 +263,12 @@ CssColourReading ReadCssColour(std::string_view text) {
                             : r.oklch        ? GamutMapOklchToSrgb(*r.oklch)
                                              : GamutMapToSrgb(r.srgb));
   return out;
+}
+
+std::optional<ColourSpace> ColorFunctionSpace(std::string_view name) {
+  for (const ColourSpaceName& s : kColorSpaces)
+    if (SameWord(name, s.name)) return s.space;
+  return std::nullopt;
 }
 
 }  // namespace tintora

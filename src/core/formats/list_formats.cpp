@@ -14,6 +14,7 @@
 #include "core/formats/colour_list_files.h"
 #include "core/formats/css.h"
 #include "core/formats/design_systems.h"
+#include "core/formats/design_tokens.h"
 #include "core/formats/file_names.h"
 #include "core/formats/gpl.h"
 #include "core/formats/office_palettes.h"
@@ -24,7 +25,7 @@ namespace tintora {
 namespace {
 
 // clang-format off
-constexpr std::array<ListFormatInfo, 20> kFormats = {{
+constexpr std::array<ListFormatInfo, 21> kFormats = {{
     {ListFormat::Cdt, ".cdt", "Tintora colour data", true, true, "cdt",
      {"Colour Data - (Tintora) (*.CDT)", ".CDT"}, {"Colour Data - (Tintora) (*.CDT)", ".CDT"},
      "<code>{name}[RRGGBB]</code> a line, CR LF"},
@@ -88,21 +89,26 @@ constexpr std::array<ListFormatInfo, 20> kFormats = {{
     {ListFormat::Less, ".less", "Less variables", true, true, "less",
      {"Less Variables - (*.LESS)", ".less"}, {"Less Variables - (*.LESS)", ".less"},
      "<code>@name: #rrggbb;</code>"},
+    {ListFormat::DesignTokens, ".tokens.json", "design tokens", true, true, "tokens",
+     {"Design Tokens - (*.TOKENS.JSON *.TOKENS)", ".tokens.json"}, {"Design Tokens - (*.TOKENS.JSON)", ".tokens.json"},
+     "the Design Tokens Community Group's format: a group named after the palette, a <code>color</code> token "
+     "for each entry in sRGB with its hex; read from any tokens file, nested groups, aliases and every colour "
+     "space of its Color module"},
 }};
 // clang-format on
 
-constexpr ListFormat kOpenOrder[] = {ListFormat::Cdt,     ListFormat::Lst,        ListFormat::Aco,
-                                     ListFormat::Gpl,     ListFormat::Ase,        ListFormat::Css,
-                                     ListFormat::Act,     ListFormat::Txt,        ListFormat::Html,
-                                     ListFormat::Soc,     ListFormat::ScribusXml, ListFormat::SwatchBooker,
-                                     ListFormat::Kpl,     ListFormat::Procreate,  ListFormat::PaintNet,
-                                     ListFormat::HexList, ListFormat::Scss,       ListFormat::Less};
-constexpr ListFormat kSaveOrder[] = {ListFormat::Cdt,       ListFormat::Html,       ListFormat::AcoV0,
-                                     ListFormat::Aco,       ListFormat::Act,        ListFormat::Txt,
-                                     ListFormat::Gpl,       ListFormat::Ase,        ListFormat::Css,
-                                     ListFormat::Soc,       ListFormat::ScribusXml, ListFormat::Kpl,
-                                     ListFormat::Procreate, ListFormat::PaintNet,   ListFormat::HexList,
-                                     ListFormat::Tailwind,  ListFormat::Scss,       ListFormat::Less};
+constexpr ListFormat kOpenOrder[] = {
+    ListFormat::Cdt,  ListFormat::Lst,       ListFormat::Aco,         ListFormat::Gpl,
+    ListFormat::Ase,  ListFormat::Css,       ListFormat::Act,         ListFormat::Txt,
+    ListFormat::Html, ListFormat::Soc,       ListFormat::ScribusXml,  ListFormat::SwatchBooker,
+    ListFormat::Kpl,  ListFormat::Procreate, ListFormat::PaintNet,    ListFormat::HexList,
+    ListFormat::Scss, ListFormat::Less,      ListFormat::DesignTokens};
+constexpr ListFormat kSaveOrder[] = {
+    ListFormat::Cdt,       ListFormat::Html,     ListFormat::AcoV0,       ListFormat::Aco,
+    ListFormat::Act,       ListFormat::Txt,      ListFormat::Gpl,         ListFormat::Ase,
+    ListFormat::Css,       ListFormat::Soc,      ListFormat::ScribusXml,  ListFormat::Kpl,
+    ListFormat::Procreate, ListFormat::PaintNet, ListFormat::HexList,     ListFormat::Tailwind,
+    ListFormat::Scss,      ListFormat::Less,     ListFormat::DesignTokens};
 
 // Formats read as text: decoded first (UTF-8, Windows-1252 or UTF-16), binary data refused.
 // The XML formats decode themselves by their own declaration; the others are bytes.
@@ -119,6 +125,7 @@ bool IsText(ListFormat f) {
     case ListFormat::Tailwind:
     case ListFormat::Scss:
     case ListFormat::Less:
+    case ListFormat::DesignTokens:
       return true;
     default:
       return false;
@@ -163,6 +170,8 @@ ListReadResult ReadText(ListFormat format, std::string_view text) {
       return ReadScss(text);
     case ListFormat::Less:
       return ReadLess(text);
+    case ListFormat::DesignTokens:
+      return ReadDesignTokens(text);
     default:
       return {};
   }
@@ -175,6 +184,7 @@ std::span<const ListFormat> OpenDialogFormats() { return kOpenOrder; }
 std::span<const ListFormat> SaveDialogFormats() { return kSaveOrder; }
 
 std::string ExtensionsOf(ListFormat format) {
+  if (format == ListFormat::DesignTokens) return ".tokens.json, .tokens";
   return format == ListFormat::Html ? ".htm, .html" : std::string(InfoOf(format).extension);
 }
 
@@ -208,6 +218,7 @@ std::optional<ListFormat> FormatOfKey(std::string_view key) {
 std::optional<ListFormat> FormatOfPath(std::string_view path) {
   const std::string ext = NormalisedExt(path);
   if (ext == ".html") return ListFormat::Html;
+  if (ext == ".tokens") return ListFormat::DesignTokens;
   for (const auto& info : kFormats)
     if (info.reads && info.extension == ext) return info.format;
   return std::nullopt;
@@ -215,7 +226,8 @@ std::optional<ListFormat> FormatOfPath(std::string_view path) {
 
 bool HasExtensionOf(std::string_view path, ListFormat format) {
   const std::string ext = NormalisedExt(path);
-  return !ext.empty() && (ext == InfoOf(format).extension || (format == ListFormat::Html && ext == ".html"));
+  return !ext.empty() && (ext == InfoOf(format).extension || (format == ListFormat::Html && ext == ".html") ||
+                          (format == ListFormat::DesignTokens && ext == ".tokens"));
 }
 
 std::optional<ListFormat> WrittenFormatOfPath(std::string_view path) {
@@ -332,6 +344,8 @@ ListWriteResult WriteFormat(ListFormat format, const ColourList& list, const Lis
       return WriteScss(list, options.title);
     case ListFormat::Less:
       return WriteLess(list);
+    case ListFormat::DesignTokens:
+      return WriteDesignTokens(list, options.title);
     case ListFormat::Lst:
     case ListFormat::SwatchBooker:
       break;

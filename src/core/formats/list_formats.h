@@ -35,6 +35,7 @@ enum class ListFormat {
   Tailwind,      // Tailwind CSS v4 theme (a ".css" read as Css)
   Scss,          // Sass variables
   Less,          // Less variables
+  DesignTokens,  // design tokens (the Design Tokens Community Group's format)
 };
 
 // How a dialog offers a format: the file type's text, and the extension the file-name box
