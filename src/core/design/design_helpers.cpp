@@ -102,10 +102,17 @@ std::optional<Rgb8> FixContrast(Rgb8 foreground, Rgb8 background, ContrastTarget
 std::array<Rgb8, 11> ColourScale(Rgb8 colour) {
   // Where each step's lightness lies in a scale of a colour of middling lightness: steps close
   // together at the light end, where the eye tells small differences apart, wider in the middle.
-  constexpr std::array<double, 11> kTemplate = {0.973, 0.940, 0.892, 0.824, 0.727, 0.655,
-                                                0.580, 0.508, 0.441, 0.390, 0.272};
+  // Greys reach further down than colours do (a colour's darkest steps keep some of its hue).
+  constexpr std::array<double, 11> kColourful = {0.973, 0.940, 0.892, 0.824, 0.727, 0.655,
+                                                 0.580, 0.508, 0.441, 0.390, 0.272};
+  constexpr std::array<double, 11> kGrey = {0.984, 0.965, 0.922, 0.868, 0.708, 0.554,
+                                            0.443, 0.372, 0.276, 0.208, 0.140};
   const Oklch own = OklchOf(colour);
   const double l0 = std::clamp(own[0], 0.0, 1.0);
+  const double colourful = std::clamp(own[1] / 0.06, 0.0, 1.0);
+  std::array<double, 11> kTemplate;
+  for (std::size_t i = 0; i < kTemplate.size(); ++i)
+    kTemplate[i] = colourful * kColourful[i] + (1 - colourful) * kGrey[i];
   std::size_t k = 0;
   for (std::size_t i = 1; i < kTemplate.size(); ++i)
     if (std::abs(kTemplate[i] - l0) < std::abs(kTemplate[k] - l0)) k = i;
