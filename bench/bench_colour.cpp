@@ -1,6 +1,8 @@
 // Throughput of the per-pixel colour routines that the strips, palettes and wheel call.
 #include <benchmark/benchmark.h>
 
+#include "core/design/design_helpers.h"
+
 #include <random>
 #include <string>
 #include <vector>
@@ -128,5 +130,17 @@ void BM_RoundTripEveryColour(benchmark::State& state) {
 BENCHMARK(BM_RoundTripEveryColour)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(1);
 
 }  // namespace
+
+// The design helpers a designer waits on: the contrast fix and the scale of eleven steps.
+void BM_FixContrast(benchmark::State& state) {
+  const tintora::Rgb8 fg = *tintora::Rgb8::OfHex("3366CC"), bg = *tintora::Rgb8::OfHex("222222");
+  for (auto _ : state) benchmark::DoNotOptimize(tintora::FixContrast(fg, bg, tintora::ContrastTarget::AAA));
+}
+BENCHMARK(BM_FixContrast)->Unit(benchmark::kMicrosecond);
+void BM_ColourScale(benchmark::State& state) {
+  const tintora::Rgb8 colour = *tintora::Rgb8::OfHex("3B82F6");
+  for (auto _ : state) benchmark::DoNotOptimize(tintora::ColourScale(colour));
+}
+BENCHMARK(BM_ColourScale)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 #include "core/formats/design_systems.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_set>
 
 #include "core/colour/css_text.h"
@@ -58,12 +59,17 @@ std::string HexOf(const ColourEntry& e) {
   return css_text::Lower(HexOfRgb(c.red, c.green, c.blue));
 }
 
+// Why a list cannot be written: empty, or an entry without a colour.
+std::optional<ListWriteResult> Unwritable(const ColourList& list) {
+  if (list.Empty()) return ListWriteResult{{}, "The colour list is empty."};
+  if (auto bad = FirstNonColour(list)) return ListWriteResult{{}, *bad};
+  return std::nullopt;
+}
+
 // Every entry as "<before><name><between>#rrggbb<after>" lines.
-ListWriteResult WriteDeclarations(const ColourList& list, std::string head, std::string_view before,
-                                  std::string_view between, std::string_view after) {
-  if (list.Empty()) return {{}, "The colour list is empty."};
-  if (auto bad = FirstNonColour(list)) return {{}, *bad};
-  const std::vector<std::string> names = DesignNames(list);
+ListWriteResult WriteDeclarations(const ColourList& list, const std::vector<std::string>& names,
+                                  std::string head, std::string_view before, std::string_view between,
+                                  std::string_view after) {
   std::string text = std::move(head);
   text.reserve(text.size() + list.Count() * 40 + 16);
   for (std::size_t i = 0; i < list.Count(); ++i) {
@@ -206,16 +212,17 @@ std::vector<std::string> DesignNames(const ColourList& list) {
 }
 
 ListWriteResult WriteTailwind(const ColourList& list) {
-  ListWriteResult r = WriteDeclarations(list, "@theme {\n", "  --color-", ": ", ";\n");
+  if (auto refused = Unwritable(list)) return *refused;
+  ListWriteResult r = WriteDeclarations(list, DesignNames(list), "@theme {\n", "  --color-", ": ", ";\n");
   if (r.Ok()) r.bytes += "}\n";
   return r;
 }
 
 ListWriteResult WriteScss(const ColourList& list, std::string_view title) {
-  ListWriteResult r = WriteDeclarations(list, {}, "$", ": ", ";\n");
-  if (!r.Ok()) return r;
-  // The map takes the palette's name, kept apart from the colours' own.
+  if (auto refused = Unwritable(list)) return *refused;
   const std::vector<std::string> names = DesignNames(list);
+  ListWriteResult r = WriteDeclarations(list, names, {}, "$", ": ", ";\n");
+  // The map takes the palette's name, kept apart from the colours' own.
   std::string map = DesignName(title.empty() ? "palette" : title);
   while (std::find(names.begin(), names.end(), map) != names.end()) map += "-colors";
   r.bytes += "\n$" + map + ": (\n";
@@ -225,7 +232,10 @@ ListWriteResult WriteScss(const ColourList& list, std::string_view title) {
   return r;
 }
 
-ListWriteResult WriteLess(const ColourList& list) { return WriteDeclarations(list, {}, "@", ": ", ";\n"); }
+ListWriteResult WriteLess(const ColourList& list) {
+  if (auto refused = Unwritable(list)) return *refused;
+  return WriteDeclarations(list, DesignNames(list), {}, "@", ": ", ";\n");
+}
 
 ListReadResult ReadScss(std::string_view text) { return ReadVariables(text, '$'); }
 ListReadResult ReadLess(std::string_view text) { return ReadVariables(text, '@'); }
