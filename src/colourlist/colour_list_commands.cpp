@@ -8,7 +8,10 @@
 #include <QRadioButton>
 
 #include "colourlist/colour_list_pane.h"
+
+#include "core/colour/css_colour.h"
 #include "core/colour/websafe.h"
+#include "core/design/design_helpers.h"
 
 #include "colourlist/colour_list_view.h"
 #include "core/formats/cdt.h"
@@ -179,6 +182,24 @@ void ColourListPane::AppendCustomColours(const CustomColourSlots& customSlots) {
   emit InViewRequested();
   CustomColourListBox->setFocus();
   model_.AppendEntries(CustomColourEntries(customSlots));
+  SelectItem(static_cast<int>(model_.List().Count()) - 1, true);
+  CustomColourListBox->viewport()->update();
+}
+
+void ColourListPane::AppendScaleOfActiveColour() {
+  // Named after the colour: its CSS name where it has one, its value otherwise.
+  const Rgb8 colour = Rgb8::Of(parts_.active.Value().Shown());
+  const auto css = CssNameOf(colour.Value());
+  const std::string name = css ? std::string(*css) : colour.Hex();
+  const std::array<Rgb8, 11> scale = ColourScale(colour);
+  std::vector<ColourEntry> entries;
+  for (std::size_t i = 0; i < scale.size(); ++i)
+    entries.push_back({name + " " + std::to_string(kScaleSteps[i]), scale[i].Hex()});
+  StoreUndo();
+  model_.SetListChanged(true);
+  emit InViewRequested();
+  CustomColourListBox->setFocus();
+  model_.AppendEntries(std::move(entries));
   SelectItem(static_cast<int>(model_.List().Count()) - 1, true);
   CustomColourListBox->viewport()->update();
 }

@@ -165,6 +165,8 @@ void ColourListPane::BuildMenu(QGroupBox* pane) {
   m->addSeparator();
   ConvertListToWebSafeAction = m->AddItem("ConvertListtoWebSafe1", "Convert List to Web Safe");
   GenerateWebSafeListAction = m->AddItem("GenerateWebSafeList1", "Generate WebSafe List");
+  Link(m->AddItem("AddScaleOfActiveColour1", "Add Scale of Active Colour"), &QAction::triggered, this,
+       [this](bool) { AppendScaleOfActiveColour(); });
   m->addSeparator();
   CopyListAsHtmlCommentAction = m->AddItem("CopyListasHTMLComment1", "Copy List as HTML Comment");
 }

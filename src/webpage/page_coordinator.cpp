@@ -6,7 +6,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QToolButton>
 
+#include "core/design/design_helpers.h"
 #include "widgets/active_colour_holder.h"
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"
@@ -198,6 +200,16 @@ void PageCoordinator::BuildContrast(QWidget* tab) {
       contrastCells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = cell;
       table->addWidget(cell, r + 1, c + 1);
     }
+    auto* fix = Make<QToolButton>(ContrastGroupBox, "ContrastFixButton");
+    fix->setText("Fix");
+    fix->setAccessibleName(QString("Fix the %1 contrast").arg(roles[r]));
+    // As tall as the row's text, so the table keeps its lines.
+    fix->setAutoRaise(true);
+    fix->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    const auto row = static_cast<std::size_t>(r);
+    contrastFixes_[row] = fix;
+    Link(fix, &QToolButton::clicked, this, [this, row](bool) { FixContrastOf(row); });
+    table->addWidget(fix, r + 1, 4);
   }
   ActiveContrastLabel = Label(ContrastGroupBox, "ActiveContrastLabel", {});
   ReserveText(ActiveContrastLabel, "Active: 21.00:1 on white, 21.00:1 on black");
@@ -206,8 +218,8 @@ void PageCoordinator::BuildContrast(QWidget* tab) {
   auto* note =
       Label(ContrastGroupBox, "ContrastNoteLabel", "Measured on the real colours, whatever the view.");
   note->setWordWrap(true);
-  table->addWidget(note, 6, 0, 1, 5);
-  table->setColumnStretch(4, 1);
+  table->addWidget(note, 6, 0, 1, 6);
+  table->setColumnStretch(5, 1);
   ContrastGroupBox->setToolTip(
       "How readable the text and links are on the page's background: the ratio of their\n"
       "luminances, and the best WCAG 2 level reached for normal and for large text\n"
@@ -311,6 +323,20 @@ void PageCoordinator::ShowColours() {
   ShowContrast();
 }
 
+void PageCoordinator::FixContrastOf(std::size_t row) {
+  const PageRole role = kForegroundRoles[row];
+  if (fixed_[row].after >= 0 && fixed_[row].after == page_[role]) {
+    const ColourValue before = fixed_[row].before;
+    fixed_[row] = {};
+    SetColour(role, before);
+    return;
+  }
+  const int fix = contrastFixes_[row]->property("fix").toInt();
+  if (fix < 0) return;
+  fixed_[row] = {page_[role], fix};
+  SetColour(role, fix);
+}
+
 void PageCoordinator::ShowContrast() {
   const ColourValue background = page_[PageRole::Background];
   for (std::size_t r = 0; r < kForegroundRoles.size(); ++r) {
@@ -318,6 +344,22 @@ void PageCoordinator::ShowContrast() {
     contrastCells_[r][0]->setText(QString::fromStdString(RatioText(ratio)));
     contrastCells_[r][1]->setText(LevelText(NormalTextLevel(ratio)));
     contrastCells_[r][2]->setText(LevelText(LargeTextLevel(ratio)));
+    // The way out of a failing pair, or back from the way out just taken.
+    const ColourValue colour = page_[kForegroundRoles[r]];
+    const bool undo = fixed_[r].after == colour;
+    if (!undo) fixed_[r] = {};
+    const std::optional<Rgb8> fix =
+        undo || ratio >= 4.5 ? std::nullopt
+                             : FixContrast(Rgb8::Of(colour), Rgb8::Of(background), ContrastTarget::AA);
+    QToolButton* button = contrastFixes_[r];
+    button->setText(undo ? "Undo" : "Fix");
+    button->setToolTip(
+        undo  ? "Give it back its colour, " + QString::fromStdString(Rgb8::Of(fixed_[r].before).Hex())
+        : fix ? "Make it " + QString::fromStdString(fix->Hex()) +
+                    ": the nearest colour that reaches AA (4.5:1) here, only its lightness changed"
+              : QString());
+    button->setProperty("fix", fix ? fix->Value() : -1);
+    button->setVisible(undo || fix.has_value());
   }
   const ColourValue a = active_.Value().Shown();
   ActiveContrastLabel->setText(QString("Active: %1 on white, %2 on black")

@@ -18,6 +18,7 @@ class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QToolButton;
 class QLayout;
 class QWidget;
 
@@ -70,6 +71,14 @@ class PageCoordinator : public QObject {
   // The contrast table: per link role and the text, its ratio and the levels for normal and
   // large text; and the active colour's line.
   std::array<std::array<QLabel*, 3>, 4> contrastCells_{};
+  // Per row, "Fix" where the pair fails AA for normal text: the nearest colour that reaches it;
+  // once pressed, "Undo" gives the colour back until the row's colour changes otherwise.
+  std::array<QToolButton*, 4> contrastFixes_{};
+  struct Fixed {
+    ColourValue before = -1, after = -1;
+  };
+  std::array<Fixed, 4> fixed_{};
+  void FixContrastOf(std::size_t row);
   // The browser's own fixed colours around the page, shown in the chosen vision too.
   struct Chrome {
     QWidget* widget;

@@ -365,6 +365,21 @@ TEST_F(ColourListTest, GeneratingTheWebSafeListKeepsModesAndTheActiveColour) {
   EXPECT_EQ(Label("ColourListTotalLabel"), "Total:216");
 }
 
+TEST_F(ColourListTest, TheActiveColoursScaleIsAddedInOneStep) {
+  IndexRgb(0x12, 0x34, 0x56);
+  SetRgb(0x00, 0x00, 0xFF);
+  Menu("AddScaleOfActiveColour1");
+  ASSERT_EQ(form->List().Count(), 12u);
+  EXPECT_EQ(form->List().At(1).name, "blue 50");
+  EXPECT_EQ(form->List().At(11).name, "blue 950");
+  // The colour itself is among its steps, and the last step is the one selected.
+  const auto values = Values();
+  EXPECT_EQ(std::count(values.begin(), values.end(), "0000FF"), 1);
+  EXPECT_EQ(Label("ColourListTotalLabel"), "Total:12");
+  Menu("UndoLastChange1");
+  EXPECT_EQ(Values(), V({"123456"}));
+}
+
 TEST_F(ColourListTest, ConvertingToWebSafeAsksFirstAndCanBeCancelled) {
   IndexRgb(0x12, 0x34, 0x56);
   IndexRgb(0xFF, 0x80, 0x00);

@@ -6,9 +6,9 @@
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include "app/frame.h"
 #include "colourlist/adjust_colours.h"
@@ -109,6 +109,29 @@ TEST_F(PageTest, TheContrastFollowsTheColoursAsTheyChange) {
   EXPECT_EQ(Find<QLabel>("ActiveContrastLabel")->text(), "Active: 1.00:1 on white, 21.00:1 on black");
 }
 
+// A failing pair offers the nearest colour that passes; taking it can be taken back.
+TEST_F(PageTest, AFailingPairIsFixedByItsButtonAndTheFixUndone) {
+  const auto fixes = Find<QWidget>("ContrastGroupBox")->findChildren<QToolButton*>("ContrastFixButton");
+  ASSERT_EQ(fixes.size(), 4);
+  for (QToolButton* fix : fixes) EXPECT_TRUE(fix->isHidden());  // black and blue on white pass
+  SetRgb(0x99, 0x99, 0x99);
+  QTest::mouseClick(Find<QLabel>("DocumentTextLabel"), Qt::LeftButton);
+  ASSERT_FALSE(fixes[0]->isHidden());
+  EXPECT_TRUE(fixes[0]->toolTip().contains("767676")) << fixes[0]->toolTip().toStdString();
+  fixes[0]->click();
+  EXPECT_EQ(P().Colours()[R::Text], ColourFromRgb(0x76, 0x76, 0x76));
+  EXPECT_EQ(Cell("Text", 1), "AA");
+  EXPECT_EQ(fixes[0]->text(), "Undo");
+  fixes[0]->click();
+  EXPECT_EQ(P().Colours()[R::Text], ColourFromRgb(0x99, 0x99, 0x99));
+  EXPECT_EQ(fixes[0]->text(), "Fix");
+  // A colour set by hand after a fix ends its undo.
+  fixes[0]->click();
+  SetRgb(0xAA, 0xAA, 0xAA);
+  QTest::mouseClick(Find<QLabel>("DocumentTextLabel"), Qt::LeftButton);
+  EXPECT_EQ(fixes[0]->text(), "Fix");
+}
+
 // "View as" draws the sample page and the colour viewer as a dichromat sees them; the colours
 // themselves, and the contrast measured from them, stay the real ones.
 TEST_F(PageTest, ViewAsShowsTheDeficiencyAndTheContrastStaysReal) {
@@ -163,7 +186,7 @@ class AdjustTest : public WindowTest {
   AdjustWindow& W() { return *form->Adjust(); }
   QSlider* Bar(const char* name) { return W().findChild<QSlider*>(name); }
   QString Shown(const char* edit) { return W().findChild<QLineEdit*>(edit)->text(); }
-  QPushButton* Button(const char* name) { return W().findChild<QPushButton*>(name); }
+  QToolButton* Button(const char* name) { return W().findChild<QToolButton*>(name); }
   void Select(std::initializer_list<int> rows) {
     auto* view = Find<ColourListView>("CustomColourListBox");
     view->selectionModel()->clearSelection();
