@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
 #include <QToolButton>
@@ -186,7 +187,7 @@ class AdjustTest : public WindowTest {
   AdjustWindow& W() { return *form->Adjust(); }
   QSlider* Bar(const char* name) { return W().findChild<QSlider*>(name); }
   QString Shown(const char* edit) { return W().findChild<QLineEdit*>(edit)->text(); }
-  QToolButton* Button(const char* name) { return W().findChild<QToolButton*>(name); }
+  QPushButton* Button(const char* name) { return W().findChild<QPushButton*>(name); }
   void Select(std::initializer_list<int> rows) {
     auto* view = Find<ColourListView>("CustomColourListBox");
     view->selectionModel()->clearSelection();
