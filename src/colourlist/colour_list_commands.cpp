@@ -14,6 +14,7 @@
 #include "core/design/design_helpers.h"
 
 #include "colourlist/colour_list_view.h"
+#include "colourlist/colour_vision_check.h"
 #include "core/formats/cdt.h"
 #include "core/formats/colour_list_files.h"
 #include "widgets/active_colour_holder.h"
@@ -202,6 +203,21 @@ void ColourListPane::AppendScaleOfActiveColour() {
   model_.AppendEntries(std::move(entries));
   SelectItem(static_cast<int>(model_.List().Count()) - 1, true);
   CustomColourListBox->viewport()->update();
+}
+
+void ColourListPane::CheckColourVision() {
+  auto* check = window_->findChild<ColourVisionCheck*>("ColourVisionCheck");
+  if (!check) {
+    check = new ColourVisionCheck(window_);
+    Link(check, &ColourVisionCheck::PairChosen, this, [this](int first, int second) {
+      SelectItem(first, true);
+      SelectItem(second, false);
+    });
+  }
+  check->Check(model_.List());
+  check->show();
+  check->raise();
+  check->activateWindow();
 }
 
 void ColourListPane::ShowLoadedList() {

@@ -167,6 +167,8 @@ void ColourListPane::BuildMenu(QGroupBox* pane) {
   GenerateWebSafeListAction = m->AddItem("GenerateWebSafeList1", "Generate WebSafe List");
   Link(m->AddItem("AddScaleOfActiveColour1", "Add Scale of Active Colour"), &QAction::triggered, this,
        [this](bool) { AppendScaleOfActiveColour(); });
+  Link(m->AddItem("CheckColourVision1", "Check Colour Vision"), &QAction::triggered, this,
+       [this](bool) { CheckColourVision(); });
   m->addSeparator();
   CopyListAsHtmlCommentAction = m->AddItem("CopyListasHTMLComment1", "Copy List as HTML Comment");
 }

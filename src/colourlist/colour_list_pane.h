@@ -70,9 +70,9 @@ class ColourListPane : public QObject {
   void CustomColourListBoxDragDrop(QObject* source, QPoint viewportPos, const QByteArray& cdtLines);
   void MakeColourSafe();
   void RGBHexListToWebSafe();
-  // The colour dialog's custom colours, or the active colour's scale, appended after an undo step.
-  void AppendCustomColours(const CustomColourSlots& customSlots);
+  void AppendCustomColours(const CustomColourSlots& customSlots);  // each after an undo step
   void AppendScaleOfActiveColour();
+  void CheckColourVision();  // its window is made on first use
   // A list was just read: its first entry is selected and the list is shown.
   void ShowLoadedList();
   // "Inc. Cmpl." is offered while the harmony colours are shown.

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -378,6 +379,22 @@ TEST_F(ColourListTest, TheActiveColoursScaleIsAddedInOneStep) {
   EXPECT_EQ(Label("ColourListTotalLabel"), "Total:12");
   Menu("UndoLastChange1");
   EXPECT_EQ(Values(), V({"123456"}));
+}
+
+TEST_F(ColourListTest, TheColourVisionCheckFindsThePairsAndSelectsOne) {
+  IndexRgb(0xFF, 0x00, 0x00);  // red, and an olive a protanope takes for it
+  IndexRgb(0x00, 0x00, 0xFF);
+  IndexRgb(0x6D, 0x5F, 0x00);
+  Menu("CheckColourVision1");
+  auto* check = form->findChild<QWidget*>("ColourVisionCheck");
+  ASSERT_TRUE(check && check->isVisible());
+  EXPECT_EQ(check->parentWidget(), form.get());  // owned by the main window
+  auto* pairs = check->findChild<QListWidget*>("LookAlikeList");
+  ASSERT_GE(pairs->count(), 1);
+  EXPECT_TRUE(pairs->item(0)->text().startsWith("Protanopia: FF0000 and 6D5F00 ("))
+      << pairs->item(0)->text().toStdString();
+  pairs->setCurrentRow(0);
+  EXPECT_EQ(Selected(), std::vector<int>({0, 2}));
 }
 
 TEST_F(ColourListTest, ConvertingToWebSafeAsksFirstAndCanBeCancelled) {
