@@ -192,13 +192,14 @@ struct Reader {
   // The token's value and type with its aliases followed; false when a chain loops or leads
   // nowhere (the problem says which) or there is no value.
   bool Resolve(const Node& token, std::string type, const Node*& value, std::string& resolvedType) {
-    std::unordered_set<const Node*> seen;
+    std::vector<const Node*> seen;  // a chain of aliases is short; most tokens have none
     const Node* at = &token;
     for (;;) {
-      if (!seen.insert(at).second) {
+      if (std::find(seen.begin(), seen.end(), at) != seen.end() || seen.size() > kMaxNesting * 64) {
         problem = "holds design tokens whose aliases lead back to themselves.";
         return false;
       }
+      seen.push_back(at);
       if (const std::string* t = at->Text("$type")) type = *t;
       const Node* v = at->Field("$value");
       if (!v) return false;
