@@ -35,16 +35,16 @@ int RunPickMode(QApplication& app) {
   QTimer::singleShot(0, &app, [&] {
     // On X11 the pointer is held with a crosshair; on Wayland the portal shows its own picker.
     desktop.Screen().PickColour([&](const ScreenAnswer& answer) {
-      if (answer.outcome == ScreenAnswer::Outcome::Done && answer.colour >= 0) {
+      if (answer.outcome == ScreenAnswer::Outcome::Done && answer.colour) {
         // Picked where the pointer is now.
-        const ColourValue colour = management.Seen(answer.colour, QCursor::pos());
-        std::printf("#%s\n", BGRIntToRGBHEX(colour).c_str());
+        const Rgb8 colour = management.Seen(*answer.colour, QCursor::pos());
+        std::printf("#%s\n", colour.Hex().c_str());
         std::fflush(stdout);
         status = 0;
         // The window's recent picks take it too (a settings file that cannot be written is
         // no reason to fail a pick that worked).
         QDir().mkpath(QFileInfo(settings).absolutePath());
-        AddRecentPick(ini, Rgb8::Of(colour));
+        AddRecentPick(ini, colour);
       } else if (answer.outcome == ScreenAnswer::Outcome::Failed) {
         std::fprintf(stderr, "tintora: %s\n", answer.message.toLocal8Bit().constData());
       }

@@ -28,9 +28,8 @@ void ColourManagement::Refresh(QPoint at) {
   if (hintChanged_ && Hint() != before) hintChanged_();
 }
 
-ColourValue ColourManagement::Seen(ColourValue device, QPoint at) {
+Rgb8 ColourManagement::Seen(Rgb8 device, QPoint at) {
   device_ = device;
-  if (device < 0) return device;
   Refresh(at);
 #ifdef TINTORA_HAVE_LCMS
   if (enabled_ && profile_) return profile_->ToSrgb(device);

@@ -10,7 +10,7 @@
 #include <QPoint>
 #include <QString>
 
-#include "core/colour/notations.h"
+#include "core/colour/rgb8.h"
 
 #ifdef TINTORA_HAVE_LCMS
 #include "core/capture/display_profile.h"
@@ -26,9 +26,9 @@ class ColourManagement {
 
   // The colour a device value read at the desktop position `at` shows. The device value is
   // kept for DeviceValue.
-  ColourValue Seen(ColourValue device, QPoint at);
-  // The screen's own value of the last colour Seen took, or -1 before any.
-  ColourValue DeviceValue() const { return device_; }
+  Rgb8 Seen(Rgb8 device, QPoint at);
+  // The screen's own value of the last colour Seen took; nothing before any.
+  std::optional<Rgb8> DeviceValue() const { return device_; }
 
   bool Enabled() const { return enabled_; }
   // Whether picks are going through a profile now.
@@ -46,7 +46,7 @@ class ColourManagement {
  private:
   ScreenAccess& screen_;
   bool enabled_ = true;
-  ColourValue device_ = -1;
+  std::optional<Rgb8> device_;
   QByteArray bytes_;  // the profile last read, to tell a change
   QString problem_;   // why the published profile is not used
   std::function<void()> hintChanged_;

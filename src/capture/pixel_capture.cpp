@@ -118,9 +118,8 @@ PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window,
   screenValueItem_ = MakeAction(zoomHost, "CopyScreenValue1", "Copy Screen Value");
   screenValueItem_->setEnabled(false);
   Link(screenValueItem_, &QAction::triggered, this, [this](bool) {
-    if (management_.DeviceValue() >= 0)
-      services_.SetClipboardText(
-          QString::fromStdString(WriteCssColour(management_.DeviceValue(), CssNotation::Hex)));
+    if (const std::optional<Rgb8> device = management_.DeviceValue())
+      services_.SetClipboardText(QString::fromStdString(WriteCssColour(device->Value(), CssNotation::Hex)));
   });
   management_.SetHintHandler([this] { PixelCaptureHintDisplay(); });
 
@@ -292,7 +291,7 @@ void PixelCapture::PickOnce() {
     if (!self) return;
     Guarded([&] {
       if (answer.outcome == ScreenAnswer::Outcome::Done) {
-        self->selection_.ColourSelectorUpdate(answer.colour);
+        if (answer.colour) self->selection_.ColourSelectorUpdate(answer.colour->Value());
         self->selection_.SetColourSelection();
         emit self->Picked(self->selection_.Colour());
       } else if (answer.outcome == ScreenAnswer::Outcome::Failed) {
@@ -378,16 +377,18 @@ void PixelCapture::PlainRead(QPoint p) {
   if (!square.isNull()) ShowRead(AverageOf(square, QPoint(half, half), sampleSize_), p);
 }
 
-void PixelCapture::ShowRead(ColourValue device, QPoint at) {
-  selection_.ColourSelectorUpdate(management_.Seen(device, at));
+void PixelCapture::ShowRead(std::optional<Rgb8> device, QPoint at) {
+  if (!device) return;  // tried again on the next tick
+  selection_.ColourSelectorUpdate(management_.Seen(*device, at).Value());
   const bool managed = management_.InForce();
   screenValueItem_->setEnabled(managed);
   if (managed)
     screenValueItem_->setText("Copy Screen Value (" +
-                              QString::fromStdString(WriteCssColour(device, CssNotation::Hex)) + ")");
+                              QString::fromStdString(WriteCssColour(device->Value(), CssNotation::Hex)) +
+                              ")");
 }
 
-ColourValue AverageOf(const QImage& rgb32, QPoint centre, int size) {
+Rgb8 AverageOf(const QImage& rgb32, QPoint centre, int size) {
   return AverageSquare(
       std::span<const std::uint32_t>(reinterpret_cast<const std::uint32_t*>(rgb32.constBits()),
                                      static_cast<std::size_t>(rgb32.width()) * rgb32.height()),
@@ -409,7 +410,7 @@ void PixelCapture::ZoomRead(QPoint p) {
     MarkZoomCentre(std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(marked.bits()),
                                             static_cast<std::size_t>(size) * size),
                    size);
-    ShowRead(ColourOfPixel(marked.pixel(c, c)), p);
+    ShowRead(Rgb8::Of(ColourOfPixel(marked.pixel(c, c))), p);
   } else {
     ShowRead(AverageOf(block, QPoint(c, c), sampleSize_), p);
   }

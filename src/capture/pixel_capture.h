@@ -29,7 +29,7 @@ class TPopupExt;
 struct SettingsValues;
 
 // The average in linear light of the `size` square around `centre` of an RGB32 picture.
-ColourValue AverageOf(const QImage& rgb32, QPoint centre, int size);
+Rgb8 AverageOf(const QImage& rgb32, QPoint centre, int size);
 
 class PixelCapture : public QObject {
   Q_OBJECT
@@ -94,8 +94,9 @@ class PixelCapture : public QObject {
   void ZoomRead(QPoint cursor);
   // The magnified picture's pixel grid (at x4) and the sampled square's outline.
   void OutlineSample(QImage& shown, int size) const;
-  // A colour read from the screen at `at` into the selector, through the display profile.
-  void ShowRead(ColourValue device, QPoint at);
+  // A colour read from the screen at `at` into the selector, through the display profile;
+  // nothing read leaves the selector as it is.
+  void ShowRead(std::optional<Rgb8> device, QPoint at);
 
   QWidget* window_;
   ColourSelection& selection_;

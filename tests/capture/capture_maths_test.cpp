@@ -81,19 +81,18 @@ TEST(Capture, AnAreaIsAveragedInLinearLight) {
     const char* what;
     std::vector<std::uint32_t> pixels;
     int width, x, y, size;
-    ColourValue average;
+    Rgb8 average;
   } rows[] = {
-      {"the checkerboard", board, 5, 2, 2, 5, ColourFromRgb(0xBF, 0xBF, 0xBF)},  // encoded mean: #858585
-      {"one pixel is itself", board, 5, 1, 2, 1, ColourFromRgb(0, 0, 0)},
-      {"half and half", {kWhite, kBlack}, 2, 0, 0, 3, ColourFromRgb(0xBC, 0xBC, 0xBC)},  // corner: 2 of 9
-                                                                                         // there
-      {"each channel alone", {0xFFFF0000u, 0xFF0000FFu}, 2, 0, 0, 3, ColourFromRgb(0xBC, 0, 0xBC)},
-      {"a flat colour stays", std::vector<std::uint32_t>(9, 0xFF336699u), 3, 1, 1, 3,
-       ColourFromRgb(0x33, 0x66, 0x99)},
+      {"the checkerboard", board, 5, 2, 2, 5, {0xBF, 0xBF, 0xBF}},  // encoded mean: #858585
+      {"one pixel is itself", board, 5, 1, 2, 1, {0, 0, 0}},
+      {"half and half", {kWhite, kBlack}, 2, 0, 0, 3, {0xBC, 0xBC, 0xBC}},  // corner: 2 of 9
+                                                                            // there
+      {"each channel alone", {0xFFFF0000u, 0xFF0000FFu}, 2, 0, 0, 3, {0xBC, 0, 0xBC}},
+      {"a flat colour stays", std::vector<std::uint32_t>(9, 0xFF336699u), 3, 1, 1, 3, {0x33, 0x66, 0x99}},
   };
   for (const auto& r : rows)
     EXPECT_EQ(AverageSquare(r.pixels, r.width, r.x, r.y, r.size), r.average) << r.what;
-  EXPECT_EQ(AverageInLinearLight({}), 0);
+  EXPECT_EQ(AverageInLinearLight({}), Rgb8{});
   for (int n : {1, 3, 5, 7, 9}) EXPECT_EQ(SampleSizeOrOne(n), n);
   for (int n : {0, 2, 4, 11, -3}) EXPECT_EQ(SampleSizeOrOne(n), 1) << n;
 }

@@ -57,14 +57,14 @@ TEST(DisplayProfile, AgreesWithLittleCmsOwnCalculator) {
     // Outside sRGB the reference goes through the same gamut mapping: what is compared is the
     // profile's arithmetic, not the mapping's.
     const ColourValue expected = ColourOfSrgb(GamutMapToSrgb(reference[i]));
-    const ColourValue got = profile->ToSrgb(device[i]);
+    const ColourValue got = profile->ToSrgb(Rgb8::Of(device[i])).Value();
     SCOPED_TRACE(BGRIntToRGBHEX(device[i]) + " -> " + BGRIntToRGBHEX(expected));
     EXPECT_LE(std::abs(RedOf(got) - RedOf(expected)), 1);
     EXPECT_LE(std::abs(GreenOf(got) - GreenOf(expected)), 1);
     EXPECT_LE(std::abs(BlueOf(got) - BlueOf(expected)), 1);
   }
   // A wide-gamut display's pure red is redder than sRGB's: mapped in, it stays a full red.
-  EXPECT_EQ(RedOf(profile->ToSrgb(ColourFromRgb(255, 0, 0))), 255);
+  EXPECT_EQ(profile->ToSrgb({255, 0, 0}).red, 255);
 }
 
 TEST(DisplayProfile, ABrokenProfileIsRefusedWithAReason) {

@@ -27,10 +27,10 @@ class FakeScreen : public ScreenAccess {
   bool CanReadScreen() const override { return readable; }
   QPoint CursorPos() const override { return cursor; }
   void MovePointer(QPoint by) override { cursor += by; }
-  int PixelAt(QPoint p) override {
+  std::optional<Rgb8> PixelAt(QPoint p) override {
     ++pixelReads;
-    if (!readable || !desktop.valid(p)) return -1;
-    return ColourOfPixel(desktop.pixel(p));
+    if (!readable || !desktop.valid(p)) return std::nullopt;
+    return Rgb8::Of(ColourOfPixel(desktop.pixel(p)));
   }
   QImage GrabRect(QRect rect) override {
     if (!readable) return {};

@@ -127,7 +127,7 @@ TEST_F(X11CaptureTest, TheHotKeyTakesThePixelUnderThePointer) {
 
 TEST_F(X11CaptureTest, TheX11ReaderReadsThePointerPixelsAndBlocks) {
   ScreenAccess& screen = services.Screen();
-  const int blue = ColourFromRgb(0x33, 0x66, 0xCC);
+  const Rgb8 blue{0x33, 0x66, 0xCC};
   MovePointer(1000, 700);
   EXPECT_EQ(screen.CursorPos(), QPoint(1000, 700));
   EXPECT_EQ(screen.PixelAt({1000, 700}), blue);
@@ -138,11 +138,11 @@ TEST_F(X11CaptureTest, TheX11ReaderReadsThePointerPixelsAndBlocks) {
   swatch->repaint();
   QTest::qWait(100);
   EXPECT_EQ(screen.CursorPos(), QPoint(1000, 700));
-  EXPECT_EQ(screen.PixelAt({1000, 700}), ColourFromRgb(0x10, 0x20, 0x30));
+  EXPECT_EQ(screen.PixelAt({1000, 700}), (Rgb8{0x10, 0x20, 0x30}));
   // A pointer that moved reads where it is now, not where it was.
   MovePointer(850, 700);
   EXPECT_EQ(screen.CursorPos(), QPoint(850, 700));
-  EXPECT_NE(screen.PixelAt({850, 700}), ColourFromRgb(0x10, 0x20, 0x30));
+  EXPECT_NE(screen.PixelAt({850, 700}), (Rgb8{0x10, 0x20, 0x30}));
   // A block across the swatch's left edge, and one hanging over the screen's corner.
   const QImage edge = screen.GrabRect(QRect(894, 700, 12, 12));
   ASSERT_EQ(edge.size(), QSize(12, 12));
@@ -160,7 +160,7 @@ TEST_F(X11CaptureTest, TheX11ReaderReadsThePointerPixelsAndBlocks) {
   EXPECT_EQ(screen.GrabRect(QRect(894, 700, 12, 12)).pixel(6, 6), qRgb(0x40, 0x50, 0x60));
   const QImage corner = screen.GrabRect(QRect(1274, 1018, 12, 12));
   EXPECT_EQ(corner.pixel(11, 11), qRgb(0, 0, 0));
-  EXPECT_EQ(screen.PixelAt({5000, 5000}), -1);
+  EXPECT_EQ(screen.PixelAt({5000, 5000}), std::nullopt);
 }
 
 TEST_F(X11CaptureTest, AChangedKeyReleasesTheOldOne) {
@@ -278,7 +278,7 @@ TEST(X11HiDpi, TheDevicePixelUnderTheLogicalPositionIsRead) {
 
   X11Services services;
   ASSERT_EQ(services.Screen().BackendName(), "X11");
-  const int blue = ColourFromRgb(0x33, 0x66, 0xCC);
+  const Rgb8 blue{0x33, 0x66, 0xCC};
   // The swatch's left edge: device x 600. Reading the logical x as a device one (300), or the
   // device pixel left of it (599), gives the root's black.
   Xdotool({"mousemove", "600", "500"});
@@ -289,7 +289,7 @@ TEST(X11HiDpi, TheDevicePixelUnderTheLogicalPositionIsRead) {
     SCOPED_TRACE(reader->BackendName().toStdString());
     EXPECT_EQ(reader->CursorPos(), QPoint(300, 250));
     EXPECT_EQ(reader->PixelAt({300, 250}), blue);
-    EXPECT_EQ(reader->PixelAt({299, 250}), 0);
+    EXPECT_EQ(reader->PixelAt({299, 250}), Rgb8{});
     const QImage block = reader->GrabRect(QRect(294, 244, 12, 12));
     ASSERT_EQ(block.size(), QSize(12, 12));
     EXPECT_EQ(block.pixel(6, 6), qRgb(0x33, 0x66, 0xCC));
@@ -344,16 +344,16 @@ TEST(X11HiDpi, ThePointersOwnDevicePixelIsReadAtAnyScale) {
     SCOPED_TRACE(x);
     Xdotool({"mousemove", QString::number(x), "500"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return std::abs(QCursor::pos().x() - x / dpr) < 1; }, 3000));
-    const int expected = x % 2 == 0 ? ColourFromRgb(255, 255, 255) : 0;
+    const Rgb8 expected = x % 2 == 0 ? Rgb8{255, 255, 255} : Rgb8{};
     const QPoint at = screen.CursorPos();
     EXPECT_EQ(screen.PixelAt(at), expected);
     const int c = ZoomCentre(kZoomBlock);
     const QImage block = screen.GrabRect(QRect(at.x() - c, at.y() - c, kZoomBlock, kZoomBlock));
-    EXPECT_EQ(ColourOfPixel(block.pixel(c, c)), expected) << "magnified";
+    EXPECT_EQ(Rgb8::Of(ColourOfPixel(block.pixel(c, c))), expected) << "magnified";
   }
   // The arrow keys' nudge moves by one device pixel: from the white 606 to the black 607.
   screen.MovePointer({1, 0});
-  ASSERT_TRUE(QTest::qWaitFor([&] { return screen.PixelAt(screen.CursorPos()) == 0; }, 3000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return screen.PixelAt(screen.CursorPos()) == Rgb8{}; }, 3000));
   QProcess clear;
   clear.start("xsetroot", {"-solid", "black"});
   clear.waitForFinished(5000);

@@ -4,12 +4,15 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QByteArray>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+
+#include "core/colour/rgb8.h"
 
 namespace tintora {
 
@@ -18,14 +21,14 @@ namespace tintora {
 struct ScreenAnswer {
   enum class Outcome { Done, Cancelled, Failed };
   Outcome outcome = Outcome::Failed;
-  int colour = -1;
+  std::optional<Rgb8> colour;
   QImage picture;
   QString message;
 
-  static ScreenAnswer Colour(int colour) { return {Outcome::Done, colour, {}, {}}; }
-  static ScreenAnswer Picture(QImage picture) { return {Outcome::Done, -1, std::move(picture), {}}; }
-  static ScreenAnswer Cancelled() { return {Outcome::Cancelled, -1, {}, {}}; }
-  static ScreenAnswer Failure(QString message) { return {Outcome::Failed, -1, {}, std::move(message)}; }
+  static ScreenAnswer Colour(Rgb8 colour) { return {Outcome::Done, colour, {}, {}}; }
+  static ScreenAnswer Picture(QImage picture) { return {Outcome::Done, {}, std::move(picture), {}}; }
+  static ScreenAnswer Cancelled() { return {Outcome::Cancelled, {}, {}, {}}; }
+  static ScreenAnswer Failure(QString message) { return {Outcome::Failed, {}, {}, std::move(message)}; }
 };
 using ScreenAnswerHandler = std::function<void(const ScreenAnswer&)>;
 
@@ -52,9 +55,9 @@ class ScreenAccess {
   // Moves the pointer by whole device pixels where the desktop lets a program do that (not on
   // Wayland); by logical pixels where only those can be named.
   virtual void MovePointer(QPoint by);
-  // The colour value (red in the low byte) of the pixel at a desktop position; -1 when it
-  // cannot be read (outside every screen, or no screen access).
-  virtual int PixelAt(QPoint position) = 0;
+  // The colour of the pixel at a desktop position; nothing when it cannot be read (outside
+  // every screen, or no screen access).
+  virtual std::optional<Rgb8> PixelAt(QPoint position) = 0;
   // The block of logical pixels `rect` covers, one image pixel per logical pixel (RGB32);
   // parts outside the screen holding the block's centre are black. A null image when the
   // screen cannot be read.
@@ -76,7 +79,7 @@ class QtScreenAccess : public ScreenAccess {
   QString BackendName() const override;
   bool CanReadScreen() const override;
   QPoint CursorPos() const override;
-  int PixelAt(QPoint position) override;
+  std::optional<Rgb8> PixelAt(QPoint position) override;
   QImage GrabRect(QRect rect) override;
   QImage GrabPrimaryScreen() override;
 #ifdef Q_OS_WIN

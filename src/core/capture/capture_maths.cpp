@@ -47,8 +47,8 @@ int Encoded(double linear) {
 
 }  // namespace
 
-ColourValue AverageInLinearLight(std::span<const std::uint32_t> pixels) {
-  if (pixels.empty()) return 0;
+Rgb8 AverageInLinearLight(std::span<const std::uint32_t> pixels) {
+  if (pixels.empty()) return {};
   const std::array<double, 256>& linear = LinearLevels();
   double sum[3] = {0, 0, 0};
   for (std::uint32_t p : pixels) {
@@ -57,11 +57,11 @@ ColourValue AverageInLinearLight(std::span<const std::uint32_t> pixels) {
     sum[2] += linear[p & 0xFF];
   }
   const auto n = static_cast<double>(pixels.size());
-  return ColourFromRgb(Encoded(sum[0] / n), Encoded(sum[1] / n), Encoded(sum[2] / n));
+  return Rgb8::Of(ColourFromRgb(Encoded(sum[0] / n), Encoded(sum[1] / n), Encoded(sum[2] / n)));
 }
 
-ColourValue AverageSquare(std::span<const std::uint32_t> picture, int width, int x, int y, int size) {
-  if (width <= 0) return 0;
+Rgb8 AverageSquare(std::span<const std::uint32_t> picture, int width, int x, int y, int size) {
+  if (width <= 0) return {};
   const int height = static_cast<int>(picture.size() / static_cast<std::size_t>(width));
   const int half = size / 2;
   std::vector<std::uint32_t> square;

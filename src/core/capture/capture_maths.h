@@ -5,6 +5,7 @@
 #include <span>
 
 #include "core/colour/notations.h"
+#include "core/colour/rgb8.h"
 
 namespace tintora {
 
@@ -31,10 +32,10 @@ int SampleSizeOrOne(int n);
 // decoded from sRGB, the mean taken, encoded again and rounded. The light a patch gives off,
 // not the mean of its encoded numbers: a black and white checkerboard averages to #BCBCBC, not
 // #808080. Black for no pixels.
-ColourValue AverageInLinearLight(std::span<const std::uint32_t> pixels);
+Rgb8 AverageInLinearLight(std::span<const std::uint32_t> pixels);
 
 // The average of the `size` x `size` square centred on (x, y) of a picture `width` pixels wide
 // (rows one after the other); the part of the square off the picture is left out.
-ColourValue AverageSquare(std::span<const std::uint32_t> picture, int width, int x, int y, int size);
+Rgb8 AverageSquare(std::span<const std::uint32_t> picture, int width, int x, int y, int size);
 
 }  // namespace tintora

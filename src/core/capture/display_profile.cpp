@@ -52,14 +52,12 @@ std::optional<DisplayProfile> DisplayProfile::Read(std::span<const std::uint8_t>
   return DisplayProfile(std::move(transform), name[0] ? std::string(name) : "unnamed profile");
 }
 
-ColourValue DisplayProfile::ToSrgb(ColourValue device) const {
-  const std::uint8_t in[3] = {static_cast<std::uint8_t>(RedOf(device)),
-                              static_cast<std::uint8_t>(GreenOf(device)),
-                              static_cast<std::uint8_t>(BlueOf(device))};
+Rgb8 DisplayProfile::ToSrgb(Rgb8 device) const {
+  const std::uint8_t in[3] = {device.red, device.green, device.blue};
   double out[3] = {0, 0, 0};
   cmsDoTransform(transform_->handle, in, out, 1);
   // TYPE_RGB_DBL runs 0..1.
-  return ColourOfSrgb(GamutMapToSrgb(Srgb{out[0], out[1], out[2]}));
+  return Rgb8::Of(ColourOfSrgb(GamutMapToSrgb(Srgb{out[0], out[1], out[2]})));
 }
 
 }  // namespace tintora

@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-#include "core/colour/notations.h"
+#include "core/colour/rgb8.h"
 
 namespace tintora {
 
@@ -27,7 +27,7 @@ class DisplayProfile {
   const std::string& Description() const { return description_; }
   // A device colour as sRGB, by relative colorimetric intent; a colour sRGB cannot show is
   // brought into it by the CSS gamut mapping (keeping lightness and hue), not clipped.
-  ColourValue ToSrgb(ColourValue device) const;
+  Rgb8 ToSrgb(Rgb8 device) const;
 
  private:
   struct Transform;

@@ -64,7 +64,7 @@ class PortalScreenAccess final : public QtScreenAccess {
   QString BackendName() const override { return ScreenBackendName(ScreenBackend::Portal); }
   bool CanReadScreen() const override { return false; }
   bool PicksOnRequest() const override { return true; }
-  int PixelAt(QPoint) override { return -1; }
+  std::optional<Rgb8> PixelAt(QPoint) override { return std::nullopt; }
   QImage GrabRect(QRect) override { return {}; }
   QImage GrabPrimaryScreen() override { return {}; }
 
@@ -80,7 +80,7 @@ class PortalScreenAccess final : public QtScreenAccess {
           if (outcome == PortalOutcome::Failed) return done(ScreenAnswer::Failure(message));
           const int colour = ColourOfResult(results);
           if (colour < 0) return done(ScreenAnswer::Failure("The desktop portal gave no colour."));
-          done(ScreenAnswer::Colour(colour));
+          done(ScreenAnswer::Colour(Rgb8::Of(colour)));
         });
   }
 

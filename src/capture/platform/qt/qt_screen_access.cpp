@@ -53,15 +53,15 @@ bool QtScreenAccess::CanReadScreen() const {
 
 QPoint QtScreenAccess::CursorPos() const { return QCursor::pos(); }
 
-int QtScreenAccess::PixelAt(QPoint p) {
+std::optional<Rgb8> QtScreenAccess::PixelAt(QPoint p) {
   QScreen* screen = QGuiApplication::screenAt(p);
-  if (!screen || !CanReadScreen()) return -1;
+  if (!screen || !CanReadScreen()) return std::nullopt;
   const QRect g = screen->geometry();
   // A one-pixel logical grab is several device pixels under a scale factor; the one under the
   // cursor is the first of them.
   const QImage image = screen->grabWindow(0, p.x() - g.x(), p.y() - g.y(), 1, 1).toImage();
-  if (image.isNull() || image.width() < 1 || image.height() < 1) return -1;
-  return ColourOfPixel(image.pixel(0, 0));
+  if (image.isNull() || image.width() < 1 || image.height() < 1) return std::nullopt;
+  return Rgb8::Of(ColourOfPixel(image.pixel(0, 0)));
 }
 
 QImage QtScreenAccess::GrabRect(QRect rect) {

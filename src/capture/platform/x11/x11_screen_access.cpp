@@ -98,7 +98,7 @@ class X11ScreenAccess final : public QtScreenAccess {
     }
     xcb_query_pointer_reply_t* reply = xcb_query_pointer_reply(connection_, pointer, nullptr);
     prefetched_.reset();
-    if (pixel) prefetched_ = TakeColour(*pixel);
+    if (pixel) prefetched_ = Prefetched{TakeColour(*pixel)};
     prefetchedBlock_.reset(block ? Reply(*block) : nullptr);
     if (!reply) return QtScreenAccess::CursorPos();
     const QPoint device(reply->root_x, reply->root_y);
@@ -110,20 +110,19 @@ class X11ScreenAccess final : public QtScreenAccess {
     return p;
   }
 
-  int PixelAt(QPoint p) override {
+  std::optional<Rgb8> PixelAt(QPoint p) override {
     lastBlock_.reset();  // plain reads want the pixel, not a block
     prefetchedBlock_.reset();
     if (!trueColour_ || bytesPerPixel_ < 2) return QtScreenAccess::PixelAt(p);
     const QPoint n = pointer_ && pointer_->logical == p ? pointer_->device : Native(p);
-    const bool fresh = lastPixel_ == n && prefetched_;
-    const int prefetched = prefetched_.value_or(-1);
+    const std::optional<Prefetched> prefetched = lastPixel_ == n ? prefetched_ : std::nullopt;
     prefetched_.reset();
     if (!OnRoot(n)) {
       lastPixel_.reset();
-      return -1;
+      return std::nullopt;
     }
     lastPixel_ = n;
-    return fresh ? prefetched : TakeColour(RequestImage(n.x(), n.y(), 1, 1));
+    return prefetched ? prefetched->colour : TakeColour(RequestImage(n.x(), n.y(), 1, 1));
   }
 
   QImage GrabRect(QRect rect) override {
@@ -155,7 +154,7 @@ class X11ScreenAccess final : public QtScreenAccess {
       for (int x = 0; x < rect.width(); ++x) {
         const int dx = static_cast<int>(x * dpr) + topLeft.x() - device.x();
         if (dx < 0 || dx >= device.width()) continue;
-        row[x] = PixelOf(ColourOf(data + dy * stride + dx * bytesPerPixel_));
+        row[x] = PixelOf(ColourOf(data + dy * stride + dx * bytesPerPixel_).Value());
       }
     }
     return block;
@@ -337,11 +336,11 @@ class X11ScreenAccess final : public QtScreenAccess {
   }
 
   ScreenAnswer PickedAt(int x, int y) {
-    const int colour = !OnRoot(QPoint(x, y)) ? -1
-                       : pickSample_ == 1    ? TakeColour(RequestImage(x, y, 1, 1))
-                                             : SampleAround(x, y);
-    return colour < 0 ? ScreenAnswer::Failure("The pixel under the pointer could not be read.")
-                      : ScreenAnswer::Colour(colour);
+    const std::optional<Rgb8> colour = !OnRoot(QPoint(x, y)) ? std::nullopt
+                                       : pickSample_ == 1    ? TakeColour(RequestImage(x, y, 1, 1))
+                                                             : SampleAround(x, y);
+    return colour ? ScreenAnswer::Colour(*colour)
+                  : ScreenAnswer::Failure("The pixel under the pointer could not be read.");
   }
 
   // The device pixel under a logical position: Qt scales about each screen's top-left corner.
@@ -366,19 +365,19 @@ class X11ScreenAccess final : public QtScreenAccess {
   }
   // The mean in linear light of the pick's square of device pixels round (x, y), the part off
   // the root window left out.
-  int SampleAround(int x, int y) const {
+  std::optional<Rgb8> SampleAround(int x, int y) const {
     const int half = pickSample_ / 2;
     const QRect square =
         QRect(x - half, y - half, pickSample_, pickSample_).intersected(QRect(0, 0, rootWidth_, rootHeight_));
     std::unique_ptr<xcb_get_image_reply_t, decltype(&free)> reply(
         GetImage(square.x(), square.y(), square.width(), square.height()), &free);
-    if (!reply) return -1;
+    if (!reply) return std::nullopt;
     const std::uint8_t* data = xcb_get_image_data(reply.get());
     const int stride = xcb_get_image_data_length(reply.get()) / square.height();
     std::vector<std::uint32_t> pixels;
     for (int row = 0; row < square.height(); ++row)
       for (int col = 0; col < square.width(); ++col)
-        pixels.push_back(PixelOf(ColourOf(data + row * stride + col * bytesPerPixel_)));
+        pixels.push_back(PixelOf(ColourOf(data + row * stride + col * bytesPerPixel_).Value()));
     return AverageInLinearLight(pixels);
   }
 
@@ -421,28 +420,32 @@ class X11ScreenAccess final : public QtScreenAccess {
   xcb_get_image_reply_t* GetImage(int x, int y, int w, int h) const {
     return Reply(RequestImage(x, y, w, h));
   }
-  // The colour of a one-pixel image, or -1 when the server could not give it.
-  int TakeColour(xcb_get_image_cookie_t cookie) const {
+  // The colour of a one-pixel image, or nothing when the server could not give it.
+  std::optional<Rgb8> TakeColour(xcb_get_image_cookie_t cookie) const {
     xcb_get_image_reply_t* reply = Reply(cookie);
-    if (!reply) return -1;
-    const int colour = ColourOf(xcb_get_image_data(reply));
+    if (!reply) return std::nullopt;
+    const Rgb8 colour = ColourOf(xcb_get_image_data(reply));
     free(reply);
     return colour;
   }
 
-  int ColourOf(const std::uint8_t* bytes) const {
+  Rgb8 ColourOf(const std::uint8_t* bytes) const {
     std::uint32_t pixel = 0;
     for (int i = 0; i < bytesPerPixel_; ++i) {
       const int b = littleEndian_ ? i : bytesPerPixel_ - 1 - i;
       pixel |= static_cast<std::uint32_t>(bytes[b]) << (8 * i);
     }
-    return ColourFromRgb(red_.Of(pixel), green_.Of(pixel), blue_.Of(pixel));
+    return {static_cast<std::uint8_t>(red_.Of(pixel)), static_cast<std::uint8_t>(green_.Of(pixel)),
+            static_cast<std::uint8_t>(blue_.Of(pixel))};
   }
 
   xcb_connection_t* connection_;
   // The device pixel read last, and its colour as fetched with the pointer's position.
   mutable std::optional<QPoint> lastPixel_;
-  mutable std::optional<int> prefetched_;
+  struct Prefetched {
+    std::optional<Rgb8> colour;  // nothing: the server could not give it
+  };
+  mutable std::optional<Prefetched> prefetched_;
   std::optional<QRect> lastBlock_;
   mutable std::optional<QRect> prefetchedPlace_;  // where the prefetched block was read
   struct Pointer {
