@@ -105,7 +105,7 @@ expect 0 "#767676" "" --fix-contrast AA "#999999" white
 expect 0 "rgb(118 118 118)" "" --fix-contrast aa "#999999" white --to rgb
 expect 1 "" "even white and black fall short" --fix-contrast AAA "#777" "#777"
 expect 0 "*" "" --scale "rgb(59 130 246)"
-[ "$(sed -n 6p "$work/out.txt")" = "500: #3B82F6" ] || fail "--scale did not keep its colour as step 500: $(cat "$work/out.txt")"
+[ "$(tr -d '\r' <"$work/out.txt" | sed -n 6p)" = "500: #3B82F6" ] || fail "--scale did not keep its colour as step 500: $(cat "$work/out.txt")"
 expect 0 "#6D5F00|#FFFFFF" "" --simulate protanopia red white
 expect 2 "" "'BB' is no level; choose AA, AAA or AA-large" --fix-contrast BB red white
 expect 2 "" "--contrast takes two colours" --contrast red
