@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "core/colour/css_text.h"
@@ -202,10 +203,17 @@ std::vector<std::string> DesignNames(const ColourList& list) {
   names.reserve(list.Count());
   std::unordered_set<std::string> taken;
   taken.reserve(list.Count() * 2);
+  // The number each name's next duplicate tries first: a list of a hundred thousand "red"s
+  // numbers them in one pass, not by counting up from 2 for each.
+  std::unordered_map<std::string, int> nextNumber;
   for (const ColourEntry& e : list.Entries()) {
     const std::string base = DesignName(e.name.empty() ? HexOf(e) : e.name);
     std::string name = base;
-    for (int n = 2; !taken.insert(name).second; ++n) name = base + "-" + std::to_string(n);
+    if (!taken.insert(name).second) {
+      int& n = nextNumber.try_emplace(base, 2).first->second;
+      do name = base + "-" + std::to_string(n++);
+      while (!taken.insert(name).second);
+    }
     names.push_back(std::move(name));
   }
   return names;
