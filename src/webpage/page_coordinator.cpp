@@ -26,7 +26,7 @@ namespace {
 
 constexpr const char* kCopyHint = "Right click for copy options";
 
-QColor ToQColor(ColourValue c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor ToQColor(Rgb8 c) { return QColor(c.red, c.green, c.blue); }
 
 void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
   QPalette p = w->palette();
@@ -92,8 +92,8 @@ void PageCoordinator::BuildBrowser(QWidget* tab) {
   SampleBrowserPanel->setFocusPolicy(Qt::TabFocus);  // the copy menu, from the keyboard
   SampleBrowserAddressPanel = Make<QFrame>(SampleBrowserPanel, "SampleBrowserAddressPanel", kCopyHint);
   SampleBrowserAddressPanel->setAutoFillBackground(true);
-  chrome_.push_back({SampleBrowserAddressPanel, QPalette::Window, ColourFromRgb(0, 0, 128)});
-  chrome_.push_back({SampleBrowserAddressPanel, QPalette::WindowText, 0xFFFFFF});
+  chrome_.push_back({SampleBrowserAddressPanel, QPalette::Window, Rgb8{0, 0, 128}});
+  chrome_.push_back({SampleBrowserAddressPanel, QPalette::WindowText, Rgb8{255, 255, 255}});
   QHBoxLayout* title = RowOn(SampleBrowserAddressPanel, true);
   title->setContentsMargins(4, 1, 2, 1);
   title->setSpacing(2);
@@ -113,10 +113,10 @@ void PageCoordinator::BuildBrowser(QWidget* tab) {
   tools->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   // The browser's own grey, whatever the desktop's colours: it is a picture of a browser.
   tools->setAutoFillBackground(true);
-  chrome_.push_back({tools, QPalette::Window, ColourFromRgb(0xD4, 0xD0, 0xC8)});
+  chrome_.push_back({tools, QPalette::Window, Rgb8{0xD4, 0xD0, 0xC8}});
   auto* icon = Make<QLabel>(tools, "BrowserIconLabel", kCopyHint, "e");
   icon->setFont(PageFont(9.75, true, false));
-  chrome_.push_back({icon, QPalette::WindowText, ColourFromRgb(0, 0, 200)});
+  chrome_.push_back({icon, QPalette::WindowText, Rgb8{0, 0, 200}});
   QHBoxLayout* strip = RowOn(tools, true);
   strip->setContentsMargins(3, 0, 3, 0);
   strip->addWidget(icon);
@@ -282,15 +282,15 @@ bool PageCoordinator::eventFilter(QObject* watched, QEvent* event) {
   for (PageRole role : kPageRoles) {
     if (watched != Element(role)) continue;
     if (event->type() == QEvent::MouseMove) {
-      Guarded([&] { selection_.ColourSelectorUpdate(page_[role]); });
+      Guarded([&] { selection_.ColourSelectorUpdate(page_[role].Value()); });
       return true;  // not passed on to the page below the label
     } else if (event->type() == QEvent::MouseButtonPress) {
       const auto button = static_cast<QMouseEvent*>(event)->button();
       Guarded([&] {
         if (button == Qt::LeftButton) {
-          SetColour(role, active_.Value().Shown());
+          SetColour(role, Rgb8::Of(active_.Value().Shown()));
         } else {
-          selection_.ColourSelectorUpdate(page_[role]);
+          selection_.ColourSelectorUpdate(page_[role].Value());
           selection_.SetColourSelection();
         }
       });
@@ -306,7 +306,7 @@ void PageCoordinator::LinksHTML(const std::vector<PageRole>& roles) {
       PageAttributes(page_, roles, notation_.Switches().html, UseWebSafeColoursAction->isChecked())));
 }
 
-void PageCoordinator::SetColour(PageRole role, ColourValue colour) {
+void PageCoordinator::SetColour(PageRole role, Rgb8 colour) {
   page_[role] = colour;
   ShowColours();
 }
@@ -315,7 +315,7 @@ void PageCoordinator::ShowColours() {
   // The page as the chosen vision sees it; the colours kept, copied and measured are the real
   // ones.
   const ColourVision vision = Vision();
-  auto seen = [vision](ColourValue c) { return ToQColor(SimulateColourVision(c, vision)); };
+  auto seen = [vision](Rgb8 c) { return ToQColor(Rgb8::Of(SimulateColourVision(c.Value(), vision))); };
   for (PageRole role : kPageRoles)
     Paint(Element(role), role == PageRole::Background ? QPalette::Window : QPalette::WindowText,
           seen(page_[role]));
@@ -325,46 +325,45 @@ void PageCoordinator::ShowColours() {
 
 void PageCoordinator::FixContrastOf(std::size_t row) {
   const PageRole role = kForegroundRoles[row];
-  if (fixed_[row].after >= 0 && fixed_[row].after == page_[role]) {
-    const ColourValue before = fixed_[row].before;
-    fixed_[row] = {};
+  Fixed& fixed = fixed_[row];
+  if (fixed.after == page_[role] && fixed.before) {
+    const Rgb8 before = *fixed.before;
+    fixed = {};
     SetColour(role, before);
     return;
   }
-  const int fix = contrastFixes_[row]->property("fix").toInt();
-  if (fix < 0) return;
-  fixed_[row] = {page_[role], fix};
-  SetColour(role, fix);
+  if (!fixed.offer) return;
+  fixed = {{}, page_[role], fixed.offer};
+  SetColour(role, *fixed.after);
 }
 
 void PageCoordinator::ShowContrast() {
-  const ColourValue background = page_[PageRole::Background];
+  const Rgb8 background = page_[PageRole::Background];
   for (std::size_t r = 0; r < kForegroundRoles.size(); ++r) {
     const double ratio = ContrastRatio(page_[kForegroundRoles[r]], background);
     contrastCells_[r][0]->setText(QString::fromStdString(RatioText(ratio)));
     contrastCells_[r][1]->setText(LevelText(NormalTextLevel(ratio)));
     contrastCells_[r][2]->setText(LevelText(LargeTextLevel(ratio)));
     // The way out of a failing pair, or back from the way out just taken.
-    const ColourValue colour = page_[kForegroundRoles[r]];
+    const Rgb8 colour = page_[kForegroundRoles[r]];
     const bool undo = fixed_[r].after == colour;
     if (!undo) fixed_[r] = {};
     const std::optional<Rgb8> fix =
-        undo || ratio >= 4.5 ? std::nullopt
-                             : FixContrast(Rgb8::Of(colour), Rgb8::Of(background), ContrastTarget::AA);
+        undo || ratio >= 4.5 ? std::nullopt : FixContrast(colour, background, ContrastTarget::AA);
+    fixed_[r].offer = fix;
     QToolButton* button = contrastFixes_[r];
     button->setText(undo ? "Undo" : "Fix");
     button->setToolTip(
-        undo  ? "Give it back its colour, " + QString::fromStdString(Rgb8::Of(fixed_[r].before).Hex())
+        undo  ? "Give it back its colour, " + QString::fromStdString(fixed_[r].before->Hex())
         : fix ? "Make it " + QString::fromStdString(fix->Hex()) +
                     ": the nearest colour that reaches AA (4.5:1) here, only its lightness changed"
               : QString());
-    button->setProperty("fix", fix ? fix->Value() : -1);
     button->setVisible(undo || fix.has_value());
   }
-  const ColourValue a = active_.Value().Shown();
+  const Rgb8 a = Rgb8::Of(active_.Value().Shown());
   ActiveContrastLabel->setText(QString("Active: %1 on white, %2 on black")
-                                   .arg(QString::fromStdString(RatioText(ContrastRatio(a, 0xFFFFFF))),
-                                        QString::fromStdString(RatioText(ContrastRatio(a, 0)))));
+                                   .arg(QString::fromStdString(RatioText(ContrastRatio(a, {255, 255, 255}))),
+                                        QString::fromStdString(RatioText(ContrastRatio(a, {0, 0, 0})))));
 }
 
 }  // namespace tintora

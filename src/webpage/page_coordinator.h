@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include <QObject>
@@ -56,7 +57,7 @@ class PageCoordinator : public QObject {
   void BuildMenu(QWidget* tab);
   QLayout* BuildViewAs(QWidget* tab);
   QWidget* Element(PageRole role) const;
-  void SetColour(PageRole role, ColourValue colour);
+  void SetColour(PageRole role, Rgb8 colour);
   void ShowColours();
   void ShowContrast();
   // The attributes of the roles an item copies, to the clipboard.
@@ -75,7 +76,8 @@ class PageCoordinator : public QObject {
   // once pressed, "Undo" gives the colour back until the row's colour changes otherwise.
   std::array<QToolButton*, 4> contrastFixes_{};
   struct Fixed {
-    ColourValue before = -1, after = -1;
+    std::optional<Rgb8> offer;          // what Fix would make it
+    std::optional<Rgb8> before, after;  // the fix taken, while Undo can give it back
   };
   std::array<Fixed, 4> fixed_{};
   void FixContrastOf(std::size_t row);
@@ -83,7 +85,7 @@ class PageCoordinator : public QObject {
   struct Chrome {
     QWidget* widget;
     QPalette::ColorRole role;
-    ColourValue colour;
+    Rgb8 colour;
   };
   std::vector<Chrome> chrome_;
   QLabel* ActiveContrastLabel = nullptr;

@@ -45,7 +45,7 @@ TEST(DesignContrast, TheFixIsTheSmallestLightnessMoveThatReachesTheLevel) {
   // Both ways reach 3:1 from a grey just above a mid grey; going lighter is the shorter way.
   const std::optional<Rgb8> lighter = FixContrast(Hex("8A8A8A"), Hex("808080"), ContrastTarget::AALarge);
   ASSERT_TRUE(lighter);
-  EXPECT_GT(RelativeLuminance(lighter->Value()), RelativeLuminance(0x8A8A8A));
+  EXPECT_GT(RelativeLuminance(*lighter), RelativeLuminance(Hex("8A8A8A")));
   // Nothing reaches 7:1 against a mid grey.
   EXPECT_FALSE(FixContrast(Hex("777777"), Hex("777777"), ContrastTarget::AAA));
   const struct {
@@ -61,7 +61,7 @@ TEST(DesignContrast, TheFixIsTheSmallestLightnessMoveThatReachesTheLevel) {
     const Rgb8 fg = Hex(p.foreground), bg = Hex(p.background);
     const std::optional<Rgb8> fixed = FixContrast(fg, bg, p.target);
     ASSERT_TRUE(fixed);
-    const double ratio = ContrastRatio(fixed->Value(), bg.Value());
+    const double ratio = ContrastRatio(*fixed, bg);
     EXPECT_GE(ratio, RatioNeeded(p.target));
     // Barely: not a step further than it needs (a smaller move would have fallen short).
     EXPECT_LT(ratio, RatioNeeded(p.target) * 1.06);

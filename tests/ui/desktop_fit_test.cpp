@@ -97,7 +97,10 @@ class DarkDesktopTest : public WindowTest {
   QPalette palette_;
 };
 
-int ColourValueOf(const QColor& c) { return ColourFromRgb(c.red(), c.green(), c.blue()); }
+Rgb8 Rgb8Of(const QColor& c) {
+  return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+          static_cast<std::uint8_t>(c.blue())};
+}
 
 // The colour a widget's text is drawn on: its own background where it fills it, else that of the
 // nearest parent that does.
@@ -132,7 +135,7 @@ TEST_F(DarkDesktopTest, EveryTextStandsOutFromWhatItIsWrittenOn) {
       if (w->window() != window || !w->isEnabled() || InASample(w) || TextOf(w).isEmpty()) continue;
       const QColor fg =
           w->palette().color(qobject_cast<const QLineEdit*>(w) ? QPalette::Text : w->foregroundRole());
-      const double ratio = ContrastRatio(ColourValueOf(fg), ColourValueOf(Background(w)));
+      const double ratio = ContrastRatio(Rgb8Of(fg), Rgb8Of(Background(w)));
       if (ratio < 4.5)
         faint << QString("%1: %2 \"%3\" %4 on %5 (%6:1)")
                      .arg(window->objectName(), w->objectName(), TextOf(w), fg.name(), Background(w).name())
@@ -147,11 +150,11 @@ TEST_F(DarkDesktopTest, EveryTextStandsOutFromWhatItIsWrittenOn) {
 TEST_F(DarkDesktopTest, ThePinAndTheFocusRingShowOnDark) {
   auto* pin = Find<ImageBox>("OnTopImage");
   const QImage picture = pin->grab().toImage();
-  const int background = ColourValueOf(pin->palette().color(QPalette::Window));
+  const Rgb8 background = Rgb8Of(pin->palette().color(QPalette::Window));
   int seen = 0;  // pixels of the pin above its base that stand out from the window
   for (int y = 0; y < picture.height() * 11 / 16; ++y)
     for (int x = 0; x < picture.width(); ++x)
-      if (ContrastRatio(ColourValueOf(picture.pixelColor(x, y)), background) >= 3) ++seen;
+      if (ContrastRatio(Rgb8Of(picture.pixelColor(x, y)), background) >= 3) ++seen;
   EXPECT_GE(seen, picture.width() * picture.height() / 12);  // the old glyph: none
   auto* expand = Find<ImageBox>("ExpandImage");
   expand->setFocus();

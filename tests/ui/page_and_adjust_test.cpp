@@ -48,12 +48,12 @@ class PageTest : public WindowTest {
 TEST_F(PageTest, ClicksSetTheColoursAndOtherButtonsTakeThemBack) {
   SetRgb(0x12, 0x34, 0x56);
   QTest::mouseClick(Find<QLabel>("DocumentTextLabel"), Qt::LeftButton);
-  EXPECT_EQ(P().Colours()[R::Text], ColourFromRgb(0x12, 0x34, 0x56));
+  EXPECT_EQ(P().Colours()[R::Text], (Rgb8{0x12, 0x34, 0x56}));
   EXPECT_EQ(Find<QLabel>("DocumentTextLabel")->palette().color(QPalette::WindowText),
             QColor(0x12, 0x34, 0x56));
   SetRgb(0xFF, 0xFF, 0x00);
   QTest::mouseClick(Find<QFrame>("SampleDocPanel"), Qt::LeftButton, {}, QPoint(150, 110));
-  EXPECT_EQ(P().Colours()[R::Background], ColourFromRgb(0xFF, 0xFF, 0));
+  EXPECT_EQ(P().Colours()[R::Background], (Rgb8{0xFF, 0xFF, 0}));
   // A right or middle click makes the element's colour the active one; hovering shows it.
   for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
     SetRgb(0, 0, 0);
@@ -92,7 +92,7 @@ TEST_F(PageTest, TheCopiesFollowTheNotationAndTheWebSafeOption) {
   Copy("UseWebSafeColours2");
   Copy("CopyDocumentTextColour1");
   EXPECT_EQ(services.clipboardText, "TEXT=\"#003366\"");
-  EXPECT_EQ(P().Colours()[R::Text], ColourFromRgb(0x12, 0x34, 0x56));
+  EXPECT_EQ(P().Colours()[R::Text], (Rgb8{0x12, 0x34, 0x56}));
 }
 
 TEST_F(PageTest, TheContrastFollowsTheColoursAsTheyChange) {
@@ -120,11 +120,11 @@ TEST_F(PageTest, AFailingPairIsFixedByItsButtonAndTheFixUndone) {
   ASSERT_FALSE(fixes[0]->isHidden());
   EXPECT_TRUE(fixes[0]->toolTip().contains("767676")) << fixes[0]->toolTip().toStdString();
   fixes[0]->click();
-  EXPECT_EQ(P().Colours()[R::Text], ColourFromRgb(0x76, 0x76, 0x76));
+  EXPECT_EQ(P().Colours()[R::Text], (Rgb8{0x76, 0x76, 0x76}));
   EXPECT_EQ(Cell("Text", 1), "AA");
   EXPECT_EQ(fixes[0]->text(), "Undo");
   fixes[0]->click();
-  EXPECT_EQ(P().Colours()[R::Text], ColourFromRgb(0x99, 0x99, 0x99));
+  EXPECT_EQ(P().Colours()[R::Text], (Rgb8{0x99, 0x99, 0x99}));
   EXPECT_EQ(fixes[0]->text(), "Fix");
   // A colour set by hand after a fix ends its undo.
   fixes[0]->click();
@@ -159,7 +159,7 @@ TEST_F(PageTest, ViewAsShowsTheDeficiencyAndTheContrastStaysReal) {
       << shown(Find<QFrame>("SampleDocPanel")).name().toStdString();
   EXPECT_TRUE(near(shown(Find<QWidget>("ColourViewPanel")), deuteranRed));
   EXPECT_TRUE(viewer->title().contains("Deuteranopia")) << viewer->title().toStdString();
-  EXPECT_EQ(P().Colours()[R::Background], ColourFromRgb(255, 0, 0));
+  EXPECT_EQ(P().Colours()[R::Background], (Rgb8{255, 0, 0}));
   EXPECT_EQ(Cell("Text", 0), ratio);
   EXPECT_EQ(Value(), "FF0000");
 

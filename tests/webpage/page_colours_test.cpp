@@ -31,10 +31,10 @@ TEST(PageColours, TheCopiesWriteTheChosenAttributesInOrder) {
        "LINK=\"#0000FF\" ALINK=\"#000000\" VLINK=\"#800080\""},
   };
   for (const auto& c : cases) EXPECT_EQ(PageAttributes(page, c.roles, c.names, c.webSafe), c.text);
-  page[R::Text] = ColourFromRgb(0x12, 0x34, 0x56);
+  page[R::Text] = Rgb8{0x12, 0x34, 0x56};
   EXPECT_EQ(PageAttributes(page, {R::Text}, true, false), "TEXT=\"#123456\"");  // no name for it
   EXPECT_EQ(PageAttributes(page, {R::Text}, false, true), "TEXT=\"#003366\"");
-  EXPECT_EQ(page[R::Text], ColourFromRgb(0x12, 0x34, 0x56));  // the page keeps its own colour
+  EXPECT_EQ(page[R::Text], (Rgb8{0x12, 0x34, 0x56}));  // the page keeps its own colour
 }
 
 TEST(Contrast, MatchesTheW3CWorkedValues) {
@@ -54,8 +54,10 @@ TEST(Contrast, MatchesTheW3CWorkedValues) {
       {0x595959, 0xFFFFFF, 7.000, "7.00:1", ContrastLevel::AAA, ContrastLevel::AAA},
   };
   for (const auto& c : cases) {
-    const ColourValue x = ColourFromRgb(c.a >> 16, (c.a >> 8) & 0xFF, c.a & 0xFF);
-    const ColourValue y = ColourFromRgb(c.b >> 16, (c.b >> 8) & 0xFF, c.b & 0xFF);
+    const Rgb8 x{static_cast<std::uint8_t>(c.a >> 16), static_cast<std::uint8_t>(c.a >> 8),
+                 static_cast<std::uint8_t>(c.a)};
+    const Rgb8 y{static_cast<std::uint8_t>(c.b >> 16), static_cast<std::uint8_t>(c.b >> 8),
+                 static_cast<std::uint8_t>(c.b)};
     const double r = ContrastRatio(x, y);
     EXPECT_NEAR(r, c.ratio, 0.005) << std::hex << c.a;
     EXPECT_EQ(ContrastRatio(y, x), r);
@@ -83,8 +85,8 @@ TEST(Contrast, MatchesTheW3CWorkedValues) {
     EXPECT_EQ(NormalTextLevel(e.ratio), e.normal) << e.ratio;
     EXPECT_EQ(LargeTextLevel(e.ratio), e.large) << e.ratio;
   }
-  EXPECT_DOUBLE_EQ(RelativeLuminance(0xFFFFFF), 1.0);
-  EXPECT_DOUBLE_EQ(RelativeLuminance(0), 0.0);
+  EXPECT_DOUBLE_EQ(RelativeLuminance({255, 255, 255}), 1.0);
+  EXPECT_DOUBLE_EQ(RelativeLuminance({0, 0, 0}), 0.0);
 }
 
 }  // namespace

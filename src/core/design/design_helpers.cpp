@@ -55,7 +55,7 @@ std::string RatioRoundedDown(double ratio) {
 }
 
 std::vector<std::string> ContrastReport(Rgb8 foreground, Rgb8 background) {
-  const double ratio = ContrastRatio(foreground.Value(), background.Value());
+  const double ratio = ContrastRatio(foreground, background);
   const struct {
     const char* what;
     double needed;
@@ -69,16 +69,16 @@ std::vector<std::string> ContrastReport(Rgb8 foreground, Rgb8 background) {
 
 std::optional<Rgb8> FixContrast(Rgb8 foreground, Rgb8 background, ContrastTarget target) {
   const double needed = RatioNeeded(target);
-  if (ContrastRatio(foreground.Value(), background.Value()) >= needed) return foreground;
+  if (ContrastRatio(foreground, background) >= needed) return foreground;
   const Oklch own = OklchOf(foreground);
   const Oklab ownLab = OklabOf(foreground);
-  const double backgroundLuminance = RelativeLuminance(background.Value());
+  const double backgroundLuminance = RelativeLuminance(background);
   // Reached on the lighter side: lighter than the background and far enough from it (and on the
   // darker side the mirror); along one side that only grows more true, so it can be halved to.
   auto reaches = [&](Rgb8 c, bool lighter) {
-    const double y = RelativeLuminance(c.Value());
+    const double y = RelativeLuminance(c);
     return (lighter ? y > backgroundLuminance : y < backgroundLuminance) &&
-           ContrastRatio(c.Value(), background.Value()) >= needed;
+           ContrastRatio(c, background) >= needed;
   };
   std::optional<Rgb8> best;
   double bestDistance = std::numeric_limits<double>::infinity();

@@ -30,7 +30,7 @@ std::string PageAttributes(const PageColours& page, const std::vector<PageRole>&
   std::string text;
   for (PageRole role : kPageRoles) {
     if (std::find(roles.begin(), roles.end(), role) == roles.end()) continue;
-    std::string hex = BGRIntToRGBHEX(page[role]);
+    std::string hex = page[role].Hex();
     if (webSafe) hex = ConvertRGBToWebSafe(hex);
     if (!text.empty()) text += ' ';
     // A name comes as it is; a value without one as "#" and its digits.
@@ -47,11 +47,11 @@ double Linear(int component) {
 }
 }  // namespace
 
-double RelativeLuminance(ColourValue colour) {
-  return 0.2126 * Linear(RedOf(colour)) + 0.7152 * Linear(GreenOf(colour)) + 0.0722 * Linear(BlueOf(colour));
+double RelativeLuminance(Rgb8 colour) {
+  return 0.2126 * Linear(colour.red) + 0.7152 * Linear(colour.green) + 0.0722 * Linear(colour.blue);
 }
 
-double ContrastRatio(ColourValue a, ColourValue b) {
+double ContrastRatio(Rgb8 a, Rgb8 b) {
   const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }

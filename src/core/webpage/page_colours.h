@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/colour/notations.h"
+#include "core/colour/rgb8.h"
 
 namespace tintora {
 
@@ -23,9 +23,10 @@ const char* AttributeName(PageRole role);
 
 struct PageColours {
   // White page, black text, blue links, black active links, purple visited links.
-  std::array<ColourValue, 5> colours = {0xFFFFFF, 0x000000, 0xFF0000, 0x000000, 0x800080};
-  ColourValue& operator[](PageRole r) { return colours[static_cast<std::size_t>(r)]; }
-  ColourValue operator[](PageRole r) const { return colours[static_cast<std::size_t>(r)]; }
+  std::array<Rgb8, 5> colours = {Rgb8{255, 255, 255}, Rgb8{0, 0, 0}, Rgb8{0, 0, 255}, Rgb8{0, 0, 0},
+                                 Rgb8{128, 0, 128}};
+  Rgb8& operator[](PageRole r) { return colours[static_cast<std::size_t>(r)]; }
+  Rgb8 operator[](PageRole r) const { return colours[static_cast<std::size_t>(r)]; }
 };
 
 // The attributes of the chosen roles, in the order BGCOLOR, TEXT, LINK, ALINK, VLINK, each
@@ -35,9 +36,9 @@ std::string PageAttributes(const PageColours& page, const std::vector<PageRole>&
                            bool webSafe);
 
 // The relative luminance of an sRGB colour (0 black .. 1 white), as WCAG 2 defines it.
-double RelativeLuminance(ColourValue colour);
+double RelativeLuminance(Rgb8 colour);
 // (lighter + 0.05) / (darker + 0.05): 1 .. 21.
-double ContrastRatio(ColourValue a, ColourValue b);
+double ContrastRatio(Rgb8 a, Rgb8 b);
 // "4.48:1": rounded to two decimals, except that a ratio just below a level's threshold is
 // never shown as reaching it (4.499 reads 4.49, not 4.50).
 std::string RatioText(double ratio);
