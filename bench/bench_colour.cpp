@@ -26,16 +26,16 @@ void BM_HSVtoRGBHEX(benchmark::State& state) {
 }
 BENCHMARK(BM_HSVtoRGBHEX);
 
-void BM_HSVtoColourValue(benchmark::State& state) {
+void BM_HsvToRgb8(benchmark::State& state) {
   long double hue = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(tintora::HSVtoColourValue(hue, 0.75L, 200));
+    benchmark::DoNotOptimize(tintora::HsvToRgb8(hue, 0.75L, 200));
     hue += 1.4173L;
     if (hue >= 360) hue -= 360;
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_HSVtoColourValue);
+BENCHMARK(BM_HsvToRgb8);
 
 void BM_ConvertRGBToWebSafe(benchmark::State& state) {
   int v = 0;
@@ -47,21 +47,22 @@ void BM_ConvertRGBToWebSafe(benchmark::State& state) {
 }
 BENCHMARK(BM_ConvertRGBToWebSafe);
 
-void BM_ConvertDecimalToWebSafe(benchmark::State& state) {
-  int v = 0;
+void BM_WebSafeColour(benchmark::State& state) {
+  tintora::Rgb8 c;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(tintora::ConvertDecimalToWebSafe(v));
-    v = (v + 0x010203) & 0xFFFFFF;
+    benchmark::DoNotOptimize(tintora::WebSafeColour(c));
+    c = {static_cast<std::uint8_t>(c.red + 1), static_cast<std::uint8_t>(c.green + 2),
+         static_cast<std::uint8_t>(c.blue + 3)};
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_ConvertDecimalToWebSafe);
+BENCHMARK(BM_WebSafeColour);
 
 // Colours spread over the cube, the same on every run.
-std::vector<tintora::ColourValue> SampleColours(std::size_t count) {
+std::vector<tintora::Rgb8> SampleColours(std::size_t count) {
   std::mt19937 random(20261207);
-  std::vector<tintora::ColourValue> colours(count);
-  for (auto& c : colours) c = static_cast<tintora::ColourValue>(random() & 0xFFFFFF);
+  std::vector<tintora::Rgb8> colours(count);
+  for (auto& c : colours) c = tintora::Rgb8::OfPixel(random());
   return colours;
 }
 
@@ -120,11 +121,13 @@ void BM_RoundTripEveryColour(benchmark::State& state) {
   for (auto _ : state) {
     long long wrong = 0;
     for (const auto& n : tintora::CssNotations())
-      for (tintora::ColourValue c = 0; c <= tintora::kMaxColourValue; ++c)
+      for (std::uint32_t p = 0; p <= 0xFFFFFF; ++p) {
+        const tintora::Rgb8 c = tintora::Rgb8::OfPixel(p);
         if (tintora::ReadCssColour(tintora::WriteCssColour(c, n.notation)).colour != c) ++wrong;
+      }
     if (wrong != 0) state.SkipWithError((std::to_string(wrong) + " colours did not come back").c_str());
   }
-  state.SetItemsProcessed(state.iterations() * (tintora::kMaxColourValue + 1LL) *
+  state.SetItemsProcessed(state.iterations() * 0x1000000LL *
                           static_cast<long long>(tintora::CssNotations().size()));
 }
 BENCHMARK(BM_RoundTripEveryColour)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(1);

@@ -26,7 +26,7 @@ class NullServices : public Services {
   std::optional<FileDialogAnswer> SaveDialog(QWidget*, const FileDialogRequest&) override {
     return std::nullopt;
   }
-  std::optional<int> ColourDialogBox(QWidget*, int, CustomColourSlots&) override { return std::nullopt; }
+  std::optional<Rgb8> ColourDialogBox(QWidget*, Rgb8, CustomColourSlots&) override { return std::nullopt; }
   ScreenAccess& Screen() override { return desktop_.Screen(); }
   GlobalHotKey& HotKey() override { return desktop_.HotKey(); }
 

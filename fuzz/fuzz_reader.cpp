@@ -11,8 +11,8 @@
 namespace {
 
 bool SameValue(const tintora::ColourEntry& a, const tintora::ColourEntry& b) {
-  const int x = tintora::EntryColourValue(a), y = tintora::EntryColourValue(b);
-  return x >= 0 && y >= 0 ? x == y : a.value == b.value;
+  const auto x = tintora::Rgb8::OfHex(a.value), y = tintora::Rgb8::OfHex(b.value);
+  return x && y ? x == y : a.value == b.value;
 }
 
 }  // namespace

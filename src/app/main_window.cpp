@@ -188,7 +188,7 @@ void MainWindow::Wire() {
   Link(pageColours_.get(), &PageCoordinator::VisionChanged, viewer,
        [viewer](ColourVision vision) { viewer->SetVision(vision); });
   // Every colour taken from the screen joins the recent picks.
-  const auto picked = [this](int colour) { recentPicks_->Add(Rgb8::Of(colour)); };
+  const auto picked = [this](Rgb8 colour) { recentPicks_->Add(colour); };
   Link(capture_.get(), &PixelCapture::Picked, this, picked);
   Link(snapshots_.get(), &tintora::Snapshots::Picked, this, picked);
   Link(capture_.get(), &PixelCapture::SampleSizeChanged, snapshots_.get(),

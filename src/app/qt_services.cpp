@@ -171,8 +171,8 @@ std::optional<FileDialogAnswer> QtServices::SaveDialog(QWidget* parent, const Fi
   return RunFileDialog(parent, request, true);
 }
 
-std::optional<int> QtServices::ColourDialogBox(QWidget* parent, int initialColour,
-                                               CustomColourSlots& customSlots) {
+std::optional<Rgb8> QtServices::ColourDialogBox(QWidget* parent, Rgb8 initialColour,
+                                                CustomColourSlots& customSlots) {
   // Qt's dialog has no "unset" slot; unset customSlots show white, and a slot still white afterwards
   // counts as unset again.
   for (int i = 0; i < 16; ++i)
@@ -182,9 +182,9 @@ std::optional<int> QtServices::ColourDialogBox(QWidget* parent, int initialColou
   const QColor chosen =
       QColorDialog::getColor(ToQColor(initialColour), parent, QString(), QColorDialog::DontUseNativeDialog);
   for (int i = 0; i < 16; ++i) {
-    const int c = FromQColor(QColorDialog::customColor(i));
+    const Rgb8 c = FromQColor(QColorDialog::customColor(i));
     auto& slot = customSlots[static_cast<std::size_t>(i)];
-    if (slot || c != 0xFFFFFF) slot = c;
+    if (slot || c != Rgb8{255, 255, 255}) slot = c;
   }
   if (!chosen.isValid()) return std::nullopt;
   return FromQColor(chosen);

@@ -21,8 +21,8 @@ class QtServices : public Services {
   void KeepOnTop(QWidget* window) override;
   std::optional<FileDialogAnswer> OpenDialog(QWidget* parent, const FileDialogRequest& request) override;
   std::optional<FileDialogAnswer> SaveDialog(QWidget* parent, const FileDialogRequest& request) override;
-  std::optional<int> ColourDialogBox(QWidget* parent, int initialColour,
-                                     CustomColourSlots& customSlots) override;
+  std::optional<Rgb8> ColourDialogBox(QWidget* parent, Rgb8 initialColour,
+                                      CustomColourSlots& customSlots) override;
   ScreenAccess& Screen() override { return desktop_.Screen(); }
   GlobalHotKey& HotKey() override { return desktop_.HotKey(); }
 

@@ -119,7 +119,7 @@ PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window,
   screenValueItem_->setEnabled(false);
   Link(screenValueItem_, &QAction::triggered, this, [this](bool) {
     if (const std::optional<Rgb8> device = management_.DeviceValue())
-      services_.SetClipboardText(QString::fromStdString(WriteCssColour(device->Value(), CssNotation::Hex)));
+      services_.SetClipboardText(QString::fromStdString(WriteCssColour(*device, CssNotation::Hex)));
   });
   management_.SetHintHandler([this] { PixelCaptureHintDisplay(); });
 
@@ -291,7 +291,7 @@ void PixelCapture::PickOnce() {
     if (!self) return;
     Guarded([&] {
       if (answer.outcome == ScreenAnswer::Outcome::Done) {
-        if (answer.colour) self->selection_.ColourSelectorUpdate(answer.colour->Value());
+        if (answer.colour) self->selection_.ColourSelectorUpdate(*answer.colour);
         self->selection_.SetColourSelection();
         emit self->Picked(self->selection_.Colour());
       } else if (answer.outcome == ScreenAnswer::Outcome::Failed) {
@@ -379,13 +379,12 @@ void PixelCapture::PlainRead(QPoint p) {
 
 void PixelCapture::ShowRead(std::optional<Rgb8> device, QPoint at) {
   if (!device) return;  // tried again on the next tick
-  selection_.ColourSelectorUpdate(management_.Seen(*device, at).Value());
+  selection_.ColourSelectorUpdate(management_.Seen(*device, at));
   const bool managed = management_.InForce();
   screenValueItem_->setEnabled(managed);
   if (managed)
     screenValueItem_->setText("Copy Screen Value (" +
-                              QString::fromStdString(WriteCssColour(device->Value(), CssNotation::Hex)) +
-                              ")");
+                              QString::fromStdString(WriteCssColour(*device, CssNotation::Hex)) + ")");
 }
 
 Rgb8 AverageOf(const QImage& rgb32, QPoint centre, int size) {
@@ -410,7 +409,7 @@ void PixelCapture::ZoomRead(QPoint p) {
     MarkZoomCentre(std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(marked.bits()),
                                             static_cast<std::size_t>(size) * size),
                    size);
-    ShowRead(Rgb8::Of(ColourOfPixel(marked.pixel(c, c))), p);
+    ShowRead(Rgb8::OfPixel(marked.pixel(c, c)), p);
   } else {
     ShowRead(AverageOf(block, QPoint(c, c), sampleSize_), p);
   }

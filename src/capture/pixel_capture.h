@@ -82,7 +82,7 @@ class PixelCapture : public QObject {
   // Another sample size was chosen (the snapshot's clicks take it too).
   void SampleSizeChanged(int size);
   // A colour was taken from the screen (the hot key, the desktop's picker).
-  void Picked(int colour);
+  void Picked(Rgb8 colour);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -46,7 +46,7 @@ void RecentPicksMenu::Rebuild() {
     QAction* item = menu_->addAction(QIcon(swatch), "#" + QString::fromStdString(c.Hex()));
     item->setObjectName("RecentPick" + QString::fromStdString(c.Hex()));
     Link(item, &QAction::triggered, this, [this, c](bool) {
-      selection_.Take(c.Value());
+      selection_.Take(c);
       selection_.SetColourSelection();
     });
   }

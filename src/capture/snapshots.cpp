@@ -72,18 +72,15 @@ void Snapshots::BMPPixelColourRetreive(QPoint pos, bool select) {
   ImageBox* image = &screenShot_->Image();
   image->setCursor(CustomCursor(selection_.SourceCursor()));
   const QImage& picture = image->Picture();
-  const int pixel = image->PixelColour(pos.x(), pos.y());  // -1 off the picture
   const std::optional<Rgb8> device =
       sampleSize_ > 1 && picture.valid(pos) && picture.format() == QImage::Format_RGB32
           ? AverageOf(picture, pos, sampleSize_)
-      : pixel >= 0 ? std::optional(Rgb8::Of(pixel))
-                   : std::nullopt;
+          : image->PixelColour(pos.x(), pos.y());
   // The snapshot is of the primary screen, from its top-left corner.
   const QScreen* primary = QGuiApplication::primaryScreen();
   if (device)
     selection_.ColourSelectorUpdate(
-        (management_ && primary ? management_->Seen(*device, primary->geometry().topLeft() + pos) : *device)
-            .Value());
+        management_ && primary ? management_->Seen(*device, primary->geometry().topLeft() + pos) : *device);
   if (!select) return;
   selection_.SetColourSelection({.copyValue = true});
   if (screenShot_->windowTitle() == "Screen Shot") emit Picked(selection_.Colour());

@@ -51,7 +51,7 @@ class Snapshots : public QObject {
   // The user wants the dialog's custom colours appended to the list.
   void CustomColoursAccepted(const CustomColourSlots& customSlots);
   // A colour was taken by a click on the desktop's picture (not on a clipboard picture).
-  void Picked(int colour);
+  void Picked(Rgb8 colour);
 
  private:
   void SnapshotTaken(const ScreenAnswer& answer, bool onTop);

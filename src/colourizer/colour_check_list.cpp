@@ -10,6 +10,7 @@
 #include "core/formats/cdt.h"
 #include "core/formats/colour_list_files.h"
 #include "widgets/colour_list_model.h"
+#include "widgets/colour_panel.h"
 
 namespace tintora {
 
@@ -19,13 +20,12 @@ constexpr int kValueRole = Qt::UserRole + 1;
 
 // The entry's colour as a small rounded swatch with a black outline.
 QIcon Swatch(const std::string& value) {
-  const int c = EntryColourValue({{}, value});
   QPixmap pixmap(12, 12);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::black);
-  p.setBrush(c < 0 ? QColor(Qt::black) : QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+  p.setBrush(ToQColor(Rgb8::OfHex(value).value_or(Rgb8{})));
   p.drawRoundedRect(QRectF(0.5, 0.5, 11, 11), 2, 2);
   return QIcon(pixmap);
 }

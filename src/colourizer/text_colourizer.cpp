@@ -19,6 +19,7 @@
 #include "colourizer/colourizer_preview_window.h"
 #include "core/formats/cdt.h"
 #include "core/formats/colour_list_files.h"
+#include "widgets/colour_panel.h"
 #include "widgets/guarded.h"
 #include "widgets/layouts.h"
 #include "widgets/make.h"
@@ -136,7 +137,7 @@ void TextColourizer::Build(QWidget* tab) {
   MinimumTextArea(ResultRichEdit, 40, 2);
   ColumnOn(HTMLDocClientPanel)->addWidget(ResultRichEdit);
   const QColor base = ResultRichEdit->palette().color(QPalette::Base);
-  background_ = ColourFromRgb(base.red(), base.green(), base.blue());
+  background_ = FromQColor(base);
 
   QGridLayout* grid = GridOn(tab);
   grid->addWidget(TextToColourMemo, 0, 0);

@@ -131,7 +131,7 @@ class TextColourizer : public QObject {
   StayOnTop& onTop_;
   Services& services_;
   Colourized result_;
-  ColourValue background_;
+  Rgb8 background_;
 };
 
 }  // namespace tintora

@@ -11,6 +11,7 @@
 #include "core/colourizer/rich_text.h"
 #include "widgets/active_colour_holder.h"
 #include "widgets/centre.h"
+#include "widgets/colour_panel.h"
 #include "widgets/debug_panel.h"
 #include "widgets/guarded.h"
 #include "widgets/layouts.h"
@@ -68,8 +69,7 @@ void TextColourizer::RenderInto(QTextEdit* edit, const ColourizerInput& in, doub
     QTextCharFormat format;
     format.setFontFamilies({family});
     format.setFontPointSize(first.points * scale);
-    const ColourValue c = first.colour.value_or(-1);
-    format.setForeground(first.colour ? QColor(RedOf(c), GreenOf(c), BlueOf(c)) : text);
+    format.setForeground(first.colour ? ToQColor(*first.colour) : text);
     format.setFontWeight(in.styles.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(in.styles.italic);
     format.setFontUnderline(in.styles.underline);
@@ -83,7 +83,7 @@ void TextColourizer::SetBackgroundColourClick() {
   background_ = active_.Value().Shown();
   for (QTextEdit* preview : {ResultRichEdit, preview_->Preview()}) {
     QPalette palette = preview->palette();
-    palette.setColor(QPalette::Base, QColor(RedOf(background_), GreenOf(background_), BlueOf(background_)));
+    palette.setColor(QPalette::Base, ToQColor(background_));
     preview->setPalette(palette);
   }
   RefocusText();

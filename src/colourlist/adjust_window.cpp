@@ -11,6 +11,7 @@
 
 #include "core/colour/hsv.h"
 #include "core/colour/notations.h"
+#include "widgets/colour_panel.h"
 #include "widgets/layouts.h"
 #include "widgets/make.h"
 
@@ -20,19 +21,16 @@ namespace {
 
 constexpr int kPreviewWidth = 366;
 
-QColor HexColour(const std::string& hex) {
-  const int c = EntryColourValue({{}, hex});
-  return c < 0 ? QColor(Qt::black) : QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
+QColor HexColour(const std::string& hex) { return ToQColor(Rgb8::OfHex(hex).value_or(Rgb8{})); }
 
 // The fixed strips under the sliders: the hues, grey to red, black to white.
 QImage Strip(int which) {
   QImage strip(256, 6, QImage::Format_RGB32);
   for (int x = 0; x < 256; ++x) {
-    const int c = which == 0   ? HSVtoColourValue(x * 360.0L / 256, 1, 255)
-                  : which == 1 ? HSVtoColourValue(0, x / 255.0L, 255)
-                               : ColourFromRgb(x, x, x);
-    for (int y = 0; y < 6; ++y) strip.setPixel(x, y, PixelOf(c));
+    const Rgb8 c = which == 0   ? HsvToRgb8(x * 360.0L / 256, 1, 255)
+                   : which == 1 ? HsvToRgb8(0, x / 255.0L, 255)
+                                : Rgb8::OfLevels(x, x, x);
+    for (int y = 0; y < 6; ++y) strip.setPixel(x, y, c.Pixel());
   }
   return strip;
 }

@@ -151,7 +151,7 @@ void ColourListPane::MakeColourSafe() {
   AddmodeRadioButton->setChecked(true);
   AutoIndexCheckBox->setChecked(true);
   Guarded([&] {
-    for (int c : WebSafeColourValues()) {
+    for (Rgb8 c : WebSafeColours()) {
       selection.ColourSelectorUpdate(c);
       selection.SetColourSelection();
     }
@@ -189,8 +189,8 @@ void ColourListPane::AppendCustomColours(const CustomColourSlots& customSlots) {
 
 void ColourListPane::AppendScaleOfActiveColour() {
   // Named after the colour: its CSS name where it has one, its value otherwise.
-  const Rgb8 colour = Rgb8::Of(parts_.active.Value().Shown());
-  const auto css = CssNameOf(colour.Value());
+  const Rgb8 colour = parts_.active.Value().Shown();
+  const auto css = CssNameOf(colour);
   const std::string name = css ? std::string(*css) : colour.Hex();
   const std::array<Rgb8, 11> scale = ColourScale(colour);
   std::vector<ColourEntry> entries;

@@ -314,7 +314,8 @@ void ColourListPane::InsertModeSpeedButtonClick() {
 void ColourListPane::DisplayListColour() {
   const int i = CurrentItem();
   if (i < 0) return;
-  parts_.selection.ColourSelectorUpdate(RGBHEXToBGRInt(model_.List().At(static_cast<std::size_t>(i)).value));
+  if (const std::optional<Rgb8> colour = model_.List().ColourAt(static_cast<std::size_t>(i)))
+    parts_.selection.ColourSelectorUpdate(*colour);
 }
 
 void ColourListPane::CustomColourListBoxDblClick() {

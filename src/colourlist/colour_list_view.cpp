@@ -30,11 +30,11 @@ void ColourListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
                     Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
 
   const QRect swatch(r.left() + 2, r.top() + 1, side, side);
-  const int colour = index.data(ColourListModel::kColourRole).toInt();
+  const QVariant colour = index.data(ColourListModel::kColourRole);
   painter->setRenderHint(QPainter::Antialiasing, false);
   painter->setPen(Qt::black);
-  if (colour >= 0) {
-    painter->setBrush(ToQColor(colour));
+  if (colour.isValid()) {
+    painter->setBrush(ToQColor(Rgb8::OfPixel(colour.toUInt())));
     painter->drawRoundedRect(swatch.adjusted(0, 0, -1, -1), 1, 1);
   } else {
     // A value that is not a colour (only hand-edited files have those): a crossed-out swatch.

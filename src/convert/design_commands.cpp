@@ -9,7 +9,7 @@ namespace tintora {
 namespace {
 
 std::string Written(Rgb8 colour, const DesignRequest& request) {
-  return WriteCssColour(colour.Value(), request.to.value_or(CssNotation::Hex));
+  return WriteCssColour(colour, request.to.value_or(CssNotation::Hex));
 }
 
 const char* CountWanted(DesignCommand command) {
@@ -43,7 +43,7 @@ DesignAnswer RunDesignCommand(const DesignRequest& request, const std::vector<st
       answer.error = colour.error;
       return answer;
     }
-    read.push_back(Rgb8::Of(colour.colour));
+    read.push_back(colour.colour);
   }
   switch (request.command) {
     case DesignCommand::Contrast:
@@ -63,8 +63,7 @@ DesignAnswer RunDesignCommand(const DesignRequest& request, const std::vector<st
       break;
     }
     case DesignCommand::Simulate:
-      for (Rgb8 c : read)
-        answer.lines.push_back(Written(Rgb8::Of(SimulateColourVision(c.Value(), request.vision)), request));
+      for (Rgb8 c : read) answer.lines.push_back(Written(SimulateColourVision(c, request.vision), request));
       break;
   }
   return answer;

@@ -33,10 +33,10 @@
 namespace tintora {
 
 namespace {
-constexpr int kSilver = 0xC0C0C0;
+constexpr Rgb8 kSilver{0xC0, 0xC0, 0xC0};
 // The wheel as DrawColourWheel paints it, but anti-aliased and at `ratio` device pixels per
 // logical one: the active colour behind, the silver rim, then each section over the last.
-QImage SmoothWheel(QSize size, qreal ratio, int divisions, int active, bool outline, bool borders,
+QImage SmoothWheel(QSize size, qreal ratio, int divisions, Rgb8 active, bool outline, bool borders,
                    const HueOffsetColour& colourAt) {
   QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(ratio);
@@ -191,12 +191,12 @@ void HarmonyColours::Connect() {
 
 bool HarmonyColours::ShowingComplements() const { return ShowComplementaryColoursAction->isChecked(); }
 
-int HarmonyColours::ComplementWebSafe(int colour) const {
-  return ConvertComplDecimalToWebSafe(colour, WebSafeComplementsOnlyAction->isChecked());
+Rgb8 HarmonyColours::ComplementWebSafe(Rgb8 colour) const {
+  return WebSafeComplementsOnlyAction->isChecked() ? WebSafeColour(colour) : colour;
 }
 
-int HarmonyColours::HSVtoRGBforComplCol(int offset) const {
-  return tintora::HSVtoRGBforComplCol(offset, working_.hue, working_.saturation, working_.vibrance);
+Rgb8 HarmonyColours::HarmonyColour(int offset) const {
+  return tintora::HarmonyColour(offset, working_.hue, working_.saturation, working_.vibrance);
 }
 
 int HarmonyColours::CheckedScheme() const {
@@ -275,7 +275,7 @@ void HarmonyColours::ComplimentaryColUpdate() {
   const auto scheme = static_cast<HarmonyScheme>(CheckedScheme());
   const std::vector<int> offsets = SchemeOffsets(scheme);
   for (std::size_t i = 0; i < offsets.size(); ++i)
-    swatches_[i]->SetBrushColour(ComplementWebSafe(HSVtoRGBforComplCol(offsets[i])));
+    swatches_[i]->SetBrushColour(ComplementWebSafe(HarmonyColour(offsets[i])));
   if (scheme == HarmonyScheme::ColourWheel) DrawWheel();
 }
 
@@ -292,16 +292,14 @@ void HarmonyColours::DrawWheel() {
                                               static_cast<std::size_t>(picture.width()) * picture.height()),
                      picture.width(), picture.height()};
   const WheelOptions o = options_->Options();
-  const HueOffsetColour colourAt = [this](int offset) {
-    return ComplementWebSafe(HSVtoRGBforComplCol(offset));
-  };
+  const HueOffsetColour colourAt = [this](int offset) { return ComplementWebSafe(HarmonyColour(offset)); };
   // The pixels say which colour is where (pointing and picking read them); what is shown is the
   // same wheel drawn smooth at the screen's density.
   DrawColourWheel(canvas, o.divisions, ActiveShown(), o.outline, o.borders, colourAt);
   WheelImage->SetDisplay(SmoothWheel(size, WheelImage->devicePixelRatioF(), o.divisions, ActiveShown(),
                                      o.outline, o.borders, colourAt));
   WheelCenterShape->SetPen(o.borders, kWheelBorderColour);
-  WheelCenterShape->SetBrushColour(ComplementWebSafe(HSVtoRGBforComplCol(0)));
+  WheelCenterShape->SetBrushColour(ComplementWebSafe(HarmonyColour(0)));
   WheelImage->update();
 }
 

@@ -53,9 +53,9 @@ class HarmonyColours : public QObject {
   void ComplimentaryColDisplay();
   void ComplimentaryColSize();
   void ComplimentaryColUpdate();
-  int HSVtoRGBforComplCol(int offset) const;
+  Rgb8 HarmonyColour(int offset) const;
   // Adds one colour to the list without changing the active colour.
-  void IndexComplimentary(int colourValue);
+  void IndexComplimentary(Rgb8 colour);
   // "Inc. Cmpl.": the colours of the scheme shown, added after the active colour.
   void IndexComplements();
   void DrawWheel();
@@ -96,11 +96,11 @@ class HarmonyColours : public QObject {
   void WheelImageMouseDown(Qt::MouseButton button, QPoint pos);
   void WheelCenterShapeMouseDown(Qt::MouseButton button);
   void CustomizeColourWheelClick();
-  void PointAt(int colour, QWidget* source);
+  void PointAt(Rgb8 colour, QWidget* source);
   int CheckedScheme() const;  // 1..6
-  int ComplementWebSafe(int colourValue) const;
+  Rgb8 ComplementWebSafe(Rgb8 colour) const;
   std::vector<int> VisibleMarkers() const;
-  int ActiveShown() const { return active_.Value().Shown(); }
+  Rgb8 ActiveShown() const { return active_.Value().Shown(); }
 
   ActiveColourHolder& active_;
   ColourSelection& selection_;

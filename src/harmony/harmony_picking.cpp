@@ -20,12 +20,12 @@ namespace tintora {
 
 // ---------------------------------------------------------------- picking and indexing
 
-void HarmonyColours::PointAt(int colour, QWidget* source) {
+void HarmonyColours::PointAt(Rgb8 colour, QWidget* source) {
   source->setCursor(CustomCursor(selection_.SourceCursor()));
   selection_.ColourSelectorUpdate(colour);
 }
 
-void HarmonyColours::IndexComplimentary(int colour) {
+void HarmonyColours::IndexComplimentary(Rgb8 colour) {
   // The active colour comes back exactly as it was: its levels, not the shown value (which
   // carries the intensity offset and could be snapped by web-safe retrieval).
   const ActiveColour saved = active_.Value();
@@ -37,18 +37,18 @@ void HarmonyColours::IndexComplimentary(int colour) {
 void HarmonyColours::IndexComplements() {
   if (!ShowingComplements() || indexingComplements_) return;
   // Taken before any is indexed: indexing moves the active colour to each in turn.
-  std::vector<int> colours;
+  std::vector<Rgb8> colours;
   if (!schemes_[5]->isChecked()) {
     colours.push_back(swatches_[0]->BrushColour());
     if (!schemes_[0]->isChecked()) colours.push_back(ComplementWebSafe(swatches_[1]->BrushColour()));
     if (schemes_[4]->isChecked()) colours.push_back(ComplementWebSafe(swatches_[2]->BrushColour()));
   } else {
     for (int offset : WheelIndexOffsets(options_->Divisions()))
-      colours.push_back(ComplementWebSafe(HSVtoRGBforComplCol(offset)));
+      colours.push_back(ComplementWebSafe(HarmonyColour(offset)));
   }
   indexingComplements_ = true;
   Guarded([&] {
-    for (int c : colours) IndexComplimentary(c);
+    for (Rgb8 c : colours) IndexComplimentary(c);
   });
   indexingComplements_ = false;
   ComplimentaryColDisplay();
@@ -64,23 +64,24 @@ void HarmonyColours::ShapeMouseDown(ShapeBox* shape, Qt::MouseButton button) {
 }
 
 void HarmonyColours::WheelImageMouseMove(QPoint pos) {
-  const int pixel = WheelImage->PixelColour(pos.x(), pos.y());
-  if (!IsWheelChrome(pixel)) selection_.ColourSelectorUpdate(pixel);
-  const bool colour = !IsWheelChrome(pixel) && pixel != ActiveShown();
-  WheelImage->setCursor(colour ? CustomCursor(selection_.SourceCursor()) : QCursor(Qt::ArrowCursor));
+  const std::optional<Rgb8> pixel = WheelImage->PixelColour(pos.x(), pos.y());
+  const bool colour = pixel && !IsWheelChrome(*pixel);
+  if (colour) selection_.ColourSelectorUpdate(*pixel);
+  WheelImage->setCursor(colour && *pixel != ActiveShown() ? CustomCursor(selection_.SourceCursor())
+                                                          : QCursor(Qt::ArrowCursor));
 }
 
 void HarmonyColours::WheelImageMouseDown(Qt::MouseButton button, QPoint pos) {
-  const int pixel = WheelImage->PixelColour(pos.x(), pos.y());
+  const std::optional<Rgb8> pixel = WheelImage->PixelColour(pos.x(), pos.y());
   if (button == Qt::LeftButton) {
     if (pixel == ActiveShown()) return;
     WheelImage->setCursor(CustomCursor(selection_.SourceCursor()));
-    if (!IsWheelChrome(pixel)) selection_.ColourSelectorUpdate(pixel);
+    if (pixel && !IsWheelChrome(*pixel)) selection_.ColourSelectorUpdate(*pixel);
     selection_.SetColourSelection({.copyValue = true});
   } else if (button == Qt::RightButton) {
-    if (pixel >= 0 && pixel != kWheelBackgroundColour && pixel != 0 && pixel != kWheelOutlineColour &&
-        pixel != ActiveShown()) {
-      IndexComplimentary(pixel);
+    if (pixel && *pixel != kWheelBackgroundColour && *pixel != Rgb8{} && *pixel != kWheelOutlineColour &&
+        *pixel != ActiveShown()) {
+      IndexComplimentary(*pixel);
     } else {
       emit ViewerRescaleRequested();
     }

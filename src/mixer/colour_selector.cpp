@@ -33,33 +33,33 @@ namespace {
 struct TrayColour {
   const char* name;
   const char* hint;
-  int colour;
+  Rgb8 colour;
 };
 
 const TrayColour kTray[16] = {
-    {"SysColBlackPanel", "Black", ColourFromRgb(0, 0, 0)},
-    {"SysColBluePanel", "Dark Blue", ColourFromRgb(0, 0, 128)},
-    {"SysColGreenPanel", "Dark Green", ColourFromRgb(0, 128, 0)},
-    {"SysColCyanPanel", "Dark Cyan", ColourFromRgb(0, 128, 128)},
-    {"SysColRedPanel", "Dark Red", ColourFromRgb(128, 0, 0)},
-    {"SysColMagentaPanel", "Dark Magenta (Purple)", ColourFromRgb(128, 0, 128)},
-    {"SysColDYellowPanel", "Dark Yellow (Kaki/Brown)", ColourFromRgb(128, 128, 0)},
-    {"SysColLGreyPanel", "Gray (Dark White/Silver)", ColourFromRgb(192, 192, 192)},
-    {"SysColDGreyPanel", "Dark Gray (Light Black)", ColourFromRgb(128, 128, 128)},
-    {"SysColLBluePanel", "Blue", ColourFromRgb(0, 0, 255)},
-    {"SysColLGreenPanel", "Green", ColourFromRgb(0, 255, 0)},
-    {"SysColLCyanPanel", "Cyan", ColourFromRgb(0, 255, 255)},
-    {"SysColLRedPanel", "Red", ColourFromRgb(255, 0, 0)},
-    {"SysColLMagentaPanel", "Magenta", ColourFromRgb(255, 0, 255)},
-    {"SysColYellowPanel", "Yellow", ColourFromRgb(255, 255, 0)},
-    {"SysColWhitePanel", "White", ColourFromRgb(255, 255, 255)},
+    {"SysColBlackPanel", "Black", Rgb8{0, 0, 0}},
+    {"SysColBluePanel", "Dark Blue", Rgb8{0, 0, 128}},
+    {"SysColGreenPanel", "Dark Green", Rgb8{0, 128, 0}},
+    {"SysColCyanPanel", "Dark Cyan", Rgb8{0, 128, 128}},
+    {"SysColRedPanel", "Dark Red", Rgb8{128, 0, 0}},
+    {"SysColMagentaPanel", "Dark Magenta (Purple)", Rgb8{128, 0, 128}},
+    {"SysColDYellowPanel", "Dark Yellow (Kaki/Brown)", Rgb8{128, 128, 0}},
+    {"SysColLGreyPanel", "Gray (Dark White/Silver)", Rgb8{192, 192, 192}},
+    {"SysColDGreyPanel", "Dark Gray (Light Black)", Rgb8{128, 128, 128}},
+    {"SysColLBluePanel", "Blue", Rgb8{0, 0, 255}},
+    {"SysColLGreenPanel", "Green", Rgb8{0, 255, 0}},
+    {"SysColLCyanPanel", "Cyan", Rgb8{0, 255, 255}},
+    {"SysColLRedPanel", "Red", Rgb8{255, 0, 0}},
+    {"SysColLMagentaPanel", "Magenta", Rgb8{255, 0, 255}},
+    {"SysColYellowPanel", "Yellow", Rgb8{255, 255, 0}},
+    {"SysColWhitePanel", "White", Rgb8{255, 255, 255}},
 };
 
-// The level of a palette's own component in a colour value.
-int BaseLevel(ColourComponent kept, int colour) {
-  return kept == ColourComponent::Red     ? RedOf(colour)
-         : kept == ColourComponent::Green ? GreenOf(colour)
-                                          : BlueOf(colour);
+// The level of a palette's own component in a colour.
+int BaseLevel(ColourComponent kept, Rgb8 colour) {
+  return kept == ColourComponent::Red     ? colour.red
+         : kept == ColourComponent::Green ? colour.green
+                                          : colour.blue;
 }
 
 }  // namespace
@@ -71,7 +71,7 @@ ColourSelectorPane::ColourSelectorPane(QGroupBox* pane, ActiveColourHolder& acti
       Make<ColourPanel>(pane, "ColourSelectorPanel", "Right click for capture and screen magnifier options.");
   KeepLogicalSize(ColourSelectorPanel, {64, 64});     // the zoom view's pixels sit inside it
   ColourSelectorPanel->setFocusPolicy(Qt::TabFocus);  // its right-click menu, from the keyboard
-  ColourSelectorPanel->SetColour(0);
+  ColourSelectorPanel->SetColour({});
   ColourSelectorPanel->SetBevel(false);
   WebSafeImage =
       MakeInPicture<ImageBox>(ColourSelectorPanel, "WebSafeImage", {46, 46, 16, 16}, "Websafe Only = ON");
@@ -153,7 +153,7 @@ void ColourSelectorPane::BuildTray(QGridLayout* grid) {
 void ColourSelectorPane::Connect() {
   Link(&active_, &ActiveColourHolder::Changed, this,
        [this](const ActiveColour& now, const ActiveColour& before) { ActiveColourChanged(now, before); });
-  Link(&selection_, &ColourSelection::Changed, this, [this](int colour) { ShowSelection(colour); });
+  Link(&selection_, &ColourSelection::Changed, this, [this](Rgb8 colour) { ShowSelection(colour); });
   for (ColourPanel* p : trayPanels_) {
     Link(p, &ColourPanel::MouseMoved, this, [this, p](QPoint) { TrayPanelMouseOverAndSelect(p, false); });
     Link(p, &ColourPanel::Clicked, this, [this, p] { TrayPanelMouseOverAndSelect(p, true); });
@@ -167,8 +167,8 @@ void ColourSelectorPane::Connect() {
   Link(ColourSelectorPanel, &ColourPanel::Clicked, this, [this] { selection_.SetColourSelection(); });
   // The swatch and the tray's colours drag out to other programs; colours dropped on the pane
   // come in.
-  new ColourDragSource(ColourSelectorPanel, [this] { return Rgb8::Of(ColourSelectorPanel->Colour()); });
-  for (ColourPanel* p : trayPanels_) new ColourDragSource(p, [p] { return Rgb8::Of(p->Colour()); });
+  new ColourDragSource(ColourSelectorPanel, [this] { return ColourSelectorPanel->Colour(); });
+  for (ColourPanel* p : trayPanels_) new ColourDragSource(p, [p] { return p->Colour(); });
   pane_->setAcceptDrops(true);
   pane_->installEventFilter(this);
   Link(ColourSelectorEdit, &QLineEdit::returnPressed, this, [this] { TypedColourEntered(); });
@@ -189,11 +189,11 @@ void ColourSelectorPane::Connect() {
 
 QWidget* ColourSelectorPane::ZoomHost() const { return ColourSelectorPanel; }
 
-void ColourSelectorPane::ShowSelection(int colour) {
+void ColourSelectorPane::ShowSelection(Rgb8 colour) {
   ColourSelectorPanel->SetColour(colour);
   // What the user is typing is left alone until they are done with it.
   if (!(ColourSelectorEdit->hasFocus() && ColourSelectorEdit->isModified()))
-    ColourSelectorEdit->setText(QString::fromStdString(BGRIntToRGBHEX(colour)));
+    ColourSelectorEdit->setText(QString::fromStdString(colour.Hex()));
   // Shown at once: capture reads a new colour every tick while the event loop may be busy.
   ColourSelectorPanel->repaint();
   ColourSelectorEdit->repaint();
@@ -237,7 +237,7 @@ bool ColourSelectorPane::DropEvent(QEvent* event) {
   drop->setDropAction(Qt::CopyAction);
   drop->accept();
   if (type == QEvent::Drop) {
-    selection_.Take(colour->Value());
+    selection_.Take(*colour);
     selection_.SetColourSelection({.undoStepFirst = true});
   }
   return true;
@@ -311,7 +311,7 @@ void ColourSelectorPane::PalettePanelUpdate(ColourComponent n) {
 void ColourSelectorPane::BMPPixelColourRetrieve(ColourComponent n, QPoint pos) {
   ImageBox* image = basePalette_[IndexOf(n)];
   image->setCursor(CustomCursor(selection_.SourceCursor()));
-  selection_.ColourSelectorUpdate(image->PixelColour(pos.x(), pos.y()));
+  if (const auto colour = image->PixelColour(pos.x(), pos.y())) selection_.ColourSelectorUpdate(*colour);
 }
 
 void ColourSelectorPane::PaletteImagesMouseDown(ColourComponent n, Qt::MouseButton button, QPoint pos) {
@@ -327,7 +327,7 @@ void ColourSelectorPane::WebSafePaletteToggle() {
   // Each palette is drawn anew around its own base, in the new mode.
   for (ImageBox* palette : basePalette_) palette->setCursor(Qt::WaitCursor);
   for (ColourComponent n : kRgbComponents)
-    DrawPalette(n, BaseLevel(n, basePalette_[IndexOf(n)]->PixelColour(0, 0)));
+    DrawPalette(n, BaseLevel(n, basePalette_[IndexOf(n)]->PixelColour(0, 0).value_or(Rgb8{})));
   for (ImageBox* palette : basePalette_) palette->setCursor(Qt::CrossCursor);
 }
 

@@ -56,7 +56,7 @@ class ColourSelectorPane : public QObject {
   void BuildPalettes(QGridLayout* grid);
   void Connect();
   void ActiveColourChanged(const ActiveColour& now, const ActiveColour& before);
-  void ShowSelection(int colour);
+  void ShowSelection(Rgb8 colour);
   void TrayPanelMouseOverAndSelect(ColourPanel* panel, bool select);
   void BMPPixelColourRetrieve(ColourComponent kept, QPoint pos);
   void PaletteImagesMouseDown(ColourComponent kept, Qt::MouseButton button, QPoint pos);

@@ -15,7 +15,7 @@
 namespace tintora {
 
 namespace {
-constexpr int kSilver = 0xC0C0C0;
+constexpr Rgb8 kSilver{0xC0, 0xC0, 0xC0};
 constexpr int kFirstSample = 6;  // Panel6 .. Panel11
 constexpr int kPaintBucket = 3;
 }  // namespace
@@ -37,7 +37,7 @@ ColourViewer::ColourViewer(QGroupBox* pane, ActiveColourHolder& active, ColourSe
   ViewerPanel->SetBevel(false);
   ViewerPanel->setAccessibleName("Colour compare");
   ComparePanel = MakeInPicture<ColourPanel>(ViewerPanel, "Panel15", {3, 3, 32, 24}, "Colour Compare");
-  ComparePanel->SetColour(0);
+  ComparePanel->SetColour({});
   ComparePanel->setCursor(CustomCursor(kPaintBucket));
 
   // A sample web page: a header, a side bar, and a body with two blocks.
@@ -167,7 +167,7 @@ void ColourViewer::ColourViewPanelDblClick() {
 
 void ColourViewer::ColourViewNegPanelClick() {
   // The exact inverse: the levels' complement with the offset turned round.
-  selection_.ColourSelectorUpdate(kMaxColourValue - active_.Value().Levels());
+  selection_.ColourSelectorUpdate(active_.Value().Levels().Inverse());
   active_.SetIntensity(-active_.Value().Intensity());
   selection_.SetColourSelection();
 }

@@ -116,7 +116,7 @@ void HsMixer::Build(QWidget* page) {
   for (int i = 0; i < 3; ++i) {
     markers_[i] = Make<ShapeBox>(mixer, markerNames[i], {}, ShapeBox::Kind::Rectangle);
     markers_[i]->resize(3, 7);
-    markers_[i]->SetBrushColour(0xFFFFFF);
+    markers_[i]->SetBrushColour({255, 255, 255});
     markers_[i]->setAccessibleName("Harmony hue mark");
     markers_[i]->hide();
   }
@@ -248,8 +248,8 @@ void HsMixer::HSICalculate() {
 
 void HsMixer::SetDistortion(bool distorted) {
   if (distorted) {
-    CalculatePanel->SetColour(255);
-    CalculatePanel->SetFontColour(0);
+    CalculatePanel->SetColour({255, 0, 0});
+    CalculatePanel->SetFontColour({});
   } else {
     CalculatePanel->UseSystemColours(true);
   }

@@ -29,13 +29,12 @@ namespace {
 struct RowSpec {
   const char* name;     // "Red" ... "Yellow"
   const char* caption;  // "R" ... "Y"
-  int colour;           // caption panel colour
+  Rgb8 colour;          // caption panel colour
 };
 
-const RowSpec kRows[6] = {
-    {"Red", "R", ColourFromRgb(255, 0, 0)},       {"Green", "G", ColourFromRgb(0, 255, 0)},
-    {"Blue", "B", ColourFromRgb(0, 0, 255)},      {"Cyan", "C", ColourFromRgb(0, 255, 255)},
-    {"Magenta", "M", ColourFromRgb(255, 0, 255)}, {"Yellow", "Y", ColourFromRgb(255, 255, 0)}};
+const RowSpec kRows[6] = {{"Red", "R", Rgb8{255, 0, 0}},       {"Green", "G", Rgb8{0, 255, 0}},
+                          {"Blue", "B", Rgb8{0, 0, 255}},      {"Cyan", "C", Rgb8{0, 255, 255}},
+                          {"Magenta", "M", Rgb8{255, 0, 255}}, {"Yellow", "Y", Rgb8{255, 255, 0}}};
 
 // Width that gives the track bar one pixel per level between its two end positions.
 int TrackBarWidth(QSlider* slider, int levels) {
@@ -128,7 +127,7 @@ void RgbMixer::BuildComponentRow(QWidget* page, ColourComponent c, int row) {
   panel->setMinimumSize(panel->fontMetrics().height() + 6, panel->fontMetrics().height() + 6);
   panel->SetCaption(kRows[i].caption);
   panel->SetColour(kRows[i].colour);
-  panel->SetFontColour(c == ColourComponent::Blue ? 0xFFFFFF : 0);
+  panel->SetFontColour(c == ColourComponent::Blue ? Rgb8{255, 255, 255} : Rgb8{});
   componentPanel_[i] = panel;
 
   QSlider* bar = MakeTrackBar(page, Name(c, "TrackBar"), 0, 255, IsCmy(c) ? 255 : 0);
@@ -375,10 +374,10 @@ void RgbMixer::ShowIntensity(int i) {
 
 void RgbMixer::ShowPreviews(const ActiveColour& c) {
   // Each component without the offset: the track bars' own levels.
-  RedPreviewPanel->SetColour(ColourFromRgb(c.Red(), 0, 0));
-  GreenPreviewPanel->SetColour(ColourFromRgb(0, c.Green(), 0));
-  BluePreviewPanel->SetColour(ColourFromRgb(0, 0, c.Blue()));
-  IntensityPreviewPanel->SetColour(ColourFromRgb(c.Grey(), c.Grey(), c.Grey()));
+  RedPreviewPanel->SetColour(Rgb8::OfLevels(c.Red(), 0, 0));
+  GreenPreviewPanel->SetColour(Rgb8::OfLevels(0, c.Green(), 0));
+  BluePreviewPanel->SetColour(Rgb8::OfLevels(0, 0, c.Blue()));
+  IntensityPreviewPanel->SetColour(Rgb8::OfLevels(c.Grey(), c.Grey(), c.Grey()));
 }
 
 void RgbMixer::ColourPercentDisplayUpdate(const ActiveColour& c) {

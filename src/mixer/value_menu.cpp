@@ -63,7 +63,7 @@ ValueMenu::ValueMenu(QLineEdit* field, const ActiveColourHolder& active, ColourS
 void ValueMenu::Refresh() {
   // Each item shows the text it copies; the name only where the colour has one, and the last
   // choice says which key copies it again.
-  const ColourValue colour = active_.Value().Shown();
+  const Rgb8 colour = active_.Value().Shown();
   for (const CssNotationName& n : CssNotations()) {
     QAction* item = copyAsItems_[static_cast<std::size_t>(n.notation)];
     item->setText(QString::fromStdString(WriteCssColour(colour, n.notation)) +

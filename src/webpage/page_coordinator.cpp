@@ -9,7 +9,8 @@
 #include <QToolButton>
 
 #include "core/design/design_helpers.h"
-#include "widgets/active_colour_holder.h"
+#include "widgets//active_colour_holder.h"
+#include "widgets/colour_panel.h"
 #include "widgets/colour_selection.h"
 #include "widgets/cursors.h"
 #include "widgets/guarded.h"
@@ -25,8 +26,6 @@ namespace tintora {
 namespace {
 
 constexpr const char* kCopyHint = "Right click for copy options";
-
-QColor ToQColor(Rgb8 c) { return QColor(c.red, c.green, c.blue); }
 
 void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
   QPalette p = w->palette();
@@ -282,15 +281,15 @@ bool PageCoordinator::eventFilter(QObject* watched, QEvent* event) {
   for (PageRole role : kPageRoles) {
     if (watched != Element(role)) continue;
     if (event->type() == QEvent::MouseMove) {
-      Guarded([&] { selection_.ColourSelectorUpdate(page_[role].Value()); });
+      Guarded([&] { selection_.ColourSelectorUpdate(page_[role]); });
       return true;  // not passed on to the page below the label
     } else if (event->type() == QEvent::MouseButtonPress) {
       const auto button = static_cast<QMouseEvent*>(event)->button();
       Guarded([&] {
         if (button == Qt::LeftButton) {
-          SetColour(role, Rgb8::Of(active_.Value().Shown()));
+          SetColour(role, active_.Value().Shown());
         } else {
-          selection_.ColourSelectorUpdate(page_[role].Value());
+          selection_.ColourSelectorUpdate(page_[role]);
           selection_.SetColourSelection();
         }
       });
@@ -315,7 +314,7 @@ void PageCoordinator::ShowColours() {
   // The page as the chosen vision sees it; the colours kept, copied and measured are the real
   // ones.
   const ColourVision vision = Vision();
-  auto seen = [vision](Rgb8 c) { return ToQColor(Rgb8::Of(SimulateColourVision(c.Value(), vision))); };
+  auto seen = [vision](Rgb8 c) { return ToQColor(SimulateColourVision(c, vision)); };
   for (PageRole role : kPageRoles)
     Paint(Element(role), role == PageRole::Background ? QPalette::Window : QPalette::WindowText,
           seen(page_[role]));
@@ -360,7 +359,7 @@ void PageCoordinator::ShowContrast() {
               : QString());
     button->setVisible(undo || fix.has_value());
   }
-  const Rgb8 a = Rgb8::Of(active_.Value().Shown());
+  const Rgb8 a = active_.Value().Shown();
   ActiveContrastLabel->setText(QString("Active: %1 on white, %2 on black")
                                    .arg(QString::fromStdString(RatioText(ContrastRatio(a, {255, 255, 255}))),
                                         QString::fromStdString(RatioText(ContrastRatio(a, {0, 0, 0})))));

@@ -30,9 +30,9 @@ void ClickArea::SetVision(ColourVision vision) {
   update();
 }
 
-QColor ClickArea::Seen(int c) const {
-  const ColourValue seen = SimulateColourVision(c, vision_);
-  return QColor(RedOf(seen), GreenOf(seen), BlueOf(seen));
+QColor ClickArea::Seen(Rgb8 c) const {
+  const Rgb8 seen = SimulateColourVision(c, vision_);
+  return QColor(seen.red, seen.green, seen.blue);
 }
 
 QImage ClickArea::Seen(const QImage& picture) const {

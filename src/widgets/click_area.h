@@ -23,7 +23,7 @@ class ClickArea : public QFrame {
   // can reach must show that it has it).
   void PaintFocusFrame(QPainter& painter) const;
   // A colour value, and a picture, as drawn in the area's vision.
-  QColor Seen(int colourValue) const;
+  QColor Seen(Rgb8 colour) const;
   QImage Seen(const QImage& picture) const;
 
  signals:

@@ -44,7 +44,7 @@ std::optional<Rgb8> ColourOfMimeData(const QMimeData* mime) {
     // Text of a few colours, or a page of prose, is not one colour.
     const QString text = mime->text().trimmed();
     if (text.size() > 200) return std::nullopt;
-    if (const CssColourReading read = ReadCssColour(text.toStdString())) return Rgb8::Of(read.colour);
+    if (const CssColourReading read = ReadCssColour(text.toStdString())) return read.colour;
   }
   return std::nullopt;
 }

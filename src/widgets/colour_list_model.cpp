@@ -26,7 +26,7 @@ QVariant ColourListModel::data(const QModelIndex& index, int role) const {
     case kColourRole: {
       // Read when the entry came into the list: a repaint reads no text.
       const std::optional<Rgb8> colour = list_.ColourAt(static_cast<std::size_t>(index.row()));
-      return colour ? colour->Value() : -1;
+      return colour ? QVariant(colour->Packed()) : QVariant();
     }
     default:
       return {};

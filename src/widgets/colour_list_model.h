@@ -18,7 +18,7 @@ namespace tintora {
 class ColourListModel : public QAbstractListModel {
   Q_OBJECT
  public:
-  // The colour value of a row (red in the low byte), -1 when its value is not a colour.
+  // The colour of a row as 0xRRGGBB, nothing when its value is not a colour.
   static constexpr int kColourRole = Qt::UserRole + 1;
   // Mime type of dragged list entries (their CDT lines).
   static constexpr const char* kMimeType = "application/x-tintora-colour-entries";

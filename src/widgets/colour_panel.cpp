@@ -2,21 +2,20 @@
 
 #include <QPainter>
 
-#include "core/colour/notations.h"
-
 namespace tintora {
 
-QColor ToQColor(int c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-int FromQColor(const QColor& c) { return ColourFromRgb(c.red(), c.green(), c.blue()); }
+QColor ToQColor(Rgb8 c) { return QColor(c.red, c.green, c.blue); }
+Rgb8 FromQColor(const QColor& c) {
+  return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+          static_cast<std::uint8_t>(c.blue())};
+}
 
 ColourPanel::ColourPanel(QWidget* parent) : ClickArea(parent) {
   SetBevel(true);
   Describe();
 }
 
-QString ColourDescription(int c) {
-  return c < 0 ? QString("no colour") : "#" + QString::fromStdString(BGRIntToRGBHEX(c));
-}
+QString ColourDescription(Rgb8 c) { return "#" + QString::fromStdString(c.Hex()); }
 
 void ColourPanel::Describe() {
   // What a screen reader says the panel shows: its colour, or its caption where it has no colour
@@ -24,7 +23,7 @@ void ColourPanel::Describe() {
   setAccessibleDescription(systemColours_ ? caption_ : ColourDescription(colour_));
 }
 
-void ColourPanel::SetColour(int c) {
+void ColourPanel::SetColour(Rgb8 c) {
   if (c == colour_ && !systemColours_) return;
   colour_ = c;
   systemColours_ = false;
@@ -32,7 +31,7 @@ void ColourPanel::SetColour(int c) {
   update();
 }
 
-void ColourPanel::SetFontColour(int c) {
+void ColourPanel::SetFontColour(Rgb8 c) {
   if (c == fontColour_) return;
   fontColour_ = c;
   update();

@@ -1,5 +1,5 @@
 // A coloured panel with an optional centred caption: the swatches, caption panels, previews
-// and sample-page panels of the main window. Colours are colour values (red in the low byte).
+// and sample-page panels of the main window.
 #pragma once
 
 #include "widgets/click_area.h"
@@ -11,10 +11,10 @@ class ColourPanel : public ClickArea {
  public:
   explicit ColourPanel(QWidget* parent = nullptr);
 
-  int Colour() const { return colour_; }
-  void SetColour(int colourValue);
-  int FontColour() const { return fontColour_; }
-  void SetFontColour(int colourValue);
+  Rgb8 Colour() const { return colour_; }
+  void SetColour(Rgb8 colour);
+  Rgb8 FontColour() const { return fontColour_; }
+  void SetFontColour(Rgb8 colour);
   // Follow the palette (system colours) instead of fixed colours.
   void UseSystemColours(bool on);
   QString Caption() const { return caption_; }
@@ -27,17 +27,16 @@ class ColourPanel : public ClickArea {
  private:
   void Describe();
 
-  int colour_ = 0xC0C0C0;
-  int fontColour_ = 0;
+  Rgb8 colour_{0xC0, 0xC0, 0xC0};
+  Rgb8 fontColour_;
   bool systemColours_ = false;
   QString caption_;
 };
 
-// "#RRGGBB" of a colour value, as a screen reader reads a colour picture.
-QString ColourDescription(int colourValue);
+// "#RRGGBB", as a screen reader reads a colour picture.
+QString ColourDescription(Rgb8 colour);
 
-// QColor of a colour value.
-QColor ToQColor(int colourValue);
-int FromQColor(const QColor& colour);
+QColor ToQColor(Rgb8 colour);
+Rgb8 FromQColor(const QColor& colour);
 
 }  // namespace tintora

@@ -7,19 +7,18 @@ namespace tintora {
 ColourSelection::ColourSelection(ActiveColourHolder& active, QObject* parent)
     : QObject(parent), active_(active) {}
 
-void ColourSelection::ColourSelectorUpdate(long long c) {
-  if (c < 0 || c > kMaxColourValue) return;
-  Take(webSafeOnly_ ? ConvertDecimalToWebSafe(static_cast<int>(c)) : static_cast<int>(c));
+void ColourSelection::ColourSelectorUpdate(Rgb8 colour) {
+  Take(webSafeOnly_ ? WebSafeColour(colour) : colour);
 }
 
-void ColourSelection::Take(int colourValue) {
-  if (colourValue == colour_) return;
-  colour_ = colourValue;
+void ColourSelection::Take(Rgb8 colour) {
+  if (colour == colour_) return;
+  colour_ = colour;
   emit Changed(colour_);
 }
 
 void ColourSelection::SetColourSelection(const Commit& commit) {
-  active_.SetRgb(RedOf(colour_), GreenOf(colour_), BlueOf(colour_));
+  active_.SetRgb(colour_.red, colour_.green, colour_.blue);
   const bool index =
       commit.index == Commit::Index::Always || (commit.index == Commit::Index::AsChecked && autoIndex_);
   if (index) emit IndexRequested(commit.undoStepFirst, commit.complements);

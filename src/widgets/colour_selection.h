@@ -24,14 +24,14 @@ class ColourSelection : public QObject {
  public:
   explicit ColourSelection(ActiveColourHolder& active, QObject* parent = nullptr);
 
-  int Colour() const { return colour_; }
+  Rgb8 Colour() const { return colour_; }
   const ActiveColour& Active() const { return active_.Value(); }
 
-  // Shows a colour value in the selector, snapped to the web-safe palette while "Retrieve All
-  // as Websafe" is on. Anything outside 0..16777215 (a failed screen read) changes nothing.
-  void ColourSelectorUpdate(long long colourValue);
+  // Shows a colour in the selector, snapped to the web-safe palette while "Retrieve All as
+  // Websafe" is on.
+  void ColourSelectorUpdate(Rgb8 colour);
   // Shows a colour exactly as given, web-safe option or not (the colour dialog's choice).
-  void Take(int colourValue);
+  void Take(Rgb8 colour);
   // Makes the selector's colour the active colour.
   void SetColourSelection(const Commit& commit = {});
   // Puts levels back without indexing, and shows the shown colour in the selector again.
@@ -50,7 +50,7 @@ class ColourSelection : public QObject {
   int SourceCursor() const { return autoIndex_ ? 1 : 2; }
 
  signals:
-  void Changed(int colourValue);
+  void Changed(Rgb8 colour);
   // The colour list adds the active colour.
   void IndexRequested(bool undoStepFirst, bool complements);
   void CopyRequested();
@@ -59,7 +59,7 @@ class ColourSelection : public QObject {
 
  private:
   ActiveColourHolder& active_;
-  int colour_ = 0;
+  Rgb8 colour_;
   bool webSafeOnly_ = false;
   bool autoIndex_ = false;
 };

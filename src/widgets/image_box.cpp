@@ -43,9 +43,9 @@ void ImageBox::SetStretch(bool on) {
   update();
 }
 
-int ImageBox::PixelColour(int x, int y) const {
-  if (picture_.isNull() || !picture_.valid(x, y)) return -1;
-  return ColourOfPixel(picture_.pixel(x, y));
+std::optional<Rgb8> ImageBox::PixelColour(int x, int y) const {
+  if (picture_.isNull() || !picture_.valid(x, y)) return std::nullopt;
+  return Rgb8::OfPixel(picture_.pixel(x, y));
 }
 
 void ImageBox::paintEvent(QPaintEvent*) {

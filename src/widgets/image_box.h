@@ -30,8 +30,8 @@ class ImageBox : public ClickArea {
   // A gradient (a palette, a strip): on a screen of more than one device pixel per logical one it
   // is drawn through, each device pixel blending its neighbours, instead of in blocks.
   void SetGradient(bool on) { gradient_ = on; }
-  // The colour value of a pixel of the picture; -1 outside it.
-  int PixelColour(int x, int y) const;
+  // The colour of a pixel of the picture; nothing outside it.
+  std::optional<Rgb8> PixelColour(int x, int y) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -72,8 +72,8 @@ class Services {
     return SaveDialog(parent, request);
   }
   // The system colour dialog, opened fully, starting at `initialColour` with the sixteen custom
-  // colour slots, which it updates. The chosen colour value, or nullopt when cancelled.
-  std::optional<int> ColourDialog(QWidget* parent, int initialColour, CustomColourSlots& customSlots) {
+  // colour slots, which it updates. The chosen colour, or nullopt when cancelled.
+  std::optional<Rgb8> ColourDialog(QWidget* parent, Rgb8 initialColour, CustomColourSlots& customSlots) {
     const OnTopSuspension suspended(onTop_);
     return ColourDialogBox(parent, initialColour, customSlots);
   }
@@ -109,8 +109,8 @@ class Services {
                                    MessageButtons buttons) = 0;
   virtual std::optional<FileDialogAnswer> OpenDialog(QWidget* parent, const FileDialogRequest& request) = 0;
   virtual std::optional<FileDialogAnswer> SaveDialog(QWidget* parent, const FileDialogRequest& request) = 0;
-  virtual std::optional<int> ColourDialogBox(QWidget* parent, int initialColour,
-                                             CustomColourSlots& customSlots) = 0;
+  virtual std::optional<Rgb8> ColourDialogBox(QWidget* parent, Rgb8 initialColour,
+                                              CustomColourSlots& customSlots) = 0;
 
  private:
   StayOnTop* onTop_ = nullptr;

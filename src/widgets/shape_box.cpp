@@ -8,14 +8,14 @@ namespace tintora {
 
 ShapeBox::ShapeBox(Kind kind, QWidget* parent) : ClickArea(parent), kind_(kind) {}
 
-void ShapeBox::SetBrushColour(int c) {
+void ShapeBox::SetBrushColour(Rgb8 c) {
   if (c == brush_ && !accessibleDescription().isEmpty()) return;
   brush_ = c;
   setAccessibleDescription(ColourDescription(c));
   update();
 }
 
-void ShapeBox::SetPen(bool visible, int c) {
+void ShapeBox::SetPen(bool visible, Rgb8 c) {
   penVisible_ = visible;
   pen_ = c;
   update();

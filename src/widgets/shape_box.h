@@ -12,9 +12,9 @@ class ShapeBox : public ClickArea {
   enum class Kind { Rectangle, Circle };
   explicit ShapeBox(Kind kind, QWidget* parent = nullptr);
 
-  int BrushColour() const { return brush_; }
-  void SetBrushColour(int colourValue);
-  void SetPen(bool visible, int colourValue);
+  Rgb8 BrushColour() const { return brush_; }
+  void SetBrushColour(Rgb8 colour);
+  void SetPen(bool visible, Rgb8 colour);
   bool PenVisible() const { return penVisible_; }
 
  protected:
@@ -22,8 +22,8 @@ class ShapeBox : public ClickArea {
 
  private:
   Kind kind_;
-  int brush_ = 0xFFFFFF;
-  int pen_ = 0;
+  Rgb8 brush_{0xFF, 0xFF, 0xFF};
+  Rgb8 pen_;
   bool penVisible_ = true;
 };
 

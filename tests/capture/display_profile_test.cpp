@@ -23,9 +23,9 @@ std::vector<std::uint8_t> FileBytes(const char* path) {
 }
 
 // transicc's sRGB values (0..255, unbounded) for device colours, one line each.
-std::vector<Srgb> Transicc(const std::vector<ColourValue>& device) {
+std::vector<Srgb> Transicc(const std::vector<Rgb8>& device) {
   std::ostringstream input;
-  for (ColourValue c : device) input << RedOf(c) << ' ' << GreenOf(c) << ' ' << BlueOf(c) << '\n';
+  for (Rgb8 c : device) input << c.red << ' ' << c.green << ' ' << c.blue << '\n';
   const std::string command = std::string("printf '") + input.str() + "' | transicc -i " + kWideGamut +
                               " -o '*sRGB' -t 1 -n 2>/dev/null";
   std::vector<Srgb> out;
@@ -41,10 +41,10 @@ TEST(DisplayProfile, AgreesWithLittleCmsOwnCalculator) {
   const std::vector<std::uint8_t> icc = FileBytes(kWideGamut);
   if (icc.empty())
     GTEST_SKIP() << kWideGamut << " is not here (icc-profiles-free; scripts/setup installs it)";
-  const std::vector<ColourValue> device = {
-      ColourFromRgb(128, 64, 32),   ColourFromRgb(200, 200, 200), ColourFromRgb(0, 0, 0),
-      ColourFromRgb(255, 255, 255), ColourFromRgb(40, 120, 220),                               // inside sRGB
-      ColourFromRgb(255, 0, 0),     ColourFromRgb(0, 255, 0),     ColourFromRgb(20, 200, 90),  // outside
+  const std::vector<Rgb8> device = {
+      Rgb8::OfLevels(128, 64, 32),   Rgb8::OfLevels(200, 200, 200), Rgb8::OfLevels(0, 0, 0),
+      Rgb8::OfLevels(255, 255, 255), Rgb8::OfLevels(40, 120, 220),  // inside sRGB
+      Rgb8::OfLevels(255, 0, 0),     Rgb8::OfLevels(0, 255, 0),     Rgb8::OfLevels(20, 200, 90),  // outside
   };
   const std::vector<Srgb> reference = Transicc(device);
   if (reference.size() != device.size())
@@ -56,12 +56,12 @@ TEST(DisplayProfile, AgreesWithLittleCmsOwnCalculator) {
   for (std::size_t i = 0; i < device.size(); ++i) {
     // Outside sRGB the reference goes through the same gamut mapping: what is compared is the
     // profile's arithmetic, not the mapping's.
-    const ColourValue expected = ColourOfSrgb(GamutMapToSrgb(reference[i]));
-    const ColourValue got = profile->ToSrgb(Rgb8::Of(device[i])).Value();
-    SCOPED_TRACE(BGRIntToRGBHEX(device[i]) + " -> " + BGRIntToRGBHEX(expected));
-    EXPECT_LE(std::abs(RedOf(got) - RedOf(expected)), 1);
-    EXPECT_LE(std::abs(GreenOf(got) - GreenOf(expected)), 1);
-    EXPECT_LE(std::abs(BlueOf(got) - BlueOf(expected)), 1);
+    const Rgb8 expected = ColourOfSrgb(GamutMapToSrgb(reference[i]));
+    const Rgb8 got = profile->ToSrgb(device[i]);
+    SCOPED_TRACE(device[i].Hex() + " -> " + expected.Hex());
+    EXPECT_LE(std::abs(got.red - expected.red), 1);
+    EXPECT_LE(std::abs(got.green - expected.green), 1);
+    EXPECT_LE(std::abs(got.blue - expected.blue), 1);
   }
   // A wide-gamut display's pure red is redder than sRGB's: mapped in, it stays a full red.
   EXPECT_EQ(profile->ToSrgb({255, 0, 0}).red, 255);

@@ -62,14 +62,14 @@ TEST(ScreenBackend, RequestPathFromTheUniqueName) {
 TEST(ScreenBackend, PortalColoursRoundAndClamp) {
   struct Case {
     double r, g, b;
-    int expected;
+    Rgb8 expected;
   };
   const Case cases[] = {
-      {0.2, 0.4, 0.6, ColourFromRgb(0x33, 0x66, 0x99)},
-      {1.0, 0.0, 0.5, ColourFromRgb(0xFF, 0x00, 0x80)},  // 127.5 rounds up
-      {0.5 / 255, 1.49 / 255, 0.999, ColourFromRgb(1, 1, 255)},
-      {-0.1, 1.7, 0.0, ColourFromRgb(0, 255, 0)},
-      {std::nan(""), 0.0, 0.0, 0},
+      {0.2, 0.4, 0.6, {0x33, 0x66, 0x99}},
+      {1.0, 0.0, 0.5, {0xFF, 0x00, 0x80}},  // 127.5 rounds up
+      {0.5 / 255, 1.49 / 255, 0.999, {1, 1, 255}},
+      {-0.1, 1.7, 0.0, {0, 255, 0}},
+      {std::nan(""), 0.0, 0.0, {}},
   };
   for (const Case& c : cases) EXPECT_EQ(PortalColour(c.r, c.g, c.b), c.expected) << c.r << " " << c.g;
 }

@@ -10,9 +10,9 @@ TEST(ActiveColour, TextsAndValueOfOrange) {
   EXPECT_EQ(c.HexRGBText(), "FF8000");
   EXPECT_EQ(c.DecimalRGBText(), "16744448");
   EXPECT_EQ(c.HexBGRText(), "0080FF");
-  EXPECT_EQ(c.Shown(), 33023);
-  EXPECT_EQ(c.Levels(), 33023);
-  EXPECT_EQ(c.Inverse(), 0xFFFFFF - 33023);
+  EXPECT_EQ(c.Shown(), (Rgb8{255, 128, 0}));
+  EXPECT_EQ(c.Levels(), (Rgb8{255, 128, 0}));
+  EXPECT_EQ(c.Inverse(), (Rgb8{0, 127, 255}));
   EXPECT_EQ(c.Grey(), 128);
 }
 
@@ -35,7 +35,7 @@ TEST(ActiveColour, TheOffsetMovesEachLevelAndRoundsHalfToEven) {
     const ActiveColour a(c.r, c.g, c.b, c.intensity);
     EXPECT_EQ(a.HexRGBText(), c.shown);
     EXPECT_EQ(a.Grey(), c.grey);
-    EXPECT_EQ(a.Levels(), ColourFromRgb(c.r, c.g, c.b));  // the levels themselves never move
+    EXPECT_EQ(a.Levels(), Rgb8::OfLevels(c.r, c.g, c.b));  // the levels themselves never move
   }
 }
 

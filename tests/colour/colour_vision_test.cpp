@@ -11,7 +11,7 @@
 namespace tintora {
 namespace {
 
-std::string Hex(ColourValue c) { return WriteCssColour(c, CssNotation::Hex); }
+std::string Hex(Rgb8 c) { return WriteCssColour(c, CssNotation::Hex); }
 
 TEST(ColourVision, PublishedMatricesAndLuminance) {
   // Worked by hand from Machado et al.'s matrices and from the luminance of red (0.2126).
@@ -27,7 +27,7 @@ TEST(ColourVision, PublishedMatricesAndLuminance) {
       {ColourVision::Achromatopsia, "#0000FF", "#4C4C4C"},
   };
   for (const auto& row : rows) {
-    const ColourValue from = ReadCssColour(row.from).colour;
+    const Rgb8 from = ReadCssColour(row.from).colour;
     EXPECT_EQ(Hex(SimulateColourVision(from, row.vision)), row.to)
         << ColourVisionName(row.vision) << " " << row.from;
   }
@@ -36,10 +36,10 @@ TEST(ColourVision, PublishedMatricesAndLuminance) {
 TEST(ColourVision, GreysLookTheSameToEveryone) {
   for (ColourVision vision : kColourVisions)
     for (int v = 0; v < 256; ++v) {
-      const ColourValue seen = SimulateColourVision(ColourFromRgb(v, v, v), vision);
-      EXPECT_NEAR(RedOf(seen), v, 1) << ColourVisionName(vision);
-      EXPECT_NEAR(GreenOf(seen), v, 1) << ColourVisionName(vision);
-      EXPECT_NEAR(BlueOf(seen), v, 1) << ColourVisionName(vision);
+      const Rgb8 seen = SimulateColourVision(Rgb8::OfLevels(v, v, v), vision);
+      EXPECT_NEAR(seen.red, v, 1) << ColourVisionName(vision);
+      EXPECT_NEAR(seen.green, v, 1) << ColourVisionName(vision);
+      EXPECT_NEAR(seen.blue, v, 1) << ColourVisionName(vision);
     }
 }
 
@@ -55,11 +55,11 @@ TEST(ColourVision, DichromatsSeeTwoHues) {
       {ColourVision::Tritanopia, 0, 25, 195, 240},
   };
   std::mt19937 random(11);
-  std::vector<ColourValue> colours(20000);
-  for (auto& c : colours) c = static_cast<ColourValue>(random() & 0xFFFFFF);
+  std::vector<Rgb8> colours(20000);
+  for (auto& c : colours) c = Rgb8::OfPixel(random());
   for (const auto& row : rows) {
     int coloured = 0, onTheTwoHues = 0;
-    for (ColourValue c : colours) {
+    for (Rgb8 c : colours) {
       const Triple lch = FromSrgb(ColourSpace::Oklch, SrgbOfColour(SimulateColourVision(c, row.vision)));
       if (lch[1] < 0.03) continue;
       ++coloured;
@@ -70,9 +70,9 @@ TEST(ColourVision, DichromatsSeeTwoHues) {
     EXPECT_GE(onTheTwoHues, coloured * 99 / 100) << ColourVisionName(row.vision);
   }
   // Achromatopsia leaves no hue at all.
-  for (ColourValue c : colours) {
-    const ColourValue seen = SimulateColourVision(c, ColourVision::Achromatopsia);
-    ASSERT_TRUE(RedOf(seen) == GreenOf(seen) && GreenOf(seen) == BlueOf(seen)) << Hex(c);
+  for (Rgb8 c : colours) {
+    const Rgb8 seen = SimulateColourVision(c, ColourVision::Achromatopsia);
+    ASSERT_TRUE(seen.red == seen.green && seen.green == seen.blue) << Hex(c);
   }
 }
 
@@ -82,8 +82,8 @@ TEST(ColourVision, PicturesMatchTheirColoursAndKeepAlpha) {
   SimulateColourVision(pixels, ColourVision::Deuteranopia);
   for (std::size_t i = 0; i < pixels.size(); ++i) {
     EXPECT_EQ(pixels[i] >> 24, before[i] >> 24);
-    EXPECT_EQ(ColourOfPixel(pixels[i]),
-              SimulateColourVision(ColourOfPixel(before[i]), ColourVision::Deuteranopia));
+    EXPECT_EQ(Rgb8::OfPixel(pixels[i]),
+              SimulateColourVision(Rgb8::OfPixel(before[i]), ColourVision::Deuteranopia));
   }
   std::vector<std::uint32_t> same = before;
   SimulateColourVision(same, ColourVision::Normal);

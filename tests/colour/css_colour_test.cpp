@@ -14,7 +14,7 @@ namespace {
 
 using ::testing::HasSubstr;
 
-std::string Hex(ColourValue c) { return WriteCssColour(c, CssNotation::Hex); }
+std::string Hex(Rgb8 c) { return WriteCssColour(c, CssNotation::Hex); }
 
 // Published values: the worked examples of CSS Color 4 and the W3C's conformance tests
 // (each of which converts a colour to sRGB, given there as percentages, rounded here to 8 bits).
@@ -176,42 +176,42 @@ std::vector<double> NumbersIn(const std::string& text) {
 
 TEST(CssColour, WritesEveryNotation) {
   const struct {
-    ColourValue colour;
+    Rgb8 colour;
     CssNotation notation;
     const char* text;
   } exact[] = {
-      {ColourFromRgb(0x33, 0x66, 0xCC), CssNotation::Hex, "#3366CC"},
-      {ColourFromRgb(0x33, 0x66, 0xCC), CssNotation::Rgb, "rgb(51 102 204)"},
-      {ColourFromRgb(0x33, 0x66, 0xCC), CssNotation::Hsl, "hsl(220 60% 50%)"},
-      {ColourFromRgb(0x33, 0x66, 0xCC), CssNotation::Hwb, "hwb(220 20% 20%)"},
-      {ColourFromRgb(0x33, 0x66, 0xCC), CssNotation::Name, "#3366CC"},
-      {ColourFromRgb(0xFF, 0x00, 0x00), CssNotation::Name, "red"},
-      {ColourFromRgb(0x00, 0xFF, 0xFF), CssNotation::Name, "aqua"},
-      {ColourFromRgb(0xA9, 0xA9, 0xA9), CssNotation::Name, "darkgray"},
-      {ColourFromRgb(0x80, 0x80, 0x80), CssNotation::Hsl, "hsl(0 0% 50.196%)"},
-      {0, CssNotation::Hwb, "hwb(0 0% 100%)"},
-      {0, CssNotation::Oklab, "oklab(0% 0 0)"},
-      {0xFFFFFF, CssNotation::Lab, "lab(100 0 0)"},
-      {0xFFFFFF, CssNotation::Oklch, "oklch(100% 0 0)"},
+      {Rgb8::OfLevels(0x33, 0x66, 0xCC), CssNotation::Hex, "#3366CC"},
+      {Rgb8::OfLevels(0x33, 0x66, 0xCC), CssNotation::Rgb, "rgb(51 102 204)"},
+      {Rgb8::OfLevels(0x33, 0x66, 0xCC), CssNotation::Hsl, "hsl(220 60% 50%)"},
+      {Rgb8::OfLevels(0x33, 0x66, 0xCC), CssNotation::Hwb, "hwb(220 20% 20%)"},
+      {Rgb8::OfLevels(0x33, 0x66, 0xCC), CssNotation::Name, "#3366CC"},
+      {Rgb8::OfLevels(0xFF, 0x00, 0x00), CssNotation::Name, "red"},
+      {Rgb8::OfLevels(0x00, 0xFF, 0xFF), CssNotation::Name, "aqua"},
+      {Rgb8::OfLevels(0xA9, 0xA9, 0xA9), CssNotation::Name, "darkgray"},
+      {Rgb8::OfLevels(0x80, 0x80, 0x80), CssNotation::Hsl, "hsl(0 0% 50.196%)"},
+      {Rgb8{}, CssNotation::Hwb, "hwb(0 0% 100%)"},
+      {Rgb8{}, CssNotation::Oklab, "oklab(0% 0 0)"},
+      {Rgb8{255, 255, 255}, CssNotation::Lab, "lab(100 0 0)"},
+      {Rgb8{255, 255, 255}, CssNotation::Oklch, "oklch(100% 0 0)"},
       // a grey has no hue to write
-      {ColourFromRgb(0x80, 0x80, 0x80), CssNotation::Lch, "lch(53.585 0 0)"},
-      {ColourFromRgb(0x80, 0x80, 0x80), CssNotation::Oklch, "oklch(59.987% 0 0)"},
+      {Rgb8::OfLevels(0x80, 0x80, 0x80), CssNotation::Lch, "lch(53.585 0 0)"},
+      {Rgb8::OfLevels(0x80, 0x80, 0x80), CssNotation::Oklch, "oklch(59.987% 0 0)"},
   };
   for (const auto& row : exact) EXPECT_EQ(WriteCssColour(row.colour, row.notation), row.text);
 
   // Green (#008000) as the W3C's tests give it, and red as CSS Color 4 does.
   const struct {
-    ColourValue colour;
+    Rgb8 colour;
     CssNotation notation;
     const char* published;
     double tolerance;
   } published[] = {
-      {ColourFromRgb(0, 0x80, 0), CssNotation::Lab, "lab(46.2775 -47.5621 48.5837)", 0.02},
-      {ColourFromRgb(0, 0x80, 0), CssNotation::Lch, "lch(46.2775 67.9892 134.3912)", 0.02},
-      {ColourFromRgb(0, 0x80, 0), CssNotation::Oklab, "oklab(51.975% -0.1403 0.10768)", 0.001},
-      {ColourFromRgb(0, 0x80, 0), CssNotation::Oklch, "oklch(51.975% 0.17686 142.495)", 0.001},
-      {ColourFromRgb(0xFF, 0, 0), CssNotation::Lab, "lab(54.29 80.8 69.89)", 0.01},
-      {ColourFromRgb(0xFF, 0, 0), CssNotation::Oklch, "oklch(62.796% 0.25768 29.2339)", 0.001},
+      {Rgb8::OfLevels(0, 0x80, 0), CssNotation::Lab, "lab(46.2775 -47.5621 48.5837)", 0.02},
+      {Rgb8::OfLevels(0, 0x80, 0), CssNotation::Lch, "lch(46.2775 67.9892 134.3912)", 0.02},
+      {Rgb8::OfLevels(0, 0x80, 0), CssNotation::Oklab, "oklab(51.975% -0.1403 0.10768)", 0.001},
+      {Rgb8::OfLevels(0, 0x80, 0), CssNotation::Oklch, "oklch(51.975% 0.17686 142.495)", 0.001},
+      {Rgb8::OfLevels(0xFF, 0, 0), CssNotation::Lab, "lab(54.29 80.8 69.89)", 0.01},
+      {Rgb8::OfLevels(0xFF, 0, 0), CssNotation::Oklch, "oklch(62.796% 0.25768 29.2339)", 0.001},
   };
   for (const auto& row : published) {
     const std::string written = WriteCssColour(row.colour, row.notation);
@@ -221,7 +221,7 @@ TEST(CssColour, WritesEveryNotation) {
     ASSERT_EQ(got.size(), want.size());
     for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], want[i], row.tolerance);
   }
-  EXPECT_EQ(CssNameOf(ColourFromRgb(0x33, 0x66, 0xCC)), std::nullopt);
+  EXPECT_EQ(CssNameOf(Rgb8::OfLevels(0x33, 0x66, 0xCC)), std::nullopt);
 }
 
 TEST(CssColour, NumbersHaveAtMostThreeDecimalsAndOklabItsFive) {
@@ -230,7 +230,7 @@ TEST(CssColour, NumbersHaveAtMostThreeDecimalsAndOklabItsFive) {
   const std::regex tooLong(R"(\.[0-9]{4})"), okTooLong(R"(\.[0-9]{6})"), trailingZero(R"(\.[0-9]*0[^0-9])");
   std::mt19937 random(7);
   for (int i = 0; i < 2000; ++i) {
-    const auto c = static_cast<ColourValue>(random() & 0xFFFFFF);
+    const auto c = Rgb8::OfPixel(random());
     for (const auto& n : CssNotations()) {
       const std::string text = WriteCssColour(c, n.notation);
       const bool ok = n.notation == CssNotation::Oklab || n.notation == CssNotation::Oklch;
@@ -244,17 +244,17 @@ TEST(CssColour, NumbersHaveAtMostThreeDecimalsAndOklabItsFive) {
 // Every colour goes through every notation and back; the whole cube is in the benchmarks, here
 // a fixed sample with the edges and greys where rounding is most fragile.
 TEST(CssColour, EveryNotationReadsBackAsTheSameColour) {
-  std::vector<ColourValue> colours;
+  std::vector<Rgb8> colours;
   for (int v = 0; v < 256; ++v) {
-    colours.push_back(ColourFromRgb(v, v, v));
-    colours.push_back(ColourFromRgb(v, 0, 0));
-    colours.push_back(ColourFromRgb(0, v, 255));
-    colours.push_back(ColourFromRgb(255, 255, v));
+    colours.push_back(Rgb8::OfLevels(v, v, v));
+    colours.push_back(Rgb8::OfLevels(v, 0, 0));
+    colours.push_back(Rgb8::OfLevels(0, v, 255));
+    colours.push_back(Rgb8::OfLevels(255, 255, v));
   }
   std::mt19937 random(20261207);
-  for (int i = 0; i < 20000; ++i) colours.push_back(static_cast<ColourValue>(random() & 0xFFFFFF));
+  for (int i = 0; i < 20000; ++i) colours.push_back(Rgb8::OfPixel(random()));
   for (const auto& n : CssNotations())
-    for (ColourValue c : colours) {
+    for (Rgb8 c : colours) {
       const std::string text = WriteCssColour(c, n.notation);
       const CssColourReading back = ReadCssColour(text);
       ASSERT_TRUE(back) << back.error;
@@ -323,7 +323,7 @@ TEST(CssColour, HugeComponentsGiveWhatLargeOnesDo) {
     ASSERT_TRUE(huge) << huge.error;
     EXPECT_EQ(huge.colour, large.colour);
   }
-  EXPECT_EQ(ReadCssColour("oklch(50% 1e30 30)").colour, ColourFromRgb(0xC3, 0, 0));
+  EXPECT_EQ(ReadCssColour("oklch(50% 1e30 30)").colour, Rgb8::OfLevels(0xC3, 0, 0));
 }
 
 TEST(CssColour, NotationWords) {

@@ -50,12 +50,12 @@ TEST(Hsv, HSVtoRGBHEXExamples) {
   for (const auto& c : cases) EXPECT_EQ(HSVtoRGBHEX(c.h, c.s, c.v), c.hex) << static_cast<double>(c.h);
 }
 
-TEST(Hsv, TheColourValueFormAgreesWithTheHexText) {
+TEST(Hsv, TheRgb8FormAgreesWithTheHexText) {
   for (long double s : {0.0L, 0.3L, 1.0L})
     for (long double v : {0.0L, 127.5L, 255.0L})
       for (long double h = 0; h <= 360; h += 0.7L) {
         const std::string hex = HSVtoRGBHEX(h, s, v);
-        EXPECT_EQ(HSVtoColourValue(h, s, v), RGBHEXToBGRInt(hex)) << static_cast<double>(h) << " " << hex;
+        EXPECT_EQ(HsvToRgb8(h, s, v).Hex(), hex) << static_cast<double>(h) << " " << hex;
       }
 }
 

@@ -23,31 +23,29 @@ TEST(WebSafe, BandEdgesSnapToTheNearestMultipleOf51) {
 TEST(WebSafe, WholeColoursKeepTheirPairOrder) {
   EXPECT_EQ(ConvertRGBToWebSafe("FF8000"), "FF9900");
   EXPECT_EQ(ConvertRGBToWebSafe("3366CC"), "3366CC");
-  EXPECT_EQ(ConvertDecimalToWebSafe(0x123456), 0x003366);
-  EXPECT_EQ(ConvertDecimalToWebSafe(ColourFromRgb(255, 128, 0)), ColourFromRgb(255, 153, 0));
-  EXPECT_EQ(ConvertComplDecimalToWebSafe(0x123456, false), 0x123456);
-  EXPECT_EQ(ConvertComplDecimalToWebSafe(0x123456, true), 0x003366);
+  EXPECT_EQ(WebSafeColour({0x12, 0x34, 0x56}), (Rgb8{0x00, 0x33, 0x66}));
+  EXPECT_EQ(WebSafeColour({255, 128, 0}), (Rgb8{255, 153, 0}));
 }
 
 TEST(WebSafe, TheFastByteTableAgreesWithTheTextRouteForEveryByte) {
   for (int v = 0; v < 256; ++v) {
     const int viaText = ParseDollarHex(ConvValueToWebSafe(IntToHex(v, 2)));
     EXPECT_EQ(WebSafeByte(v), viaText) << v;
-    const int c = v | ((255 - v) << 8) | (((v * 7) & 0xFF) << 16);
-    EXPECT_EQ(ConvertDecimalToWebSafe(c), ParseDollarHex(ConvertRGBToWebSafe(IntToHex(c, 6)))) << c;
+    const Rgb8 c = Rgb8::OfLevels(v, 255 - v, (v * 7) & 0xFF);
+    EXPECT_EQ(WebSafeColour(c).Hex(), ConvertRGBToWebSafe(c.Hex())) << c.Hex();
   }
 }
 
 TEST(WebSafe, TheGeneratedListRunsFromBlackToWhiteWithRedFastest) {
-  const auto all = WebSafeColourValues();
-  EXPECT_EQ(all.front(), 0);
-  EXPECT_EQ(all[1], ColourFromRgb(51, 0, 0));
-  EXPECT_EQ(all[5], ColourFromRgb(255, 0, 0));
-  EXPECT_EQ(all[6], ColourFromRgb(0, 51, 0));
-  EXPECT_EQ(all[36], ColourFromRgb(0, 0, 51));
-  EXPECT_EQ(all.back(), ColourFromRgb(255, 255, 255));
-  EXPECT_EQ(std::set<int>(all.begin(), all.end()).size(), 216u);
-  for (int c : all) EXPECT_EQ(ConvertDecimalToWebSafe(c), c);
+  const auto all = WebSafeColours();
+  EXPECT_EQ(all.front(), Rgb8{});
+  EXPECT_EQ(all[1], Rgb8::OfLevels(51, 0, 0));
+  EXPECT_EQ(all[5], Rgb8::OfLevels(255, 0, 0));
+  EXPECT_EQ(all[6], Rgb8::OfLevels(0, 51, 0));
+  EXPECT_EQ(all[36], Rgb8::OfLevels(0, 0, 51));
+  EXPECT_EQ(all.back(), Rgb8::OfLevels(255, 255, 255));
+  EXPECT_EQ(std::set<Rgb8>(all.begin(), all.end()).size(), 216u);
+  for (Rgb8 c : all) EXPECT_EQ(WebSafeColour(c), c);
 }
 
 }  // namespace

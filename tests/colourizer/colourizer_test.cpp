@@ -112,7 +112,7 @@ TEST(Colourizer, FaceStylesWebSafeAndOneLinePerBlock) {
   // The gradient is made web-safe after it is mixed: 7F0080 becomes 660099.
   ColourizerInput safe = Input("A B", {"FF0000", "0000FF"});
   safe.webSafe = true;
-  EXPECT_EQ(*Colourize(safe).chars[1].colour, ColourFromRgb(0x66, 0x00, 0x99));
+  EXPECT_EQ(*Colourize(safe).chars[1].colour, Rgb8::OfLevels(0x66, 0x00, 0x99));
   ColourizerInput one = Input("x", {"123456"});
   one.webSafe = true;
   EXPECT_EQ(Html(one)[0], "<FONT COLOR=\"#003366\">");
@@ -183,7 +183,7 @@ TEST(Colourizer, TheCharacterFilter) {
   EXPECT_EQ(HTMLTextSize(18), 5);
   EXPECT_EQ(HTMLTextSize(12), 3);
   EXPECT_EQ(HTMLTextSize(16), std::nullopt);
-  EXPECT_EQ(BackgroundAttribute(0xFFFFFF), "BGColor=\"#FFFFFF\"");
+  EXPECT_EQ(BackgroundAttribute({255, 255, 255}), "BGColor=\"#FFFFFF\"");
   EXPECT_EQ(NormaliseColourizerText(U"a\r\nb\rc\n"), U"a\nb\nc\n");
 }
 

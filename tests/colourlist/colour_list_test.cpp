@@ -93,7 +93,7 @@ TEST(Rgb8, ReadsSixHexDigitsAndWritesThemBack) {
   }
   // The program's older value (red in the low byte) and the packed 0xRRGGBB.
   constexpr Rgb8 c{0x12, 0x34, 0x56};
-  EXPECT_EQ(c.Value(), ColourFromRgb(0x12, 0x34, 0x56));
+  EXPECT_EQ(c.Value(), 0x563412);
   EXPECT_EQ(Rgb8::Of(c.Value()), c);
   EXPECT_EQ(c.Packed(), 0x123456u);
   // Ordered as the text sorts, and hashed as it is.
@@ -233,13 +233,6 @@ TEST(ColourList, CdtTextAndHtmlComment) {
   EXPECT_EQ(ParseDataForCDTFile(ColourList()), "");
 }
 
-TEST(ColourList, EntryColoursAndValuesThatAreNone) {
-  EXPECT_EQ(EntryColourValue({"", "FF0000"}), 255);
-  EXPECT_EQ(EntryColourValue({"", "87ceeb"}), 0xEBCE87);
-  for (const char* bad : {"", "FF00", "FF00001", "GG0000", " F0000"})
-    EXPECT_EQ(EntryColourValue({"", bad}), -1) << bad;
-}
-
 TEST(ColourNameFilter, ReplacesTheTypedCharacter) {
   const struct {
     const char* text;
@@ -281,13 +274,13 @@ TEST(CustomColours, SlotsAreAppendedInOrderUnderTheirKeys) {
   CustomColourSlots slots{};
   EXPECT_FALSE(AnyCustomColour(slots));
   EXPECT_EQ(CustomSlotText(slots[0]), "FFFFFFFF");
-  slots[0] = 0xFFFFFF;  // white counts as a colour
+  slots[0] = Rgb8{255, 255, 255};  // white counts as a colour
   EXPECT_TRUE(AnyCustomColour(slots));
   EXPECT_EQ(CustomColourEntries(slots), std::vector<ColourEntry>({{"ColorA", "FFFFFF"}}));
   slots[0].reset();
-  slots[0] = 0x0000FF;  // red, as a colour value
-  slots[2] = 0x563412;  // RRGGBB 123456
-  slots[3] = 0xFF0000;  // blue
+  slots[0] = Rgb8{255, 0, 0};
+  slots[2] = Rgb8{0x12, 0x34, 0x56};
+  slots[3] = Rgb8{0, 0, 255};
   EXPECT_EQ(CustomSlotKey(15), "ColorP");
   EXPECT_EQ(CustomColourEntries(slots),
             std::vector<ColourEntry>({{"ColorA", "FF0000"}, {"ColorC", "123456"}, {"ColorD", "0000FF"}}));

@@ -13,7 +13,7 @@ namespace tintora {
 namespace {
 
 Rgb8 Hex(const char* rrggbb) { return *Rgb8::OfHex(rrggbb); }
-Oklch LchOf(Rgb8 c) { return Oklch{FromSrgb(ColourSpace::Oklch, SrgbOfColour(c.Value()))}; }
+Oklch LchOf(Rgb8 c) { return Oklch{FromSrgb(ColourSpace::Oklch, SrgbOfColour(c))}; }
 double HueApart(double a, double b) { return std::abs(std::remainder(a - b, 360.0)); }
 
 TEST(DesignContrast, IsRoundedDownAndReportedPerLevel) {
@@ -93,7 +93,7 @@ TEST(Scale, ElevenStepsFallingInLightnessWithTheColourAmongThem) {
                         "2563EB", "1D4ED8", "1E40AF", "1E3A8A", "172554"};
   const std::array<Rgb8, 11> scale = ColourScale(Hex("3B82F6"));
   for (std::size_t i = 0; i < scale.size(); ++i) {
-    const auto lab = [](Rgb8 c) { return Oklab{FromSrgb(ColourSpace::Oklab, SrgbOfColour(c.Value()))}; };
+    const auto lab = [](Rgb8 c) { return Oklab{FromSrgb(ColourSpace::Oklab, SrgbOfColour(c))}; };
     EXPECT_LT(DeltaEOK(lab(scale[i]), lab(Hex(blue[i]))), 0.06) << kScaleSteps[i];
   }
 }

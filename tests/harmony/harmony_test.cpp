@@ -11,7 +11,7 @@ namespace {
 TEST(Harmony, SchemesOnPureRed) {
   auto colours = [](HarmonyScheme s) {
     std::vector<std::string> out;
-    for (int o : SchemeOffsets(s)) out.push_back(BGRIntToRGBHEX(HSVtoRGBforComplCol(o, 0, 1, 255)));
+    for (int o : SchemeOffsets(s)) out.push_back(HarmonyColour(o, 0, 1, 255).Hex());
     return out;
   };
   EXPECT_EQ(colours(HarmonyScheme::Complimentary), std::vector<std::string>({"00FFFF"}));
@@ -22,19 +22,19 @@ TEST(Harmony, SchemesOnPureRed) {
 
 TEST(Harmony, OrangeComplementAndItsWebSafeForm) {
   const long double hue = 30.1176470588235294L;  // of FF8000
-  const int c = HSVtoRGBforComplCol(180, hue, 1, 255);
-  EXPECT_EQ(BGRIntToRGBHEX(c), "007FFF");
-  EXPECT_EQ(BGRIntToRGBHEX(ConvertComplDecimalToWebSafe(c, true)), "0066FF");
+  const Rgb8 c = HarmonyColour(180, hue, 1, 255);
+  EXPECT_EQ(c.Hex(), "007FFF");
+  EXPECT_EQ(WebSafeColour(c).Hex(), "0066FF");
 }
 
 TEST(Harmony, GreysStayGrey) {
   for (int o : {180, 165, 195, 60, 300, 90, 270})
-    EXPECT_EQ(HSVtoRGBforComplCol(o, 0, 0, 128), ColourFromRgb(128, 128, 128)) << o;
+    EXPECT_EQ(HarmonyColour(o, 0, 0, 128), Rgb8::OfLevels(128, 128, 128)) << o;
 }
 
 TEST(Harmony, Hue360CountsAsZero) {
-  EXPECT_EQ(HSVtoRGBforComplCol(180, 360, 1, 255), HSVtoRGBforComplCol(180, 0, 1, 255));
-  EXPECT_EQ(HSVtoRGBforComplCol(0, 360, 1, 255), ColourFromRgb(255, 0, 0));
+  EXPECT_EQ(HarmonyColour(180, 360, 1, 255), HarmonyColour(180, 0, 1, 255));
+  EXPECT_EQ(HarmonyColour(0, 360, 1, 255), Rgb8::OfLevels(255, 0, 0));
 }
 
 TEST(Harmony, MarkersStandOneDegreeShort) {

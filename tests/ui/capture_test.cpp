@@ -347,15 +347,15 @@ TEST_F(CaptureTest, TheClipboardPictureOrASayingThatThereIsNone) {
 
 TEST_F(CaptureTest, TheColourDialogSetsTheColourAndOffersItsCustomColours) {
   CustomColourSlots after{};
-  after[0] = ColourFromRgb(255, 0, 0);
-  after[2] = ColourFromRgb(0x12, 0x34, 0x56);
-  after[3] = ColourFromRgb(0, 0, 255);
-  services.colourDialogAnswer = ColourFromRgb(10, 20, 30);
+  after[0] = Rgb8::OfLevels(255, 0, 0);
+  after[2] = Rgb8::OfLevels(0x12, 0x34, 0x56);
+  after[3] = Rgb8::OfLevels(0, 0, 255);
+  services.colourDialogAnswer = Rgb8::OfLevels(10, 20, 30);
   services.colourDialogSlots = after;
   services.answers = {MessageAnswer::No};
   SetRgb(200, 100, 50);
   QTest::mouseClick(Find<SpeedButton>("WinPaletteSpeedButton"), Qt::LeftButton);
-  EXPECT_EQ(services.colourDialogOpenedOn.back(), ColourFromRgb(200, 100, 50));  // on the active colour
+  EXPECT_EQ(services.colourDialogOpenedOn.back(), Rgb8::OfLevels(200, 100, 50));  // on the active colour
   EXPECT_EQ(Value(), "0A141E");
   EXPECT_EQ(Selector(), "0A141E");  // the selector's text says what its swatch shows
   EXPECT_EQ(services.messages.back().text,
@@ -378,8 +378,8 @@ TEST_F(CaptureTest, TheColourDialogSetsTheColourAndOffersItsCustomColours) {
 
 TEST_F(CaptureTest, OneWhiteSlotIsStillAColour) {
   CustomColourSlots after{};
-  after[0] = 0xFFFFFF;
-  services.colourDialogAnswer = 0;
+  after[0] = Rgb8{255, 255, 255};
+  services.colourDialogAnswer = Rgb8{};
   services.colourDialogSlots = after;
   services.answers = {MessageAnswer::Yes};
   QTest::mouseClick(Find<SpeedButton>("WinPaletteSpeedButton"), Qt::LeftButton);

@@ -104,10 +104,10 @@ class FakeServices : public Services {
   std::vector<FileDialogRequest> fileRequests;
   // The colour dialog: what the user picks (nullopt: cancel) and how the custom slots look
   // when it closes (nullopt: as they came in).
-  std::optional<int> colourDialogAnswer;
+  std::optional<Rgb8> colourDialogAnswer;
   std::optional<CustomColourSlots> colourDialogSlots;
   std::vector<CustomColourSlots> colourDialogOpenedWith;
-  std::vector<int> colourDialogOpenedOn;  // the colour each opening started on
+  std::vector<Rgb8> colourDialogOpenedOn;  // the colour each opening started on
   FakeScreen screen;
   FakeHotKey hotKey;
   // The hints shown, beside which control.
@@ -146,7 +146,7 @@ class FakeServices : public Services {
   std::optional<FileDialogAnswer> SaveDialog(QWidget*, const FileDialogRequest& request) override {
     return NextFileAnswer(request);
   }
-  std::optional<int> ColourDialogBox(QWidget*, int initial, CustomColourSlots& customSlots) override {
+  std::optional<Rgb8> ColourDialogBox(QWidget*, Rgb8 initial, CustomColourSlots& customSlots) override {
     colourDialogOpenedOn.push_back(initial);
     colourDialogOpenedWith.push_back(customSlots);
     if (colourDialogSlots) customSlots = *colourDialogSlots;

@@ -29,9 +29,9 @@ class HarmonyTest : public WindowTest {
     TPopupExt::SetExecHook(nullptr);
   }
   QString Swatch(const char* name) {
-    return QString::fromStdString(BGRIntToRGBHEX(Find<ShapeBox>(name)->BrushColour()));
+    return QString::fromStdString(Find<ShapeBox>(name)->BrushColour().Hex());
   }
-  int WheelPixel(double degrees, double fraction) {
+  std::optional<Rgb8> WheelPixel(double degrees, double fraction) {
     ImageBox* wheel = Find<ImageBox>("WheelImage");
     const double a = degrees * 3.14159265358979 / 180;
     const int c = wheel->width() / 2;
@@ -119,9 +119,9 @@ TEST_F(HarmonyTest, MarkersAndWheelFollowWhatChangesWithoutTheLevels) {
   SetRgb(255, 0, 0);
   QTest::mousePress(Find<ColourPanel>("ColourViewPanel"), Qt::RightButton);
   Menu("ColourWheel1");
-  EXPECT_EQ(Find<ImageBox>("WheelImage")->PixelColour(1, 1), ColourFromRgb(255, 0, 0));
+  EXPECT_EQ(Find<ImageBox>("WheelImage")->PixelColour(1, 1), Rgb8::OfLevels(255, 0, 0));
   Slider("IntensityTrackBar")->setValue(-100);
-  EXPECT_EQ(Find<ImageBox>("WheelImage")->PixelColour(1, 1), 0);
+  EXPECT_EQ(Find<ImageBox>("WheelImage")->PixelColour(1, 1), Rgb8{});
 }
 
 TEST_F(HarmonyTest, TheLargeViewerStretchesTheSwatches) {
@@ -151,10 +151,10 @@ TEST_F(HarmonyTest, TwelveDivisionsOnRedReadBackFromTheWheel) {
   EXPECT_EQ(wheel->geometry(), QRect(4, 4, 120, 120));
   EXPECT_TRUE(Find<QWidget>("Shape1")->isHidden());
   EXPECT_TRUE(Find<QWidget>("Shape4")->isHidden());
-  EXPECT_EQ(WheelPixel(15, 0.6), ColourFromRgb(255, 128, 0));   // the 30 degree section: hue 30
-  EXPECT_EQ(WheelPixel(345, 0.6), ColourFromRgb(255, 0, 0));    // the last section: the active red
-  EXPECT_EQ(WheelPixel(195, 0.6), ColourFromRgb(0, 128, 255));  // 180..210: hue 210
-  EXPECT_EQ(Find<ShapeBox>("WheelCenterShape")->BrushColour(), ColourFromRgb(255, 0, 0));
+  EXPECT_EQ(WheelPixel(15, 0.6), Rgb8::OfLevels(255, 128, 0));   // the 30 degree section: hue 30
+  EXPECT_EQ(WheelPixel(345, 0.6), Rgb8::OfLevels(255, 0, 0));    // the last section: the active red
+  EXPECT_EQ(WheelPixel(195, 0.6), Rgb8::OfLevels(0, 128, 255));  // 180..210: hue 210
+  EXPECT_EQ(Find<ShapeBox>("WheelCenterShape")->BrushColour(), Rgb8::OfLevels(255, 0, 0));
   Menu("Triadic1");
   EXPECT_EQ(Find<ColourPanel>("ColourViewPanel")->size(), QSize(104, 107));
 }
@@ -164,8 +164,8 @@ TEST_F(HarmonyTest, TwoDivisionsSplitTheWheel) {
   SetRgb(255, 0, 0);
   Menu("ColourWheel1");
   Option<QSpinBox>("DivisionsUpDown")->setValue(2);
-  EXPECT_EQ(WheelPixel(90, 0.6), ColourFromRgb(0, 255, 255));
-  EXPECT_EQ(WheelPixel(270, 0.6), ColourFromRgb(255, 0, 0));
+  EXPECT_EQ(WheelPixel(90, 0.6), Rgb8::OfLevels(0, 255, 255));
+  EXPECT_EQ(WheelPixel(270, 0.6), Rgb8::OfLevels(255, 0, 0));
 }
 
 TEST_F(HarmonyTest, ThreeHundredSixtyDivisionsOnTheWheel) {
@@ -176,11 +176,11 @@ TEST_F(HarmonyTest, ThreeHundredSixtyDivisionsOnTheWheel) {
   Option<QSpinBox>("DivisionsUpDown")->setValue(360);
   ImageBox* wheel = Find<ImageBox>("WheelImage");
   EXPECT_EQ(wheel->size(), QSize(120, 120));  // in the small viewer too
-  EXPECT_EQ(wheel->PixelColour(61, 1), HSVtoRGBforComplCol(2, 0, 1, 255));
+  EXPECT_EQ(wheel->PixelColour(61, 1), HarmonyColour(2, 0, 1, 255));
   for (int y = 15; y < 105; ++y)
     for (int x = 15; x < 105; ++x)
       if ((x - 60) * (x - 60) + (y - 60) * (y - 60) < 45 * 45) {
-        EXPECT_NE(wheel->PixelColour(x, y), ColourFromRgb(255, 0, 0)) << x << "," << y;
+        EXPECT_NE(wheel->PixelColour(x, y), Rgb8::OfLevels(255, 0, 0)) << x << "," << y;
       }
 }
 
@@ -192,11 +192,11 @@ TEST_F(HarmonyTest, PickingFromTheWheel) {
   ImageBox* wheel = Find<ImageBox>("WheelImage");
   const QPoint activeSection(52, 15);  // about 345 degrees: the active colour
   const QPoint complement(69, 95);     // about 164 degrees: the 150..180 section
-  ASSERT_EQ(wheel->PixelColour(activeSection.x(), activeSection.y()), ColourFromRgb(255, 0, 0));
+  ASSERT_EQ(wheel->PixelColour(activeSection.x(), activeSection.y()), Rgb8::OfLevels(255, 0, 0));
   QTest::mousePress(wheel, Qt::LeftButton, {}, activeSection);
   EXPECT_EQ(Value(), "FF0000");  // nothing happens on the active colour
-  const int target = wheel->PixelColour(complement.x(), complement.y());
-  ASSERT_EQ(target, ColourFromRgb(0, 255, 255));
+  const std::optional<Rgb8> target = wheel->PixelColour(complement.x(), complement.y());
+  ASSERT_EQ(target, Rgb8::OfLevels(0, 255, 255));
   QTest::mouseMove(wheel, complement);
   EXPECT_EQ(Find<ColourPanel>("ColourSelectorPanel")->Colour(), target);
   QTest::mousePress(wheel, Qt::LeftButton, {}, complement);
@@ -216,12 +216,12 @@ TEST_F(HarmonyTest, CancelRestoresTheDivisionsAndTheWheel) {
   EXPECT_TRUE(MainWindowWaits());
   Option<QSpinBox>("DivisionsUpDown")->setValue(2);
   EXPECT_FALSE(Option("WheelCustSaveSpeedButton")->isHidden());
-  EXPECT_EQ(WheelPixel(90, 0.6), ColourFromRgb(0, 255, 255));
+  EXPECT_EQ(WheelPixel(90, 0.6), Rgb8::OfLevels(0, 255, 255));
   QTest::mouseClick(Option("Button2"), Qt::LeftButton);
   EXPECT_FALSE(Options()->isVisible());
   EXPECT_FALSE(MainWindowWaits());
   EXPECT_EQ(Option<QSpinBox>("DivisionsUpDown")->value(), 12);
-  EXPECT_EQ(WheelPixel(15, 0.6), ColourFromRgb(255, 128, 0));
+  EXPECT_EQ(WheelPixel(15, 0.6), Rgb8::OfLevels(255, 128, 0));
 }
 
 TEST_F(HarmonyTest, UncheckingBordersAndOutlineTakesTheLinesAway) {
@@ -229,7 +229,7 @@ TEST_F(HarmonyTest, UncheckingBordersAndOutlineTakesTheLinesAway) {
   SetRgb(255, 0, 0);
   QTest::mousePress(Find<ColourPanel>("ColourViewPanel"), Qt::RightButton);
   Menu("ColourWheel1");
-  auto count = [&](int colour) {
+  auto count = [&](Rgb8 colour) {
     ImageBox* wheel = Find<ImageBox>("WheelImage");
     int n = 0;
     for (int y = 0; y < wheel->height(); ++y)

@@ -147,8 +147,8 @@ TEST_F(HsMixerTest, HsiDistortionTurnsTheCalculatePanelRed) {
   EXPECT_EQ(Text("SaturationEdit"), "100%");
   Slider("IntensityTrackBar3")->setValue(200);
   auto* calc = Find<ColourPanel>("CalculatePanel");
-  EXPECT_EQ(calc->Colour(), 255);
-  EXPECT_EQ(calc->FontColour(), 0);
+  EXPECT_EQ(calc->Colour(), (Rgb8{255, 0, 0}));
+  EXPECT_EQ(calc->FontColour(), Rgb8{});
   EXPECT_EQ(Slider("RedTrackBar")->value(), 255);
   Slider("IntensityTrackBar3")->setValue(60);
   EXPECT_EQ(Value(), "B40000");  // 180, 0, 0: no longer distorted

@@ -61,7 +61,7 @@ TEST_F(PageTest, ClicksSetTheColoursAndOtherButtonsTakeThemBack) {
     EXPECT_EQ(Value(), "800080");
   }
   QTest::mouseMove(Find<QLabel>("UnvisitedLinkLabel"), QPoint(3, 3));
-  EXPECT_EQ(form->Selection().Colour(), ColourFromRgb(0, 0, 0xFF));
+  EXPECT_EQ(form->Selection().Colour(), (Rgb8{0, 0, 0xFF}));
   Copy("ResetColours1");
   EXPECT_EQ(P().Colours().colours, PageColours{}.colours);
 }

@@ -64,7 +64,7 @@ TEST_F(ValueOutputTest, OrangeInEveryNotation) {
     EXPECT_EQ(Value(), c.shown);
   }
   EXPECT_EQ(MainWindowProbe::HexRGBText(*form), "FF8000");
-  EXPECT_EQ(Find<ColourPanel>("ColourViewPanel")->Colour(), 33023);
+  EXPECT_EQ(Find<ColourPanel>("ColourViewPanel")->Colour(), (Rgb8{255, 128, 0}));
 }
 
 TEST_F(ValueOutputTest, HtmlNamesFollowTheIeNsSwitch) {
@@ -114,16 +114,16 @@ TEST_F(ValueOutputTest, IntensityOffsetRoundsHalfToEvenAndShowsItsGrey) {
     SetRgb(c.r, c.g, c.b);
     intensity->setValue(c.i);
     EXPECT_EQ(Value(), c.value);
-    EXPECT_EQ(Find<ColourPanel>("IntensityPreviewPanel")->Colour(), c.grey * 65793);
+    EXPECT_EQ(Find<ColourPanel>("IntensityPreviewPanel")->Colour(), Rgb8::OfLevels(c.grey, c.grey, c.grey));
   }
 }
 
 TEST_F(ValueOutputTest, PreviewsInverseAndPercentagesIgnoreTheOffset) {
   SetRgb(255, 128, 0);
   Slider("IntensityTrackBar")->setValue(-50);
-  EXPECT_EQ(Find<ColourPanel>("RedPreviewPanel")->Colour(), 0x0000FF);
-  EXPECT_EQ(Find<ColourPanel>("GreenPreviewPanel")->Colour(), 0x008000);
-  EXPECT_EQ(Find<ColourPanel>("BluePreviewPanel")->Colour(), 0x000000);
+  EXPECT_EQ(Find<ColourPanel>("RedPreviewPanel")->Colour(), (Rgb8{255, 0, 0}));
+  EXPECT_EQ(Find<ColourPanel>("GreenPreviewPanel")->Colour(), (Rgb8{0, 128, 0}));
+  EXPECT_EQ(Find<ColourPanel>("BluePreviewPanel")->Colour(), Rgb8{});
   EXPECT_EQ(Label("RedPercent"), "100%");
   EXPECT_EQ(Label("GreenPercent"), "50.196%");
   EXPECT_EQ(Label("BluePercent"), "0%");
@@ -132,8 +132,8 @@ TEST_F(ValueOutputTest, PreviewsInverseAndPercentagesIgnoreTheOffset) {
   EXPECT_EQ(Label("YellowPercent"), "100%");
   auto* inv = Find<ColourPanel>("ColourViewNegPanel");
   EXPECT_EQ(Value(), "804000");
-  EXPECT_EQ(inv->FontColour(), 0x004080);
-  EXPECT_EQ(inv->Colour(), 0xFFFFFF - 0x004080);
+  EXPECT_EQ(inv->FontColour(), (Rgb8{128, 64, 0}));
+  EXPECT_EQ(inv->Colour(), (Rgb8{127, 191, 255}));
 }
 
 TEST_F(ValueOutputTest, AutoCopyPutsEveryNewValueOnTheClipboard) {

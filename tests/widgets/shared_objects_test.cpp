@@ -83,7 +83,7 @@ TEST(ColourSelection, CommitsMakeTheColourActiveAndAskForWhatTheyNeed) {
     QSignalSpy index(&selection, &ColourSelection::IndexRequested);
     QSignalSpy copy(&selection, &ColourSelection::CopyRequested);
     selection.SetAutoIndex(c.autoIndex);
-    selection.ColourSelectorUpdate(ColourFromRgb(10, 20, 30));
+    selection.ColourSelectorUpdate(Rgb8::OfLevels(10, 20, 30));
     selection.SetColourSelection(c.commit);
     EXPECT_EQ(active.Value(), ActiveColour(10, 20, 30));
     ASSERT_EQ(index.count(), c.indexRequests);
@@ -95,20 +95,19 @@ TEST(ColourSelection, CommitsMakeTheColourActiveAndAskForWhatTheyNeed) {
   }
 }
 
-TEST(ColourSelection, ShowsOnlyRealColoursAndSnapsWhenAskedTo) {
+TEST(ColourSelection, ShowsNewColoursOnceAndSnapsWhenAskedTo) {
   ActiveColourHolder active;
   ColourSelection selection(active);
   QSignalSpy shown(&selection, &ColourSelection::Changed);
-  selection.ColourSelectorUpdate(0x123456);
-  for (long long bad : {-1LL, 0x1000000LL}) selection.ColourSelectorUpdate(bad);
-  selection.ColourSelectorUpdate(0x123456);  // the same colour again is not news
-  EXPECT_EQ(selection.Colour(), 0x123456);
+  selection.ColourSelectorUpdate({0x12, 0x34, 0x56});
+  selection.ColourSelectorUpdate({0x12, 0x34, 0x56});  // the same colour again is not news
+  EXPECT_EQ(selection.Colour(), (Rgb8{0x12, 0x34, 0x56}));
   EXPECT_EQ(shown.count(), 1);
   selection.SetWebSafeOnly(true);
-  selection.ColourSelectorUpdate(ColourFromRgb(0x12, 0x34, 0x56));
-  EXPECT_EQ(selection.Colour(), ColourFromRgb(0x00, 0x33, 0x66));
-  selection.Take(ColourFromRgb(0x12, 0x34, 0x56));  // the colour dialog's choice stays exact
-  EXPECT_EQ(selection.Colour(), ColourFromRgb(0x12, 0x34, 0x56));
+  selection.ColourSelectorUpdate(Rgb8::OfLevels(0x12, 0x34, 0x56));
+  EXPECT_EQ(selection.Colour(), Rgb8::OfLevels(0x00, 0x33, 0x66));
+  selection.Take(Rgb8::OfLevels(0x12, 0x34, 0x56));  // the colour dialog's choice stays exact
+  EXPECT_EQ(selection.Colour(), Rgb8::OfLevels(0x12, 0x34, 0x56));
 }
 
 TEST(ColourSelection, RestoringPutsTheLevelsBackAndShowsTheShownColour) {
@@ -119,7 +118,7 @@ TEST(ColourSelection, RestoringPutsTheLevelsBackAndShowsTheShownColour) {
   selection.SetAutoIndex(true);
   selection.RestoreActiveColour(10, 20, 30);
   EXPECT_EQ(active.Value(), ActiveColour(10, 20, 30, 100));
-  EXPECT_EQ(selection.Colour(), ColourFromRgb(255, 255, 255));  // with the offset: white
+  EXPECT_EQ(selection.Colour(), Rgb8::OfLevels(255, 255, 255));  // with the offset: white
   EXPECT_EQ(index.count(), 0);
 }
 

@@ -40,9 +40,9 @@ const std::array<double, 256>& LinearLevels() {
   return levels;
 }
 
-int Encoded(double linear) {
+std::uint8_t Encoded(double linear) {
   const double c = linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
-  return static_cast<int>(std::lround(std::clamp(c, 0.0, 1.0) * 255));
+  return static_cast<std::uint8_t>(std::lround(std::clamp(c, 0.0, 1.0) * 255));
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ Rgb8 AverageInLinearLight(std::span<const std::uint32_t> pixels) {
     sum[2] += linear[p & 0xFF];
   }
   const auto n = static_cast<double>(pixels.size());
-  return Rgb8::Of(ColourFromRgb(Encoded(sum[0] / n), Encoded(sum[1] / n), Encoded(sum[2] / n)));
+  return {Encoded(sum[0] / n), Encoded(sum[1] / n), Encoded(sum[2] / n)};
 }
 
 Rgb8 AverageSquare(std::span<const std::uint32_t> picture, int width, int x, int y, int size) {

@@ -57,7 +57,7 @@ Rgb8 DisplayProfile::ToSrgb(Rgb8 device) const {
   double out[3] = {0, 0, 0};
   cmsDoTransform(transform_->handle, in, out, 1);
   // TYPE_RGB_DBL runs 0..1.
-  return Rgb8::Of(ColourOfSrgb(GamutMapToSrgb(Srgb{out[0], out[1], out[2]})));
+  return ColourOfSrgb(GamutMapToSrgb(Srgb{out[0], out[1], out[2]}));
 }
 
 }  // namespace tintora

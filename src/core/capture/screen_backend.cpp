@@ -45,13 +45,13 @@ std::string PortalRequestPath(std::string_view uniqueName, std::string_view toke
   return "/org/freedesktop/portal/desktop/request/" + sender + "/" + std::string(token);
 }
 
-int PortalColour(double red, double green, double blue) {
-  auto component = [](double v) {
+Rgb8 PortalColour(double red, double green, double blue) {
+  auto component = [](double v) -> std::uint8_t {
     if (!(v > 0)) return 0;  // also a NaN
     if (v >= 1) return 255;
-    return static_cast<int>(std::lround(v * 255));
+    return static_cast<std::uint8_t>(std::lround(v * 255));
   };
-  return ColourFromRgb(component(red), component(green), component(blue));
+  return {component(red), component(green), component(blue)};
 }
 
 std::string PortalTrigger(unsigned modifiers, unsigned virtualKey) {

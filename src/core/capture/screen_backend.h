@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/colour/rgb8.h"
+
 namespace tintora {
 
 enum class ScreenBackend {
@@ -33,9 +35,9 @@ PortalOutcome PortalOutcomeOf(unsigned responseCode);
 // unique bus name is `uniqueName` (":1.42" gives "1_42").
 std::string PortalRequestPath(std::string_view uniqueName, std::string_view token);
 
-// The colour value (red in the low byte) of the portal's colour, three components 0..1;
-// components outside the range (or not numbers) are clamped.
-int PortalColour(double red, double green, double blue);
+// The portal's colour, three components 0..1; components outside the range (or not numbers)
+// are clamped.
+Rgb8 PortalColour(double red, double green, double blue);
 
 // The trigger the global shortcuts portal is asked for, in the freedesktop shortcut form
 // ("SHIFT+CTRL+ALT+F8", "KP_5"): `modifiers` 4 Shift, 2 Ctrl, 1 Alt, `virtualKey` one of the

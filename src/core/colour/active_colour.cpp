@@ -62,14 +62,14 @@ int ActiveColour::Grey() const { return static_cast<int>(Round((intensity_ + 100
 
 std::string ActiveColour::HexRGBText() const { return RGBDecToHex(ShownRed(), ShownGreen(), ShownBlue()); }
 
-std::string ActiveColour::DecimalRGBText() const { return IntToStr(SwapRedBlueInt(Shown())); }
+std::string ActiveColour::DecimalRGBText() const { return IntToStr(static_cast<int>(Shown().Packed())); }
 
 std::string ActiveColour::HexBGRText() const { return SwapRedBlueHex(HexRGBText()); }
 
 std::string HexHTMLText(const ActiveColour& colour, const NotationSwitches& s) {
   if (s.html) return "COLOR=\"" + IENSColourNameConvert(colour.HexRGBText(), s.ieNs) + "\"";
   if (s.hexadecimal) return s.bgr ? colour.HexBGRText() : colour.HexRGBText();
-  return s.bgr ? IntToStr(colour.Shown()) : colour.DecimalRGBText();
+  return s.bgr ? IntToStr(colour.Shown().Value()) : colour.DecimalRGBText();
 }
 
 }  // namespace tintora

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/colour/notations.h"
+#include "core/colour/rgb8.h"
 
 namespace tintora {
 
@@ -46,15 +47,15 @@ class ActiveColour {
   ActiveColour WithRgb(int red, int green, int blue) const;
   ActiveColour WithIntensity(int intensity) const;
 
-  // The levels without the offset, as a colour value (red in the low byte).
-  ColourValue Levels() const { return ColourFromRgb(red_, green_, blue_); }
+  // The levels without the offset.
+  Rgb8 Levels() const { return Rgb8::OfLevels(red_, green_, blue_); }
   // The colour shown: each level moved by the offset, towards white above 0 and towards black
   // below, rounded half to even.
   int ShownRed() const;
   int ShownGreen() const;
   int ShownBlue() const;
-  ColourValue Shown() const { return ColourFromRgb(ShownRed(), ShownGreen(), ShownBlue()); }
-  ColourValue Inverse() const { return kMaxColourValue - Shown(); }
+  Rgb8 Shown() const { return Rgb8::OfLevels(ShownRed(), ShownGreen(), ShownBlue()); }
+  Rgb8 Inverse() const { return Shown().Inverse(); }
   // The offset's own grey level: -100 gives 0, 0 gives 128, 100 gives 255.
   int Grey() const;
 

@@ -230,12 +230,12 @@ Srgb GamutMapOklchToSrgb(const Oklch& origin) {
   return clipped;
 }
 
-ColourValue ColourOfSrgb(const Srgb& s) {
-  auto byte = [](double v) { return static_cast<int>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
-  return ColourFromRgb(byte(s[0]), byte(s[1]), byte(s[2]));
+Rgb8 ColourOfSrgb(const Srgb& s) {
+  auto byte = [](double v) { return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
+  return {byte(s[0]), byte(s[1]), byte(s[2])};
 }
 
-Srgb SrgbOfColour(ColourValue c) { return {RedOf(c) / 255.0, GreenOf(c) / 255.0, BlueOf(c) / 255.0}; }
+Srgb SrgbOfColour(Rgb8 c) { return {c.red / 255.0, c.green / 255.0, c.blue / 255.0}; }
 
 Hsl SrgbToHsl(const Srgb& s) {
   const double max = std::max({s[0], s[1], s[2]}), min = std::min({s[0], s[1], s[2]});

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "core/colour/notations.h"
+#include "core/colour/rgb8.h"
 
 namespace tintora {
 
@@ -54,8 +55,8 @@ Srgb GamutMapToSrgb(const Srgb& srgb);
 Srgb GamutMapOklchToSrgb(const Oklch& oklch);
 
 // 0..1 components as an 8-bit colour value (each rounded, after clamping).
-ColourValue ColourOfSrgb(const Srgb& srgb);
-Srgb SrgbOfColour(ColourValue colour);
+Rgb8 ColourOfSrgb(const Srgb& srgb);
+Srgb SrgbOfColour(Rgb8 colour);
 
 // Hue, saturation and lightness of sRGB as CSS writes them (hue in degrees 0..360, the other
 // two 0..100), and hue, whiteness and blackness.

@@ -121,13 +121,11 @@ Vector Simulated(const Vector& linear, ColourVision vision) {
   return linear;
 }
 
-ColourValue Simulate(int red, int green, int blue, ColourVision vision) {
+Rgb8 Simulate(Rgb8 c, ColourVision vision) {
   const Transfer& t = SrgbTransfer();
-  const Vector seen =
-      Simulated({t.linear[static_cast<std::size_t>(red)], t.linear[static_cast<std::size_t>(green)],
-                 t.linear[static_cast<std::size_t>(blue)]},
-                vision);
-  return ColourFromRgb(t.Code(seen[0]), t.Code(seen[1]), t.Code(seen[2]));
+  const Vector seen = Simulated({t.linear[c.red], t.linear[c.green], t.linear[c.blue]}, vision);
+  auto code = [&t](double v) { return static_cast<std::uint8_t>(t.Code(v)); };
+  return {code(seen[0]), code(seen[1]), code(seen[2])};
 }
 
 }  // namespace
@@ -148,9 +146,8 @@ std::string_view ColourVisionName(ColourVision vision) {
   return {};
 }
 
-ColourValue SimulateColourVision(ColourValue colour, ColourVision vision) {
-  if (vision == ColourVision::Normal) return colour;
-  return Simulate(RedOf(colour), GreenOf(colour), BlueOf(colour), vision);
+Rgb8 SimulateColourVision(Rgb8 colour, ColourVision vision) {
+  return vision == ColourVision::Normal ? colour : Simulate(colour, vision);
 }
 
 void SimulateColourVision(std::span<std::uint32_t> pixels, ColourVision vision) {
@@ -162,9 +159,7 @@ void SimulateColourVision(std::span<std::uint32_t> pixels, ColourVision vision) 
     const std::uint32_t rgb = p & 0xFFFFFFu;
     if (!have || rgb != lastIn) {
       lastIn = rgb;
-      lastOut = PixelOf(Simulate(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
-                                 static_cast<int>(rgb & 0xFF), vision)) &
-                0xFFFFFFu;
+      lastOut = Simulate(Rgb8::OfPixel(rgb), vision).Packed();
       have = true;
     }
     p = (p & 0xFF000000u) | lastOut;

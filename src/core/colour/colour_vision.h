@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/colour/notations.h"
+#include "core/colour/rgb8.h"
 
 namespace tintora {
 
@@ -22,7 +22,7 @@ inline constexpr std::array<ColourVision, 5> kColourVisions = {
 std::string_view ColourVisionName(ColourVision vision);
 
 // The colour as seen with that vision.
-ColourValue SimulateColourVision(ColourValue colour, ColourVision vision);
+Rgb8 SimulateColourVision(Rgb8 colour, ColourVision vision);
 
 // The same for picture pixels (0xAARRGGBB, alpha kept), in place.
 void SimulateColourVision(std::span<std::uint32_t> pixels, ColourVision vision);

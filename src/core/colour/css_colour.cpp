@@ -78,7 +78,7 @@ std::string_view WordOfCssNotation(CssNotation notation) {
   return {};
 }
 
-std::string WriteCssColour(ColourValue colour, CssNotation notation) {
+std::string WriteCssColour(Rgb8 colour, CssNotation notation) {
   const Srgb srgb = SrgbOfColour(colour);
   auto number = [](double v) { return [v](std::string& out) { AppendNumber(out, v); }; };
   // Oklab's axes span only about 0.4, so they need a fourth decimal for every 8-bit colour to
@@ -95,9 +95,9 @@ std::string WriteCssColour(ColourValue colour, CssNotation notation) {
   };
   switch (notation) {
     case CssNotation::Hex:
-      return "#" + BGRIntToRGBHEX(colour);
+      return "#" + colour.Hex();
     case CssNotation::Rgb:
-      return Function3("rgb", number(RedOf(colour)), number(GreenOf(colour)), number(BlueOf(colour)));
+      return Function3("rgb", number(colour.red), number(colour.green), number(colour.blue));
     case CssNotation::Hsl: {
       const Hsl t = SrgbToHsl(srgb);
       return Function3("hsl", hue(t[0], t[1]), percent(t[1]), percent(t[2]));
@@ -124,7 +124,7 @@ std::string WriteCssColour(ColourValue colour, CssNotation notation) {
     }
     case CssNotation::Name:
       if (const auto name = CssNameOf(colour)) return std::string(*name);
-      return "#" + BGRIntToRGBHEX(colour);
+      return "#" + colour.Hex();
   }
   return {};
 }

@@ -11,6 +11,7 @@
 
 #include "core/colour/colour_spaces.h"
 #include "core/colour/notations.h"
+#include "core/colour/rgb8.h"
 
 namespace tintora {
 
@@ -26,7 +27,7 @@ std::optional<CssNotation> CssNotationOfWord(std::string_view word);
 std::string_view WordOfCssNotation(CssNotation notation);
 
 struct CssColourReading {
-  ColourValue colour = 0;
+  Rgb8 colour;
   double alpha = 1;          // 0..1
   bool gamutMapped = false;  // the text named a colour outside sRGB
   std::string error;         // why the text is not a colour; empty when it is one
@@ -47,9 +48,9 @@ std::optional<std::string> AlphaNote(std::string_view text, const CssColourReadi
 
 // The colour written in a notation. Numbers carry at most three decimals; hue is in degrees.
 // Name gives the CSS name when the colour has one, otherwise the hex text.
-std::string WriteCssColour(ColourValue colour, CssNotation notation);
+std::string WriteCssColour(Rgb8 colour, CssNotation notation);
 
 // The CSS name of exactly this colour ("aqua" before "cyan": the first in the alphabet).
-std::optional<std::string_view> CssNameOf(ColourValue colour);
+std::optional<std::string_view> CssNameOf(Rgb8 colour);
 
 }  // namespace tintora

@@ -18,10 +18,6 @@ using namespace css_parts;
 
 namespace {
 
-constexpr ColourValue ColourOfRgb(int rgb) {
-  return ColourFromRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
 // Components far outside any colour (a chroma of 1e30) are brought to the largest the
 // conversions and the gamut mapping still hold exactly, so that any huge value gives what a
 // large one does rather than what rounding makes of it: ten times the reference range.
@@ -228,7 +224,7 @@ Reading Read(std::string_view text) {
   }
   if (const auto rgb = CssNamedRgb(text)) {
     Reading r;
-    r.srgb = SrgbOfColour(ColourOfRgb(*rgb));
+    r.srgb = SrgbOfColour(Rgb8::OfPixel(static_cast<std::uint32_t>(*rgb)));
     return r;
   }
   if (SameWord(text, "transparent")) {

@@ -177,8 +177,6 @@ constexpr std::array<CssName, kCssNames.size()> kCssNamesByValue = [] {
   return names;
 }();
 
-constexpr int RgbOfColour(ColourValue c) { return (RedOf(c) << 16) | (GreenOf(c) << 8) | BlueOf(c); }
-
 }  // namespace
 
 std::optional<int> CssNamedRgb(std::string_view text) {
@@ -193,8 +191,8 @@ std::optional<int> CssNamedRgb(std::string_view text) {
   return it->rgb;
 }
 
-std::optional<std::string_view> CssNameOf(ColourValue colour) {
-  const int rgb = RgbOfColour(colour);
+std::optional<std::string_view> CssNameOf(Rgb8 colour) {
+  const auto rgb = static_cast<int>(colour.Packed());
   const auto it = std::lower_bound(kCssNamesByValue.begin(), kCssNamesByValue.end(), rgb,
                                    [](const CssName& n, int v) { return n.rgb < v; });
   if (it == kCssNamesByValue.end() || it->rgb != rgb) return std::nullopt;

@@ -6,7 +6,9 @@ namespace tintora {
 
 std::string CustomSlotKey(int slot) { return std::string("Color") + static_cast<char>('A' + slot); }
 
-std::string CustomSlotText(const std::optional<int>& slot) { return slot ? IntToHex(*slot, 6) : "FFFFFFFF"; }
+std::string CustomSlotText(const std::optional<Rgb8>& slot) {
+  return slot ? IntToHex(slot->Value(), 6) : "FFFFFFFF";
+}
 
 bool AnyCustomColour(const CustomColourSlots& slots) {
   for (const auto& slot : slots)

@@ -5,15 +5,17 @@
 #include <optional>
 #include <string>
 
+#include "core/colour/rgb8.h"
+
 namespace tintora {
 
-// A colour value each, or none.
-using CustomColourSlots = std::array<std::optional<int>, 16>;
+// A colour each, or none.
+using CustomColourSlots = std::array<std::optional<Rgb8>, 16>;
 
 // The slots as the dialog reports them: key "ColorA".."ColorP", value BGR hex digits, or
 // "FFFFFFFF" for an unset slot.
 std::string CustomSlotKey(int slot);
-std::string CustomSlotText(const std::optional<int>& slot);
+std::string CustomSlotText(const std::optional<Rgb8>& slot);
 
 // Whether any slot holds a colour (the first whose text is not greater than "FFFFFF").
 bool AnyCustomColour(const CustomColourSlots& slots);

@@ -121,11 +121,13 @@ std::string HSVtoRGBHEX(long double hue, long double saturation, long double vib
   return RGBDecToHex(c.red, c.green, c.blue);
 }
 
-int HSVtoColourValue(long double hue, long double saturation, long double vibrance) {
+Rgb8 HsvToRgb8(long double hue, long double saturation, long double vibrance) {
   if (hue >= 360) hue -= 360;
   const RgbReal c = HsvSectorComponents(hue, saturation, vibrance);
-  auto byte = [](long double x) { return static_cast<int>(std::clamp<long long>(Round(x), 0, 255)); };
-  return ColourFromRgb(byte(c.red), byte(c.green), byte(c.blue));
+  auto byte = [](long double x) {
+    return static_cast<std::uint8_t>(std::clamp<long long>(Round(x), 0, 255));
+  };
+  return {byte(c.red), byte(c.green), byte(c.blue)};
 }
 
 HsMixerReadout RGBtoHSV(int red, int green, int blue) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/colour/rgb8.h"
+
 namespace tintora {
 
 // Per-colour routines; components 0..255 as reals.
@@ -30,10 +32,9 @@ RgbReal HsvSectorComponents(long double hue, long double saturation, long double
 // RGB hex text; a hue of 360 or more has 360 taken off once.
 std::string HSVtoRGBHEX(long double hue, long double saturation, long double vibrance);
 
-// The colour value (red in the low byte) of HSVtoRGBHEX's text, without the text: for the
-// strips, palettes and wheel, which convert thousands of pixels per redraw. Components are
-// limited to 0..255.
-int HSVtoColourValue(long double hue, long double saturation, long double vibrance);
+// The colour of HSVtoRGBHEX's text, without the text: for the strips, palettes and wheel,
+// which convert thousands of pixels per redraw. Components are limited to 0..255.
+Rgb8 HsvToRgb8(long double hue, long double saturation, long double vibrance);
 
 // What the hue/saturation mixer shows after a conversion from RGB.
 struct HsMixerReadout {

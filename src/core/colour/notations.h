@@ -1,7 +1,9 @@
 // How a colour is held and written as text.
 //
-// A colour value is a 32-bit integer in the window system's byte order: red in bits 0-7,
-// green in 8-15, blue in 16-23, the top byte zero. RGB hex text is RRGGBB, BGR hex text is the
+// Colours travel as Rgb8 (rgb8.h). The older colour value, a 32-bit integer with red in bits
+// 0-7, green in 8-15 and blue in 16-23, is the layout of the Windows API and of the notations
+// and files that keep it (decimal BGR, the colour dialog's custom slots); it is converted at
+// those edges. RGB hex text is RRGGBB, BGR hex text is the
 // colour value written with six digits (BBGGRR). Hex texts are written upper case and read by
 // prefixing "$" (ParseDollarHex), which accepts either case.
 #pragma once

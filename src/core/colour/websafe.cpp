@@ -40,24 +40,19 @@ const WebSafeBytes& Bytes() {
 
 int WebSafeByte(int component) { return Bytes().value[component & 0xFF]; }
 
-int ConvertDecimalToWebSafe(int value) {
-  // Beyond 24 bits the text route takes its pairs from other places; keep it for those.
-  if (value < 0 || value > 0xFFFFFF) return ParseDollarHex(ConvertRGBToWebSafe(IntToHex(value, 6)));
+Rgb8 WebSafeColour(Rgb8 c) {
   const auto& t = Bytes().value;
-  return ColourFromRgb(t[RedOf(value)], t[GreenOf(value)], t[BlueOf(value)]);
+  return {t[c.red], t[c.green], t[c.blue]};
 }
 
-int ConvertComplDecimalToWebSafe(int value, bool websafeComplimentsOnly) {
-  return websafeComplimentsOnly ? ConvertDecimalToWebSafe(value) : value;
-}
-
-std::array<ColourValue, 216> WebSafeColourValues() {
-  std::array<ColourValue, 216> out{};
+std::array<Rgb8, 216> WebSafeColours() {
+  std::array<Rgb8, 216> out{};
   std::size_t n = 0;
-  for (int k = 0; k <= 5; ++k)
-    for (int j = 0; j <= 5; ++j)
-      for (int i = 0; i <= 5; ++i)
-        out[n++] = ParseDollarHex(IntToHex(51 * k, 2) + IntToHex(51 * j, 2) + IntToHex(51 * i, 2));
+  for (int blue = 0; blue <= 255; blue += 51)
+    for (int green = 0; green <= 255; green += 51)
+      for (int red = 0; red <= 255; red += 51)
+        out[n++] = {static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green),
+                    static_cast<std::uint8_t>(blue)};
   return out;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/colour/notations.h"
+#include "core/colour/rgb8.h"
 
 namespace tintora {
 
@@ -19,14 +20,11 @@ std::string ConvertRGBToWebSafe(std::string_view hex);
 // One component 0..255 made web-safe.
 int WebSafeByte(int component);
 
-// Each byte of a 24-bit integer made web-safe; the byte order stays as it was.
-int ConvertDecimalToWebSafe(int value);
+// Each channel made web-safe, as ConvertRGBToWebSafe does to the colour's text.
+Rgb8 WebSafeColour(Rgb8 colour);
 
-// ConvertDecimalToWebSafe when complements are to be web-safe, otherwise the value unchanged.
-int ConvertComplDecimalToWebSafe(int value, bool websafeComplimentsOnly);
-
-// The 216 web-safe colour values in the order "Generate WebSafe List" adds them: red changes
-// fastest and blue slowest, from black to white.
-std::array<ColourValue, 216> WebSafeColourValues();
+// The 216 web-safe colours in the order "Generate WebSafe List" adds them: red changes fastest
+// and blue slowest, from black to white.
+std::array<Rgb8, 216> WebSafeColours();
 
 }  // namespace tintora

@@ -17,25 +17,20 @@ namespace {
 bool IsWhite(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n'; }
 
 // The colour of an entry's value; a value that is no colour counts as black.
-ColourValue EntryColour(const TextColourEntry& e) {
-  if (e.value.size() != 6) return 0;
-  for (char c : e.value)
-    if (!std::isxdigit(static_cast<unsigned char>(c))) return 0;
-  return RGBHEXToBGRInt(e.value);
-}
-
-ColourValue WebSafe(ColourValue c) { return RGBHEXToBGRInt(ConvertRGBToWebSafe(BGRIntToRGBHEX(c))); }
+Rgb8 EntryColour(const TextColourEntry& e) { return Rgb8::OfHex(e.value).value_or(Rgb8{}); }
 
 // The colour of character k of n along the gradient through the sequence.
-ColourValue GradientColour(const std::vector<ColourValue>& seq, std::size_t k, std::size_t n) {
+Rgb8 GradientColour(const std::vector<Rgb8>& seq, std::size_t k, std::size_t n) {
   const std::size_t m = seq.size();
   const std::size_t scaled = (m - 1) * k;
   const std::size_t whole = scaled / (n - 1);
   if (scaled % (n - 1) == 0) return seq[whole];
   const long double f = static_cast<long double>(scaled % (n - 1)) / static_cast<long double>(n - 1);
-  const ColourValue a = seq[whole], b = seq[whole + 1];
-  auto mix = [f](int x, int y) { return std::clamp(static_cast<int>(x + Round(f * (y - x))), 0, 255); };
-  return ColourFromRgb(mix(RedOf(a), RedOf(b)), mix(GreenOf(a), GreenOf(b)), mix(BlueOf(a), BlueOf(b)));
+  const Rgb8 a = seq[whole], b = seq[whole + 1];
+  auto mix = [f](int x, int y) {
+    return static_cast<std::uint8_t>(std::clamp(static_cast<int>(x + Round(f * (y - x))), 0, 255));
+  };
+  return {mix(a.red, b.red), mix(a.green, b.green), mix(a.blue, b.blue)};
 }
 
 int PointsOf(int sizeIndex) {
@@ -141,11 +136,11 @@ Colourized Colourize(const ColourizerInput& in) {
   for (char32_t ch : in.text) out.chars.push_back({ch, std::nullopt, PointsOf(oneSize)});
   for (std::size_t k = 0; k < sizes.size(); ++k) out.chars[shown[k]].points = PointsOf(sizes[k]);
 
-  std::vector<ColourValue> seq;
+  std::vector<Rgb8> seq;
   for (const TextColourEntry& e : in.colours)
     if (e.checked) seq.push_back(EntryColour(e));
   const std::size_t m = seq.size();
-  auto safe = [&in](ColourValue c) { return in.webSafe ? WebSafe(c) : c; };
+  auto safe = [&in](Rgb8 c) { return in.webSafe ? WebSafeColour(c) : c; };
   if (m == 1) {
     for (ColourizedChar& c : out.chars)
       if (c.ch != U'\n') c.colour = safe(seq[0]);
@@ -161,7 +156,7 @@ namespace {
 // What one tag says of the text it holds; each part may be absent.
 struct TextLook {
   std::string face;
-  std::optional<ColourValue> colour;
+  std::optional<Rgb8> colour;
   std::string size;  // as FONT's SIZE says it: "4", "+1", "-2"
 };
 
@@ -191,13 +186,13 @@ std::string OpenTag(const TextLook& look, bool css) {
   if (!css) {
     std::string open = "<FONT";
     if (!look.face.empty()) open += " FACE=\"" + look.face + "\"";
-    if (look.colour) open += " COLOR=\"#" + BGRIntToRGBHEX(*look.colour) + "\"";
+    if (look.colour) open += " COLOR=\"#" + look.colour->Hex() + "\"";
     if (!look.size.empty()) open += " SIZE=\"" + look.size + "\"";
     return open + ">";
   }
   std::vector<std::string> parts;
   if (!look.face.empty()) parts.push_back("font-family: '" + CssQuoted(look.face) + "'");
-  if (look.colour) parts.push_back("color: #" + BGRIntToRGBHEX(*look.colour));
+  if (look.colour) parts.push_back("color: #" + look.colour->Hex());
   if (!look.size.empty()) parts.push_back("font-size: " + CssFontSize(look.size));
   std::string style;
   for (const std::string& p : parts) style += (style.empty() ? "" : "; ") + p;
@@ -288,8 +283,6 @@ std::vector<std::string> GenerateHTML(const Colourized& r, const ColourizerInput
   return lines;
 }
 
-std::string BackgroundAttribute(ColourValue background) {
-  return "BGColor=\"#" + BGRIntToRGBHEX(background) + "\"";
-}
+std::string BackgroundAttribute(Rgb8 background) { return "BGColor=\"#" + background.Hex() + "\""; }
 
 }  // namespace tintora

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/colour/notations.h"
+#include "core/colour/rgb8.h"
 
 namespace tintora {
 
@@ -51,7 +51,7 @@ struct ColourizerInput {
 // One character as the preview shows it.
 struct ColourizedChar {
   char32_t ch;
-  std::optional<ColourValue> colour;  // nullopt: the text box's own text colour
+  std::optional<Rgb8> colour;  // nullopt: the text box's own text colour
   int points;
 };
 
@@ -86,6 +86,6 @@ Colourized Colourize(const ColourizerInput& input);
 std::vector<std::string> GenerateHTML(const Colourized& result, const ColourizerInput& input);
 
 // The background attribute for the preview's background colour: BGColor="#RRGGBB".
-std::string BackgroundAttribute(ColourValue background);
+std::string BackgroundAttribute(Rgb8 background);
 
 }  // namespace tintora

@@ -63,7 +63,7 @@ bool SameLook(const ColourizedChar& a, const ColourizedChar& b) {
 }  // namespace
 
 std::string ColourizedRtf(const Colourized& text, const ColourizerStyles& styles, std::string_view family) {
-  std::vector<ColourValue> table;  // the colour table's entries from 1 on
+  std::vector<Rgb8> table;  // the colour table's entries from 1 on
   for (std::size_t i = 0; i < text.count; ++i) {
     const auto& c = text.chars[i].colour;
     if (c && std::find(table.begin(), table.end(), *c) == table.end()) table.push_back(*c);
@@ -71,9 +71,9 @@ std::string ColourizedRtf(const Colourized& text, const ColourizerStyles& styles
   std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil ";
   for (char32_t ch : DecodeUtf8Lenient(family)) AppendRtfChar(out, ch);
   out += ";}}{\\colortbl ;";
-  for (ColourValue c : table)
-    out += "\\red" + std::to_string(RedOf(c)) + "\\green" + std::to_string(GreenOf(c)) + "\\blue" +
-           std::to_string(BlueOf(c)) + ";";
+  for (Rgb8 c : table)
+    out += "\\red" + std::to_string(c.red) + "\\green" + std::to_string(c.green) + "\\blue" +
+           std::to_string(c.blue) + ";";
   out += "}\\f0";
   if (styles.bold) out += "\\b";
   if (styles.italic) out += "\\i";
@@ -108,7 +108,7 @@ std::string ColourizedHtmlFragment(const Colourized& text, const ColourizerStyle
   for (std::size_t i = 0; i < text.count;) {
     const ColourizedChar& first = text.chars[i];
     out += "<span style=\"" + common + ";font-size:" + std::to_string(first.points) + "pt";
-    if (first.colour) out += ";color:#" + BGRIntToRGBHEX(*first.colour);
+    if (first.colour) out += ";color:#" + first.colour->Hex();
     out += "\">";
     for (; i < text.count && SameLook(text.chars[i], first); ++i) AppendHtmlChar(out, text.chars[i].ch);
     out += "</span>";

@@ -18,11 +18,11 @@ bool SameWord(std::string_view a, std::string_view b) {
          });
 }
 
-Oklab OklabOf(Rgb8 c) { return Oklab{FromSrgb(ColourSpace::Oklab, SrgbOfColour(c.Value()))}; }
-Oklch OklchOf(Rgb8 c) { return Oklch{FromSrgb(ColourSpace::Oklch, SrgbOfColour(c.Value()))}; }
+Oklab OklabOf(Rgb8 c) { return Oklab{FromSrgb(ColourSpace::Oklab, SrgbOfColour(c))}; }
+Oklch OklchOf(Rgb8 c) { return Oklch{FromSrgb(ColourSpace::Oklch, SrgbOfColour(c))}; }
 // A colour of OKLCH lightness, chroma and hue, brought into sRGB by giving up chroma alone.
 Rgb8 InSrgb(double lightness, double chroma, double hue) {
-  return Rgb8::Of(ColourOfSrgb(GamutMapOklchToSrgb(Oklch{{lightness, chroma, hue}})));
+  return ColourOfSrgb(GamutMapOklchToSrgb(Oklch{{lightness, chroma, hue}}));
 }
 
 }  // namespace
@@ -147,7 +147,7 @@ std::vector<LookAlikePair> LookAlikePairs(const std::vector<Rgb8>& colours, Colo
   real.reserve(colours.size());
   for (Rgb8 c : colours) {
     real.push_back(OklabOf(c));
-    seen.push_back(OklabOf(Rgb8::Of(SimulateColourVision(c.Value(), vision))));
+    seen.push_back(OklabOf(SimulateColourVision(c, vision)));
   }
   std::vector<LookAlikePair> pairs;
   for (std::size_t a = 0; a < colours.size(); ++a)

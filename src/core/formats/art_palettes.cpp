@@ -41,7 +41,7 @@ std::string KritaColourHex(std::string_view model, const XmlAttributes& a) {
   if (model == "XYZ") {
     const Srgb s = ToSrgb(ColourSpace::XyzD50, {Attr(a, "x"), Attr(a, "y"), Attr(a, "z")});
     if (std::isnan(s[0]) || std::isnan(s[1]) || std::isnan(s[2])) return {};
-    return BGRIntToRGBHEX(ColourOfSrgb(InSrgbGamut(s) ? s : GamutMapToSrgb(s)));
+    return ColourOfSrgb(InSrgbGamut(s) ? s : GamutMapToSrgb(s)).Hex();
   }
   return {};
 }

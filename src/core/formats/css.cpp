@@ -67,7 +67,7 @@ std::optional<std::string> CssColour(std::string_view value) {
   if (bareDigits || SameWord(v, "transparent")) return std::nullopt;
   const CssColourReading r = ReadCssColour(v);
   if (!r) return std::nullopt;
-  return BGRIntToRGBHEX(r.colour);
+  return r.colour.Hex();
 }
 
 std::string CssIdentifier(std::string_view name) {

@@ -246,7 +246,7 @@ struct Reader {
     for (const auto& [word, s] : kFunctionSpaces)
       if (*space == word) srgb = ToSrgb(s, c);
     if (!srgb) return std::nullopt;
-    return BGRIntToRGBHEX(ColourOfSrgb(GamutMapToSrgb(*srgb)));
+    return ColourOfSrgb(GamutMapToSrgb(*srgb)).Hex();
   }
 
   // A group or token at `node`, its path so far, the type its groups give it.

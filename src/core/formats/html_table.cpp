@@ -37,7 +37,7 @@ const char* const kPrintInstructions[] = {
 
 // White text on dark swatches, black on bright ones; a value that is no colour counts as dark.
 const char* OverlayTextColour(const ColourEntry& e) {
-  return EntryColourValue(e) >= 0 && RGBHexToVibrance(e.value) > 160 ? "000000" : "FFFFFF";
+  return Rgb8::OfHex(e.value) && RGBHexToVibrance(e.value) > 160 ? "000000" : "FFFFFF";
 }
 
 void AppendCell(std::string& out, const ColourEntry& e, HtmlTableStyle style) {

@@ -158,7 +158,7 @@ std::string ValuesHex(std::string_view model, const std::vector<double>& v) {
   if (model == "GRAY" && has(1)) return UnitRgbToHex(1 - v[0], 1 - v[0], 1 - v[0]);  // the amount of ink
   if (model == "XYZ" && has(3)) {
     const Srgb s = ToSrgb(ColourSpace::XyzD50, {v[0] / 100, v[1] / 100, v[2] / 100});
-    return BGRIntToRGBHEX(ColourOfSrgb(InSrgbGamut(s) ? s : GamutMapToSrgb(s)));
+    return ColourOfSrgb(InSrgbGamut(s) ? s : GamutMapToSrgb(s)).Hex();
   }
   return {};
 }

@@ -109,7 +109,7 @@ std::string LabToHex(long double l, long double a, long double b) {
 std::string LabD50ToHex(double l, double a, double b) {
   if (std::isnan(l) || std::isnan(a) || std::isnan(b)) return "000000";
   const Srgb srgb = ToSrgb(ColourSpace::Lab, {std::clamp(l, 0.0, 100.0), a, b});
-  return BGRIntToRGBHEX(ColourOfSrgb(InSrgbGamut(srgb) ? srgb : GamutMapToSrgb(srgb)));
+  return ColourOfSrgb(InSrgbGamut(srgb) ? srgb : GamutMapToSrgb(srgb)).Hex();
 }
 
 namespace {
@@ -155,9 +155,9 @@ void NameByValue(std::vector<ColourEntry>& entries) {
 }
 
 std::optional<Rgb> EntryRgb(const ColourEntry& entry) {
-  const int value = EntryColourValue(entry);
-  if (value < 0) return std::nullopt;
-  return Rgb{RedOf(value), GreenOf(value), BlueOf(value)};
+  const std::optional<Rgb8> c = Rgb8::OfHex(entry.value);
+  if (!c) return std::nullopt;
+  return Rgb{c->red, c->green, c->blue};
 }
 
 std::string NonColourReason(std::size_t index, const ColourEntry& e) {

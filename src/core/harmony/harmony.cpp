@@ -29,10 +29,10 @@ int MarkerLeft(int huePosition, int swatchOffset) {
   return static_cast<int>(Round(m / 360.0L * 254));
 }
 
-int HSVtoRGBforComplCol(int offset, long double hue, long double saturation, long double vibrance) {
+Rgb8 HarmonyColour(int offset, long double hue, long double saturation, long double vibrance) {
   long double h = hue == 360 ? offset : offset + hue;
   if (h >= 360) h -= 360;
-  return HSVtoColourValue(h, saturation, vibrance);
+  return HsvToRgb8(h, saturation, vibrance);
 }
 
 SwatchLayout ComplimentarySwatchLayout(HarmonyScheme scheme, bool large) {

@@ -6,6 +6,8 @@
 #include <array>
 #include <vector>
 
+#include "core/colour/rgb8.h"
+
 namespace tintora {
 
 enum class HarmonyScheme { Complimentary = 1, SplitComplimentary, Analogous, Triadic, Tetradic, ColourWheel };
@@ -17,10 +19,10 @@ std::vector<int> SchemeOffsets(HarmonyScheme scheme);
 // swatch offset (the marker stands one degree short of it).
 int MarkerLeft(int huePosition, int swatchOffset);
 
-// The colour value (red in the low byte) of the active colour's saturation and vibrance at
-// its hue turned by `offset` degrees. A hue of exactly 360 counts as 0.
-int HSVtoRGBforComplCol(int offset, long double currentHue, long double currentSaturation,
-                        long double currentVibrance);
+// The active colour's saturation and vibrance at its hue turned by `offset` degrees. A hue of
+// exactly 360 counts as 0.
+Rgb8 HarmonyColour(int offset, long double currentHue, long double currentSaturation,
+                   long double currentVibrance);
 
 // Swatch geometry inside the colour viewer for one scheme and viewer size.
 // Every swatch is at least 16 x 16 pixels, big enough to see and click: in the small viewer

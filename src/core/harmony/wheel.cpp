@@ -10,14 +10,14 @@
 
 namespace tintora {
 
-void PixelCanvas::Set(int x, int y, int colourValue) {
+void PixelCanvas::Set(int x, int y, Rgb8 colour) {
   if (x < 0 || y < 0 || x >= width || y >= height) return;
-  pixels[static_cast<std::size_t>(y) * width + x] = PixelOf(colourValue);
+  pixels[static_cast<std::size_t>(y) * width + x] = colour.Pixel();
 }
 
-int PixelCanvas::Get(int x, int y) const {
-  if (x < 0 || y < 0 || x >= width || y >= height) return -1;
-  return ColourOfPixel(pixels[static_cast<std::size_t>(y) * width + x]);
+std::optional<Rgb8> PixelCanvas::Get(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width || y >= height) return std::nullopt;
+  return Rgb8::OfPixel(pixels[static_cast<std::size_t>(y) * width + x]);
 }
 
 namespace {
@@ -115,7 +115,7 @@ std::vector<WheelSection> ColourWheelSections(int r, int divisions, const HueOff
   return sections;
 }
 
-void DrawColourWheel(PixelCanvas& canvas, int divisions, int activeColour, bool wheelOutline,
+void DrawColourWheel(PixelCanvas& canvas, int divisions, Rgb8 activeColour, bool wheelOutline,
                      bool colourBorders, const HueOffsetColour& colourAt) {
   if (divisions == 0) divisions = 2;
   const float step = 360.0f / static_cast<float>(divisions);

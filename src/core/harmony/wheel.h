@@ -9,20 +9,22 @@
 #include <span>
 #include <vector>
 
+#include "core/colour/rgb8.h"
+
 namespace tintora {
 
 // A 32-bit picture (0xFFRRGGBB) that drawing clips to.
 struct PixelCanvas {
   std::span<std::uint32_t> pixels;
   int width = 0, height = 0;
-  void Set(int x, int y, int colourValue);
-  int Get(int x, int y) const;  // colour value; -1 outside
+  void Set(int x, int y, Rgb8 colour);
+  std::optional<Rgb8> Get(int x, int y) const;  // nothing outside
 };
 
 // Brush and pen of one drawing call; nullopt leaves the fill or the outline out.
 struct PieStyle {
-  std::optional<int> brush;
-  std::optional<int> pen;
+  std::optional<Rgb8> brush;
+  std::optional<Rgb8> pen;
 };
 
 // What a pie of radius r from a1 to a2 becomes: when both rays end on the same pixel it is a
@@ -36,15 +38,15 @@ PieShape PieSectionShape(int r, float a1, float a2);
 // along the shape's edge.
 void DrawPieSection(PixelCanvas& canvas, int x, int y, int r, float a1, float a2, const PieStyle& style);
 
-// Colour wheel colours: the colour value for a hue offset in whole degrees (the caller applies
-// the web-safe option).
-using HueOffsetColour = std::function<int(int offset)>;
+// Colour wheel colours: the colour for a hue offset in whole degrees (the caller applies the
+// web-safe option).
+using HueOffsetColour = std::function<Rgb8(int offset)>;
 
-inline constexpr int kWheelOutlineColour = 0xC0C0C0;  // silver rim
-inline constexpr int kWheelBorderColour = 0x010101;   // a black that is not pure black
-inline constexpr int kWheelBackgroundColour = 0xFFFFFF;
+inline constexpr Rgb8 kWheelOutlineColour{0xC0, 0xC0, 0xC0};  // silver rim
+inline constexpr Rgb8 kWheelBorderColour{1, 1, 1};            // a black that is not pure black
+inline constexpr Rgb8 kWheelBackgroundColour{0xFF, 0xFF, 0xFF};
 // The wheel's background, borders and rim are not colours to pick.
-constexpr bool IsWheelChrome(int pixel) {
+constexpr bool IsWheelChrome(Rgb8 pixel) {
   return pixel == kWheelBackgroundColour || pixel == kWheelBorderColour || pixel == kWheelOutlineColour;
 }
 
@@ -53,13 +55,13 @@ constexpr bool IsWheelChrome(int pixel) {
 struct WheelSection {
   long double end;
   bool full;
-  int brush;
+  Rgb8 brush;
 };
 std::vector<WheelSection> ColourWheelSections(int r, int divisions, const HueOffsetColour& colourAt);
 
 // The whole wheel: the active colour as background, the silver rim, then one pie per
 // division from the largest down.
-void DrawColourWheel(PixelCanvas& canvas, int divisions, int activeColour, bool wheelOutline,
+void DrawColourWheel(PixelCanvas& canvas, int divisions, Rgb8 activeColour, bool wheelOutline,
                      bool colourBorders, const HueOffsetColour& colourAt);
 
 }  // namespace tintora

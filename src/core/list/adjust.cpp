@@ -12,7 +12,7 @@
 namespace tintora {
 
 std::optional<std::string> AdjustColour(std::string_view hex, const Adjustment& a) {
-  if (EntryColourValue({{}, std::string(hex)}) < 0) return std::nullopt;
+  if (!Rgb8::OfHex(hex)) return std::nullopt;
   const long double h = RGBHexToHue(hex) + a.hue;  // below 720; the conversion takes 360 off once
   long double s = RGBHexToSaturation(hex);
   long double v = RGBHexToVibrance(hex);

@@ -216,11 +216,6 @@ std::vector<std::string> HtmlCommentLines(const ColourList& list) {
   return lines;
 }
 
-int EntryColourValue(const ColourEntry& entry) {
-  const std::optional<Rgb8> c = Rgb8::OfHex(entry.value);
-  return c ? c->Value() : -1;
-}
-
 std::vector<ColourEntry> CustomColourEntries(const CustomColourSlots& slots) {
   std::vector<ColourEntry> entries;
   for (int k = 0; k < 16; ++k) {

@@ -72,9 +72,6 @@ class ColourList {
 // The list as an HTML comment: "<!--", one "\"value\" = name" line each, "//-->".
 std::vector<std::string> HtmlCommentLines(const ColourList& list);
 
-// The colour value (red in the low byte) of an entry's value, or -1 when it is not hex text.
-int EntryColourValue(const ColourEntry& entry);
-
 // The entries the colour dialog's custom colours give: one per set slot, in slot order, named
 // by the slot's key, valued RRGGBB.
 std::vector<ColourEntry> CustomColourEntries(const CustomColourSlots& slots);

@@ -5,15 +5,18 @@
 
 namespace tintora {
 
-int BasePaletteColour(ColourComponent kept, int red, int green, int blue, int x, int y) {
+Rgb8 BasePaletteColour(ColourComponent kept, int red, int green, int blue, int x, int y) {
   // The palette's own component stays; the other two run in steps of four across and down.
+  auto c = [](int r, int g, int b) {
+    return Rgb8{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b)};
+  };
   switch (kept) {
     case ColourComponent::Red:
-      return ColourFromRgb(red, x * 4, y * 4);
+      return c(red, x * 4, y * 4);
     case ColourComponent::Green:
-      return ColourFromRgb(y * 4, green, x * 4);
+      return c(y * 4, green, x * 4);
     default:
-      return ColourFromRgb(x * 4, y * 4, blue);
+      return c(x * 4, y * 4, blue);
   }
 }
 
@@ -23,9 +26,8 @@ void DrawBasePalette(ColourComponent kept, int red, int green, int blue, bool we
   for (int y = 0; y < kPaletteSize; ++y) {
     std::uint32_t* row = pixels.data() + static_cast<std::size_t>(y) * kPaletteSize;
     for (int x = 0; x < kPaletteSize; ++x) {
-      int c = BasePaletteColour(kept, red, green, blue, x, y);
-      if (websafe) c = ConvertDecimalToWebSafe(c);
-      row[x] = PixelOf(c);
+      const Rgb8 c = BasePaletteColour(kept, red, green, blue, x, y);
+      row[x] = (websafe ? WebSafeColour(c) : c).Pixel();
     }
   }
 }

@@ -18,6 +18,6 @@ void DrawBasePalette(ColourComponent kept, int red, int green, int blue, bool we
                      std::span<std::uint32_t> pixels);
 
 // The colour value of palette pixel (x, y) before any web-safe snapping.
-int BasePaletteColour(ColourComponent kept, int red, int green, int blue, int x, int y);
+Rgb8 BasePaletteColour(ColourComponent kept, int red, int green, int blue, int x, int y);
 
 }  // namespace tintora

@@ -26,19 +26,19 @@ void DrawSpectrum(SpectrumMode mode, std::span<std::uint32_t> pixels, int width,
   long double t = 0;
   for (int x = 0; x < width; ++x, t += step) {
     if (!banded) {
-      int c = 0;
+      Rgb8 c;
       switch (mode) {
         case SpectrumMode::Hue:
-          c = HSVtoColourValue(t, 1, 255);
+          c = HsvToRgb8(t, 1, 255);
           break;
         case SpectrumMode::ActiveSaturation:
-          c = HSVtoColourValue(hue, t, vibrance);
+          c = HsvToRgb8(hue, t, vibrance);
           break;
         default:
-          c = HSVtoColourValue(hue, saturation, t);
+          c = HsvToRgb8(hue, saturation, t);
           break;
       }
-      const std::uint32_t p = PixelOf(c);
+      const std::uint32_t p = c.Pixel();
       for (int y = 0; y < height; ++y) pixels[static_cast<std::size_t>(y) * width + x] = p;
       continue;
     }
@@ -46,9 +46,8 @@ void DrawSpectrum(SpectrumMode mode, std::span<std::uint32_t> pixels, int width,
     const long double bandHue[5] = {0, 0, 120, 240, 240};
     for (int y = 0; y < height; ++y) {
       const long double h = bandHue[y % 5];
-      const int c =
-          mode == SpectrumMode::StaticSaturation ? HSVtoColourValue(h, t, 255) : HSVtoColourValue(h, 1, t);
-      pixels[static_cast<std::size_t>(y) * width + x] = PixelOf(c);
+      const Rgb8 c = mode == SpectrumMode::StaticSaturation ? HsvToRgb8(h, t, 255) : HsvToRgb8(h, 1, t);
+      pixels[static_cast<std::size_t>(y) * width + x] = c.Pixel();
     }
   }
 }

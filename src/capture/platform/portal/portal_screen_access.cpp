@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QUrl>
+#include <optional>
 
 #include "capture/platform/backends.h"
 #include "capture/platform/portal/portal_request.h"
@@ -21,12 +22,12 @@ namespace {
 
 constexpr const char* kScreenshot = "org.freedesktop.portal.Screenshot";
 
-// The colour of PickColor's "color" result, a (ddd) structure; -1 when there is none.
-int ColourOfResult(const QVariantMap& results) {
+// The colour of PickColor's "color" result, a (ddd) structure; nothing when there is none.
+std::optional<Rgb8> ColourOfResult(const QVariantMap& results) {
   const QVariant v = results.value("color");
-  if (!v.canConvert<QDBusArgument>()) return -1;
+  if (!v.canConvert<QDBusArgument>()) return std::nullopt;
   const QDBusArgument argument = v.value<QDBusArgument>();
-  if (argument.currentType() != QDBusArgument::StructureType) return -1;
+  if (argument.currentType() != QDBusArgument::StructureType) return std::nullopt;
   double red = 0, green = 0, blue = 0;
   argument.beginStructure();
   argument >> red >> green >> blue;
@@ -78,9 +79,9 @@ class PortalScreenAccess final : public QtScreenAccess {
           picking_ = false;
           if (outcome == PortalOutcome::Cancelled) return done(ScreenAnswer::Cancelled());
           if (outcome == PortalOutcome::Failed) return done(ScreenAnswer::Failure(message));
-          const int colour = ColourOfResult(results);
-          if (colour < 0) return done(ScreenAnswer::Failure("The desktop portal gave no colour."));
-          done(ScreenAnswer::Colour(Rgb8::Of(colour)));
+          const std::optional<Rgb8> colour = ColourOfResult(results);
+          if (!colour) return done(ScreenAnswer::Failure("The desktop portal gave no colour."));
+          done(ScreenAnswer::Colour(*colour));
         });
   }
 

@@ -61,7 +61,7 @@ std::optional<Rgb8> QtScreenAccess::PixelAt(QPoint p) {
   // cursor is the first of them.
   const QImage image = screen->grabWindow(0, p.x() - g.x(), p.y() - g.y(), 1, 1).toImage();
   if (image.isNull() || image.width() < 1 || image.height() < 1) return std::nullopt;
-  return Rgb8::Of(ColourOfPixel(image.pixel(0, 0)));
+  return Rgb8::OfPixel(image.pixel(0, 0));
 }
 
 QImage QtScreenAccess::GrabRect(QRect rect) {

@@ -154,7 +154,7 @@ class X11ScreenAccess final : public QtScreenAccess {
       for (int x = 0; x < rect.width(); ++x) {
         const int dx = static_cast<int>(x * dpr) + topLeft.x() - device.x();
         if (dx < 0 || dx >= device.width()) continue;
-        row[x] = PixelOf(ColourOf(data + dy * stride + dx * bytesPerPixel_).Value());
+        row[x] = ColourOf(data + dy * stride + dx * bytesPerPixel_).Pixel();
       }
     }
     return block;
@@ -377,7 +377,7 @@ class X11ScreenAccess final : public QtScreenAccess {
     std::vector<std::uint32_t> pixels;
     for (int row = 0; row < square.height(); ++row)
       for (int col = 0; col < square.width(); ++col)
-        pixels.push_back(PixelOf(ColourOf(data + row * stride + col * bytesPerPixel_).Value()));
+        pixels.push_back(ColourOf(data + row * stride + col * bytesPerPixel_).Pixel());
     return AverageInLinearLight(pixels);
   }
 
