@@ -8,9 +8,11 @@
 namespace tintora {
 
 void ColourManagement::Refresh(QPoint at) {
-  const QString before = Hint();
   const QByteArray bytes = enabled_ ? screen_.ColourProfile(at) : QByteArray();
-  if (bytes == bytes_) return;
+  // Asked on every capture tick: the screen hands back the bytes it keeps until the desktop
+  // publishes a change, so the same shared bytes end it without comparing them.
+  if (bytes.constData() == bytes_.constData() || bytes == bytes_) return;
+  const QString before = Hint();
   bytes_ = bytes;
   problem_.clear();
 #ifdef TINTORA_HAVE_LCMS

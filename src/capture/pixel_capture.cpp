@@ -382,9 +382,12 @@ void PixelCapture::ShowRead(std::optional<Rgb8> device, QPoint at) {
   selection_.ColourSelectorUpdate(management_.Seen(*device, at));
   const bool managed = management_.InForce();
   screenValueItem_->setEnabled(managed);
-  if (managed)
+  // The pointer mostly rests on one colour: the item's text is made when the value moves.
+  if (managed && device != labelledScreenValue_) {
+    labelledScreenValue_ = device;
     screenValueItem_->setText("Copy Screen Value (" +
                               QString::fromStdString(WriteCssColour(*device, CssNotation::Hex)) + ")");
+  }
 }
 
 Rgb8 AverageOf(const QImage& rgb32, QPoint centre, int size) {

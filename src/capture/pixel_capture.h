@@ -115,6 +115,7 @@ class PixelCapture : public QObject {
   ColourManagement management_;
   QAction* displayProfileItem_ = nullptr;
   QAction* screenValueItem_ = nullptr;
+  std::optional<Rgb8> labelledScreenValue_;
   QMenu* sampleMenu_ = nullptr;
   QAction* sampleItems_[5] = {};
 

@@ -63,6 +63,10 @@ TEST(DesignTokens, BrokenFilesAreRefusedWithTheReason) {
   std::string deep;
   for (int i = 0; i < 100; ++i) deep += "{\"g\":";
   deep += "1" + std::string(100, '}');
+  std::string chain = R"({"t0": {"$type": "color", "$value": "#102030"})";
+  for (int i = 1; i <= 100; ++i)
+    chain += ", \"t" + std::to_string(i) + "\": {\"$value\": \"{t" + std::to_string(i - 1) + "}\"}";
+  chain += "}";
   const struct {
     const char* what;
     std::string text;
@@ -75,6 +79,7 @@ TEST(DesignTokens, BrokenFilesAreRefusedWithTheReason) {
       {"an array", "[1, 2]", "not a JSON object"},
       {"no colours", R"({"s": {"$type": "dimension", "$value": "4px"}})", "no colour tokens"},
       {"nested too deep", deep, "nest"},
+      {"a chain too long", chain, "more than 64 aliases"},
   };
   for (const auto& f : files) {
     const ListReadResult r = ReadDesignTokens(f.text);

@@ -22,6 +22,10 @@ namespace tintora {
 
 namespace {
 
+// Design tools chain a handful of aliases. Each token follows its own chain, so a file of
+// long chains costs their lengths squared: past this it is taken for a broken or hostile file.
+constexpr std::size_t kMaxAliasChain = 64;
+
 using Json = nlohmann::json;
 
 constexpr const char* kExtension = "org.tintora";
@@ -195,8 +199,12 @@ struct Reader {
     std::vector<const Node*> seen;  // a chain of aliases is short; most tokens have none
     const Node* at = &token;
     for (;;) {
-      if (std::find(seen.begin(), seen.end(), at) != seen.end() || seen.size() > kMaxNesting * 64) {
+      if (std::find(seen.begin(), seen.end(), at) != seen.end()) {
         problem = "holds design tokens whose aliases lead back to themselves.";
+        return false;
+      }
+      if (seen.size() > kMaxAliasChain) {
+        problem = "holds a chain of more than " + std::to_string(kMaxAliasChain) + " aliases.";
         return false;
       }
       seen.push_back(at);
