@@ -59,7 +59,7 @@ std::function<int(const QString&, int)> SaveTypeOfName() {
     const std::string path = name.toStdString();
     if (HasExtensionOf(path, SaveFilterFormat(chosen))) return 0;
     const auto named = WrittenFormatOfPath(path);
-    if (!named || NormalisedExt(path) != InfoOf(*named).save.boxExtension) return 0;
+    if (!named || ExtensionOfPath(path) != InfoOf(*named).save.boxExtension) return 0;
     return SaveFilterOf(*named);
   };
 }

@@ -86,12 +86,6 @@ TEST(FileNames, ExtensionsAndTheTypeChangeRule) {
   EXPECT_EQ(ExtractFileExt("/home/me.d/list"), "");
   EXPECT_EQ(ExtractFileExt("C:name"), "");
   EXPECT_EQ(NormalisedExt("/x/Sky.CDT  "), ".cdt");
-  // Design tokens' two-part extension, and only as the whole name's end.
-  EXPECT_EQ(NormalisedExt("/x/Brand.Tokens.JSON"), ".tokens.json");
-  EXPECT_EQ(NormalisedExt("/x.tokens.json/data.json"), ".json");
-  EXPECT_EQ(NameWithoutExtension("/x/brand.tokens.json"), "brand");
-  EXPECT_EQ(NameWithoutExtension("/x/my.list.cdt"), "my.list");
-  EXPECT_EQ(NameWithoutExtension("/x/plain"), "plain");
   EXPECT_EQ(ExtractFileName("/a/b/colours.lst"), "colours.lst");
   EXPECT_EQ(ChangeFileExt("colours.lst", ".CDT"), "colours.CDT");
   EXPECT_EQ(ChangeFileExt("colours", ".CDT"), "colours.CDT");

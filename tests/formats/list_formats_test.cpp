@@ -481,6 +481,14 @@ TEST(ListFormats, FilesOfTheWrongKindAreRefusedWithTheirReason) {
   }
   EXPECT_EQ(FormatOfPath("page.HTML"), ListFormat::Html);
   EXPECT_EQ(FormatOfPath("notes.doc"), std::nullopt);
+  // Design tokens' two-part extension, and only as the whole name's end.
+  EXPECT_EQ(ExtensionOfPath("/x/Brand.Tokens.JSON"), ".tokens.json");
+  EXPECT_EQ(FormatOfPath("/x/Brand.Tokens.JSON"), ListFormat::DesignTokens);
+  EXPECT_EQ(ExtensionOfPath("/x.tokens.json/data.json"), ".json");
+  EXPECT_EQ(ExtensionOfPath("/x/.tokens.json"), ".json");
+  EXPECT_EQ(NameWithoutExtension("/x/brand.tokens.json"), "brand");
+  EXPECT_EQ(NameWithoutExtension("/x/my.list.cdt"), "my.list");
+  EXPECT_EQ(NameWithoutExtension("/x/plain"), "plain");
 }
 
 // What could not be read back is not written: a list longer than any file may hold is refused

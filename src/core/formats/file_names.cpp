@@ -30,22 +30,7 @@ std::string NormalisedExt(std::string_view path) {
   for (char& c : ext)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   while (!ext.empty() && ext.back() == ' ') ext.pop_back();
-  // Design tokens name their files with two extensions, the first saying which JSON it is.
-  if (ext == ".json") {
-    std::string name = ExtractFileName(path);
-    for (char& c : name)
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    while (!name.empty() && name.back() == ' ') name.pop_back();
-    if (name.size() > 12 && name.ends_with(".tokens.json")) return ".tokens.json";
-  }
   return ext;
-}
-
-std::string NameWithoutExtension(std::string_view path) {
-  const std::string name = ExtractFileName(path);
-  std::size_t ext = ExtractFileExt(name).size();
-  if (NormalisedExt(name) == ".tokens.json") ext += 7;  // ".tokens" before ".json"
-  return name.substr(0, name.size() - std::min(ext, name.size()));
 }
 
 std::string TypeChangeFileName(std::string_view pathInDialog, std::string_view newExtension) {

@@ -15,8 +15,6 @@ std::string ChangeFileExt(std::string_view path, std::string_view extension);
 std::string ExtractFileName(std::string_view path);
 // Lower case (ASCII) with trailing blanks removed, for comparing extensions.
 std::string NormalisedExt(std::string_view path);
-// The file's name without its extension, both of a two-part one ("brand.tokens.json" is "brand").
-std::string NameWithoutExtension(std::string_view path);
 
 // What the dialog's file-name box becomes when the user picks another file type: the file
 // name part of the path with its extension replaced; a name without an extension gives the

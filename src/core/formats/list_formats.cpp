@@ -47,7 +47,7 @@ constexpr std::array<ListFormatInfo, 21> kFormats = {{
      "<code>$RRGGBB: NumericValue := 'name';</code> lines, read as such when picked in the open dialog"},
     {ListFormat::Html, ".htm", "HTML palette table", true, true, "html",
      {"HTML Table - (HTML) (*.HTM *.HTML)", ".htm"}, {"HTML Table - (HTML) (*.HTM)", ".htm"},
-     "a page of swatches (see Save As Options below); tables Tintora wrote are read"},
+     "a page of swatches (see Save As Options below); tables Tintora wrote are read", ".html"},
     {ListFormat::Gpl, ".gpl", "GIMP palette", true, true, "gpl",
      {"GIMP Palette - (GIMP, Inkscape) (*.GPL)", ".GPL"}, {"GIMP Palette - (GIMP, Inkscape) (*.GPL)", ".gpl"},
      "GIMP's and Inkscape's; the <code>Name:</code> line is the list's name, <code>Columns:</code> is kept"},
@@ -93,7 +93,7 @@ constexpr std::array<ListFormatInfo, 21> kFormats = {{
      {"Design Tokens - (*.TOKENS.JSON *.TOKENS)", ".tokens.json"}, {"Design Tokens - (*.TOKENS.JSON)", ".tokens.json"},
      "the Design Tokens Community Group's format: a group named after the palette, a <code>color</code> token "
      "for each entry in sRGB with its hex; read from any tokens file, nested groups, aliases and every colour "
-     "space of its Color module"},
+     "space of its Color module", ".tokens"},
 }};
 // clang-format on
 
@@ -184,8 +184,26 @@ std::span<const ListFormat> OpenDialogFormats() { return kOpenOrder; }
 std::span<const ListFormat> SaveDialogFormats() { return kSaveOrder; }
 
 std::string ExtensionsOf(ListFormat format) {
-  if (format == ListFormat::DesignTokens) return ".tokens.json, .tokens";
-  return format == ListFormat::Html ? ".htm, .html" : std::string(InfoOf(format).extension);
+  const ListFormatInfo& f = InfoOf(format);
+  return std::string(f.extension) + (f.otherExtension.empty() ? "" : ", " + std::string(f.otherExtension));
+}
+
+std::string ExtensionOfPath(std::string_view path) {
+  std::string name = ExtractFileName(path);
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  std::string_view longest;
+  for (const ListFormatInfo& f : kFormats)
+    for (std::string_view ext : {f.extension, f.otherExtension})
+      if (!ext.empty() && ext.size() > longest.size() && name.size() > ext.size() && name.ends_with(ext))
+        longest = ext;
+  return longest.empty() ? NormalisedExt(path) : std::string(longest);
+}
+
+std::string NameWithoutExtension(std::string_view path) {
+  const std::string name = ExtractFileName(path);
+  const std::size_t ext = std::max(ExtractFileExt(name).size(), ExtensionOfPath(name).size());
+  return name.substr(0, name.size() - std::min(ext, name.size()));
 }
 
 std::string FormatTableHtml() {
@@ -216,18 +234,17 @@ std::optional<ListFormat> FormatOfKey(std::string_view key) {
 }
 
 std::optional<ListFormat> FormatOfPath(std::string_view path) {
-  const std::string ext = NormalisedExt(path);
-  if (ext == ".html") return ListFormat::Html;
-  if (ext == ".tokens") return ListFormat::DesignTokens;
+  const std::string ext = ExtensionOfPath(path);
+  if (ext.empty()) return std::nullopt;
   for (const auto& info : kFormats)
-    if (info.reads && info.extension == ext) return info.format;
+    if (info.reads && (info.extension == ext || info.otherExtension == ext)) return info.format;
   return std::nullopt;
 }
 
 bool HasExtensionOf(std::string_view path, ListFormat format) {
-  const std::string ext = NormalisedExt(path);
-  return !ext.empty() && (ext == InfoOf(format).extension || (format == ListFormat::Html && ext == ".html") ||
-                          (format == ListFormat::DesignTokens && ext == ".tokens"));
+  const std::string ext = ExtensionOfPath(path);
+  const ListFormatInfo& f = InfoOf(format);
+  return !ext.empty() && (ext == f.extension || ext == f.otherExtension);
 }
 
 std::optional<ListFormat> WrittenFormatOfPath(std::string_view path) {

@@ -52,7 +52,8 @@ struct ListFormatInfo {
   bool reads, writes;    // `reads`: the format a file of this extension is read as
   std::string_view key;  // its name on a command line ("gpl", "paint.net" ...)
   DialogOffer open, save;
-  std::string_view notes;  // for the manual's table of formats
+  std::string_view notes;                // for the manual's table of formats
+  std::string_view otherExtension = {};  // read as this format too: ".html" beside ".htm"
 };
 std::span<const ListFormatInfo> ListFormats();
 // The formats each dialog offers, in the order it lists them: Tintora's own and Adobe's first,
@@ -68,6 +69,11 @@ std::optional<ListFormat> FormatOfKey(std::string_view key);
 
 // The format a file is by its extension (".aco" is Aco; ".htm" and ".html" are Html).
 std::optional<ListFormat> FormatOfPath(std::string_view path);
+// A file's extension as the table knows it, lower case: the longest of the table's that the
+// name ends with (".tokens.json", never ".json", for "brand.tokens.json"), otherwise its last.
+std::string ExtensionOfPath(std::string_view path);
+// The file's name without that extension ("brand.tokens.json" is "brand").
+std::string NameWithoutExtension(std::string_view path);
 
 // What a save writes, from the name the user gave and the type chosen in the save dialog, so
 // that a file's contents never disagree with its extension. An extension of the chosen type's
