@@ -3,16 +3,13 @@
 // That costs about a third of Qt's grab, and no reply wakes Qt's own event thread. Elsewhere
 // (offscreen, Wayland) Qt's reader stands in.
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <xcb/xcb.h>
-#include <xcb/xcb_keysyms.h>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -20,6 +17,8 @@
 #include <QTimer>
 
 #include "capture/platform/backends.h"
+#include "capture/platform/x11/x11_display_profiles.h"
+#include "capture/platform/x11/x11_pick_grab.h"
 #include "core/capture/capture_maths.h"
 #include "core/capture/screen_backend.h"
 #include "core/colour/notations.h"
@@ -50,10 +49,10 @@ struct Channel {
 
 class X11ScreenAccess final : public QtScreenAccess {
  public:
-  explicit X11ScreenAccess(xcb_connection_t* connection) : connection_(connection) {
+  explicit X11ScreenAccess(xcb_connection_t* connection)
+      : connection_(connection), root_(xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root) {
     const xcb_setup_t* setup = xcb_get_setup(connection);
     const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
-    root_ = screen->root;
     rootWidth_ = screen->width_in_pixels;
     rootHeight_ = screen->height_in_pixels;
     littleEndian_ = setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
@@ -76,7 +75,7 @@ class X11ScreenAccess final : public QtScreenAccess {
   }
 
   ~X11ScreenAccess() override {
-    if (picking_) EndPick();
+    if (grab_.Held()) grab_.Release();
     xcb_disconnect(connection_);
   }
 
@@ -160,20 +159,14 @@ class X11ScreenAccess final : public QtScreenAccess {
     return block;
   }
 
-  // The X ICC profile convention: the root window's _ICC_PROFILE holds the first screen's
-  // profile, _ICC_PROFILE_n the n-th's. Read once, and again after a PropertyNotify says it
-  // changed (colord and the desktops set it when a profile is chosen or a display comes).
+  // The profile of the screen at `position`, as the X server publishes it.
   QByteArray ColourProfile(QPoint position) override {
     WatchEvents();
     TakeEvents();  // a change that came in meanwhile, perhaps with a reply
     const QScreen* screen = QGuiApplication::screenAt(position);
     const auto n =
         static_cast<std::size_t>(std::max<qsizetype>(0, QGuiApplication::screens().indexOf(screen)));
-    if (profiles_.size() <= n) profiles_.resize(n + 1);
-    Profile& profile = profiles_[n];
-    if (!profile.atom) profile.atom = Atom(n == 0 ? "_ICC_PROFILE" : "_ICC_PROFILE_" + std::to_string(n));
-    if (!profile.bytes) profile.bytes = ReadProperty(profile.atom);
-    return *profile.bytes;
+    return profiles_.Of(n);
   }
 
   // One colour picked from anywhere on the screen, as the command-line picker asks for it: the
@@ -181,9 +174,9 @@ class X11ScreenAccess final : public QtScreenAccess {
   // under it, or Escape (or a right click) gives up. The arrow keys move the pointer a pixel at
   // a time (ten with Shift), so a colour can be picked exactly, and without a mouse.
   void PickColour(ScreenAnswerHandler done) override {
-    if (picking_) return done(ScreenAnswer::Cancelled());
+    if (grab_.Held()) return done(ScreenAnswer::Cancelled());
     if (!trueColour_ || bytesPerPixel_ < 2) return ScreenAccess::PickColour(std::move(done));
-    if (!BeginPick()) {
+    if (!grab_.Take()) {
       return done(ScreenAnswer::Failure(
           "Another program holds the pointer or the keyboard, so no colour can be picked now."));
     }
@@ -200,78 +193,8 @@ class X11ScreenAccess final : public QtScreenAccess {
     QObject::connect(events_.get(), &QSocketNotifier::activated, [this] { TakeEvents(); });
   }
 
-  xcb_atom_t Atom(const std::string& name) const {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection_, xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(name.size()), name.data()),
-        nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    free(reply);
-    return atom;
-  }
-
-  // A property's bytes, at most 16 MiB of them (a display profile with tables runs to a few
-  // hundred KiB; what is cut short LittleCMS refuses as such).
-  QByteArray ReadProperty(xcb_atom_t atom) const {
-    constexpr std::uint32_t kMaxLongs = 4u << 20;
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection_, xcb_get_property(connection_, 0, root_, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, kMaxLongs),
-        nullptr);
-    QByteArray bytes;
-    if (reply && reply->type != XCB_ATOM_NONE && reply->format == 8)
-      bytes = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
-                         xcb_get_property_value_length(reply));
-    free(reply);
-    return bytes;
-  }
-  bool BeginPick() {
-    constexpr std::uint16_t kCrosshair = 34;  // in the X cursor font, followed by its mask
-    const xcb_font_t font = xcb_generate_id(connection_);
-    xcb_open_font(connection_, font, 6, "cursor");
-    pickCursor_ = xcb_generate_id(connection_);
-    xcb_create_glyph_cursor(connection_, pickCursor_, font, font, kCrosshair, kCrosshair + 1, 0, 0, 0, 0xFFFF,
-                            0xFFFF, 0xFFFF);
-    xcb_close_font(connection_, font);
-    // The key or click that started us may still hold a grab for a moment: try for a second.
-    bool pointer = false, keyboard = false;
-    for (int attempt = 0; attempt < 20 && !(pointer && keyboard); ++attempt) {
-      if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-      if (!pointer) {
-        auto* r = xcb_grab_pointer_reply(
-            connection_,
-            xcb_grab_pointer(connection_, 0, root_, XCB_EVENT_MASK_BUTTON_PRESS, XCB_GRAB_MODE_ASYNC,
-                             XCB_GRAB_MODE_ASYNC, XCB_NONE, pickCursor_, XCB_CURRENT_TIME),
-            nullptr);
-        pointer = r && r->status == XCB_GRAB_STATUS_SUCCESS;
-        free(r);
-      }
-      if (!keyboard) {
-        auto* r = xcb_grab_keyboard_reply(connection_,
-                                          xcb_grab_keyboard(connection_, 0, root_, XCB_CURRENT_TIME,
-                                                            XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
-                                          nullptr);
-        keyboard = r && r->status == XCB_GRAB_STATUS_SUCCESS;
-        free(r);
-      }
-    }
-    picking_ = true;
-    keySymbols_ = xcb_key_symbols_alloc(connection_);
-    if (pointer && keyboard) return true;
-    EndPick();
-    return false;
-  }
-
-  void EndPick() {
-    xcb_ungrab_pointer(connection_, XCB_CURRENT_TIME);
-    xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
-    xcb_free_cursor(connection_, pickCursor_);
-    xcb_flush(connection_);
-    if (keySymbols_) xcb_key_symbols_free(keySymbols_);
-    keySymbols_ = nullptr;
-    picking_ = false;
-  }
-
   void FinishPick(const ScreenAnswer& answer) {
-    EndPick();
+    grab_.Release();
     ScreenAnswerHandler done = std::move(pickDone_);
     pickDone_ = nullptr;
     QTimer::singleShot(0, [done, answer] { done(answer); });
@@ -280,50 +203,18 @@ class X11ScreenAccess final : public QtScreenAccess {
   void TakeEvents() {
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
       if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY) {
-        const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
-        for (Profile& profile : profiles_)
-          if (profile.atom == change->atom) profile.bytes.reset();
-      } else if (picking_) {
-        HandlePickEvent(event);
+        profiles_.Changed(reinterpret_cast<const xcb_property_notify_event_t*>(event)->atom);
+      } else if (grab_.Held()) {
+        if (const auto request = grab_.Handle(event))
+          FinishPick(request->kind == X11PickGrab::Request::Kind::Pick ? PickedAt(request->x, request->y)
+                                                                       : ScreenAnswer::Cancelled());
       }
       free(event);
     }
     // A lost connection stays readable for ever: stop listening rather than spin.
     if (xcb_connection_has_error(connection_) && events_) events_->setEnabled(false);
-    if (picking_ && xcb_connection_has_error(connection_))
+    if (grab_.Held() && xcb_connection_has_error(connection_))
       FinishPick(ScreenAnswer::Failure("The connection to the X server was lost."));
-  }
-
-  void HandlePickEvent(const xcb_generic_event_t* event) {
-    enum : unsigned { kEscape = 0xFF1B, kReturn = 0xFF0D, kEnter = 0xFF8D, kSpace = 0x20 };
-    enum : unsigned { kLeft = 0xFF51, kUp = 0xFF52, kRight = 0xFF53, kDown = 0xFF54 };
-    switch (event->response_type & 0x7F) {
-      case XCB_BUTTON_PRESS: {
-        const auto* press = reinterpret_cast<const xcb_button_press_event_t*>(event);
-        if (press->detail == XCB_BUTTON_INDEX_1) FinishPick(PickedAt(press->root_x, press->root_y));
-        if (press->detail == XCB_BUTTON_INDEX_3) FinishPick(ScreenAnswer::Cancelled());
-        break;
-      }
-      case XCB_KEY_PRESS: {
-        const auto* press = reinterpret_cast<const xcb_key_press_event_t*>(event);
-        const unsigned keysym = xcb_key_symbols_get_keysym(keySymbols_, press->detail, 0);
-        const int step = (press->state & XCB_MOD_MASK_SHIFT) ? 10 : 1;
-        if (keysym == kEscape) {
-          FinishPick(ScreenAnswer::Cancelled());
-        } else if (keysym == kReturn || keysym == kEnter || keysym == kSpace) {
-          FinishPick(PickedAt(press->root_x, press->root_y));
-        } else if (keysym >= kLeft && keysym <= kDown) {
-          const int dx = keysym == kLeft ? -step : keysym == kRight ? step : 0;
-          const int dy = keysym == kUp ? -step : keysym == kDown ? step : 0;
-          xcb_warp_pointer(connection_, XCB_NONE, XCB_NONE, 0, 0, 0, 0, static_cast<std::int16_t>(dx),
-                           static_cast<std::int16_t>(dy));
-          xcb_flush(connection_);
-        }
-        break;
-      }
-      default:
-        break;
-    }
   }
 
   void SetPickSample(int size) override { pickSample_ = SampleSizeOrOne(size); }
@@ -461,17 +352,10 @@ class X11ScreenAccess final : public QtScreenAccess {
   bool trueColour_ = false;
   Channel red_, green_, blue_;
   // While a colour is being picked.
-  bool picking_ = false;
-  xcb_cursor_t pickCursor_ = 0;
-  xcb_key_symbols_t* keySymbols_ = nullptr;
+  X11PickGrab grab_{connection_, root_};
   ScreenAnswerHandler pickDone_;
   std::unique_ptr<QSocketNotifier> events_;
-  // Each screen's profile property, and its bytes until the property changes.
-  struct Profile {
-    xcb_atom_t atom = XCB_ATOM_NONE;
-    std::optional<QByteArray> bytes;
-  };
-  std::vector<Profile> profiles_;
+  X11DisplayProfiles profiles_{connection_, root_};
 };
 
 }  // namespace
