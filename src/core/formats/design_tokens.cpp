@@ -1,6 +1,7 @@
 #include "core/formats/design_tokens.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -9,13 +10,12 @@
 #include <unordered_set>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "core/colour/colour_spaces.h"
 #include "core/colour/css_colour.h"
 #include "core/colour/notations.h"
 #include "core/formats/css.h"
 #include "core/formats/design_systems.h"
+#include "core/formats/json_tree.h"
 #include "core/io/text_codec.h"
 
 namespace tintora {
@@ -25,8 +25,6 @@ namespace {
 // Design tools chain a handful of aliases. Each token follows its own chain, so a file of
 // long chains costs their lengths squared: past this it is taken for a broken or hostile file.
 constexpr std::size_t kMaxAliasChain = 64;
-
-using Json = nlohmann::json;
 
 constexpr const char* kExtension = "org.tintora";
 
@@ -53,8 +51,8 @@ void AppendJsonString(std::string& out, std::string_view s) {
 // 0..255 as 0..1 with at most four decimals, trailing zeros dropped ("0.2", "1", "0").
 void AppendComponent(std::string& out, int level) {
   char text[16];
-  std::snprintf(text, sizeof text, "%.4f", level / 255.0);
-  std::string_view t = text;
+  const auto written = std::to_chars(text, text + sizeof text, level / 255.0, std::chars_format::fixed, 4);
+  std::string_view t(text, static_cast<std::size_t>(written.ptr - text));
   while (t.back() == '0') t.remove_suffix(1);
   if (t.back() == '.') t.remove_suffix(1);
   out += t;
@@ -73,121 +71,36 @@ void AppendOwnName(std::string& out, std::string_view name, std::string_view lin
 
 // ---------------------------------------------------------------- reading
 
-// A JSON document as the reader needs it: objects keep their members in document order (a
-// design tool's order is the palette's), and are searched by key only for an alias's path.
-struct Member;
-struct Node {
-  enum class Kind { Null, Boolean, Number, Text, Array, Object } kind = Kind::Null;
-  double number = 0;
-  std::string text;
-  std::vector<Node> items;
-  std::vector<Member> members;
-
-  const Node* Field(std::string_view key) const;
-  const std::string* Text(std::string_view key) const {
-    const Node* n = Field(key);
-    return n && n->kind == Kind::Text ? &n->text : nullptr;
-  }
-  bool IsObject() const { return kind == Kind::Object; }
-};
-struct Member {
-  std::string key;
-  Node value;
-};
-const Node* Node::Field(std::string_view key) const {
-  for (const Member& m : members)
-    if (m.key == key) return &m.value;
-  return nullptr;
-}
-
-// Builds the Node tree as the parser streams past, refusing a document nested too deep as soon
-// as it gets there.
-struct TreeBuilder : nlohmann::json_sax<Json> {
-  Node root;
-  std::vector<Node*> open;
-  std::string pendingKey;
-  bool tooDeep = false;
-
-  Node& Place() {
-    if (open.empty()) return root;
-    Node& parent = *open.back();
-    if (parent.kind == Node::Kind::Array) return parent.items.emplace_back();
-    return parent.members.emplace_back(Member{std::move(pendingKey), Node()}).value;
-  }
-  bool Scalar(Node::Kind kind, double number = 0, std::string text = {}) {
-    Node& n = Place();
-    n.kind = kind;
-    n.number = number;
-    n.text = std::move(text);
-    return true;
-  }
-  bool Open(Node::Kind kind) {
-    if (open.size() >= kMaxNesting) {
-      tooDeep = true;
-      return false;
-    }
-    Node& n = Place();
-    n.kind = kind;
-    open.push_back(&n);
-    return true;
-  }
-  bool null() override { return Scalar(Node::Kind::Null); }
-  bool boolean(bool) override { return Scalar(Node::Kind::Boolean); }
-  bool number_integer(std::int64_t v) override { return Scalar(Node::Kind::Number, static_cast<double>(v)); }
-  bool number_unsigned(std::uint64_t v) override {
-    return Scalar(Node::Kind::Number, static_cast<double>(v));
-  }
-  bool number_float(double v, const std::string&) override { return Scalar(Node::Kind::Number, v); }
-  bool string(std::string& v) override { return Scalar(Node::Kind::Text, 0, std::move(v)); }
-  bool binary(Json::binary_t&) override { return Scalar(Node::Kind::Null); }
-  bool start_object(std::size_t) override { return Open(Node::Kind::Object); }
-  bool key(std::string& k) override {
-    pendingKey = std::move(k);
-    return true;
-  }
-  bool end_object() override {
-    open.pop_back();
-    return true;
-  }
-  bool start_array(std::size_t) override { return Open(Node::Kind::Array); }
-  bool end_array() override {
-    open.pop_back();
-    return true;
-  }
-  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
-    return false;
-  }
-};
-
 // The name Tintora kept under the extension, where a token's or group's had to differ.
-std::optional<std::string> OwnName(const Node& node) {
-  if (const Node* ext = node.Field("$extensions"); ext && ext->IsObject())
-    if (const Node* own = ext->Field(kExtension); own && own->IsObject())
-      if (const std::string* n = own->Text("name")) return *n;
+std::optional<std::string> OwnName(const JsonTree& tree, const JsonNode& node) {
+  if (const JsonNode* ext = tree.Field(node, "$extensions"))
+    if (const JsonNode* own = tree.Field(*ext, kExtension))
+      if (const auto n = tree.Text(*own, "name")) return std::string(*n);
   return std::nullopt;
 }
 
 struct Reader {
-  explicit Reader(const Node& document) : root(document) {}
-  const Node& root;
+  explicit Reader(const JsonTree& document) : tree(document), root(document.Root()) {}
+  const JsonTree& tree;
+  const JsonNode& root;
   ListReadResult out;
   std::size_t otherTokens = 0;
   std::string problem;  // a cycle or an alias to nowhere: the file is refused
 
   // The node an alias's path names, or null.
-  const Node* Find(std::string_view path) const {
-    const Node* node = &root;
+  const JsonNode* Find(std::string_view path) const {
+    const JsonNode* node = &root;
     while (node && node->IsObject()) {
       const std::size_t dot = path.find('.');
-      node = node->Field(path.substr(0, dot));
+      node = tree.Field(*node, path.substr(0, dot));
       if (!node || dot == std::string_view::npos) return node;
       path.remove_prefix(dot + 1);
     }
     return nullptr;
   }
 
-  static std::optional<std::string_view> AliasOf(const Node& value) {
-    if (value.kind != Node::Kind::Text) return std::nullopt;
+  static std::optional<std::string_view> AliasOf(const JsonNode& value) {
+    if (value.kind != JsonNode::Kind::Text) return std::nullopt;
     const std::string_view s = value.text;
     if (s.size() < 3 || s.front() != '{' || s.back() != '}') return std::nullopt;
     return s.substr(1, s.size() - 2);
@@ -195,9 +108,10 @@ struct Reader {
 
   // The token's value and type with its aliases followed; false when a chain loops or leads
   // nowhere (the problem says which) or there is no value.
-  bool Resolve(const Node& token, std::string type, const Node*& value, std::string& resolvedType) {
-    std::vector<const Node*> seen;  // a chain of aliases is short; most tokens have none
-    const Node* at = &token;
+  bool Resolve(const JsonNode& token, std::string_view type, const JsonNode*& value,
+               std::string_view& resolvedType) {
+    std::vector<const JsonNode*> seen;  // a chain of aliases is short; most tokens have none
+    const JsonNode* at = &token;
     for (;;) {
       if (std::find(seen.begin(), seen.end(), at) != seen.end()) {
         problem = "holds design tokens whose aliases lead back to themselves.";
@@ -208,8 +122,8 @@ struct Reader {
         return false;
       }
       seen.push_back(at);
-      if (const std::string* t = at->Text("$type")) type = *t;
-      const Node* v = at->Field("$value");
+      if (const auto t = tree.Text(*at, "$type")) type = *t;
+      const JsonNode* v = tree.Field(*at, "$value");
       if (!v) return false;
       const auto alias = AliasOf(*v);
       if (!alias) {
@@ -217,7 +131,7 @@ struct Reader {
         resolvedType = type;
         return true;
       }
-      const Node* next = Find(*alias);
+      const JsonNode* next = Find(*alias);
       if (!next || !next->IsObject()) {
         problem = "holds an alias, {" + ValidUtf8(*alias) + "}, to a token it does not hold.";
         return false;
@@ -226,22 +140,22 @@ struct Reader {
     }
   }
 
-  static double Number(const Node& c) {
-    if (c.kind != Node::Kind::Number) return 0;  // "none": no amount of that component
+  static double Number(const JsonNode& c) {
+    if (c.kind != JsonNode::Kind::Number) return 0;  // "none": no amount of that component
     return std::isfinite(c.number) ? std::clamp(c.number, -1e4, 1e4) : 0;
   }
 
-  static std::optional<std::string> ColourOf(const Node& value) {
-    if (value.kind == Node::Kind::Text) return CssColour(value.text);
+  std::optional<std::string> ColourOf(const JsonNode& value) const {
+    if (value.kind == JsonNode::Kind::Text) return CssColour(value.text);
     if (!value.IsObject()) return std::nullopt;
-    const std::string* space = value.Text("colorSpace");
-    const Node* components = value.Field("components");
-    if (!space || !components || components->kind != Node::Kind::Array || components->items.size() != 3) {
-      const std::string* hex = value.Text("hex");
+    const auto space = tree.Text(value, "colorSpace");
+    const JsonNode* components = tree.Field(value, "components");
+    if (!space || !components || components->kind != JsonNode::Kind::Array || components->count != 3) {
+      const auto hex = tree.Text(value, "hex");
       return hex ? CssColour(*hex) : std::nullopt;
     }
-    const Triple c = {Number(components->items[0]), Number(components->items[1]),
-                      Number(components->items[2])};
+    const std::span<const JsonNode> items = tree.Children(*components);
+    const Triple c = {Number(items[0]), Number(items[1]), Number(items[2])};
     // The predefined RGB and XYZ spaces as color() names them, and the CSS functions' own.
     static const std::pair<const char*, ColourSpace> kFunctionSpaces[] = {{"lab", ColourSpace::Lab},
                                                                           {"lch", ColourSpace::Lch},
@@ -258,11 +172,11 @@ struct Reader {
   }
 
   // A group or token at `node`, its path so far, the type its groups give it.
-  void Walk(const Node& node, const std::string& path, const std::string& type) {
+  void Walk(const JsonNode& node, const std::string& path, std::string_view type) {
     if (!problem.empty() || out.status == ListReadResult::Status::Refused) return;
-    if (node.Field("$value")) {
-      const Node* value = nullptr;
-      std::string resolvedType;
+    if (tree.Field(node, "$value")) {
+      const JsonNode* value = nullptr;
+      std::string_view resolvedType;
       if (!Resolve(node, type, value, resolvedType)) return;
       const std::optional<std::string> hex = resolvedType == "color" ? ColourOf(*value) : std::nullopt;
       if (!hex) {
@@ -273,14 +187,15 @@ struct Reader {
         out = RefusedRead(TooManyEntries());
         return;
       }
-      out.entries.push_back({ListName(OwnName(node).value_or(path)), *hex});
+      out.entries.push_back({ListName(OwnName(tree, node).value_or(path)), *hex});
       return;
     }
-    std::string groupType = type;
-    if (const std::string* t = node.Text("$type")) groupType = *t;
-    for (const auto& [key, child] : node.members) {
+    std::string_view groupType = type;
+    if (const auto t = tree.Text(node, "$type")) groupType = *t;
+    for (const JsonNode& child : tree.Children(node)) {
+      const std::string_view key = child.key;
       if (key.empty() || key[0] == '$' || !child.IsObject()) continue;
-      Walk(child, path.empty() ? key : path + "." + key, groupType);
+      Walk(child, path.empty() ? std::string(key) : path + "." + std::string(key), groupType);
     }
   }
 };
@@ -322,19 +237,22 @@ ListWriteResult WriteDesignTokens(const ColourList& list, std::string_view title
 }
 
 ListReadResult ReadDesignTokens(std::string_view text) {
-  TreeBuilder tree;
-  const bool parsed = Json::sax_parse(text, &tree, Json::input_format_t::json, true, true);
-  if (tree.tooDeep) return RefusedRead(TooDeep());
-  const Node& root = tree.root;
-  if (!parsed || !root.IsObject())
+  JsonRefusal why = JsonRefusal::NotJson;
+  const std::optional<JsonTree> tree = JsonTree::Parse(text, {.nesting = kMaxNesting}, why);
+  if (why == JsonRefusal::TooDeep) return RefusedRead(TooDeep());
+  if (why == JsonRefusal::TooLarge)
+    return RefusedRead("is too large: it holds more than " + std::to_string(JsonLimits{}.values / 1'000'000) +
+                       " million JSON values.");
+  if (!tree || !tree->Root().IsObject())
     return RefusedRead("is not a design tokens file: it is not a JSON object.");
-  Reader reader(root);
+  const JsonNode& root = tree->Root();
+  Reader reader(*tree);
   // A file of one group is one palette: the group's name is its title, not part of each name.
-  const bool onePalette =
-      root.members.size() == 1 && root.members[0].value.IsObject() && !root.members[0].value.Field("$value");
+  const JsonNode* only = root.count == 1 ? &tree->Children(root)[0] : nullptr;
+  const bool onePalette = only && only->IsObject() && !tree->Field(*only, "$value");
   if (onePalette) {
-    reader.out.title = ListName(OwnName(root.members[0].value).value_or(root.members[0].key));
-    reader.Walk(root.members[0].value, "", "");
+    reader.out.title = ListName(OwnName(*tree, *only).value_or(std::string(only->key)));
+    reader.Walk(*only, "", "");
   } else {
     reader.Walk(root, "", "");
   }

@@ -1,6 +1,8 @@
 #include "core/io/text_codec.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "core/colour/text_filters.h"
 
@@ -61,6 +63,13 @@ std::optional<unsigned char> Cp1252Code(char32_t cp) {
 }
 
 std::size_t NextNonAscii(std::string_view utf8, std::size_t from) {
+  // Eight bytes at a time through ASCII, which most palette files are from end to end.
+  while (from + 8 <= utf8.size()) {
+    std::uint64_t word;
+    std::memcpy(&word, utf8.data() + from, 8);
+    if (word & 0x8080808080808080u) break;
+    from += 8;
+  }
   while (from < utf8.size() && static_cast<unsigned char>(utf8[from]) < 0x80) ++from;
   return from;
 }
@@ -118,7 +127,7 @@ std::string CutToChars(std::string_view utf8, std::size_t maxChars) {
 }
 
 bool IsValidUtf8(std::string_view s) {
-  for (std::size_t i = 0; i < s.size();) {
+  for (std::size_t i = NextNonAscii(s, 0); i < s.size(); i = NextNonAscii(s, i)) {
     const std::size_t n = ValidCharacterAt(s, i);
     if (n == 0) return false;
     i += n;
