@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/colour/text_filters.h"
 #include "core/io/text_codec.h"
 
 namespace tintora {
@@ -221,7 +222,8 @@ class JsonParser {
             if (!Word("\\u") || !Hex4(low) || low < 0xDC00 || low > 0xDFFF) return false;
             cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
           }
-          AppendUtf8(text, cp);
+          const char32_t character = cp;
+          text += EncodeUtf8(std::u32string_view(&character, 1));
           break;
         }
         default:
@@ -243,24 +245,6 @@ class JsonParser {
       out = out * 16 + static_cast<std::uint32_t>(d);
     }
     return true;
-  }
-
-  static void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
   }
 
   std::string_view s_;
