@@ -17,8 +17,8 @@ std::string Parsed(std::string_view text) {
   const JsonNode& root = tree->Root();
   if (!root.IsObject() || root.count != 1) return "not one member";
   const JsonNode& v = tree->Children(root)[0];
-  if (v.kind == JsonNode::Kind::Number) return std::to_string(v.number);
-  return std::string(v.key) + "=" + std::string(v.text);
+  if (v.kind == JsonNode::Kind::Number) return std::to_string(v.Number());
+  return std::string(v.Key()) + "=" + std::string(v.Text());
 }
 
 // {"a": [0, 0, ...]} with n zeros.
@@ -68,9 +68,9 @@ TEST(JsonTree, MembersKeepTheirOrderAndArraysTheirItems) {
   ASSERT_TRUE(tree);
   const auto members = tree->Children(tree->Root());
   ASSERT_EQ(members.size(), 3u);
-  EXPECT_EQ(members[0].key, "z");
-  EXPECT_EQ(members[1].key, "a");
-  EXPECT_EQ(tree->Field(tree->Root(), "z")->number, 1);  // the first of a repeated name
+  EXPECT_EQ(members[0].Key(), "z");
+  EXPECT_EQ(members[1].Key(), "a");
+  EXPECT_EQ(tree->Field(tree->Root(), "z")->Number(), 1);  // the first of a repeated name
   const auto items = tree->Children(members[1]);
   ASSERT_EQ(items.size(), 3u);
   EXPECT_EQ(items[0].kind, JsonNode::Kind::Boolean);

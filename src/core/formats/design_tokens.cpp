@@ -101,7 +101,7 @@ struct Reader {
 
   static std::optional<std::string_view> AliasOf(const JsonNode& value) {
     if (value.kind != JsonNode::Kind::Text) return std::nullopt;
-    const std::string_view s = value.text;
+    const std::string_view s = value.Text();
     if (s.size() < 3 || s.front() != '{' || s.back() != '}') return std::nullopt;
     return s.substr(1, s.size() - 2);
   }
@@ -142,11 +142,11 @@ struct Reader {
 
   static double Number(const JsonNode& c) {
     if (c.kind != JsonNode::Kind::Number) return 0;  // "none": no amount of that component
-    return std::isfinite(c.number) ? std::clamp(c.number, -1e4, 1e4) : 0;
+    return std::isfinite(c.Number()) ? std::clamp(c.Number(), -1e4, 1e4) : 0;
   }
 
   std::optional<std::string> ColourOf(const JsonNode& value) const {
-    if (value.kind == JsonNode::Kind::Text) return CssColour(value.text);
+    if (value.kind == JsonNode::Kind::Text) return CssColour(value.Text());
     if (!value.IsObject()) return std::nullopt;
     const auto space = tree.Text(value, "colorSpace");
     const JsonNode* components = tree.Field(value, "components");
@@ -193,7 +193,7 @@ struct Reader {
     std::string_view groupType = type;
     if (const auto t = tree.Text(node, "$type")) groupType = *t;
     for (const JsonNode& child : tree.Children(node)) {
-      const std::string_view key = child.key;
+      const std::string_view key = child.Key();
       if (key.empty() || key[0] == '$' || !child.IsObject()) continue;
       Walk(child, path.empty() ? std::string(key) : path + "." + std::string(key), groupType);
     }
@@ -251,7 +251,7 @@ ListReadResult ReadDesignTokens(std::string_view text) {
   const JsonNode* only = root.count == 1 ? &tree->Children(root)[0] : nullptr;
   const bool onePalette = only && only->IsObject() && !tree->Field(*only, "$value");
   if (onePalette) {
-    reader.out.title = ListName(OwnName(*tree, *only).value_or(std::string(only->key)));
+    reader.out.title = ListName(OwnName(*tree, *only).value_or(std::string(only->Key())));
     reader.Walk(*only, "", "");
   } else {
     reader.Walk(root, "", "");
