@@ -160,7 +160,7 @@ class JsonParser {
 
   bool String(const char*& data, std::uint32_t& size) {
     std::string_view out;
-    if (!String(out) || out.size() > UINT32_MAX) return false;
+    if (!String(out)) return false;
     data = out.data();
     size = static_cast<std::uint32_t>(out.size());
     return true;
@@ -266,6 +266,11 @@ class JsonParser {
 };
 
 std::optional<JsonTree> JsonTree::Parse(std::string_view text, const JsonLimits& limits, JsonRefusal& why) {
+  // Sizes and places within the document are kept in 32 bits.
+  if (text.size() >= (std::size_t{1} << 30)) {
+    why = JsonRefusal::TooLarge;
+    return std::nullopt;
+  }
   JsonTree tree;
   // About a value per 16 bytes in the files design tools write.
   tree.pool_.reserve(std::min(text.size() / 16, limits.values));
