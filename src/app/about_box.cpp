@@ -12,7 +12,7 @@
 
 namespace tintora {
 
-TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog) {
+AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   setObjectName("AboutBox");
   setWindowTitle("About");
 
@@ -49,18 +49,18 @@ TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   column->addLayout(Row({nullptr, HelpButton, OKButton}));
 }
 
-void TAboutBox::VersionStatus() { VersionLabel->setText(QString("Version ") + kVersion); }
+void AboutWindow::VersionStatus() { VersionLabel->setText(QString("Version ") + kVersion); }
 
-void TAboutBox::SetWebPageAddress(const QString& address) {
+void AboutWindow::SetWebPageAddress(const QString& address) {
   WebPageLabel->setText(QString("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
 }
 
 // The facts are written when the box is shown: laying out text nobody sees costs the start.
-void TAboutBox::SetSettingsFile(const QString& path) { settingsFile_ = path; }
+void AboutWindow::SetSettingsFile(const QString& path) { settingsFile_ = path; }
 
-void TAboutBox::SetScreenBackend(const QString& name) { screenBackend_ = name; }
+void AboutWindow::SetScreenBackend(const QString& name) { screenBackend_ = name; }
 
-void TAboutBox::ShowFacts() {
+void AboutWindow::ShowFacts() {
   QString text =
       QString(
           "Tintora is a colour picker for people who choose colours for web pages and graphics.\n\n"
@@ -72,7 +72,7 @@ void TAboutBox::ShowFacts() {
   AboutText->setPlainText(text);
 }
 
-bool TAboutBox::KeepFocus() {
+bool AboutWindow::KeepFocus() {
   if (!isVisible()) return false;
   QWidget* focus = QApplication::focusWidget();
   if (focus != AboutText && focus != HelpButton && focus != OKButton) {
@@ -82,7 +82,7 @@ bool TAboutBox::KeepFocus() {
   return true;
 }
 
-void TAboutBox::showEvent(QShowEvent* event) {
+void AboutWindow::showEvent(QShowEvent* event) {
   VersionStatus();
   ShowFacts();
   QWidget::showEvent(event);

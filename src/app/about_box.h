@@ -1,4 +1,4 @@
-// TAboutBox: the program's name, version, notices and the maker's web page.
+// AboutWindow: the program's name, version, notices and the maker's web page.
 #pragma once
 
 #include <QWidget>
@@ -9,10 +9,10 @@ class QPushButton;
 
 namespace tintora {
 
-class TAboutBox : public QWidget {
+class AboutWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TAboutBox(QWidget* parent = nullptr);
+  explicit AboutWindow(QWidget* parent = nullptr);
 
   void VersionStatus();
   void SetWebPageAddress(const QString& address);

@@ -57,11 +57,11 @@ Frame::Frame(QWidget* window, const FramePanes& panes, FrameWindows windows, con
        [this](bool) { DebugPanel_->setVisible(DebugPanel_->isHidden()); });
   // The page now shown is laid out: the keyboard goes through it in reading order.
   Link(panes_.MixerPages, &QTabWidget::currentChanged, this, [this](int) { ChainReadingOrder(); });
-  Link(about_.get(), &TAboutBox::HelpRequested, this, [this] { RunHelp(about_.get()); });
+  Link(about_.get(), &AboutWindow::HelpRequested, this, [this] { RunHelp(about_.get()); });
   // F1 opens the manual from anywhere in the window.
   Link(AddWindowShortcut(window_, "HelpContents1", "&Help", QKeySequence::HelpContents), &QAction::triggered,
        this, [this](bool) { RunHelp(window_); });
-  Link(about_.get(), &TAboutBox::WebPageRequested, this,
+  Link(about_.get(), &AboutWindow::WebPageRequested, this,
        [this](const QString& address) { services_.OpenWithShell(address); });
 }
 

@@ -21,14 +21,14 @@ class ListSaver;
 class Services;
 class SettingsStore;
 class StayOnTop;
-class TAboutBox;
+class AboutWindow;
 class DefaultFolderWindow;
-class TSplashScreen;
+class SplashWindow;
 
 // The secondary windows the frame owns, and the shared objects it talks through.
 struct FrameWindows {
-  std::unique_ptr<TAboutBox> about;
-  std::unique_ptr<TSplashScreen> splash;
+  std::unique_ptr<AboutWindow> about;
+  std::unique_ptr<SplashWindow> splash;
   std::unique_ptr<DefaultFolderWindow> defaultDirectory;
 };
 struct FrameParts {
@@ -87,8 +87,8 @@ class Frame : public QObject {
   // about box keeps the focus.
   bool NeedsTick() const;
 
-  TAboutBox* AboutBox() const { return about_.get(); }
-  TSplashScreen* SplashScreen() const { return splash_.get(); }
+  AboutWindow* AboutBox() const { return about_.get(); }
+  SplashWindow* SplashScreen() const { return splash_.get(); }
   DefaultFolderWindow* DefaultFolder() const { return defaultFolder_.get(); }
 
  signals:
@@ -110,8 +110,8 @@ class Frame : public QObject {
   void SetDefaultDir(const QString& folder);
 
   QWidget* window_;
-  std::unique_ptr<TAboutBox> about_;
-  std::unique_ptr<TSplashScreen> splash_;
+  std::unique_ptr<AboutWindow> about_;
+  std::unique_ptr<SplashWindow> splash_;
   std::unique_ptr<DefaultFolderWindow> defaultFolder_;
   ColourListModel& list_;
   ListSaver& saver_;

@@ -63,17 +63,17 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
   // The secondary windows, in their fixed order; the splash shows itself at once.
   // Each is owned by this window (a window manager or compositor keeps it above it), and by the
   // room that shows it, which deletes it before this window goes.
-  auto form2 = std::make_unique<ScreenShotWindow>(this);
-  auto nameDialogue = std::make_unique<TChangeColourNameDialogue>(this);
-  auto about = std::make_unique<TAboutBox>(this);
+  auto screenShotWindow = std::make_unique<ScreenShotWindow>(this);
+  auto nameDialogue = std::make_unique<ChangeColourNameDialogue>(this);
+  auto about = std::make_unique<AboutWindow>(this);
   // The splash shows with this window, at its first activation: a window owned by another is
   // only shown once its owner is.
-  auto splash = std::make_unique<TSplashScreen>(this);
-  auto form6 = std::make_unique<AdjustWindow>(this);
-  auto form8 = std::make_unique<ColourizerPreviewWindow>(this);
-  auto form9 = std::make_unique<DefaultFolderWindow>(this);
-  auto form10 = std::make_unique<WheelOptionsWindow>(this);
-  auto saveAsOptions = std::make_unique<TSaveAsOptions>(this);
+  auto splash = std::make_unique<SplashWindow>(this);
+  auto adjustWindow = std::make_unique<AdjustWindow>(this);
+  auto colourizerPreview = std::make_unique<ColourizerPreviewWindow>(this);
+  auto defaultFolder = std::make_unique<DefaultFolderWindow>(this);
+  auto wheelOptions = std::make_unique<WheelOptionsWindow>(this);
+  auto saveAsOptions = std::make_unique<SaveAsOptionsWindow>(this);
 
   const FramePanes panes = BuildFramePanes(this);
   qApp->installEventFilter(new WindowsOnScreen(this));
@@ -82,7 +82,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
                                        ListFilesParts{list_, *progress, onTop_, services_, settings_},
                                        GetMyDocDir() + "/Tintora Colours");
   frame_ = std::make_unique<tintora::Frame>(
-      this, panes, FrameWindows{std::move(about), std::move(splash), std::move(form9)},
+      this, panes, FrameWindows{std::move(about), std::move(splash), std::move(defaultFolder)},
       FrameParts{list_, *files_, onTop_, settings_, services_});
   files_->SetDebugPanel(&frame_->Debug());
   values_ = std::make_unique<ValueOutput>(panes.RGBValuesGroupBox, active_, notation_, selection_, onTop_,
@@ -94,19 +94,19 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
                                                    services_);
   viewer_ = std::make_unique<ColourViewer>(panes.ColourViewerGroupBox, active_, selection_);
   harmony_ = std::make_unique<HarmonyColours>(panes.ColourViewerGroupBox, viewer_->SwatchHost(), this,
-                                              std::move(form10),
+                                              std::move(wheelOptions),
                                               HarmonyParts{active_, selection_, onTop_, settings_});
   viewer_->PlaceUnder(harmony_->CaptionLabel(), harmony_->WebSafeMark());
   listPane_ = std::make_unique<ColourListPane>(
-      panes.ColourListGroupBox, this, std::move(nameDialogue), std::move(form6),
+      panes.ColourListGroupBox, this, std::move(nameDialogue), std::move(adjustWindow),
       ColourListPaneParts{list_, active_, selection_, notation_, *progress, frame_->Debug(), onTop_,
                           services_, *files_});
   capture_ = std::make_unique<PixelCapture>(panes.ExternalColourSourcePanel, selector_->ZoomHost(), this,
                                             selection_, frame_->Debug(), onTop_, services_);
-  snapshots_ = std::make_unique<tintora::Snapshots>(panes.ExternalColourSourcePanel, this, std::move(form2),
-                                                    selection_, onTop_, services_);
+  snapshots_ = std::make_unique<tintora::Snapshots>(
+      panes.ExternalColourSourcePanel, this, std::move(screenShotWindow), selection_, onTop_, services_);
   colourizer_ = std::make_unique<TextColourizer>(
-      panes.TextColourizerTabSheet, panes.DonatePanel, this, std::move(form8),
+      panes.TextColourizerTabSheet, panes.DonatePanel, this, std::move(colourizerPreview),
       ColourizerParts{active_, frame_->Debug(), onTop_, services_});
   pageColours_ = std::make_unique<PageCoordinator>(panes.LinksTabSheet, active_, selection_, notation_,
                                                    onTop_, services_);
@@ -311,13 +311,13 @@ void MainWindow::dropEvent(QDropEvent* event) {
 // ---------------------------------------------------------------- the secondary windows
 
 ScreenShotWindow* MainWindow::ScreenShot() const { return snapshots_->ScreenShot(); }
-TChangeColourNameDialogue* MainWindow::ChangeColourNameDialogue() const { return listPane_->NameDialogue(); }
-TAboutBox* MainWindow::AboutBox() const { return frame_->AboutBox(); }
-TSplashScreen* MainWindow::SplashScreen() const { return frame_->SplashScreen(); }
+ChangeColourNameDialogue* MainWindow::NameDialogue() const { return listPane_->NameDialogue(); }
+AboutWindow* MainWindow::AboutBox() const { return frame_->AboutBox(); }
+SplashWindow* MainWindow::SplashScreen() const { return frame_->SplashScreen(); }
 AdjustWindow* MainWindow::Adjust() const { return listPane_->Adjust(); }
 DefaultFolderWindow* MainWindow::DefaultFolder() const { return frame_->DefaultFolder(); }
 WheelOptionsWindow* MainWindow::WheelCustomizer() const { return harmony_->Options(); }
-TSaveAsOptions* MainWindow::SaveAsOptions() const { return files_->SaveAsOptions(); }
+SaveAsOptionsWindow* MainWindow::SaveAsOptions() const { return files_->SaveAsOptions(); }
 ColourizerPreviewWindow* MainWindow::ColourizerPreview() const { return colourizer_->Preview(); }
 
 }  // namespace tintora

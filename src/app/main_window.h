@@ -32,8 +32,8 @@ class RecentPicksMenu;
 class RgbMixer;
 class Services;
 class Snapshots;
-class TAboutBox;
-class TChangeColourNameDialogue;
+class AboutWindow;
+class ChangeColourNameDialogue;
 class WheelOptionsWindow;
 class ScreenShotWindow;
 class AdjustWindow;
@@ -41,8 +41,8 @@ class ColourizerPreviewWindow;
 class TextColourizer;
 class PageCoordinator;
 class DefaultFolderWindow;
-class TSaveAsOptions;
-class TSplashScreen;
+class SaveAsOptionsWindow;
+class SplashWindow;
 class ValueOutput;
 
 class MainWindow : public QWidget {
@@ -94,16 +94,16 @@ class MainWindow : public QWidget {
 
   // The secondary windows, created once, in this order, right after the main window.
   ScreenShotWindow* ScreenShot() const;
-  TChangeColourNameDialogue* ChangeColourNameDialogue() const;
-  TAboutBox* AboutBox() const;
-  TSplashScreen* SplashScreen() const;
+  ChangeColourNameDialogue* NameDialogue() const;
+  AboutWindow* AboutBox() const;
+  SplashWindow* SplashScreen() const;
   AdjustWindow* Adjust() const;
   ColourizerPreviewWindow* ColourizerPreview() const;
   TextColourizer& Colourizer() const { return *colourizer_; }
   PageCoordinator& PageColours() const { return *pageColours_; }
   DefaultFolderWindow* DefaultFolder() const;
   WheelOptionsWindow* WheelCustomizer() const;
-  TSaveAsOptions* SaveAsOptions() const;
+  SaveAsOptionsWindow* SaveAsOptions() const;
 
  signals:
   // The main window has closed; the program ends.

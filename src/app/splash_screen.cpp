@@ -27,7 +27,7 @@ QPixmap SplashPicture(int width, int height) {
 
 }  // namespace
 
-TSplashScreen::TSplashScreen(QWidget* parent)
+SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus) {
   // A splash is looked at, never typed into: showing it leaves the focus where it was.
@@ -68,18 +68,18 @@ TSplashScreen::TSplashScreen(QWidget* parent)
   CloseTimer = new QTimer(this);
   CloseTimer->setObjectName("Timer1");
   CloseTimer->setInterval(3000);
-  connect(CloseTimer, &QTimer::timeout, this, &TSplashScreen::OnCloseTimer);
+  connect(CloseTimer, &QTimer::timeout, this, &SplashWindow::OnCloseTimer);
   FormCreate();
   CloseTimer->start();
 }
 
-void TSplashScreen::FormCreate() {
+void SplashWindow::FormCreate() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
   move(CentreOnScreen(screen->geometry(), size()));
 }
 
 // The timer keeps running: a later showing closes again at the next tick.
-void TSplashScreen::OnCloseTimer() { close(); }
+void SplashWindow::OnCloseTimer() { close(); }
 
 }  // namespace tintora

@@ -1,4 +1,4 @@
-// TSplashScreen: the borderless window that greets the user at start and closes by itself.
+// SplashWindow: the borderless window that greets the user at start and closes by itself.
 #pragma once
 
 #include <QWidget>
@@ -8,10 +8,10 @@ class QTimer;
 
 namespace tintora {
 
-class TSplashScreen : public QWidget {
+class SplashWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TSplashScreen(QWidget* parent = nullptr);
+  explicit SplashWindow(QWidget* parent = nullptr);
 
   void OnCloseTimer();
 

@@ -64,7 +64,7 @@ PixelCapture::PixelCapture(QWidget* sources, QWidget* zoomHost, QWidget* window,
   ZoomImage->setAccessibleDescription("The pixels around the pointer, magnified");
   ZoomImage->hide();
 
-  TPopupExt* menu = ActivePixHotKeyPopupExt = MakePopup(sources, "ActivePixHotKeyPopupExt", onTop);
+  PopupMenu* menu = ActivePixHotKeyPopupExt = MakePopup(sources, "ActivePixHotKeyPopupExt", onTop);
   // Shown only where the desktop will not let us hold a key, so the menu does not pretend.
   HotKeyUnavailableAction = menu->AddItem("HotKeyUnavailable1", "Hot key unavailable on this desktop");
   HotKeyUnavailableAction->setEnabled(false);

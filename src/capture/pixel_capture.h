@@ -25,7 +25,7 @@ class ImageBox;
 class Services;
 class SpeedButton;
 class StayOnTop;
-class TPopupExt;
+class PopupMenu;
 struct SettingsValues;
 
 // The average in linear light of the `size` square around `centre` of an RGB32 picture.
@@ -121,7 +121,7 @@ class PixelCapture : public QObject {
 
   SpeedButton* CaptureDesktopSpeedButton = nullptr;
   ImageBox* ZoomImage = nullptr;
-  TPopupExt* ActivePixHotKeyPopupExt = nullptr;
+  PopupMenu* ActivePixHotKeyPopupExt = nullptr;
   QAction* ShiftAction = nullptr;
   QAction* CtrlAction = nullptr;
   QAction* AltAction = nullptr;

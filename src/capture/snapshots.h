@@ -22,7 +22,7 @@ class Services;
 class SpeedButton;
 class StayOnTop;
 class ScreenShotWindow;
-class TPopupExt;
+class PopupMenu;
 
 class Snapshots : public QObject {
   Q_OBJECT
@@ -67,7 +67,7 @@ class Snapshots : public QObject {
 
   SpeedButton* CopyFromClipSpeedButton = nullptr;
   SpeedButton* WinPaletteSpeedButton = nullptr;
-  TPopupExt* DesktopCapturePopupExt = nullptr;
+  PopupMenu* DesktopCapturePopupExt = nullptr;
   ColourManagement* management_ = nullptr;
   int sampleSize_ = 1;
 };

@@ -156,7 +156,7 @@ void TextColourizer::Build(QWidget* tab) {
 }
 
 void TextColourizer::BuildMenu(QWidget* tab) {
-  TPopupExt* m = TextColourizerPopupExt = MakePopup(tab, "TextColourizerPopupExt", onTop_);
+  PopupMenu* m = TextColourizerPopupExt = MakePopup(tab, "TextColourizerPopupExt", onTop_);
   BoldAction = m->AddItem("Bold1", "Bold", true);
   ItalicAction = m->AddItem("Italic1", "Italic", true);
   UnderlineAction = m->AddItem("Underline1", "Underline", true);

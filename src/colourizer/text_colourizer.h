@@ -28,7 +28,7 @@ class DebugPanel;
 class Services;
 class StayOnTop;
 class ColourizerPreviewWindow;
-class TPopupExt;
+class PopupMenu;
 
 // The shared objects the colourizer talks through.
 struct ColourizerParts {
@@ -51,7 +51,7 @@ class TextColourizer : public QObject {
   // The preview as the engine coloured it.
   const Colourized& Result() const { return result_; }
   ColourizerPreviewWindow* Preview() const { return preview_.get(); }
-  TPopupExt* Menu() const { return TextColourizerPopupExt; }
+  PopupMenu* Menu() const { return TextColourizerPopupExt; }
 
   // The window switched between its reduced and full form: the chart follows while it is on.
   void SetAdvanced(bool advanced);
@@ -79,7 +79,7 @@ class TextColourizer : public QObject {
   QTextEdit* ResultRichEdit = nullptr;
   QPlainTextEdit* UnicodeMemo = nullptr;
 
-  TPopupExt* TextColourizerPopupExt = nullptr;
+  PopupMenu* TextColourizerPopupExt = nullptr;
   QAction* BoldAction = nullptr;
   QAction* ItalicAction = nullptr;
   QAction* UnderlineAction = nullptr;

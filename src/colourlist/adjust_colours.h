@@ -21,7 +21,7 @@ class ColourSelection;
 class Services;
 class StayOnTop;
 class AdjustWindow;
-class TPopupExt;
+class PopupMenu;
 
 class AdjustColours : public QObject {
   Q_OBJECT
@@ -32,7 +32,7 @@ class AdjustColours : public QObject {
   ~AdjustColours() override;
 
   AdjustWindow* Window() const { return window_.get(); }
-  TPopupExt* Menu() const { return AdjustedColoursPopupExt; }
+  PopupMenu* Menu() const { return AdjustedColoursPopupExt; }
 
   // The colour list's menu item: the window, with its preview.
   void AdjustSelectedColoursClick();
@@ -50,7 +50,7 @@ class AdjustColours : public QObject {
   QItemSelectionModel& selection_;
   const ColourSelection& webSafe_;
   Services& services_;
-  TPopupExt* AdjustedColoursPopupExt = nullptr;
+  PopupMenu* AdjustedColoursPopupExt = nullptr;
   QAction* CopyAdjustedAction = nullptr;
   std::vector<std::size_t> selected_;  // in list order
 };

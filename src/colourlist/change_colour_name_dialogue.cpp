@@ -14,7 +14,7 @@
 
 namespace tintora {
 
-TChangeColourNameDialogue::TChangeColourNameDialogue(QWidget* parent)
+ChangeColourNameDialogue::ChangeColourNameDialogue(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
   setObjectName("ChangeColourNameDialogue");
   // The main window waits while it is open.
@@ -48,17 +48,17 @@ TChangeColourNameDialogue::TChangeColourNameDialogue(QWidget* parent)
   Link(CancelBtn, &QPushButton::clicked, this, [this](bool) { close(); });
 }
 
-void TChangeColourNameDialogue::SetOldName(const QString& name) {
+void ChangeColourNameDialogue::SetOldName(const QString& name) {
   OldNameLabel->setText(name);
   ChangeColourNameEdit->setText(name);
   ChangeColourNameEdit->selectAll();
 }
 
-QString TChangeColourNameDialogue::NewName() const { return ChangeColourNameEdit->text(); }
+QString ChangeColourNameDialogue::NewName() const { return ChangeColourNameEdit->text(); }
 
-void TChangeColourNameDialogue::FocusName() { ChangeColourNameEdit->setFocus(); }
+void ChangeColourNameDialogue::FocusName() { ChangeColourNameEdit->setFocus(); }
 
-bool TChangeColourNameDialogue::KeepFocus(bool onTop) {
+bool ChangeColourNameDialogue::KeepFocus(bool onTop) {
   if (!isVisible()) return false;
   QWidget* focus = QApplication::focusWidget();
   if (focus == ChangeColourNameEdit || focus == CancelBtn || focus == OKBtn || focus == this) return true;
@@ -68,7 +68,7 @@ bool TChangeColourNameDialogue::KeepFocus(bool onTop) {
   return true;
 }
 
-void TChangeColourNameDialogue::ChangeColourNameEditChange() {
+void ChangeColourNameDialogue::ChangeColourNameEditChange() {
   const QString text = ChangeColourNameEdit->text();
   if (text.isEmpty()) return;
   const int chars =
@@ -83,22 +83,22 @@ void TChangeColourNameDialogue::ChangeColourNameEditChange() {
           .size()));
 }
 
-void TChangeColourNameDialogue::showEvent(QShowEvent* event) {
+void ChangeColourNameDialogue::showEvent(QShowEvent* event) {
   emit Shown();
   QWidget::showEvent(event);
 }
 
-void TChangeColourNameDialogue::closeEvent(QCloseEvent* event) {
+void ChangeColourNameDialogue::closeEvent(QCloseEvent* event) {
   emit Closed();
   QWidget::closeEvent(event);
 }
 
-bool TChangeColourNameDialogue::event(QEvent* e) {
+bool ChangeColourNameDialogue::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) emit Activated();
   return QWidget::event(e);
 }
 
-void TChangeColourNameDialogue::keyPressEvent(QKeyEvent* event) {
+void ChangeColourNameDialogue::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     close();
     return;

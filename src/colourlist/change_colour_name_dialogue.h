@@ -1,4 +1,4 @@
-// TChangeColourNameDialogue: renames one entry of the colour list ("Colour Name").
+// ChangeColourNameDialogue: renames one entry of the colour list ("Colour Name").
 #pragma once
 
 #include <QWidget>
@@ -9,10 +9,10 @@ class QPushButton;
 
 namespace tintora {
 
-class TChangeColourNameDialogue : public QWidget {
+class ChangeColourNameDialogue : public QWidget {
   Q_OBJECT
  public:
-  explicit TChangeColourNameDialogue(QWidget* parent = nullptr);
+  explicit ChangeColourNameDialogue(QWidget* parent = nullptr);
 
   // Shows the old name and puts it, selected, into the edit.
   void SetOldName(const QString& name);

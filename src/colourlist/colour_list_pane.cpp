@@ -33,7 +33,7 @@
 namespace tintora {
 
 ColourListPane::ColourListPane(QGroupBox* pane, QWidget* window,
-                               std::unique_ptr<TChangeColourNameDialogue> nameDialogue,
+                               std::unique_ptr<ChangeColourNameDialogue> nameDialogue,
                                std::unique_ptr<AdjustWindow> adjust, const ColourListPaneParts& parts)
     : window_(window),
       nameDialogue_(std::move(nameDialogue)),
@@ -127,7 +127,7 @@ void ColourListPane::Build(QGroupBox* pane) {
 }
 
 void ColourListPane::BuildMenu(QGroupBox* pane) {
-  TPopupExt* m = ColourListPopupExt = MakePopup(pane, "ColourListPopupExt", parts_.onTop);
+  PopupMenu* m = ColourListPopupExt = MakePopup(pane, "ColourListPopupExt", parts_.onTop);
   DeleteSelectedColoursAction = m->AddItem("DeleteSelectedColours1", "Delete Selected Colour(s)");
   UndoLastChangeAction = m->AddItem("UndoLastChange1", "Undo Last Change");
   UndoLastChangeAction->setEnabled(false);
@@ -222,14 +222,14 @@ void ColourListPane::Connect() {
 }
 
 void ColourListPane::ConnectNameDialogue() {
-  TChangeColourNameDialogue* dialog = nameDialogue_.get();
-  Link(dialog, &TChangeColourNameDialogue::Activated, this, [this] {
+  ChangeColourNameDialogue* dialog = nameDialogue_.get();
+  Link(dialog, &ChangeColourNameDialogue::Activated, this, [this] {
     ListControlPanel->setEnabled(false);
     CustomColourListBox->setEnabled(false);
     emit NameDialogueActive(true);
   });
-  Link(dialog, &TChangeColourNameDialogue::Accepted, this, [this] { ChangeColourNameOK(); });
-  Link(dialog, &TChangeColourNameDialogue::Closed, this, [this] {
+  Link(dialog, &ChangeColourNameDialogue::Accepted, this, [this] { ChangeColourNameOK(); });
+  Link(dialog, &ChangeColourNameDialogue::Closed, this, [this] {
     ListControlPanel->setEnabled(true);
     CustomColourListBox->setEnabled(true);
     emit NameDialogueActive(false);
@@ -361,7 +361,7 @@ void ColourListPane::NameEditSpeedButtonClick() {
   }
   const int i = CurrentItem();
   if (i < 0) return;
-  TChangeColourNameDialogue* dialog = nameDialogue_.get();
+  ChangeColourNameDialogue* dialog = nameDialogue_.get();
   dialog->SetOldName(QString::fromStdString(model_.List().At(static_cast<std::size_t>(i)).name));
   dialog->adjustSize();
   dialog->move(CentreOver(window_->frameGeometry(), dialog->size()));

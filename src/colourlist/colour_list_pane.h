@@ -1,5 +1,5 @@
 // The "Colour List" pane: indexing the active colour, the list's clicks and keys, renaming
-// (TChangeColourNameDialogue), deleting, clearing, undo and redo, moving by drag and drop,
+// (ChangeColourNameDialogue), deleting, clearing, undo and redo, moving by drag and drop,
 // sorting and the list-wide conversions.
 #pragma once
 
@@ -33,10 +33,10 @@ class Notation;
 class ProgressDisplay;
 class SpeedButton;
 class StayOnTop;
-class TChangeColourNameDialogue;
+class ChangeColourNameDialogue;
 class AdjustWindow;
 class AdjustColours;
-class TPopupExt;
+class PopupMenu;
 
 // The shared objects the pane works with.
 struct ColourListPaneParts {
@@ -54,7 +54,7 @@ struct ColourListPaneParts {
 class ColourListPane : public QObject {
   Q_OBJECT
  public:
-  ColourListPane(QGroupBox* pane, QWidget* window, std::unique_ptr<TChangeColourNameDialogue> nameDialogue,
+  ColourListPane(QGroupBox* pane, QWidget* window, std::unique_ptr<ChangeColourNameDialogue> nameDialogue,
                  std::unique_ptr<AdjustWindow> adjust, const ColourListPaneParts& parts);
   ~ColourListPane() override;
 
@@ -79,7 +79,7 @@ class ColourListPane : public QObject {
   void SetComplementsOffered(bool offered);
   void SelectItem(int row, bool clearOthers);
 
-  TChangeColourNameDialogue* NameDialogue() const { return nameDialogue_.get(); }
+  ChangeColourNameDialogue* NameDialogue() const { return nameDialogue_.get(); }
   AdjustWindow* Adjust() const;
   AdjustColours& Adjuster() const { return *adjuster_; }
 
@@ -120,7 +120,7 @@ class ColourListPane : public QObject {
   MessageAnswer AskAboutChanges(const QString& text, bool beep);
 
   QWidget* window_;
-  std::unique_ptr<TChangeColourNameDialogue> nameDialogue_;
+  std::unique_ptr<ChangeColourNameDialogue> nameDialogue_;
   std::unique_ptr<AdjustWindow> adjust_;  // until the adjuster takes it over
   std::unique_ptr<AdjustColours> adjuster_;
   ColourListPaneParts parts_;
@@ -136,7 +136,7 @@ class ColourListPane : public QObject {
   QRadioButton* InsertModeRadioButton = nullptr;
   QCheckBox* AutoIndexCheckBox = nullptr;
   QCheckBox* IncludeComplimentaryCheckBox = nullptr;
-  TPopupExt* ColourListPopupExt = nullptr;
+  PopupMenu* ColourListPopupExt = nullptr;
   QAction* DeleteSelectedColoursAction = nullptr;
   QAction* UndoLastChangeAction = nullptr;
   QAction* RedoLastChangeAction = nullptr;

@@ -31,7 +31,7 @@ namespace tintora {
 
 using namespace list_file_types;
 
-ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsOptions> options,
+ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<SaveAsOptionsWindow> options,
                      const ListFilesParts& parts, const QString& defaultFolder)
     : window_(window),
       options_(std::move(options)),
@@ -63,7 +63,7 @@ ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsO
        [this](Qt::MouseButton b) { LoadSpeedButtonMouseUp(b); });
   Link(CustomColourFileOpen, &QAction::triggered, this, [this](bool) { CustomColourFileOpenExecute(); });
   // While the options are open the main window waits for them (they are window-modal).
-  Link(options_.get(), &TSaveAsOptions::Closed, this, [this] { onTop_.RestoreOnTop(); });
+  Link(options_.get(), &SaveAsOptionsWindow::Closed, this, [this] { onTop_.RestoreOnTop(); });
   // Ctrl+S saves like the Save button: only a list with something in it.
   Link(SaveAsAction, &QAction::triggered, this, [this](bool) { SaveSpeedButtonClick(); });
 }

@@ -28,11 +28,11 @@ class DebugPanel;
 class ProgressDisplay;
 class SettingsStore;
 struct SettingsValues;
-class TPopupExt;
+class PopupMenu;
 class Services;
 class SpeedButton;
 class StayOnTop;
-class TSaveAsOptions;
+class SaveAsOptionsWindow;
 
 // The shared objects the list's files go through.
 struct ListFilesParts {
@@ -47,7 +47,7 @@ class ListFiles : public QObject, public ListSaver {
   Q_OBJECT
  public:
   // `defaultFolder`: where the dialogs open until the user has gone elsewhere.
-  ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<TSaveAsOptions> options,
+  ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<SaveAsOptionsWindow> options,
             const ListFilesParts& parts, const QString& defaultFolder);
   ~ListFiles() override;
 
@@ -79,7 +79,7 @@ class ListFiles : public QObject, public ListSaver {
   // At start, while auto-load is on: that list opens again.
   void AutoOpenFileOnStartup();
   ListFormat SaveDialogFormat() const { return saveDialogFormat_; }
-  TSaveAsOptions* SaveAsOptions() const { return options_.get(); }
+  SaveAsOptionsWindow* SaveAsOptions() const { return options_.get(); }
 
  signals:
   // A list was read into the list.
@@ -106,7 +106,7 @@ class ListFiles : public QObject, public ListSaver {
   void Refuse(const QString& fileName, const QString& why);
 
   QWidget* window_;
-  std::unique_ptr<TSaveAsOptions> options_;
+  std::unique_ptr<SaveAsOptionsWindow> options_;
   ColourListModel& model_;
   ProgressDisplay& progress_;
   StayOnTop& onTop_;
@@ -115,7 +115,7 @@ class ListFiles : public QObject, public ListSaver {
   DebugPanel* debug_ = nullptr;
 
   SpeedButton* LoadSpeedButton = nullptr;
-  TPopupExt* AutoLoadPopupExt = nullptr;
+  PopupMenu* AutoLoadPopupExt = nullptr;
   QAction* AutoLoadLastFileAction = nullptr;
   QAction* ChangeDefaultDirectoryAction = nullptr;
   QAction* CustomColourFileOpen = nullptr;

@@ -14,7 +14,7 @@
 
 namespace tintora {
 
-TSaveAsOptions::TSaveAsOptions(QWidget* parent)
+SaveAsOptionsWindow::SaveAsOptionsWindow(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint) {
   setObjectName("SaveAsOptions");
@@ -91,23 +91,23 @@ TSaveAsOptions::TSaveAsOptions(QWidget* parent)
   window->addWidget(OptionPages);
 }
 
-HtmlTableOptions TSaveAsOptions::Options() const {
+HtmlTableOptions SaveAsOptionsWindow::Options() const {
   return {ColumnsSpinBox->value(),
           TextOverlayRadioButton->isChecked() ? HtmlTableStyle::TextOverlay : HtmlTableStyle::ConsecutiveText,
           PrintInstructionsCheckBox->isChecked()};
 }
 
-void TSaveAsOptions::showEvent(QShowEvent* event) {
+void SaveAsOptionsWindow::showEvent(QShowEvent* event) {
   emit Shown();
   QWidget::showEvent(event);
 }
 
-void TSaveAsOptions::closeEvent(QCloseEvent* event) {
+void SaveAsOptionsWindow::closeEvent(QCloseEvent* event) {
   emit Closed();
   QWidget::closeEvent(event);
 }
 
-void TSaveAsOptions::keyPressEvent(QKeyEvent* event) {
+void SaveAsOptionsWindow::keyPressEvent(QKeyEvent* event) {
   // Enter or Escape closes it: the choices are taken as they stand either way.
   if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     close();
@@ -116,6 +116,6 @@ void TSaveAsOptions::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-bool TSaveAsOptions::ActAdobeTable() const { return ActAdobeTableCheckBox->isChecked(); }
+bool SaveAsOptionsWindow::ActAdobeTable() const { return ActAdobeTableCheckBox->isChecked(); }
 
 }  // namespace tintora

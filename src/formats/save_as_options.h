@@ -1,4 +1,4 @@
-// TSaveAsOptions: the "Save As Options" window, the layout of the HTML palette table, the
+// SaveAsOptionsWindow: the "Save As Options" window, the layout of the HTML palette table, the
 // layout of Adobe colour tables (and, for show, the ACO colour space). Not kept between runs:
 // each start shows the defaults.
 #pragma once
@@ -17,10 +17,10 @@ class QTabWidget;
 
 namespace tintora {
 
-class TSaveAsOptions : public QWidget {
+class SaveAsOptionsWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TSaveAsOptions(QWidget* parent = nullptr);
+  explicit SaveAsOptionsWindow(QWidget* parent = nullptr);
 
   // What the next HTML save uses.
   HtmlTableOptions Options() const;

@@ -80,7 +80,7 @@ HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidg
       settings_(parts.settings) {
   Build(viewerPane, swatchHost);
   ComplimentaryColPopupExt = MakePopup(viewerPane, "ComplimentaryColPopupExt", parts.onTop);
-  TPopupExt* menu = ComplimentaryColPopupExt;
+  PopupMenu* menu = ComplimentaryColPopupExt;
   ShowComplementaryColoursAction =
       menu->AddItem("ShowComplimentaryColours1", "Show Complementary Colours", true);
   WebSafeComplementsOnlyAction = menu->AddItem("WebsafeComplimentsOnly1", "Websafe Complements Only", true);

@@ -28,7 +28,7 @@ struct SettingsValues;
 class ShapeBox;
 class StayOnTop;
 class WheelOptionsWindow;
-class TPopupExt;
+class PopupMenu;
 
 // The shared objects the harmony colours talk through.
 struct HarmonyParts {
@@ -115,7 +115,7 @@ class HarmonyColours : public QObject {
   QLabel* CompColLabel = nullptr;
   QToolButton* HarmonyMenuButton = nullptr;
   ImageBox* ComplementsWebSafeImage = nullptr;
-  TPopupExt* ComplimentaryColPopupExt = nullptr;
+  PopupMenu* ComplimentaryColPopupExt = nullptr;
   QAction* ShowComplementaryColoursAction = nullptr;
   QAction* WebSafeComplementsOnlyAction = nullptr;
   QAction* schemes_[6] = {};  // Complimentary1 .. ColourWheel1, in scheme order

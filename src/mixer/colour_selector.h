@@ -25,7 +25,7 @@ class Services;
 class ImageBox;
 class SpeedButton;
 class StayOnTop;
-class TPopupExt;
+class PopupMenu;
 struct SettingsValues;
 
 class ColourSelectorPane : public QObject {
@@ -46,7 +46,7 @@ class ColourSelectorPane : public QObject {
 
   // Where the capture room draws its magnified view, and its part of the selector's menu.
   QWidget* ZoomHost() const;
-  TPopupExt* SelectorMenu() const { return ColourSelectorPopupExt; }
+  PopupMenu* SelectorMenu() const { return ColourSelectorPopupExt; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,9 +84,9 @@ class ColourSelectorPane : public QObject {
   int trayCurrent_ = 0;
   std::array<ImageBox*, 3> basePalette_ = {};  // red, green, blue
   SpeedButton* LockColourSpeedButton = nullptr;
-  TPopupExt* ColourSelectorPopupExt = nullptr;
+  PopupMenu* ColourSelectorPopupExt = nullptr;
   QAction* RetrieveAllAsWebSafeAction = nullptr;
-  TPopupExt* PalettePopupExt = nullptr;
+  PopupMenu* PalettePopupExt = nullptr;
   QAction* WebSafePaletteAction = nullptr;
 };
 

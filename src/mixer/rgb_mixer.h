@@ -21,7 +21,7 @@ namespace tintora {
 
 class ColourPanel;
 class StayOnTop;
-class TPopupExt;
+class PopupMenu;
 struct SettingsValues;
 
 class RgbMixer : public QObject {
@@ -81,7 +81,7 @@ class RgbMixer : public QObject {
   ColourPanel* BluePreviewPanel = nullptr;
   ColourPanel* IntensityPreviewPanel = nullptr;
   QWidget* websafeGridShape_[13] = {};
-  TPopupExt* RGBandCMYPopupExt = nullptr;
+  PopupMenu* RGBandCMYPopupExt = nullptr;
   QAction* WebSafeGridAction = nullptr;
 };
 

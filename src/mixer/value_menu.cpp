@@ -54,7 +54,7 @@ ValueMenu::ValueMenu(QLineEdit* field, const ActiveColourHolder& active, ColourS
       AddWindowShortcut(pane, "CopyAsLast1", "Copy As Last Choice", QKeySequence(kCopyAsShortcut));
   Link(CopyAsLastAction, &QAction::triggered, this, [this](bool) { CopyAs(lastCopyAs_); });
 
-  Link(ValuePopupExt, &TPopupExt::OnBeforePopup, this, [this](TPopupExt*) { Refresh(); });
+  Link(ValuePopupExt, &PopupMenu::OnBeforePopup, this, [this](PopupMenu*) { Refresh(); });
   field->setContextMenuPolicy(Qt::CustomContextMenu);
   Link(field, &QWidget::customContextMenuRequested, this,
        [this](const QPoint& p) { ValuePopupExt->Popup(field_->mapToGlobal(p)); });

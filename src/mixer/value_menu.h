@@ -20,7 +20,7 @@ class ActiveColourHolder;
 class ColourSelection;
 class Services;
 class StayOnTop;
-class TPopupExt;
+class PopupMenu;
 
 class ValueMenu : public QObject {
   Q_OBJECT
@@ -28,7 +28,7 @@ class ValueMenu : public QObject {
   ValueMenu(QLineEdit* field, const ActiveColourHolder& active, ColourSelection& selection, StayOnTop& onTop,
             Services& services, std::function<void()> copyShown);
 
-  TPopupExt* Menu() const { return ValuePopupExt; }
+  PopupMenu* Menu() const { return ValuePopupExt; }
   // What Ctrl+Shift+C copies: the last notation chosen under "Copy As" (hex at first).
   CssNotation LastCopyAs() const { return lastCopyAs_; }
   void CopyAs(CssNotation notation);
@@ -45,7 +45,7 @@ class ValueMenu : public QObject {
   Services& services_;
   CssNotation lastCopyAs_ = CssNotation::Hex;
 
-  TPopupExt* ValuePopupExt = nullptr;
+  PopupMenu* ValuePopupExt = nullptr;
   QMenu* CopyAsMenu = nullptr;
   std::array<QAction*, 9> copyAsItems_{};
   QAction* CopyAsLastAction = nullptr;

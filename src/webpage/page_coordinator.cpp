@@ -226,7 +226,7 @@ void PageCoordinator::BuildContrast(QWidget* tab) {
 }
 
 void PageCoordinator::BuildMenu(QWidget* tab) {
-  TPopupExt* m = LinksColPopupExt = MakePopup(tab, "LinksColPopupExt", onTop_);
+  PopupMenu* m = LinksColPopupExt = MakePopup(tab, "LinksColPopupExt", onTop_);
   using R = PageRole;
   const struct {
     const char* name;

@@ -30,7 +30,7 @@ class ColourSelection;
 class Notation;
 class Services;
 class StayOnTop;
-class TPopupExt;
+class PopupMenu;
 
 class PageCoordinator : public QObject {
   Q_OBJECT
@@ -42,7 +42,7 @@ class PageCoordinator : public QObject {
   const PageColours& Colours() const { return page_; }
   // How the sample page, and the colour viewer with it, are shown: "View as".
   ColourVision Vision() const;
-  TPopupExt* Menu() const { return LinksColPopupExt; }
+  PopupMenu* Menu() const { return LinksColPopupExt; }
 
  signals:
   void VisionChanged(ColourVision vision);
@@ -102,7 +102,7 @@ class PageCoordinator : public QObject {
   QGroupBox* ContrastGroupBox = nullptr;
   QComboBox* ViewAsComboBox = nullptr;
 
-  TPopupExt* LinksColPopupExt = nullptr;
+  PopupMenu* LinksColPopupExt = nullptr;
   QAction* UseWebSafeColoursAction = nullptr;
   QAction* ResetColoursAction = nullptr;
 };

@@ -6,13 +6,13 @@
 namespace tintora {
 
 namespace {
-TPopupExt::ExecHook& Hook() {
-  static TPopupExt::ExecHook hook;
+PopupMenu::ExecHook& Hook() {
+  static PopupMenu::ExecHook hook;
   return hook;
 }
 }  // namespace
 
-TPopupExt::TPopupExt(const QString& name, QWidget* parent) : QMenu(parent) { setObjectName(name); }
+PopupMenu::PopupMenu(const QString& name, QWidget* parent) : QMenu(parent) { setObjectName(name); }
 
 QAction* MakeAction(QObject* owner, const char* name, const QString& caption, bool checkable) {
   auto* action = new QAction(caption, owner);
@@ -30,15 +30,15 @@ QAction* AddWindowShortcut(QWidget* owner, const char* name, const QString& capt
   return action;
 }
 
-QAction* TPopupExt::AddItem(const char* name, const QString& caption, bool checkable) {
+QAction* PopupMenu::AddItem(const char* name, const QString& caption, bool checkable) {
   QAction* item = MakeAction(this, name, caption, checkable);
   addAction(item);
   return item;
 }
 
-void TPopupExt::SetExecHook(ExecHook hook) { Hook() = std::move(hook); }
+void PopupMenu::SetExecHook(ExecHook hook) { Hook() = std::move(hook); }
 
-void TPopupExt::Popup(const QPoint& globalPos) {
+void PopupMenu::Popup(const QPoint& globalPos) {
   emit OnBeforePopup(this);
   if (Hook()) {
     emit aboutToShow();

@@ -1,4 +1,4 @@
-// TPopupExt: a popup menu that says when it is about to open and when it has closed, so the
+// PopupMenu: a popup menu that says when it is about to open and when it has closed, so the
 // main window can pause stay-on-top while a menu is up (a topmost window would cover it).
 #pragma once
 
@@ -15,10 +15,10 @@ QAction* MakeAction(QObject* owner, const char* name, const QString& caption, bo
 // An action whose shortcut works anywhere in `owner`'s window.
 QAction* AddWindowShortcut(QWidget* owner, const char* name, const QString& caption, const QKeySequence& key);
 
-class TPopupExt : public QMenu {
+class PopupMenu : public QMenu {
   Q_OBJECT
  public:
-  explicit TPopupExt(const QString& name, QWidget* parent = nullptr);
+  explicit PopupMenu(const QString& name, QWidget* parent = nullptr);
 
   // OnBeforePopup, then the menu itself (returns when it has closed; the chosen item's action
   // has been triggered by then), then OnAfterPopup.
@@ -29,12 +29,12 @@ class TPopupExt : public QMenu {
 
   // Tests pick the item a user would pick: the hook replaces the interactive part and answers
   // the chosen action (or nullptr to dismiss the menu).
-  using ExecHook = std::function<QAction*(TPopupExt* menu, const QPoint& globalPos)>;
+  using ExecHook = std::function<QAction*(PopupMenu* menu, const QPoint& globalPos)>;
   static void SetExecHook(ExecHook hook);
 
  signals:
-  void OnBeforePopup(TPopupExt* sender);
-  void OnAfterPopup(TPopupExt* sender);
+  void OnBeforePopup(PopupMenu* sender);
+  void OnAfterPopup(PopupMenu* sender);
 };
 
 }  // namespace tintora

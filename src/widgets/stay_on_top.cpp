@@ -39,10 +39,10 @@ bool StayOnTop::InFrontByRight(const QWidget* active) const {
                                         [active](const QPointer<QWidget>& w) { return w == active; });
 }
 
-TPopupExt* MakePopup(QWidget* parent, const char* name, StayOnTop& onTop) {
-  auto* menu = new TPopupExt(name, parent);
-  Link(menu, &TPopupExt::OnBeforePopup, &onTop, [&onTop](TPopupExt*) { onTop.BeforePopUp(); });
-  Link(menu, &TPopupExt::OnAfterPopup, &onTop, [&onTop](TPopupExt*) { onTop.AfterPopUp(); });
+PopupMenu* MakePopup(QWidget* parent, const char* name, StayOnTop& onTop) {
+  auto* menu = new PopupMenu(name, parent);
+  Link(menu, &PopupMenu::OnBeforePopup, &onTop, [&onTop](PopupMenu*) { onTop.BeforePopUp(); });
+  Link(menu, &PopupMenu::OnAfterPopup, &onTop, [&onTop](PopupMenu*) { onTop.AfterPopUp(); });
   return menu;
 }
 

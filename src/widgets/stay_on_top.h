@@ -11,7 +11,7 @@
 
 namespace tintora {
 
-class TPopupExt;
+class PopupMenu;
 
 // Sets or clears a window's stay-on-top style, keeping it shown if it was.
 void ApplyStayOnTop(QWidget* window, bool on);
@@ -70,6 +70,6 @@ class OnTopSuspension {
 };
 
 // A popup menu whose showing suspends stay-on-top.
-TPopupExt* MakePopup(QWidget* parent, const char* name, StayOnTop& onTop);
+PopupMenu* MakePopup(QWidget* parent, const char* name, StayOnTop& onTop);
 
 }  // namespace tintora

@@ -219,7 +219,7 @@ TEST_F(PortalTest, TheHotKeyIsBoundThroughGlobalShortcutsAndPicksWhenPressed) {
   EXPECT_EQ(form->List().Entries().size(), 1u);
   // The middle button opens the hot-key menu, which claims nothing.
   bool unavailableShown = true;
-  TPopupExt::SetExecHook([&](TPopupExt* menu, const QPoint&) -> QAction* {
+  PopupMenu::SetExecHook([&](PopupMenu* menu, const QPoint&) -> QAction* {
     unavailableShown = menu->findChild<QAction*>("HotKeyUnavailable1")->isVisible();
     return nullptr;
   });
@@ -240,7 +240,7 @@ TEST_F(PortalWithoutShortcutsTest, TheMenuAndTheHintSayThereIsNoHotKey) {
   EXPECT_TRUE(Find<SpeedButton>("CaptureDesktopSpeedButton")->toolTip().endsWith("global hot key."));
   QString opened;
   bool unavailableShown = false;
-  TPopupExt::SetExecHook([&](TPopupExt* menu, const QPoint&) -> QAction* {
+  PopupMenu::SetExecHook([&](PopupMenu* menu, const QPoint&) -> QAction* {
     opened = menu->objectName();
     unavailableShown = menu->findChild<QAction*>("HotKeyUnavailable1")->isVisible();
     return nullptr;

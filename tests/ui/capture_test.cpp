@@ -292,7 +292,7 @@ TEST_F(CaptureTest, ASampleSquareIsAveragedInLinearLightByEveryRoute) {
 TEST_F(CaptureTest, ALeftClickWhileCapturingOpensTheHotKeyMenu) {
   CaptureOn();
   QString opened;
-  TPopupExt::SetExecHook([&](TPopupExt* menu, const QPoint&) -> QAction* {
+  PopupMenu::SetExecHook([&](PopupMenu* menu, const QPoint&) -> QAction* {
     opened = menu->objectName();
     return nullptr;
   });
@@ -322,8 +322,8 @@ TEST_F(CaptureTest, ASnapshotWaitsThenShowsTheDesktopToPickFrom) {
   QTest::mouseClick(&shot->Image(), Qt::LeftButton, {}, QPoint(500, 500));
   EXPECT_EQ(Value(), "3366CC");
   EXPECT_EQ(services.clipboardText, "3366CC");
-  TPopupExt::SetExecHook(
-      [](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>("CopyToClipboard1"); });
+  PopupMenu::SetExecHook(
+      [](PopupMenu* menu, const QPoint&) { return menu->findChild<QAction*>("CopyToClipboard1"); });
   QTest::mousePress(&shot->Image(), Qt::RightButton, {}, QPoint(3, 3));
   ASSERT_TRUE(services.clipboardImage.has_value());
   EXPECT_EQ(services.clipboardImage->size(), QSize(800, 600));

@@ -58,10 +58,10 @@ class ColourListTest : public WindowTest {
     QTest::keyClick(ListBox(), static_cast<Qt::Key>(key), mods);
   }
   void Menu(const char* item) {
-    TPopupExt::SetExecHook(
-        [item](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>(item); });
+    PopupMenu::SetExecHook(
+        [item](PopupMenu* menu, const QPoint&) { return menu->findChild<QAction*>(item); });
     emit ListBox()->customContextMenuRequested(QPoint(2, 2));
-    TPopupExt::SetExecHook(nullptr);
+    PopupMenu::SetExecHook(nullptr);
   }
   QAction* Action(const char* name) { return form->findChild<QAction*>(name); }
   void ThreeEntries() {
@@ -80,9 +80,9 @@ TEST_F(ColourListTest, AddModeAppendsInOrderAndCounts) {
   EXPECT_EQ(Label("ColourListTotalLabel"), "Total:3");
   // F2 renames it.
   Key(Qt::Key_F2);
-  EXPECT_TRUE(form->ChangeColourNameDialogue()->isVisible());
-  EXPECT_EQ(form->ChangeColourNameDialogue()->findChild<QLabel*>("Label2")->text(), "0000FF");
-  form->ChangeColourNameDialogue()->close();
+  EXPECT_TRUE(form->NameDialogue()->isVisible());
+  EXPECT_EQ(form->NameDialogue()->findChild<QLabel*>("Label2")->text(), "0000FF");
+  form->NameDialogue()->close();
 }
 
 TEST_F(ColourListTest, EntriesAreNamedInTheChosenNotation) {
@@ -217,7 +217,7 @@ TEST_F(ColourListTest, SortsFromThePopup) {
 
 TEST_F(ColourListTest, ThePopupDisablesWhatNeedsEntries) {
   bool deleteEnabled = true, generateEnabled = false;
-  TPopupExt::SetExecHook([&](TPopupExt* menu, const QPoint&) -> QAction* {
+  PopupMenu::SetExecHook([&](PopupMenu* menu, const QPoint&) -> QAction* {
     deleteEnabled = menu->findChild<QAction*>("DeleteSelectedColours1")->isEnabled();
     generateEnabled = menu->findChild<QAction*>("GenerateWebSafeList1")->isEnabled();
     return nullptr;
@@ -245,8 +245,8 @@ TEST_F(ColourListTest, DraggingTheCurrentEntryBelowTheLastMovesItToTheEnd) {
   // A rename and then a move are two steps.
   SelectOnly({0});
   Click("NameEditSpeedButton");
-  form->ChangeColourNameDialogue()->findChild<QLineEdit*>("ChangeColourNameEdit")->setText("Lime");
-  QTest::mouseClick(form->ChangeColourNameDialogue()->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+  form->NameDialogue()->findChild<QLineEdit*>("ChangeColourNameEdit")->setText("Lime");
+  QTest::mouseClick(form->NameDialogue()->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
   SelectOnly({0});
   form->ListPane().CustomColourListBoxDragDrop(ListBox(), QPoint(5, last.bottom() + 20), {});
   EXPECT_EQ(Names(), V({"0000FF", "FF0000", "Lime"}));
@@ -287,7 +287,7 @@ TEST_F(ColourListTest, RenamingFiltersTheNameAndCanBeUndone) {
   IndexRgb(255, 0, 0);
   SelectOnly({0});
   Click("NameEditSpeedButton");
-  auto* dialog = form->ChangeColourNameDialogue();
+  auto* dialog = form->NameDialogue();
   ASSERT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->findChild<QLabel*>("Label2")->text(), "FF0000");
   EXPECT_EQ(dialog->findChild<QLineEdit*>("ChangeColourNameEdit")->selectedText(), "FF0000");
@@ -335,10 +335,10 @@ TEST_F(ColourListTest, KeyCommandsRevealTheDeveloperControls) {
 
 TEST_F(ColourListTest, IncludingComplementsIndexesTheSchemeToo) {
   QLabel* label = Find<QLabel>("CompColLabel");
-  TPopupExt::SetExecHook(
-      [](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>("ShowComplimentaryColours1"); });
+  PopupMenu::SetExecHook(
+      [](PopupMenu* menu, const QPoint&) { return menu->findChild<QAction*>("ShowComplimentaryColours1"); });
   emit label->customContextMenuRequested(QPoint(1, 1));
-  TPopupExt::SetExecHook(nullptr);
+  PopupMenu::SetExecHook(nullptr);
   Find<QCheckBox>("IncludeComplimentaryCheckBox")->setChecked(true);
   IndexRgb(255, 0, 0);
   EXPECT_EQ(Values(), V({"FF0000", "00FFFF"}));

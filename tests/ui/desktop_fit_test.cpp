@@ -173,7 +173,7 @@ class KeyboardTest : public WindowTest {
   std::vector<QString> menus;
   void SetUp() override {
     WindowTest::SetUp();
-    TPopupExt::SetExecHook([this](TPopupExt* menu, const QPoint&) -> QAction* {
+    PopupMenu::SetExecHook([this](PopupMenu* menu, const QPoint&) -> QAction* {
       menus.push_back(menu->objectName());
       return nullptr;
     });

@@ -35,7 +35,7 @@ class FilesTest : public WindowTest {
     form->ListPane().IndexColour();
     SetRgb(0x87, 0xCE, 0xEB);
     form->ListPane().IndexColour();
-    form->ChangeColourNameDialogue();
+    form->NameDialogue();
   }
   using E = std::vector<ColourEntry>;
 };

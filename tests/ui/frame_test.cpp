@@ -40,7 +40,7 @@ TEST_F(FrameTest, StartsInBasicModeWithEveryWindowCreatedOnce) {
   EXPECT_EQ(form->windowTitle(), "Tintora v2.0");
   const std::pair<QWidget*, const char*> windows[] = {
       {static_cast<QWidget*>(form->ScreenShot()), "Screen Shot"},
-      {static_cast<QWidget*>(form->ChangeColourNameDialogue()), "Colour Name"},
+      {static_cast<QWidget*>(form->NameDialogue()), "Colour Name"},
       {static_cast<QWidget*>(form->AboutBox()), "About"},
       {static_cast<QWidget*>(form->SplashScreen()), "Splash"},
       {static_cast<QWidget*>(form->Adjust()), "Adjust Selected Colours"},
@@ -93,7 +93,7 @@ TEST_F(FrameTest, StayOnTopTogglesTheWindowsAndItsGlyph) {
 TEST_F(FrameTest, APopupSuspendsStayOnTopWhileItIsUp) {
   ClickImage("OnTopImage");
   bool suspendedDuringMenu = false;
-  TPopupExt::SetExecHook([&](TPopupExt*, const QPoint&) -> QAction* {
+  PopupMenu::SetExecHook([&](PopupMenu*, const QPoint&) -> QAction* {
     suspendedDuringMenu = Suspended();
     return nullptr;
   });
@@ -133,14 +133,14 @@ TEST_F(FrameTest, BoxesInsideASuspendedCommandKeepTheMainWindowDownUntilItEnds) 
 // The default-folder window stays on top; the message after it must not open behind it.
 TEST_F(FrameTest, TheDefaultFolderMessageComesAfterItsWindowHasClosed) {
   form->Frame().ShowDefaultDirectory(QString::fromStdString(scratch->Path().string()));
-  DefaultFolderWindow* form9 = form->DefaultFolder();
-  ASSERT_TRUE(form9->isVisible());
-  bool form9Open = true;
-  services.whileShowing = [&](const ShownMessage&) { form9Open = form9->isVisible(); };
-  QTest::mouseClick(form9->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+  DefaultFolderWindow* defaultFolder = form->DefaultFolder();
+  ASSERT_TRUE(defaultFolder->isVisible());
+  bool defaultFolderOpen = true;
+  services.whileShowing = [&](const ShownMessage&) { defaultFolderOpen = defaultFolder->isVisible(); };
+  QTest::mouseClick(defaultFolder->findChild<QPushButton*>("Button1"), Qt::LeftButton);
   ASSERT_EQ(services.messages.size(), 1u);
   EXPECT_TRUE(services.messages[0].text.startsWith("Changes will take effect"));
-  EXPECT_FALSE(form9Open);
+  EXPECT_FALSE(defaultFolderOpen);
   EXPECT_FALSE(MainWindowWaits());
 }
 
@@ -158,8 +158,7 @@ TEST_F(FrameTest, TheHeartbeatRestsUntilAStepHasWork) {
        [&] { form->Capture().PixelCaptureToggler(); }},
       {"stay on top", [&] { form->OnTop().OnTopToggler(); }, [&] { form->OnTop().OnTopToggler(); }},
       {"about box", [&] { form->AboutBox()->show(); }, [&] { form->AboutBox()->hide(); }},
-      {"colour name", [&] { form->ChangeColourNameDialogue()->show(); },
-       [&] { form->ChangeColourNameDialogue()->hide(); }},
+      {"colour name", [&] { form->NameDialogue()->show(); }, [&] { form->NameDialogue()->hide(); }},
       {"wheel options", [&] { form->WheelCustomizer()->show(); }, [&] { form->WheelCustomizer()->hide(); }},
       {"floating mixer", [&] { form->HsMixer().UndockMixer(form->geometry().bottomRight()); },
        [&] { form->HsMixer().HSIDockPanelDockDrop(); }},
@@ -267,7 +266,7 @@ TEST_F(FrameTest, TheAboutBoxOpensOnceCentredOverTheWindowAndHoldsTheFocus) {
 }
 
 TEST_F(FrameTest, TheSplashClosesByItselfAndReturnsAtTheFirstActivation) {
-  TSplashScreen* splash = form->SplashScreen();
+  SplashWindow* splash = form->SplashScreen();
   const auto* timer = splash->findChild<QTimer*>("Timer1");
   EXPECT_EQ(timer->interval(), 3000);
   EXPECT_TRUE(timer->isActive());

@@ -23,10 +23,10 @@ namespace {
 class HarmonyTest : public WindowTest {
  protected:
   void Menu(const char* item) {
-    TPopupExt::SetExecHook(
-        [item](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>(item); });
+    PopupMenu::SetExecHook(
+        [item](PopupMenu* menu, const QPoint&) { return menu->findChild<QAction*>(item); });
     emit Find<QLabel>("CompColLabel")->customContextMenuRequested(QPoint(2, 2));
-    TPopupExt::SetExecHook(nullptr);
+    PopupMenu::SetExecHook(nullptr);
   }
   QString Swatch(const char* name) {
     return QString::fromStdString(Find<ShapeBox>(name)->BrushColour().Hex());
@@ -54,13 +54,13 @@ TEST_F(HarmonyTest, NothingShowsUntilTheMasterSwitchIsOn) {
   EXPECT_FALSE(form->findChild<QAction*>("Tetradic1")->isEnabled());
   // The button beside the caption opens the same menu as its right click, under itself.
   auto* button = Find<QToolButton>("HarmonyMenuButton");
-  TPopupExt::SetExecHook([&](TPopupExt* menu, const QPoint& at) {
+  PopupMenu::SetExecHook([&](PopupMenu* menu, const QPoint& at) {
     EXPECT_EQ(menu->objectName(), "ComplimentaryColPopupExt");
     EXPECT_EQ(at, button->mapToGlobal(QPoint(0, button->height())));
     return menu->findChild<QAction*>("ShowComplimentaryColours1");
   });
   QTest::mouseClick(button, Qt::LeftButton);
-  TPopupExt::SetExecHook(nullptr);
+  PopupMenu::SetExecHook(nullptr);
   EXPECT_TRUE(Find<QCheckBox>("IncludeComplimentaryCheckBox")->isEnabled());
   EXPECT_TRUE(form->findChild<QAction*>("Tetradic1")->isEnabled());
   EXPECT_FALSE(Find<QWidget>("Shape1")->isHidden());

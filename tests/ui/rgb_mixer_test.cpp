@@ -162,8 +162,8 @@ TEST_F(RgbMixerTest, OneSliderStepIsOnePropagation) {
 }
 
 TEST_F(RgbMixerTest, TheGridMenuShowsAndHidesTwelveLines) {
-  TPopupExt::SetExecHook(
-      [](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>("WebSafeIndicatorGridONOFF1"); });
+  PopupMenu::SetExecHook(
+      [](PopupMenu* menu, const QPoint&) { return menu->findChild<QAction*>("WebSafeIndicatorGridONOFF1"); });
   QSlider* bar = Slider("GreenTrackBar");
   emit bar->customContextMenuRequested(QPoint(5, 5));
   for (int k = 1; k <= 12; ++k)

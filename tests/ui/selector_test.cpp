@@ -29,8 +29,8 @@ class SelectorTest : public WindowTest {
     QTest::mouseRelease(lock, button);
   }
   void PickMenuItem(const char* name) {
-    TPopupExt::SetExecHook(
-        [name](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>(name); });
+    PopupMenu::SetExecHook(
+        [name](PopupMenu* menu, const QPoint&) { return menu->findChild<QAction*>(name); });
   }
 };
 

@@ -64,19 +64,19 @@ Shown Look(MainWindow& form) {
 class SettingsTest : public WindowTest {
  protected:
   void Pick(QWidget* source, const char* item) {
-    TPopupExt::SetExecHook(
-        [item](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>(item); });
+    PopupMenu::SetExecHook(
+        [item](PopupMenu* menu, const QPoint&) { return menu->findChild<QAction*>(item); });
     emit source->customContextMenuRequested(QPoint(1, 1));
-    TPopupExt::SetExecHook(nullptr);
+    PopupMenu::SetExecHook(nullptr);
   }
   // A right click on the Load button, and an item of its menu.
   void LoadMenu(const char* item) {
-    TPopupExt::SetExecHook(
-        [item](TPopupExt* menu, const QPoint&) { return menu->findChild<QAction*>(item); });
+    PopupMenu::SetExecHook(
+        [item](PopupMenu* menu, const QPoint&) { return menu->findChild<QAction*>(item); });
     QWidget* load = Find<QWidget>("LoadSpeedButton");
     QTest::mousePress(load, Qt::RightButton);
     QTest::mouseRelease(load, Qt::RightButton);
-    TPopupExt::SetExecHook(nullptr);
+    PopupMenu::SetExecHook(nullptr);
   }
   void SaveAsDefault() {
     services.answers = {MessageAnswer::Yes};

@@ -31,7 +31,7 @@ class SwatchFilesTest : public WindowTest {
     services.messages.clear();
   }
   E Entries() { return form->List().Entries(); }
-  TSaveAsOptions& Options() { return *form->Files().SaveAsOptions(); }
+  SaveAsOptionsWindow& Options() { return *form->Files().SaveAsOptions(); }
 };
 
 const E kWarm = {{"Red", "FF0000"}, {"Caf\xC3\xA9", "6F4E37"}, {"Navy", "000080"}};

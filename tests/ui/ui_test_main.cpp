@@ -9,7 +9,7 @@
 #include "window_fixture.h"
 
 namespace tintora::testing {
-void WindowTest::TPopupExtHookReset() { TPopupExt::SetExecHook(nullptr); }
+void WindowTest::PopupMenuHookReset() { PopupMenu::SetExecHook(nullptr); }
 }  // namespace tintora::testing
 
 int main(int argc, char** argv) {

@@ -29,7 +29,7 @@ class ValueOutputTest : public WindowTest {
   }
   // Right-clicks the value field and picks an item; `seen` gets the menu's items as shown.
   void ValueMenu(const char* item, std::map<QString, QAction*>* seen = nullptr) {
-    TPopupExt::SetExecHook([&](TPopupExt* menu, const QPoint&) -> QAction* {
+    PopupMenu::SetExecHook([&](PopupMenu* menu, const QPoint&) -> QAction* {
       // The items the menu holds, its own and the window's shortcuts it shows.
       std::map<QString, QAction*> shown;
       for (QAction* a : menu->findChildren<QAction*>()) shown[a->objectName()] = a;
@@ -38,7 +38,7 @@ class ValueOutputTest : public WindowTest {
       return shown[item];
     });
     emit Edit("HexHTMLEdit")->customContextMenuRequested(QPoint(2, 2));
-    TPopupExt::SetExecHook(nullptr);
+    PopupMenu::SetExecHook(nullptr);
   }
   void Keys(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods) {
     w->setFocus();

@@ -48,7 +48,7 @@ class WindowTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   }
   void TearDown() override {
-    TPopupExtHookReset();
+    PopupMenuHookReset();
     form.reset();
   }
 
@@ -109,7 +109,7 @@ class WindowTest : public ::testing::Test {
     e->selectAll();
     QTest::keyClick(e, Qt::Key_Delete);
   }
-  void TPopupExtHookReset();
+  void PopupMenuHookReset();
   // Runs before the window is made (a real screen or hot key instead of the fakes).
   virtual void BeforeWindow() {}
   // Runs between constructing the window and its start-up (settings files, command lines).

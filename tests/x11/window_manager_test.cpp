@@ -115,7 +115,7 @@ TEST_F(WindowManagerTest, EverySecondaryWindowStandsAboveItsOwnerAndNamesIt) {
       {"Change Default Directory", form->DefaultFolder()},
       {"Customize Colour Wheel", form->WheelCustomizer()},
       {"Save As Options", form->SaveAsOptions()},
-      {"Colour Name", form->ChangeColourNameDialogue()},
+      {"Colour Name", form->NameDialogue()},
   };
   for (const auto& [name, window] : windows) {
     SCOPED_TRACE(name);
