@@ -91,6 +91,8 @@ class MainWindow : public QWidget {
   ListFiles& Files() const { return *files_; }
   PixelCapture& Capture() const { return *capture_; }
   tintora::Snapshots& Snapshots() const { return *snapshots_; }
+  TextColourizer& Colourizer() const { return *colourizer_; }
+  PageCoordinator& PageColours() const { return *pageColours_; }
 
   // The secondary windows, created once, in this order, right after the main window.
   ScreenShotWindow* ScreenShot() const;
@@ -99,15 +101,12 @@ class MainWindow : public QWidget {
   SplashWindow* SplashScreen() const;
   AdjustWindow* Adjust() const;
   ColourizerPreviewWindow* ColourizerPreview() const;
-  TextColourizer& Colourizer() const { return *colourizer_; }
-  PageCoordinator& PageColours() const { return *pageColours_; }
   DefaultFolderWindow* DefaultFolder() const;
   WheelOptionsWindow* WheelCustomizer() const;
   SaveAsOptionsWindow* SaveAsOptions() const;
 
  signals:
-  // The main window has closed; the program ends.
-  void Closed();
+  void Closed();  // the main window has closed; the program ends
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -121,8 +120,7 @@ class MainWindow : public QWidget {
 
   Services& services_;
   QStringList commandLineArguments_;
-  bool ProgramStarting = false;
-  bool startFilesOpened_ = false;
+  bool ProgramStarting = false, startFilesOpened_ = false;
 
   // Declared before the rooms, so the rooms are gone before what they talk through.
   ActiveColourHolder active_;
