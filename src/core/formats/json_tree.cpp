@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/colour/number_text.h"
 #include "core/colour/text_filters.h"
 #include "core/io/text_codec.h"
 
@@ -246,13 +247,9 @@ class JsonParser {
   bool Hex4(std::uint32_t& out) {
     if (pos_ + 4 > s_.size()) return false;
     for (int i = 0; i < 4; ++i) {
-      const char c = s_[pos_++];
-      const int d = c >= '0' && c <= '9'   ? c - '0'
-                    : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                    : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                           : -1;
-      if (d < 0) return false;
-      out = out * 16 + static_cast<std::uint32_t>(d);
+      const int d = HexDigit(s_[pos_++]);
+                    if (d < 0) return false;
+                    out = out * 16 + static_cast<std::uint32_t>(d);
     }
     return true;
   }
