@@ -248,8 +248,8 @@ class JsonParser {
     if (pos_ + 4 > s_.size()) return false;
     for (int i = 0; i < 4; ++i) {
       const int d = HexDigit(s_[pos_++]);
-                    if (d < 0) return false;
-                    out = out * 16 + static_cast<std::uint32_t>(d);
+      if (d < 0) return false;
+      out = out * 16 + static_cast<std::uint32_t>(d);
     }
     return true;
   }
