@@ -42,30 +42,42 @@ Frame::Frame(QWidget* window, const FramePanes& panes, FrameWindows windows, con
       services_(parts.services),
       panes_(panes) {
   BuildIcons();
-  onTop_.Follow(about_.get(), true);
   Link(ExpandImage, &ImageBox::Clicked, this, [this] { BasicAdvancedShowHide(); });
   Link(OnTopImage, &ImageBox::Clicked, this, [this] { OnTopToggler(); });
   Link(HelpImage, &ImageBox::Clicked, this, [this] { HelpImageClick(); });
   Link(ToolImage, &ImageBox::Clicked, this, [this] { ToolImageClick(); });
-  Link(defaultFolder_.get(), &DefaultFolderWindow::DefaultDirChosen, this,
-       [this](const QString& folder) { SetDefaultDir(folder); });
-  // While it is open the main window waits for it (it is window-modal).
-  Link(defaultFolder_.get(), &DefaultFolderWindow::Shown, this, [this] { onTop_.SuspendOnTop(); });
-  Link(defaultFolder_.get(), &DefaultFolderWindow::Closed, this, [this] { onTop_.RestoreOnTop(); });
+  defaultFolder_.OnMade([this](DefaultFolderWindow& folders) {
+    Link(&folders, &DefaultFolderWindow::DefaultDirChosen, this,
+         [this](const QString& folder) { SetDefaultDir(folder); });
+    // While it is open the main window waits for it (it is window-modal).
+    Link(&folders, &DefaultFolderWindow::Shown, this, [this] { onTop_.SuspendOnTop(); });
+    Link(&folders, &DefaultFolderWindow::Closed, this, [this] { onTop_.RestoreOnTop(); });
+  });
   // The data box and the debug panel share one place; they show and hide together.
   Link(DebugButton, &QPushButton::clicked, this,
        [this](bool) { DebugPanel_->setVisible(DebugPanel_->isHidden()); });
   // The page now shown is laid out: the keyboard goes through it in reading order.
   Link(panes_.MixerPages, &QTabWidget::currentChanged, this, [this](int) { ChainReadingOrder(); });
-  Link(about_.get(), &AboutWindow::HelpRequested, this, [this] { RunHelp(about_.get()); });
   // F1 opens the manual from anywhere in the window.
   Link(AddWindowShortcut(window_, "HelpContents1", "&Help", QKeySequence::HelpContents), &QAction::triggered,
        this, [this](bool) { RunHelp(window_); });
-  Link(about_.get(), &AboutWindow::WebPageRequested, this,
-       [this](const QString& address) { services_.OpenWithShell(address); });
+  about_.OnMade([this](AboutWindow& about) {
+    onTop_.Follow(&about, true);
+    Link(&about, &AboutWindow::HelpRequested, this, [this, &about] { RunHelp(&about); });
+    Link(&about, &AboutWindow::WebPageRequested, this,
+         [this](const QString& address) { services_.OpenWithShell(address); });
+    about.SetWebPageAddress(kWebPageAddress);
+    about.SetSettingsFile(settings_.Path());
+    about.SetScreenBackend(services_.Screen().BackendName());
+  });
 }
 
 Frame::~Frame() = default;
+
+AboutWindow* Frame::AboutBox() { return about_.get(); }
+SplashWindow* Frame::SplashScreen() { return splash_.get(); }
+DefaultFolderWindow* Frame::DefaultFolder() { return defaultFolder_.get(); }
+AboutWindow* Frame::OpenAboutBox() const { return about_.Visible() ? about_.IfMade() : nullptr; }
 
 void Frame::BuildIcons() {
   // Frame icons, always visible at the right of the value pane.
@@ -96,9 +108,6 @@ void Frame::BuildIcons() {
 // ---------------------------------------------------------------- start-up and closing
 
 void Frame::FormInitialize() {
-  about_->SetWebPageAddress(kWebPageAddress);
-  about_->SetSettingsFile(settings_.Path());
-  about_->SetScreenBackend(services_.Screen().BackendName());
   FitToVisiblePanes();
   OnTopImage->SetGlyph(":/glyphs/untacked.svg");
 }
@@ -155,8 +164,7 @@ void Frame::KeepOnTop() {
 }
 
 bool Frame::NeedsTick() const {
-  return onTop_.OnTopState() || window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint) ||
-         (about_ && about_->isVisible());
+  return onTop_.OnTopState() || window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint) || about_.Visible();
 }
 
 // ---------------------------------------------------------------- basic and advanced
@@ -191,6 +199,7 @@ void Frame::ChainReadingOrder() {
 // ---------------------------------------------------------------- about, debug
 
 void Frame::HelpImageClick() {
+  about_->SetSettingsFile(settings_.Path());  // tests, and only tests, point it elsewhere later
   about_->adjustSize();
   about_->move(CentreOver(window_->frameGeometry(), about_->size()));
   about_->show();

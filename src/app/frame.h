@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include "app/frame_panes.h"
+#include "widgets/made_on_first_use.h"
 
 class QPushButton;
 class QWidget;
@@ -27,9 +28,9 @@ class SplashWindow;
 
 // The secondary windows the frame owns, and the shared objects it talks through.
 struct FrameWindows {
-  std::unique_ptr<AboutWindow> about;
-  std::unique_ptr<SplashWindow> splash;
-  std::unique_ptr<DefaultFolderWindow> defaultDirectory;
+  MadeOnFirstUse<AboutWindow> about;
+  MadeOnFirstUse<SplashWindow> splash;
+  MadeOnFirstUse<DefaultFolderWindow> defaultDirectory;
 };
 struct FrameParts {
   ColourListModel& list;
@@ -87,9 +88,11 @@ class Frame : public QObject {
   // about box keeps the focus.
   bool NeedsTick() const;
 
-  AboutWindow* AboutBox() const { return about_.get(); }
-  SplashWindow* SplashScreen() const { return splash_.get(); }
-  DefaultFolderWindow* DefaultFolder() const { return defaultFolder_.get(); }
+  AboutWindow* AboutBox();
+  // The about box if it is open, else null (asking does not build it).
+  AboutWindow* OpenAboutBox() const;
+  SplashWindow* SplashScreen();
+  DefaultFolderWindow* DefaultFolder();
 
  signals:
   // The spanner icon, once the user said yes: the settings are to be written.
@@ -110,9 +113,9 @@ class Frame : public QObject {
   void SetDefaultDir(const QString& folder);
 
   QWidget* window_;
-  std::unique_ptr<AboutWindow> about_;
-  std::unique_ptr<SplashWindow> splash_;
-  std::unique_ptr<DefaultFolderWindow> defaultFolder_;
+  MadeOnFirstUse<AboutWindow> about_;
+  MadeOnFirstUse<SplashWindow> splash_;
+  MadeOnFirstUse<DefaultFolderWindow> defaultFolder_;
   ColourListModel& list_;
   ListSaver& saver_;
   StayOnTop& onTop_;

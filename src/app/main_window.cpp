@@ -47,6 +47,21 @@
 
 namespace tintora {
 
+namespace {
+
+// A secondary window of `owner`'s, built when first wanted, its controls named for screen
+// readers as the main window's are.
+template <class Window>
+MadeOnFirstUse<Window> Secondary(QWidget* owner) {
+  return MadeOnFirstUse<Window>([owner] {
+    auto window = std::make_unique<Window>(owner);
+    NameControlsForScreenReaders(window.get());
+    return window;
+  });
+}
+
+}  // namespace
+
 MainWindow::MainWindow(Services& services, QWidget* parent)
     : QWidget(parent), services_(services), settings_(DefaultSettingsFilePath(), this, onTop_, services) {
   setObjectName("Form1");
@@ -60,20 +75,20 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
     services_.ShowMessage(this, message, MessageIcon::Error, MessageButtons::Ok);
   });
 
-  // The secondary windows, in their fixed order; the splash shows itself at once.
-  // Each is owned by this window (a window manager or compositor keeps it above it), and by the
-  // room that shows it, which deletes it before this window goes.
-  auto screenShotWindow = std::make_unique<ScreenShotWindow>(this);
-  auto nameDialogue = std::make_unique<ChangeColourNameDialogue>(this);
-  auto about = std::make_unique<AboutWindow>(this);
-  // The splash shows with this window, at its first activation: a window owned by another is
-  // only shown once its owner is.
-  auto splash = std::make_unique<SplashWindow>(this);
-  auto adjustWindow = std::make_unique<AdjustWindow>(this);
-  auto colourizerPreview = std::make_unique<ColourizerPreviewWindow>(this);
-  auto defaultFolder = std::make_unique<DefaultFolderWindow>(this);
+  // The secondary windows. Each is owned by this window (a window manager or compositor keeps
+  // it above it), and by the room that shows it, which deletes it before this window goes; all
+  // but the wheel's options (which hold the wheel's settings) are built when first wanted. The
+  // splash shows with this window, at its first activation: a window owned by another is only
+  // shown once its owner is.
+  auto screenShotWindow = Secondary<ScreenShotWindow>(this);
+  auto nameDialogue = Secondary<ChangeColourNameDialogue>(this);
+  auto about = Secondary<AboutWindow>(this);
+  auto splash = Secondary<SplashWindow>(this);
+  auto adjustWindow = Secondary<AdjustWindow>(this);
+  auto colourizerPreview = Secondary<ColourizerPreviewWindow>(this);
+  auto defaultFolder = Secondary<DefaultFolderWindow>(this);
   auto wheelOptions = std::make_unique<WheelOptionsWindow>(this);
-  auto saveAsOptions = std::make_unique<SaveAsOptionsWindow>(this);
+  auto saveAsOptions = Secondary<SaveAsOptionsWindow>(this);
 
   const FramePanes panes = BuildFramePanes(this);
   qApp->installEventFilter(new WindowsOnScreen(this));
@@ -260,7 +275,9 @@ void MainWindow::OnHeartbeat() {
   frame_->KeepOnTop();
   // The keyboard focus stays inside an open dialog: the colour name dialog first, else the
   // about box; the wheel's options keep it too.
-  if (!listPane_->NameDialogue()->KeepFocus(onTop_.OnTopState())) frame_->AboutBox()->KeepFocus();
+  ChangeColourNameDialogue* naming = listPane_->OpenNameDialogue();
+  if (!(naming && naming->KeepFocus(onTop_.OnTopState())))
+    if (AboutWindow* about = frame_->OpenAboutBox()) about->KeepFocus();
   harmony_->Options()->KeepFocus(this);
   // The capture hot key held, and the pixel under the mouse read.
   capture_->HoldHotKey();
@@ -272,7 +289,7 @@ void MainWindow::OnHeartbeat() {
 
 bool MainWindow::HeartbeatNeeded() const {
   return capture_->NeedsTick() || hsMixer_->NeedsTick() || frame_->NeedsTick() ||
-         listPane_->NameDialogue()->isVisible() || harmony_->Options()->isVisible();
+         listPane_->OpenNameDialogue() || harmony_->Options()->isVisible();
 }
 
 // ---------------------------------------------------------------- closing, drops

@@ -36,7 +36,7 @@ void Delay(int milliseconds) {
 
 }  // namespace
 
-Snapshots::Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<ScreenShotWindow> shot,
+Snapshots::Snapshots(QWidget* sources, QWidget* window, MadeOnFirstUse<ScreenShotWindow> shot,
                      ColourSelection& selection, StayOnTop& onTop, Services& services)
     : window_(window),
       screenShot_(std::move(shot)),
@@ -52,18 +52,20 @@ Snapshots::Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<ScreenSh
   WinPaletteSpeedButton->SetGlyph(":/glyphs/palette.svg");
   DesktopCapturePopupExt = MakePopup(sources, "DesktopCapturePopupExt", onTop);
   QAction* copy = DesktopCapturePopupExt->AddItem("CopyToClipboard1", "Copy to Clipboard");
-  onTop.Follow(screenShot_.get(), false);
 
   Link(CopyFromClipSpeedButton, &SpeedButton::clicked, this,
        [this](bool) { CopyFromClipSpeedButtonClick(); });
   Link(WinPaletteSpeedButton, &SpeedButton::clicked, this, [this](bool) { WinPaletteSpeedButtonClick(); });
   Link(copy, &QAction::triggered, this,
        [this](bool) { services_.SetClipboardImage(screenShot_->Picture()); });
-  screenShot_->SetMainBounds([this] { return window_->frameGeometry(); });
-  Link(screenShot_.get(), &ScreenShotWindow::PointedAt, this,
-       [this](QPoint p, bool click) { BMPPixelColourRetreive(p, click); });
-  Link(screenShot_.get(), &ScreenShotWindow::MenuRequested, this,
-       [this](QPoint global) { DesktopCapturePopupExt->Popup(global); });
+  screenShot_.OnMade([this, &onTop](ScreenShotWindow& shotWindow) {
+    onTop.Follow(&shotWindow, false);
+    shotWindow.SetMainBounds([this] { return window_->frameGeometry(); });
+    Link(&shotWindow, &ScreenShotWindow::PointedAt, this,
+         [this](QPoint p, bool click) { BMPPixelColourRetreive(p, click); });
+    Link(&shotWindow, &ScreenShotWindow::MenuRequested, this,
+         [this](QPoint global) { DesktopCapturePopupExt->Popup(global); });
+  });
 }
 
 Snapshots::~Snapshots() = default;
@@ -85,6 +87,8 @@ void Snapshots::BMPPixelColourRetreive(QPoint pos, bool select) {
   selection_.SetColourSelection({.copyValue = true});
   if (screenShot_->windowTitle() == "Screen Shot") emit Picked(selection_.Colour());
 }
+
+ScreenShotWindow* Snapshots::ScreenShot() { return screenShot_.get(); }
 
 // ---------------------------------------------------------------- snapshot and clipboard picture
 

@@ -10,6 +10,7 @@
 #include <QObject>
 
 #include "core/colour/custom_colours.h"
+#include "widgets/made_on_first_use.h"
 
 class QWidget;
 
@@ -27,7 +28,7 @@ class PopupMenu;
 class Snapshots : public QObject {
   Q_OBJECT
  public:
-  Snapshots(QWidget* sources, QWidget* window, std::unique_ptr<ScreenShotWindow> shot,
+  Snapshots(QWidget* sources, QWidget* window, MadeOnFirstUse<ScreenShotWindow> shot,
             ColourSelection& selection, StayOnTop& onTop, Services& services);
   ~Snapshots() override;
 
@@ -42,7 +43,7 @@ class Snapshots : public QObject {
   void WinPaletteSpeedButtonClick();
   void RetreiveColourPalette();
   const CustomColourSlots& CustomColours() const { return customColours_; }
-  ScreenShotWindow* ScreenShot() const { return screenShot_.get(); }
+  ScreenShotWindow* ScreenShot();
 
  signals:
   // The desktop is about to be photographed (windows of ours get out of the picture), and has been.
@@ -58,7 +59,7 @@ class Snapshots : public QObject {
   void BMPPixelColourRetreive(QPoint pos, bool select);
 
   QWidget* window_;
-  std::unique_ptr<ScreenShotWindow> screenShot_;
+  MadeOnFirstUse<ScreenShotWindow> screenShot_;
   ColourSelection& selection_;
   StayOnTop& onTop_;
   Services& services_;

@@ -75,7 +75,7 @@ QSpinBox* SizeBox(QWidget* parent, const char* name, const char* editName, int l
 }  // namespace
 
 TextColourizer::TextColourizer(QWidget* tab, QWidget* chartHost, QWidget* window,
-                               std::unique_ptr<ColourizerPreviewWindow> preview, const ColourizerParts& parts)
+                               MadeOnFirstUse<ColourizerPreviewWindow> preview, const ColourizerParts& parts)
     : tab_(tab),
       chartHost_(chartHost),
       window_(window),
@@ -87,7 +87,6 @@ TextColourizer::TextColourizer(QWidget* tab, QWidget* chartHost, QWidget* window
   Build(tab);
   BuildMenu(tab);
   BuildChart(chartHost);
-  onTop_.Follow(preview_.get(), true);
   Connect();
   tab->installEventFilter(this);
   FirstFontSizeEditChange();
@@ -217,11 +216,25 @@ void TextColourizer::Connect() {
   Link(CopyRichTextAction, &QAction::triggered, this, [this](bool) { CopyRichTextClick(); });
   Link(ViewInBiggerWindowAction, &QAction::triggered, this, [this](bool) { ViewInBiggerWindowClick(); });
   Link(ShowUnicodeChartAction, &QAction::triggered, this, [this](bool) { ShowUnicodeChartClick(); });
-  for (QTextEdit* preview : {ResultRichEdit, preview_->Preview()})
+  const auto menuOn = [this](QTextEdit* preview) {
     Link(preview, &QWidget::customContextMenuRequested, this,
          [this, preview](QPoint p) { TextColourizerPopupExt->Popup(preview->mapToGlobal(p)); });
-  Link(preview_.get(), &ColourizerPreviewWindow::Shown, this, [this] { UpdatePreview(); });
+  };
+  menuOn(ResultRichEdit);
+  preview_.OnMade([this, menuOn](ColourizerPreviewWindow& window) {
+    onTop_.Follow(&window, true);
+    menuOn(window.Preview());
+    Link(&window, &ColourizerPreviewWindow::Shown, this, [this] { UpdatePreview(); });
+    // The background chosen before the window was first opened.
+    if (FromQColor(window.Preview()->palette().color(QPalette::Base)) != background_) {
+      QPalette palette = window.Preview()->palette();
+      palette.setColor(QPalette::Base, ToQColor(background_));
+      window.Preview()->setPalette(palette);
+    }
+  });
 }
+
+ColourizerPreviewWindow* TextColourizer::Preview() { return preview_.get(); }
 
 bool TextColourizer::eventFilter(QObject* watched, QEvent* event) {
   if (watched == TextToColourMemo && event->type() == QEvent::KeyPress) {
@@ -269,7 +282,7 @@ ColourizerInput TextColourizer::Input() const {
 }
 
 void TextColourizer::RefocusText() {
-  if (preview_->Preview()->hasFocus()) return;
+  if (preview_.IfMade() && preview_.IfMade()->Preview()->hasFocus()) return;
   if (TextToColourMemo->isVisible()) TextToColourMemo->setFocus();
 }
 

@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include "core/colourizer/colourizer.h"
+#include "widgets/made_on_first_use.h"
 
 class QAction;
 class QCheckBox;
@@ -43,14 +44,14 @@ class TextColourizer : public QObject {
  public:
   // `tab`: the tab page; `chartHost`: the strip below the panes that holds the chart.
   TextColourizer(QWidget* tab, QWidget* chartHost, QWidget* window,
-                 std::unique_ptr<ColourizerPreviewWindow> preview, const ColourizerParts& parts);
+                 MadeOnFirstUse<ColourizerPreviewWindow> preview, const ColourizerParts& parts);
   ~TextColourizer() override;
 
   // What the controls say now.
   ColourizerInput Input() const;
   // The preview as the engine coloured it.
   const Colourized& Result() const { return result_; }
-  ColourizerPreviewWindow* Preview() const { return preview_.get(); }
+  ColourizerPreviewWindow* Preview();
   PopupMenu* Menu() const { return TextColourizerPopupExt; }
 
   // The window switched between its reduced and full form: the chart follows while it is on.
@@ -125,7 +126,7 @@ class TextColourizer : public QObject {
   QWidget* tab_;
   QWidget* chartHost_;
   QWidget* window_;
-  std::unique_ptr<ColourizerPreviewWindow> preview_;
+  MadeOnFirstUse<ColourizerPreviewWindow> preview_;
   const ActiveColourHolder& active_;
   DebugPanel& debug_;
   StayOnTop& onTop_;

@@ -47,7 +47,7 @@ void TextColourizer::UpdatePreview() {
   result_ = Colourize(in);
   RenderInto(ResultRichEdit, in, 1);
   // The bigger window is for seeing the colours up close: twice the size.
-  if (preview_->isVisible()) RenderInto(preview_->Preview(), in, 2);
+  if (preview_.Visible()) RenderInto(preview_->Preview(), in, 2);
   if (debug_.isVisible())
     debug_.ShowColourizerCounts(result_.count, in.colours.size(), CheckedColourCount(in.colours));
 }
@@ -81,7 +81,9 @@ void TextColourizer::RenderInto(QTextEdit* edit, const ColourizerInput& in, doub
 
 void TextColourizer::SetBackgroundColourClick() {
   background_ = active_.Value().Shown();
-  for (QTextEdit* preview : {ResultRichEdit, preview_->Preview()}) {
+  for (ColourizerPreviewWindow* window = preview_.IfMade();
+       QTextEdit * preview : {ResultRichEdit, window ? window->Preview() : nullptr}) {
+    if (!preview) continue;
     QPalette palette = preview->palette();
     palette.setColor(QPalette::Base, ToQColor(background_));
     preview->setPalette(palette);

@@ -20,35 +20,35 @@ namespace {
 constexpr int kPictureHeight = 32760;
 }  // namespace
 
-AdjustColours::AdjustColours(std::unique_ptr<AdjustWindow> window, QWidget* mainWindow,
-                             ColourListModel& model, QItemSelectionModel& selection,
-                             const ColourSelection& webSafe, StayOnTop& onTop, Services& services)
+AdjustColours::AdjustColours(MadeOnFirstUse<AdjustWindow> window, QWidget* mainWindow, ColourListModel& model,
+                             QItemSelectionModel& selection, const ColourSelection& webSafe, StayOnTop& onTop,
+                             Services& services)
     : window_(std::move(window)),
       mainWindow_(mainWindow),
       model_(model),
       selection_(selection),
       webSafe_(webSafe),
       services_(services) {
-  AdjustWindow* w = window_.get();
-  onTop.Follow(w, true);
-  AdjustedColoursPopupExt = MakePopup(w, "AdjustedColoursPopupExt", onTop);
-  CopyAdjustedAction = AdjustedColoursPopupExt->AddItem("CopyToClipboard2", "Copy To Clipboard");
-  Link(CopyAdjustedAction, &QAction::triggered, this,
-       [this](bool) { services_.SetClipboardImage(window_->Preview().Picture(kPictureHeight)); });
-  Link(&w->Preview(), &AdjustPreview::MenuRequested, this,
-       [this](QPoint at) { AdjustedColoursPopupExt->Popup(at); });
-
-  Link(w, &AdjustWindow::SlidersMoved, this, [this] { CreateColourAdjustImage(); });
-  Link(w, &AdjustWindow::AcceptClicked, this, [this] { AdjustAcceptButtonClick(); });
-  Link(w, &AdjustWindow::CancelClicked, this, [this] {
-    window_->ResetSliders();
-    window_->close();
+  window_.OnMade([this, &onTop](AdjustWindow& w) {
+    onTop.Follow(&w, true);
+    AdjustedColoursPopupExt = MakePopup(&w, "AdjustedColoursPopupExt", onTop);
+    CopyAdjustedAction = AdjustedColoursPopupExt->AddItem("CopyToClipboard2", "Copy To Clipboard");
+    Link(CopyAdjustedAction, &QAction::triggered, this,
+         [this](bool) { services_.SetClipboardImage(window_->Preview().Picture(kPictureHeight)); });
+    Link(&w.Preview(), &AdjustPreview::MenuRequested, this,
+         [this](QPoint at) { AdjustedColoursPopupExt->Popup(at); });
+    Link(&w, &AdjustWindow::SlidersMoved, this, [this] { CreateColourAdjustImage(); });
+    Link(&w, &AdjustWindow::AcceptClicked, this, [this] { AdjustAcceptButtonClick(); });
+    Link(&w, &AdjustWindow::CancelClicked, this, [this] {
+      window_->ResetSliders();
+      window_->close();
+    });
+    Link(&w, &AdjustWindow::Closed, this, [this] { window_->Preview().SetCells(0, {}); });
   });
-  Link(w, &AdjustWindow::Closed, this, [this] { window_->Preview().SetCells(0, {}); });
 
   // While the window is open, whatever changes the list or its selection changes the preview.
   auto follow = [this] {
-    if (window_->isVisible()) {
+    if (window_.Visible()) {
       ReadSelection();
       CreateColourAdjustImage();
     }
@@ -63,6 +63,13 @@ AdjustColours::AdjustColours(std::unique_ptr<AdjustWindow> window, QWidget* main
 }
 
 AdjustColours::~AdjustColours() = default;
+
+AdjustWindow* AdjustColours::Window() { return window_.get(); }
+
+PopupMenu* AdjustColours::Menu() {
+  window_.get();  // the menu is the window's
+  return AdjustedColoursPopupExt;
+}
 
 void AdjustColours::AdjustSelectedColoursClick() {
   if (!window_->isVisible()) window_->move(CentreOver(mainWindow_->frameGeometry(), window_->size()));

@@ -9,6 +9,7 @@
 #include <QObject>
 
 #include "core/list/adjust.h"
+#include "widgets/made_on_first_use.h"
 
 class QAction;
 class QItemSelectionModel;
@@ -26,13 +27,13 @@ class PopupMenu;
 class AdjustColours : public QObject {
   Q_OBJECT
  public:
-  AdjustColours(std::unique_ptr<AdjustWindow> window, QWidget* mainWindow, ColourListModel& model,
+  AdjustColours(MadeOnFirstUse<AdjustWindow> window, QWidget* mainWindow, ColourListModel& model,
                 QItemSelectionModel& selection, const ColourSelection& webSafe, StayOnTop& onTop,
                 Services& services);
   ~AdjustColours() override;
 
-  AdjustWindow* Window() const { return window_.get(); }
-  PopupMenu* Menu() const { return AdjustedColoursPopupExt; }
+  AdjustWindow* Window();
+  PopupMenu* Menu();
 
   // The colour list's menu item: the window, with its preview.
   void AdjustSelectedColoursClick();
@@ -44,7 +45,7 @@ class AdjustColours : public QObject {
  private:
   void ReadSelection();
 
-  std::unique_ptr<AdjustWindow> window_;
+  MadeOnFirstUse<AdjustWindow> window_;
   QWidget* mainWindow_;
   ColourListModel& model_;
   QItemSelectionModel& selection_;

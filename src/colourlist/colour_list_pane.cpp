@@ -33,25 +33,26 @@
 namespace tintora {
 
 ColourListPane::ColourListPane(QGroupBox* pane, QWidget* window,
-                               std::unique_ptr<ChangeColourNameDialogue> nameDialogue,
-                               std::unique_ptr<AdjustWindow> adjust, const ColourListPaneParts& parts)
-    : window_(window),
-      nameDialogue_(std::move(nameDialogue)),
-      adjust_(std::move(adjust)),
-      parts_(parts),
-      model_(parts.model) {
+                               MadeOnFirstUse<ChangeColourNameDialogue> nameDialogue,
+                               MadeOnFirstUse<AdjustWindow> adjust, const ColourListPaneParts& parts)
+    : window_(window), nameDialogue_(std::move(nameDialogue)), parts_(parts), model_(parts.model) {
   Build(pane);
-  adjuster_ = std::make_unique<AdjustColours>(std::move(adjust_), window, model_,
+  adjuster_ = std::make_unique<AdjustColours>(std::move(adjust), window, model_,
                                               *CustomColourListBox->selectionModel(), parts_.selection,
                                               parts_.onTop, parts_.services);
   BuildMenu(pane);
   Connect();
   ConnectNameDialogue();
-  parts_.onTop.Follow(nameDialogue_.get(), true);
   UpdateCountLabel();
 }
 
 ColourListPane::~ColourListPane() = default;
+
+ChangeColourNameDialogue* ColourListPane::NameDialogue() { return nameDialogue_.get(); }
+
+ChangeColourNameDialogue* ColourListPane::OpenNameDialogue() const {
+  return nameDialogue_.Visible() ? nameDialogue_.IfMade() : nullptr;
+}
 
 AdjustWindow* ColourListPane::Adjust() const { return adjuster_->Window(); }
 
@@ -222,18 +223,20 @@ void ColourListPane::Connect() {
 }
 
 void ColourListPane::ConnectNameDialogue() {
-  ChangeColourNameDialogue* dialog = nameDialogue_.get();
-  Link(dialog, &ChangeColourNameDialogue::Activated, this, [this] {
-    ListControlPanel->setEnabled(false);
-    CustomColourListBox->setEnabled(false);
-    emit NameDialogueActive(true);
-  });
-  Link(dialog, &ChangeColourNameDialogue::Accepted, this, [this] { ChangeColourNameOK(); });
-  Link(dialog, &ChangeColourNameDialogue::Closed, this, [this] {
-    ListControlPanel->setEnabled(true);
-    CustomColourListBox->setEnabled(true);
-    emit NameDialogueActive(false);
-    parts_.onTop.RestoreOnTop();
+  nameDialogue_.OnMade([this](ChangeColourNameDialogue& dialog) {
+    parts_.onTop.Follow(&dialog, true);
+    Link(&dialog, &ChangeColourNameDialogue::Activated, this, [this] {
+      ListControlPanel->setEnabled(false);
+      CustomColourListBox->setEnabled(false);
+      emit NameDialogueActive(true);
+    });
+    Link(&dialog, &ChangeColourNameDialogue::Accepted, this, [this] { ChangeColourNameOK(); });
+    Link(&dialog, &ChangeColourNameDialogue::Closed, this, [this] {
+      ListControlPanel->setEnabled(true);
+      CustomColourListBox->setEnabled(true);
+      emit NameDialogueActive(false);
+      parts_.onTop.RestoreOnTop();
+    });
   });
 }
 
@@ -279,7 +282,7 @@ void ColourListPane::IndexRequested(bool undoStepFirst, bool complements) {
 }
 
 void ColourListPane::IndexColour(bool complements) {
-  if (nameDialogue_->isVisible()) return;
+  if (nameDialogue_.Visible()) return;
   const ActiveColour& colour = parts_.active.Value();
   ColourEntry entry{parts_.notation.Text(colour).toStdString(), colour.HexRGBText()};
   if (AddmodeRadioButton->isChecked() || model_.List().Empty()) {

@@ -11,6 +11,7 @@
 
 #include "core/colour/custom_colours.h"
 #include "core/list/colour_list.h"
+#include "widgets/made_on_first_use.h"
 #include "widgets/services.h"
 
 class QAction;
@@ -54,8 +55,8 @@ struct ColourListPaneParts {
 class ColourListPane : public QObject {
   Q_OBJECT
  public:
-  ColourListPane(QGroupBox* pane, QWidget* window, std::unique_ptr<ChangeColourNameDialogue> nameDialogue,
-                 std::unique_ptr<AdjustWindow> adjust, const ColourListPaneParts& parts);
+  ColourListPane(QGroupBox* pane, QWidget* window, MadeOnFirstUse<ChangeColourNameDialogue> nameDialogue,
+                 MadeOnFirstUse<AdjustWindow> adjust, const ColourListPaneParts& parts);
   ~ColourListPane() override;
 
   // Adds the active colour, named in the value field's notation, by the add/insert mode;
@@ -79,7 +80,9 @@ class ColourListPane : public QObject {
   void SetComplementsOffered(bool offered);
   void SelectItem(int row, bool clearOthers);
 
-  ChangeColourNameDialogue* NameDialogue() const { return nameDialogue_.get(); }
+  ChangeColourNameDialogue* NameDialogue();
+  // The name dialogue if it is open, else null (asking does not build it).
+  ChangeColourNameDialogue* OpenNameDialogue() const;
   AdjustWindow* Adjust() const;
   AdjustColours& Adjuster() const { return *adjuster_; }
 
@@ -120,8 +123,7 @@ class ColourListPane : public QObject {
   MessageAnswer AskAboutChanges(const QString& text, bool beep);
 
   QWidget* window_;
-  std::unique_ptr<ChangeColourNameDialogue> nameDialogue_;
-  std::unique_ptr<AdjustWindow> adjust_;  // until the adjuster takes it over
+  MadeOnFirstUse<ChangeColourNameDialogue> nameDialogue_;
   std::unique_ptr<AdjustColours> adjuster_;
   ColourListPaneParts parts_;
   ColourListModel& model_;

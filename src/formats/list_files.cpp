@@ -31,7 +31,9 @@ namespace tintora {
 
 using namespace list_file_types;
 
-ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<SaveAsOptionsWindow> options,
+SaveAsOptionsWindow* ListFiles::SaveAsOptions() { return options_.get(); }
+
+ListFiles::ListFiles(QWidget* sources, QWidget* window, MadeOnFirstUse<SaveAsOptionsWindow> options,
                      const ListFilesParts& parts, const QString& defaultFolder)
     : window_(window),
       options_(std::move(options)),
@@ -63,7 +65,9 @@ ListFiles::ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<SaveAsOp
        [this](Qt::MouseButton b) { LoadSpeedButtonMouseUp(b); });
   Link(CustomColourFileOpen, &QAction::triggered, this, [this](bool) { CustomColourFileOpenExecute(); });
   // While the options are open the main window waits for them (they are window-modal).
-  Link(options_.get(), &SaveAsOptionsWindow::Closed, this, [this] { onTop_.RestoreOnTop(); });
+  options_.OnMade([this](SaveAsOptionsWindow& options) {
+    Link(&options, &SaveAsOptionsWindow::Closed, this, [this] { onTop_.RestoreOnTop(); });
+  });
   // Ctrl+S saves like the Save button: only a list with something in it.
   Link(SaveAsAction, &QAction::triggered, this, [this](bool) { SaveSpeedButtonClick(); });
 }

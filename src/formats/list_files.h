@@ -17,6 +17,7 @@
 #include "core/formats/palette_file.h"
 #include "core/list/colour_list.h"
 #include "widgets/list_saver.h"
+#include "widgets/made_on_first_use.h"
 
 class QAction;
 class QWidget;
@@ -47,7 +48,7 @@ class ListFiles : public QObject, public ListSaver {
   Q_OBJECT
  public:
   // `defaultFolder`: where the dialogs open until the user has gone elsewhere.
-  ListFiles(QWidget* sources, QWidget* window, std::unique_ptr<SaveAsOptionsWindow> options,
+  ListFiles(QWidget* sources, QWidget* window, MadeOnFirstUse<SaveAsOptionsWindow> options,
             const ListFilesParts& parts, const QString& defaultFolder);
   ~ListFiles() override;
 
@@ -79,7 +80,7 @@ class ListFiles : public QObject, public ListSaver {
   // At start, while auto-load is on: that list opens again.
   void AutoOpenFileOnStartup();
   ListFormat SaveDialogFormat() const { return saveDialogFormat_; }
-  SaveAsOptionsWindow* SaveAsOptions() const { return options_.get(); }
+  SaveAsOptionsWindow* SaveAsOptions();
 
  signals:
   // A list was read into the list.
@@ -106,7 +107,7 @@ class ListFiles : public QObject, public ListSaver {
   void Refuse(const QString& fileName, const QString& why);
 
   QWidget* window_;
-  std::unique_ptr<SaveAsOptionsWindow> options_;
+  MadeOnFirstUse<SaveAsOptionsWindow> options_;
   ColourListModel& model_;
   ProgressDisplay& progress_;
   StayOnTop& onTop_;

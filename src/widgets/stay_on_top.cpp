@@ -24,6 +24,8 @@ StayOnTop::StayOnTop(QWidget* mainWindow) : main_(mainWindow) {}
 void StayOnTop::Follow(QWidget* window, bool inFrontByRight) {
   followers_.emplace_back(window);
   if (inFrontByRight) inFront_.emplace_back(window);
+  // A window built after stay-on-top was turned on takes it up as the others did.
+  if (onTopState_) ApplyStayOnTop(window, true);
 }
 
 void StayOnTop::OnTopToggler() {

@@ -120,6 +120,8 @@ TEST_F(ColourizerTest, TheCopiesTakeTheHtmlTheBackgroundAndTheRichText) {
   Find<QAction>("CopyBackgroundHTMLtoClipboard1")->trigger();
   EXPECT_EQ(Copied(), "BGColor=\"#123456\"");
   EXPECT_EQ(Find<QTextEdit>("ResultRichEdit")->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
+  // The bigger window, first opened after the background was chosen, shows it too.
+  EXPECT_EQ(form->ColourizerPreview()->Preview()->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
 
   Find<QAction>("CopyRichTextToClipboard1")->trigger();
   ASSERT_TRUE(services.clipboardMime);

@@ -13,10 +13,16 @@
 #include <QScrollBar>
 #include <QStyleFactory>
 
+#include "app/about_box.h"
 #include "app/tintora_style.h"
+#include "capture/screen_shot_window.h"
+#include "colourizer/colourizer_preview_window.h"
+#include "colourlist/adjust_window.h"
+#include "colourlist/change_colour_name_dialogue.h"
 #include "colourlist/colour_list_pane.h"
 #include "core/webpage/page_colours.h"
 #include "formats/save_as_options.h"
+#include "settings/default_folder_window.h"
 #include "widgets/accessible_names.h"
 #include "widgets/colour_panel.h"
 #include "widgets/image_box.h"
@@ -53,6 +59,13 @@ class DesktopFitTest : public WindowTest {};
 
 TEST_F(DesktopFitTest, EveryControlHasANameForScreenReaders) {
   QTest::mouseClick(Find<QWidget>("ExpandImage"), Qt::LeftButton);
+  // The windows built on first use, built.
+  for (QWidget* w :
+       {static_cast<QWidget*>(form->ScreenShot()), static_cast<QWidget*>(form->NameDialogue()),
+        static_cast<QWidget*>(form->AboutBox()), static_cast<QWidget*>(form->Adjust()),
+        static_cast<QWidget*>(form->ColourizerPreview()), static_cast<QWidget*>(form->DefaultFolder()),
+        static_cast<QWidget*>(form->SaveAsOptions())})
+    ASSERT_TRUE(w);
   QStringList unnamed;
   for (QWidget* window : Windows(form.get()))
     WalkAccessible(QAccessible::queryAccessibleInterface(window), window->objectName(), unnamed);

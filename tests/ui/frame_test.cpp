@@ -36,8 +36,18 @@ class FrameTest : public WindowTest {
   bool Suspended() { return MainWindowProbe::OnTopSuspended(*form); }
 };
 
-TEST_F(FrameTest, StartsInBasicModeWithEveryWindowCreatedOnce) {
+TEST_F(FrameTest, StartsInBasicModeAndBuildsEachWindowOnceWhenFirstWanted) {
   EXPECT_EQ(form->windowTitle(), "Tintora v2.0");
+  const auto built = [this] {
+    QStringList titles;
+    for (QWidget* w : form->findChildren<QWidget*>())
+      if (w->isWindow() && !w->windowTitle().isEmpty()) titles << w->windowTitle();
+    titles.sort();
+    return titles;
+  };
+  // Built with the main window: the wheel's options (they hold the wheel's settings) and the
+  // data box; the splash at the first activation; the others not yet.
+  EXPECT_EQ(built(), (QStringList{"Customize Colour Wheel", "Program Data Box", "Splash"}));
   const std::pair<QWidget*, const char*> windows[] = {
       {static_cast<QWidget*>(form->ScreenShot()), "Screen Shot"},
       {static_cast<QWidget*>(form->NameDialogue()), "Colour Name"},
@@ -50,6 +60,8 @@ TEST_F(FrameTest, StartsInBasicModeWithEveryWindowCreatedOnce) {
       {static_cast<QWidget*>(form->SaveAsOptions()), "Save As Options"},
   };
   for (const auto& [window, caption] : windows) EXPECT_EQ(window->windowTitle(), caption);
+  EXPECT_EQ(built().size(), std::size(windows) + 1);
+  EXPECT_EQ(form->ScreenShot(), windows[0].first);  // built once
   // The program's icon in every size the desktops ask for, each read (none empty).
   const QList<QSize> sizes = form->windowIcon().availableSizes();
   EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
