@@ -9,6 +9,7 @@
 #include <expat.h>
 
 #include "core/formats/palette_file.h"
+#include "core/formats/xml_scanner.h"
 #include "core/io/zip_archive.h"
 
 namespace tintora::xml_palette {
@@ -33,8 +34,9 @@ bool XmlReader::Inside(std::initializer_list<std::string_view> names) const {
   return true;
 }
 
-// Expat's callbacks, passed on to the reader with local names and the path kept.
-struct XmlStream {
+// The scanner's events, or expat's callbacks for the documents it hands over, passed on to the
+// reader with local names and the path kept.
+struct XmlStream final : XmlEvents {
   explicit XmlStream(XmlReader& r) : reader(r), parser(XML_ParserCreate(nullptr)) {
     XML_SetUserData(parser, this);
     XML_SetElementHandler(parser, &StartElement, &EndElement);
@@ -43,12 +45,30 @@ struct XmlStream {
     XML_SetEntityDeclHandler(parser, &EntityDeclaration);
     XML_SetParamEntityParsing(parser, XML_PARAM_ENTITY_PARSING_NEVER);
   }
-  ~XmlStream() { XML_ParserFree(parser); }
+  ~XmlStream() override { XML_ParserFree(parser); }
   XmlStream(const XmlStream&) = delete;
   XmlStream& operator=(const XmlStream&) = delete;
 
   // Feeds a piece of the document; false once reading has stopped, with the reason in `why`.
   bool Feed(std::string_view piece, bool last) {
+    if (!expat) {
+      switch (scanner.Feed(piece, last)) {
+        case XmlScanner::Outcome::More:
+        case XmlScanner::Outcome::Finished:
+          return true;
+        case XmlScanner::Outcome::Stopped:
+          refused = true;
+          why = reader.refusal_;
+          return false;
+        case XmlScanner::Outcome::Broken:
+          why = "is not well-formed XML (" + scanner.Error() + " at line " + std::to_string(scanner.Line()) +
+                ").";
+          return false;
+        case XmlScanner::Outcome::HandOver:
+          expat = true;
+          piece = scanner.Pending();
+      }
+    }
     while (true) {
       // Expat takes at most INT_MAX bytes a call.
       const std::size_t n = std::min<std::size_t>(piece.size(), std::numeric_limits<int>::max());
@@ -69,34 +89,49 @@ struct XmlStream {
     }
   }
 
-  void Stop() { XML_StopParser(parser, XML_FALSE); }
+  void Stop() {
+    if (expat)
+      XML_StopParser(parser, XML_FALSE);
+    else
+      scanner.Stop();
+  }
 
-  static void XMLCALL StartElement(void* data, const XML_Char* name, const XML_Char** attributes) {
-    auto* self = static_cast<XmlStream*>(data);
-    if (self->reader.path_.size() >= kMaxNesting) {
-      self->reader.Refuse(TooDeep());
-      self->Stop();
+  void StartTag(std::string_view name, const char** attributes) override { Start(name, attributes); }
+  void EndTag(std::string_view name) override { End(name); }
+  void Characters(std::string_view s) override { Append(s); }
+
+  void Start(std::string_view name, const char** attributes) {
+    if (reader.path_.size() >= kMaxNesting) {
+      reader.Refuse(TooDeep());
+      Stop();
       return;
     }
     const std::string_view local = LocalName(name);
-    self->text.clear();
-    self->reader.Start(local, XmlAttributes(attributes));
-    self->reader.path_.emplace_back(local);
-    if (!self->reader.refusal_.empty()) self->Stop();
+    text.clear();
+    reader.Start(local, XmlAttributes(attributes));
+    reader.path_.emplace_back(local);
+    if (!reader.refusal_.empty()) Stop();
   }
 
+  void End(std::string_view name) {
+    reader.path_.pop_back();
+    reader.End(LocalName(name), text);
+    text.clear();
+    if (!reader.refusal_.empty()) Stop();
+  }
+
+  void Append(std::string_view s) {
+    text.append(s.substr(0, kMaxXmlText - std::min(kMaxXmlText, text.size())));
+  }
+
+  static void XMLCALL StartElement(void* data, const XML_Char* name, const XML_Char** attributes) {
+    static_cast<XmlStream*>(data)->Start(name, attributes);
+  }
   static void XMLCALL EndElement(void* data, const XML_Char* name) {
-    auto* self = static_cast<XmlStream*>(data);
-    self->reader.path_.pop_back();
-    self->reader.End(LocalName(name), self->text);
-    self->text.clear();
-    if (!self->reader.refusal_.empty()) self->Stop();
+    static_cast<XmlStream*>(data)->End(name);
   }
-
   static void XMLCALL Characters(void* data, const XML_Char* s, int length) {
-    std::string& text = static_cast<XmlStream*>(data)->text;
-    text.append(s,
-                std::min(static_cast<std::size_t>(length), kMaxXmlText - std::min(kMaxXmlText, text.size())));
+    static_cast<XmlStream*>(data)->Append(std::string_view(s, static_cast<std::size_t>(length)));
   }
 
   static void XMLCALL EntityDeclaration(void* data, const XML_Char*, int, const XML_Char*, int,
@@ -107,13 +142,16 @@ struct XmlStream {
   }
 
   XmlReader& reader;
+  XmlScanner scanner{*this};
+  bool expat = false;  // the document was handed over to expat
   XML_Parser parser;
   std::string text, why;
   bool entityDeclared = false, refused = false;
 };
 
-bool ReadXml(std::string_view bytes, XmlReader& reader, std::string& why) {
+bool ReadXml(std::string_view bytes, XmlReader& reader, std::string& why, XmlEngine engine) {
   XmlStream stream(reader);
+  stream.expat = engine == XmlEngine::ExpatOnly;
   reader.Expect(bytes.size());
   if (stream.Feed(bytes, true)) return true;
   why = stream.why;

@@ -22,6 +22,11 @@ class XmlAttributes {
   // The value of the first attribute of that local name; empty when there is none.
   std::string_view operator[](std::string_view localName) const;
   bool Has(std::string_view localName) const;
+  // Each attribute's name as written and its value, in document order.
+  template <class Visit>
+  void ForEach(Visit visit) const {
+    for (const char** a = pairs_; a && a[0]; a += 2) visit(std::string_view(a[0]), std::string_view(a[1]));
+  }
 
  private:
   const char** pairs_;
@@ -59,7 +64,11 @@ class XmlReader {
 
 // Reads the document in `bytes`; false with the reason after the file's name ("is not
 // well-formed XML (...)", or the reader's refusal) when it cannot.
-bool ReadXml(std::string_view bytes, XmlReader& reader, std::string& why);
+// `engine`: the quick scanner where the document is of its kind (else expat), or expat alone
+// (for checking the one against the other).
+enum class XmlEngine { Quick, ExpatOnly };
+bool ReadXml(std::string_view bytes, XmlReader& reader, std::string& why,
+             XmlEngine engine = XmlEngine::Quick);
 // The same for the entry `entry` of the zip archive in `zipBytes`, inflated a piece at a time
 // into the reader; `kind` names the format in the messages ("a Krita palette").
 bool ReadZippedXml(std::string_view zipBytes, const char* entry, std::string_view kind, XmlReader& reader,
