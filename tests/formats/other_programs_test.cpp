@@ -313,6 +313,42 @@ TEST(OtherPrograms, WritersGiveTheProgramsWhatTheyRead) {
   EXPECT_EQ(WriteListFile(ListFormat::Act, List(big)).bytes.size(), 3u * 257);
 }
 
+// A big entry is inflated on a thread of its own, ahead of its reader: its pieces come in
+// order, a reader may stop at any piece, and the bounds and damage are found as before.
+TEST(OtherPrograms, BigZipEntriesAreInflatedAheadInOrderWithinTheSameBounds) {
+  std::string noise(3u << 20, '\0');  // hardly compressible, so its deflated bytes are many
+  std::uint32_t state = 1;
+  for (char& c : noise) c = static_cast<char>((state = state * 1664525u + 1013904223u) >> 24);
+  const std::string archive = Zip({{"e", noise}});
+  const ZipReader zip(archive);
+  std::string joined;
+  std::size_t claimed = 0;
+  EXPECT_EQ(zip.Stream(
+                   "e", [&](std::string_view piece) { return joined += piece, true; }, &claimed)
+                .why,
+            "");
+  EXPECT_EQ(claimed, noise.size());
+  EXPECT_TRUE(joined == noise);
+  int pieces = 0;
+  EXPECT_EQ(zip.Stream("e", [&](std::string_view) { return ++pieces < 2; }).why, "");
+  EXPECT_EQ(pieces, 2);
+  // A byte of the deflated data changed, halfway.
+  std::string damaged = archive;
+  damaged[damaged.size() / 2] ^= 0x55;
+  EXPECT_EQ(ZipReader(damaged).Stream("e", [](std::string_view) { return true; }).why,
+            "is a damaged zip archive: its e cannot be unpacked.");
+  // An entry claiming 2 MB that unpacks to more than the bound.
+  std::string liar = Zip({{"e", std::string(kZipMaxEntryBytes + 1, '0')}});
+  const auto claim = [&](std::size_t at) { liar.replace(at, 4, std::string("\0\0\x20\0", 4)); };
+  claim(22);
+  claim(liar.rfind(std::string("PK\x01\x02", 4)) + 24);
+  std::size_t taken = 0;
+  EXPECT_EQ(
+      ZipReader(liar).Stream("e", [&](std::string_view piece) { return taken += piece.size(), true; }).why,
+      "would unpack its e to more than 64 MB, more than a palette can hold: it is refused.");
+  EXPECT_LE(taken, kZipMaxEntryBytes);
+}
+
 // A zip is read only within bounds: what it says it holds and what it really unpacks to.
 TEST(OtherPrograms, ZipArchivesAreReadWithinBounds) {
   const std::string huge(kZipMaxEntryBytes + 1, '0');  // deflates to a few hundred kilobytes

@@ -118,6 +118,8 @@ TEST(XmlScannerTest, RefusesWhatExpatRefusesInItsWords) {
   }
   EXPECT_EQ(ReadWith("<a>\n\n<b></c></a>", XmlEngine::Quick).why,
             "is not well-formed XML (mismatched tag at line 3).");
+  const std::string tall = "<a>" + std::string(3000, '\n') + "</b>";
+  EXPECT_EQ(ReadWith(tall, XmlEngine::Quick).why, ReadWith(tall, XmlEngine::ExpatOnly).why);
 }
 
 TEST(XmlScannerTest, HandsEveryOtherKindOfDocumentToExpatUntold) {

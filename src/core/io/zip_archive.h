@@ -42,10 +42,14 @@ class ZipReader {
   // The named entry handed to `take` a piece at a time as it is inflated, so a big entry is
   // never held whole; `take` returns false to stop early. `sizeHint` (may be null) learns the
   // size the archive claims, before the first piece. The result's `bytes` stay empty.
+  // A big entry is inflated on a thread of its own, a few pieces ahead of `take`.
   ZipEntryRead Stream(std::string_view name, const std::function<bool(std::string_view piece)>& take,
                       std::size_t* sizeHint = nullptr, std::size_t maxBytes = kZipMaxEntryBytes) const;
 
  private:
+  ZipEntryRead Inflate(std::string_view name, const std::function<bool(std::string_view piece)>& take,
+                       std::size_t* sizeHint, std::size_t maxBytes, bool ahead) const;
+
   ::zip* archive_ = nullptr;
   std::string why_;
 };
