@@ -9,6 +9,7 @@
 #include "core/formats/art_palettes.h"
 #include "core/formats/list_formats.h"
 #include "core/io/zip_archive.h"
+#include "core/io/zip_writer.h"
 
 namespace {
 

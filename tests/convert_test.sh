@@ -58,6 +58,15 @@ expect 0 "" "$work/tango.gpl" "$work/other.kpl"
 expect 0 "" "$work/other.kpl" "$work/back.gpl"
 head -n 3 "$work/back.gpl" | tr '\n' '|' | grep -qx 'GIMP Palette|Name: Tango|Columns: 3|' ||
   fail "the GIMP header did not survive: $(head -n 3 "$work/back.gpl")"
+# Another zip reader takes the zipped palettes whole, every CRC right.
+if command -v python3 >/dev/null 2>&1; then
+  for zipped in "$work/other.kpl" "$work/nameless.swatches"; do
+    python3 -c 'import sys, zipfile; sys.exit(zipfile.ZipFile(sys.argv[1]).testzip() is not None)' "$zipped" ||
+      fail "Python's zipfile finds $zipped damaged"
+  done
+else
+  echo "skipped: no python3 here to read the zipped palettes with another zip reader"
+fi
 # Photoshop's table on request; it holds 256 colours at most.
 expect 0 "" --act-adobe "$work/three.cdt" "$work/adobe.act"
 [ "$(wc -c <"$work/adobe.act")" -eq 772 ] || fail "the Photoshop table is not 772 bytes"

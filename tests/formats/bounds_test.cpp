@@ -15,6 +15,7 @@
 
 #include "core/formats/list_formats.h"
 #include "core/io/zip_archive.h"
+#include "core/io/zip_writer.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/settings_values.h"
 #include "support/temp_dir.h"

@@ -14,6 +14,7 @@
 #include "core/formats/list_formats.h"
 #include "core/formats/office_palettes.h"
 #include "core/io/zip_archive.h"
+#include "core/io/zip_writer.h"
 #include "support/lists.h"
 #include "support/printers.h"
 

@@ -14,6 +14,7 @@
 #include "core/io/lines.h"
 #include "core/io/text_codec.h"
 #include "core/io/zip_archive.h"
+#include "core/io/zip_writer.h"
 
 namespace tintora {
 
@@ -145,7 +146,12 @@ ListWriteResult WriteKpl(const ColourList& list, std::string_view title, int col
   if (auto bad = FirstNonColour(list)) return {{}, *bad};
   if (columns <= 0) columns = 16;  // a palette without columns would place no swatch in Krita
   const std::size_t n = list.Count(), cols = static_cast<std::size_t>(columns);
-  XmlText xml(TextBytes(list, 240));
+  // The text goes to the archive a piece at a time, deflated beside the making of the next.
+  constexpr std::size_t kPieceBytes = 256u << 10;
+  ZipWriter zip;
+  zip.Add("mimetype", kKritaMimeType, true);
+  zip.Begin("colorset.xml");
+  XmlText xml(kPieceBytes);
   xml.Open("ColorSet")
       .Attr("version", "2.0")
       .Attr("name", title.empty() ? std::string_view("Tintora") : title)
@@ -174,19 +180,16 @@ ListWriteResult WriteKpl(const ColourList& list, std::string_view title, int col
         .Attr("column", static_cast<long long>(i % cols))
         .EndEmpty();
     xml.Close("ColorSetEntry");
+    if (xml.Size() >= kPieceBytes && !zip.Put(xml.TakePiece())) break;
   }
   xml.Close("ColorSet");
-  const std::string colourSet = xml.Take();
-  XmlText profilesXml;
-  profilesXml.Open("Profiles").EndEmpty();
-  const std::string profiles = profilesXml.Take();
-  const ZipEntryToWrite entries[] = {
-      {"mimetype", kKritaMimeType, true},
-      {"colorset.xml", colourSet, false},
-      {"profiles.xml", profiles, false},
-  };
-  if (auto why = TooLargeToReadBack(entries)) return {{}, "A Krita palette of this list " + *why};
-  std::string bytes = WriteZip(entries);
+  zip.Put(xml.TakePiece());
+  zip.End();
+  XmlText profiles;
+  profiles.Open("Profiles").EndEmpty();
+  zip.Add("profiles.xml", profiles.Take());
+  if (zip.TooLargeAt()) return {{}, "A Krita palette of this list " + TooLargeToReadBack("colorset.xml")};
+  std::string bytes = zip.Finish();
   if (bytes.empty()) return {{}, "The Krita palette could not be put together."};
   return {std::move(bytes), {}};
 }

@@ -11,6 +11,7 @@
 #include "core/formats/colour_list_files.h"
 #include "core/formats/xml_palette.h"
 #include "core/io/zip_archive.h"
+#include "core/io/zip_writer.h"
 
 namespace tintora {
 

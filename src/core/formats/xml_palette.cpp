@@ -294,6 +294,13 @@ XmlText& XmlText::Attr(std::string_view name, double value) {
   return *this;
 }
 
+std::string XmlText::TakePiece() {
+  std::string piece;
+  piece.swap(text_);
+  text_.reserve(piece.capacity());
+  return piece;
+}
+
 void XmlText::EndEmpty() { text_ += "/>\n"; }
 
 void XmlText::EndStart() {

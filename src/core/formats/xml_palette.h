@@ -107,6 +107,9 @@ class XmlText {
   void Close(std::string_view name);
 
   std::string Take() { return std::move(text_); }
+  std::size_t Size() const { return text_.size(); }
+  // What is written so far, handed over; the writing goes on after it.
+  std::string TakePiece();
 
  private:
   std::string text_;

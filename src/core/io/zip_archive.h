@@ -54,19 +54,4 @@ class ZipReader {
   std::string why_;
 };
 
-struct ZipEntryToWrite {
-  std::string_view name;
-  std::string_view bytes;
-  bool stored = false;  // not compressed (a "mimetype" entry must be so, and first)
-};
-
-// What Tintora writes it reads back: why an archive of these entries would be refused (an
-// entry past kZipMaxEntryBytes), in words that follow "A Krita palette of this list ";
-// nullopt when every entry fits.
-std::optional<std::string> TooLargeToReadBack(std::span<const ZipEntryToWrite> entries);
-
-// The archive of the entries in their order, with a fixed date so the same list gives the same
-// bytes. Empty when the zip library fails (which it does not for data in memory).
-std::string WriteZip(std::span<const ZipEntryToWrite> entries);
-
 }  // namespace tintora
