@@ -9,6 +9,7 @@
 #include "core/colour/number_text.h"
 #include "core/formats/art_palettes.h"
 #include "core/formats/colour_list_files.h"
+#include "core/formats/json_tree.h"
 #include "core/formats/xml_palette.h"
 #include "core/io/zip_archive.h"
 #include "core/io/zip_writer.h"
@@ -17,74 +18,28 @@ namespace tintora {
 
 namespace {
 
-// Swatches.json as it streams past: one palette object, or an array of them, each with a name
-// and its swatches (hue, saturation and brightness 0..1; null for an empty slot). A tree of
-// 100,000 swatch objects would cost more than the reading.
-struct ProcreateReader : nlohmann::json_sax<nlohmann::json> {
-  ListReadResult r;
-  // What each open container is: a palette, its swatch array, a swatch, or anything else.
-  enum class Kind { Palette, Swatches, Swatch, Other };
-  std::vector<Kind> open;
-  std::string lastKey;
-  double hue = 0, saturation = 0, brightness = 0;
-  int found = 0;  // the swatch's components seen, one bit each
-
-  Kind Top() const { return open.empty() ? Kind::Other : open.back(); }
-
-  bool Number(double v) {
-    if (Top() == Kind::Swatch) {
-      if (lastKey == "hue") hue = v, found |= 1;
-      if (lastKey == "saturation") saturation = v, found |= 2;
-      if (lastKey == "brightness") brightness = v, found |= 4;
+// Swatches.json: one palette object, or an array of them, each with a name and its swatches
+// (hue, saturation and brightness 0..1; null for an empty slot).
+void ReadPalette(const JsonTree& tree, const JsonNode& palette, ListReadResult& r) {
+  if (!palette.IsObject()) return;
+  if (r.title.empty())
+    if (const auto name = tree.Text(palette, "name")) r.title = std::string(*name);
+  const JsonNode* swatches = tree.Field(palette, "swatches");
+  if (!swatches || swatches->kind != JsonNode::Kind::Array) return;
+  for (const JsonNode& swatch : tree.Children(*swatches)) {
+    if (!swatch.IsObject()) continue;
+    double hue = 0, saturation = 0, brightness = 0;
+    int found = 0;  // the components seen, one bit each (the last of a name counts)
+    for (const JsonNode& member : tree.Children(swatch)) {
+      if (member.kind != JsonNode::Kind::Number) continue;
+      const std::string_view key = member.Key();
+      if (key == "hue") hue = member.Number(), found |= 1;
+      if (key == "saturation") saturation = member.Number(), found |= 2;
+      if (key == "brightness") brightness = member.Number(), found |= 4;
     }
-    return true;
+    if (found == 7) r.entries.push_back({{}, HsbToHex(hue, saturation, brightness)});
   }
-  bool null() override { return true; }
-  bool boolean(bool) override { return true; }
-  bool number_integer(number_integer_t v) override { return Number(static_cast<double>(v)); }
-  bool number_unsigned(number_unsigned_t v) override { return Number(static_cast<double>(v)); }
-  bool number_float(number_float_t v, const string_t&) override { return Number(v); }
-  bool string(string_t& v) override {
-    if (Top() == Kind::Palette && lastKey == "name" && r.title.empty()) r.title = v;
-    return true;
-  }
-  bool binary(binary_t&) override { return true; }
-  // Nesting past what any palette needs stops the reading before it costs anything.
-  bool Open(Kind kind) {
-    open.push_back(kind);
-    tooDeep = open.size() > kMaxNesting;
-    return !tooDeep;
-  }
-  bool start_object(std::size_t) override {
-    // A palette is the document itself or an element of the document's array.
-    const bool palette = open.empty() || (open.size() == 1 && Top() == Kind::Other && rootIsArray);
-    found = 0;
-    lastKey.clear();
-    return Open(palette ? Kind::Palette : Top() == Kind::Swatches ? Kind::Swatch : Kind::Other);
-  }
-  bool key(string_t& k) override {
-    lastKey = k;
-    return true;
-  }
-  bool end_object() override {
-    if (Top() == Kind::Swatch && found == 7) r.entries.push_back({{}, HsbToHex(hue, saturation, brightness)});
-    open.pop_back();
-    return !OverFull(r.entries);  // stops the reading; the entries then refuse the file
-  }
-  bool start_array(std::size_t) override {
-    if (open.empty()) rootIsArray = true;
-    return Open(Top() == Kind::Palette && lastKey == "swatches" ? Kind::Swatches : Kind::Other);
-  }
-  bool end_array() override {
-    open.pop_back();
-    return true;
-  }
-  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
-    return false;
-  }
-
-  bool rootIsArray = false, tooDeep = false;
-};
+}
 
 }  // namespace
 
@@ -93,15 +48,23 @@ ListReadResult ReadProcreate(std::string_view bytes) {
   if (!zip.Ok()) return RefusedRead("is not a Procreate swatch file: it " + zip.Why());
   const ZipEntryRead json = zip.Read("Swatches.json");
   if (!json.bytes) return RefusedRead("is not a Procreate swatch file: it " + json.why);
-  ProcreateReader reader;
-  reader.r.entries.reserve(std::min(json.bytes->size() / 40, kMaxListEntries + 1));
-  if (!nlohmann::json::sax_parse(*json.bytes, &reader, nlohmann::json::input_format_t::json, true, true)) {
-    if (OverFull(reader.r.entries)) return RefusedRead(TooManyEntries());
-    if (reader.tooDeep) return RefusedRead(TooDeep());
+  JsonRefusal why = JsonRefusal::NotJson;
+  const std::optional<JsonTree> tree = JsonTree::Parse(*json.bytes, {.nesting = kMaxNesting}, why);
+  if (!tree) {
+    if (why == JsonRefusal::TooDeep) return RefusedRead(TooDeep());
+    if (why == JsonRefusal::TooLarge) return RefusedRead(TooManyEntries());
     return RefusedRead("holds a Swatches.json that is not well-formed JSON.");
   }
-  NameByValue(reader.r.entries);
-  return std::move(reader.r);
+  ListReadResult r;
+  const JsonNode& root = tree->Root();
+  if (root.kind == JsonNode::Kind::Array) {
+    for (const JsonNode& palette : tree->Children(root)) ReadPalette(*tree, palette, r);
+  } else {
+    ReadPalette(*tree, root, r);
+  }
+  if (OverFull(r.entries)) return RefusedRead(TooManyEntries());
+  NameByValue(r.entries);
+  return r;
 }
 
 ListWriteResult WriteProcreate(const ColourList& list, std::string_view title) {
