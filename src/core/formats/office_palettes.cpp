@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <sstream>
+#include <unordered_map>
 #include <vector>
 
 #include "core/colour/colour_spaces.h"
@@ -136,10 +135,18 @@ ListWriteResult WriteScribusXml(const ColourList& list, std::string_view title) 
 
 namespace {
 
+// The numbers of a list split by blanks (a word that is none is NaN, so the colour is refused).
 std::vector<double> Numbers(std::string_view text) {
   std::vector<double> numbers;
-  std::istringstream in{std::string(text)};
-  for (std::string word; in >> word;) numbers.push_back(Number(word));
+  const auto blank = [](char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    while (i < text.size() && blank(text[i])) ++i;
+    const std::size_t start = i;
+    while (i < text.size() && !blank(text[i])) ++i;
+    if (i > start) numbers.push_back(Number(text.substr(start, i - start)));
+  }
   return numbers;
 }
 
@@ -167,18 +174,24 @@ std::string ValuesHex(std::string_view model, const std::vector<double>& v) {
 // come before its materials, so the swatches are matched once the whole file is read.
 struct SwatchBookReader : XmlReader {
   struct Material {
-    std::string name, hex;
+    std::string id, name, hex;
   };
 
   std::string title;
-  std::map<std::string, Material, std::less<>> materials;
-  std::vector<std::string> order, swatches;
+  // In the order they are defined, and by identifier (the first of an identifier counts).
+  std::vector<Material> materials;
+  std::unordered_map<std::string, std::size_t> byId;
+  std::vector<std::string> swatches;
   bool hasBook = false;
   std::size_t documentBytes = 0;
   // The material being read.
   std::string id, materialTitle, identifier, labHex, firstHex, model;
 
-  void Expect(std::size_t bytes) override { documentBytes = bytes; }
+  void Expect(std::size_t bytes) override {
+    documentBytes = bytes;
+    // A material takes some 200 bytes of XML: room for them all at once, not rehashed as they come.
+    byId.reserve(std::min(bytes / 200, kMaxListEntries));
+  }
 
   void Start(std::string_view name, const XmlAttributes& a) override {
     if (Depth() == 0) {
@@ -212,11 +225,11 @@ struct SwatchBookReader : XmlReader {
       if (firstHex.empty()) firstHex = h;
     } else if (Inside({"SwatchBook", "materials"}) && name == "color") {
       const std::string& hex = labHex.empty() ? firstHex : labHex;
-      if (hex.empty() || id.empty() || materials.count(id)) return;
+      if (hex.empty() || id.empty()) return;
+      if (!byId.emplace(id, materials.size()).second) return;
       if (materials.size() == kMaxListEntries) return Refuse(TooManyEntries());
       // Named as the swatch formats name colours, so a swatch costs no more than any other's.
-      materials[id] = {SwatchName(materialTitle.empty() ? identifier : materialTitle), hex};
-      order.push_back(id);
+      materials.push_back({id, SwatchName(materialTitle.empty() ? identifier : materialTitle), hex});
     }
   }
 
@@ -241,18 +254,24 @@ ListReadResult ReadSwatchBooker(std::string_view bytes) {
     std::size_t names = 0;
     const std::size_t budget = NameBudget(reader.documentBytes);
     r.entries.reserve(reader.swatches.size());
+    // A book mostly lists its materials in the order they were defined: the next one is
+    // tried before the index is asked.
+    std::size_t next = 0;
     for (const std::string& id : reader.swatches) {
-      const auto m = reader.materials.find(id);
-      if (m == reader.materials.end()) continue;
-      names += m->second.name.size();
+      if (next >= reader.materials.size() || reader.materials[next].id != id) {
+        const auto found = reader.byId.find(id);
+        if (found == reader.byId.end()) continue;
+        next = found->second;
+      }
+      const SwatchBookReader::Material& m = reader.materials[next++];
+      names += m.name.size();
       if (names > budget)
         return RefusedRead("repeats its colours' names in more text than the book holds (over " +
                            std::to_string(budget >> 20) + " MB): it is not read.");
-      r.entries.push_back({m->second.name, m->second.hex});
+      r.entries.push_back({m.name, m.hex});
     }
   } else {
-    for (const std::string& id : reader.order)
-      r.entries.push_back({reader.materials[id].name, reader.materials[id].hex});
+    for (const SwatchBookReader::Material& m : reader.materials) r.entries.push_back({m.name, m.hex});
   }
   NameByValue(r.entries);
   return r;
