@@ -115,11 +115,13 @@ TEST(OtherPrograms, ReadersTakeWhatTheProgramsWrite) {
 </SwatchBook>)"}}),
        {{"green", "00FF00"}, {"ink", "FF0000"}, {"Red", "FF0000"}, {"grey", "BFBFBF"}},
        "Book"},
-      {"SwatchBooker with its book before its materials, identifiers matched as written",
+      {"SwatchBooker with its book before its materials, identifiers matched as written, the first "
+       "of an identifier counting",
        ListFormat::SwatchBooker,
        Zip({{"swatchbook.xml", R"(<SwatchBook><book><swatch material=" b "/><swatch material="a"/></book>
   <materials><color><metadata><dc:identifier>a</dc:identifier></metadata><values model="RGB">1 1 1</values></color>
-  <color><metadata><dc:identifier> b </dc:identifier></metadata><values model="RGB">0 0 0</values></color></materials>
+  <color><metadata><dc:identifier> b </dc:identifier></metadata><values model="RGB">0 0 0</values></color>
+  <color><metadata><dc:identifier>a</dc:identifier></metadata><values model="RGB">1 0 0</values></color></materials>
 </SwatchBook>)"}}),
        {{"b", "000000"}, {"a", "FFFFFF"}},
        ""},
