@@ -76,10 +76,9 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
   });
 
   // The secondary windows. Each is owned by this window (a window manager or compositor keeps
-  // it above it), and by the room that shows it, which deletes it before this window goes; all
-  // but the wheel's options (which hold the wheel's settings) are built when first wanted. The
-  // splash shows with this window, at its first activation: a window owned by another is only
-  // shown once its owner is.
+  // it above it), and by the room that shows it, which deletes it before this window goes; each
+  // is built when first wanted. The splash shows with this window, at its first activation: a
+  // window owned by another is only shown once its owner is.
   auto screenShotWindow = Secondary<ScreenShotWindow>(this);
   auto nameDialogue = Secondary<ChangeColourNameDialogue>(this);
   auto about = Secondary<AboutWindow>(this);
@@ -87,7 +86,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
   auto adjustWindow = Secondary<AdjustWindow>(this);
   auto colourizerPreview = Secondary<ColourizerPreviewWindow>(this);
   auto defaultFolder = Secondary<DefaultFolderWindow>(this);
-  auto wheelOptions = std::make_unique<WheelOptionsWindow>(this);
+  auto wheelOptions = Secondary<WheelOptionsWindow>(this);
   auto saveAsOptions = Secondary<SaveAsOptionsWindow>(this);
 
   const FramePanes panes = BuildFramePanes(this);
@@ -278,7 +277,7 @@ void MainWindow::OnHeartbeat() {
   ChangeColourNameDialogue* naming = listPane_->OpenNameDialogue();
   if (!(naming && naming->KeepFocus(onTop_.OnTopState())))
     if (AboutWindow* about = frame_->OpenAboutBox()) about->KeepFocus();
-  harmony_->Options()->KeepFocus(this);
+  harmony_->KeepOptionsFocus(this);
   // The capture hot key held, and the pixel under the mouse read.
   capture_->HoldHotKey();
   capture_->CaptureTick();
@@ -289,7 +288,7 @@ void MainWindow::OnHeartbeat() {
 
 bool MainWindow::HeartbeatNeeded() const {
   return capture_->NeedsTick() || hsMixer_->NeedsTick() || frame_->NeedsTick() ||
-         listPane_->OpenNameDialogue() || harmony_->Options()->isVisible();
+         listPane_->OpenNameDialogue() || harmony_->OptionsOpen();
 }
 
 // ---------------------------------------------------------------- closing, drops

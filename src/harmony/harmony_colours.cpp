@@ -72,7 +72,7 @@ QImage SmoothWheel(QSize size, qreal ratio, int divisions, Rgb8 active, bool out
 }  // namespace
 
 HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidget* window,
-                               std::unique_ptr<WheelOptionsWindow> options, const HarmonyParts& parts)
+                               MadeOnFirstUse<WheelOptionsWindow> options, const HarmonyParts& parts)
     : active_(parts.active),
       selection_(parts.selection),
       window_(window),
@@ -104,9 +104,26 @@ HarmonyColours::HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidg
   CustomizeColourWheelAction->setVisible(false);
 
   Connect();
-  // While the options are open the main window waits for them (they are window-modal).
-  Link(options_.get(), &WheelOptionsWindow::Shown, this, [&onTop = parts.onTop] { onTop.SuspendOnTop(); });
-  Link(options_.get(), &WheelOptionsWindow::Closed, this, [&onTop = parts.onTop] { onTop.RestoreOnTop(); });
+  options_.OnMade([this, &onTop = parts.onTop](WheelOptionsWindow& options) {
+    options.SetStoredOptions(stored_);
+    // While the options are open the main window waits for them (they are window-modal).
+    Link(&options, &WheelOptionsWindow::Shown, this, [&onTop] { onTop.SuspendOnTop(); });
+    Link(&options, &WheelOptionsWindow::Closed, this, [&onTop] { onTop.RestoreOnTop(); });
+    Link(&options, &WheelOptionsWindow::SettingsChanged, this, [this] { ComplimentaryColDisplay(); });
+    Link(&options, &WheelOptionsWindow::SaveRequested, this, [this] { WheelCustSave(); });
+  });
+}
+
+WheelOptionsWindow* HarmonyColours::Options() { return options_.get(); }
+
+bool HarmonyColours::OptionsOpen() const { return options_.Visible(); }
+
+void HarmonyColours::KeepOptionsFocus(QWidget* mainWindow) {
+  if (options_.Visible()) options_->KeepFocus(mainWindow);
+}
+
+WheelOptions HarmonyColours::CurrentOptions() const {
+  return options_.IfMade() ? options_.IfMade()->Options() : stored_;
 }
 
 HarmonyColours::~HarmonyColours() = default;
@@ -183,8 +200,6 @@ void HarmonyColours::Connect() {
        [this](QPoint) { PointAt(WheelCenterShape->BrushColour(), WheelCenterShape); });
   Link(WheelCenterShape, &ShapeBox::MousePressed, this,
        [this](Qt::MouseButton b, QPoint) { WheelCenterShapeMouseDown(b); });
-  Link(options_.get(), &WheelOptionsWindow::SettingsChanged, this, [this] { ComplimentaryColDisplay(); });
-  Link(options_.get(), &WheelOptionsWindow::SaveRequested, this, [this] { WheelCustSave(); });
 }
 
 // ---------------------------------------------------------------- showing the harmony colours
@@ -291,7 +306,7 @@ void HarmonyColours::DrawWheel() {
   PixelCanvas canvas{std::span<std::uint32_t>(reinterpret_cast<std::uint32_t*>(picture.bits()),
                                               static_cast<std::size_t>(picture.width()) * picture.height()),
                      picture.width(), picture.height()};
-  const WheelOptions o = options_->Options();
+  const WheelOptions o = CurrentOptions();
   const HueOffsetColour colourAt = [this](int offset) { return ComplementWebSafe(HarmonyColour(offset)); };
   // The pixels say which colour is where (pointing and picking read them); what is shown is the
   // same wheel drawn smooth at the screen's density.
@@ -332,7 +347,7 @@ void HarmonyColours::CustomizeColourWheelClick() {
 // ---------------------------------------------------------------- settings
 
 void HarmonyColours::WheelCustSave() {
-  const WheelOptions o = options_->Options();
+  const WheelOptions o = CurrentOptions();
   settings_.Write([&](IniFile& ini) {
     return ini.WriteBool("Colour Wheel", "WheelOutline", o.outline) &&
            ini.WriteBool("Colour Wheel", "ColourBorders", o.borders) &&
@@ -349,11 +364,12 @@ void HarmonyColours::ApplySchemeSettings(const SettingsValues& v) {
   }
   if (v.divisions <= 0) return;  // no saved wheel: the window keeps its own defaults
   // A saved "on" leaves the window's own choice as it is; only "off" is taken from the file.
-  WheelOptions o = options_->Options();
+  WheelOptions o = CurrentOptions();
   o.divisions = v.divisions;
   if (!v.wheelOutline) o.outline = false;
   if (!v.colourBorders) o.borders = false;
-  options_->SetStoredOptions(o);
+  stored_ = o;
+  if (WheelOptionsWindow* options = options_.IfMade()) options->SetStoredOptions(o);
 }
 
 void HarmonyColours::ApplyShowSettings(const SettingsValues& v) {

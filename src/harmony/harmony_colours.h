@@ -9,7 +9,9 @@
 #include <QObject>
 
 #include "core/mixer/mixer_maths.h"
+#include "harmony/wheel_options_window.h"
 #include "widgets/active_colour_holder.h"
+#include "widgets/made_on_first_use.h"
 
 class QAction;
 class QActionGroup;
@@ -42,7 +44,7 @@ class HarmonyColours : public QObject {
   Q_OBJECT
  public:
   HarmonyColours(QGroupBox* viewerPane, QWidget* swatchHost, QWidget* window,
-                 std::unique_ptr<WheelOptionsWindow> options, const HarmonyParts& parts);
+                 MadeOnFirstUse<WheelOptionsWindow> options, const HarmonyParts& parts);
   ~HarmonyColours() override;
 
   // The caption and the web-safe mark, for the viewer to place under its panels.
@@ -72,7 +74,11 @@ class HarmonyColours : public QObject {
   // The save button of the wheel's options: its own three keys.
   void WheelCustSave();
 
-  WheelOptionsWindow* Options() const { return options_.get(); }
+  // The wheel's options window (built when first wanted), whether it is open, and its focus
+  // kept while it is.
+  WheelOptionsWindow* Options();
+  bool OptionsOpen() const;
+  void KeepOptionsFocus(QWidget* mainWindow);
   bool ShowingComplements() const;
 
  signals:
@@ -105,7 +111,10 @@ class HarmonyColours : public QObject {
   ActiveColourHolder& active_;
   ColourSelection& selection_;
   QWidget* window_;
-  std::unique_ptr<WheelOptionsWindow> options_;
+  MadeOnFirstUse<WheelOptionsWindow> options_;
+  WheelOptions stored_;  // the settings' wheel, until the window holds it
+  // The wheel as its window has it, or as the settings left it while there is no window.
+  WheelOptions CurrentOptions() const;
   HsWorkingValues working_;
   bool largeViewer_ = false;
   bool indexingComplements_ = false;

@@ -43,7 +43,7 @@ void HarmonyColours::IndexComplements() {
     if (!schemes_[0]->isChecked()) colours.push_back(ComplementWebSafe(swatches_[1]->BrushColour()));
     if (schemes_[4]->isChecked()) colours.push_back(ComplementWebSafe(swatches_[2]->BrushColour()));
   } else {
-    for (int offset : WheelIndexOffsets(options_->Divisions()))
+    for (int offset : WheelIndexOffsets(CurrentOptions().divisions))
       colours.push_back(ComplementWebSafe(HarmonyColour(offset)));
   }
   indexingComplements_ = true;

@@ -22,6 +22,7 @@
 #include "colourlist/colour_list_pane.h"
 #include "core/webpage/page_colours.h"
 #include "formats/save_as_options.h"
+#include "harmony/wheel_options_window.h"
 #include "settings/default_folder_window.h"
 #include "widgets/accessible_names.h"
 #include "widgets/colour_panel.h"
@@ -64,7 +65,7 @@ TEST_F(DesktopFitTest, EveryControlHasANameForScreenReaders) {
        {static_cast<QWidget*>(form->ScreenShot()), static_cast<QWidget*>(form->NameDialogue()),
         static_cast<QWidget*>(form->AboutBox()), static_cast<QWidget*>(form->Adjust()),
         static_cast<QWidget*>(form->ColourizerPreview()), static_cast<QWidget*>(form->DefaultFolder()),
-        static_cast<QWidget*>(form->SaveAsOptions())})
+        static_cast<QWidget*>(form->SaveAsOptions()), static_cast<QWidget*>(form->WheelCustomizer())})
     ASSERT_TRUE(w);
   QStringList unnamed;
   for (QWidget* window : Windows(form.get()))

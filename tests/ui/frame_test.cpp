@@ -45,9 +45,9 @@ TEST_F(FrameTest, StartsInBasicModeAndBuildsEachWindowOnceWhenFirstWanted) {
     titles.sort();
     return titles;
   };
-  // Built with the main window: the wheel's options (they hold the wheel's settings) and the
-  // data box; the splash at the first activation; the others not yet.
-  EXPECT_EQ(built(), (QStringList{"Customize Colour Wheel", "Program Data Box", "Splash"}));
+  // Built with the main window: the data box; the splash at the first activation; the others
+  // not yet.
+  EXPECT_EQ(built(), (QStringList{"Program Data Box", "Splash"}));
   const std::pair<QWidget*, const char*> windows[] = {
       {static_cast<QWidget*>(form->ScreenShot()), "Screen Shot"},
       {static_cast<QWidget*>(form->NameDialogue()), "Colour Name"},

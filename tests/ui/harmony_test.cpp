@@ -270,6 +270,16 @@ TEST_F(WheelSettingsTest, ASavedWheelStartsWithItsDivisionsAndNoOutlineOrBorders
   EXPECT_TRUE(Option("WheelCustSaveSpeedButton")->isHidden());
 }
 
+TEST_F(WheelSettingsTest, TheWheelIsDrawnWithTheSavedDivisionsBeforeItsWindowIsOpened) {
+  Menu("ShowComplimentaryColours1");
+  SetRgb(255, 0, 0);
+  Menu("ColourWheel1");
+  EXPECT_EQ(form->findChild<QWidget*>("Form10"), nullptr);  // the options window is not built yet
+  // Seven sections: 15 and 45 degrees lie in the first (with twelve they would not).
+  EXPECT_EQ(WheelPixel(15, 0.6), WheelPixel(45, 0.6));
+  EXPECT_NE(WheelPixel(45, 0.6), WheelPixel(60, 0.6));
+}
+
 TEST_F(HarmonyTest, TheWheelSectionRoundTripsThroughTheSettingsFile) {
   // Without the section the window keeps its own defaults.
   EXPECT_EQ(Option<QSpinBox>("DivisionsUpDown")->value(), 12);
