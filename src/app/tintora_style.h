@@ -11,6 +11,8 @@ class TintoraStyle : public QProxyStyle {
   TintoraStyle();
   int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
                 QStyleHintReturn* returnData = nullptr) const override;
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
   void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                           const QWidget* widget = nullptr) const override;
 };

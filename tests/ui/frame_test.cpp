@@ -1,5 +1,8 @@
 // The frame: start-up, the ten windows, stay-on-top and its suspension, basic/advanced,
 // closing, the about box and the hints.
+#include <fstream>
+#include <string>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -30,6 +33,14 @@
 namespace tintora::testing {
 namespace {
 
+// Whether an image format plugin is loaded into this process (where the system says, in /proc).
+bool ImageFormatPluginLoaded() {
+  std::ifstream maps("/proc/self/maps");
+  for (std::string line; std::getline(maps, line);)
+    if (line.find("/imageformats/") != std::string::npos) return true;
+  return false;
+}
+
 class FrameTest : public WindowTest {
  protected:
   void ClickImage(const char* name) { QTest::mouseClick(Find<ImageBox>(name), Qt::LeftButton); }
@@ -38,6 +49,9 @@ class FrameTest : public WindowTest {
 
 TEST_F(FrameTest, StartsInBasicModeAndBuildsEachWindowOnceWhenFirstWanted) {
   EXPECT_EQ(form->windowTitle(), "Tintora v2.0");
+  // Drawn whole, with no image format plugin loaded to ask about a picture of its own.
+  form->grab();
+  EXPECT_FALSE(ImageFormatPluginLoaded());
   const auto built = [this] {
     QStringList titles;
     for (QWidget* w : form->findChildren<QWidget*>())
