@@ -25,7 +25,7 @@ std::vector<std::uint8_t> FileBytes(const char* path) {
 // transicc's sRGB values (0..255, unbounded) for device colours, one line each.
 std::vector<Srgb> Transicc(const std::vector<Rgb8>& device) {
   std::ostringstream input;
-  for (Rgb8 c : device) input << c.red << ' ' << c.green << ' ' << c.blue << '\n';
+  for (Rgb8 c : device) input << int{c.red} << ' ' << int{c.green} << ' ' << int{c.blue} << '\n';
   const std::string command = std::string("printf '") + input.str() + "' | transicc -i " + kWideGamut +
                               " -o '*sRGB' -t 1 -n 2>/dev/null";
   std::vector<Srgb> out;

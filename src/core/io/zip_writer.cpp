@@ -92,7 +92,7 @@ void ZipWriter::Add(std::string_view name, std::string_view bytes, bool stored) 
 void ZipWriter::Begin(std::string_view name) {
   making_ = name;
   deflated_ = std::make_unique<Deflated>();
-  ended_ = false;
+  ended_ = deflaterGone_ = false;
   madeBytes_ = 0;
   deflater_ = std::thread([this] {
     try {
@@ -110,7 +110,12 @@ void ZipWriter::Begin(std::string_view name) {
       }
       deflated_->Take({}, true);
     } catch (const std::bad_alloc&) {
+      // The entry fails at End; the maker is not left waiting for room meanwhile.
+      const std::lock_guard lock(mutex_);
       deflated_->ok = false;
+      deflaterGone_ = true;
+      pieces_.clear();
+      changed_.notify_all();
     }
   });
 }
@@ -122,8 +127,8 @@ bool ZipWriter::Put(std::string piece) {
     return false;
   }
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return pieces_.size() < kAhead; });
-  pieces_.push_back(std::move(piece));
+  changed_.wait(lock, [this] { return pieces_.size() < kAhead || deflaterGone_; });
+  if (!deflaterGone_) pieces_.push_back(std::move(piece));
   changed_.notify_all();
   return true;
 }

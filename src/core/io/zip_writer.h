@@ -63,7 +63,7 @@ class ZipWriter {
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<std::string> pieces_;
-  bool ended_ = false;
+  bool ended_ = false, deflaterGone_ = false;
   std::size_t madeBytes_ = 0;
 };
 
