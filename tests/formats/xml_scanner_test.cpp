@@ -17,9 +17,10 @@ namespace {
 // The scanner's own events, adjacent text joined.
 struct Events final : XmlEvents {
   std::string log;
-  void StartTag(std::string_view name, const char** attributes) override {
+  void StartTag(std::string_view name, std::span<const std::string_view> attributes) override {
     log += "<" + std::string(name);
-    for (const char** a = attributes; *a; a += 2) log += " " + std::string(a[0]) + "=[" + a[1] + "]";
+    for (std::size_t i = 0; i + 1 < attributes.size(); i += 2)
+      log += " " + std::string(attributes[i]) + "=[" + std::string(attributes[i + 1]) + "]";
     log += ">";
   }
   void EndTag(std::string_view name) override { log += "</" + std::string(name) + ">"; }

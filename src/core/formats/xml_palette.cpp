@@ -15,14 +15,14 @@
 namespace tintora::xml_palette {
 
 std::string_view XmlAttributes::operator[](std::string_view localName) const {
-  for (const char** a = pairs_; a && a[0]; a += 2)
-    if (LocalName(a[0]) == localName) return a[1];
+  for (std::size_t i = 0; i + 1 < pairs_.size(); i += 2)
+    if (LocalName(pairs_[i]) == localName) return pairs_[i + 1];
   return {};
 }
 
 bool XmlAttributes::Has(std::string_view localName) const {
-  for (const char** a = pairs_; a && a[0]; a += 2)
-    if (LocalName(a[0]) == localName) return true;
+  for (std::size_t i = 0; i + 1 < pairs_.size(); i += 2)
+    if (LocalName(pairs_[i]) == localName) return true;
   return false;
 }
 
@@ -96,11 +96,13 @@ struct XmlStream final : XmlEvents {
       scanner.Stop();
   }
 
-  void StartTag(std::string_view name, const char** attributes) override { Start(name, attributes); }
+  void StartTag(std::string_view name, std::span<const std::string_view> attributes) override {
+    Start(name, attributes);
+  }
   void EndTag(std::string_view name) override { End(name); }
   void Characters(std::string_view s) override { Append(s); }
 
-  void Start(std::string_view name, const char** attributes) {
+  void Start(std::string_view name, std::span<const std::string_view> attributes) {
     if (reader.path_.size() >= kMaxNesting) {
       reader.Refuse(TooDeep());
       Stop();
@@ -125,7 +127,10 @@ struct XmlStream final : XmlEvents {
   }
 
   static void XMLCALL StartElement(void* data, const XML_Char* name, const XML_Char** attributes) {
-    static_cast<XmlStream*>(data)->Start(name, attributes);
+    auto* self = static_cast<XmlStream*>(data);
+    self->pairs.clear();
+    for (const XML_Char** a = attributes; *a; ++a) self->pairs.emplace_back(*a);
+    self->Start(name, self->pairs);
   }
   static void XMLCALL EndElement(void* data, const XML_Char* name) {
     static_cast<XmlStream*>(data)->End(name);
@@ -143,7 +148,8 @@ struct XmlStream final : XmlEvents {
 
   XmlReader& reader;
   XmlScanner scanner{*this};
-  bool expat = false;  // the document was handed over to expat
+  bool expat = false;                   // the document was handed over to expat
+  std::vector<std::string_view> pairs;  // expat's attributes, measured
   XML_Parser parser;
   std::string text, why;
   bool entityDeclared = false, refused = false;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,18 +19,19 @@ inline constexpr std::size_t kMaxXmlText = 64 * 1024;
 // The attributes of the element being read, found by their local name whatever their prefix.
 class XmlAttributes {
  public:
-  explicit XmlAttributes(const char** pairs) : pairs_(pairs) {}
+  // Name, value, name, value, ...
+  explicit XmlAttributes(std::span<const std::string_view> pairs) : pairs_(pairs) {}
   // The value of the first attribute of that local name; empty when there is none.
   std::string_view operator[](std::string_view localName) const;
   bool Has(std::string_view localName) const;
   // Each attribute's name as written and its value, in document order.
   template <class Visit>
   void ForEach(Visit visit) const {
-    for (const char** a = pairs_; a && a[0]; a += 2) visit(std::string_view(a[0]), std::string_view(a[1]));
+    for (std::size_t i = 0; i + 1 < pairs_.size(); i += 2) visit(pairs_[i], pairs_[i + 1]);
   }
 
  private:
-  const char** pairs_;
+  std::span<const std::string_view> pairs_;
 };
 
 // A reader of one XML palette format, told of each element as the document streams past

@@ -334,8 +334,12 @@ XmlScanner::Step XmlScanner::StartTag(std::string_view b, std::size_t& p) {
   bool cut = false;
   if (!SkipName(b, q, cut)) return cut ? Step::NeedMore : Fail(kInvalidToken);
   const std::string_view name = b.substr(p + 1, q - p - 1);
+  // Names, and values as they stand, are views of the document; a value with references or
+  // blanks to fold is decoded into the scratch, and pointed at once the tag is read (the
+  // scratch may move as it grows).
+  pairs_.clear();
   scratch_.clear();
-  marks_.clear();
+  marks_.clear();  // a decoded value's place in pairs_, and where it starts in the scratch
   bool empty = false;
   while (true) {
     const std::size_t blank = q;
@@ -356,8 +360,8 @@ XmlScanner::Step XmlScanner::StartTag(std::string_view b, std::size_t& p) {
     const std::size_t nameAt = q;
     if (!SkipName(b, q, cut)) return cut ? Step::NeedMore : Fail(kInvalidToken);
     const std::string_view attribute = b.substr(nameAt, q - nameAt);
-    for (std::size_t k = 0; k < marks_.size(); k += 2)
-      if (std::string_view(scratch_.data() + marks_[k]) == attribute) return Fail("duplicate attribute");
+    for (std::size_t k = 0; k < pairs_.size(); k += 2)
+      if (pairs_[k] == attribute) return Fail("duplicate attribute");
     while (q < b.size() && IsSpace(At(b, q))) ++q;
     if (q >= b.size()) return Step::NeedMore;
     if (b[q] != '=') return Fail(kInvalidToken);
@@ -366,17 +370,26 @@ XmlScanner::Step XmlScanner::StartTag(std::string_view b, std::size_t& p) {
     if (q >= b.size()) return Step::NeedMore;
     const char quote = b[q];
     if (quote != '"' && quote != '\'') return Fail(kInvalidToken);
-    ++q;
-    marks_.push_back(scratch_.size());
-    scratch_.append(attribute);
-    scratch_ += '\0';
-    marks_.push_back(scratch_.size());
+    const std::size_t valueAt = ++q;
+    const auto plain = [&](std::size_t k) {
+      return At(b, k) >= 0x20 && At(b, k) < 0x80 && b[k] != quote && b[k] != '<' && b[k] != '&';
+    };
+    while (q < b.size() && plain(q)) ++q;
+    if (q >= b.size()) return Step::NeedMore;
+    pairs_.push_back(attribute);
+    if (b[q] == quote) {
+      pairs_.push_back(b.substr(valueAt, q - valueAt));
+      ++q;
+      continue;
+    }
     // The value, references decoded and each blank (a line end counting once) made a space.
+    marks_.push_back(pairs_.size());
+    marks_.push_back(scratch_.size());
+    pairs_.emplace_back();
+    scratch_.append(b.substr(valueAt, q - valueAt));
     while (true) {
-      std::size_t run = q;
-      while (q < b.size() && At(b, q) >= 0x20 && At(b, q) < 0x80 && b[q] != quote && b[q] != '<' &&
-             b[q] != '&')
-        ++q;
+      const std::size_t run = q;
+      while (q < b.size() && plain(q)) ++q;
       scratch_.append(b.substr(run, q - run));
       if (q >= b.size()) return Step::NeedMore;
       const unsigned char u = At(b, q);
@@ -402,13 +415,12 @@ XmlScanner::Step XmlScanner::StartTag(std::string_view b, std::size_t& p) {
         q += n;
       }
     }
-    scratch_ += '\0';
+    marks_.push_back(scratch_.size());
   }
-  pairs_.clear();
-  for (const std::size_t mark : marks_) pairs_.push_back(scratch_.data() + mark);
-  pairs_.push_back(nullptr);
+  for (std::size_t k = 0; k < marks_.size(); k += 3)
+    pairs_[marks_[k]] = std::string_view(scratch_).substr(marks_[k + 1], marks_[k + 2] - marks_[k + 1]);
   p = q;
-  events_.StartTag(name, pairs_.data());
+  events_.StartTag(name, pairs_);
   if (empty) {
     events_.EndTag(name);
     rootClosed_ = open_.empty();

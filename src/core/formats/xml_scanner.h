@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +18,8 @@ namespace tintora::xml_palette {
 class XmlEvents {
  public:
   virtual ~XmlEvents() = default;
-  // `attributes` is name, value, name, value, ..., null: C strings, valid during the call.
-  virtual void StartTag(std::string_view name, const char** attributes) = 0;
+  // `attributes` is name, value, name, value, ...: valid during the call.
+  virtual void StartTag(std::string_view name, std::span<const std::string_view> attributes) = 0;
   virtual void EndTag(std::string_view name) = 0;
   // Character data, references decoded and line ends made "\n"; one run may come in pieces.
   virtual void Characters(std::string_view text) = 0;
@@ -65,7 +66,7 @@ class XmlScanner {
   std::vector<std::string> open_;   // the open elements' names
   std::string scratch_;             // decoded text, or the attributes' names and values
   std::vector<std::size_t> marks_;  // where each attribute's name and value start in scratch_
-  std::vector<const char*> pairs_;
+  std::vector<std::string_view> pairs_;
   std::string error_;
   std::size_t line_ = 1;
 };
