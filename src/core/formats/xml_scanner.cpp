@@ -2,103 +2,16 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 #include "core/colour/number_text.h"
 #include "core/colour/text_filters.h"
+#include "core/formats/xml_characters.h"
 
 namespace tintora::xml_palette {
 
 namespace {
 
-constexpr std::size_t kTruncated = static_cast<std::size_t>(-1);
 constexpr const char* kInvalidToken = "not well-formed (invalid token)";
-
-unsigned char At(std::string_view b, std::size_t k) { return static_cast<unsigned char>(b[k]); }
-bool IsSpace(unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool NameStart(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || c >= 0x80;
-}
-bool NameChar(unsigned char c) { return NameStart(c) || (c >= '0' && c <= '9') || c == '.' || c == '-'; }
-bool StartsWith(std::string_view b, std::size_t p, std::string_view s) { return b.substr(p, s.size()) == s; }
-// Whether what is left could still begin with `s` once more bytes come.
-bool CouldStartWith(std::string_view b, std::size_t p, std::string_view s) {
-  return b.size() - p < s.size() && s.starts_with(b.substr(p));
-}
-
-// The length of the UTF-8 character of an XML document at `q`: 0 when it is no such
-// character (a bad sequence, a surrogate, U+FFFE or U+FFFF), kTruncated when it is cut short.
-std::size_t Utf8At(std::string_view b, std::size_t q) {
-  const unsigned char c = At(b, q);
-  std::size_t n = 0;
-  unsigned char lo = 0x80, hi = 0xBF;
-  if (c >= 0xC2 && c <= 0xDF) {
-    n = 2;
-  } else if (c >= 0xE0 && c <= 0xEF) {
-    n = 3;
-    if (c == 0xE0) lo = 0xA0;
-    if (c == 0xED) hi = 0x9F;
-  } else if (c >= 0xF0 && c <= 0xF4) {
-    n = 4;
-    if (c == 0xF0) lo = 0x90;
-    if (c == 0xF4) hi = 0x8F;
-  } else {
-    return 0;
-  }
-  for (std::size_t k = 1; k < n; ++k) {
-    if (q + k >= b.size()) return kTruncated;
-    const unsigned char d = At(b, q + k);
-    if (d < (k == 1 ? lo : 0x80) || d > (k == 1 ? hi : 0xBF)) return 0;
-  }
-  if (c == 0xEF && At(b, q + 1) == 0xBF && At(b, q + 2) >= 0xBE) return 0;
-  return n;
-}
-
-// Steps over a name at `q`: false when there is none, `cut` when it runs to the end.
-bool SkipName(std::string_view b, std::size_t& q, bool& cut) {
-  cut = false;
-  if (q >= b.size()) return cut = true, false;
-  if (!NameStart(At(b, q))) return false;
-  while (q < b.size() && NameChar(At(b, q))) {
-    if (At(b, q) < 0x80) {
-      ++q;
-      continue;
-    }
-    const std::size_t n = Utf8At(b, q);
-    if (n == kTruncated) return cut = true, false;
-    if (n == 0) return false;
-    q += n;
-  }
-  if (q >= b.size()) return cut = true, false;
-  return true;
-}
-
-// How many "\n" the text holds, eight bytes at a time: every line of every document is
-// counted, for the line a fault is on.
-std::size_t LineEnds(std::string_view text) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101, kLow7 = 0x7F7F7F7F7F7F7F7F;
-  std::size_t n = 0, i = 0;
-  while (i + 8 <= text.size()) {
-    // Each byte of `found` counts its lane's line ends, up to 255 words before it is summed.
-    std::uint64_t found = 0;
-    for (int words = 0; words < 255 && i + 8 <= text.size(); ++words, i += 8) {
-      std::uint64_t word;
-      std::memcpy(&word, text.data() + i, 8);
-      const std::uint64_t x = word ^ (kOnes * '\n');  // a zero byte where a line end was
-      found += (~(((x & kLow7) + kLow7) | x) & ~kLow7) >> 7;
-    }
-    // The eight byte lanes summed: in pairs into 16-bit lanes first, for the sum passes 255.
-    found = (found & 0x00FF00FF00FF00FF) + ((found >> 8) & 0x00FF00FF00FF00FF);
-    n += static_cast<std::size_t>((found * 0x0001000100010001) >> 48);
-  }
-  for (; i < text.size(); ++i) n += text[i] == '\n';
-  return n;
-}
-
-bool XmlChar(std::uint32_t c) {
-  return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
-         (c >= 0x10000 && c <= 0x10FFFF);
-}
 
 }  // namespace
 
@@ -151,37 +64,13 @@ XmlScanner::Step XmlScanner::Prolog(std::string_view b, std::size_t& p, bool las
   if (CouldStartWith(b, 0, "\xEF\xBB\xBF") && !last) return Step::NeedMore;
   if (StartsWith(b, 0, "\xEF\xBB\xBF")) p = 3;
   // The declaration, only in its plain form: version 1.0, UTF-8 or no encoding.
-  if (CouldStartWith(b, p, "<?xml ")) return Step::NeedMore;
-  if (StartsWith(b, p, "<?xml") && p + 5 < b.size() && IsSpace(At(b, p + 5))) {
-    const std::size_t close = b.find("?>", p);
-    if (close == std::string_view::npos) return b.size() - p > 256 ? Step::HandOver : Step::NeedMore;
-    std::string_view decl = b.substr(p + 5, close - p - 5);
-    bool versionSeen = false;
-    while (true) {
-      std::size_t s = 0;
-      while (s < decl.size() && IsSpace(At(decl, s))) ++s;
-      decl.remove_prefix(s);
-      if (decl.empty()) break;
-      if (s == 0) return Step::HandOver;
-      const std::size_t eq = decl.find('=');
-      if (eq == std::string_view::npos || eq + 1 >= decl.size()) return Step::HandOver;
-      const std::string_view key = decl.substr(0, eq);
-      const char quote = decl[eq + 1];
-      const std::size_t end = decl.find(quote, eq + 2);
-      if ((quote != '"' && quote != '\'') || end == std::string_view::npos) return Step::HandOver;
-      std::string value(decl.substr(eq + 2, end - eq - 2));
-      std::transform(value.begin(), value.end(), value.begin(),
-                     [](char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c); });
-      if (key == "version" && !versionSeen && value == "1.0") {
-        versionSeen = true;
-      } else if (!(versionSeen && key == "encoding" && value == "UTF-8") &&
-                 !(versionSeen && key == "standalone" && (value == "YES" || value == "NO"))) {
-        return Step::HandOver;
-      }
-      decl.remove_prefix(end + 1);
-    }
-    if (!versionSeen) return Step::HandOver;
-    p = close + 2;
+  switch (PlainDeclaration(b, p)) {
+    case Declaration::Unfinished:
+      return Step::NeedMore;
+    case Declaration::Other:
+      return Step::HandOver;
+    case Declaration::Plain:
+      break;
   }
   // Blanks and comments up to the root; anything else (a DOCTYPE above all) is expat's.
   while (true) {
