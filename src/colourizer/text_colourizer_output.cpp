@@ -81,8 +81,9 @@ void TextColourizer::RenderInto(QTextEdit* edit, const ColourizerInput& in, doub
 
 void TextColourizer::SetBackgroundColourClick() {
   background_ = active_.Value().Shown();
-  for (ColourizerPreviewWindow* window = preview_.IfMade();
-       QTextEdit * preview : {ResultRichEdit, window ? window->Preview() : nullptr}) {
+  // The bigger window takes it when it is built, if it is not yet.
+  ColourizerPreviewWindow* window = preview_.IfMade();
+  for (QTextEdit* preview : {ResultRichEdit, window ? window->Preview() : nullptr}) {
     if (!preview) continue;
     QPalette palette = preview->palette();
     palette.setColor(QPalette::Base, ToQColor(background_));
