@@ -1,6 +1,5 @@
-// The "Colour List" pane: indexing the active colour, the list's clicks and keys, renaming
-// (ChangeColourNameDialogue), deleting, clearing, undo and redo, moving by drag and drop,
-// sorting and the list-wide conversions.
+// The "Colour List" pane: indexing, clicks and keys, renaming (ChangeColourNameDialogue),
+// deleting, clearing, undo and redo, drag and drop, sorting and the list-wide conversions.
 #pragma once
 
 #include <memory>
@@ -81,8 +80,7 @@ class ColourListPane : public QObject {
   void SelectItem(int row, bool clearOthers);
 
   ChangeColourNameDialogue* NameDialogue();
-  // The name dialogue if it is open, else null (asking does not build it).
-  ChangeColourNameDialogue* OpenNameDialogue() const;
+  ChangeColourNameDialogue* OpenNameDialogue() const;  // null unless open; never builds it
   AdjustWindow* Adjust() const;
   AdjustColours& Adjuster() const { return *adjuster_; }
 
