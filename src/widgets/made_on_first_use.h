@@ -39,8 +39,6 @@ class MadeOnFirstUse {
   Window* IfMade() const { return window_.get(); }
   bool Visible() const { return window_ && window_->isVisible(); }
 
-  void reset() { window_.reset(); }
-
  private:
   Maker make_;
   std::vector<std::function<void(Window&)>> wires_;

@@ -13,8 +13,6 @@ namespace tintora {
 
 namespace {
 
-std::string Megabytes(std::size_t bytes) { return std::to_string((bytes + (1u << 20) - 1) >> 20) + " MB"; }
-
 // An entry this big is inflated on a thread of its own, a piece ahead of its reader: with a
 // second core the reader never waits for zlib.
 constexpr std::size_t kInflateAheadFrom = 1u << 20;

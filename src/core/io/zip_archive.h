@@ -18,6 +18,11 @@ namespace tintora {
 inline constexpr std::size_t kZipMaxEntries = 10000;
 inline constexpr std::size_t kZipMaxEntryBytes = 64u << 20;
 
+// "64 MB": a size as a refusal says it, rounded up.
+inline std::string Megabytes(std::size_t bytes) {
+  return std::to_string((bytes + (1u << 20) - 1) >> 20) + " MB";
+}
+
 // One entry of an archive being read: its bytes, or why there are none. `missing` when the
 // archive has no entry of that name (the only failure a reader may pass over).
 struct ZipEntryRead {

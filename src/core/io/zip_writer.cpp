@@ -25,8 +25,6 @@ void Put32(std::string& out, std::uint32_t v) {
 
 constexpr const char* kNotAgain = ", so it would not open again. Save fewer colours, or in another format.";
 
-std::string Megabytes(std::size_t bytes) { return std::to_string((bytes + (1u << 20) - 1) >> 20) + " MB"; }
-
 }  // namespace
 
 // One entry's raw deflate stream as it grows, with its CRC and size.
