@@ -198,36 +198,55 @@ Srgb GamutMapToSrgb(const Srgb& srgb) {
 Srgb GamutMapOklchToSrgb(const Oklch& origin) {
   if (origin[0] >= 1) return {1, 1, 1};
   if (origin[0] <= 0) return {0, 0, 0};
-  auto clip = [](const Srgb& c) { return Srgb{Each(c, [](double v) { return std::clamp(v, 0.0, 1.0); })}; };
-  auto toSrgb = [](const Oklch& oklch) { return Srgb{XyzD65ToSrgb(OklabToXyzD65(LchToLab(oklch)))}; };
-  auto oklabOf = [](const Srgb& s) { return Oklab{XyzD65ToOklab(SrgbToXyzD65(s))}; };
+  // The search runs in linear light: the transfer curve rises and keeps 0 and 1 where they are,
+  // so lying inside the gamut, and clipping to it, come out the same there without two powers
+  // a channel at every step. The hue stays, so its cosine and sine are taken once.
+  static const double kLinearLow = SrgbToLinear(-1e-6), kLinearHigh = SrgbToLinear(1 + 1e-6);
+  const double hue = origin[2] * std::numbers::pi / 180, cosHue = std::cos(hue), sinHue = std::sin(hue);
+  auto oklabAt = [&](double chroma) { return Oklab{{origin[0], chroma * cosHue, chroma * sinHue}}; };
+  auto linearOf = [](const Oklab& oklab) { return Multiply(kXyzToLinearSrgb, OklabToXyzD65(oklab)); };
+  auto inGamut = [](const Triple& linear) {
+    return std::all_of(linear.begin(), linear.end(),
+                       [](double v) { return v >= kLinearLow && v <= kLinearHigh; });
+  };
+  auto clip = [](const Triple& linear) {
+    return Each(linear, [](double v) { return std::clamp(v, 0.0, 1.0); });
+  };
+  auto oklabOf = [](const Triple& linear) {
+    return Oklab{XyzD65ToOklab(Multiply(kLinearSrgbToXyz, linear))};
+  };
+  auto encoded = [](const Triple& linear) { return Srgb{Each(linear, LinearToSrgb)}; };
+  auto encodedClipped = [](const Triple& clipped) {
+    return Srgb{Each(clipped, [](double v) { return std::clamp(LinearToSrgb(v), 0.0, 1.0); })};
+  };
   constexpr double kJnd = 0.02, kEpsilon = 0.0001;
-  Oklch current = origin;
-  if (InSrgbGamut(toSrgb(current))) return toSrgb(current);
-  Srgb clipped = clip(toSrgb(current));
-  double e = DeltaEOK(oklabOf(clipped), Oklab{LchToLab(current)});
-  if (e < kJnd) return clipped;
+  Oklab target = oklabAt(origin[1]);
+  Triple linear = linearOf(target);
+  if (inGamut(linear)) return encoded(linear);
+  Triple clipped = clip(linear);
+  double e = DeltaEOK(oklabOf(clipped), target);
+  if (e < kJnd) return encodedClipped(clipped);
   double low = 0, high = origin[1];
   bool lowInGamut = true;
   while (high - low > kEpsilon) {
     const double chroma = (low + high) / 2;
-    current[1] = chroma;
-    const Srgb candidate = toSrgb(current);
-    if (lowInGamut && InSrgbGamut(candidate)) {
+    target = oklabAt(chroma);
+    linear = linearOf(target);
+    if (lowInGamut && inGamut(linear)) {
       low = chroma;
       continue;
     }
-    clipped = clip(candidate);
-    e = DeltaEOK(oklabOf(clipped), Oklab{LchToLab(current)});
+    clipped = clip(linear);
+    e = DeltaEOK(oklabOf(clipped), target);
     if (e < kJnd) {
-      if (kJnd - e < kEpsilon) return clipped;
+      if (kJnd - e < kEpsilon) return encodedClipped(clipped);
       lowInGamut = false;
       low = chroma;
     } else {
       high = chroma;
     }
   }
-  return clipped;
+  return encodedClipped(clipped);
 }
 
 Rgb8 ColourOfSrgb(const Srgb& s) {
