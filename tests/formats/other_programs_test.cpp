@@ -316,6 +316,28 @@ TEST(OtherPrograms, WritersGiveTheProgramsWhatTheyRead) {
   EXPECT_EQ(WriteListFile(ListFormat::Act, List(big)).bytes.size(), 3u * 257);
 }
 
+// A book of more materials than its size foretells, some defined twice (the first counts),
+// whose swatches name them out of order: every swatch finds its own material as the index grows.
+TEST(OtherPrograms, ABigSwatchBookFindsEachMaterialByIdentifier) {
+  constexpr int kCount = 10000;
+  std::string materials, book;
+  for (int pass = 0; pass < 2; ++pass)
+    for (int i = 0; i < (pass ? 100 : kCount); ++i)
+      materials += "<color><metadata><dc:identifier>m" + std::to_string(i) +
+                   "</dc:identifier></metadata><values model=\"RGB\">" +
+                   (pass ? "1 1 1" : "0 0 " + std::to_string(i % 2)) + "</values></color>";
+  for (int i = 0; i < kCount; ++i)
+    book += "<swatch material=\"m" + std::to_string((i * 7919) % kCount) + "\"/>";
+  const std::string xml = "<SwatchBook><materials>" + materials + "</materials><book>" + book +
+                          "<swatch material=\"m" + std::to_string(kCount) + "\"/></book></SwatchBook>";
+  const ListReadResult read = ReadListFile(ListFormat::SwatchBooker, Zip({{"swatchbook.xml", xml}}));
+  ASSERT_EQ(read.entries.size(), static_cast<std::size_t>(kCount)) << read.reason;
+  for (int i = 0; i < kCount; ++i) {
+    const int material = (i * 7919) % kCount;
+    ASSERT_EQ(read.entries[i].value, material % 2 ? "0000FF" : "000000") << "swatch " << i;
+  }
+}
+
 // A big entry is inflated on a thread of its own, ahead of its reader: its pieces come in
 // order, a reader may stop at any piece, and the bounds and damage are found as before.
 TEST(OtherPrograms, BigZipEntriesAreInflatedAheadInOrderWithinTheSameBounds) {

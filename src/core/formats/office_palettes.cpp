@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/colour/colour_spaces.h"
@@ -170,6 +172,69 @@ std::string ValuesHex(std::string_view model, const std::vector<double>& v) {
   return {};
 }
 
+// Positions in a list of materials by identifier, the first of an identifier kept: open
+// addressing over positions, so an identifier is stored once (in its material) and adding one
+// touches a single slot, not a node of its own.
+class FirstOfIdentifier {
+ public:
+  using IdAt = std::function<std::string_view(std::uint32_t)>;
+  explicit FirstOfIdentifier(IdAt idAt) : idAt_(std::move(idAt)) {}
+
+  void Reserve(std::size_t count) {
+    std::size_t slots = 16;
+    while (slots < 2 * count) slots *= 2;
+    if (slots > slots_.size()) Rehash(slots);
+  }
+  // Adds position `at` under `id`; false when the identifier is there already.
+  bool Add(std::string_view id, std::uint32_t at) {
+    if (2 * (count_ + 1) > slots_.size()) Rehash(std::max<std::size_t>(16, 2 * slots_.size()));
+    const std::uint32_t hash = Hash(id);
+    Slot& slot = slots_[Probe(id, hash)];
+    if (slot.at != kEmpty) return false;
+    slot = {hash, at};
+    ++count_;
+    return true;
+  }
+  std::optional<std::uint32_t> Find(std::string_view id) const {
+    if (slots_.empty()) return std::nullopt;
+    const Slot& slot = slots_[Probe(id, Hash(id))];
+    if (slot.at == kEmpty) return std::nullopt;
+    return slot.at;
+  }
+
+ private:
+  static constexpr std::uint32_t kEmpty = UINT32_MAX;
+  struct Slot {
+    std::uint32_t hash = 0, at = kEmpty;
+  };
+  static std::uint32_t Hash(std::string_view id) {
+    return static_cast<std::uint32_t>(std::hash<std::string_view>{}(id));
+  }
+  // The slot holding `id`, or the empty one where it would go.
+  std::size_t Probe(std::string_view id, std::uint32_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+      const Slot& slot = slots_[i];
+      if (slot.at == kEmpty || (slot.hash == hash && idAt_(slot.at) == id)) return i;
+    }
+  }
+  void Rehash(std::size_t slots) {
+    std::vector<Slot> old(slots, Slot{});
+    old.swap(slots_);
+    const std::size_t mask = slots - 1;
+    for (const Slot& s : old) {
+      if (s.at == kEmpty) continue;
+      std::size_t i = s.hash & mask;
+      while (slots_[i].at != kEmpty) i = (i + 1) & mask;
+      slots_[i] = s;
+    }
+  }
+
+  IdAt idAt_;
+  std::vector<Slot> slots_;
+  std::size_t count_ = 0;
+};
+
 // The book's materials by identifier, and the swatches of its book in order; a book may
 // come before its materials, so the swatches are matched once the whole file is read.
 struct SwatchBookReader : XmlReader {
@@ -180,7 +245,7 @@ struct SwatchBookReader : XmlReader {
   std::string title;
   // In the order they are defined, and by identifier (the first of an identifier counts).
   std::vector<Material> materials;
-  std::unordered_map<std::string, std::size_t> byId;
+  FirstOfIdentifier byId{[this](std::uint32_t at) { return std::string_view(materials[at].id); }};
   std::vector<std::string> swatches;
   bool hasBook = false;
   std::size_t documentBytes = 0;
@@ -190,7 +255,7 @@ struct SwatchBookReader : XmlReader {
   void Expect(std::size_t bytes) override {
     documentBytes = bytes;
     // A material takes some 200 bytes of XML: room for them all at once, not rehashed as they come.
-    byId.reserve(std::min(bytes / 200, kMaxListEntries));
+    byId.Reserve(std::min(bytes / 200, kMaxListEntries));
   }
 
   void Start(std::string_view name, const XmlAttributes& a) override {
@@ -226,10 +291,10 @@ struct SwatchBookReader : XmlReader {
     } else if (Inside({"SwatchBook", "materials"}) && name == "color") {
       const std::string& hex = labHex.empty() ? firstHex : labHex;
       if (hex.empty() || id.empty()) return;
-      if (!byId.emplace(id, materials.size()).second) return;
-      if (materials.size() == kMaxListEntries) return Refuse(TooManyEntries());
       // Named as the swatch formats name colours, so a swatch costs no more than any other's.
       materials.push_back({id, SwatchName(materialTitle.empty() ? identifier : materialTitle), hex});
+      if (!byId.Add(id, static_cast<std::uint32_t>(materials.size() - 1))) return materials.pop_back();
+      if (materials.size() > kMaxListEntries) return Refuse(TooManyEntries());
     }
   }
 
@@ -259,9 +324,9 @@ ListReadResult ReadSwatchBooker(std::string_view bytes) {
     std::size_t next = 0;
     for (const std::string& id : reader.swatches) {
       if (next >= reader.materials.size() || reader.materials[next].id != id) {
-        const auto found = reader.byId.find(id);
-        if (found == reader.byId.end()) continue;
-        next = found->second;
+        const auto found = reader.byId.Find(id);
+        if (!found) continue;
+        next = *found;
       }
       const SwatchBookReader::Material& m = reader.materials[next++];
       names += m.name.size();
