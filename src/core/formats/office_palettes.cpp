@@ -185,6 +185,12 @@ class FirstOfIdentifier {
     while (slots < 2 * count) slots *= 2;
     if (slots > slots_.size()) Rehash(slots);
   }
+  // Fetches the slot `id` would start from, so a later Add finds it in the cache.
+  void Prepare(std::string_view id) const {
+#if defined(__GNUC__)
+    if (!slots_.empty()) __builtin_prefetch(&slots_[Hash(id) & (slots_.size() - 1)]);
+#endif
+  }
   // Adds position `at` under `id`; false when the identifier is there already.
   bool Add(std::string_view id, std::uint32_t at) {
     if (2 * (count_ + 1) > slots_.size()) Rehash(std::max<std::size_t>(16, 2 * slots_.size()));
@@ -280,7 +286,7 @@ struct SwatchBookReader : XmlReader {
       title = Trimmed(text);
     } else if (Depth() == 4 && InMaterial() && Path()[3] == "metadata") {
       // The book refers to a material by its identifier exactly as written, blanks and all.
-      if (name == "identifier") id = text, identifier = Trimmed(text);
+      if (name == "identifier") id = text, identifier = Trimmed(text), byId.Prepare(id);
       if (name == "title") materialTitle = Trimmed(text);
     } else if (Depth() == 3 && InMaterial() && name == "values") {
       const std::string h = ValuesHex(model, Numbers(text));
