@@ -2,7 +2,7 @@
 # uses it for the core, the command-line programs and their tests, and with Qt for Windows
 # (scripts/windows-qt) for the window too:
 #   cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DTINTORA_WINDOWS_ARCH=x86_64|i686
-#         -DTINTORA_WINDOWS_DEPS=<expat and libzip built for it> [-DTINTORA_WINDOWS_QT=<Qt for it>]
+#         -DTINTORA_WINDOWS_DEPS=<expat and LittleCMS built for it> [-DTINTORA_WINDOWS_QT=<Qt for it>]
 set(CMAKE_SYSTEM_NAME Windows)
 # try_compile projects read the toolchain again: pass the choices on to them.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES TINTORA_WINDOWS_ARCH TINTORA_WINDOWS_DEPS TINTORA_WINDOWS_QT)

@@ -64,6 +64,37 @@ if command -v python3 >/dev/null 2>&1; then
     python3 -c 'import sys, zipfile; sys.exit(zipfile.ZipFile(sys.argv[1]).testzip() is not None)' "$zipped" ||
       fail "Python's zipfile finds $zipped damaged"
   done
+  # And Tintora reads the archives it writes, in the shapes other writers give them: stored,
+  # streamed (sizes after the data), with zip64 headers, with a comment; bzip2 it refuses.
+  python3 - "$work/other.kpl" "$work" <<'PYTHON' || fail "Python could not write the archives"
+import sys, zipfile
+source = zipfile.ZipFile(sys.argv[1])
+parts = [(n, source.read(n)) for n in source.namelist()]
+def write(name, target, method=zipfile.ZIP_DEFLATED, comment=b"", zip64=False):
+    with zipfile.ZipFile(target, "w", method) as z:
+        z.comment = comment
+        for n, data in parts:
+            info = zipfile.ZipInfo(n)
+            info.compress_type = method
+            with z.open(info, "w", force_zip64=zip64) as f:
+                f.write(data)
+work = sys.argv[2]
+write("stored", work + "/stored.kpl", zipfile.ZIP_STORED)
+write("zip64", work + "/zip64.kpl", zip64=True)
+write("comment", work + "/comment.kpl", comment=b"PK\x05\x06 a comment that looks like an end")
+write("bzip2", work + "/bzip2.kpl", zipfile.ZIP_BZIP2)
+class Stream:  # unseekable, so the sizes follow each entry's data
+    def __init__(self, f): self.f = f
+    def write(self, b): return self.f.write(b)
+    def flush(self): self.f.flush()
+with open(work + "/streamed.kpl", "wb") as f:
+    write("streamed", Stream(f))
+PYTHON
+  for shape in stored zip64 comment streamed; do
+    expect 0 "" "$work/$shape.kpl" "$work/$shape.gpl"
+    cmp -s "$work/$shape.gpl" "$work/back.gpl" || fail "the $shape archive read differently"
+  done
+  expect 1 "cannot be unpacked (it is compressed in a way palettes are not)" "$work/bzip2.kpl" "$work/bzip2.gpl"
 else
   echo "skipped: no python3 here to read the zipped palettes with another zip reader"
 fi

@@ -1,6 +1,6 @@
 // The palettes of LibreOffice, Scribus, SwatchBooker, Krita, Procreate and Paint.NET, plain hex
 // lists and Photoshop's colour table: what each reader takes from such files, what each writer
-// gives those programs, and the zip archives some of them are.
+// gives those programs, and what a zipped palette holds when it is written.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -17,18 +17,13 @@
 #include "core/io/zip_writer.h"
 #include "support/lists.h"
 #include "support/printers.h"
+#include "support/zips.h"
 
 namespace tintora {
 namespace {
 
 using E = std::vector<ColourEntry>;
 using Status = ListReadResult::Status;
-
-std::string Zip(std::initializer_list<std::pair<std::string_view, std::string_view>> files) {
-  std::vector<ZipEntryToWrite> entries;
-  for (const auto& [name, bytes] : files) entries.push_back({name, bytes, false});
-  return WriteZip(entries);
-}
 
 // Each reader on files as the programs write them: the entries, the palette's name, or the
 // reason a file is refused.
@@ -336,73 +331,6 @@ TEST(OtherPrograms, ABigSwatchBookFindsEachMaterialByIdentifier) {
     const int material = (i * 7919) % kCount;
     ASSERT_EQ(read.entries[i].value, material % 2 ? "0000FF" : "000000") << "swatch " << i;
   }
-}
-
-// A big entry is inflated on a thread of its own, ahead of its reader: its pieces come in
-// order, a reader may stop at any piece, and the bounds and damage are found as before.
-TEST(OtherPrograms, BigZipEntriesAreInflatedAheadInOrderWithinTheSameBounds) {
-  std::string noise(3u << 20, '\0');  // hardly compressible, so its deflated bytes are many
-  std::uint32_t state = 1;
-  for (char& c : noise) c = static_cast<char>((state = state * 1664525u + 1013904223u) >> 24);
-  const std::string archive = Zip({{"e", noise}});
-  const ZipReader zip(archive);
-  std::string joined;
-  std::size_t claimed = 0;
-  EXPECT_EQ(zip.Stream(
-                   "e", [&](std::string_view piece) { return joined += piece, true; }, &claimed)
-                .why,
-            "");
-  EXPECT_EQ(claimed, noise.size());
-  EXPECT_TRUE(joined == noise);
-  int pieces = 0;
-  EXPECT_EQ(zip.Stream("e", [&](std::string_view) { return ++pieces < 2; }).why, "");
-  EXPECT_EQ(pieces, 2);
-  // A byte of the deflated data changed, halfway.
-  std::string damaged = archive;
-  damaged[damaged.size() / 2] ^= 0x55;
-  EXPECT_EQ(ZipReader(damaged).Stream("e", [](std::string_view) { return true; }).why,
-            "is a damaged zip archive: its e cannot be unpacked.");
-  // An entry claiming 2 MB that unpacks to more than the bound.
-  std::string liar = Zip({{"e", std::string(kZipMaxEntryBytes + 1, '0')}});
-  const auto claim = [&](std::size_t at) { liar.replace(at, 4, std::string("\0\0\x20\0", 4)); };
-  claim(22);
-  claim(liar.rfind(std::string("PK\x01\x02", 4)) + 24);
-  std::size_t taken = 0;
-  EXPECT_EQ(
-      ZipReader(liar).Stream("e", [&](std::string_view piece) { return taken += piece.size(), true; }).why,
-      "would unpack its e to more than 64 MB, more than a palette can hold: it is refused.");
-  EXPECT_LE(taken, kZipMaxEntryBytes);
-}
-
-// A zip is read only within bounds: what it says it holds and what it really unpacks to.
-TEST(OtherPrograms, ZipArchivesAreReadWithinBounds) {
-  const std::string huge(kZipMaxEntryBytes + 1, '0');  // deflates to a few hundred kilobytes
-  const std::string bomb = Zip({{"Swatches.json", huge}});
-  EXPECT_LT(bomb.size(), 400u * 1024);
-  const ListReadResult r = ReadListFile(ListFormat::Procreate, bomb);
-  EXPECT_EQ(r.status, Status::Refused);
-  EXPECT_NE(r.reason.find("would unpack its Swatches.json to 65 MB"), std::string::npos) << r.reason;
-  // The same archive claiming to hold a hundred bytes (its local header and its central
-  // directory altered): what really comes out is counted, and stopped at the bound.
-  std::string liar = bomb;
-  const auto claim = [&](std::size_t at) { liar.replace(at, 4, std::string("\x64\0\0\0", 4)); };
-  claim(22);                                             // the local header's uncompressed size
-  claim(liar.rfind(std::string("PK\x01\x02", 4)) + 24);  // the central directory's
-  const ListReadResult lied = ReadListFile(ListFormat::Procreate, liar);
-  EXPECT_EQ(lied.status, Status::Refused);
-  EXPECT_NE(lied.reason.find("would unpack its Swatches.json to more than 64 MB"), std::string::npos)
-      << lied.reason;
-  // An archive of more files than any palette.
-  std::vector<std::string> names;
-  for (std::size_t i = 0; i <= kZipMaxEntries; ++i) names.push_back(std::to_string(i));
-  std::vector<ZipEntryToWrite> crowd;
-  for (const std::string& n : names) crowd.push_back({n, "", true});
-  EXPECT_NE(ReadListFile(ListFormat::Kpl, WriteZip(crowd)).reason.find("more files than any palette"),
-            std::string::npos);
-  // Cut anywhere, an archive is refused, never read past its end.
-  const std::string good = WriteListFile(ListFormat::Kpl, List({{"a", "010203"}})).bytes;
-  for (std::size_t cut = 0; cut < good.size(); cut += 7)
-    EXPECT_EQ(ReadListFile(ListFormat::Kpl, good.substr(0, cut)).status, Status::Refused) << cut;
 }
 
 // What Tintora writes it reads back: a zipped palette that would unpack past what its reader

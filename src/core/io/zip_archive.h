@@ -5,13 +5,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-
-struct zip;  // libzip's archive
+#include <vector>
 
 namespace tintora {
 
@@ -40,7 +40,7 @@ class ZipReader {
   ZipReader(const ZipReader&) = delete;
   ZipReader& operator=(const ZipReader&) = delete;
 
-  bool Ok() const { return archive_ != nullptr; }
+  bool Ok() const { return why_.empty(); }
   const std::string& Why() const { return why_; }
   // The named entry (case as written, or any case when none matches exactly), inflated whole.
   ZipEntryRead Read(std::string_view name, std::size_t maxBytes = kZipMaxEntryBytes) const;
@@ -55,7 +55,20 @@ class ZipReader {
   ZipEntryRead Inflate(std::string_view name, const std::function<bool(std::string_view piece)>& take,
                        std::size_t* sizeHint, std::size_t maxBytes, bool ahead) const;
 
-  ::zip* archive_ = nullptr;
+  // One file as the archive's listing has it.
+  struct Entry {
+    std::string_view name;
+    std::uint16_t flags = 0, method = 0;
+    std::uint32_t crc = 0;
+    std::uint64_t packed = 0, size = 0, local = 0;  // local: where its own header is
+  };
+  // Reads the archive's listing into `entries_`; why it cannot, or nothing.
+  std::string ReadListing();
+  // The entry of that name, or of that name in another case when none has it exactly.
+  const Entry* Find(std::string_view name) const;
+
+  std::string_view bytes_;
+  std::vector<Entry> entries_;
   std::string why_;
 };
 
