@@ -20,7 +20,7 @@ fi
 
 # Its dependencies are what the programs link, found by dpkg-shlibdeps, plus the X11 plugin.
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libzip4 libexpat1 qt6-qpa-plugins; do
+for lib in libqt6widgets6 zlib1g libexpat1 qt6-qpa-plugins; do
   case "$depends" in *"$lib"*) ;; *) fail "Depends lacks $lib: $depends" ;; esac
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version), not $version"
