@@ -171,6 +171,7 @@ bool Frame::NeedsTick() const {
 
 void Frame::BasicAdvancedShowHide() {
   const bool show = panes_.MixerPages->isHidden();
+  if (show) emit AdvancedShowing();
   for (QWidget* pane :
        {static_cast<QWidget*>(panes_.MixerPages), static_cast<QWidget*>(panes_.ColourViewerGroupBox),
         static_cast<QWidget*>(panes_.ColourListGroupBox)})

@@ -97,8 +97,9 @@ class Frame : public QObject {
  signals:
   // The spanner icon, once the user said yes: the settings are to be written.
   void SaveSettingsRequested();
-  // The window switched between its reduced and full form.
+  // The window switched between its reduced and full form; is about to show the full one.
   void AdvancedChanged(bool advanced);
+  void AdvancedShowing();
 
  public:
   // The window's size follows the panes that show (the chart strip comes and goes too).

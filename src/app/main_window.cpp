@@ -84,7 +84,6 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
   auto about = Secondary<AboutWindow>(this);
   auto splash = Secondary<SplashWindow>(this);
   auto adjustWindow = Secondary<AdjustWindow>(this);
-  auto colourizerPreview = Secondary<ColourizerPreviewWindow>(this);
   auto defaultFolder = Secondary<DefaultFolderWindow>(this);
   auto wheelOptions = Secondary<WheelOptionsWindow>(this);
   auto saveAsOptions = Secondary<SaveAsOptionsWindow>(this);
@@ -119,11 +118,6 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
                                             selection_, frame_->Debug(), onTop_, services_);
   snapshots_ = std::make_unique<tintora::Snapshots>(
       panes.ExternalColourSourcePanel, this, std::move(screenShotWindow), selection_, onTop_, services_);
-  colourizer_ = std::make_unique<TextColourizer>(
-      panes.TextColourizerTabSheet, panes.DonatePanel, this, std::move(colourizerPreview),
-      ColourizerParts{active_, frame_->Debug(), onTop_, services_});
-  pageColours_ = std::make_unique<PageCoordinator>(panes.LinksTabSheet, active_, selection_, notation_,
-                                                   onTop_, services_);
   new KeyboardMenus(this);
   selector_->SelectorMenu()->addSeparator();
   selector_->SelectorMenu()->addActions(capture_->ZoomActions());
@@ -190,17 +184,13 @@ void MainWindow::Wire() {
   Link(capture_.get(), &PixelCapture::TickWanted, this, [this] { heartbeat_->Wake(); });
   Link(hs, &HsMixer::TickWanted, this, [this] { heartbeat_->Wake(); });
   Link(&onTop_, &StayOnTop::Toggled, this, [this](bool) { heartbeat_->Wake(); });
-  TextColourizer* colourizer = colourizer_.get();
-  Link(frame, &Frame::AdvancedChanged, colourizer, [colourizer](bool on) { colourizer->SetAdvanced(on); });
-  Link(colourizer, &TextColourizer::ChartShownChanged, frame, [frame] { frame->FitToVisiblePanes(); });
+  Link(frame, &Frame::AdvancedShowing, this, [this] { BuildToolPages(); });
   Link(files_.get(), &ListFiles::ChangeDefaultDirectoryRequested, frame,
        [this, frame] { frame->ShowDefaultDirectory(files_->OpenDialogFolder()); });
   QWidget* sources = frame->Panes().ExternalColourSourcePanel;
   Link(list, &ColourListPane::NameDialogueActive, this,
        [sources](bool active) { sources->setEnabled(!active); });
   Link(files_.get(), &ListFiles::ListLoaded, list, [list] { list->ShowLoadedList(); });
-  Link(pageColours_.get(), &PageCoordinator::VisionChanged, viewer,
-       [viewer](ColourVision vision) { viewer->SetVision(vision); });
   // Every colour taken from the screen joins the recent picks.
   const auto picked = [this](Rgb8 colour) { recentPicks_->Add(colour); };
   Link(capture_.get(), &PixelCapture::Picked, this, picked);
@@ -213,6 +203,25 @@ void MainWindow::Wire() {
   Link(snapshots_.get(), &Snapshots::SnapshotFinished, hs, [hs] { hs->ShowAfterSnapshot(); });
   Link(snapshots_.get(), &Snapshots::CustomColoursAccepted, list,
        [list](const CustomColourSlots& customSlots) { list->AppendCustomColours(customSlots); });
+}
+
+void MainWindow::BuildToolPages() {
+  if (colourizer_) return;
+  const FramePanes& panes = frame_->Panes();
+  colourizer_ = std::make_unique<TextColourizer>(
+      panes.TextColourizerTabSheet, panes.DonatePanel, this, Secondary<ColourizerPreviewWindow>(this),
+      ColourizerParts{active_, frame_->Debug(), onTop_, services_});
+  pageColours_ = std::make_unique<PageCoordinator>(panes.LinksTabSheet, active_, selection_, notation_,
+                                                   onTop_, services_);
+  TextColourizer* colourizer = colourizer_.get();
+  tintora::Frame* frame = frame_.get();
+  ColourViewer* viewer = viewer_.get();
+  Link(frame, &Frame::AdvancedChanged, colourizer, [colourizer](bool on) { colourizer->SetAdvanced(on); });
+  Link(colourizer, &TextColourizer::ChartShownChanged, frame, [frame] { frame->FitToVisiblePanes(); });
+  Link(pageColours_.get(), &PageCoordinator::VisionChanged, viewer,
+       [viewer](ColourVision vision) { viewer->SetVision(vision); });
+  for (QWidget* page : {panes.TextColourizerTabSheet, panes.LinksTabSheet, panes.DonatePanel})
+    NameControlsForScreenReaders(page);
 }
 
 // ---------------------------------------------------------------- start-up
@@ -252,6 +261,8 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (!ProgramStarting || startFilesOpened_) return;
   startFilesOpened_ = true;
   frame_->CentreUnlessPlaced();
+  // Once the window is up, not before: nothing of them shows until it is advanced.
+  QTimer::singleShot(0, this, [this] { Guarded([this] { BuildToolPages(); }); });
   QTimer::singleShot(0, this, [this, files = std::exchange(commandLineArguments_, {})] {
     // Lists named on the command line, or else the one auto-load remembers (not both: the
     // remembered one would be added to what the user asked for).
@@ -334,6 +345,6 @@ AdjustWindow* MainWindow::Adjust() const { return listPane_->Adjust(); }
 DefaultFolderWindow* MainWindow::DefaultFolder() const { return frame_->DefaultFolder(); }
 WheelOptionsWindow* MainWindow::WheelCustomizer() const { return harmony_->Options(); }
 SaveAsOptionsWindow* MainWindow::SaveAsOptions() const { return files_->SaveAsOptions(); }
-ColourizerPreviewWindow* MainWindow::ColourizerPreview() const { return colourizer_->Preview(); }
+ColourizerPreviewWindow* MainWindow::ColourizerPreview() { return Colourizer().Preview(); }
 
 }  // namespace tintora

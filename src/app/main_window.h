@@ -54,15 +54,12 @@ class MainWindow : public QWidget {
   explicit MainWindow(Services& services, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // What the program does once its windows exist: the palettes, strips, value and hints made,
-  // the settings read, stay-on-top taken up if they ask for it; the lists named on the command
-  // line (`arguments`, without the program's own name) open at the first activation.
+  // Once the windows exist: the palettes, strips, value and hints made, the settings read,
+  // stay-on-top taken up if they ask; the lists named in `arguments` open at the first show.
   void StartUp(const QStringList& arguments);
   void FormInitialize();
-  // The first activation shows the splash again.
-  void FormActivate();
-  // The heartbeat, every 50 ms while one of its steps has work (see Heartbeat).
-  void OnHeartbeat();
+  void FormActivate();  // the first activation shows the splash again
+  void OnHeartbeat();   // every 50 ms while one of its steps has work (see Heartbeat)
   bool HeartbeatNeeded() const;
 
   // The settings file; tests point it elsewhere.
@@ -79,7 +76,7 @@ class MainWindow : public QWidget {
   ColourSelection& Selection() { return selection_; }
   StayOnTop& OnTop() { return onTop_; }
 
-  // The rooms.
+  // The rooms (the Text Colourizer and Links pages built when first wanted: BuildToolPages).
   tintora::Frame& Frame() const { return *frame_; }
   ValueOutput& Values() const { return *values_; }
   tintora::RgbMixer& RgbMixer() const { return *rgbMixer_; }
@@ -91,16 +88,16 @@ class MainWindow : public QWidget {
   ListFiles& Files() const { return *files_; }
   PixelCapture& Capture() const { return *capture_; }
   tintora::Snapshots& Snapshots() const { return *snapshots_; }
-  TextColourizer& Colourizer() const { return *colourizer_; }
-  PageCoordinator& PageColours() const { return *pageColours_; }
+  TextColourizer& Colourizer() { return BuildToolPages(), *colourizer_; }
+  PageCoordinator& PageColours() { return BuildToolPages(), *pageColours_; }
 
-  // The secondary windows, created once, in this order, right after the main window.
+  // The secondary windows, each built the first time it is asked for.
   ScreenShotWindow* ScreenShot() const;
   ChangeColourNameDialogue* NameDialogue() const;
   AboutWindow* AboutBox() const;
   SplashWindow* SplashScreen() const;
   AdjustWindow* Adjust() const;
-  ColourizerPreviewWindow* ColourizerPreview() const;
+  ColourizerPreviewWindow* ColourizerPreview();
   DefaultFolderWindow* DefaultFolder() const;
   WheelOptionsWindow* WheelCustomizer() const;
   SaveAsOptionsWindow* SaveAsOptions() const;
@@ -117,6 +114,9 @@ class MainWindow : public QWidget {
 
  private:
   void Wire();
+  // The two largest pages of the mixers' tabs, unseen until the window is advanced: built once,
+  // just after the window first shows or as it grows, whichever comes first.
+  void BuildToolPages();
 
   Services& services_;
   QStringList commandLineArguments_;

@@ -84,6 +84,28 @@ TEST_F(FrameTest, StartsInBasicModeAndBuildsEachWindowOnceWhenFirstWanted) {
   EXPECT_EQ(Value(), "000000");
 }
 
+// The Text Colourizer and Links pages are built once the window is up, or as it grows if that
+// comes first, and once: grown, the window's tabs are the size they would be either way.
+TEST_F(FrameTest, TheToolPagesAreBuiltOnceTheWindowIsUpOrAsItGrows) {
+  const auto pages = [](const MainWindow& w) {
+    return w.findChildren<QWidget*>("TextToColourMemo").size() +
+           w.findChildren<QWidget*>("SampleBrowserPanel").size();
+  };
+  EXPECT_EQ(pages(*form), 2);
+  MainWindow later(services);
+  EXPECT_EQ(pages(later), 0);
+  later.StartUp({});
+  later.show();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return pages(later) == 2; }));
+  later.Frame().ShowAdvancedPanes();
+  EXPECT_EQ(pages(later), 2);
+  MainWindow growing(services);
+  growing.Frame().ShowAdvancedPanes();
+  EXPECT_EQ(pages(growing), 2);
+  EXPECT_EQ(growing.findChild<QTabWidget*>("PageControl1")->sizeHint(),
+            Find<QTabWidget>("PageControl1")->sizeHint());
+}
+
 TEST_F(FrameTest, BasicAdvancedTwiceRestoresTheLayoutAndTheWindowFollowsThePanes) {
   // What the window holds (on a screen too small for it the window stops at the screen's size
   // and scrolls).
