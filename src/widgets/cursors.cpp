@@ -1,6 +1,7 @@
 #include "widgets/cursors.h"
 
 #include <array>
+#include <optional>
 
 #include <QGuiApplication>
 
@@ -21,19 +22,17 @@ QCursor CustomCursor(int number) {
   // A cursor half as large again as its drawing, as desktop cursors are, at the screen's density.
   constexpr double kScale = 1.5;
   if (number < 1 || number > 4) return QCursor(Qt::ArrowCursor);
-  // Made once, on first use (a cursor needs the application to exist), and never freed: a
-  // pixmap must not outlive the application object, and the program ends right after it.
-  static const auto* cursors = [] {
-    auto* c = new std::array<QCursor, 4>;
-    const qreal ratio = qApp->devicePixelRatio();
-    for (std::size_t i = 0; i < 4; ++i) {
-      const Picture& p = kPictures[i];
-      const QPixmap pix = GlyphPixmap(p.file, p.size * kScale, ratio);
-      (*c)[i] = QCursor(pix, static_cast<int>(p.hotX * kScale), static_cast<int>(p.hotY * kScale));
-    }
-    return c;
-  }();
-  return (*cursors)[static_cast<std::size_t>(number - 1)];
+  // Each made once, when first asked for (a cursor needs the application to exist; the window
+  // sets two of the four at start), and never freed: a pixmap must not outlive the
+  // application object, and the program ends right after it.
+  static auto* const cursors = new std::array<std::optional<QCursor>, 4>;
+  const Picture& p = kPictures[number - 1];
+  std::optional<QCursor>& cursor = (*cursors)[static_cast<std::size_t>(number - 1)];
+  if (!cursor) {
+    const QPixmap pix = GlyphPixmap(p.file, p.size * kScale, qApp->devicePixelRatio());
+    cursor = QCursor(pix, static_cast<int>(p.hotX * kScale), static_cast<int>(p.hotY * kScale));
+  }
+  return *cursor;
 }
 
 }  // namespace tintora
