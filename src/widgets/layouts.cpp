@@ -102,6 +102,9 @@ bool InsideQtsOwnControl(const QWidget* w, const QWidget* pane) {
 void ChainTabOrder(const std::vector<QWidget*>& panes) {
   std::vector<QWidget*> chain;
   for (QWidget* pane : panes) {
+    // A hidden pane is not reached by Tab, and is chained again when it shows (its controls
+    // have no places to be read in until then).
+    if (pane->isHidden()) continue;
     struct Stop {
       QWidget* widget;
       QRect at;

@@ -45,7 +45,8 @@ void MinimumTextArea(QWidget* area, int columns, int lines);
 void ReserveText(QWidget* widget, const QString& sample);
 
 // Chains the keyboard focus through the panes in the order given and, within each pane, in
-// reading order (by rows, then left to right) as the layout has placed them.
+// reading order (by rows, then left to right) as the layout has placed them. Hidden panes are
+// left out: chain again once they show.
 void ChainTabOrder(const std::vector<QWidget*>& panes);
 
 // A face the program names for content (the fixed-pitch value field, the colourizer's faces),
