@@ -78,7 +78,8 @@ class Frame : public QObject {
   // The advanced panes, should they be hidden (the list must be in view).
   void ShowAdvancedPanes();
   void ToggleDebugButton();
-  void MultiLineHintInit();
+  // The hints of the window's controls, or of those `within` one of its panes built later.
+  void MultiLineHintInit(QWidget* within = nullptr);
   // Opens the manual; where it cannot be opened, a box owned by `owner` says where it is.
   void RunHelp(QWidget* owner = nullptr);
   // Heartbeat steps: the window back on top unless paused or one of our own windows is in

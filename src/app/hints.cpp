@@ -11,7 +11,7 @@
 
 namespace tintora {
 
-void Frame::MultiLineHintInit() {
+void Frame::MultiLineHintInit(QWidget* within) {
   const QString click = "Click to ";
   const QString leftClick = "Left Click to ";
   const QString rightClick = "Right Click to ";
@@ -19,7 +19,7 @@ void Frame::MultiLineHintInit() {
   const QString second = "\r\n(";
   // The main window's own controls by name (the windows it owns reuse some names).
   QHash<QString, QWidget*> controls;
-  const QList<QWidget*> all = window_->findChildren<QWidget*>();
+  const QList<QWidget*> all = (within ? within : window_)->findChildren<QWidget*>();
   for (QWidget* w : all)
     if (w->window() == window_ && !w->objectName().isEmpty()) controls.insert(w->objectName(), w);
   auto set = [&controls](const char* name, const QString& hint) {

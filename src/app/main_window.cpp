@@ -220,8 +220,10 @@ void MainWindow::BuildToolPages() {
   Link(colourizer, &TextColourizer::ChartShownChanged, frame, [frame] { frame->FitToVisiblePanes(); });
   Link(pageColours_.get(), &PageCoordinator::VisionChanged, viewer,
        [viewer](ColourVision vision) { viewer->SetVision(vision); });
-  for (QWidget* page : {panes.TextColourizerTabSheet, panes.LinksTabSheet, panes.DonatePanel})
+  for (QWidget* page : {panes.TextColourizerTabSheet, panes.LinksTabSheet, panes.DonatePanel}) {
     NameControlsForScreenReaders(page);
+    frame->MultiLineHintInit(page);
+  }
 }
 
 // ---------------------------------------------------------------- start-up

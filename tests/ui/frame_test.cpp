@@ -97,6 +97,10 @@ TEST_F(FrameTest, TheToolPagesAreBuiltOnceTheWindowIsUpOrAsItGrows) {
   later.StartUp({});
   later.show();
   EXPECT_TRUE(QTest::qWaitFor([&] { return pages(later) == 2; }));
+  // With their hints, as the window's own controls have theirs.
+  auto* html = later.findChild<QWidget*>("ResultRichEdit");
+  EXPECT_TRUE(html->toolTip().startsWith("Right Click to set text options")) << html->toolTip().toStdString();
+  EXPECT_EQ(later.findChild<QWidget*>("TextToColourMemo")->toolTipDuration(), 3000);
   later.Frame().ShowAdvancedPanes();
   EXPECT_EQ(pages(later), 2);
   MainWindow growing(services);
