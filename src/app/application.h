@@ -12,4 +12,9 @@ class TintoraApplication : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// The program's icon in every size a desktop shows it, for all its windows. Set once the main
+// window is drawn: six pictures to decode and a quarter megabyte for the window system to take
+// would otherwise come before the first picture.
+void SetProgramIcon();
+
 }  // namespace tintora

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "app/about_box.h"
+#include "app/application.h"
 #include "app/frame.h"
 #include "app/heartbeat.h"
 #include "app/splash_screen.h"
@@ -44,6 +45,7 @@
 #include "widgets/popup_ext.h"
 #include "widgets/progress_display.h"
 #include "widgets/services.h"
+#include "widgets/when_first_drawn.h"
 
 namespace tintora {
 
@@ -263,8 +265,11 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (!ProgramStarting || startFilesOpened_) return;
   startFilesOpened_ = true;
   frame_->CentreUnlessPlaced();
-  // Once the window is up, not before: nothing of them shows until it is advanced.
-  QTimer::singleShot(0, this, [this] { Guarded([this] { BuildToolPages(); }); });
+  // Once the window is drawn, not before: nothing of them shows until it is advanced.
+  WhenFirstDrawn(this, [this] {
+    SetProgramIcon();
+    BuildToolPages();
+  });
   QTimer::singleShot(0, this, [this, files = std::exchange(commandLineArguments_, {})] {
     // Lists named on the command line, or else the one auto-load remembers (not both: the
     // remembered one would be added to what the user asked for).

@@ -28,6 +28,7 @@
 #include "version.h"
 #include "widgets/image_box.h"
 #include "widgets/popup_ext.h"
+#include "widgets/when_first_drawn.h"
 #include "window_fixture.h"
 
 namespace tintora::testing {
@@ -76,7 +77,9 @@ TEST_F(FrameTest, StartsInBasicModeAndBuildsEachWindowOnceWhenFirstWanted) {
   for (const auto& [window, caption] : windows) EXPECT_EQ(window->windowTitle(), caption);
   EXPECT_EQ(built().size(), std::size(windows) + 1);
   EXPECT_EQ(form->ScreenShot(), windows[0].first);  // built once
-  // The program's icon in every size the desktops ask for, each read (none empty).
+  // The program's icon in every size the desktops ask for, each read (none empty), once the
+  // window is drawn.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !form->windowIcon().isNull(); }));
   const QList<QSize> sizes = form->windowIcon().availableSizes();
   EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
   EXPECT_FALSE(form->windowIcon().pixmap(256).isNull());
@@ -91,11 +94,11 @@ TEST_F(FrameTest, TheToolPagesAreBuiltOnceTheWindowIsUpOrAsItGrows) {
     return w.findChildren<QWidget*>("TextToColourMemo").size() +
            w.findChildren<QWidget*>("SampleBrowserPanel").size();
   };
-  EXPECT_EQ(pages(*form), 2);
   MainWindow later(services);
   EXPECT_EQ(pages(later), 0);
   later.StartUp({});
   later.show();
+  EXPECT_EQ(pages(later), 0) << "built before the window was drawn";
   EXPECT_TRUE(QTest::qWaitFor([&] { return pages(later) == 2; }));
   // With their hints, as the window's own controls have theirs.
   auto* html = later.findChild<QWidget*>("ResultRichEdit");
@@ -327,6 +330,32 @@ TEST_F(FrameTest, TheSplashClosesByItselfAndReturnsAtTheFirstActivation) {
   EXPECT_FALSE(splash->isVisible());
   form->FormActivate();  // only the first activation does anything
   EXPECT_FALSE(splash->isVisible());
+}
+
+// Work held back for a window's first picture runs once, after the window is painted; and for
+// a window that is never drawn (started minimised), at the latest time it was given.
+TEST(WhenFirstDrawnTest, RunsOnceAfterTheFirstPaintOrAtTheLatest) {
+  struct Canvas : QWidget {
+    int paints = 0;
+    void paintEvent(QPaintEvent*) override { ++paints; }
+  };
+  Canvas shown;
+  shown.show();
+  int runs = 0, paintsBefore = -1;
+  WhenFirstDrawn(&shown, [&] { ++runs, paintsBefore = shown.paints; });
+  EXPECT_EQ(runs, 0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return runs == 1; }));
+  EXPECT_GE(paintsBefore, 1) << "ran before the first paint";
+  shown.update();
+  QTest::qWait(50);
+  EXPECT_EQ(runs, 1);
+
+  QWidget unshown;
+  unshown.winId();
+  int late = 0;
+  WhenFirstDrawn(
+      &unshown, [&] { ++late; }, std::chrono::milliseconds(20));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return late == 1; }));
 }
 
 }  // namespace
