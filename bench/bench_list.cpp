@@ -79,7 +79,7 @@ void BM_SaveCdt(benchmark::State& state) {
   Load(*form);
   const QString out = QString::fromStdString((Folder() / "saved.cdt").string());
   for (auto _ : state)
-    if (form->Files().SaveAsAccept(out, tintora::ListFormat::Cdt) != tintora::MainWindow::SaveOutcome::Saved)
+    if (form->Files().SaveAsAccept(out, tintora::ListFormat::Cdt) != tintora::SaveOutcome::Saved)
       state.SkipWithError("not saved");
 }
 BENCHMARK(BM_SaveCdt)->Unit(benchmark::kMillisecond);

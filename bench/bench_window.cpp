@@ -28,6 +28,8 @@ std::unique_ptr<tintora::MainWindow> MakeWindow() {
   auto form = std::make_unique<tintora::MainWindow>(services);
   form->StartUp({});
   form->show();
+  // Timed as the user finds it: with what waits for the first picture built (the tool pages last).
+  (void)QTest::qWaitFor([&] { return form->findChild<QWidget*>("TextToColourMemo") != nullptr; });
   return form;
 }
 
@@ -75,7 +77,10 @@ BENCHMARK(BM_WheelRedraw360)->Unit(benchmark::kMicrosecond);
 
 void BM_StartUpToFirstShownWindow(benchmark::State& state) {
   for (auto _ : state) {
-    auto form = MakeWindow();
+    // Until the first picture: what waits for it (the advanced panes) is not counted.
+    auto form = std::make_unique<tintora::MainWindow>(services);
+    form->StartUp({});
+    form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) state.SkipWithError("window never shown");
     state.PauseTiming();
     form.reset();

@@ -82,19 +82,16 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
   // is built when first wanted. The splash shows with this window, at its first activation: a
   // window owned by another is only shown once its owner is.
   auto screenShotWindow = Secondary<ScreenShotWindow>(this);
-  auto nameDialogue = Secondary<ChangeColourNameDialogue>(this);
   auto about = Secondary<AboutWindow>(this);
   auto splash = Secondary<SplashWindow>(this);
-  auto adjustWindow = Secondary<AdjustWindow>(this);
   auto defaultFolder = Secondary<DefaultFolderWindow>(this);
-  auto wheelOptions = Secondary<WheelOptionsWindow>(this);
   auto saveAsOptions = Secondary<SaveAsOptionsWindow>(this);
 
   const FramePanes panes = BuildFramePanes(this);
   qApp->installEventFilter(new WindowsOnScreen(this));
-  auto* progress = new ProgressDisplay(panes.ColourListGroupBox);
+  progress_ = new ProgressDisplay(panes.ColourListGroupBox);
   files_ = std::make_unique<ListFiles>(panes.ExternalColourSourcePanel, this, std::move(saveAsOptions),
-                                       ListFilesParts{list_, *progress, onTop_, services_, settings_},
+                                       ListFilesParts{list_, *progress_, onTop_, services_, settings_},
                                        GetMyDocDir() + "/Tintora Colours");
   frame_ = std::make_unique<tintora::Frame>(
       this, panes, FrameWindows{std::move(about), std::move(splash), std::move(defaultFolder)},
@@ -103,19 +100,8 @@ MainWindow::MainWindow(Services& services, QWidget* parent)
   values_ = std::make_unique<ValueOutput>(panes.RGBValuesGroupBox, active_, notation_, selection_, onTop_,
                                           services_);
   values_->PlaceBesideValue(frame_->IconPanel());
-  rgbMixer_ = std::make_unique<tintora::RgbMixer>(panes.RGBTabSheet, panes.CmyTabSheet, active_, onTop_);
-  hsMixer_ = std::make_unique<tintora::HsMixer>(panes.HsTabSheet, active_);
   selector_ = std::make_unique<ColourSelectorPane>(panes.ColourSelectGroupBox, active_, selection_, onTop_,
                                                    services_);
-  viewer_ = std::make_unique<ColourViewer>(panes.ColourViewerGroupBox, active_, selection_);
-  harmony_ = std::make_unique<HarmonyColours>(panes.ColourViewerGroupBox, viewer_->SwatchHost(), this,
-                                              std::move(wheelOptions),
-                                              HarmonyParts{active_, selection_, onTop_, settings_});
-  viewer_->PlaceUnder(harmony_->CaptionLabel(), harmony_->WebSafeMark());
-  listPane_ = std::make_unique<ColourListPane>(
-      panes.ColourListGroupBox, this, std::move(nameDialogue), std::move(adjustWindow),
-      ColourListPaneParts{list_, active_, selection_, notation_, *progress, frame_->Debug(), onTop_,
-                          services_, *files_});
   capture_ = std::make_unique<PixelCapture>(panes.ExternalColourSourcePanel, selector_->ZoomHost(), this,
                                             selection_, frame_->Debug(), onTop_, services_);
   snapshots_ = std::make_unique<tintora::Snapshots>(
@@ -156,12 +142,58 @@ MainWindow::~MainWindow() {
 
 void MainWindow::Wire() {
   ValueOutput* values = values_.get();
+  tintora::Frame* frame = frame_.get();
+  Link(&selection_, &ColourSelection::CopyRequested, values, [values] { values->CopyValueToClip(); });
+  Link(capture_.get(), &PixelCapture::TickWanted, this, [this] { heartbeat_->Wake(); });
+  Link(&onTop_, &StayOnTop::Toggled, this, [this](bool) { heartbeat_->Wake(); });
+  Link(frame, &Frame::AdvancedShowing, this, [this] { BuildToolPages(); });
+  Link(frame, &Frame::SaveSettingsRequested, this, [this] { SaveSettings(); });
+  Link(files_.get(), &ListFiles::ChangeDefaultDirectoryRequested, frame,
+       [this, frame] { frame->ShowDefaultDirectory(files_->OpenDialogFolder()); });
+  // A list read in is shown in the colour list, whose pane is built for it if need be.
+  Link(files_.get(), &ListFiles::ListLoaded, this, [this] { ListPane().ShowLoadedList(); });
+  // Every colour taken from the screen joins the recent picks.
+  const auto picked = [this](Rgb8 colour) { recentPicks_->Add(colour); };
+  Link(capture_.get(), &PixelCapture::Picked, this, picked);
+  Link(snapshots_.get(), &tintora::Snapshots::Picked, this, picked);
+  Link(capture_.get(), &PixelCapture::SampleSizeChanged, snapshots_.get(),
+       [this](int size) { snapshots_->SetSampleSize(size); });
+  Link(capture_.get(), &PixelCapture::SnapshotRequested, snapshots_.get(),
+       [this] { snapshots_->CaptureDesktop(); });
+}
+
+void MainWindow::BuildAdvancedRooms() {
+  if (listPane_) return;
+  const FramePanes& panes = frame_->Panes();
+  rgbMixer_ = std::make_unique<tintora::RgbMixer>(panes.RGBTabSheet, panes.CmyTabSheet, active_, onTop_);
+  hsMixer_ = std::make_unique<tintora::HsMixer>(panes.HsTabSheet, active_);
+  viewer_ = std::make_unique<ColourViewer>(panes.ColourViewerGroupBox, active_, selection_);
+  harmony_ = std::make_unique<HarmonyColours>(panes.ColourViewerGroupBox, viewer_->SwatchHost(), this,
+                                              Secondary<WheelOptionsWindow>(this),
+                                              HarmonyParts{active_, selection_, onTop_, settings_});
+  viewer_->PlaceUnder(harmony_->CaptionLabel(), harmony_->WebSafeMark());
+  listPane_ = std::make_unique<ColourListPane>(
+      panes.ColourListGroupBox, this, Secondary<ChangeColourNameDialogue>(this),
+      Secondary<AdjustWindow>(this),
+      ColourListPaneParts{list_, active_, selection_, notation_, *progress_, frame_->Debug(), onTop_,
+                          services_, *files_});
+  WireAdvancedRooms();
+  hsMixer_->DrawStrips();
+  for (QWidget* pane :
+       {panes.RGBTabSheet, panes.CmyTabSheet, panes.HsTabSheet,
+        static_cast<QWidget*>(panes.ColourViewerGroupBox), static_cast<QWidget*>(panes.ColourListGroupBox)}) {
+    NameControlsForScreenReaders(pane);
+    frame_->MultiLineHintInit(pane);
+  }
+  if (settingsRead_) ApplyAdvancedRoomSettings();
+}
+
+void MainWindow::WireAdvancedRooms() {
   tintora::HsMixer* hs = hsMixer_.get();
   HarmonyColours* harmony = harmony_.get();
   ColourViewer* viewer = viewer_.get();
   ColourListPane* list = listPane_.get();
   tintora::Frame* frame = frame_.get();
-  Link(&selection_, &ColourSelection::CopyRequested, values, [values] { values->CopyValueToClip(); });
   Link(hs, &HsMixer::WorkingValuesChanged, harmony,
        [harmony](const HsWorkingValues& v) { harmony->SetWorkingValues(v); });
   Link(harmony, &HarmonyColours::MarkersChanged, hs,
@@ -182,25 +214,10 @@ void MainWindow::Wire() {
   Link(list, &ColourListPane::DebugButtonToggleRequested, frame, [frame] { frame->ToggleDebugButton(); });
   Link(list, &ColourListPane::CalculateControlsToggleRequested, hs, [hs] { hs->ToggleCalculateControls(); });
   Link(list, &ColourListPane::InViewRequested, frame, [frame] { frame->ShowAdvancedPanes(); });
-  Link(frame, &Frame::SaveSettingsRequested, this, [this] { SaveSettings(); });
-  Link(capture_.get(), &PixelCapture::TickWanted, this, [this] { heartbeat_->Wake(); });
   Link(hs, &HsMixer::TickWanted, this, [this] { heartbeat_->Wake(); });
-  Link(&onTop_, &StayOnTop::Toggled, this, [this](bool) { heartbeat_->Wake(); });
-  Link(frame, &Frame::AdvancedShowing, this, [this] { BuildToolPages(); });
-  Link(files_.get(), &ListFiles::ChangeDefaultDirectoryRequested, frame,
-       [this, frame] { frame->ShowDefaultDirectory(files_->OpenDialogFolder()); });
   QWidget* sources = frame->Panes().ExternalColourSourcePanel;
   Link(list, &ColourListPane::NameDialogueActive, this,
        [sources](bool active) { sources->setEnabled(!active); });
-  Link(files_.get(), &ListFiles::ListLoaded, list, [list] { list->ShowLoadedList(); });
-  // Every colour taken from the screen joins the recent picks.
-  const auto picked = [this](Rgb8 colour) { recentPicks_->Add(colour); };
-  Link(capture_.get(), &PixelCapture::Picked, this, picked);
-  Link(snapshots_.get(), &tintora::Snapshots::Picked, this, picked);
-  Link(capture_.get(), &PixelCapture::SampleSizeChanged, snapshots_.get(),
-       [this](int size) { snapshots_->SetSampleSize(size); });
-  Link(capture_.get(), &PixelCapture::SnapshotRequested, snapshots_.get(),
-       [this] { snapshots_->CaptureDesktop(); });
   Link(snapshots_.get(), &Snapshots::SnapshotStarting, hs, [hs] { hs->HideForSnapshot(); });
   Link(snapshots_.get(), &Snapshots::SnapshotFinished, hs, [hs] { hs->ShowAfterSnapshot(); });
   Link(snapshots_.get(), &Snapshots::CustomColoursAccepted, list,
@@ -209,6 +226,7 @@ void MainWindow::Wire() {
 
 void MainWindow::BuildToolPages() {
   if (colourizer_) return;
+  BuildAdvancedRooms();  // the Links page shows its colour vision in the viewer
   const FramePanes& panes = frame_->Panes();
   colourizer_ = std::make_unique<TextColourizer>(
       panes.TextColourizerTabSheet, panes.DonatePanel, this, Secondary<ColourizerPreviewWindow>(this),
@@ -241,7 +259,6 @@ void MainWindow::FormInitialize() {
   capture_->DeskTopPixelCaptInit();
   frame_->FormInitialize();
   for (ColourComponent n : kRgbComponents) selector_->PalettePanelUpdate(n);
-  hsMixer_->DrawStrips();
   values_->CombinedColourValueUpdate();
   frame_->MultiLineHintInit();
   LoadSettings();
@@ -260,53 +277,50 @@ bool MainWindow::event(QEvent* e) {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  // The lists named on the command line open as soon as the window is up, whether or not it
-  // is ever given the focus (a window manager may refuse it, or there may be none).
   if (!ProgramStarting || startFilesOpened_) return;
   startFilesOpened_ = true;
   frame_->CentreUnlessPlaced();
-  // Once the window is drawn, not before: nothing of them shows until it is advanced.
-  WhenFirstDrawn(this, [this] {
+  // What does not show in the first picture waits for it: the icon, the advanced panes' rooms
+  // and the tool pages. Then the lists named on the command line open, whether or not the
+  // window is ever given the focus (a window manager may refuse it, or there may be none).
+  WhenFirstDrawn(this, [this, files = std::exchange(commandLineArguments_, {})] {
     SetProgramIcon();
     BuildToolPages();
-  });
-  QTimer::singleShot(0, this, [this, files = std::exchange(commandLineArguments_, {})] {
     // Lists named on the command line, or else the one auto-load remembers (not both: the
     // remembered one would be added to what the user asked for).
-    Guarded([&] {
-      if (!files.isEmpty()) {
-        files_->OpenCommandLineFiles(files);
-      } else {
-        files_->AutoOpenFileOnStartup();
-      }
-    });
+    if (!files.isEmpty()) {
+      files_->OpenCommandLineFiles(files);
+    } else {
+      files_->AutoOpenFileOnStartup();
+    }
   });
 }
 
 // ---------------------------------------------------------------- the heartbeat
 
 void MainWindow::OnHeartbeat() {
+  const bool advancedRooms = listPane_ != nullptr;  // built just after the first picture
   // The floating mixer can only be docked back, never closed.
-  hsMixer_->KeepFloatingUncloseable();
+  if (advancedRooms) hsMixer_->KeepFloatingUncloseable();
   // On top while the mode is on and not suspended; off top once it is off.
   frame_->KeepOnTop();
   // The keyboard focus stays inside an open dialog: the colour name dialog first, else the
   // about box; the wheel's options keep it too.
-  ChangeColourNameDialogue* naming = listPane_->OpenNameDialogue();
+  ChangeColourNameDialogue* naming = advancedRooms ? listPane_->OpenNameDialogue() : nullptr;
   if (!(naming && naming->KeepFocus(onTop_.OnTopState())))
     if (AboutWindow* about = frame_->OpenAboutBox()) about->KeepFocus();
-  harmony_->KeepOptionsFocus(this);
+  if (advancedRooms) harmony_->KeepOptionsFocus(this);
   // The capture hot key held, and the pixel under the mouse read.
   capture_->HoldHotKey();
   capture_->CaptureTick();
   // Strips marked by slider drags are redrawn at most once a tick.
-  hsMixer_->RedrawMarkedStrips();
+  if (advancedRooms) hsMixer_->RedrawMarkedStrips();
   heartbeat_->RestUnlessNeeded();
 }
 
 bool MainWindow::HeartbeatNeeded() const {
-  return capture_->NeedsTick() || hsMixer_->NeedsTick() || frame_->NeedsTick() ||
-         listPane_->OpenNameDialogue() || harmony_->OptionsOpen();
+  return capture_->NeedsTick() || frame_->NeedsTick() ||
+         (listPane_ && (hsMixer_->NeedsTick() || listPane_->OpenNameDialogue() || harmony_->OptionsOpen()));
 }
 
 // ---------------------------------------------------------------- closing, drops
@@ -345,12 +359,12 @@ void MainWindow::dropEvent(QDropEvent* event) {
 // ---------------------------------------------------------------- the secondary windows
 
 ScreenShotWindow* MainWindow::ScreenShot() const { return snapshots_->ScreenShot(); }
-ChangeColourNameDialogue* MainWindow::NameDialogue() const { return listPane_->NameDialogue(); }
+ChangeColourNameDialogue* MainWindow::NameDialogue() { return ListPane().NameDialogue(); }
 AboutWindow* MainWindow::AboutBox() const { return frame_->AboutBox(); }
 SplashWindow* MainWindow::SplashScreen() const { return frame_->SplashScreen(); }
-AdjustWindow* MainWindow::Adjust() const { return listPane_->Adjust(); }
+AdjustWindow* MainWindow::Adjust() { return ListPane().Adjust(); }
 DefaultFolderWindow* MainWindow::DefaultFolder() const { return frame_->DefaultFolder(); }
-WheelOptionsWindow* MainWindow::WheelCustomizer() const { return harmony_->Options(); }
+WheelOptionsWindow* MainWindow::WheelCustomizer() { return Harmony().Options(); }
 SaveAsOptionsWindow* MainWindow::SaveAsOptions() const { return files_->SaveAsOptions(); }
 ColourizerPreviewWindow* MainWindow::ColourizerPreview() { return Colourizer().Preview(); }
 

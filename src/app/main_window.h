@@ -12,7 +12,6 @@
 #include "widgets/active_colour_holder.h"
 #include "widgets/colour_list_model.h"
 #include "widgets/colour_selection.h"
-#include "widgets/list_saver.h"
 #include "widgets/notation.h"
 #include "widgets/settings_store.h"
 #include "widgets/stay_on_top.h"
@@ -28,6 +27,7 @@ class Heartbeat;
 class HsMixer;
 class ListFiles;
 class PixelCapture;
+class ProgressDisplay;
 class RecentPicksMenu;
 class RgbMixer;
 class Services;
@@ -49,8 +49,6 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  using SaveOutcome = tintora::SaveOutcome;
-
   explicit MainWindow(Services& services, QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -62,29 +60,27 @@ class MainWindow : public QWidget {
   void OnHeartbeat();   // every 50 ms while one of its steps has work (see Heartbeat)
   bool HeartbeatNeeded() const;
 
-  // The settings file; tests point it elsewhere.
-  QString SettingsFile() const { return settings_.Path(); }
+  // The settings file (tests point it elsewhere), its reader (the last step of FormInitialize)
+  // and its writer (the spanner icon).
   void SetSettingsFile(const QString& path) { settings_.SetPath(path); }
-  // The settings reader (the last step of FormInitialize) and writer (the spanner icon).
   void LoadSettings();
   void SaveSettings();
 
-  Services& services() { return services_; }
   const ColourList& List() const { return list_.List(); }
   const ColourListModel& ListModel() const { return list_; }
   ActiveColourHolder& Active() { return active_; }
   ColourSelection& Selection() { return selection_; }
   StayOnTop& OnTop() { return onTop_; }
 
-  // The rooms (the Text Colourizer and Links pages built when first wanted: BuildToolPages).
+  // The rooms (those of the advanced panes built when first wanted: BuildAdvancedRooms).
   tintora::Frame& Frame() const { return *frame_; }
   ValueOutput& Values() const { return *values_; }
-  tintora::RgbMixer& RgbMixer() const { return *rgbMixer_; }
-  tintora::HsMixer& HsMixer() const { return *hsMixer_; }
+  tintora::RgbMixer& RgbMixer() { return BuildAdvancedRooms(), *rgbMixer_; }
+  tintora::HsMixer& HsMixer() { return BuildAdvancedRooms(), *hsMixer_; }
   ColourSelectorPane& Selector() const { return *selector_; }
-  ColourViewer& Viewer() const { return *viewer_; }
-  HarmonyColours& Harmony() const { return *harmony_; }
-  ColourListPane& ListPane() const { return *listPane_; }
+  ColourViewer& Viewer() { return BuildAdvancedRooms(), *viewer_; }
+  HarmonyColours& Harmony() { return BuildAdvancedRooms(), *harmony_; }
+  ColourListPane& ListPane() { return BuildAdvancedRooms(), *listPane_; }
   ListFiles& Files() const { return *files_; }
   PixelCapture& Capture() const { return *capture_; }
   tintora::Snapshots& Snapshots() const { return *snapshots_; }
@@ -93,13 +89,13 @@ class MainWindow : public QWidget {
 
   // The secondary windows, each built the first time it is asked for.
   ScreenShotWindow* ScreenShot() const;
-  ChangeColourNameDialogue* NameDialogue() const;
+  ChangeColourNameDialogue* NameDialogue();
   AboutWindow* AboutBox() const;
   SplashWindow* SplashScreen() const;
-  AdjustWindow* Adjust() const;
+  AdjustWindow* Adjust();
   ColourizerPreviewWindow* ColourizerPreview();
   DefaultFolderWindow* DefaultFolder() const;
-  WheelOptionsWindow* WheelCustomizer() const;
+  WheelOptionsWindow* WheelCustomizer();
   SaveAsOptionsWindow* SaveAsOptions() const;
 
  signals:
@@ -114,13 +110,16 @@ class MainWindow : public QWidget {
 
  private:
   void Wire();
-  // The two largest pages of the mixers' tabs, unseen until the window is advanced: built once,
-  // just after the window first shows or as it grows, whichever comes first.
+  // What shows only when advanced, built once, just after the first picture or as the window
+  // grows: the rooms of the mixers, viewer and colour list (with settings), then the tool pages.
   void BuildToolPages();
+  void BuildAdvancedRooms();
+  void WireAdvancedRooms();
+  void ApplyAdvancedRoomSettings();  // as the settings file has them
 
   Services& services_;
   QStringList commandLineArguments_;
-  bool ProgramStarting = false, startFilesOpened_ = false;
+  bool ProgramStarting = false, startFilesOpened_ = false, settingsRead_ = false;
 
   // Declared before the rooms, so the rooms are gone before what they talk through.
   ActiveColourHolder active_;
@@ -145,6 +144,7 @@ class MainWindow : public QWidget {
   RecentPicksMenu* recentPicks_ = nullptr;  // owned by the selector's pane
   std::unique_ptr<tintora::Snapshots> snapshots_;
   Heartbeat* heartbeat_ = nullptr;
+  ProgressDisplay* progress_ = nullptr;  // the list's, shared with its files
 };
 
 }  // namespace tintora

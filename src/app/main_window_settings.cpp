@@ -16,14 +16,22 @@ namespace tintora {
 
 void MainWindow::LoadSettings() {
   const SettingsValues v = ReadSettings(settings_.File().Values());
+  const bool advancedRoomsBuilt = listPane_ != nullptr;
+  settingsRead_ = true;
   if (v.placed) frame_->PlaceWindow(v.left, v.top);
   files_->ApplySettings(v);
   values_->ApplySettings(v);
-  if (v.advancedMode) frame_->ShowAdvancedPanes();
+  if (v.advancedMode) frame_->ShowAdvancedPanes();  // builds the advanced rooms, with theirs
   if (v.onTop) frame_->SetOnTopAtStart(true);
   capture_->ApplySettings(v);
   recentPicks_->Load();
   selector_->ApplySettings(v);
+  // The advanced rooms take theirs as they are built (BuildAdvancedRooms), or now if they are.
+  if (advancedRoomsBuilt) ApplyAdvancedRoomSettings();
+}
+
+void MainWindow::ApplyAdvancedRoomSettings() {
+  const SettingsValues v = ReadSettings(settings_.File().Values());
   rgbMixer_->ApplySettings(v);
   harmony_->ApplySchemeSettings(v);
   harmony_->ApplyShowSettings(v);
@@ -31,6 +39,7 @@ void MainWindow::LoadSettings() {
 }
 
 void MainWindow::SaveSettings() {
+  BuildAdvancedRooms();
   SettingsValues v;
   v.left = pos().x();
   v.top = pos().y();

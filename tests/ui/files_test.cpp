@@ -25,7 +25,7 @@ const std::string kRedSky = "{Red}[FF0000]\r\n{Sky}[87CEEB]\r\n";
 
 class FilesTest : public WindowTest {
  protected:
-  MainWindow::SaveOutcome Save(const QString& path, int type = 1) {
+  SaveOutcome Save(const QString& path, int type = 1) {
     services.fileAnswers.push_back(FileDialogAnswer{path, type});
     return form->Files().SaveAsExecute();
   }
@@ -45,7 +45,7 @@ TEST_F(FilesTest, SavingWritesTheExactCdtBytes) {
   // Rename through the list's own model by loading a file is covered below; here the names are
   // the values, so write the file the user would get and check every byte.
   const QString path = QString::fromStdString((scratch->Path() / "list.cdt").string());
-  EXPECT_EQ(Save(path), MainWindow::SaveOutcome::Saved);
+  EXPECT_EQ(Save(path), SaveOutcome::Saved);
   EXPECT_EQ(ReadFile(path), "{FF0000}[FF0000]\r\n{87CEEB}[87CEEB]\r\n");
   EXPECT_EQ(Find<QLabel>("FileNameLabel")->toolTip(), path);
   const FileDialogRequest& request = services.fileRequests.back();
@@ -240,7 +240,7 @@ TEST_F(FilesTest, TheTypeChangeRuleRewritesTheFileNameBox) {
 TEST_F(FilesTest, ANameWithoutExtensionGetsTheTypesAndOpensAgainAsTyped) {
   MakeRedSky();
   const QString path = QString::fromStdString((scratch->Path() / "mylist").string());
-  EXPECT_EQ(Save(path), MainWindow::SaveOutcome::Saved);
+  EXPECT_EQ(Save(path), SaveOutcome::Saved);
   EXPECT_EQ(ReadFile(path + ".cdt"), "{FF0000}[FF0000]\r\n{87CEEB}[87CEEB]\r\n");
   // Typed in the open dialog, the name is that file; where only "name.cdt" exists, that one.
   const QString plain = WriteFile("plain", "{Navy}[000080]\r\n");
@@ -281,7 +281,7 @@ TEST_F(FilesTest, TheTypedExtensionDecidesAndAConflictIsAsked) {
     const QString path = QString::fromStdString((scratch->Path() / c.typed).string());
     const auto outcome = Save(path, SaveFilterOf(c.type));
     EXPECT_EQ(services.messages.size() - asked, c.answers.size());
-    EXPECT_EQ(outcome, c.written ? MainWindow::SaveOutcome::Saved : MainWindow::SaveOutcome::Cancelled);
+    EXPECT_EQ(outcome, c.written ? SaveOutcome::Saved : SaveOutcome::Cancelled);
     if (c.written) {
       const std::string text = ReadFile(QString::fromStdString((scratch->Path() / c.written).string()));
       EXPECT_EQ(text.rfind(c.startsWith, 0), 0u);
@@ -313,14 +313,14 @@ TEST_F(FilesTest, AFailedSaveSaysWhyAndKeepsEverything) {
 #endif
   MakeRedSky();
   const QString path = QString::fromStdString((scratch->Path() / "keep.cdt").string());
-  ASSERT_EQ(Save(path), MainWindow::SaveOutcome::Saved);
+  ASSERT_EQ(Save(path), SaveOutcome::Saved);
   SetRgb(1, 1, 1);
   form->ListPane().IndexColour();
   {
     // The disk fills up while the new list is written over the old one.
     const WriteSteps real = CurrentWriteSteps();
     CurrentWriteSteps().write = DiskFull;
-    EXPECT_EQ(Save(path), MainWindow::SaveOutcome::Failed);
+    EXPECT_EQ(Save(path), SaveOutcome::Failed);
     CurrentWriteSteps() = real;
   }
   ASSERT_FALSE(services.messages.empty());
@@ -339,7 +339,7 @@ TEST_F(FilesTest, AFailedSaveSaysWhyAndKeepsEverything) {
 
 TEST_F(FilesTest, SavingAnEmptyListWritesNoFile) {
   const QString path = QString::fromStdString((scratch->Path() / "empty.cdt").string());
-  EXPECT_EQ(form->Files().SaveAsAccept(path, ListFormat::Cdt), MainWindow::SaveOutcome::NothingToSave);
+  EXPECT_EQ(form->Files().SaveAsAccept(path, ListFormat::Cdt), SaveOutcome::NothingToSave);
   EXPECT_EQ(ReadFile(path), "<missing>");
   EXPECT_TRUE(Find<QWidget>("ProgressPanel")->isHidden());
   QTest::mouseClick(Find<SpeedButton>("SaveSpeedButton"), Qt::LeftButton);

@@ -87,28 +87,35 @@ TEST_F(FrameTest, StartsInBasicModeAndBuildsEachWindowOnceWhenFirstWanted) {
   EXPECT_EQ(Value(), "000000");
 }
 
-// The Text Colourizer and Links pages are built once the window is up, or as it grows if that
+// What shows only in the advanced window (the rooms of the mixers, the viewer and the list, and
+// the Text Colourizer and Links pages) is built once the window is drawn, or as it grows if that
 // comes first, and once: grown, the window's tabs are the size they would be either way.
-TEST_F(FrameTest, TheToolPagesAreBuiltOnceTheWindowIsUpOrAsItGrows) {
+TEST_F(FrameTest, TheAdvancedPanesAreBuiltOnceTheWindowIsDrawnOrAsItGrows) {
   const auto pages = [](const MainWindow& w) {
-    return w.findChildren<QWidget*>("TextToColourMemo").size() +
-           w.findChildren<QWidget*>("SampleBrowserPanel").size();
+    qsizetype found = 0;
+    for (const char* name : {"RedTrackBar", "HSIMixerPanel", "ColourViewPanel", "CompColLabel",
+                             "CustomColourListBox", "TextToColourMemo", "SampleBrowserPanel"})
+      found += w.findChildren<QWidget*>(name).size();
+    return found;
   };
   MainWindow later(services);
   EXPECT_EQ(pages(later), 0);
   later.StartUp({});
   later.show();
   EXPECT_EQ(pages(later), 0) << "built before the window was drawn";
-  EXPECT_TRUE(QTest::qWaitFor([&] { return pages(later) == 2; }));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return pages(later) == 7; }));
   // With their hints, as the window's own controls have theirs.
   auto* html = later.findChild<QWidget*>("ResultRichEdit");
   EXPECT_TRUE(html->toolTip().startsWith("Right Click to set text options")) << html->toolTip().toStdString();
   EXPECT_EQ(later.findChild<QWidget*>("TextToColourMemo")->toolTipDuration(), 3000);
+  auto* red = later.findChild<QWidget*>("RedTrackBar");
+  EXPECT_TRUE(red->toolTip().startsWith("Slide to increase")) << red->toolTip().toStdString();
+  EXPECT_FALSE(red->accessibleName().isEmpty());
   later.Frame().ShowAdvancedPanes();
-  EXPECT_EQ(pages(later), 2);
+  EXPECT_EQ(pages(later), 7);
   MainWindow growing(services);
   growing.Frame().ShowAdvancedPanes();
-  EXPECT_EQ(pages(growing), 2);
+  EXPECT_EQ(pages(growing), 7);
   EXPECT_EQ(growing.findChild<QTabWidget*>("PageControl1")->sizeHint(),
             Find<QTabWidget>("PageControl1")->sizeHint());
 }

@@ -50,7 +50,7 @@ TEST_F(SwatchFilesTest, EverySaveTypeWritesItsFormatAndOnlyColourDataCountsAsSav
     SCOPED_TRACE(file);
     ListWriteOptions options;
     options.title = "type" + std::string(InfoOf(format).key);  // a list of Tintora's own is named by its file
-    EXPECT_EQ(form->Files().SaveAsAccept(Path(file), format), MainWindow::SaveOutcome::Saved);
+    EXPECT_EQ(form->Files().SaveAsAccept(Path(file), format), SaveOutcome::Saved);
     EXPECT_EQ(ReadFile(Path(file)), WriteListFile(format, expected, options).bytes);
     EXPECT_EQ(form->ListModel().ListChanged(), format != ListFormat::Cdt);
     EXPECT_TRUE(Find<QWidget>("ProgressPanel")->isHidden());
@@ -64,20 +64,20 @@ TEST_F(SwatchFilesTest, EverySaveTypeWritesItsFormatAndOnlyColourDataCountsAsSav
 TEST_F(SwatchFilesTest, APaletteKeepsItsNameAndColumnsWhenSavedAgain) {
   Open(WriteFile("tango.gpl", "GIMP Palette\nName: Tango Icons\nColumns: 3\n#\n255 0 0 Red\n"), 4);
   const ListFormat gpl = ListFormat::Gpl, kpl = ListFormat::Kpl;
-  ASSERT_EQ(form->Files().SaveAsAccept(Path("copy.gpl"), gpl), MainWindow::SaveOutcome::Saved);
+  ASSERT_EQ(form->Files().SaveAsAccept(Path("copy.gpl"), gpl), SaveOutcome::Saved);
   EXPECT_TRUE(ReadFile(Path("copy.gpl")).starts_with("GIMP Palette\nName: Tango Icons\nColumns: 3\n"));
-  ASSERT_EQ(form->Files().SaveAsAccept(Path("copy.kpl"), kpl), MainWindow::SaveOutcome::Saved);
+  ASSERT_EQ(form->Files().SaveAsAccept(Path("copy.kpl"), kpl), SaveOutcome::Saved);
   const ListReadResult kritas = ReadListFile(ListFormat::Kpl, ReadFile(Path("copy.kpl")));
   EXPECT_EQ(kritas.title, "Tango Icons");
   EXPECT_EQ(kritas.columns, 3);
   // Appended to, the list keeps the name it has; replaced by a list of Tintora's own, it drops it.
   services.answers = {MessageAnswer::Yes};
   Open(WriteFile("other.gpl", "GIMP Palette\nName: Other\n1 2 3 x\n"), 4);
-  ASSERT_EQ(form->Files().SaveAsAccept(Path("both.gpl"), gpl), MainWindow::SaveOutcome::Saved);
+  ASSERT_EQ(form->Files().SaveAsAccept(Path("both.gpl"), gpl), SaveOutcome::Saved);
   EXPECT_NE(ReadFile(Path("both.gpl")).find("Name: Tango Icons\n"), std::string::npos);
   services.answers = {MessageAnswer::No, MessageAnswer::No};  // not saved first; replace
   Open(WriteFile("plain.cdt", "{A}[010203]\r\n"), 1);
-  ASSERT_EQ(form->Files().SaveAsAccept(Path("plain.gpl"), gpl), MainWindow::SaveOutcome::Saved);
+  ASSERT_EQ(form->Files().SaveAsAccept(Path("plain.gpl"), gpl), SaveOutcome::Saved);
   EXPECT_TRUE(ReadFile(Path("plain.gpl")).starts_with("GIMP Palette\nName: plain\nColumns: 0\n"));
 }
 
@@ -85,22 +85,22 @@ TEST_F(SwatchFilesTest, TheActOptionWritesPhotoshopsTable) {
   MakeList(kWarm);
   const ListFormat act = ListFormat::Act;
   Options().findChild<QCheckBox*>("ActAdobeTableCheckBox")->setChecked(true);
-  ASSERT_EQ(form->Files().SaveAsAccept(Path("ps.act"), act), MainWindow::SaveOutcome::Saved);
+  ASSERT_EQ(form->Files().SaveAsAccept(Path("ps.act"), act), SaveOutcome::Saved);
   EXPECT_EQ(ReadFile(Path("ps.act")).size(), 772u);
   Options().findChild<QCheckBox*>("ActAdobeTableCheckBox")->setChecked(false);
-  ASSERT_EQ(form->Files().SaveAsAccept(Path("short.act"), act), MainWindow::SaveOutcome::Saved);
+  ASSERT_EQ(form->Files().SaveAsAccept(Path("short.act"), act), SaveOutcome::Saved);
   EXPECT_EQ(ReadFile(Path("short.act")).size(), 9u);
 }
 
 TEST_F(SwatchFilesTest, AListTooLongForAnAdobeSwatchFileIsRefusedAndNothingIsWritten) {
   MakeList(E(65535, ColourEntry{"c", "102030"}));
-  EXPECT_EQ(form->Files().SaveAsAccept(Path("big.aco"), ListFormat::Aco), MainWindow::SaveOutcome::Failed);
+  EXPECT_EQ(form->Files().SaveAsAccept(Path("big.aco"), ListFormat::Aco), SaveOutcome::Failed);
   EXPECT_EQ(ReadFile(Path("big.aco")), "<missing>");
   ASSERT_EQ(services.messages.size(), 1u);
   EXPECT_TRUE(services.messages[0].text.contains("at most 65,534 colours; this list has 65535"))
       << services.messages[0].text.toStdString();
   // The same list goes to an exchange file without a word.
-  EXPECT_EQ(form->Files().SaveAsAccept(Path("big.ase"), ListFormat::Ase), MainWindow::SaveOutcome::Saved);
+  EXPECT_EQ(form->Files().SaveAsAccept(Path("big.ase"), ListFormat::Ase), SaveOutcome::Saved);
 }
 
 TEST_F(SwatchFilesTest, TheHtmlTableTakesTheSaveAsOptionsChoices) {
@@ -114,7 +114,7 @@ TEST_F(SwatchFilesTest, TheHtmlTableTakesTheSaveAsOptionsChoices) {
   Options().findChild<QCheckBox*>("PrintInstructionsCheckBox1")->setChecked(false);
   Options().close();
   EXPECT_FALSE(MainWindowWaits());
-  ASSERT_EQ(form->Files().SaveAsAccept(Path("one.htm"), ListFormat::Html), MainWindow::SaveOutcome::Saved);
+  ASSERT_EQ(form->Files().SaveAsAccept(Path("one.htm"), ListFormat::Html), SaveOutcome::Saved);
   const std::string page = ReadFile(Path("one.htm"));
   EXPECT_NE(page.find("<TD WIDTH=\"64\" BGCOLOR=\"000080\"><BR><FONT COLOR=\"FFFFFF\">"), std::string::npos);
   EXPECT_EQ(page.find("Printing Instructions"), std::string::npos);

@@ -46,6 +46,9 @@ class WindowTest : public ::testing::Test {
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    // And what waits for the window's first picture is done: the advanced panes' rooms, the
+    // tool pages (the last built) and the lists named on the command line.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->findChild<QWidget*>("TextToColourMemo"); }));
   }
   void TearDown() override {
     PopupMenuHookReset();
