@@ -140,8 +140,7 @@ void BM_StartUpWithSettingsAndAutoOpenedList(benchmark::State& state) {
     form->SetSettingsFile(QString::fromStdString(ini.string()));
     form->StartUp({});
     form->show();
-    if (!QTest::qWaitFor([&] { return form->List().Count() == kEntries; }, 10000))
-      state.SkipWithError("not opened");
+    if (!RunUntil([&] { return form->List().Count() == kEntries; })) state.SkipWithError("not opened");
     state.PauseTiming();
     form.reset();
     state.ResumeTiming();
