@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <initializer_list>
 #include <utility>
 
 #include <QApplication>
@@ -7,7 +8,6 @@
 #include <QDragEnterEvent>
 #include <QGroupBox>
 #include <QMimeData>
-#include <QTimer>
 
 #include "app/about_box.h"
 #include "app/application.h"
@@ -60,6 +60,14 @@ MadeOnFirstUse<Window> Secondary(QWidget* owner) {
     NameControlsForScreenReaders(window.get());
     return window;
   });
+}
+
+// Panes filled after the window's own controls were named and given their hints get theirs.
+void NameAndHintLatePanes(Frame& frame, std::initializer_list<QWidget*> panes) {
+  for (QWidget* pane : panes) {
+    NameControlsForScreenReaders(pane);
+    frame.MultiLineHintInit(pane);
+  }
 }
 
 }  // namespace
@@ -179,12 +187,8 @@ void MainWindow::BuildAdvancedRooms() {
                           services_, *files_});
   WireAdvancedRooms();
   hsMixer_->DrawStrips();
-  for (QWidget* pane :
-       {panes.RGBTabSheet, panes.CmyTabSheet, panes.HsTabSheet,
-        static_cast<QWidget*>(panes.ColourViewerGroupBox), static_cast<QWidget*>(panes.ColourListGroupBox)}) {
-    NameControlsForScreenReaders(pane);
-    frame_->MultiLineHintInit(pane);
-  }
+  NameAndHintLatePanes(*frame_, {panes.RGBTabSheet, panes.CmyTabSheet, panes.HsTabSheet,
+                                 panes.ColourViewerGroupBox, panes.ColourListGroupBox});
   if (settingsRead_) ApplyAdvancedRoomSettings();
 }
 
@@ -240,10 +244,7 @@ void MainWindow::BuildToolPages() {
   Link(colourizer, &TextColourizer::ChartShownChanged, frame, [frame] { frame->FitToVisiblePanes(); });
   Link(pageColours_.get(), &PageCoordinator::VisionChanged, viewer,
        [viewer](ColourVision vision) { viewer->SetVision(vision); });
-  for (QWidget* page : {panes.TextColourizerTabSheet, panes.LinksTabSheet, panes.DonatePanel}) {
-    NameControlsForScreenReaders(page);
-    frame->MultiLineHintInit(page);
-  }
+  NameAndHintLatePanes(*frame, {panes.TextColourizerTabSheet, panes.LinksTabSheet, panes.DonatePanel});
 }
 
 // ---------------------------------------------------------------- start-up
